@@ -1,0 +1,46 @@
+#pragma once
+
+#include "drawing/surface.h"
+#include "simulation/conductor_levels.h"
+#include "simulation/simulation_state.h"
+#include "view/air_gap.h"
+#include "view/view_geometry.h"
+
+namespace vireflu {
+
+// Everything the machine view keeps between frames, without a window: the angle tables,
+// the layout of the current size, the conductor levels and the air-gap levels. The
+// window's view and the headless renderer both draw through it.
+class MachineScene {
+public:
+    MachineScene();
+
+    // Recomputes the whole layout for a new client size.
+    void Resize(int width, int height);
+
+    // One frame: conductor levels at the current instant, then the machine. Draws into a
+    // surface of at least clientWidth x clientHeight pixels; records a trace point in
+    // "Trace" presentation and stores the torque figure.
+    void DrawFrame(Surface& surface, SimulationState& state);
+
+    void ComputeConductorLevels(const SimulationState& state);
+    void DrawMachine(Surface& surface, SimulationState& state);
+
+    const AngleTables& Tables() const { return tables_; }
+    const ViewGeometry& Geometry() const { return geometry_; }
+    const ConductorLevels& Levels() const { return conductorLevels_; }
+    const AirGapLevels& GapLevels() const { return airGapLevels_; }
+    // Radius of the rotor conductor circle for the current size.
+    int RotorRingRadius() const;
+
+private:
+    void DrawConductors(Surface& surface, const std::array<int, 3>& on,
+                        const std::array<int, 6>& levels, const std::array<Rect, 8>& boxes);
+
+    AngleTables tables_;
+    ViewGeometry geometry_;
+    ConductorLevels conductorLevels_;
+    AirGapLevels airGapLevels_;
+};
+
+}  // namespace vireflu

@@ -1,0 +1,78 @@
+#include "view/view_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "simulation/constants.h"
+
+namespace vireflu {
+
+namespace {
+
+using namespace constants;
+
+// Stator conductor angles in box order: phase 1 pair, three-phase pairs of phases 2 and
+// 3, then the two-phase pair of phase 2.
+constexpr double kStatorBoxAngles[8] = {kQuarterTurn, -kQuarterTurn, kDeg210, kDeg30,
+                                        -kDeg30,      kDeg150,       kHalfTurn, 0};
+
+}  // namespace
+
+AngleTables::AngleTables() {
+    for (int i = 0; i <= 360; i += 2) {
+        cosTable[static_cast<std::size_t>(i / 2)] = std::cos(i * kViewDegreeFactor);
+        sinTable[static_cast<std::size_t>(i / 2)] = std::sin(i * kViewDegreeFactor);
+    }
+}
+
+int ViewGeometry::ShorterSide() const { return std::min(clientWidth, clientHeight); }
+
+Rect ViewGeometry::ConductorBox(double angle, int ringRadius) const {
+    const int x = Trunc(ringRadius * std::cos(angle));
+    const int y = Trunc(ringRadius * std::sin(angle));
+    return Rect{centreX + x - conductorHalfSize, centreY - y - conductorHalfSize,
+                centreX + x + conductorHalfSize, centreY - y + conductorHalfSize};
+}
+
+ViewGeometry ComputeGeometry(const Rect& clientRect, const AngleTables& tables) {
+    ViewGeometry g;
+    g.clientRect = clientRect;
+    g.edgeLeft = clientRect.left;
+    g.edgeRight = clientRect.right;
+    g.edgeBottom = clientRect.bottom;
+    g.edgeTop = clientRect.top;
+    g.clientWidth = clientRect.right - clientRect.left;
+    g.clientHeight = clientRect.bottom - clientRect.top;
+    g.centreX = Trunc((clientRect.left + clientRect.right) * 0.5);
+    g.centreY = Trunc((clientRect.top + clientRect.bottom) * 0.5);
+
+    const int m = g.ShorterSide();
+    g.gapInnerRadius = Trunc(m * 0.35);
+    g.gapOuterRadius = Trunc(m * 0.4);
+    g.conductorHalfSize = Trunc(m * 0.04);
+    g.conductorRingRadius = Trunc(m * 0.45);
+
+    const int ri = g.gapInnerRadius;
+    const int ro = g.gapOuterRadius;
+    g.gapPoints[0] = GapPoint{g.centreX + ri, g.centreY, g.centreX + ro, g.centreY};
+    g.gapPoints[90] = GapPoint{g.centreX - ri, g.centreY, g.centreX - ro, g.centreY};
+    // The lower half mirrors the upper half exactly about the horizontal centre line.
+    for (std::size_t k = 1; k <= 89; ++k) {
+        const double c = tables.cosTable[k];
+        const double s = tables.sinTable[k];
+        const int innerX = Trunc(ri * c) + g.centreX;
+        const int outerX = Trunc(ro * c) + g.centreX;
+        g.gapPoints[k] = GapPoint{innerX, g.centreY - Trunc(ri * s), outerX, g.centreY - Trunc(ro * s)};
+        g.gapPoints[180 - k] =
+            GapPoint{innerX, Trunc(ri * s) + g.centreY, outerX, Trunc(ro * s) + g.centreY};
+    }
+
+    for (std::size_t j = 0; j < 8; ++j)
+        g.statorConductorBoxes[j] = g.ConductorBox(kStatorBoxAngles[j], g.conductorRingRadius);
+
+    g.torqueSpan = Trunc(g.clientHeight * 0.8);
+    g.torqueBarRight = Trunc(g.clientWidth * 0.05);
+    return g;
+}
+
+}  // namespace vireflu

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+
+#include "drawing/geometry.h"
+
+namespace vireflu {
+
+inline constexpr int kGapSectors = 180;
+
+// Corner points of the air-gap ring at one angle: on the inner and on the outer circle.
+struct GapPoint {
+    int innerX = 0;
+    int innerY = 0;
+    int outerX = 0;
+    int outerY = 0;
+};
+
+// Cosine and sine at 0, 2, 4, ..., 360 degrees, computed once per view.
+struct AngleTables {
+    std::array<double, 181> cosTable{};
+    std::array<double, 181> sinTable{};
+
+    AngleTables();
+};
+
+// The layout of the machine derived from the view's client size, recomputed as a whole
+// at every size change so the machine always fills the view and stays round.
+struct ViewGeometry {
+    Rect clientRect;
+    int gapInnerRadius = 0;
+    int gapOuterRadius = 0;
+    int conductorRingRadius = 0;  // stator conductor circle
+    int conductorHalfSize = 0;
+    int edgeRight = 0;
+    int edgeLeft = 0;
+    int edgeBottom = 0;
+    int edgeTop = 0;
+    int centreX = 0;
+    int centreY = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int torqueSpan = 0;
+    int torqueBarRight = 0;
+    std::array<GapPoint, kGapSectors> gapPoints{};
+    std::array<Rect, 8> statorConductorBoxes{};
+
+    // The smaller client side, which every radius is a fraction of.
+    int ShorterSide() const;
+    // Bounding square of a conductor centred at `angle` on the circle of `ringRadius`.
+    Rect ConductorBox(double angle, int ringRadius) const;
+};
+
+ViewGeometry ComputeGeometry(const Rect& clientRect, const AngleTables& tables);
+
+}  // namespace vireflu
