@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include "simulation/simulation_state.h"
+#include "view/machine_scene.h"
+
+namespace vireflu {
+
+// Draws one frame of the machine (conductor levels, then the whole cross-section) with
+// the state's colour map, on a painter whose device is at least the scene's client size.
+void PaintMachineFrame(QPainter& painter, MachineScene& scene, SimulationState& state);
+
+// The same frame as an off-screen image of the scene's client size, in logical pixels;
+// a device pixel ratio above 1 draws it at that many device pixels per logical pixel.
+QImage RenderMachineFrame(MachineScene& scene, SimulationState& state,
+                          qreal devicePixelRatio = 1.0);
+
+// One phase picture of a panel, w x h pixels.
+QImage RenderPhasePicture(int w, int h, Winding winding, int phase, const WindingSettings& values,
+                          double currentAngle, qreal devicePixelRatio = 1.0);
+
+}  // namespace vireflu
