@@ -1,0 +1,20 @@
+#pragma once
+
+#include "simulation/simulation_state.h"
+
+namespace vireflu {
+
+// The five presentations of the "&Représentation" menu.
+enum class Presentation { AirGap, Vector, Trace, MagnetomotiveForces, Torque };
+
+// The three maps of the "&Couleur" menu.
+enum class ColourMapKind { BlueBlackRed, GreenBlackRed, Cao };
+
+// Sets the five display flags of a presentation; "Trace" also starts the path afresh.
+// The caller redraws.
+void SelectPresentation(SimulationState& state, Presentation presentation);
+
+// Rebuilds the colour map; the caller redraws.
+void SelectColourMap(SimulationState& state, ColourMapKind kind);
+
+}  // namespace vireflu
