@@ -8,7 +8,9 @@
 
 namespace vireflu {
 
-QColor ToQColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor ToQColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 PainterSurface::PainterSurface(QPainter& p) : painter(p) {
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -6,7 +6,9 @@ namespace vireflu {
 
 namespace {
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t Byte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 
 // Levels above neutral: pure red rising in steps of 7 from 31 at entry 33.
 void FillReds(ColourMap& map) {
@@ -31,9 +33,9 @@ ColourMap BuildGreenBlackRed() {
 
 ColourMap BuildCao() {
     static constexpr int kPoints[17][3] = {
-        {0, 0, 112},     {0, 0, 153},     {0, 0, 190},     {80, 0, 235},    {135, 0, 208},
-        {176, 0, 176},   {208, 0, 135},   {235, 0, 80},    {255, 70, 0},    {255, 121, 0},
-        {255, 160, 0},   {255, 191, 0},   {255, 217, 0},   {255, 238, 0},   {255, 255, 0},
+        {0, 0, 112},     {0, 0, 153},     {0, 0, 190},   {80, 0, 235},  {135, 0, 208},
+        {176, 0, 176},   {208, 0, 135},   {235, 0, 80},  {255, 70, 0},  {255, 121, 0},
+        {255, 160, 0},   {255, 191, 0},   {255, 217, 0}, {255, 238, 0}, {255, 255, 0},
         {255, 255, 135}, {255, 255, 176},
     };
     ColourMap map{};
@@ -44,9 +46,9 @@ ColourMap BuildCao() {
         for (int c = 0; c < 3; ++c)
             step[c] = static_cast<int>((kPoints[k + 1][c] - kPoints[k][c]) * 0.25);
         for (int j = 0; j < 4; ++j) {
-            map[static_cast<std::size_t>(4 * k + j)] = Rgb{Byte(kPoints[k][0] + j * step[0]),
-                                                          Byte(kPoints[k][1] + j * step[1]),
-                                                          Byte(kPoints[k][2] + j * step[2])};
+            map[static_cast<std::size_t>(4 * k + j)] =
+                Rgb{Byte(kPoints[k][0] + j * step[0]), Byte(kPoints[k][1] + j * step[1]),
+                    Byte(kPoints[k][2] + j * step[2])};
         }
     }
     map[64] = Rgb{255, 255, 176};

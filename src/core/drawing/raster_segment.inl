@@ -13,7 +13,9 @@ inline long long FloorDiv(long long a, long long b) {
 }
 
 // n / d rounded to the nearest integer, exact halves toward the smaller value (d > 0).
-inline long long RoundHalfDown(long long n, long long d) { return -FloorDiv(d - 2 * n, 2 * d); }
+inline long long RoundHalfDown(long long n, long long d) {
+    return -FloorDiv(d - 2 * n, 2 * d);
+}
 
 }  // namespace raster_detail
 

@@ -7,8 +7,9 @@ namespace vireflu {
 namespace {
 
 int PhaseAngleDeg(const WindingSettings& values, int phase) {
-    return phase == 1 ? values.phase1AngleDeg
-                      : phase == 2 ? values.phase2AngleDeg : values.phase3AngleDeg;
+    return phase == 1   ? values.phase1AngleDeg
+           : phase == 2 ? values.phase2AngleDeg
+                        : values.phase3AngleDeg;
 }
 
 // The curve of one phase. With "rectangulaire" the typed angles play no part: phase 2

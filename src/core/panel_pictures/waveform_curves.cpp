@@ -46,7 +46,8 @@ void DrawSinePicture(Surface& surface, double w, double h, double angleDeg) {
         const double phi = angleDeg * constants::kDegreeFactor;
         surface.MoveTo({10, Trunc(c - std::sin(phi) * a * 0.5)});
         for (int x = 11; x < w - 4; ++x)
-            surface.LineTo({x, Trunc(c - std::sin((x - 10) * constants::kTurn / span + phi) * a * 0.5)});
+            surface.LineTo(
+                {x, Trunc(c - std::sin((x - 10) * constants::kTurn / span + phi) * a * 0.5)});
     });
 }
 
@@ -67,16 +68,16 @@ void DrawSixStepPicture(Surface& surface, double w, double h, double shiftDeg) {
         const int z = Trunc(h * 0.5);
         const int b = Trunc(h - 10);
         if (shiftDeg == 0) {
-            const Point v[] = {{10, z},     {col(1), z},  {col(1), t},  {col(5), t},  {col(5), z},
-                               {col(7), z}, {col(7), b},  {col(11), b}, {col(11), z}, {col(12), z}};
+            const Point v[] = {{10, z},     {col(1), z}, {col(1), t},  {col(5), t},  {col(5), z},
+                               {col(7), z}, {col(7), b}, {col(11), b}, {col(11), z}, {col(12), z}};
             DrawPolyline(surface, v);
         } else if (shiftDeg == 120) {
-            const Point v[] = {{10, t},     {col(1), t},  {col(1), z},  {col(3), z},  {col(3), b},
-                               {col(7), b}, {col(7), z},  {col(9), z},  {col(9), t},  {col(12), t}};
+            const Point v[] = {{10, t},     {col(1), t}, {col(1), z}, {col(3), z}, {col(3), b},
+                               {col(7), b}, {col(7), z}, {col(9), z}, {col(9), t}, {col(12), t}};
             DrawPolyline(surface, v);
         } else if (shiftDeg == 240) {
-            const Point v[] = {{10, b},     {col(3), b},  {col(3), z},  {col(5), z},  {col(5), t},
-                               {col(9), t}, {col(9), z},  {col(11), z}, {col(11), b}, {col(12), b}};
+            const Point v[] = {{10, b},     {col(3), b}, {col(3), z},  {col(5), z},  {col(5), t},
+                               {col(9), t}, {col(9), z}, {col(11), z}, {col(11), b}, {col(12), b}};
             DrawPolyline(surface, v);
         }
     });

@@ -13,7 +13,9 @@ std::string Label(const char* prefix, int position, const char* suffix) {
     return prefix + std::to_string(position) + suffix;
 }
 
-PanelReaction RedrawAndSend() { return PanelReaction{true, true}; }
+PanelReaction RedrawAndSend() {
+    return PanelReaction{true, true};
+}
 
 }  // namespace
 
@@ -57,8 +59,12 @@ ControlState& PanelModel::Mutable(PanelControl control) {
     return controls[static_cast<std::size_t>(control)];
 }
 
-void PanelModel::Enable(PanelControl control, bool enabled) { Mutable(control).enabled = enabled; }
-void PanelModel::Show(PanelControl control, bool visible) { Mutable(control).visible = visible; }
+void PanelModel::Enable(PanelControl control, bool enabled) {
+    Mutable(control).enabled = enabled;
+}
+void PanelModel::Show(PanelControl control, bool visible) {
+    Mutable(control).visible = visible;
+}
 
 PanelModel::Phase PanelModel::PhaseMembers(int phase) {
     if (phase == 1) return Phase{phase1On, phase1AngleText, phase1AngleDeg};
@@ -66,7 +72,9 @@ PanelModel::Phase PanelModel::PhaseMembers(int phase) {
     return Phase{phase3On, phase3AngleText, phase3AngleDeg};
 }
 
-int PanelModel::PhaseOn(int phase) const { return const_cast<PanelModel*>(this)->PhaseMembers(phase).on; }
+int PanelModel::PhaseOn(int phase) const {
+    return const_cast<PanelModel*>(this)->PhaseMembers(phase).on;
+}
 
 const std::string& PanelModel::AngleText(int phase) const {
     return const_cast<PanelModel*>(this)->PhaseMembers(phase).angleText;
@@ -78,9 +86,12 @@ int PanelModel::AngleDeg(int phase) const {
 
 int PanelModel::SliderPosition(PanelSlider slider) const {
     switch (slider) {
-        case PanelSlider::Frequency: return frequencyPosition;
-        case PanelSlider::Rotation: return rotationPosition;
-        case PanelSlider::InitialPosition: return initialPositionPosition;
+        case PanelSlider::Frequency:
+            return frequencyPosition;
+        case PanelSlider::Rotation:
+            return rotationPosition;
+        case PanelSlider::InitialPosition:
+            return initialPositionPosition;
     }
     return 0;
 }
@@ -102,7 +113,8 @@ void PanelModel::ShowAngleControls(int phase, bool visible) {
 }
 
 void PanelModel::ShowFrame(int phase, bool visible) {
-    Show(static_cast<PanelControl>(static_cast<int>(PanelControl::Phase1Frame) + phase - 1), visible);
+    Show(static_cast<PanelControl>(static_cast<int>(PanelControl::Phase1Frame) + phase - 1),
+         visible);
 }
 
 void PanelModel::ShowFrequency(bool visible) {
@@ -118,8 +130,9 @@ void PanelModel::EnableWaveforms(bool enabled) {
 
 void PanelModel::RefreshFrequency() {
     frequencyHz = frequencyPosition;
-    frequencyLabel = Label(winding == Winding::Stator ? "fréquence stator: " : "fréquence rotor: ",
-                           frequencyHz, " Hz");
+    frequencyLabel =
+        Label(winding == Winding::Stator ? "fréquence stator: " : "fréquence rotor: ", frequencyHz,
+              " Hz");
 }
 
 PanelReaction PanelModel::OnPhaseClicked(int phase, bool checked) {

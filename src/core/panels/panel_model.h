@@ -11,14 +11,27 @@ namespace vireflu {
 // handlers change. The rotor has no "rectangulaire" button; only the rotor has the
 // rotation and initial-position trackbars.
 enum class PanelControl {
-    Phase1Check, Phase2Check, Phase3Check,
-    Sinus, Continu, Rectangulaire,
-    Phase1Frame, Phase2Frame, Phase3Frame,
-    Phase1Field, Phase2Field, Phase3Field,
-    Phase1Spin, Phase2Spin, Phase3Spin,
-    FrequencySlider, FrequencyLabel,
-    RotationSlider, RotationLabel,
-    PositionSlider, PositionLabel,
+    Phase1Check,
+    Phase2Check,
+    Phase3Check,
+    Sinus,
+    Continu,
+    Rectangulaire,
+    Phase1Frame,
+    Phase2Frame,
+    Phase3Frame,
+    Phase1Field,
+    Phase2Field,
+    Phase3Field,
+    Phase1Spin,
+    Phase2Spin,
+    Phase3Spin,
+    FrequencySlider,
+    FrequencyLabel,
+    RotationSlider,
+    RotationLabel,
+    PositionSlider,
+    PositionLabel,
     Count
 };
 

@@ -6,7 +6,9 @@ namespace vireflu {
 
 namespace {
 
-double Wrapped(double angle) { return angle > constants::kTurn ? angle - constants::kTurn : angle; }
+double Wrapped(double angle) {
+    return angle > constants::kTurn ? angle - constants::kTurn : angle;
+}
 
 }  // namespace
 

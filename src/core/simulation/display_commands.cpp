@@ -10,11 +10,16 @@ struct DisplayFlags {
 
 DisplayFlags FlagsOf(Presentation presentation) {
     switch (presentation) {
-        case Presentation::AirGap: return {1, 0, 0, 0, 0};
-        case Presentation::Vector: return {0, 0, 1, 0, 0};
-        case Presentation::Trace: return {0, 1, 0, 0, 0};
-        case Presentation::MagnetomotiveForces: return {0, 0, 1, 1, 0};
-        case Presentation::Torque: return {0, 0, 1, 1, 1};
+        case Presentation::AirGap:
+            return {1, 0, 0, 0, 0};
+        case Presentation::Vector:
+            return {0, 0, 1, 0, 0};
+        case Presentation::Trace:
+            return {0, 1, 0, 0, 0};
+        case Presentation::MagnetomotiveForces:
+            return {0, 0, 1, 1, 0};
+        case Presentation::Torque:
+            return {0, 0, 1, 1, 1};
     }
     return {1, 0, 0, 0, 0};
 }
@@ -33,9 +38,15 @@ void SelectPresentation(SimulationState& state, Presentation presentation) {
 
 void SelectColourMap(SimulationState& state, ColourMapKind kind) {
     switch (kind) {
-        case ColourMapKind::BlueBlackRed: state.colourMap = BuildBlueBlackRed(); break;
-        case ColourMapKind::GreenBlackRed: state.colourMap = BuildGreenBlackRed(); break;
-        case ColourMapKind::Cao: state.colourMap = BuildCao(); break;
+        case ColourMapKind::BlueBlackRed:
+            state.colourMap = BuildBlueBlackRed();
+            break;
+        case ColourMapKind::GreenBlackRed:
+            state.colourMap = BuildGreenBlackRed();
+            break;
+        case ColourMapKind::Cao:
+            state.colourMap = BuildCao();
+            break;
     }
 }
 

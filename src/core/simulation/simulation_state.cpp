@@ -6,10 +6,15 @@ namespace vireflu {
 
 namespace {
 
-double Radians(std::int32_t degrees) { return static_cast<double>(degrees) * constants::kDegreeFactor; }
-double Pulsation(std::int32_t hertz) { return static_cast<double>(hertz) * constants::kTurn; }
+double Radians(std::int32_t degrees) {
+    return static_cast<double>(degrees) * constants::kDegreeFactor;
+}
+double Pulsation(std::int32_t hertz) {
+    return static_cast<double>(hertz) * constants::kTurn;
+}
 
-void CopyPhases(const WindingSettings& record, std::array<int, 3>& on, std::array<double, 3>& angle) {
+void CopyPhases(const WindingSettings& record, std::array<int, 3>& on,
+                std::array<double, 3>& angle) {
     on[0] = record.phase1On;
     on[1] = record.phase2On;
     on[2] = record.phase3On;

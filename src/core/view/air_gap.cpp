@@ -13,7 +13,9 @@ using namespace constants;
 using Sectors = std::array<int, kGapSectors>;
 
 // phi_k: the start angle of sector k on the view's 2-degree grid.
-double SectorAngle(int k) { return (2 * k) * kViewDegreeFactor; }
+double SectorAngle(int k) {
+    return (2 * k) * kViewDegreeFactor;
+}
 
 // Writes entry k from value(k) for k = 0..89 and the opposite side with the opposite level.
 template <typename Value>
@@ -56,7 +58,8 @@ void ComputeStator(const SimulationState& s, const AngleTables& tables, Sectors&
             return 32 + 22.624 * (i[0] * cosk(k) + i[1] * std::cos(SectorAngle(k) - kQuarterTurn));
         });
     }
-    if (on[2] && waveform == kWaveformSinus) FillThreePhaseStator(sectors, tables, i[0], i[1], i[2]);
+    if (on[2] && waveform == kWaveformSinus)
+        FillThreePhaseStator(sectors, tables, i[0], i[1], i[2]);
     if (on[2] && waveform == kWaveformRectangulaire) {
         // Past the last step the currents are those of the first, where the clock goes next.
         const auto steps = SixStepCurrents(s.statorAngle).value_or(std::array<int, 3>{0, -1, +1});
@@ -74,11 +77,13 @@ void ComputeRotor(const SimulationState& s, Sectors& sectors) {
     if (!on[1] && waveform == kWaveformContinu)
         FillHalfTable(sectors, [&](int k) { return (std::cos(SectorAngle(k) - p) + 1) * 32; });
     if (on[0] && waveform == kWaveformSinus && !on[1])
-        FillHalfTable(sectors, [&](int k) { return (j[0] * std::cos(SectorAngle(k) - p) + 1) * 32; });
+        FillHalfTable(sectors,
+                      [&](int k) { return (j[0] * std::cos(SectorAngle(k) - p) + 1) * 32; });
     if (on[1] && !on[2]) {
         FillHalfTable(sectors, [&](int k) {
             const double phi = SectorAngle(k);
-            return 32 + 22.624 * (j[0] * std::cos(phi - p) + j[1] * std::cos(phi - kQuarterTurn - p));
+            return 32 +
+                   22.624 * (j[0] * std::cos(phi - p) + j[1] * std::cos(phi - kQuarterTurn - p));
         });
     }
     if (on[2]) {
@@ -93,7 +98,8 @@ void ComputeRotor(const SimulationState& s, Sectors& sectors) {
 template <typename SectorPainter>
 void PaintSectors(Surface& surface, const AirGapLevels& levels, SectorPainter&& paint) {
     const Brush kept = surface.SelectBrush(Brush::Level(levels.combined[kGapSectors - 1]));
-    for (int k = 0; k < kGapSectors; ++k) paint(static_cast<std::size_t>(k), static_cast<std::size_t>((k + 1) % kGapSectors));
+    for (int k = 0; k < kGapSectors; ++k)
+        paint(static_cast<std::size_t>(k), static_cast<std::size_t>((k + 1) % kGapSectors));
     surface.SelectBrush(kept);
 }
 

@@ -53,7 +53,8 @@ Vector RotorVector(const SimulationState& s, double ra) {
     const double p = s.rotorPosition;
 
     Vector v;
-    if (!on[1] && waveform == kWaveformContinu) v = {0.6 * ra * std::cos(p), 0.6 * ra * std::sin(-p)};
+    if (!on[1] && waveform == kWaveformContinu)
+        v = {0.6 * ra * std::cos(p), 0.6 * ra * std::sin(-p)};
     if (on[0] && waveform == kWaveformSinus && !on[1])
         v = {0.6 * ra * j1 * std::cos(p), 0.6 * ra * j1 * std::sin(-p)};
     if (on[1] && !on[2]) {
@@ -61,9 +62,10 @@ Vector RotorVector(const SimulationState& s, double ra) {
              0.6 * ra * (j1 * std::sin(-p) + j2 * std::sin(-p - kQuarterTurn))};
     }
     if (on[2]) {
-        v = {0.4 * ra * (j1 * std::cos(p) + j2 * std::cos(p + kDeg120) + j3 * std::cos(p + kDeg240)),
-             0.4 * ra *
-                 (j1 * std::sin(-p) + j2 * std::sin(-p - kDeg120) + j3 * std::sin(-p - kDeg240))};
+        v = {
+            0.4 * ra * (j1 * std::cos(p) + j2 * std::cos(p + kDeg120) + j3 * std::cos(p + kDeg240)),
+            0.4 * ra *
+                (j1 * std::sin(-p) + j2 * std::sin(-p - kDeg120) + j3 * std::sin(-p - kDeg240))};
     }
     return v;
 }

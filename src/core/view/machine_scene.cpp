@@ -12,12 +12,14 @@ namespace {
 using namespace constants;
 
 // Rotor conductor offsets from the rotor's drawing angle, in stator box order.
-constexpr double kRotorOffsets[8] = {kQuarterTurn, -kQuarterTurn, kDeg210, kDeg30,
+constexpr double kRotorOffsets[8] = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
                                      -kDeg30,      kDeg150,       kHalfTurn, 0};
 
 }  // namespace
 
-MachineScene::MachineScene() { Resize(0, 0); }
+MachineScene::MachineScene() {
+    Resize(0, 0);
+}
 
 void MachineScene::Resize(int width, int height) {
     geometry_ = ComputeGeometry(Rect{0, 0, std::max(width, 0), std::max(height, 0)}, tables_);
@@ -55,7 +57,8 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
                    geometry_.statorConductorBoxes);
 
     // The rotor turns with the clock; its angle is passed on unreduced.
-    const double rotorDrawAngle = state.elapsedTime * state.rotationPulsation + state.initialRotorPosition;
+    const double rotorDrawAngle =
+        state.elapsedTime * state.rotationPulsation + state.initialRotorPosition;
     const int rotorRadius = RotorRingRadius();
     std::array<Rect, 8> rotorBoxes;
     for (std::size_t j = 0; j < 8; ++j)

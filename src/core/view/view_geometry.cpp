@@ -13,7 +13,7 @@ using namespace constants;
 
 // Stator conductor angles in box order: phase 1 pair, three-phase pairs of phases 2 and
 // 3, then the two-phase pair of phase 2.
-constexpr double kStatorBoxAngles[8] = {kQuarterTurn, -kQuarterTurn, kDeg210, kDeg30,
+constexpr double kStatorBoxAngles[8] = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
                                         -kDeg30,      kDeg150,       kHalfTurn, 0};
 
 }  // namespace
@@ -25,7 +25,9 @@ AngleTables::AngleTables() {
     }
 }
 
-int ViewGeometry::ShorterSide() const { return std::min(clientWidth, clientHeight); }
+int ViewGeometry::ShorterSide() const {
+    return std::min(clientWidth, clientHeight);
+}
 
 Rect ViewGeometry::ConductorBox(double angle, int ringRadius) const {
     const int x = Trunc(ringRadius * std::cos(angle));
@@ -62,7 +64,8 @@ ViewGeometry ComputeGeometry(const Rect& clientRect, const AngleTables& tables) 
         const double s = tables.sinTable[k];
         const int innerX = Trunc(ri * c) + g.centreX;
         const int outerX = Trunc(ro * c) + g.centreX;
-        g.gapPoints[k] = GapPoint{innerX, g.centreY - Trunc(ri * s), outerX, g.centreY - Trunc(ro * s)};
+        g.gapPoints[k] =
+            GapPoint{innerX, g.centreY - Trunc(ri * s), outerX, g.centreY - Trunc(ro * s)};
         g.gapPoints[180 - k] =
             GapPoint{innerX, Trunc(ri * s) + g.centreY, outerX, Trunc(ro * s) + g.centreY};
     }
