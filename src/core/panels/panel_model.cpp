@@ -66,22 +66,16 @@ void PanelModel::Show(PanelControl control, bool visible) {
     Mutable(control).visible = visible;
 }
 
-PanelModel::Phase PanelModel::PhaseMembers(int phase) {
-    if (phase == 1) return Phase{phase1On, phase1AngleText, phase1AngleDeg};
-    if (phase == 2) return Phase{phase2On, phase2AngleText, phase2AngleDeg};
-    return Phase{phase3On, phase3AngleText, phase3AngleDeg};
-}
-
 int PanelModel::PhaseOn(int phase) const {
-    return const_cast<PanelModel*>(this)->PhaseMembers(phase).on;
+    return PhaseMembers(*this, phase).on;
 }
 
 const std::string& PanelModel::AngleText(int phase) const {
-    return const_cast<PanelModel*>(this)->PhaseMembers(phase).angleText;
+    return PhaseMembers(*this, phase).angleText;
 }
 
 int PanelModel::AngleDeg(int phase) const {
-    return const_cast<PanelModel*>(this)->PhaseMembers(phase).angleDeg;
+    return PhaseMembers(*this, phase).angleDeg;
 }
 
 int PanelModel::SliderPosition(PanelSlider slider) const {
@@ -137,7 +131,7 @@ void PanelModel::RefreshFrequency() {
 
 PanelReaction PanelModel::OnPhaseClicked(int phase, bool checked) {
     using C = PanelControl;
-    PhaseMembers(phase).on = checked ? 1 : 0;
+    PhaseMembers(*this, phase).on = checked ? 1 : 0;
     if (phase == 1) {
         if (phase1On) {
             // Switching phase 1 on always lands in "sinus" with phases 2 and 3 off.
@@ -236,7 +230,7 @@ int PanelModel::TextValue(const std::string& text) {
 }
 
 void PanelModel::ClampAngle(int phase) {
-    Phase p = PhaseMembers(phase);
+    auto p = PhaseMembers(*this, phase);
     if (p.angleDeg < 0) {
         p.angleDeg = 0;
         p.angleText = "0";
@@ -248,7 +242,7 @@ void PanelModel::ClampAngle(int phase) {
 }
 
 PanelReaction PanelModel::OnPhaseAngleChange(int phase, const std::string& text) {
-    Phase p = PhaseMembers(phase);
+    auto p = PhaseMembers(*this, phase);
     p.angleText = text;
     p.angleDeg = TextValue(text);
     ClampAngle(phase);

@@ -95,12 +95,18 @@ public:
     static int TextValue(const std::string& text);
 
 private:
-    struct Phase {
-        int& on;
-        std::string& angleText;
-        int& angleDeg;
-    };
-    Phase PhaseMembers(int phase);
+    // The three members of one phase, for the handlers that work on "the field's" values.
+    template <typename Self>
+    static auto PhaseMembers(Self& self, int phase) {
+        struct Members {
+            decltype((self.phase1On)) on;
+            decltype((self.phase1AngleText)) angleText;
+            decltype((self.phase1AngleDeg)) angleDeg;
+        };
+        if (phase == 1) return Members{self.phase1On, self.phase1AngleText, self.phase1AngleDeg};
+        if (phase == 2) return Members{self.phase2On, self.phase2AngleText, self.phase2AngleDeg};
+        return Members{self.phase3On, self.phase3AngleText, self.phase3AngleDeg};
+    }
     ControlState& Mutable(PanelControl control);
     void Enable(PanelControl control, bool enabled);
     void Show(PanelControl control, bool visible);
