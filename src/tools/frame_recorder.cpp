@@ -1,0 +1,40 @@
+#include "frame_recorder.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QString>
+
+#include "frame_renderer.h"
+#include "output_files.h"
+#include "svg_frame.h"
+
+namespace vireflu {
+
+bool WantsSvg(const RenderOptions& options) {
+    return options.outputPath &&
+           QString::fromStdString(*options.outputPath).endsWith(".svg", Qt::CaseInsensitive);
+}
+
+FrameRecorder::FrameRecorder(const RenderOptions& o)
+    : options(o), canvas(o.size.width, o.size.height, QImage::Format_RGB32) {
+    canvas.fill(Qt::white);
+    if (options.framesDir) QDir().mkpath(QString::fromStdString(*options.framesDir));
+}
+
+void FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
+    if (frameNumber == options.ticks && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
+    {
+        QPainter painter(&canvas);
+        PaintMachineFrame(painter, scene, state);
+    }
+    if (frameNumber >= 0 && options.framesDir && !failure) WriteFrame(frameNumber);
+}
+
+void FrameRecorder::WriteFrame(int frameNumber) {
+    const QString folder = QString::fromStdString(*options.framesDir);
+    const std::string path =
+        (folder + "/" + QString::fromStdString(FrameFileName(frameNumber))).toStdString();
+    failure = WritePng("--frames", path, canvas);
+}
+
+}  // namespace vireflu

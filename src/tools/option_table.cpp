@@ -1,0 +1,191 @@
+#include "option_table.h"
+
+#include <span>
+
+#include "option_values.h"
+
+namespace vireflu {
+
+namespace {
+
+constexpr int kMaxSide = 16384;
+constexpr int kMaxTicks = 10'000'000;
+constexpr int kMaxHz = 100;
+constexpr int kMaxDeg = 360;
+
+template <typename T>
+struct Named {
+    const char* name;
+    T value;
+};
+
+constexpr Named<Presentation> kPresentations[] = {
+    {"entrefer", Presentation::AirGap}, {"vecteur", Presentation::Vector},
+    {"trace", Presentation::Trace},     {"fmm", Presentation::MagnetomotiveForces},
+    {"couple", Presentation::Torque},
+};
+constexpr Named<ColourMapKind> kColourMaps[] = {
+    {"bleu-noir-rouge", ColourMapKind::BlueBlackRed},
+    {"vert-noir-rouge", ColourMapKind::GreenBlackRed},
+    {"cao", ColourMapKind::Cao},
+};
+constexpr Named<int> kStatorWaveforms[] = {
+    {"sinus", kWaveformSinus},
+    {"continu", kWaveformContinu},
+    {"rectangulaire", kWaveformRectangulaire},
+};
+// The rotor panel has no "rectangulaire" button.
+constexpr Named<int> kRotorWaveforms[] = {
+    {"sinus", kWaveformSinus},
+    {"continu", kWaveformContinu},
+};
+constexpr Named<Winding> kPanels[] = {
+    {"stator", Winding::Stator},
+    {"rotor", Winding::Rotor},
+};
+
+template <typename T>
+std::string NameList(std::span<const Named<T>> names) {
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) list += i + 1 == names.size() ? " or " : ", ";
+        list += names[i].name;
+    }
+    return list;
+}
+
+using Setter = decltype(CommandOption::set);
+
+template <typename Field>
+Setter WholeNumber(Field field, int min, int max) {
+    return [=](RenderOptions& o, const std::string& text) {
+        const std::optional<int> value = ParseWholeNumber(text, min, max);
+        if (value) field(o) = *value;
+        return value.has_value();
+    };
+}
+
+template <typename Field, typename T>
+Setter Name(Field field, std::span<const Named<T>> names) {
+    return [=](RenderOptions& o, const std::string& text) {
+        for (const Named<T>& named : names) {
+            if (text == named.name) {
+                field(o) = named.value;
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+template <typename Field>
+Setter Size(Field field) {
+    return [=](RenderOptions& o, const std::string& text) {
+        const std::optional<PixelSize> size = ParsePixelSize(text, kMaxSide);
+        if (size) field(o) = *size;
+        return size.has_value();
+    };
+}
+
+template <typename Field>
+Setter Path(Field field) {
+    return [=](RenderOptions& o, const std::string& text) {
+        if (!text.empty()) field(o) = text;
+        return !text.empty();
+    };
+}
+
+void AddWindingOptions(std::vector<CommandOption>& options, const std::string& winding,
+                       WindingOptions RenderOptions::*member, std::span<const Named<int>> waveforms,
+                       const std::string& waveformRule) {
+    const auto field = [member](auto pick) {
+        return [member, pick](RenderOptions& o) -> decltype(auto) { return pick(o.*member); };
+    };
+    const std::string prefix = "--" + winding + "-";
+    options.push_back(
+        {prefix + "phases", "N", "How many " + winding + " phases are on, phase 1 first",
+         "a whole number 0..3", "0",
+         WholeNumber(field([](WindingOptions& w) -> int& { return w.phases; }), 0, 3)});
+    options.push_back({prefix + "angles", "A1,A2,A3",
+                       "The " + winding + " phase angles, as typed in the panel",
+                       "three whole numbers of degrees 0..360, separated by commas", "0,0,0",
+                       [member](RenderOptions& o, const std::string& text) {
+                           const auto angles = ParseTriple(text, 0, kMaxDeg);
+                           if (angles) (o.*member).anglesDeg = *angles;
+                           return angles.has_value();
+                       }});
+    options.push_back(
+        {prefix + "frequency", "HZ", "The " + winding + " supply frequency",
+         "a whole number of hertz 0..100", "50",
+         WholeNumber(field([](WindingOptions& w) -> int& { return w.frequencyHz; }), 0, kMaxHz)});
+    options.push_back(
+        {prefix + "waveform", "NAME", "The " + winding + " waveform; " + waveformRule,
+         NameList(waveforms), "sinus",
+         Name(field([](WindingOptions& w) -> std::optional<int>& { return w.waveform; }),
+              waveforms)});
+}
+
+}  // namespace
+
+std::vector<CommandOption> CommandOptions() {
+    std::vector<CommandOption> options;
+    AddWindingOptions(options, "stator", &RenderOptions::stator, kStatorWaveforms,
+                      "continu needs 1 phase, rectangulaire 3, and none is given with 0 phases");
+    AddWindingOptions(options, "rotor", &RenderOptions::rotor, kRotorWaveforms,
+                      "continu needs 1 phase, and none is given with 0 phases");
+    options.push_back(
+        {"--rotation", "HZ", "The rotor's rotation frequency", "a whole number of hertz 0..100",
+         "0", WholeNumber([](RenderOptions& o) -> int& { return o.rotor.rotationHz; }, 0, kMaxHz)});
+    options.push_back(
+        {"--initial-position", "DEG", "The rotor's position at clock zero",
+         "a whole number of degrees 0..360", "0",
+         WholeNumber([](RenderOptions& o) -> int& { return o.rotor.initialPositionDeg; }, 0,
+                     kMaxDeg)});
+    options.push_back({"--presentation", "NAME",
+                       "The \"Représentation\" command: entrefer is \"Entrefer:couleur\", fmm "
+                       "\"Forces magnéto-motrices\"",
+                       NameList<Presentation>(kPresentations), "entrefer",
+                       Name([](RenderOptions& o) -> Presentation& { return o.presentation; },
+                            std::span<const Named<Presentation>>(kPresentations))});
+    options.push_back({"--colour-map", "NAME", "The \"Couleur\" command",
+                       NameList<ColourMapKind>(kColourMaps), "bleu-noir-rouge",
+                       Name([](RenderOptions& o) -> ColourMapKind& { return o.colourMap; },
+                            std::span<const Named<ColourMapKind>>(kColourMaps))});
+    options.push_back(
+        {"--ticks", "N", "Clock ticks played after the two records", "a whole number 0..10000000",
+         "0", WholeNumber([](RenderOptions& o) -> int& { return o.ticks; }, 0, kMaxTicks)});
+    options.push_back({"--size", "WxH", "The view's client size in pixels",
+                       "WIDTHxHEIGHT, each side a whole number 1..16384", "600x560",
+                       Size([](RenderOptions& o) -> PixelSize& { return o.size; })});
+    options.push_back({"--state", "FILE", "Write the state after the run as JSON (see below)",
+                       "a file name, or - for standard output", "",
+                       Path([](RenderOptions & o) -> auto& { return o.statePath; })});
+    options.push_back({"--output", "FILE",
+                       "Write the view after the run: SVG when FILE ends in .svg, PNG otherwise",
+                       "a file name", "",
+                       Path([](RenderOptions & o) -> auto& { return o.outputPath; })});
+    options.push_back({"--frames", "DIR",
+                       "Write every frame from the rotor record on as PNG: frame-0000.png is the "
+                       "frame before the first tick, frame-0001.png the one after it, and so on "
+                       "(4 digits at least); DIR is created if missing, its parent must exist",
+                       "a folder name", "",
+                       Path([](RenderOptions & o) -> auto& { return o.framesDir; })});
+    options.push_back({"--panel", "NAME",
+                       "Write that panel's phase pictures as one PNG (needs --panel-output): one "
+                       "picture per phase that is on, phase 3 at the top as in the panel, the "
+                       "cursor at the winding's angle after the run; a panel whose phase 1 is off "
+                       "shows no picture, so it is refused",
+                       NameList<Winding>(kPanels), "",
+                       Name([](RenderOptions& o) -> std::optional<Winding>& { return o.panel; },
+                            std::span<const Named<Winding>>(kPanels))});
+    options.push_back({"--panel-output", "FILE", "The PNG file for --panel", "a file name", "",
+                       Path([](RenderOptions & o) -> auto& { return o.panelOutputPath; })});
+    options.push_back({"--picture-size", "WxH", "The size of one phase picture, for --panel",
+                       "WIDTHxHEIGHT, each side a whole number 1..16384", "97x57",
+                       Size([](RenderOptions& o) -> PixelSize& { return o.pictureSize; })});
+    options.push_back({"--help", "", "Print this help and exit", "", "",
+                       [](RenderOptions& o, const std::string&) { return o.help = true; }});
+    return options;
+}
+
+}  // namespace vireflu

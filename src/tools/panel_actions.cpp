@@ -1,0 +1,42 @@
+#include "panel_actions.h"
+
+#include <algorithm>
+#include <string>
+
+#include "panels/panel_model.h"
+
+namespace vireflu {
+
+WindingSettings PanelRecord(Winding winding, const WindingOptions& wanted) {
+    PanelModel panel(winding);
+
+    // An angle field can only be typed into while its phase is on, and the frequency
+    // trackbar only shows while phase 1 is on: switch on as many phases as that needs.
+    int opened = wanted.phases;
+    for (int phase = 3; phase > opened; --phase)
+        if (wanted.anglesDeg[phase - 1] != panel.AngleDeg(phase)) opened = phase;
+    const bool frequencyMoves = wanted.frequencyHz != panel.SliderPosition(PanelSlider::Frequency);
+    if (frequencyMoves) opened = std::max(opened, 1);
+
+    for (int phase = 1; phase <= opened; ++phase) panel.OnPhaseClicked(phase, true);
+    for (int phase = 1; phase <= opened; ++phase) {
+        const std::string text = std::to_string(wanted.anglesDeg[phase - 1]);
+        if (text != panel.AngleText(phase)) panel.OnPhaseAngleChange(phase, text);
+    }
+    if (frequencyMoves) panel.OnHScroll(PanelSlider::Frequency, wanted.frequencyHz);
+    // Unchecking a phase also unchecks the phases above it; the values typed stay.
+    if (opened > wanted.phases) panel.OnPhaseClicked(wanted.phases + 1, false);
+
+    if (wanted.waveform == kWaveformContinu) panel.OnContinuClicked();
+    if (wanted.waveform == kWaveformRectangulaire) panel.OnRectangulaireClicked();
+
+    if (winding == Winding::Rotor) {
+        if (wanted.rotationHz != panel.SliderPosition(PanelSlider::Rotation))
+            panel.OnHScroll(PanelSlider::Rotation, wanted.rotationHz);
+        if (wanted.initialPositionDeg != panel.SliderPosition(PanelSlider::InitialPosition))
+            panel.OnHScroll(PanelSlider::InitialPosition, wanted.initialPositionDeg);
+    }
+    return panel.Record();
+}
+
+}  // namespace vireflu

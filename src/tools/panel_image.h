@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+
+#include "render_options.h"
+#include "simulation/simulation_state.h"
+
+namespace vireflu {
+
+// A panel's phase pictures in one image, stacked as the panel shows them: phase 3 at the
+// top, phase 1 at the bottom, only the phases the panel pictures, without gaps. A null
+// image when the panel pictures no phase (its phase 1 is off).
+QImage RenderPanelPictures(Winding winding, const WindingSettings& values, double currentAngle,
+                           PixelSize pictureSize);
+
+}  // namespace vireflu

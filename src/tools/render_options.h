@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "simulation/display_commands.h"
+#include "simulation/simulation_state.h"
+
+namespace vireflu {
+
+struct PixelSize {
+    int width = 0;
+    int height = 0;
+};
+
+// What a user sets in one panel. The rotation and the initial position exist only on the
+// rotor panel.
+struct WindingOptions {
+    int phases = 0;
+    std::array<int, 3> anglesDeg{0, 0, 0};
+    int frequencyHz = 50;
+    // Only set when given: a panel whose phase 1 is off offers no waveform at all.
+    std::optional<int> waveform;
+    int rotationHz = 0;
+    int initialPositionDeg = 0;
+};
+
+// One run of vireflu-render: the scenario to play and the outputs to write.
+struct RenderOptions {
+    WindingOptions stator;
+    WindingOptions rotor;
+    Presentation presentation = Presentation::AirGap;
+    ColourMapKind colourMap = ColourMapKind::BlueBlackRed;
+    int ticks = 0;
+    PixelSize size{600, 560};
+
+    std::optional<std::string> statePath;  // "-" is standard output
+    std::optional<std::string> outputPath;
+    std::optional<std::string> framesDir;
+    std::optional<Winding> panel;
+    std::optional<std::string> panelOutputPath;
+    PixelSize pictureSize{97, 57};
+
+    bool help = false;
+};
+
+// A refused command line, as the one line the user reads: the option at fault and what
+// it accepts.
+struct OptionError {
+    std::string message;
+};
+
+// Reads the arguments after the program name. Every value, range and combination is
+// checked here, so that a run that starts never stops half-way over its input.
+std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<std::string>& args);
+
+// The --help text: every option with what it accepts and its default.
+std::string UsageText();
+
+}  // namespace vireflu

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "simulation/simulation_state.h"
+#include "view/machine_scene.h"
+
+namespace vireflu {
+
+// The state after a run as a JSON object, under the names the simulation uses. The
+// air-gap levels and the resultant are computed afresh from the state and the scene as
+// the last frame left them, without changing either. Doubles are written in their
+// shortest form that reads back to the same value; a torque that is not a number is null.
+std::string StateJson(const SimulationState& state, const MachineScene& scene);
+
+}  // namespace vireflu

@@ -1,0 +1,77 @@
+#include "render_options.h"
+
+#include "option_table.h"
+
+namespace vireflu {
+
+namespace {
+
+// Breaks text into lines of at most `width` characters after the indent.
+std::string Wrapped(const std::string& text, const std::string& indent, std::size_t width) {
+    std::string result;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            result += indent + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    if (!line.empty()) result += indent + line + "\n";
+    return result;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    constexpr std::size_t kWidth = 78;
+    std::string text =
+        "Usage: vireflu-render [OPTION]...\n"
+        "Plays a Vireflu scenario without a window, through the simulation and drawing code\n"
+        "of the program, and writes the machine view, its frames, the state and a panel's\n"
+        "phase pictures.\n\n";
+    text += Wrapped(
+        "The run, one frame drawn after each step as the window draws it: the presentation "
+        "command; the colour-map command; the \"Stator\" panel's record, then the \"Rotor\" "
+        "panel's record, each built by setting the panel's controls as a user would and "
+        "applied like the panel's notification, which puts the clock back to zero; then the "
+        "clock ticks, 0.0005 s of simulated time each.",
+        "", kWidth);
+    text += "\nOptions (a value follows as --option VALUE or --option=VALUE):\n";
+    for (const CommandOption& option : CommandOptions()) {
+        text += "  " + option.name + (option.metavar.empty() ? "" : " " + option.metavar) + "\n";
+        std::string line = option.meaning + ".";
+        if (!option.accepts.empty()) line += " Accepts " + option.accepts;
+        if (!option.defaultText.empty()) line += ", default " + option.defaultText;
+        if (!option.accepts.empty()) line += ".";
+        text += Wrapped(line, "      ", kWidth - 6);
+    }
+    text += "\n";
+    text += Wrapped(
+        "The state JSON holds elapsedTime, statorAngle, rotorAngle, rotorPosition, "
+        "statorConductorLevel and rotorConductorLevel (6 each), statorAirGapLevel, "
+        "rotorAirGapLevel and airGapLevel (180 each), resultant [X, Y], torqueValue (as the "
+        "last frame stored it: only presentations that draw the vector or the trace compute "
+        "it; null when "
+        "not a number), traceCount, and geometry (clientWidth, clientHeight, centreX, "
+        "centreY, gapInnerRadius, gapOuterRadius, conductorHalfSize, torqueSpan, "
+        "torqueBarRight). The air-gap levels and the resultant are computed from the state "
+        "after the last frame. Numbers are written so that they read back exactly.",
+        "", kWidth);
+    text += "\n";
+    text += Wrapped(
+        "At least one output is needed. A refused option, value or combination prints one "
+        "line on standard error and exits with status 2 before anything is written. Every "
+        "file is written to a temporary file in its folder and then renamed, so none is ever "
+        "left half-written; a file that still cannot be written (a full disk) also ends the "
+        "run with status 2.",
+        "", kWidth);
+    return text;
+}
+
+}  // namespace vireflu

@@ -1,0 +1,213 @@
+// The pictures vireflu-render writes: the view as PNG and SVG, the animation frames and a
+// panel's phase pictures, probed at pixels whose colour follows from the layout.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include "tool_runner.h"
+
+namespace {
+
+// At 600x560 the machine is centred on (300, 280); the air-gap ring spans radii 196 to
+// 224 and the stator discs (radius 22) are centred 251 pixels above and below the centre.
+constexpr int kRingX = 300 + 210;
+constexpr int kCentreY = 280;
+
+const std::string kWhite = Rgb(255, 255, 255);
+const std::string kBlack = Rgb(0, 0, 0);
+const std::string kRed = Rgb(255, 0, 0);
+const std::string kBlue = Rgb(0, 0, 255);
+
+QImage RenderView(const Scratch& scratch, QStringList args) {
+    const QString path = scratch.Path("view.png");
+    const ToolRun run = RunTool(args << "--output" << path);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return QImage(path);
+}
+
+TEST(ViewImageTest, NoPhaseOnShowsTheNeutralRingOnWhite) {
+    const Scratch scratch;
+    const QImage view = RenderView(scratch, {});
+    ASSERT_EQ(view.size(), QSize(600, 560));
+    EXPECT_EQ(RgbAt(view, 5, 5), kWhite);
+    EXPECT_EQ(RgbAt(view, 300, kCentreY), kWhite);
+    EXPECT_EQ(RgbAt(view, kRingX, kCentreY), Rgb(0, 0, 31));
+    EXPECT_EQ(RgbAt(view, 300, kCentreY - 210), Rgb(0, 0, 31));
+    // No conductor is drawn where the stator's first disc would be.
+    EXPECT_EQ(RgbAt(view, 300, 29), kWhite);
+}
+
+class ColourMapTest : public testing::TestWithParam<std::pair<const char*, std::string>> {};
+
+TEST_P(ColourMapTest, NeutralRingTakesTheMapsMiddleEntry) {
+    const Scratch scratch;
+    const QImage view = RenderView(scratch, {"--colour-map", GetParam().first});
+    EXPECT_EQ(RgbAt(view, kRingX, kCentreY), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Maps, ColourMapTest,
+                         testing::Values(std::pair{"bleu-noir-rouge", Rgb(0, 0, 31)},
+                                         std::pair{"vert-noir-rouge", Rgb(0, 31, 0)},
+                                         std::pair{"cao", Rgb(255, 70, 0)}),
+                         [](const auto& row) {
+                             std::string name = row.param.first;
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST(ViewImageTest, ContinuStatorDiscsShowFullCurrentBothWays) {
+    const Scratch scratch;
+    const QImage view =
+        RenderView(scratch, {"--stator-phases", "1", "--stator-waveform", "continu"});
+    EXPECT_EQ(RgbAt(view, 300, 29), Rgb(248, 0, 0));  // forward conductor, level 64
+    EXPECT_EQ(RgbAt(view, 300, 531), kBlue);          // return conductor, level 0
+}
+
+TEST(ViewImageTest, VectorPresentationDrawsTheRedVectorWithoutTheRing) {
+    const Scratch scratch;
+    const QImage view = RenderView(scratch, {"--stator-phases", "1", "--stator-waveform", "continu",
+                                             "--presentation", "vecteur"});
+    // From the centre to (300 + 117, 280), its last pixel left out.
+    EXPECT_EQ(RgbAt(view, 350, kCentreY), kRed);
+    EXPECT_EQ(RgbAt(view, 416, kCentreY), kRed);
+    EXPECT_EQ(RgbAt(view, 417, kCentreY), kWhite);
+    EXPECT_EQ(RgbAt(view, kRingX, kCentreY), kWhite);
+}
+
+TEST(ViewImageTest, TorquePresentationDrawsTheBarFromTheZeroLine) {
+    const Scratch scratch;
+    // Both coils at right angles: torque 0.9, so 1 + trunc(28.8) = 29 cells of 448/65
+    // pixels, levels 32 to 60, between x = 5 and 30 upward from the centre line.
+    const QImage view =
+        RenderView(scratch, {"--stator-phases", "1", "--stator-waveform", "continu",
+                             "--rotor-phases", "1", "--rotor-waveform", "continu",
+                             "--initial-position", "90", "--presentation", "couple"});
+    EXPECT_EQ(RgbAt(view, 2, kCentreY), kBlack);
+    EXPECT_EQ(RgbAt(view, 32, kCentreY), kBlack);
+    EXPECT_EQ(RgbAt(view, 15, 277), Rgb(0, 0, 31));  // first cell, level 32
+    EXPECT_EQ(RgbAt(view, 15, 270), Rgb(31, 0, 0));  // second cell, level 33
+    EXPECT_EQ(RgbAt(view, 15, 84), Rgb(220, 0, 0));  // 29th cell, level 60
+    EXPECT_EQ(RgbAt(view, 15, 75), kWhite);
+}
+
+TEST(SvgOutputTest, IsAWellFormedDocumentOfTheViewSize) {
+    const Scratch scratch;
+    const QString path = scratch.Path("view.svg");
+    const ToolRun run = RunTool({"--stator-phases", "1", "--output", path, "--size", "400x300"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+    EXPECT_EQ(xml.attributes().value("viewBox"), QStringLiteral("0 0 400 300"));
+    int discs = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QStringLiteral("circle") || xml.name() == QStringLiteral("ellipse"))
+            ++discs;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(discs, 2);  // the stator's phase-1 pair; the rotor is off
+}
+
+TEST(SvgOutputTest, TakingTheSvgDoesNotDrawAnExtraFrame) {
+    const Scratch scratch;
+    const QStringList trace{"--stator-phases", "1", "--presentation", "trace", "--ticks", "2"};
+    const QJsonObject json = RunForState(trace + QStringList{"--output", scratch.Path("t.svg")});
+    EXPECT_EQ(json["traceCount"].toInt(), 6);
+}
+
+TEST(FramesTest, OneFilePerFrameFromTheRotorRecordOn) {
+    const Scratch scratch;
+    const QString dir = scratch.Path("frames");
+    const ToolRun run = RunTool(
+        {"--stator-phases", "1", "--presentation", "vecteur", "--ticks", "10", "--frames", dir});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    QStringList expected;
+    for (int n = 0; n <= 10; ++n) expected << QString("frame-%1.png").arg(n, 4, 10, QChar('0'));
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name), expected);
+    // Before the first tick the current is 0 and there is no vector; ten ticks later the
+    // current peaks and the vector reaches 117 pixels to the right.
+    EXPECT_EQ(RgbAt(QImage(dir + "/frame-0000.png"), 350, kCentreY), kWhite);
+    EXPECT_EQ(RgbAt(QImage(dir + "/frame-0010.png"), 350, kCentreY), kRed);
+    EXPECT_EQ(QImage(dir + "/frame-0005.png").size(), QSize(600, 560));
+}
+
+TEST(FramesTest, NamesGrowPastFourDigits) {
+    const Scratch scratch;
+    const QString dir = scratch.Path("frames");
+    const ToolRun run = RunTool({"--ticks", "10000", "--size", "2x2", "--frames", dir});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const QStringList files = QDir(dir).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), 10001);
+    EXPECT_TRUE(files.contains("frame-9999.png"));
+    EXPECT_TRUE(files.contains("frame-10000.png"));
+}
+
+QImage RenderPanel(const Scratch& scratch, QStringList args) {
+    const QString path = scratch.Path("panel.png");
+    const ToolRun run = RunTool(args << "--panel-output" << path);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return QImage(path);
+}
+
+TEST(PanelPicturesTest, OnePhaseIsOnePictureWithItsCursorOnTheAxis) {
+    const Scratch scratch;
+    const QImage panel = RenderPanel(scratch, {"--stator-phases", "1", "--panel", "stator"});
+    ASSERT_EQ(panel.size(), QSize(97, 57));
+    EXPECT_EQ(RgbAt(panel, 10, 20), kBlack);  // the cursor covers the vertical axis
+    EXPECT_EQ(RgbAt(panel, 40, 28), kRed);    // horizontal axis at trunc(57 / 2)
+    EXPECT_EQ(RgbAt(panel, 30, 5), kBlue);    // the sine's crest, a quarter period in
+    EXPECT_EQ(RgbAt(panel, 60, 10), kWhite);
+}
+
+TEST(PanelPicturesTest, CursorStandsAtTheWindingsAngleAfterTheRun) {
+    const Scratch scratch;
+    // Ten ticks: 1.570795 rad, a quarter of the 82-pixel period: x = 10 + trunc(20.5).
+    const QImage panel =
+        RenderPanel(scratch, {"--stator-phases", "1", "--ticks", "10", "--panel", "stator"});
+    EXPECT_EQ(RgbAt(panel, 30, 40), kBlack);
+    EXPECT_EQ(RgbAt(panel, 10, 40), kRed);
+}
+
+TEST(PanelPicturesTest, PhaseThreeIsAtTheTop) {
+    const Scratch scratch;
+    const QImage panel = RenderPanel(
+        scratch, {"--stator-phases", "3", "--stator-angles", "0,120,240", "--panel", "stator"});
+    ASSERT_EQ(panel.size(), QSize(97, 3 * 57));
+    // Only phase 1 (angle 0) crests a quarter period in; phase 3 (240) is low there.
+    EXPECT_EQ(RgbAt(panel, 30, 2 * 57 + 5), kBlue);
+    EXPECT_EQ(RgbAt(panel, 30, 5), kWhite);
+}
+
+TEST(PanelPicturesTest, RectangulaireShiftsThePhasesWhateverTheAngles) {
+    const Scratch scratch;
+    const QImage panel =
+        RenderPanel(scratch, {"--stator-phases", "3", "--stator-angles", "0,90,45",
+                              "--stator-waveform", "rectangulaire", "--panel", "stator"});
+    ASSERT_EQ(panel.size(), QSize(97, 3 * 57));
+    // Six-step levels at y = 10 (positive) and 47 (negative); columns 16, 30, 44, ...
+    EXPECT_EQ(RgbAt(panel, 13, 10), kBlue);           // phase 3, shift 120: starts positive
+    EXPECT_EQ(RgbAt(panel, 20, 57 + 47), kBlue);      // phase 2, shift 240: starts negative
+    EXPECT_EQ(RgbAt(panel, 30, 2 * 57 + 10), kBlue);  // phase 1: positive from 30 degrees
+}
+
+TEST(PanelPicturesTest, RotorContinuIsAConstantLine) {
+    const Scratch scratch;
+    const QImage panel = RenderPanel(
+        scratch, {"--rotor-phases", "1", "--rotor-waveform", "continu", "--panel", "rotor"});
+    ASSERT_EQ(panel.size(), QSize(97, 57));
+    EXPECT_EQ(RgbAt(panel, 50, 10), kBlue);
+    EXPECT_EQ(RgbAt(panel, 92, 10), kWhite);  // the line's last pixel is left out
+}
+
+TEST(PanelPicturesTest, PictureSizeSetsEachPicture) {
+    const Scratch scratch;
+    const QImage panel = RenderPanel(
+        scratch, {"--rotor-phases", "2", "--panel", "rotor", "--picture-size", "120x70"});
+    EXPECT_EQ(panel.size(), QSize(120, 2 * 70));
+}
+
+}  // namespace
