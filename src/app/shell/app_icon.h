@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+namespace vireflu {
+
+// The application icon: the window icon and the picture of the about box.
+inline QIcon AppIcon() {
+    return QIcon(QStringLiteral(":/vireflu.svg"));
+}
+
+}  // namespace vireflu

@@ -1,0 +1,41 @@
+#include "command_bar.h"
+
+#include <QHBoxLayout>
+
+#include <algorithm>
+
+namespace vireflu {
+
+namespace {
+
+// The bar's template in pixels: buttons 97 wide (65 dialog units) at x = 10 and x = 123,
+// 6 pixels below the top of a 32-pixel bar.
+constexpr int kButtonWidth = 97;
+constexpr int kLeftMargin = 10;
+constexpr int kButtonGap = 16;
+constexpr int kTopMargin = 6;
+constexpr int kBarHeight = 32;
+
+}  // namespace
+
+CommandBar::CommandBar(QWidget* parent)
+    : QFrame(parent),
+      resetButton(new QPushButton(QStringLiteral("&Initialisation"), this)),
+      animationButton(new QPushButton(QStringLiteral("&Animation"), this)) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    for (QPushButton* button : {resetButton, animationButton}) {
+        button->setFixedWidth(kButtonWidth);
+        button->setAutoDefault(false);
+    }
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(kLeftMargin, kTopMargin, kLeftMargin, kTopMargin);
+    layout->setSpacing(kButtonGap);
+    layout->addWidget(resetButton);
+    layout->addWidget(animationButton);
+    layout->addStretch();
+    // The buttons keep their natural height, so the bar grows with a larger font.
+    setFixedHeight(std::max(kBarHeight, resetButton->sizeHint().height() + 2 * kTopMargin));
+}
+
+}  // namespace vireflu

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "simulation/simulation_state.h"
+#include "view/machine_scene.h"
+
+namespace vireflu {
+
+// The cross-section of the machine, filling the main window above the command bar. Every
+// picture is drawn whole into an off-screen image and then copied to the screen at once.
+class CMachineView : public QWidget {
+    Q_OBJECT
+
+public:
+    CMachineView(SimulationState& state, QWidget* parent = nullptr);
+
+    // Draws one frame of the present instant and shows it at once. Each call draws
+    // exactly one frame: in "Trace" presentation it records exactly one point.
+    void Redraw();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    SimulationState& state;
+    MachineScene scene;
+    QImage frame;
+    // Set while Redraw's own paint runs, so that paint shows the frame just drawn instead
+    // of drawing another one.
+    bool framePending = false;
+};
+
+}  // namespace vireflu

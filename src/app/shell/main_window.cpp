@@ -1,0 +1,160 @@
+#include "main_window.h"
+
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app_icon.h"
+#include "command_bar.h"
+#include "machine_view.h"
+#include "simulation/clock.h"
+#include "window_placement.h"
+
+namespace vireflu {
+
+namespace {
+
+constexpr int kTickPeriodMs = 150;
+
+struct PresentationItem {
+    const char* text;
+    Presentation presentation;
+};
+constexpr PresentationItem kPresentationItems[] = {
+    {"Entrefer:couleur", Presentation::AirGap},
+    {"Vecteur", Presentation::Vector},
+    {"Trace", Presentation::Trace},
+    {"Forces magnéto-motrices", Presentation::MagnetomotiveForces},
+    {"Couple", Presentation::Torque},
+};
+
+struct ColourMapItem {
+    const char* text;
+    ColourMapKind kind;
+};
+constexpr ColourMapItem kColourMapItems[] = {
+    {"Bleu Noir Rouge", ColourMapKind::BlueBlackRed},
+    {"Vert NoirRouge", ColourMapKind::GreenBlackRed},
+    {"CAO", ColourMapKind::Cao},
+};
+
+}  // namespace
+
+CMainWindow::CMainWindow(SimulationState& state)
+    : state(state),
+      machineView(new CMachineView(state)),
+      commandBar(new CommandBar),
+      clockTimer(this) {
+    setWindowTitle(QStringLiteral("Vireflu"));
+    setWindowIcon(AppIcon());
+    CreateMenus();
+
+    // The view takes all the room above the bar.
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(machineView, 1);
+    layout->addWidget(commandBar);
+    setCentralWidget(client);
+
+    connect(commandBar->resetButton, &QPushButton::clicked, this, &CMainWindow::ResetClock);
+    connect(commandBar->animationButton, &QPushButton::clicked, this,
+            &CMainWindow::ToggleAnimation);
+    clockTimer.setObjectName(QStringLiteral("clockTimer"));
+    clockTimer.setInterval(kTickPeriodMs);
+    connect(&clockTimer, &QTimer::timeout, this, &CMainWindow::OnClockTick);
+
+    PlaceOnScreen();
+}
+
+void CMainWindow::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+
+    // The menu opens with a separator line above "&Quitter"; Qt would hide it otherwise.
+    QMenu* general = bar->addMenu(QStringLiteral("&Général"));
+    general->setSeparatorsCollapsible(false);
+    general->addSeparator();
+    connect(general->addAction(QStringLiteral("&Quitter")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* presentation = bar->addMenu(QStringLiteral("&Représentation"));
+    for (const PresentationItem& item : kPresentationItems) {
+        connect(presentation->addAction(QString::fromUtf8(item.text)), &QAction::triggered, this,
+                [this, item] { OnPresentationCommand(item.presentation); });
+    }
+
+    // The panels are opened from here.
+    QMenu* view = bar->addMenu(QStringLiteral("&Vue"));
+    view->addAction(QStringLiteral("&Stator"));
+    view->addAction(QStringLiteral("&Rotor"));
+
+    QMenu* colour = bar->addMenu(QStringLiteral("&Couleur"));
+    for (const ColourMapItem& item : kColourMapItems) {
+        connect(colour->addAction(QString::fromUtf8(item.text)), &QAction::triggered, this,
+                [this, item] { OnColourMapCommand(item.kind); });
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("&?"));
+    connect(help->addAction(QStringLiteral("&A propos de Vireflu...")), &QAction::triggered, this,
+            &CMainWindow::AboutRequested);
+}
+
+void CMainWindow::PlaceOnScreen() {
+    const QScreen* screen = this->screen();
+    const QRect outer = InitialFrameRect(screen->geometry(), screen->availableGeometry());
+    // The outer size includes the window manager's frame, as far as it is known yet.
+    create();
+    const QMargins frame = windowHandle()->frameMargins();
+    resize(outer.size().shrunkBy(frame));
+    move(outer.topLeft());
+}
+
+void CMainWindow::ApplyWindingSettings(int selector, const WindingSettings& record) {
+    vireflu::ApplyWindingSettings(state, selector, record);
+    ResetClock();
+}
+
+void CMainWindow::ResetClock() {
+    ResetClockState(state);
+    machineView->Redraw();
+    ShowClockInPanels();
+}
+
+void CMainWindow::OnClockTick() {
+    AdvanceClock(state);
+    ShowClockInPanels();
+    machineView->Redraw();
+}
+
+void CMainWindow::ShowClockInPanels() {
+    // The open panels' pictures follow the clock: each panel's currentAngle takes its
+    // winding's angle, then its DrawPhasePictures runs.
+}
+
+void CMainWindow::ToggleAnimation() {
+    if (!CanToggleAnimation(state)) return;
+    if (animationStopped) {
+        animationStopped = 0;
+        clockTimer.start();
+    } else {
+        animationStopped = 1;
+        clockTimer.stop();
+    }
+    commandBar->animationButton->setText(animationStopped ? QStringLiteral("&Animation")
+                                                          : QStringLiteral("&Stop"));
+}
+
+void CMainWindow::OnPresentationCommand(Presentation presentation) {
+    SelectPresentation(state, presentation);
+    machineView->Redraw();
+}
+
+void CMainWindow::OnColourMapCommand(ColourMapKind kind) {
+    SelectColourMap(state, kind);
+    machineView->Redraw();
+}
+
+}  // namespace vireflu

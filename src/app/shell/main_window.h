@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "simulation/display_commands.h"
+#include "simulation/simulation_state.h"
+
+namespace vireflu {
+
+class CMachineView;
+class CommandBar;
+
+// The main window: menus, the machine view, the command bar along the bottom and the
+// clock timer. It applies the panels' settings to the simulation state and drives the
+// clock; every change ends with one redraw of the view.
+class CMainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainWindow(SimulationState& state);
+
+public slots:
+    // A panel's complete settings: selector 0 for the stator, 1 for the rotor. Converts
+    // them into the state, then puts the clock back to zero.
+    void ApplyWindingSettings(int selector, const vireflu::WindingSettings& record);
+    // "&Initialisation": clock back to zero and redraw; a running animation goes on.
+    void ResetClock();
+    // One step of the clock and one redraw.
+    void OnClockTick();
+    // "&Animation" / "&Stop": starts or stops the clock while a winding has phase 1 on.
+    void ToggleAnimation();
+
+signals:
+    // "&A propos de Vireflu...", which the application object answers.
+    void AboutRequested();
+
+private:
+    void CreateMenus();
+    void OnPresentationCommand(Presentation presentation);
+    void OnColourMapCommand(ColourMapKind kind);
+    void ShowClockInPanels();
+    void PlaceOnScreen();
+
+    SimulationState& state;
+    CMachineView* machineView;
+    CommandBar* commandBar;
+    QTimer clockTimer;
+    int animationStopped = 1;
+};
+
+}  // namespace vireflu

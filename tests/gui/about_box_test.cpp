@@ -1,0 +1,132 @@
+// The about box: its texts and icon, how it closes, and that it is modal while the clock
+// goes on ticking behind it.
+
+#include <QLabel>
+#include <QTimer>
+
+#include "about_box.h"
+#include "gui_test_support.h"
+#include "main_window.h"
+#include "simulator_app.h"
+
+using namespace vireflu;
+
+namespace {
+
+QStringList LabelTexts(const QWidget& box) {
+    QStringList texts;
+    for (const QLabel* label : box.findChildren<QLabel*>())
+        if (!label->text().isEmpty()) texts << label->text();
+    return texts;
+}
+
+}  // namespace
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTitleVersionCreditsAndIcon();
+    void closes_data();
+    void closes();
+    void menuCommandRunsItModallyWhileTheClockTicks();
+};
+
+void AboutBoxTest::showsTitleVersionCreditsAndIcon() {
+    CAboutBox box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("A propos de Vireflu"));
+    QVERIFY(box.isModal());
+
+    const QStringList texts = LabelTexts(box);
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts.first(), QStringLiteral("Vireflu version 2.0"));
+    QVERIFY(texts.contains(QStringLiteral("Simulateur pédagogique, 2026")));
+
+    QPushButton* ok = test::Button(box, QStringLiteral("OK"));
+    QVERIFY(ok);
+    QVERIFY(ok->isDefault());
+
+    // The icon is drawn: some of its pixels are opaque and not white.
+    const QLabel* icon = nullptr;
+    for (const QLabel* label : box.findChildren<QLabel*>())
+        if (!label->pixmap().isNull()) icon = label;
+    QVERIFY(icon);
+    const QImage picture = icon->pixmap().toImage();
+    int inked = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            inked += c.alpha() == 255 && c != QColor(Qt::white);
+        }
+    QVERIFY(inked > picture.width());
+}
+
+void AboutBoxTest::closes_data() {
+    QTest::addColumn<int>("key");  // 0: click "OK"
+    QTest::newRow("OK") << 0;
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void AboutBoxTest::closes() {
+    QFETCH(int, key);
+    CAboutBox box;
+    bool shown = false;
+    QTimer::singleShot(0, &box, [&] {
+        shown = box.isVisible();
+        if (key == 0)
+            QTest::mouseClick(test::Button(box, QStringLiteral("OK")), Qt::LeftButton);
+        else
+            QTest::keyClick(&box, Qt::Key(key));
+    });
+    // A failure to close would hang here; the watchdog ends the test.
+    box.exec();
+    QVERIFY(shown);
+    QVERIFY(!box.isVisible());
+}
+
+void AboutBoxTest::menuCommandRunsItModallyWhileTheClockTicks() {
+    CSimulatorApp app;
+    app.InitInstance();
+    CMainWindow* window = app.MainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const SimulationState& state = app.State();
+    window->ApplyWindingSettings(0, test::PhaseOneRecord());
+    QPushButton* reset = test::Button(*window, QStringLiteral("&Initialisation"));
+    QTest::mouseClick(test::Button(*window, QStringLiteral("&Animation")), Qt::LeftButton);
+
+    // Seen from inside the box's own event loop.
+    bool aboutBoxShown = false;
+    bool modal = false;
+    double timeWhenOpened = -1;
+    double timeAfterWaiting = -1;
+    double timeAfterClickingBehind = -1;
+    QTimer::singleShot(0, window, [&] {
+        auto* box = qobject_cast<CAboutBox*>(QApplication::activeModalWidget());
+        aboutBoxShown = box && box->isVisible();
+        if (!box) return;
+        modal = box->windowModality() != Qt::NonModal;
+        timeWhenOpened = state.elapsedTime;
+        if (!QTest::qWaitFor([&] { return state.elapsedTime > timeWhenOpened + 0.0005; })) return;
+        timeAfterWaiting = state.elapsedTime;
+        // The main window takes no input meanwhile: a click on "&Initialisation", sent to
+        // the main window as the platform would, does not reset the clock.
+        const QPoint centre = reset->mapTo(window, reset->rect().center());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, centre);
+        timeAfterClickingBehind = state.elapsedTime;
+        QTest::mouseClick(test::Button(*box, QStringLiteral("OK")), Qt::LeftButton);
+    });
+    QAction* about =
+        test::MenuAction(*window, QStringLiteral("&?"), QStringLiteral("&A propos de Vireflu..."));
+    QVERIFY(about);
+    about->trigger();  // returns once the box is closed
+
+    QVERIFY(aboutBoxShown);
+    QVERIFY(modal);
+    QVERIFY(timeAfterWaiting > timeWhenOpened);
+    QVERIFY(timeAfterClickingBehind >= timeAfterWaiting);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+VIREFLU_GUI_TEST_MAIN(AboutBoxTest)
+#include "about_box_test.moc"
