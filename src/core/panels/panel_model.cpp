@@ -250,7 +250,10 @@ PanelReaction PanelModel::OnPhaseAngleChange(int phase, const std::string& text)
 }
 
 PanelReaction PanelModel::StepAngle(int phase, int delta) {
-    const int stepped = std::clamp(TextValue(AngleText(phase)) + delta, 0, kMaxAngle);
+    const int current = TextValue(AngleText(phase));
+    const int stepped = std::clamp(current + delta, 0, kMaxAngle);
+    // At either end the control writes nothing into the field, so nothing changes or is sent.
+    if (stepped == current) return PanelReaction{};
     return OnPhaseAngleChange(phase, std::to_string(stepped));
 }
 

@@ -82,7 +82,8 @@ public:
     PanelReaction OnRectangulaireClicked();  // ignored by the rotor panel
     // The angle field's text changed (typing, or the up/down control).
     PanelReaction OnPhaseAngleChange(int phase, const std::string& text);
-    // The up/down control of a field: steps its number by one within 0..360, no wrap.
+    // The up/down control of a field: steps its number by one within 0..360, no wrap; a
+    // step past either end changes nothing and sends nothing.
     PanelReaction StepAngle(int phase, int delta);
     PanelReaction OnHScroll(PanelSlider slider, int position);
     PanelReaction OnOK() { return PanelReaction{false, true}; }

@@ -1,0 +1,299 @@
+#include "winding_panel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <algorithm>
+
+#include "frame_renderer.h"
+#include "numeric_edit.h"
+#include "panel_pictures/phase_picture.h"
+#include "phase_frame.h"
+#include "spin_button.h"
+
+using vireflu::PanelControl;
+using vireflu::PanelSlider;
+
+namespace {
+
+// The template font, "MS Sans Serif" 8 points, is about 11 pixels high; at that size the
+// dialog-unit rectangles hold their texts.
+constexpr int kTemplateFontPixels = 11;
+
+// Object names follow the members the controls stand for, so tests and tools find them.
+const char* ObjectName(PanelControl role) {
+    static constexpr const char* kNames[] = {"phase1Check",
+                                             "phase2Check",
+                                             "phase3Check",
+                                             "sinus",
+                                             "continu",
+                                             "rectangulaire",
+                                             "phase1Frame",
+                                             "phase2Frame",
+                                             "phase3Frame",
+                                             "phase1Edit",
+                                             "phase2Edit",
+                                             "phase3Edit",
+                                             "phase1Spin",
+                                             "phase2Spin",
+                                             "phase3Spin",
+                                             "frequencySlider",
+                                             "frequencyLabel",
+                                             "rotationSlider",
+                                             "rotationLabel",
+                                             "initialPositionSlider",
+                                             "initialPositionLabel"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(PanelControl::Count));
+    return kNames[static_cast<std::size_t>(role)];
+}
+
+// Phase 1..3 of a control in the run Phase1<first>, Phase2<first>, Phase3<first>, or 0
+// when the control is not in that run.
+int PhaseOf(PanelControl role, PanelControl first) {
+    const int phase = static_cast<int>(role) - static_cast<int>(first) + 1;
+    return phase >= 1 && phase <= 3 ? phase : 0;
+}
+
+std::optional<PanelSlider> SliderOf(PanelControl role) {
+    switch (role) {
+        case PanelControl::FrequencySlider:
+            return PanelSlider::Frequency;
+        case PanelControl::RotationSlider:
+            return PanelSlider::Rotation;
+        case PanelControl::PositionSlider:
+            return PanelSlider::InitialPosition;
+        default:
+            return std::nullopt;
+    }
+}
+
+bool IsLabel(PanelControl role) {
+    return role == PanelControl::FrequencyLabel || role == PanelControl::RotationLabel ||
+           role == PanelControl::PositionLabel;
+}
+
+const std::string& LabelText(const vireflu::PanelModel& model, PanelControl role) {
+    if (role == PanelControl::RotationLabel) return model.RotationLabel();
+    if (role == PanelControl::PositionLabel) return model.InitialPositionLabel();
+    return model.FrequencyLabel();
+}
+
+// A main window's client area starts below its menu bar, where its central widget sits.
+QPoint ClientOrigin(const QWidget& owner) {
+    const auto* window = qobject_cast<const QMainWindow*>(&owner);
+    if (window && window->centralWidget())
+        return window->centralWidget()->mapToGlobal(QPoint(0, 0));
+    return owner.mapToGlobal(QPoint(0, 0));
+}
+
+}  // namespace
+
+CWindingPanel::CWindingPanel(QWidget* owner, const PanelTemplate& layout)
+    : QDialog(owner), model(layout.winding), waveformGroup(new QButtonGroup(this)) {
+    setWindowTitle(QString::fromUtf8(layout.caption));
+    QFont templateFont = font();
+    templateFont.setPixelSize(kTemplateFontPixels);
+    setFont(templateFont);
+    setFixedSize(DialogUnitsToPixelsX(layout.width), DialogUnitsToPixelsY(layout.height));
+    // Created in template order, so the tab order is the template's.
+    for (const TemplateControl& control : layout.controls) CreateControl(control);
+    connect(waveformGroup, &QButtonGroup::idClicked, this, &CWindingPanel::OnWaveformClicked);
+    WriteControls();
+}
+
+void CWindingPanel::CreateControl(const TemplateControl& control) {
+    const QString text = QString::fromUtf8(control.text);
+    const QRect rect = DialogRectToPixels(control.rect);
+    if (!control.role) {
+        (new QGroupBox(text, this))->setGeometry(rect);
+        return;
+    }
+    const PanelControl role = *control.role;
+    QWidget* widget = nullptr;
+    if (const int phase = PhaseOf(role, PanelControl::Phase1Check)) {
+        auto* check = new QCheckBox(text, this);
+        connect(check, &QCheckBox::clicked, this,
+                [this, phase](bool checked) { OnPhaseClicked(phase, checked); });
+        phaseChecks[phase - 1] = check;
+        widget = check;
+    } else if (role == PanelControl::Sinus || role == PanelControl::Continu ||
+               role == PanelControl::Rectangulaire) {
+        auto* radio = new QRadioButton(text, this);
+        // The button's id in the group is its waveform code: 0 sinus, 1 continu, 2 rectangulaire.
+        waveformGroup->addButton(radio,
+                                 static_cast<int>(role) - static_cast<int>(PanelControl::Sinus));
+        widget = radio;
+    } else if (const int framePhase = PhaseOf(role, PanelControl::Phase1Frame)) {
+        phaseFrames[framePhase - 1] = new CPhaseFrame(this);
+        widget = phaseFrames[framePhase - 1];
+    } else if (const int fieldPhase = PhaseOf(role, PanelControl::Phase1Field)) {
+        auto* edit = new CNumericEdit(this);
+        edit->setMaxLength(3);
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, fieldPhase](const QString& t) { OnPhaseAngleChange(fieldPhase, t); });
+        phaseEdits[fieldPhase - 1] = edit;
+        widget = edit;
+    } else if (const int spinPhase = PhaseOf(role, PanelControl::Phase1Spin)) {
+        auto* spin = new CSpinButton(this);
+        connect(spin, &CSpinButton::Stepped, this,
+                [this, spinPhase](int delta) { OnPhaseAngleStepped(spinPhase, delta); });
+        widget = spin;
+    } else if (const std::optional<PanelSlider> which = SliderOf(role)) {
+        auto* slider = new QSlider(Qt::Horizontal, this);
+        slider->setRange(0, vireflu::PanelModel::SliderMaximum(*which));
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(slider->maximum());  // the two end marks only
+        slider->setValue(model.SliderPosition(*which));
+        connect(slider, &QSlider::valueChanged, this,
+                [this, which = *which](int position) { OnHScroll(which, position); });
+        sliders.emplace_back(*which, slider);
+        widget = slider;
+    } else if (IsLabel(role)) {
+        auto* label = new QLabel(this);
+        labels.emplace_back(role, label);
+        widget = label;
+    }
+    widget->setObjectName(QString::fromLatin1(ObjectName(role)));
+    widget->setGeometry(rect);
+    if (const int spinPhase = PhaseOf(role, PanelControl::Phase1Spin))
+        static_cast<CSpinButton*>(widget)->SetBuddy(phaseEdits[spinPhase - 1]);
+    FitText(widget);
+    controls.emplace_back(role, widget);
+}
+
+// Linux fonts run wider than the template's; a button whose text would be clipped is
+// widened as far as it needs, within the panel.
+void CWindingPanel::FitText(QWidget* widget) {
+    if (!qobject_cast<QAbstractButton*>(widget)) return;
+    const int needed = widget->sizeHint().width();
+    if (needed > widget->width())
+        widget->resize(std::min(needed, width() - widget->x()), widget->height());
+}
+
+void CWindingPanel::SetPhaseFlags(const std::array<int, 3>& on) {
+    model.SetPhaseFlags(on);
+    WriteControls();
+}
+
+void CWindingPanel::DrawPhasePictures() {
+    const vireflu::WindingSettings values = model.Record();
+    const std::vector<int> pictured = vireflu::PicturedPhases(values);
+    // Every picture takes its size from the phase-1 frame, less the inset on each side.
+    const QSize size =
+        phaseFrames[0]->size() - QSize(2 * vireflu::kPictureInset, 2 * vireflu::kPictureInset);
+    for (int phase = 1; phase <= 3; ++phase) {
+        CPhaseFrame* frame = phaseFrames[phase - 1];
+        if (std::find(pictured.begin(), pictured.end(), phase) == pictured.end()) {
+            frame->SetPicture(QImage());
+            continue;
+        }
+        frame->SetPicture(vireflu::RenderPhasePicture(size.width(), size.height(),
+                                                      model.GetWinding(), phase, values,
+                                                      currentAngle, devicePixelRatioF()));
+    }
+}
+
+void CWindingPanel::Open() {
+    if (const QWidget* owner = parentWidget()) move(ClientOrigin(*owner));
+    Reopen();
+}
+
+void CWindingPanel::Reopen() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void CWindingPanel::keyPressEvent(QKeyEvent* event) {
+    // Enter sends the current values once more and the panel stays open. Escape is left to
+    // QDialog, which hides the panel until Reopen.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Apply(model.OnOK());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CWindingPanel::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Pictures follow the screen the panel now shows on, at its pixel ratio.
+    DrawPhasePictures();
+}
+
+void CWindingPanel::OnPhaseClicked(int phase, bool checked) {
+    Apply(model.OnPhaseClicked(phase, checked));
+}
+
+void CWindingPanel::OnWaveformClicked(int waveform) {
+    switch (waveform) {
+        case vireflu::kWaveformSinus:
+            Apply(model.OnSinusClicked());
+            break;
+        case vireflu::kWaveformContinu:
+            Apply(model.OnContinuClicked());
+            break;
+        case vireflu::kWaveformRectangulaire:
+            Apply(model.OnRectangulaireClicked());
+            break;
+        default:
+            break;
+    }
+}
+
+void CWindingPanel::OnPhaseAngleChange(int phase, const QString& text) {
+    Apply(model.OnPhaseAngleChange(phase, text.toStdString()));
+}
+
+void CWindingPanel::OnPhaseAngleStepped(int phase, int delta) {
+    Apply(model.StepAngle(phase, delta));
+}
+
+void CWindingPanel::OnHScroll(PanelSlider slider, int position) {
+    Apply(model.OnHScroll(slider, position));
+}
+
+void CWindingPanel::OnOK() {
+    emit SettingsSent(static_cast<int>(model.GetWinding()), model.Record());
+}
+
+void CWindingPanel::Apply(vireflu::PanelReaction reaction) {
+    WriteControls();
+    if (reaction.redrawPictures) DrawPhasePictures();
+    if (reaction.send) OnOK();
+}
+
+void CWindingPanel::WriteControls() {
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(controls.size() + 1);
+    blockers.emplace_back(waveformGroup);
+    for (const auto& [role, widget] : controls) blockers.emplace_back(widget);
+
+    for (const auto& [role, widget] : controls) {
+        const vireflu::ControlState& state = model.State(role);
+        widget->setEnabled(state.enabled);
+        widget->setHidden(!state.visible);
+    }
+    for (int phase = 1; phase <= 3; ++phase) {
+        phaseChecks[phase - 1]->setChecked(model.PhaseOn(phase) == 1);
+        // Rewriting an unchanged text would move the caret the user is typing at.
+        const QString text = QString::fromStdString(model.AngleText(phase));
+        if (phaseEdits[phase - 1]->text() != text) phaseEdits[phase - 1]->setText(text);
+    }
+    if (QAbstractButton* checked = waveformGroup->button(model.Waveform())) {
+        checked->setChecked(true);
+    } else {
+        // An exclusive group keeps one button checked; none is checked while phase 1 is off.
+        waveformGroup->setExclusive(false);
+        for (QAbstractButton* button : waveformGroup->buttons()) button->setChecked(false);
+        waveformGroup->setExclusive(true);
+    }
+    for (const auto& [which, slider] : sliders) slider->setValue(model.SliderPosition(which));
+    for (const auto& [role, label] : labels)
+        label->setText(QString::fromStdString(LabelText(model, role)));
+}
