@@ -8,7 +8,9 @@
 #include "app_icon.h"
 #include "command_bar.h"
 #include "machine_view.h"
+#include "rotor_panel.h"
 #include "simulation/clock.h"
+#include "stator_panel.h"
 #include "window_placement.h"
 
 namespace vireflu {
@@ -86,10 +88,17 @@ void CMainWindow::CreateMenus() {
                 [this, item] { OnPresentationCommand(item.presentation); });
     }
 
-    // The panels are opened from here.
     QMenu* view = bar->addMenu(QStringLiteral("&Vue"));
-    view->addAction(QStringLiteral("&Stator"));
-    view->addAction(QStringLiteral("&Rotor"));
+    connect(view->addAction(QStringLiteral("&Stator")), &QAction::triggered, this, [this] {
+        OpenPanel(
+            statorPanel, [this] { return new CStatorPanel(this); }, state.statorPhaseOn,
+            state.statorAngle);
+    });
+    connect(view->addAction(QStringLiteral("&Rotor")), &QAction::triggered, this, [this] {
+        OpenPanel(
+            rotorPanel, [this] { return new CRotorPanel(this); }, state.rotorPhaseOn,
+            state.rotorAngle);
+    });
 
     QMenu* colour = bar->addMenu(QStringLiteral("&Couleur"));
     for (const ColourMapItem& item : kColourMapItems) {
@@ -129,9 +138,30 @@ void CMainWindow::OnClockTick() {
     machineView->Redraw();
 }
 
+void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
+                            const std::array<int, 3>& phaseOn, double angle) {
+    if (panel != nullptr) {
+        panel->Reopen();
+        return;
+    }
+    panel = create();
+    panel->SetPhaseFlags(phaseOn);
+    panel->SetCurrentAngle(angle);
+    // The record is applied, and both panels redrawn, before the panel's send returns.
+    connect(panel, &CWindingPanel::SettingsSent, this, &CMainWindow::ApplyWindingSettings,
+            Qt::DirectConnection);
+    panel->Open();
+}
+
 void CMainWindow::ShowClockInPanels() {
-    // The open panels' pictures follow the clock: each panel's currentAngle takes its
-    // winding's angle, then its DrawPhasePictures runs.
+    if (statorPanel != nullptr) {
+        statorPanel->SetCurrentAngle(state.statorAngle);
+        statorPanel->DrawPhasePictures();
+    }
+    if (rotorPanel != nullptr) {
+        rotorPanel->SetCurrentAngle(state.rotorAngle);
+        rotorPanel->DrawPhasePictures();
+    }
 }
 
 void CMainWindow::ToggleAnimation() {

@@ -3,8 +3,13 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
+#include <functional>
+
 #include "simulation/display_commands.h"
 #include "simulation/simulation_state.h"
+
+class CWindingPanel;
 
 namespace vireflu {
 
@@ -41,10 +46,16 @@ private:
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
     void PlaceOnScreen();
+    // "&Stator" / "&Rotor": creates the panel on first use, otherwise brings it back.
+    void OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
+                   const std::array<int, 3>& phaseOn, double angle);
 
     SimulationState& state;
     CMachineView* machineView;
     CommandBar* commandBar;
+    // Created on first use and kept until the main window closes.
+    CWindingPanel* statorPanel = nullptr;
+    CWindingPanel* rotorPanel = nullptr;
     QTimer clockTimer;
     int animationStopped = 1;
 };
