@@ -101,6 +101,11 @@ CWindingPanel::CWindingPanel(QWidget* owner, const PanelTemplate& layout)
     templateFont.setPixelSize(kTemplateFontPixels);
     setFont(templateFont);
     setFixedSize(DialogUnitsToPixelsX(layout.width), DialogUnitsToPixelsY(layout.height));
+    // The group box's title sits on its frame line, so the angle field placed in the box
+    // lies well inside the frame.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }"));
     // Created in template order, so the tab order is the template's.
     for (const TemplateControl& control : layout.controls) CreateControl(control);
     connect(waveformGroup, &QButtonGroup::idClicked, this, &CWindingPanel::OnWaveformClicked);
