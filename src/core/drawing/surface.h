@@ -39,14 +39,14 @@ public:
     virtual ~Surface() = default;
 
     // The colour map that level colours resolve against; none resolves them to black.
-    void SelectColourMap(const ColourMap* map) { colourMap_ = map; }
+    void SelectColourMap(const ColourMap* map) { colourMap = map; }
     Rgb Resolve(const Colour& colour) const;
 
     // Both return what they replace, so the caller can restore it.
     Pen SelectPen(const Pen& pen);
     Brush SelectBrush(const Brush& brush);
-    const Pen& CurrentPen() const { return pen_; }
-    const Brush& CurrentBrush() const { return brush_; }
+    const Pen& CurrentPen() const { return selectedPen; }
+    const Brush& CurrentBrush() const { return selectedBrush; }
 
     // Fills the half-open box [left, right) x [top, bottom); no outline.
     void FillRect(const Rect& rect, const Brush& brush) { DoFillRect(rect, brush); }
@@ -55,7 +55,7 @@ public:
     void Polygon(std::span<const Point> vertices) { DoPolygon(vertices); }
     // Rectangle between two corners given in any order.
     void Rectangle(Point corner1, Point corner2) { DoRectangle(corner1, corner2); }
-    void MoveTo(Point point) { current_ = point; }
+    void MoveTo(Point point) { currentPoint = point; }
     // Segment from the current point to `to`, without its final pixel; `to` becomes current.
     void LineTo(Point to);
 
@@ -67,10 +67,10 @@ protected:
     virtual void DoLine(Point from, Point to) = 0;
 
 private:
-    const ColourMap* colourMap_ = nullptr;
-    Pen pen_;
-    Brush brush_;
-    Point current_;
+    const ColourMap* colourMap = nullptr;
+    Pen selectedPen;
+    Brush selectedBrush;
+    Point currentPoint;
 };
 
 // Rasterises the segment from `from` to `to` without its final pixel: steps along the

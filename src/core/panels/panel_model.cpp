@@ -233,11 +233,11 @@ void PanelModel::ClampAngle(int phase) {
     auto p = PhaseMembers(*this, phase);
     if (p.angleDeg < 0) {
         p.angleDeg = 0;
-        p.angleText = "0";
+        p.angleText = std::to_string(p.angleDeg);
     }
     if (p.angleDeg > kMaxAngle) {
         p.angleDeg = kMaxAngle;
-        p.angleText = "360";
+        p.angleText = std::to_string(p.angleDeg);
     }
 }
 

@@ -2,27 +2,16 @@
 
 #include <algorithm>
 
-#include "simulation/constants.h"
 #include "view/field_vector.h"
 
 namespace vireflu {
-
-namespace {
-
-using namespace constants;
-
-// Rotor conductor offsets from the rotor's drawing angle, in stator box order.
-constexpr double kRotorOffsets[8] = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
-                                     -kDeg30,      kDeg150,       kHalfTurn, 0};
-
-}  // namespace
 
 MachineScene::MachineScene() {
     Resize(0, 0);
 }
 
 void MachineScene::Resize(int width, int height) {
-    geometry_ = ComputeGeometry(Rect{0, 0, std::max(width, 0), std::max(height, 0)}, tables_);
+    geometry = ComputeGeometry(Rect{0, 0, std::max(width, 0), std::max(height, 0)}, tables);
 }
 
 void MachineScene::DrawFrame(Surface& surface, SimulationState& state) {
@@ -31,12 +20,12 @@ void MachineScene::DrawFrame(Surface& surface, SimulationState& state) {
 }
 
 void MachineScene::ComputeConductorLevels(const SimulationState& state) {
-    vireflu::ComputeConductorLevels(state, conductorLevels_);
+    vireflu::ComputeConductorLevels(state, conductorLevels);
 }
 
 int MachineScene::RotorRingRadius() const {
-    const int m = std::min(geometry_.edgeRight - geometry_.edgeLeft,
-                           geometry_.edgeBottom - geometry_.edgeTop);
+    const int m =
+        std::min(geometry.edgeRight - geometry.edgeLeft, geometry.edgeBottom - geometry.edgeTop);
     return Trunc(m * 0.3);
 }
 
@@ -44,17 +33,17 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
     const Pen keptPen = surface.SelectPen(Pen::Null());
     const Brush white = Brush::Of(Colour::FromRgb(255, 255, 255));
     const Brush keptBrush = surface.SelectBrush(white);
-    surface.FillRect(Rect{0, 0, geometry_.clientWidth, geometry_.clientHeight}, white);
+    surface.FillRect(Rect{0, 0, geometry.clientWidth, geometry.clientHeight}, white);
 
-    if (state.airGapMode || state.mmfMode) ComputeAirGapLevels(state, tables_, airGapLevels_);
-    if (state.airGapMode) DrawAirGap(surface, geometry_, airGapLevels_);
-    if (state.traceMode) DrawTrace(surface, state, geometry_, conductorLevels_);
-    if (state.vectorMode) DrawVector(surface, state, geometry_, conductorLevels_);
-    if (state.mmfMode) DrawMmfRings(surface, geometry_, airGapLevels_);
-    if (state.torqueMode) DrawTorqueBar(surface, state, geometry_);
+    if (state.airGapMode || state.mmfMode) ComputeAirGapLevels(state, tables, airGapLevels);
+    if (state.airGapMode) DrawAirGap(surface, geometry, airGapLevels);
+    if (state.traceMode) DrawTrace(surface, state, geometry, conductorLevels);
+    if (state.vectorMode) DrawVector(surface, state, geometry, conductorLevels);
+    if (state.mmfMode) DrawMmfRings(surface, geometry, airGapLevels);
+    if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 
-    DrawConductors(surface, state.statorPhaseOn, conductorLevels_.stator,
-                   geometry_.statorConductorBoxes);
+    DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
+                   geometry.statorConductorBoxes);
 
     // The rotor turns with the clock; its angle is passed on unreduced.
     const double rotorDrawAngle =
@@ -62,8 +51,8 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
     const int rotorRadius = RotorRingRadius();
     std::array<Rect, 8> rotorBoxes;
     for (std::size_t j = 0; j < 8; ++j)
-        rotorBoxes[j] = geometry_.ConductorBox(rotorDrawAngle + kRotorOffsets[j], rotorRadius);
-    DrawConductors(surface, state.rotorPhaseOn, conductorLevels_.rotor, rotorBoxes);
+        rotorBoxes[j] = geometry.ConductorBox(rotorDrawAngle + kConductorAngles[j], rotorRadius);
+    DrawConductors(surface, state.rotorPhaseOn, conductorLevels.rotor, rotorBoxes);
 
     surface.SelectPen(keptPen);
     surface.SelectBrush(keptBrush);

@@ -26,10 +26,10 @@ public:
     void ComputeConductorLevels(const SimulationState& state);
     void DrawMachine(Surface& surface, SimulationState& state);
 
-    const AngleTables& Tables() const { return tables_; }
-    const ViewGeometry& Geometry() const { return geometry_; }
-    const ConductorLevels& Levels() const { return conductorLevels_; }
-    const AirGapLevels& GapLevels() const { return airGapLevels_; }
+    const AngleTables& Tables() const { return tables; }
+    const ViewGeometry& Geometry() const { return geometry; }
+    const ConductorLevels& Levels() const { return conductorLevels; }
+    const AirGapLevels& GapLevels() const { return airGapLevels; }
     // Radius of the rotor conductor circle for the current size.
     int RotorRingRadius() const;
 
@@ -37,10 +37,10 @@ private:
     void DrawConductors(Surface& surface, const std::array<int, 3>& on,
                         const std::array<int, 6>& levels, const std::array<Rect, 8>& boxes);
 
-    AngleTables tables_;
-    ViewGeometry geometry_;
-    ConductorLevels conductorLevels_;
-    AirGapLevels airGapLevels_;
+    AngleTables tables;
+    ViewGeometry geometry;
+    ConductorLevels conductorLevels;
+    AirGapLevels airGapLevels;
 };
 
 }  // namespace vireflu

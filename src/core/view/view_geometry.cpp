@@ -7,16 +7,10 @@
 
 namespace vireflu {
 
-namespace {
-
 using namespace constants;
 
-// Stator conductor angles in box order: phase 1 pair, three-phase pairs of phases 2 and
-// 3, then the two-phase pair of phase 2.
-constexpr double kStatorBoxAngles[8] = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
-                                        -kDeg30,      kDeg150,       kHalfTurn, 0};
-
-}  // namespace
+const std::array<double, 8> kConductorAngles = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
+                                                -kDeg30,      kDeg150,       kHalfTurn, 0};
 
 AngleTables::AngleTables() {
     for (int i = 0; i <= 360; i += 2) {
@@ -71,7 +65,7 @@ ViewGeometry ComputeGeometry(const Rect& clientRect, const AngleTables& tables) 
     }
 
     for (std::size_t j = 0; j < 8; ++j)
-        g.statorConductorBoxes[j] = g.ConductorBox(kStatorBoxAngles[j], g.conductorRingRadius);
+        g.statorConductorBoxes[j] = g.ConductorBox(kConductorAngles[j], g.conductorRingRadius);
 
     g.torqueSpan = Trunc(g.clientHeight * 0.8);
     g.torqueBarRight = Trunc(g.clientWidth * 0.05);

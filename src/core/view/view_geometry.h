@@ -8,6 +8,11 @@ namespace vireflu {
 
 inline constexpr int kGapSectors = 180;
 
+// Angles of the eight conductor places, in box order: the phase 1 pair, the three-phase
+// pairs of phases 2 and 3, then the two-phase pair of phase 2. The stator boxes sit at these
+// angles; the rotor conductors at these offsets from the rotor's angle.
+extern const std::array<double, 8> kConductorAngles;
+
 // Corner points of the air-gap ring at one angle: on the inner and on the outer circle.
 struct GapPoint {
     int innerX = 0;
