@@ -88,6 +88,11 @@ bool DesktopDriver::Focus(const QString& window) {
     return Xdotool({QStringLiteral("getwindowfocus")}) == window;
 }
 
+void DesktopDriver::MoveWindow(const QString& window, QPoint topLeft) {
+    Xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), window,
+             QString::number(topLeft.x()), QString::number(topLeft.y())});
+}
+
 void DesktopDriver::ClickAt(QPoint screen) {
     Xdotool({QStringLiteral("mousemove"), QString::number(screen.x()), QString::number(screen.y()),
              QStringLiteral("click"), QStringLiteral("1")});
@@ -97,8 +102,17 @@ void DesktopDriver::Key(const QString& chord) {
     Xdotool({QStringLiteral("key"), chord});
 }
 
+void DesktopDriver::Type(const QString& text) {
+    // A pause between keys lets the program handle each one before the next arrives.
+    Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("100"), text});
+}
+
 QString DesktopDriver::ShotPath(const QString& name) const {
     return QDir(artefactDir).filePath(name + QStringLiteral(".png"));
+}
+
+QString DesktopDriver::Failure(const QString& what, const QString& shot) const {
+    return what + QStringLiteral(" (screenshot: ") + ShotPath(shot) + QLatin1Char(')');
 }
 
 QImage DesktopDriver::Screenshot(const QString& name) {
@@ -122,6 +136,17 @@ QImage DesktopDriver::WaitForScreen(const QString& name,
 
 bool DesktopDriver::WaitForExit(int timeoutMs) {
     return program.state() == QProcess::NotRunning || program.waitForFinished(timeoutMs);
+}
+
+QRect WhiteArea(const QImage& image, const QRect& window) {
+    const QColor white(255, 255, 255);
+    const int x = window.right() - 2;
+    int top = window.top();
+    while (top < window.bottom() && image.pixelColor(x, top) != white) ++top;
+    int bottom = window.bottom();
+    while (bottom > top && image.pixelColor(x, bottom) != white) --bottom;
+    if (image.pixelColor(x, top) != white) return {};
+    return QRect(QPoint(window.left(), top), QPoint(window.right(), bottom));
 }
 
 QList<QPoint> PixelsOf(const QImage& image, QColor colour, const QRect& area) {

@@ -25,10 +25,14 @@ public:
     // Outer geometry of a window, in screen pixels.
     QRect WindowGeometry(const QString& window);
     bool Focus(const QString& window);
+    // Moves a window's top-left corner to this screen point and waits until it is there.
+    void MoveWindow(const QString& window, QPoint topLeft);
 
     void ClickAt(QPoint screen);
     // Keys in xdotool's names, one chord: "alt+r", "Down", "Return", "alt+question".
     void Key(const QString& chord);
+    // Types the text into the window that has the focus, one key at a time.
+    void Type(const QString& text);
 
     // A screenshot of the whole screen, kept as <name>.png.
     QImage Screenshot(const QString& name);
@@ -36,6 +40,8 @@ public:
     QImage WaitForScreen(const QString& name, const std::function<bool(const QImage&)>& ready,
                          int timeoutMs = 5000);
     QString ShotPath(const QString& name) const;
+    // A failure message that names the screenshot to look at.
+    QString Failure(const QString& what, const QString& shot) const;
 
     bool WaitForExit(int timeoutMs = 5000);
     int ExitCode() const { return program.exitCode(); }
@@ -48,6 +54,9 @@ private:
     QProcess program;
 };
 
+// The white area of a window from just below its menu bar down to its command bar, full
+// width: the machine view while nothing covers its right edge. Empty when there is none.
+QRect WhiteArea(const QImage& image, const QRect& window);
 // Pixels of exactly this colour inside `area`.
 QList<QPoint> PixelsOf(const QImage& image, QColor colour, const QRect& area);
 // The smallest rectangle holding every pixel of `area` that differs between two images.

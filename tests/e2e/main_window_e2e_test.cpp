@@ -35,9 +35,6 @@ private:
     QRect OpenMenu(const QString& chord, const QString& shot);
     // Waits until every pixel where the ring was shows this colour.
     bool RingTurns(QColor colour, const QString& shot);
-    QString Failure(const QString& what, const QString& shot) const {
-        return what + QStringLiteral(" (screenshot: ") + driver.ShotPath(shot) + QLatin1Char(')');
-    }
 
     DesktopDriver driver{QStringLiteral(VIREFLU_ARTEFACTS)};
     QString window;
@@ -65,23 +62,18 @@ void MainWindowE2eTest::startsWithTheNeutralRing() {
     const QImage image = driver.WaitForScreen(
         shot, [&](const QImage& i) { return !PixelsOf(i, kBlueNeutral, windowRect).isEmpty(); });
     ring = PixelsOf(image, kBlueNeutral, windowRect);
-    QVERIFY2(ring.size() > 1000, qPrintable(Failure(QStringLiteral("no neutral ring"), shot)));
+    QVERIFY2(ring.size() > 1000,
+             qPrintable(driver.Failure(QStringLiteral("no neutral ring"), shot)));
 
-    // The view: white from just below the menu bar down to the command bar, full width.
-    const int x = windowRect.right() - 2;
-    int top = windowRect.top();
-    while (top < windowRect.bottom() && image.pixelColor(x, top) != kWhite) ++top;
-    int bottom = windowRect.bottom();
-    while (bottom > top && image.pixelColor(x, bottom) != kWhite) --bottom;
-    viewRect = QRect(QPoint(windowRect.left(), top), QPoint(windowRect.right(), bottom));
+    viewRect = WhiteArea(image, windowRect);
     QVERIFY2(viewRect.height() > windowRect.height() / 2,
-             qPrintable(Failure(QStringLiteral("no white view"), shot)));
+             qPrintable(driver.Failure(QStringLiteral("no white view"), shot)));
 
     // A round ring, centred in the view, never touching its edges; white inside.
     QRect box;
     for (QPoint p : ring) box |= QRect(p, QSize(1, 1));
     const QPoint centre = viewRect.topLeft() + QPoint(viewRect.width() / 2, viewRect.height() / 2);
-    const QString where = Failure(QStringLiteral("ring misplaced"), shot);
+    const QString where = driver.Failure(QStringLiteral("ring misplaced"), shot);
     // Truncated sines put the top and bottom corner points one pixel nearer the centre.
     QVERIFY2(qAbs(box.width() - box.height()) <= 2, qPrintable(where));
     QVERIFY2((box.center() - centre).manhattanLength() <= 2, qPrintable(where));
@@ -115,7 +107,7 @@ void MainWindowE2eTest::vectorPresentationClearsTheRing() {
     driver.Key(QStringLiteral("Return"));
     const QString shot = QStringLiteral("03-vector");
     QVERIFY2(RingTurns(kWhite, shot),
-             qPrintable(Failure(QStringLiteral("ring still drawn"), shot)));
+             qPrintable(driver.Failure(QStringLiteral("ring still drawn"), shot)));
 }
 
 void MainWindowE2eTest::airGapPresentationBringsItBack() {
@@ -123,18 +115,18 @@ void MainWindowE2eTest::airGapPresentationBringsItBack() {
     driver.Key(QStringLiteral("Return"));
     const QString shot = QStringLiteral("05-air-gap");
     QVERIFY2(RingTurns(kBlueNeutral, shot),
-             qPrintable(Failure(QStringLiteral("ring not back"), shot)));
+             qPrintable(driver.Failure(QStringLiteral("ring not back"), shot)));
 }
 
 void MainWindowE2eTest::colourMapChosenWithTheMouse() {
     const QRect menu = OpenMenu(QStringLiteral("alt+c"), QStringLiteral("06-colour-menu"));
-    QVERIFY2(menu.height() > 30,
-             qPrintable(Failure(QStringLiteral("no menu"), QStringLiteral("06-colour-menu"))));
+    QVERIFY2(menu.height() > 30, qPrintable(driver.Failure(QStringLiteral("no menu"),
+                                                           QStringLiteral("06-colour-menu"))));
     // Three items of equal height: click the middle of the second, "Vert NoirRouge".
     driver.ClickAt(QPoint(menu.center().x(), menu.top() + menu.height() / 2));
     const QString shot = QStringLiteral("07-green");
     QVERIFY2(RingTurns(kGreenNeutral, shot),
-             qPrintable(Failure(QStringLiteral("ring not green"), shot)));
+             qPrintable(driver.Failure(QStringLiteral("ring not green"), shot)));
 }
 
 void MainWindowE2eTest::aboutBoxOpensAndCloses() {
@@ -142,8 +134,8 @@ void MainWindowE2eTest::aboutBoxOpensAndCloses() {
     driver.Key(QStringLiteral("Return"));
     const QString about = driver.FindWindow(QStringLiteral("A propos de Vireflu"));
     driver.Screenshot(QStringLiteral("09-about"));
-    QVERIFY2(!about.isEmpty(),
-             qPrintable(Failure(QStringLiteral("no about box"), QStringLiteral("09-about"))));
+    QVERIFY2(!about.isEmpty(), qPrintable(driver.Failure(QStringLiteral("no about box"),
+                                                         QStringLiteral("09-about"))));
     // "OK" is the default button.
     driver.Key(QStringLiteral("Return"));
     QVERIFY(driver.WaitForWindowGone(QStringLiteral("A propos de Vireflu")));
