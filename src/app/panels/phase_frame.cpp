@@ -4,11 +4,16 @@
 
 #include "panel_pictures/phase_picture.h"
 
+namespace {
+
+// A sunken edge two pixels wide, then the black line one pixel wide.
+constexpr int kEdgeWidth = 2;
+
+}  // namespace
+
 CPhaseFrame::CPhaseFrame(QWidget* parent) : QFrame(parent) {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    setPalette(black);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kEdgeWidth);
 }
 
 void CPhaseFrame::SetPicture(const QImage& image) {
@@ -18,7 +23,9 @@ void CPhaseFrame::SetPicture(const QImage& image) {
 
 void CPhaseFrame::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (picture.isNull()) return;
     QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(kEdgeWidth, kEdgeWidth, -kEdgeWidth - 1, -kEdgeWidth - 1));
+    if (picture.isNull()) return;
     painter.drawImage(QPoint(vireflu::kPictureInset, vireflu::kPictureInset), picture);
 }

@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QImage>
 
-// The black frame that holds one phase picture. The picture is drawn off-screen by the
+// The sunken black frame that holds one phase picture. The picture is drawn off-screen by the
 // panel and copied here in one go, inset 4 pixels from the frame's outer edge.
 class CPhaseFrame : public QFrame {
     Q_OBJECT
