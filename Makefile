@@ -5,21 +5,25 @@ SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build test run sanitize-test bench format clean
+.PHONY: all deps configure build test run sanitize-test bench format clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-run: build
+# Only the program itself is built, so the first start does not wait for the tests.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target vireflu
 	$(BUILD)/src/app/vireflu
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
