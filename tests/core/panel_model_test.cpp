@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "panels/panel_model.h"
+
+namespace vireflu {
+namespace {
+
+using C = PanelControl;
+using Step = PanelReaction (*)(PanelModel&);
+
+constexpr Step Phase1On = [](PanelModel& m) { return m.OnPhaseClicked(1, true); };
+constexpr Step Phase1Off = [](PanelModel& m) { return m.OnPhaseClicked(1, false); };
+constexpr Step Phase2On = [](PanelModel& m) { return m.OnPhaseClicked(2, true); };
+constexpr Step Phase2Off = [](PanelModel& m) { return m.OnPhaseClicked(2, false); };
+constexpr Step Phase3On = [](PanelModel& m) { return m.OnPhaseClicked(3, true); };
+constexpr Step Phase3Off = [](PanelModel& m) { return m.OnPhaseClicked(3, false); };
+constexpr Step Sinus = [](PanelModel& m) { return m.OnSinusClicked(); };
+constexpr Step Continu = [](PanelModel& m) { return m.OnContinuClicked(); };
+constexpr Step Rectangulaire = [](PanelModel& m) { return m.OnRectangulaireClicked(); };
+
+using Controls = std::vector<C>;
+Controls operator+(Controls a, const Controls& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The check boxes and waveform buttons, whose enabled state the handlers change, and the
+// controls the handlers show and hide.
+const Controls kSwitches{C::Phase1Check, C::Phase2Check, C::Phase3Check,
+                         C::Sinus,       C::Continu,     C::Rectangulaire};
+const Controls kWaveforms{C::Sinus, C::Continu, C::Rectangulaire};
+const Controls kPhase1{C::Phase1Frame, C::Phase1Field, C::Phase1Spin};
+const Controls kPhase2{C::Phase2Frame, C::Phase2Field, C::Phase2Spin};
+const Controls kPhase3{C::Phase3Frame, C::Phase3Field, C::Phase3Spin};
+const Controls kFrequency{C::FrequencySlider, C::FrequencyLabel};
+const Controls kShown = kPhase1 + kPhase2 + kPhase3 + kFrequency;
+
+// What a panel shows in one state: the checked switches, the waveform, which switches
+// are enabled and which of the other controls are visible.
+struct Look {
+    std::array<int, 3> on;
+    int waveform;
+    Controls enabled;
+    Controls visible;
+};
+const Look kOpenedStator{{0, 0, 0}, -1, {C::Phase1Check}, {C::FrequencyLabel}};
+const Look kOff{{0, 0, 0}, -1, {C::Phase1Check}, {}};
+const Look kSinus1{
+    {1, 0, 0}, 0, Controls{C::Phase1Check, C::Phase2Check} + kWaveforms, kPhase1 + kFrequency};
+const Look kSinus2{{1, 1, 0}, 0, kSwitches, kPhase1 + kPhase2 + kFrequency};
+const Look kSinus3{{1, 1, 1}, 0, kSwitches, kShown};
+const Look kContinu{{1, 0, 0}, 1, Controls{C::Phase1Check} + kWaveforms, {C::Phase1Frame}};
+const Look kRectangulaire{{1, 1, 1},
+                          2,
+                          kContinu.enabled,
+                          Controls{C::Phase1Frame, C::Phase2Frame, C::Phase3Frame} + kFrequency};
+
+// The controls of `among` that the panel has and `test` holds for, in `among`'s order.
+Controls Select(const PanelModel& model, const Controls& among,
+                const std::function<bool(C)>& test) {
+    Controls found;
+    for (C control : among)
+        if (model.Has(control) && test(control)) found.push_back(control);
+    return found;
+}
+
+Controls Listed(const PanelModel& model, const Controls& among, const Controls& listed) {
+    return Select(model, among,
+                  [&](C c) { return std::find(listed.begin(), listed.end(), c) != listed.end(); });
+}
+
+struct Row {
+    const char* name;
+    std::vector<Step> steps;
+    const Look& look;
+};
+
+// After each row's clicks, the panel looks as its state says (the rotor has no
+// "rectangulaire" button, and its rotation and position trackbars always show) and its
+// record carries the switches and waveform with the values it opened with.
+void CheckTransitions(Winding winding, const std::vector<Row>& rows) {
+    for (const Row& row : rows) {
+        PanelModel model(winding);
+        for (Step step : row.steps) {
+            const PanelReaction reaction = step(model);
+            EXPECT_TRUE(reaction.redrawPictures && reaction.send) << row.name;
+        }
+        EXPECT_EQ(Select(model, kSwitches, [&](C c) { return model.State(c).enabled; }),
+                  Listed(model, kSwitches, row.look.enabled))
+            << row.name;
+        EXPECT_EQ(Select(model, kShown, [&](C c) { return model.State(c).visible; }),
+                  Listed(model, kShown, row.look.visible))
+            << row.name;
+        const auto& on = row.look.on;
+        EXPECT_EQ((std::array{model.PhaseOn(1), model.PhaseOn(2), model.PhaseOn(3)}), on)
+            << row.name;
+        EXPECT_EQ(model.Record(),
+                  (WindingSettings{on[0], on[1], on[2], 0, 0, 0, 50, 0, 0, row.look.waveform}))
+            << row.name;
+        for (C always : {C::RotationSlider, C::RotationLabel, C::PositionSlider, C::PositionLabel})
+            EXPECT_EQ(model.State(always).visible, winding == Winding::Rotor) << row.name;
+    }
+}
+
+TEST(PanelModel, StatorTransitions) {
+    const std::vector<Row> rows{
+        {"opened", {}, kOpenedStator},
+        {"phase 1 on", {Phase1On}, kSinus1},
+        {"phase 2 on", {Phase1On, Phase2On}, kSinus2},
+        {"phase 3 on", {Phase1On, Phase2On, Phase3On}, kSinus3},
+        {"phase 3 off", {Phase1On, Phase2On, Phase3On, Phase3Off}, kSinus2},
+        {"phase 2 off takes 3", {Phase1On, Phase2On, Phase3On, Phase2Off}, kSinus1},
+        {"continu", {Phase1On, Phase2On, Phase3On, Continu}, kContinu},
+        {"continu again", {Phase1On, Continu, Continu}, kContinu},
+        {"rectangulaire", {Phase1On, Rectangulaire}, kRectangulaire},
+        {"continu, rectangulaire", {Phase1On, Continu, Rectangulaire}, kRectangulaire},
+        {"continu, sinus", {Phase1On, Continu, Sinus}, kSinus1},
+        {"rectangulaire, sinus", {Phase1On, Rectangulaire, Sinus}, kSinus1},
+        {"rectangulaire, continu", {Phase1On, Rectangulaire, Continu}, kContinu},
+        {"sinus again", {Phase1On, Phase2On, Phase3On, Sinus}, kSinus3},
+        {"phase 1 off", {Phase1On, Phase2On, Phase3On, Phase1Off}, kOff},
+        {"rectangulaire, off", {Phase1On, Rectangulaire, Phase1Off}, kOff},
+        {"on again in sinus", {Phase1On, Rectangulaire, Phase1Off, Phase1On}, kSinus1},
+    };
+    CheckTransitions(Winding::Stator, rows);
+}
+
+TEST(PanelModel, RotorTransitions) {
+    const std::vector<Row> rows{
+        {"opened", {}, kOff},
+        {"phase 1 on", {Phase1On}, kSinus1},
+        {"phase 3 on", {Phase1On, Phase2On, Phase3On}, kSinus3},
+        {"continu", {Phase1On, Phase2On, Continu}, kContinu},
+        {"continu, sinus", {Phase1On, Continu, Sinus}, kSinus1},
+        {"phase 1 off", {Phase1On, Phase1Off}, kOff},
+    };
+    CheckTransitions(Winding::Rotor, rows);
+    PanelModel model(Winding::Rotor);
+    Phase1On(model);
+    EXPECT_FALSE(model.OnRectangulaireClicked().send);
+    EXPECT_EQ(model.Waveform(), kWaveformSinus);
+}
+
+// Typing 4, 5, 0 into the phase-1 field sends 4, 45, then 360 (450 clamped).
+TEST(PanelModel, AngleTextsAsTyped) {
+    struct Row {
+        const char* text;
+        int angle;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"4", 4, "4"},     {"45", 45, "45"},   {"450", 360, "360"}, {"360", 360, "360"},
+        {"", 0, ""},       {" 45", 45, " 45"}, {"4 5", 4, "4 5"},   {" ", 0, " "},
+        {"007", 7, "007"}, {"-5", 0, "0"},
+    };
+    PanelModel model(Winding::Stator);
+    Phase1On(model);
+    for (const Row& row : rows) {
+        const PanelReaction reaction = model.OnPhaseAngleChange(1, row.text);
+        EXPECT_TRUE(reaction.redrawPictures && reaction.send) << '"' << row.text << '"';
+        EXPECT_EQ(model.AngleDeg(1), row.angle) << '"' << row.text << '"';
+        EXPECT_EQ(model.AngleText(1), row.shown) << '"' << row.text << '"';
+        EXPECT_EQ(model.Record().phase1AngleDeg, row.angle) << '"' << row.text << '"';
+    }
+}
+
+// The up/down control steps by one within 0..360 and does not wrap; a step past either
+// end writes nothing into the field, so nothing is sent.
+TEST(PanelModel, StepAngleStaysWithinRange) {
+    struct Row {
+        const char* from;
+        int delta;
+        int angle;
+        const char* shown;
+        bool sends;
+    };
+    const Row rows[] = {
+        {"0", -1, 0, "0", false},      {"0", +1, 1, "1", true},
+        {"359", +1, 360, "360", true}, {"360", +1, 360, "360", false},
+        {"360", -1, 359, "359", true},
+    };
+    for (const Row& row : rows) {
+        PanelModel model(Winding::Rotor);
+        Phase1On(model);
+        Phase2On(model);
+        model.OnPhaseAngleChange(2, row.from);
+        const PanelReaction reaction = model.StepAngle(2, row.delta);
+        EXPECT_EQ(model.AngleDeg(2), row.angle) << row.from << " " << row.delta;
+        EXPECT_EQ(model.AngleText(2), row.shown) << row.from << " " << row.delta;
+        EXPECT_EQ(reaction.send, row.sends) << row.from << " " << row.delta;
+    }
+}
+
+TEST(PanelModel, TrackbarsRefreshValuesAndLabels) {
+    PanelModel stator(Winding::Stator);
+    EXPECT_EQ(stator.FrequencyLabel(), "");
+    const PanelReaction reaction = stator.OnHScroll(PanelSlider::Frequency, 30);
+    EXPECT_TRUE(reaction.send);
+    EXPECT_FALSE(reaction.redrawPictures);
+    EXPECT_EQ(stator.FrequencyLabel(), "fréquence stator: 30 Hz");
+    EXPECT_EQ(stator.Record().frequencyHz, 30);
+    stator.OnHScroll(PanelSlider::Frequency, 50);
+    EXPECT_EQ(stator.FrequencyLabel(), "fréquence stator: 50 Hz");
+
+    PanelModel rotor(Winding::Rotor);
+    EXPECT_EQ(rotor.RotationLabel(), "fréquence de rotation: 0 Hz");
+    EXPECT_EQ(rotor.InitialPositionLabel(), "position initiale: 0 degré");
+    EXPECT_EQ(rotor.FrequencyLabel(), "");
+    rotor.OnHScroll(PanelSlider::Rotation, 7);
+    rotor.OnHScroll(PanelSlider::InitialPosition, 90);
+    EXPECT_EQ(rotor.RotationLabel(), "fréquence de rotation: 7 Hz");
+    EXPECT_EQ(rotor.InitialPositionLabel(), "position initiale: 90 degré");
+    // The hidden frequency trackbar is read as well.
+    EXPECT_EQ(rotor.FrequencyLabel(), "fréquence rotor: 50 Hz");
+    EXPECT_EQ(rotor.Record(), (WindingSettings{0, 0, 0, 0, 0, 0, 50, 7, 90, -1}));
+}
+
+// Values whose controls are hidden keep their last value and are still sent.
+TEST(PanelModel, HiddenValuesAreStillSent) {
+    PanelModel stator(Winding::Stator);
+    Phase1On(stator);
+    Phase2On(stator);
+    stator.OnPhaseAngleChange(1, "45");
+    stator.OnPhaseAngleChange(2, "120");
+    stator.OnHScroll(PanelSlider::Frequency, 30);
+    Rectangulaire(stator);
+    EXPECT_EQ(stator.Record(), (WindingSettings{1, 1, 1, 45, 120, 0, 30, 0, 0, 2}));
+    Sinus(stator);
+    EXPECT_EQ(stator.Record(), (WindingSettings{1, 0, 0, 45, 120, 0, 30, 0, 0, 0}));
+    Phase1Off(stator);
+    EXPECT_EQ(stator.Record(), (WindingSettings{0, 0, 0, 45, 120, 0, 30, 0, 0, -1}));
+    Phase1On(stator);
+    EXPECT_EQ(stator.AngleText(1), "45");
+    EXPECT_EQ(stator.AngleText(2), "120");
+    const PanelReaction enter = stator.OnOK();
+    EXPECT_TRUE(enter.send);
+    EXPECT_FALSE(enter.redrawPictures);
+
+    PanelModel rotor(Winding::Rotor);
+    Phase1On(rotor);
+    rotor.OnHScroll(PanelSlider::Frequency, 20);
+    Continu(rotor);
+    EXPECT_EQ(rotor.Record(), (WindingSettings{1, 0, 0, 0, 0, 0, 20, 0, 0, 1}));
+}
+
+}  // namespace
+}  // namespace vireflu
