@@ -1,0 +1,57 @@
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "bench_scenario.h"
+#include "frame_renderer.h"
+#include "simulation/clock.h"
+
+namespace vireflu::bench {
+namespace {
+
+// One clock tick and one whole frame (conductor levels, then the cross-section) into an
+// image reused from frame to frame, as the view does.
+void Frame(benchmark::State& run, Presentation presentation, int width, int height) {
+    SimulationState state = BusyMachine(presentation);
+    MachineScene scene;
+    scene.Resize(width, height);
+    QImage image(width, height, QImage::Format_RGB32);
+    // Half a trace already recorded, so the path drawn is of typical length; it grows and
+    // starts again every 1000 frames.
+    for (int frame = 0; frame < kTraceCapacity / 2 && state.traceMode; ++frame) {
+        QPainter painter(&image);
+        PaintMachineFrame(painter, scene, state);
+    }
+    for (auto _ : run) {
+        AdvanceClock(state);
+        QPainter painter(&image);
+        PaintMachineFrame(painter, scene, state);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+// The floor: filling the whole image white, which every frame begins with.
+void Fill(benchmark::State& run, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (auto _ : run) {
+        QPainter painter(&image);
+        painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+BENCHMARK_CAPTURE(Frame, entrefer_600x560, Presentation::AirGap, 600, 560);
+BENCHMARK_CAPTURE(Frame, vecteur_600x560, Presentation::Vector, 600, 560);
+BENCHMARK_CAPTURE(Frame, trace_600x560, Presentation::Trace, 600, 560);
+BENCHMARK_CAPTURE(Frame, fmm_600x560, Presentation::MagnetomotiveForces, 600, 560);
+BENCHMARK_CAPTURE(Frame, couple_600x560, Presentation::Torque, 600, 560);
+BENCHMARK_CAPTURE(Frame, entrefer_2000x2000, Presentation::AirGap, 2000, 2000);
+BENCHMARK_CAPTURE(Frame, vecteur_2000x2000, Presentation::Vector, 2000, 2000);
+BENCHMARK_CAPTURE(Frame, trace_2000x2000, Presentation::Trace, 2000, 2000);
+BENCHMARK_CAPTURE(Frame, fmm_2000x2000, Presentation::MagnetomotiveForces, 2000, 2000);
+BENCHMARK_CAPTURE(Frame, couple_2000x2000, Presentation::Torque, 2000, 2000);
+BENCHMARK_CAPTURE(Fill, floor_2000x2000, 2000, 2000);
+
+}  // namespace
+}  // namespace vireflu::bench
