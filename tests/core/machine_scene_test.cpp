@@ -1,148 +1,142 @@
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <string>
 
 #include "recording_surface.h"
 #include "simulation/display_commands.h"
 #include "view/machine_scene.h"
+#include "view/view_geometry.h"
 
 namespace vireflu {
 namespace {
 
+ViewGeometry Layout(int width, int height) {
+    static const AngleTables tables;
+    return ComputeGeometry(Rect{0, 0, width, height}, tables);
+}
+
+// Radii are truncated fractions of the shorter side; under 3 pixels the gap radius is 0.
+TEST(ViewGeometry, LayoutOfKnownSizes) {
+    // Centre x and y; gap inner and outer radius; conductor half size and ring radius;
+    // torque span and bar right; client width and height.
+    using Layout10 = std::array<int, 10>;
+    const std::pair<std::array<int, 2>, Layout10> rows[] = {
+        {{400, 300}, {200, 150, 105, 120, 12, 135, 240, 20, 400, 300}},
+        {{301, 300}, {150, 150, 105, 120, 12, 135, 240, 15, 301, 300}},
+        {{300, 400}, {150, 200, 105, 120, 12, 135, 320, 15, 300, 400}},
+        {{2, 100}, {1, 50, 0, 0, 0, 0, 80, 0, 2, 100}},
+        {{0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& [size, expected] : rows) {
+        const ViewGeometry g = Layout(size[0], size[1]);
+        const Layout10 layout{g.centreX,        g.centreY,           g.gapInnerRadius,
+                              g.gapOuterRadius, g.conductorHalfSize, g.conductorRingRadius,
+                              g.torqueSpan,     g.torqueBarRight,    g.clientWidth,
+                              g.clientHeight};
+        EXPECT_EQ(layout, expected) << size[0] << " x " << size[1];
+    }
+}
+
 using testing::Primitive;
 using testing::RecordingSurface;
 using Kind = Primitive::Kind;
-using Runs = std::vector<std::pair<Kind, int>>;
 
-// The primitive kinds in drawing order, consecutive ones of a kind counted together.
-Runs KindRuns(const RecordingSurface& surface) {
-    Runs runs;
-    for (const Primitive& p : surface.primitives) {
-        if (runs.empty() || runs.back().first != p.kind)
-            runs.emplace_back(p.kind, 1);
-        else
-            ++runs.back().second;
-    }
-    return runs;
+// The primitive kinds in drawing order, a letter each: FillRect, Ellipse, Polygon,
+// Rectangle, Line.
+std::string Kinds(const RecordingSurface& surface) {
+    std::string kinds;
+    for (const Primitive& p : surface.primitives) kinds += "FEPRL"[static_cast<int>(p.kind)];
+    return kinds;
 }
 
 Rect BoxOf(const Primitive& disc) {
     return Rect{disc.points[0].x, disc.points[0].y, disc.points[1].x, disc.points[1].y};
 }
 
-std::vector<Primitive> Discs(int width, int height, SimulationState& state) {
+const Pen kEntryPen = Pen::Solid(2, Rgb{9, 9, 9});
+
+// A frame drawn on a surface entered with its own pen and brush.
+RecordingSurface Frame(int width, int height, SimulationState& state) {
     MachineScene scene;
     scene.Resize(width, height);
     RecordingSurface surface;
+    surface.SelectPen(kEntryPen);
+    surface.SelectBrush(Brush::Level(3));
     scene.DrawFrame(surface, state);
-    return surface.OfKind(Kind::Ellipse);
+    return surface;
+}
+
+std::vector<Primitive> Discs(int width, int height, SimulationState& state) {
+    return Frame(width, height, state).OfKind(Kind::Ellipse);
 }
 
 // Both windings "continu" with the rotor's field at 90 degrees, so that every overlay
 // draws: the torque is 0.9, a bar of 29 cells. Conductors come last, stator then rotor,
 // forward then return, levels 64 and 0 in map entries 64 and 0.
 TEST(DrawMachine, BackgroundThenOverlaysInOrderThenConductors) {
-    const std::pair<Presentation, Runs> rows[] = {
-        {Presentation::AirGap, {{Kind::FillRect, 1}, {Kind::Polygon, 180}, {Kind::Ellipse, 4}}},
-        {Presentation::Vector, {{Kind::FillRect, 1}, {Kind::Line, 1}, {Kind::Ellipse, 4}}},
-        {Presentation::Trace, {{Kind::FillRect, 1}, {Kind::Ellipse, 4}}},
-        {Presentation::MagnetomotiveForces,
-         {{Kind::FillRect, 1}, {Kind::Line, 1}, {Kind::Polygon, 360}, {Kind::Ellipse, 4}}},
-        {Presentation::Torque,
-         {{Kind::FillRect, 1},
-          {Kind::Line, 1},
-          {Kind::Polygon, 360},
-          {Kind::Line, 1},
-          {Kind::Rectangle, 29},
-          {Kind::Ellipse, 4}}},
+    const auto n = [](int count, char kind) { return std::string(count, kind); };
+    const std::pair<Presentation, std::string> rows[] = {
+        {Presentation::AirGap, "F" + n(180, 'P') + "EEEE"},
+        {Presentation::Vector, "FLEEEE"},
+        {Presentation::Trace, "FEEEE"},
+        {Presentation::MagnetomotiveForces, "FL" + n(360, 'P') + "EEEE"},
+        {Presentation::Torque, "FL" + n(360, 'P') + "L" + n(29, 'R') + "EEEE"},
     };
-    for (const auto& [presentation, runs] : rows) {
+    for (const auto& [presentation, kinds] : rows) {
         SCOPED_TRACE(static_cast<int>(presentation));
         SimulationState state;
         state.statorWaveform = state.rotorWaveform = kWaveformContinu;
         state.statorPhaseOn = state.rotorPhaseOn = {1, 0, 0};
         state.rotorPosition = 1.570795;
         SelectPresentation(state, presentation);
-        MachineScene scene;
-        scene.Resize(400, 300);
-        RecordingSurface surface;
-        surface.SelectPen(Pen::Solid(2, Rgb{9, 9, 9}));
-        surface.SelectBrush(Brush::Level(3));
-        scene.DrawFrame(surface, state);
-
-        EXPECT_EQ(KindRuns(surface), runs);
+        const RecordingSurface surface = Frame(400, 300, state);
+        EXPECT_EQ(Kinds(surface), kinds);
         EXPECT_EQ(surface.primitives[0].points, (std::vector<Point>{{0, 0}, {400, 300}}));
         EXPECT_EQ(surface.primitives[0].brush, Brush::Of(Colour::FromRgb(255, 255, 255)));
         for (const Primitive& p : surface.primitives)
             EXPECT_TRUE(p.kind == Kind::Line || p.pen == Pen::Null());
-        std::vector<Brush> discBrushes;
-        for (const Primitive& disc : surface.OfKind(Kind::Ellipse))
-            discBrushes.push_back(disc.brush);
-        EXPECT_EQ(discBrushes, (std::vector<Brush>{Brush::Level(64), Brush::Level(0),
-                                                   Brush::Level(64), Brush::Level(0)}));
-        EXPECT_EQ(surface.CurrentPen(), Pen::Solid(2, Rgb{9, 9, 9}));
+        const auto discs = surface.OfKind(Kind::Ellipse);
+        for (std::size_t i = 0; i < discs.size(); ++i)
+            EXPECT_EQ(discs[i].brush, Brush::Level(i % 2 ? 0 : 64)) << i;
+        EXPECT_EQ(surface.CurrentPen(), kEntryPen);
         EXPECT_EQ(surface.CurrentBrush(), Brush::Level(3));
     }
 }
 
-// Phase angles 0, 120 and 240 at angle 0 give the levels (32, 32), (59, 4), (4, 59). With
-// the rotor at 0 its discs sit at the stator's angles, on a circle of 90 pixels.
-TEST(DrawMachine, ConductorDiscsFollowThePhasePattern) {
-    const std::array<Rect, 8> rotorBoxes{{{188, 49, 212, 73},
-                                          {188, 227, 212, 251},
-                                          {111, 182, 135, 206},
-                                          {265, 94, 289, 118},
-                                          {265, 182, 289, 206},
-                                          {111, 93, 135, 117},
-                                          {99, 138, 123, 162},
-                                          {278, 138, 302, 162}}};
-    const std::array<Rect, 8> statorBoxes =
-        ComputeGeometry(Rect{0, 0, 400, 300}, AngleTables{}).statorConductorBoxes;
-    struct Row {
-        std::array<int, 3> on;
-        std::vector<std::size_t> boxes;
-        std::vector<int> levels;
-    };
-    const Row rows[] = {
-        {{1, 1, 1}, {0, 1, 2, 3, 4, 5}, {32, 32, 59, 4, 4, 59}},
-        {{1, 1, 0}, {0, 1, 6, 7}, {32, 32, 59, 4}},
-        {{1, 0, 1}, {0, 1}, {32, 32}},
-    };
-    for (const Row& row : rows) {
-        SimulationState state;
-        state.statorPhaseOn = state.rotorPhaseOn = row.on;
-        state.statorPhaseAngle = state.rotorPhaseAngle = {0, 2.094393333333333, 4.188786666666666};
-        const auto discs = Discs(400, 300, state);
-        const std::size_t count = row.boxes.size();
-        ASSERT_EQ(discs.size(), 2 * count);
-        for (std::size_t i = 0; i < count; ++i) {
-            EXPECT_EQ(BoxOf(discs[i]), statorBoxes[row.boxes[i]]) << i;
-            EXPECT_EQ(BoxOf(discs[count + i]), rotorBoxes[row.boxes[i]]) << i;
-            EXPECT_EQ(discs[i].brush, Brush::Level(row.levels[i])) << i;
-            EXPECT_EQ(discs[count + i].brush, Brush::Level(row.levels[i])) << i;
-        }
-    }
-}
-
-// The rotor turns by its initial position plus the rotation since the reset: a quarter
-// turn either way puts the phase-1 forward disc at 180 degrees. Its circle is 0.3 of the
+// Phase angles 0, 120 and 240 at angle 0 give the levels (32, 32), (59, 4), (4, 59): the
+// stator's discs in its conductor boxes, the rotor's at the same angles on a circle of 90
+// pixels. A quarter turn of the rotor, from its initial position or from the rotation
+// since the reset, puts its phase-1 forward disc at 180 degrees; the circle is 0.3 of the
 // shorter side, truncated: 90.6 gives 90 on a 302-pixel view.
-TEST(DrawMachine, RotorDiscsTurnWithTheRotor) {
+TEST(DrawMachine, ConductorDiscsFollowThePhasePatternAndTheRotor) {
+    // Forward then return discs of phases 1, 2 and 3: at 90, -90, 210, 30, -30 and 150
+    // degrees.
+    const Rect statorBoxes[] = {{188, 4, 212, 28},  {188, 272, 212, 296}, {72, 205, 96, 229},
+                                {304, 71, 328, 95}, {304, 205, 328, 229}, {72, 71, 96, 95}};
+    const Rect rotorBoxes[] = {{188, 49, 212, 73},  {188, 227, 212, 251}, {111, 182, 135, 206},
+                               {265, 94, 289, 118}, {265, 182, 289, 206}, {111, 93, 135, 117}};
+    const int levels[] = {32, 32, 59, 4, 4, 59};
     SimulationState state;
-    ApplyWindingSettings(state, 1, {1, 0, 0, 0, 0, 0, 50, 0, 90, kWaveformSinus});
-    const Rect atHalfTurn{99, 138, 123, 162};
-    auto discs = Discs(400, 300, state);
-    ASSERT_EQ(discs.size(), 2u);
-    EXPECT_EQ(BoxOf(discs[0]), atHalfTurn);
-    EXPECT_EQ(BoxOf(discs[1]), (Rect{278, 138, 302, 162}));
+    state.statorPhaseOn = state.rotorPhaseOn = {1, 1, 1};
+    state.statorPhaseAngle = state.rotorPhaseAngle = {0, 2.094393333333333, 4.188786666666666};
+    const auto discs = Discs(400, 300, state);
+    ASSERT_EQ(discs.size(), 12u);
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(BoxOf(discs[i]), statorBoxes[i]) << i;
+        EXPECT_EQ(BoxOf(discs[6 + i]), rotorBoxes[i]) << i;
+        EXPECT_EQ(discs[i].brush, Brush::Level(levels[i])) << i;
+        EXPECT_EQ(discs[6 + i].brush, Brush::Level(levels[i])) << i;
+    }
 
-    state.initialRotorPosition = 0;
-    state.elapsedTime = 0.5;
-    state.rotationPulsation = 3.14159;
-    EXPECT_EQ(BoxOf(Discs(400, 300, state)[0]), atHalfTurn);
-
-    state.elapsedTime = 0;
-    EXPECT_EQ(BoxOf(Discs(302, 302, state)[0]), (Rect{139, 50, 163, 74}));
+    SimulationState turned;
+    turned.rotorPhaseOn = {1, 0, 0};
+    EXPECT_EQ(BoxOf(Discs(302, 302, turned)[0]), (Rect{139, 50, 163, 74}));
+    turned.initialRotorPosition = 1.570795;
+    EXPECT_EQ(BoxOf(Discs(400, 300, turned)[0]), (Rect{99, 138, 123, 162}));
+    turned.initialRotorPosition = 0;
+    turned.elapsedTime = 0.5;
+    turned.rotationPulsation = 3.14159;
+    EXPECT_EQ(BoxOf(Discs(400, 300, turned)[0]), (Rect{99, 138, 123, 162}));
 }
 
 }  // namespace

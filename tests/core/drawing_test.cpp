@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "drawing/colour_map.h"
+#include "drawing/surface.h"
+
+namespace vireflu {
+namespace {
+
+// Both black-centred maps share their reds; the "CAO" map's quarter steps truncate.
+TEST(ColourMap, KnownEntries) {
+    const ColourMap blue = BuildBlueBlackRed(), green = BuildGreenBlackRed(), cao = BuildCao();
+    EXPECT_EQ((std::array{blue[0], blue[32], blue[33], blue[64]}),
+              (std::array<Rgb, 4>{{{0, 0, 255}, {0, 0, 31}, {31, 0, 0}, {248, 0, 0}}}));
+    EXPECT_EQ(green[0], (Rgb{0, 255, 0}));
+    EXPECT_EQ(green[32], (Rgb{0, 31, 0}));
+    for (std::size_t i = 33; i <= 64; ++i) EXPECT_EQ(green[i], blue[i]) << "entry " << i;
+    EXPECT_EQ(cao[0], (Rgb{0, 0, 112}));
+    EXPECT_EQ(cao[13], (Rgb{93, 0, 229}));  // blue step -27/4 truncates to -6
+    EXPECT_EQ(cao[31], (Rgb{250, 51, 20}));
+    EXPECT_EQ(cao[32], (Rgb{255, 70, 0}));
+    EXPECT_EQ(cao[57], (Rgb{255, 255, 33}));
+    EXPECT_EQ(cao[64], (Rgb{255, 255, 176}));
+}
+
+// Pixels along the major axis from the smaller end; the minor coordinate rounds with
+// exact halves toward the smaller value; the destination pixel is left out.
+TEST(RasteriseSegment, PixelsOfKnownSegments) {
+    struct Row {
+        const char* name;
+        Point from, to;
+        std::vector<Point> pixels;
+    };
+    const Row rows[] = {
+        {"horizontal, leftward", {3, 0}, {0, 0}, {{1, 0}, {2, 0}, {3, 0}}},
+        {"vertical, upward", {2, 5}, {2, 2}, {{2, 3}, {2, 4}, {2, 5}}},
+        {"half rounds down", {0, 0}, {2, 1}, {{0, 0}, {1, 0}}},
+        {"half rounds down, reversed", {2, 1}, {0, 0}, {{1, 0}, {2, 1}}},
+        {"negative half rounds down", {0, 1}, {2, 0}, {{0, 1}, {1, 0}}},
+        {"steep", {0, 0}, {1, 3}, {{0, 0}, {0, 1}, {1, 2}}},
+        {"a single pixel", {4, 4}, {4, 4}, {}},
+    };
+    for (const Row& row : rows) {
+        std::vector<Point> pixels;
+        RasteriseSegment(row.from, row.to, [&](int x, int y) { pixels.push_back(Point{x, y}); });
+        EXPECT_EQ(pixels, row.pixels) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace vireflu
