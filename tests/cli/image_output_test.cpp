@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include "output_files.h"
 #include "tool_runner.h"
 
 namespace {
@@ -38,24 +39,6 @@ TEST(ViewImageTest, NoPhaseOnShowsTheNeutralRingOnWhite) {
     EXPECT_EQ(RgbAt(view, 300, 29), kWhite);
 }
 
-class ColourMapTest : public testing::TestWithParam<std::pair<const char*, std::string>> {};
-
-TEST_P(ColourMapTest, NeutralRingTakesTheMapsMiddleEntry) {
-    const Scratch scratch;
-    const QImage view = RenderView(scratch, {"--colour-map", GetParam().first});
-    EXPECT_EQ(RgbAt(view, kRingX, kCentreY), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Maps, ColourMapTest,
-                         testing::Values(std::pair{"bleu-noir-rouge", Rgb(0, 0, 31)},
-                                         std::pair{"vert-noir-rouge", Rgb(0, 31, 0)},
-                                         std::pair{"cao", Rgb(255, 70, 0)}),
-                         [](const auto& row) {
-                             std::string name = row.param.first;
-                             std::erase(name, '-');
-                             return name;
-                         });
-
 TEST(ViewImageTest, ContinuStatorDiscsShowFullCurrentBothWays) {
     const Scratch scratch;
     const QImage view =
@@ -73,22 +56,6 @@ TEST(ViewImageTest, VectorPresentationDrawsTheRedVectorWithoutTheRing) {
     EXPECT_EQ(RgbAt(view, 416, kCentreY), kRed);
     EXPECT_EQ(RgbAt(view, 417, kCentreY), kWhite);
     EXPECT_EQ(RgbAt(view, kRingX, kCentreY), kWhite);
-}
-
-TEST(ViewImageTest, TorquePresentationDrawsTheBarFromTheZeroLine) {
-    const Scratch scratch;
-    // Both coils at right angles: torque 0.9, so 1 + trunc(28.8) = 29 cells of 448/65
-    // pixels, levels 32 to 60, between x = 5 and 30 upward from the centre line.
-    const QImage view =
-        RenderView(scratch, {"--stator-phases", "1", "--stator-waveform", "continu",
-                             "--rotor-phases", "1", "--rotor-waveform", "continu",
-                             "--initial-position", "90", "--presentation", "couple"});
-    EXPECT_EQ(RgbAt(view, 2, kCentreY), kBlack);
-    EXPECT_EQ(RgbAt(view, 32, kCentreY), kBlack);
-    EXPECT_EQ(RgbAt(view, 15, 277), Rgb(0, 0, 31));  // first cell, level 32
-    EXPECT_EQ(RgbAt(view, 15, 270), Rgb(31, 0, 0));  // second cell, level 33
-    EXPECT_EQ(RgbAt(view, 15, 84), Rgb(220, 0, 0));  // 29th cell, level 60
-    EXPECT_EQ(RgbAt(view, 15, 75), kWhite);
 }
 
 TEST(SvgOutputTest, IsAWellFormedDocumentOfTheViewSize) {
@@ -136,14 +103,9 @@ TEST(FramesTest, OneFilePerFrameFromTheRotorRecordOn) {
 }
 
 TEST(FramesTest, NamesGrowPastFourDigits) {
-    const Scratch scratch;
-    const QString dir = scratch.Path("frames");
-    const ToolRun run = RunTool({"--ticks", "10000", "--size", "2x2", "--frames", dir});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const QStringList files = QDir(dir).entryList(QDir::Files);
-    EXPECT_EQ(files.size(), 10001);
-    EXPECT_TRUE(files.contains("frame-9999.png"));
-    EXPECT_TRUE(files.contains("frame-10000.png"));
+    EXPECT_EQ(vireflu::FrameFileName(7), "frame-0007.png");
+    EXPECT_EQ(vireflu::FrameFileName(9999), "frame-9999.png");
+    EXPECT_EQ(vireflu::FrameFileName(10000), "frame-10000.png");
 }
 
 QImage RenderPanel(const Scratch& scratch, QStringList args) {
@@ -170,37 +132,6 @@ TEST(PanelPicturesTest, CursorStandsAtTheWindingsAngleAfterTheRun) {
         RenderPanel(scratch, {"--stator-phases", "1", "--ticks", "10", "--panel", "stator"});
     EXPECT_EQ(RgbAt(panel, 30, 40), kBlack);
     EXPECT_EQ(RgbAt(panel, 10, 40), kRed);
-}
-
-TEST(PanelPicturesTest, PhaseThreeIsAtTheTop) {
-    const Scratch scratch;
-    const QImage panel = RenderPanel(
-        scratch, {"--stator-phases", "3", "--stator-angles", "0,120,240", "--panel", "stator"});
-    ASSERT_EQ(panel.size(), QSize(97, 3 * 57));
-    // Only phase 1 (angle 0) crests a quarter period in; phase 3 (240) is low there.
-    EXPECT_EQ(RgbAt(panel, 30, 2 * 57 + 5), kBlue);
-    EXPECT_EQ(RgbAt(panel, 30, 5), kWhite);
-}
-
-TEST(PanelPicturesTest, RectangulaireShiftsThePhasesWhateverTheAngles) {
-    const Scratch scratch;
-    const QImage panel =
-        RenderPanel(scratch, {"--stator-phases", "3", "--stator-angles", "0,90,45",
-                              "--stator-waveform", "rectangulaire", "--panel", "stator"});
-    ASSERT_EQ(panel.size(), QSize(97, 3 * 57));
-    // Six-step levels at y = 10 (positive) and 47 (negative); columns 16, 30, 44, ...
-    EXPECT_EQ(RgbAt(panel, 13, 10), kBlue);           // phase 3, shift 120: starts positive
-    EXPECT_EQ(RgbAt(panel, 20, 57 + 47), kBlue);      // phase 2, shift 240: starts negative
-    EXPECT_EQ(RgbAt(panel, 30, 2 * 57 + 10), kBlue);  // phase 1: positive from 30 degrees
-}
-
-TEST(PanelPicturesTest, RotorContinuIsAConstantLine) {
-    const Scratch scratch;
-    const QImage panel = RenderPanel(
-        scratch, {"--rotor-phases", "1", "--rotor-waveform", "continu", "--panel", "rotor"});
-    ASSERT_EQ(panel.size(), QSize(97, 57));
-    EXPECT_EQ(RgbAt(panel, 50, 10), kBlue);
-    EXPECT_EQ(RgbAt(panel, 92, 10), kWhite);  // the line's last pixel is left out
 }
 
 TEST(PanelPicturesTest, PictureSizeSetsEachPicture) {

@@ -11,17 +11,6 @@
 
 using namespace vireflu;
 
-namespace {
-
-QStringList LabelTexts(const QWidget& box) {
-    QStringList texts;
-    for (const QLabel* label : box.findChildren<QLabel*>())
-        if (!label->text().isEmpty()) texts << label->text();
-    return texts;
-}
-
-}  // namespace
-
 class AboutBoxTest : public QObject {
     Q_OBJECT
 
@@ -37,28 +26,25 @@ void AboutBoxTest::showsTitleVersionCreditsAndIcon() {
     QCOMPARE(box.windowTitle(), QStringLiteral("A propos de Vireflu"));
     QVERIFY(box.isModal());
 
-    const QStringList texts = LabelTexts(box);
+    // The texts, and an icon drawn with some opaque pixels that are not white.
+    QStringList texts;
+    int inked = 0;
+    int iconWidth = 0;
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) texts << label->text();
+        const QImage icon = label->pixmap().toImage();
+        iconWidth = std::max(iconWidth, icon.width());
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                inked += icon.pixelColor(x, y).alpha() == 255 &&
+                         icon.pixelColor(x, y) != QColor(Qt::white);
+    }
     QCOMPARE(texts.size(), 3);
     QCOMPARE(texts.first(), QStringLiteral("Vireflu version 2.0"));
     QVERIFY(texts.contains(QStringLiteral("Simulateur pédagogique, 2026")));
-
+    QVERIFY(iconWidth > 0 && inked > iconWidth);
     QPushButton* ok = test::Button(box, QStringLiteral("OK"));
-    QVERIFY(ok);
-    QVERIFY(ok->isDefault());
-
-    // The icon is drawn: some of its pixels are opaque and not white.
-    const QLabel* icon = nullptr;
-    for (const QLabel* label : box.findChildren<QLabel*>())
-        if (!label->pixmap().isNull()) icon = label;
-    QVERIFY(icon);
-    const QImage picture = icon->pixmap().toImage();
-    int inked = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const QColor c = picture.pixelColor(x, y);
-            inked += c.alpha() == 255 && c != QColor(Qt::white);
-        }
-    QVERIFY(inked > picture.width());
+    QVERIFY(ok && ok->isDefault());
 }
 
 void AboutBoxTest::closes_data() {
@@ -116,13 +102,10 @@ void AboutBoxTest::menuCommandRunsItModallyWhileTheClockTicks() {
         timeAfterClickingBehind = state.elapsedTime;
         QTest::mouseClick(test::Button(*box, QStringLiteral("OK")), Qt::LeftButton);
     });
-    QAction* about =
-        test::MenuAction(*window, QStringLiteral("&?"), QStringLiteral("&A propos de Vireflu..."));
-    QVERIFY(about);
-    about->trigger();  // returns once the box is closed
+    // Returns once the box is closed.
+    test::MenuAction(*window, "&?", "&A propos de Vireflu...")->trigger();
 
-    QVERIFY(aboutBoxShown);
-    QVERIFY(modal);
+    QVERIFY(aboutBoxShown && modal);
     QVERIFY(timeAfterWaiting > timeWhenOpened);
     QVERIFY(timeAfterClickingBehind >= timeAfterWaiting);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);

@@ -34,20 +34,15 @@ QImage OnScreen(const QWidget& widget) {
         .toImage();
 }
 
-QColor PixelAt(const QImage& image, QPoint logical) {
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(static_cast<int>(logical.x() * ratio),
-                            static_cast<int>(logical.y() * ratio));
-}
-
 QColor ScreenPixel(const QWidget& widget, QPoint logical) {
-    return PixelAt(OnScreen(widget), logical);
+    const QImage image = OnScreen(widget);
+    return image.pixelColor(logical * image.devicePixelRatio());
 }
 
-WindingSettings PhaseOneRecord(int frequencyHz) {
+WindingSettings PhaseOneRecord() {
     WindingSettings record;
     record.phase1On = 1;
-    record.frequencyHz = frequencyHz;
+    record.frequencyHz = 50;
     record.waveform = kWaveformSinus;
     return record;
 }

@@ -26,14 +26,11 @@ QPushButton* Button(const QWidget& window, const QString& caption);
 // The image is in device pixels, with the widget's device pixel ratio.
 QImage OnScreen(const QWidget& widget);
 
-// The colour at a logical pixel of such an image.
-QColor PixelAt(const QImage& image, QPoint logical);
-
 // The colour the screen shows at a logical pixel of a widget.
 QColor ScreenPixel(const QWidget& widget, QPoint logical);
 
-// The settings a panel sends for a winding with phase 1 alone on, "sinus", angle 0.
-WindingSettings PhaseOneRecord(int frequencyHz = 50);
+// The settings a panel sends for a winding with phase 1 alone on, "sinus", 50 Hz, angle 0.
+WindingSettings PhaseOneRecord();
 
 }  // namespace vireflu::test
 

@@ -1,4 +1,4 @@
-// The machine view on its own: layout from its size, sizes down to nothing, one frame per
+// The machine view on its own: sizes down to nothing, one frame per
 // redraw, and crisp drawing at the screen's device pixel ratio.
 
 #include "machine_view.h"
@@ -13,8 +13,6 @@ class MachineViewTest : public QObject {
 private slots:
     void init();
     void cleanup();
-    void machineIsCentredAndRound_data();
-    void machineIsCentredAndRound();
     void tinySizesDrawWithoutFault_data();
     void tinySizesDrawWithoutFault();
     void oneRedrawDrawsOneFrame();
@@ -48,51 +46,10 @@ bool MachineViewTest::ShowView(QSize size) {
     return QTest::qWaitForWindowExposed(host) && view->size() == size;
 }
 
-void MachineViewTest::machineIsCentredAndRound_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("centre");
-    QTest::addColumn<int>("innerRadius");
-    QTest::addColumn<int>("outerRadius");
-    // m = 300: radii trunc(0.35 m) = 105 and trunc(0.4 m) = 120.
-    QTest::newRow("400 x 300") << QSize(400, 300) << QPoint(200, 150) << 105 << 120;
-    QTest::newRow("300 x 300") << QSize(300, 300) << QPoint(150, 150) << 105 << 120;
-    QTest::newRow("odd width 301") << QSize(301, 300) << QPoint(150, 150) << 105 << 120;
-    // m = 200: radii 70 and 80.
-    QTest::newRow("tall 200 x 300") << QSize(200, 300) << QPoint(100, 150) << 70 << 80;
-    // m = 150: radii trunc(52.5) = 52 and 60.
-    QTest::newRow("wide 400 x 150") << QSize(400, 150) << QPoint(200, 75) << 52 << 60;
-}
-
-void MachineViewTest::machineIsCentredAndRound() {
-    QFETCH(QSize, size);
-    QFETCH(QPoint, centre);
-    QFETCH(int, innerRadius);
-    QFETCH(int, outerRadius);
-    QVERIFY(ShowView(size));
-    view->Redraw();
-
-    const QImage image = test::OnScreen(*view);
-    const auto at = [&](QPoint p) { return test::PixelAt(image, p); };
-    const int middle = (innerRadius + outerRadius) / 2;
-    const QColor neutral(0, 0, 31);
-    const QColor white(Qt::white);
-    // In the ring, and clear of it inside and outside, in the four directions.
-    const QPoint directions[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (QPoint d : directions) {
-        QCOMPARE(at(centre + d * middle), neutral);
-        QCOMPARE(at(centre + d * (innerRadius - 3)), white);
-        QCOMPARE(at(centre + d * (outerRadius + 3)), white);
-    }
-    QCOMPARE(at(centre), white);
-}
-
 void MachineViewTest::tinySizesDrawWithoutFault_data() {
     QTest::addColumn<QSize>("size");
     QTest::newRow("0 x 0") << QSize(0, 0);
     QTest::newRow("1 x 1") << QSize(1, 1);
-    QTest::newRow("2 x 2") << QSize(2, 2);
-    QTest::newRow("3 x 3") << QSize(3, 3);
-    QTest::newRow("1 x 300") << QSize(1, 300);
     QTest::newRow("400 x 0") << QSize(400, 0);
 }
 
@@ -101,10 +58,8 @@ void MachineViewTest::tinySizesDrawWithoutFault() {
     // Every presentation, with the stator on, so the vectors and the torque are computed.
     ApplyWindingSettings(*state, 0, test::PhaseOneRecord());
     QVERIFY(ShowView(size));
-    const Presentation presentations[] = {Presentation::AirGap, Presentation::Vector,
-                                          Presentation::Trace, Presentation::MagnetomotiveForces,
-                                          Presentation::Torque};
-    for (Presentation presentation : presentations) {
+    for (Presentation presentation = Presentation::AirGap; presentation <= Presentation::Torque;
+         presentation = Presentation(int(presentation) + 1)) {
         SelectPresentation(*state, presentation);
         view->Redraw();
         if (size.isEmpty()) continue;
