@@ -35,6 +35,13 @@ bool DesktopDriver::Start(const QString& path) {
     return program.waitForStarted(10000);
 }
 
+QString DesktopDriver::StartWithWindow(const QString& path, const QString& title) {
+    if (!Start(path)) return {};
+    const QString window = FindWindow(title);
+    if (window.isEmpty() || !Focus(window)) return {};
+    return window;
+}
+
 QString DesktopDriver::Xdotool(const QStringList& arguments, int timeoutMs) {
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"), arguments);

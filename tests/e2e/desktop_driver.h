@@ -19,6 +19,9 @@ public:
 
     // Starts the program on the display, on Qt's xcb platform.
     bool Start(const QString& program);
+    // Starts the program and gives the keyboard to its window of this title; returns the
+    // window's id, or an empty string when any step failed.
+    QString StartWithWindow(const QString& program, const QString& title);
     // The id of the visible window with exactly this title, or an empty string.
     QString FindWindow(const QString& title, int timeoutMs = 10000);
     bool WaitForWindowGone(const QString& title, int timeoutMs = 5000);

@@ -45,10 +45,8 @@ private:
 
 void MainWindowE2eTest::initTestCase() {
     QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "needs an X display: run under xvfb-run");
-    QVERIFY(driver.Start(QStringLiteral(VIREFLU_PROGRAM)));
-    window = driver.FindWindow(QStringLiteral("Vireflu"));
-    QVERIFY2(!window.isEmpty(), "no window titled Vireflu");
-    QVERIFY(driver.Focus(window));
+    window = driver.StartWithWindow(QStringLiteral(VIREFLU_PROGRAM), QStringLiteral("Vireflu"));
+    QVERIFY2(!window.isEmpty(), "the program did not start with a window titled Vireflu");
     windowRect = driver.WindowGeometry(window);
 }
 
