@@ -4,31 +4,29 @@
 #include <QPainter>
 
 #include "bench_scenario.h"
-#include "frame_renderer.h"
+#include "drawing/raster_surface.h"
 #include "simulation/clock.h"
+#include "view/machine_scene.h"
 
 namespace vireflu::bench {
 namespace {
 
-// One clock tick and one whole frame (conductor levels, then the cross-section) into an
-// image reused from frame to frame, as the view does.
+// One clock tick and one whole frame (conductor levels, then the cross-section) into a
+// canvas reused from frame to frame, as the view does.
 void Frame(benchmark::State& run, Presentation presentation, int width, int height) {
     SimulationState state = BusyMachine(presentation);
     MachineScene scene;
     scene.Resize(width, height);
-    QImage image(width, height, QImage::Format_RGB32);
+    RasterSurface canvas;
     // Half a trace already recorded, so the path drawn is of typical length; it grows and
     // starts again every 1000 frames.
-    for (int frame = 0; frame < kTraceCapacity / 2 && state.traceMode; ++frame) {
-        QPainter painter(&image);
-        PaintMachineFrame(painter, scene, state);
-    }
+    for (int frame = 0; frame < kTraceCapacity / 2 && state.traceMode; ++frame)
+        RenderMachineFrame(canvas, scene, state);
     for (auto _ : run) {
         AdvanceClock(state);
-        QPainter painter(&image);
-        PaintMachineFrame(painter, scene, state);
+        RenderMachineFrame(canvas, scene, state);
     }
-    benchmark::DoNotOptimize(image.constBits());
+    benchmark::DoNotOptimize(canvas.Pixels().data());
 }
 
 // The floor: filling the whole image white, which every frame begins with.
@@ -51,6 +49,7 @@ BENCHMARK_CAPTURE(Frame, vecteur_2000x2000, Presentation::Vector, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, trace_2000x2000, Presentation::Trace, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, fmm_2000x2000, Presentation::MagnetomotiveForces, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, couple_2000x2000, Presentation::Torque, 2000, 2000);
+BENCHMARK_CAPTURE(Fill, floor_600x560, 600, 560);
 BENCHMARK_CAPTURE(Fill, floor_2000x2000, 2000, 2000);
 
 }  // namespace

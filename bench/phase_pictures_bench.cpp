@@ -1,10 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QImage>
-#include <QPainter>
-
 #include "bench_scenario.h"
-#include "painter_surface.h"
+#include "drawing/raster_surface.h"
 #include "panel_pictures/phase_picture.h"
 
 namespace vireflu::bench {
@@ -14,14 +11,12 @@ namespace {
 // other in a single off-screen picture, as the panel does at every tick.
 void StatorPhasePictures(benchmark::State& run) {
     const WindingSettings values = ThreePhaseStator();
-    QImage picture(97, 57, QImage::Format_RGB32);
+    RasterSurface picture(97, 57);
     double currentAngle = 0;
     for (auto _ : run) {
-        QPainter painter(&picture);
-        PainterSurface surface(painter);
         for (int phase : PicturedPhases(values)) {
-            DrawPhasePicture(surface, 97, 57, Winding::Stator, phase, values, currentAngle);
-            benchmark::DoNotOptimize(picture.constBits());
+            DrawPhasePicture(picture, 97, 57, Winding::Stator, phase, values, currentAngle);
+            benchmark::DoNotOptimize(picture.Pixels().data());
         }
         currentAngle = currentAngle < 6.0 ? currentAngle + 0.1570795 : 0;
     }

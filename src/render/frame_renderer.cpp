@@ -9,8 +9,21 @@ namespace vireflu {
 
 namespace {
 
-QImage BlankImage(int w, int h, qreal devicePixelRatio) {
-    const qreal ratio = std::max<qreal>(devicePixelRatio, 1.0);
+// At one pixel per logical pixel the frames come from the raster surface; the image
+// owns it and frees it with its last copy. Scaled output is drawn by QPainter instead.
+bool Unscaled(qreal devicePixelRatio) {
+    return devicePixelRatio <= 1.0;
+}
+
+QImage OwningImage(std::unique_ptr<RasterSurface> canvas) {
+    RasterSurface* raw = canvas.release();
+    return QImage(
+        reinterpret_cast<const uchar*>(raw->Pixels().data()), raw->Width(), raw->Height(),
+        static_cast<qsizetype>(raw->Width()) * 4, QImage::Format_RGB32,
+        [](void* info) { delete static_cast<RasterSurface*>(info); }, raw);
+}
+
+QImage BlankImage(int w, int h, qreal ratio) {
     QImage image(std::max(1, static_cast<int>(w * ratio)), std::max(1, static_cast<int>(h * ratio)),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -26,7 +39,18 @@ void PaintMachineFrame(QPainter& painter, MachineScene& scene, SimulationState& 
     scene.DrawFrame(surface, state);
 }
 
+QImage WrapCanvas(const RasterSurface& canvas) {
+    return QImage(reinterpret_cast<const uchar*>(canvas.Pixels().data()), canvas.Width(),
+                  canvas.Height(), static_cast<qsizetype>(canvas.Width()) * 4,
+                  QImage::Format_RGB32);
+}
+
 QImage RenderMachineFrame(MachineScene& scene, SimulationState& state, qreal devicePixelRatio) {
+    if (Unscaled(devicePixelRatio)) {
+        auto canvas = std::make_unique<RasterSurface>();
+        RenderMachineFrame(*canvas, scene, state);
+        return OwningImage(std::move(canvas));
+    }
     const ViewGeometry& g = scene.Geometry();
     QImage image = BlankImage(g.clientWidth, g.clientHeight, devicePixelRatio);
     QPainter painter(&image);
@@ -36,6 +60,11 @@ QImage RenderMachineFrame(MachineScene& scene, SimulationState& state, qreal dev
 
 QImage RenderPhasePicture(int w, int h, Winding winding, int phase, const WindingSettings& values,
                           double currentAngle, qreal devicePixelRatio) {
+    if (Unscaled(devicePixelRatio)) {
+        auto canvas = std::make_unique<RasterSurface>();
+        RenderPhasePicture(*canvas, w, h, winding, phase, values, currentAngle);
+        return OwningImage(std::move(canvas));
+    }
     QImage image = BlankImage(w, h, devicePixelRatio);
     QPainter painter(&image);
     PainterSurface surface(painter);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include <QImage>
 #include <QPainter>
 
+#include "drawing/raster_surface.h"
 #include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
 
@@ -11,6 +14,10 @@ namespace vireflu {
 // Draws one frame of the machine (conductor levels, then the whole cross-section) with
 // the state's colour map, on a painter whose device is at least the scene's client size.
 void PaintMachineFrame(QPainter& painter, MachineScene& scene, SimulationState& state);
+
+// The canvas's pixels seen as an image, without a copy: valid while the canvas lives
+// and keeps its size.
+QImage WrapCanvas(const RasterSurface& canvas);
 
 // The same frame as an off-screen image of the scene's client size, in logical pixels;
 // a device pixel ratio above 1 draws it at that many device pixels per logical pixel.

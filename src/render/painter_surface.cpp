@@ -25,25 +25,23 @@ void PainterSurface::DoFillRect(const Rect& rect, const Brush& brush) {
              ToQColor(Resolve(brush.colour)));
 }
 
-void PainterSurface::PrepareFill() {
+void PainterSurface::PrepareFill(bool outlined) {
     const Pen& pen = CurrentPen();
-    if (pen.style == Pen::Style::Null) {
+    if (!outlined || pen.style == Pen::Style::Null)
         painter.setPen(Qt::NoPen);
-    } else {
-        QPen outline(ToQColor(pen.colour));
-        outline.setWidth(pen.width);
-        painter.setPen(outline);
-    }
+    else
+        painter.setPen(QPen(ToQColor(pen.colour), 1));
     painter.setBrush(ToQColor(Resolve(CurrentBrush().colour)));
 }
 
 void PainterSurface::DoEllipse(const Rect& rect) {
-    PrepareFill();
+    PrepareFill(true);
     painter.drawEllipse(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
 }
 
 void PainterSurface::DoPolygon(std::span<const Point> vertices) {
-    PrepareFill();
+    // The sides, if any, are drawn as segments afterwards.
+    PrepareFill(false);
     QPolygon polygon;
     polygon.reserve(static_cast<qsizetype>(vertices.size()));
     for (const Point& v : vertices) polygon << QPoint(v.x, v.y);

@@ -24,8 +24,9 @@ protected:
     void DoLine(Point from, Point to) override;
 
 private:
-    // Applies the selected pen and brush to the painter for a filled shape.
-    void PrepareFill();
+    // Applies the selected brush to the painter for a filled shape, and the selected pen
+    // as a one-pixel outline when `outlined`.
+    void PrepareFill(bool outlined);
     void FillSpan(int x, int y, int width, int height, const QColor& colour);
 
     QPainter& painter;

@@ -1,7 +1,6 @@
 #include "frame_recorder.h"
 
 #include <QDir>
-#include <QPainter>
 #include <QString>
 
 #include "frame_renderer.h"
@@ -16,25 +15,25 @@ bool WantsSvg(const RenderOptions& options) {
 }
 
 FrameRecorder::FrameRecorder(const RenderOptions& o)
-    : options(o), canvas(o.size.width, o.size.height, QImage::Format_RGB32) {
-    canvas.fill(Qt::white);
+    : options(o), canvas(o.size.width, o.size.height) {
     if (options.framesDir) QDir().mkpath(QString::fromStdString(*options.framesDir));
 }
 
 void FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
     if (frameNumber == options.ticks && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
-    {
-        QPainter painter(&canvas);
-        PaintMachineFrame(painter, scene, state);
-    }
+    RenderMachineFrame(canvas, scene, state);
     if (frameNumber >= 0 && options.framesDir && !failure) WriteFrame(frameNumber);
+}
+
+QImage FrameRecorder::LastFrame() const {
+    return WrapCanvas(canvas);
 }
 
 void FrameRecorder::WriteFrame(int frameNumber) {
     const QString folder = QString::fromStdString(*options.framesDir);
     const std::string path =
         (folder + "/" + QString::fromStdString(FrameFileName(frameNumber))).toStdString();
-    failure = WritePng("--frames", path, canvas);
+    failure = WritePng("--frames", path, LastFrame());
 }
 
 }  // namespace vireflu

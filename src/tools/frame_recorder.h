@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 
+#include "drawing/raster_surface.h"
 #include "render_options.h"
 #include "scenario.h"
 
@@ -20,7 +21,8 @@ public:
 
     void Draw(MachineScene& scene, SimulationState& state, int frameNumber) override;
 
-    const QImage& LastFrame() const { return canvas; }
+    // The last frame, viewing the recorder's own pixels.
+    QImage LastFrame() const;
     // The last frame as SVG, when the output asks for it.
     const QByteArray& LastFrameSvg() const { return lastSvg; }
     // Why a frame file could not be written; no further frame is written after it.
@@ -30,7 +32,7 @@ private:
     void WriteFrame(int frameNumber);
 
     const RenderOptions& options;
-    QImage canvas;
+    RasterSurface canvas;
     QByteArray lastSvg;
     std::optional<OptionError> failure;
 };

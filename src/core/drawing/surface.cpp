@@ -20,6 +20,22 @@ Brush Surface::SelectBrush(const Brush& brush) {
     return previous;
 }
 
+void Surface::Polygon(std::span<const Point> vertices) {
+    DoPolygon(vertices);
+    OutlinePolygon(vertices);
+}
+
+void Surface::Polygon(std::span<const Point> vertices, const PolygonRuns& runs) {
+    DoPolygonRuns(vertices, runs);
+    OutlinePolygon(vertices);
+}
+
+void Surface::OutlinePolygon(std::span<const Point> vertices) {
+    if (selectedPen.style == Pen::Style::Null || vertices.empty()) return;
+    for (std::size_t i = 0; i < vertices.size(); ++i)
+        DoLine(vertices[i], vertices[(i + 1) % vertices.size()]);
+}
+
 void Surface::LineTo(Point to) {
     if (selectedPen.style != Pen::Style::Null) DoLine(currentPoint, to);
     currentPoint = to;

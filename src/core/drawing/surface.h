@@ -5,6 +5,7 @@
 #include "drawing/colour.h"
 #include "drawing/colour_map.h"
 #include "drawing/geometry.h"
+#include "drawing/polygon_raster.h"
 
 namespace vireflu {
 
@@ -50,9 +51,15 @@ public:
 
     // Fills the half-open box [left, right) x [top, bottom); no outline.
     void FillRect(const Rect& rect, const Brush& brush) { DoFillRect(rect, brush); }
-    // Ellipse inscribed in rect, filled with the current brush and outlined with the pen.
+    // Ellipse inscribed in rect, filled with the current brush and, unless the pen is
+    // null, outlined one pixel wide in the pen's colour.
     void Ellipse(const Rect& rect) { DoEllipse(rect); }
-    void Polygon(std::span<const Point> vertices) { DoPolygon(vertices); }
+    // Closed polygon filled with the odd-even rule; unless the pen is null, its sides are
+    // then drawn as segments, each without its final pixel, which the next one draws.
+    void Polygon(std::span<const Point> vertices);
+    // The same polygon with its fill already worked out for a canvas of a given size; a
+    // surface of that size may fill those runs instead of rasterising the polygon again.
+    void Polygon(std::span<const Point> vertices, const PolygonRuns& runs);
     // Rectangle between two corners given in any order.
     void Rectangle(Point corner1, Point corner2) { DoRectangle(corner1, corner2); }
     void MoveTo(Point point) { currentPoint = point; }
@@ -62,11 +69,17 @@ public:
 protected:
     virtual void DoFillRect(const Rect& rect, const Brush& brush) = 0;
     virtual void DoEllipse(const Rect& rect) = 0;
+    // Fills the polygon, without an outline.
     virtual void DoPolygon(std::span<const Point> vertices) = 0;
+    virtual void DoPolygonRuns(std::span<const Point> vertices, const PolygonRuns& /*runs*/) {
+        DoPolygon(vertices);
+    }
     virtual void DoRectangle(Point corner1, Point corner2) = 0;
     virtual void DoLine(Point from, Point to) = 0;
 
 private:
+    void OutlinePolygon(std::span<const Point> vertices);
+
     const ColourMap* colourMap = nullptr;
     Pen selectedPen;
     Brush selectedBrush;

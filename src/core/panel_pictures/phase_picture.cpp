@@ -1,5 +1,7 @@
 #include "panel_pictures/phase_picture.h"
 
+#include <algorithm>
+
 #include "panel_pictures/waveform_curves.h"
 
 namespace vireflu {
@@ -59,6 +61,12 @@ void DrawPhasePicture(Surface& surface, int w, int h, Winding winding, int phase
     surface.FillRect(Rect{0, 0, w, h}, Brush::Of(Colour::FromRgb(255, 255, 255)));
     DrawCurve(surface, w, h, winding, phase, values);
     DrawTimeCursor(surface, w, h, currentAngle);
+}
+
+void RenderPhasePicture(RasterSurface& canvas, int w, int h, Winding winding, int phase,
+                        const WindingSettings& values, double currentAngle) {
+    canvas.Resize(std::max(w, 1), std::max(h, 1));
+    DrawPhasePicture(canvas, w, h, winding, phase, values, currentAngle);
 }
 
 }  // namespace vireflu

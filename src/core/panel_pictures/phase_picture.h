@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "drawing/raster_surface.h"
 #include "drawing/surface.h"
 #include "simulation/simulation_state.h"
 
@@ -21,5 +22,9 @@ std::vector<int> PicturedPhases(const WindingSettings& values);
 // calls for, and the time cursor at `currentAngle`.
 void DrawPhasePicture(Surface& surface, int w, int h, Winding winding, int phase,
                       const WindingSettings& values, double currentAngle);
+
+// The same picture into `canvas`, resized to w x h (at least 1 x 1).
+void RenderPhasePicture(RasterSurface& canvas, int w, int h, Winding winding, int phase,
+                        const WindingSettings& values, double currentAngle);
 
 }  // namespace vireflu

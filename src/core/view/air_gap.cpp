@@ -98,8 +98,7 @@ void ComputeRotor(const SimulationState& s, Sectors& sectors) {
 template <typename SectorPainter>
 void PaintSectors(Surface& surface, const AirGapLevels& levels, SectorPainter&& paint) {
     const Brush kept = surface.SelectBrush(Brush::Level(levels.combined[kGapSectors - 1]));
-    for (int k = 0; k < kGapSectors; ++k)
-        paint(static_cast<std::size_t>(k), static_cast<std::size_t>((k + 1) % kGapSectors));
+    for (int k = 0; k < kGapSectors; ++k) paint(k);
     surface.SelectBrush(kept);
 }
 
@@ -129,30 +128,22 @@ void ComputeAirGapLevels(const SimulationState& state, const AngleTables& tables
 
 void DrawAirGap(Surface& surface, const ViewGeometry& geometry, const AirGapLevels& levels) {
     const auto& g = geometry.gapPoints;
-    PaintSectors(surface, levels, [&](std::size_t k, std::size_t n) {
-        surface.SelectBrush(Brush::Level(levels.combined[k]));
-        const Point quad[4] = {{g[k].innerX, g[k].innerY},
-                               {g[k].outerX, g[k].outerY},
-                               {g[n].outerX, g[n].outerY},
-                               {g[n].innerX, g[n].innerY}};
-        surface.Polygon(quad);
+    const SectorRuns& runs = geometry.sectorRuns;
+    PaintSectors(surface, levels, [&](int k) {
+        surface.SelectBrush(Brush::Level(levels.combined[static_cast<std::size_t>(k)]));
+        surface.Polygon(SectorQuad(g, GapRing::Whole, k), runs.Of(GapRing::Whole, k));
     });
 }
 
 void DrawMmfRings(Surface& surface, const ViewGeometry& geometry, const AirGapLevels& levels) {
     const auto& g = geometry.gapPoints;
-    const auto middle = [&](std::size_t k) {
-        return Point{(g[k].innerX + g[k].outerX) / 2, (g[k].innerY + g[k].outerY) / 2};
-    };
-    PaintSectors(surface, levels, [&](std::size_t k, std::size_t n) {
-        const Point mk = middle(k);
-        const Point mn = middle(n);
-        surface.SelectBrush(Brush::Level(levels.rotor[k]));
-        const Point inner[4] = {{g[k].innerX, g[k].innerY}, mk, mn, {g[n].innerX, g[n].innerY}};
-        surface.Polygon(inner);
-        surface.SelectBrush(Brush::Level(levels.stator[k]));
-        const Point outer[4] = {mk, {g[k].outerX, g[k].outerY}, {g[n].outerX, g[n].outerY}, mn};
-        surface.Polygon(outer);
+    const SectorRuns& runs = geometry.sectorRuns;
+    PaintSectors(surface, levels, [&](int k) {
+        const auto i = static_cast<std::size_t>(k);
+        surface.SelectBrush(Brush::Level(levels.rotor[i]));
+        surface.Polygon(SectorQuad(g, GapRing::Inner, k), runs.Of(GapRing::Inner, k));
+        surface.SelectBrush(Brush::Level(levels.stator[i]));
+        surface.Polygon(SectorQuad(g, GapRing::Outer, k), runs.Of(GapRing::Outer, k));
     });
 }
 

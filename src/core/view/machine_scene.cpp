@@ -83,4 +83,11 @@ void MachineScene::DrawConductors(Surface& surface, const std::array<int, 3>& on
     }
 }
 
+void RenderMachineFrame(RasterSurface& canvas, MachineScene& scene, SimulationState& state) {
+    const ViewGeometry& g = scene.Geometry();
+    canvas.Resize(std::max(g.clientWidth, 1), std::max(g.clientHeight, 1));
+    canvas.SelectColourMap(&state.colourMap);
+    scene.DrawFrame(canvas, state);
+}
+
 }  // namespace vireflu

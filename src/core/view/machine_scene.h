@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/raster_surface.h"
 #include "drawing/surface.h"
 #include "simulation/conductor_levels.h"
 #include "simulation/simulation_state.h"
@@ -42,5 +43,9 @@ private:
     ConductorLevels conductorLevels;
     AirGapLevels airGapLevels;
 };
+
+// One frame into `canvas`, resized to the scene's client size (at least 1 x 1) with the
+// state's colour map: what the window, the command-line tool and the browser show.
+void RenderMachineFrame(RasterSurface& canvas, MachineScene& scene, SimulationState& state);
 
 }  // namespace vireflu

@@ -69,6 +69,7 @@ ViewGeometry ComputeGeometry(const Rect& clientRect, const AngleTables& tables) 
 
     g.torqueSpan = Trunc(g.clientHeight * 0.8);
     g.torqueBarRight = Trunc(g.clientWidth * 0.05);
+    g.sectorRuns = SectorRuns(g.gapPoints, g.clientWidth, g.clientHeight);
     return g;
 }
 

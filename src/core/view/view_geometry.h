@@ -3,23 +3,14 @@
 #include <array>
 
 #include "drawing/geometry.h"
+#include "view/gap_sectors.h"
 
 namespace vireflu {
-
-inline constexpr int kGapSectors = 180;
 
 // Angles of the eight conductor places, in box order: the phase 1 pair, the three-phase
 // pairs of phases 2 and 3, then the two-phase pair of phase 2. The stator boxes sit at these
 // angles; the rotor conductors at these offsets from the rotor's angle.
 extern const std::array<double, 8> kConductorAngles;
-
-// Corner points of the air-gap ring at one angle: on the inner and on the outer circle.
-struct GapPoint {
-    int innerX = 0;
-    int innerY = 0;
-    int outerX = 0;
-    int outerY = 0;
-};
 
 // Cosine and sine at 0, 2, 4, ..., 360 degrees, computed once per view.
 struct AngleTables {
@@ -47,8 +38,10 @@ struct ViewGeometry {
     int clientHeight = 0;
     int torqueSpan = 0;
     int torqueBarRight = 0;
-    std::array<GapPoint, kGapSectors> gapPoints{};
+    GapPoints gapPoints{};
     std::array<Rect, 8> statorConductorBoxes{};
+    // The sectors' fill on a canvas of the client size.
+    SectorRuns sectorRuns;
 
     // The smaller client side, which every radius is a fraction of.
     int ShorterSide() const;

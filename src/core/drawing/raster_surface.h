@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "drawing/surface.h"
+
+namespace vireflu {
+
+// The drawing surface on an image buffer of its own: one std::uint32_t per pixel,
+// 0xFFRRGGBB, rows top to bottom without padding (the layout of Qt's
+// QImage::Format_RGB32, so a QImage can wrap the buffer without copying it). Every
+// primitive gives exactly the pixels the QPainter surface gives with antialiasing off,
+// so the window, the command-line tool and the browser edition show the same frames.
+class RasterSurface : public Surface {
+public:
+    RasterSurface() = default;
+    RasterSurface(int width, int height);
+
+    // Gives the buffer a new size, all white; keeps the pixels when the size is the same.
+    void Resize(int width, int height);
+
+    int Width() const { return width; }
+    int Height() const { return height; }
+    std::span<std::uint32_t> Pixels() { return pixels; }
+    std::span<const std::uint32_t> Pixels() const { return pixels; }
+    std::uint32_t Pixel(int x, int y) const;
+
+    static std::uint32_t Encode(Rgb rgb);
+
+protected:
+    void DoFillRect(const Rect& rect, const Brush& brush) override;
+    void DoEllipse(const Rect& rect) override;
+    void DoPolygon(std::span<const Point> vertices) override;
+    void DoPolygonRuns(std::span<const Point> vertices, const PolygonRuns& runs) override;
+    void DoRectangle(Point corner1, Point corner2) override;
+    void DoLine(Point from, Point to) override;
+
+private:
+    // Fills [left, right) of row y, clipped to the buffer.
+    void FillRun(int y, int left, int right, std::uint32_t colour);
+    void FillBox(int left, int top, int right, int bottom, std::uint32_t colour);
+    void FillRuns(std::span<const PixelRun> runs, std::uint32_t colour);
+
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    // Reused by polygons drawn without runs worked out in advance.
+    std::vector<PixelRun> scratchRuns;
+};
+
+}  // namespace vireflu

@@ -1,0 +1,154 @@
+// The raster surface gives exactly the pixels of the QPainter surface: random primitives
+// over many canvas sizes, then whole frames and phase pictures.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include <QImage>
+#include <QPainter>
+
+#include "frame_renderer.h"
+#include "painter_surface.h"
+#include "panel_pictures/phase_picture.h"
+#include "simulation/clock.h"
+#include "simulation/display_commands.h"
+
+namespace vireflu {
+namespace {
+
+// A fixed pseudo-random sequence, the same on every platform.
+class Sequence {
+public:
+    int Below(int n) {
+        return static_cast<int>((state = state * 6364136223846793005ull + 1442695040888963407ull) >>
+                                33) %
+               n;
+    }
+    int Between(int low, int high) { return low + Below(high - low + 1); }
+
+private:
+    std::uint64_t state = 13;
+};
+
+// The first pixel where the two images differ, or "" when none does.
+std::string FirstDifference(const QImage& expected, const QImage& actual) {
+    if (expected.size() != actual.size()) return "size";
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (expected.pixel(x, y) != actual.pixel(x, y))
+                return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "";
+}
+
+// One random primitive, drawn the same way on any surface.
+void DrawRandom(Surface& surface, Sequence& random, int w, int h) {
+    const auto point = [&] {
+        return Point{random.Between(-w / 4, w + w / 4), random.Between(-h / 4, h + h / 4)};
+    };
+    const Rgb colour{static_cast<std::uint8_t>(random.Below(256)), 40, 200};
+    surface.SelectBrush(Brush::Of(Colour::FromRgb(colour.red, 90, 10)));
+    surface.SelectPen(random.Below(3) == 0 ? Pen::Null() : Pen::Solid(1 + random.Below(2), colour));
+    switch (random.Below(5)) {
+        case 0: {
+            std::vector<Point> vertices(static_cast<std::size_t>(random.Between(3, 8)));
+            for (Point& v : vertices) v = point();
+            surface.Polygon(vertices);
+            break;
+        }
+        case 1: {
+            const Point corner = point();
+            surface.Ellipse(Rect{corner.x, corner.y, corner.x + random.Between(1, w),
+                                 corner.y + random.Between(1, h)});
+            break;
+        }
+        case 2:
+            surface.FillRect(Rect{point().x, point().y, point().x, point().y},
+                             surface.CurrentBrush());
+            break;
+        case 3:
+            surface.Rectangle(point(), point());
+            break;
+        default:
+            surface.MoveTo(point());
+            surface.LineTo(point());
+    }
+}
+
+TEST(RasterSurfaceTest, RandomPrimitivesMatchThePainterSurface) {
+    Sequence random;
+    for (int size = 0; size < 40; ++size) {
+        const int w = random.Between(1, size < 30 ? 40 : 400);
+        const int h = random.Between(1, size < 30 ? 40 : 400);
+        QImage expected(w, h, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        RasterSurface raster(w, h);
+        QPainter painter(&expected);
+        PainterSurface reference(painter);
+        for (int n = 0; n < 60; ++n) {
+            Sequence forRaster = random;
+            DrawRandom(reference, random, w, h);
+            DrawRandom(raster, forRaster, w, h);
+            painter.end();
+            ASSERT_EQ(FirstDifference(expected, WrapCanvas(raster)), "")
+                << w << " x " << h << ", primitive " << n;
+            painter.begin(&expected);
+        }
+    }
+}
+
+// A busy machine in every presentation and colour map, at a few sizes, over a few ticks.
+TEST(RasterSurfaceTest, FramesMatchThePainterSurface) {
+    for (const auto& [w, h] : {std::pair{600, 560}, {97, 203}, {1001, 380}}) {
+        for (int p = 0; p < 5; ++p) {
+            for (int map = 0; map < 3; ++map) {
+                SimulationState state;
+                ApplyWindingSettings(
+                    state, 0, WindingSettings{1, 1, 1, 0, 120, 240, 50, 0, 0, kWaveformSinus});
+                ApplyWindingSettings(
+                    state, 1, WindingSettings{1, 1, 0, 0, 90, 0, 20, 10, 30, kWaveformSinus});
+                ResetClockState(state);
+                SelectPresentation(state, static_cast<Presentation>(p));
+                SelectColourMap(state, static_cast<ColourMapKind>(map));
+                MachineScene scene;
+                scene.Resize(w, h);
+                SimulationState painted = state;
+                RasterSurface canvas;
+                for (int tick = 0; tick < 4; ++tick) {
+                    QImage image(w, h, QImage::Format_RGB32);
+                    QPainter painter(&image);
+                    PaintMachineFrame(painter, scene, painted);
+                    painter.end();
+                    RenderMachineFrame(canvas, scene, state);
+                    ASSERT_EQ(FirstDifference(image, WrapCanvas(canvas)), "")
+                        << w << " x " << h << ", presentation " << p << ", map " << map;
+                    AdvanceClock(state);
+                    AdvanceClock(painted);
+                }
+            }
+        }
+    }
+}
+
+TEST(RasterSurfaceTest, PhasePicturesMatchThePainterSurface) {
+    for (const auto& [w, h] : {std::pair{97, 57}, {211, 90}}) {
+        for (const int waveform : {kWaveformContinu, kWaveformSinus, kWaveformRectangulaire}) {
+            for (const Winding winding : {Winding::Stator, Winding::Rotor}) {
+                for (int phase = 1; phase <= 3; ++phase) {
+                    const WindingSettings values{1, 1, 1, 30, 150, 270, 50, 0, 0, waveform};
+                    QImage image(w, h, QImage::Format_RGB32);
+                    QPainter painter(&image);
+                    PainterSurface reference(painter);
+                    DrawPhasePicture(reference, w, h, winding, phase, values, 2.5);
+                    painter.end();
+                    RasterSurface canvas;
+                    RenderPhasePicture(canvas, w, h, winding, phase, values, 2.5);
+                    ASSERT_EQ(FirstDifference(image, WrapCanvas(canvas)), "")
+                        << waveform << " phase " << phase;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vireflu
