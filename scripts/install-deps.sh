@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core
