@@ -1,12 +1,15 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
 
 #include "drawing/raster_surface.h"
+#include "gif_animation.h"
 #include "render_options.h"
 #include "scenario.h"
 
@@ -25,15 +28,21 @@ public:
     QImage LastFrame() const;
     // The last frame as SVG, when the output asks for it.
     const QByteArray& LastFrameSvg() const { return lastSvg; }
-    // Why a frame file could not be written; no further frame is written after it.
+    // Ends the animated GIF, when the output asks for one, after the last frame.
+    void FinishAnimation();
+    const QByteArray& Animation() const { return animationBytes.data(); }
+    // Why a frame could not be written; no further frame is written after it.
     const std::optional<OptionError>& Failure() const { return failure; }
 
 private:
     void WriteFrame(int frameNumber);
+    void Animate(GifStatus status);
 
     const RenderOptions& options;
     RasterSurface canvas;
     QByteArray lastSvg;
+    QBuffer animationBytes;
+    std::unique_ptr<GifAnimationWriter> animation;
     std::optional<OptionError> failure;
 };
 

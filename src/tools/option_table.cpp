@@ -12,6 +12,8 @@ constexpr int kMaxSide = 16384;
 constexpr int kMaxTicks = 10'000'000;
 constexpr int kMaxHz = 100;
 constexpr int kMaxDeg = 360;
+constexpr int kMinDelayMs = 10;
+constexpr int kMaxDelayMs = 10'000;
 
 template <typename T>
 struct Named {
@@ -170,6 +172,27 @@ std::vector<CommandOption> CommandOptions() {
                        "(4 digits at least); DIR is created if missing, its parent must exist",
                        "a folder name", "",
                        Path([](RenderOptions & o) -> auto& { return o.framesDir; })});
+    options.push_back({"--animation", "FILE",
+                       "Write the frames from the rotor record on (the one before the first "
+                       "tick to the last tick) as one animated GIF that loops forever; its "
+                       "palette holds the frames' colours exactly, and a frame is stored as the "
+                       "part that changed",
+                       "a file name", "",
+                       Path([](RenderOptions & o) -> auto& { return o.animationPath; })});
+    options.push_back(
+        {"--frame-delay", "MS",
+         "How long each frame of --animation is shown; GIF counts hundredths of a second",
+         "a whole number of milliseconds 10..10000", "150, the program's tick",
+         WholeNumber([](RenderOptions& o) -> int& { return o.frameDelayMs; }, kMinDelayMs,
+                     kMaxDelayMs)});
+    options.push_back(
+        {"--period", "",
+         "Play one electrical period instead of --ticks: with N the whole number of ticks "
+         "nearest to 1 / (f x 0.0005) for the stator's frequency f (the rotor's when the stator "
+         "has no alternating supply), the ticks 0 to N-1, so that an animation loops without a "
+         "jump or a repeated frame. Refused when only continu supplies, 0 Hz or nothing is on. "
+         "A turning rotor repeats with the period only if its rotation fits it",
+         "", "", [](RenderOptions& o, const std::string&) { return o.period = true; }});
     options.push_back({"--panel", "NAME",
                        "Write that panel's phase pictures as one PNG (needs --panel-output): one "
                        "picture per phase that is on, phase 3 at the top as in the panel, the "

@@ -49,6 +49,8 @@ std::optional<OptionError> CheckDestinations(const RenderOptions& options) {
         if (auto refused = CheckFile("--state", *options.statePath)) return refused;
     if (options.outputPath)
         if (auto refused = CheckFile("--output", *options.outputPath)) return refused;
+    if (options.animationPath)
+        if (auto refused = CheckFile("--animation", *options.animationPath)) return refused;
     if (options.panelOutputPath)
         if (auto refused = CheckFile("--panel-output", *options.panelOutputPath)) return refused;
     if (options.framesDir)

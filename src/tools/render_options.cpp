@@ -4,6 +4,7 @@
 #include <set>
 
 #include "option_table.h"
+#include "scenario.h"
 
 namespace vireflu {
 
@@ -34,6 +35,8 @@ std::optional<OptionError> CheckOutputs(const RenderOptions& o,
     if (o.panelOutputPath && !o.panel) return Refuse("--panel-output needs --panel stator|rotor");
     if (given.contains("--picture-size") && !o.panel)
         return Refuse("--picture-size needs --panel stator|rotor");
+    if (given.contains("--frame-delay") && !o.animationPath)
+        return Refuse("--frame-delay needs --animation FILE");
     if (o.panel) {
         const bool stator = *o.panel == Winding::Stator;
         const std::string winding = stator ? "stator" : "rotor";
@@ -42,8 +45,20 @@ std::optional<OptionError> CheckOutputs(const RenderOptions& o,
                           " has no phase picture to draw while phase 1 is off: give --" + winding +
                           "-phases 1..3");
     }
-    if (!o.statePath && !o.outputPath && !o.framesDir && !o.panel)
-        return Refuse("nothing to write: give --state, --output, --frames or --panel");
+    if (!o.statePath && !o.outputPath && !o.framesDir && !o.animationPath && !o.panel)
+        return Refuse("nothing to write: give --state, --output, --frames, --animation or --panel");
+    return std::nullopt;
+}
+
+// --period stands for the ticks of one period of the settings the records will carry.
+std::optional<OptionError> SetPeriodTicks(RenderOptions& o, const std::set<std::string>& given) {
+    if (!o.period) return std::nullopt;
+    if (given.contains("--ticks"))
+        return Refuse("--period cannot be given with --ticks: it sets the ticks itself");
+    const std::optional<int> period = ScenarioPeriodTicks(o);
+    if (!period)
+        return Refuse("--period finds no period: only continu supplies, 0 Hz or nothing is on");
+    o.ticks = *period - 1;
     return std::nullopt;
 }
 
@@ -82,6 +97,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     if (auto refused = CheckWinding("stator", options.stator)) return *refused;
     if (auto refused = CheckWinding("rotor", options.rotor)) return *refused;
     if (auto refused = CheckOutputs(options, given)) return *refused;
+    if (auto refused = SetPeriodTicks(options, given)) return *refused;
     return options;
 }
 

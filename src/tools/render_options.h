@@ -40,6 +40,10 @@ struct RenderOptions {
     std::optional<std::string> statePath;  // "-" is standard output
     std::optional<std::string> outputPath;
     std::optional<std::string> framesDir;
+    std::optional<std::string> animationPath;
+    int frameDelayMs = 150;
+    // Play one period of the supply: ticks are set from the settings once they are read.
+    bool period = false;
     std::optional<Winding> panel;
     std::optional<std::string> panelOutputPath;
     PixelSize pictureSize{97, 57};

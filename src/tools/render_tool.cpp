@@ -43,6 +43,9 @@ std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Simu
                                 : WritePng("--output", *options.outputPath, frames.LastFrame());
         if (failed) return failed;
     }
+    if (options.animationPath)
+        if (auto failed = WriteBytes("--animation", *options.animationPath, frames.Animation()))
+            return failed;
     if (options.panel) {
         const Winding winding = *options.panel;
         // The panel's cursor stands where the last tick left its winding's angle.
@@ -72,6 +75,7 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     auto scene = std::make_unique<MachineScene>();
     FrameRecorder frames(options);
     const PanelRecords records = RunScenario(options, *state, *scene, frames);
+    frames.FinishAnimation();
     if (frames.Failure()) return Refused(err, *frames.Failure());
     if (auto failed = WriteOutputs(options, *state, *scene, frames, records, out))
         return Refused(err, *failed);

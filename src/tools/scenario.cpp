@@ -1,8 +1,11 @@
 #include "scenario.h"
 
+#include <memory>
+
 #include "panel_actions.h"
 #include "simulation/clock.h"
 #include "simulation/display_commands.h"
+#include "simulation/period.h"
 
 namespace vireflu {
 
@@ -35,6 +38,13 @@ PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, M
         sink.Draw(scene, state, frame++);
     }
     return records;
+}
+
+std::optional<int> ScenarioPeriodTicks(const RenderOptions& options) {
+    const auto state = std::make_unique<SimulationState>();
+    ApplyRecord(*state, Winding::Stator, PanelRecord(Winding::Stator, options.stator));
+    ApplyRecord(*state, Winding::Rotor, PanelRecord(Winding::Rotor, options.rotor));
+    return PeriodTicks(*state);
 }
 
 }  // namespace vireflu

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "render_options.h"
 #include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
@@ -30,5 +32,9 @@ struct PanelRecords {
 // command, the colour-map command, the stator record, the rotor record, then the ticks.
 PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, MachineScene& scene,
                          FrameSink& sink);
+
+// The period, in ticks, of the settings the scenario's records give; none when no supply
+// alternates.
+std::optional<int> ScenarioPeriodTicks(const RenderOptions& options);
 
 }  // namespace vireflu

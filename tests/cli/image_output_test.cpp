@@ -1,5 +1,6 @@
 // The pictures vireflu-render writes: the view as PNG and SVG, the animation frames and a
 // panel's phase pictures, probed at pixels whose colour follows from the layout.
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -106,6 +107,96 @@ TEST(FramesTest, NamesGrowPastFourDigits) {
     EXPECT_EQ(vireflu::FrameFileName(7), "frame-0007.png");
     EXPECT_EQ(vireflu::FrameFileName(9999), "frame-9999.png");
     EXPECT_EQ(vireflu::FrameFileName(10000), "frame-10000.png");
+}
+
+// A GIF as a viewer plays it: each image drawn over the picture so far, its transparent
+// pixels leaving what was there. Also the delay of the first frame and whether the
+// animation loops forever.
+struct DecodedGif {
+    std::vector<QImage> frames;
+    int delay = -1;
+    bool loopsForever = false;
+};
+
+DecodedGif DecodeGif(const QString& path) {
+    DecodedGif decoded;
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    if (gif == nullptr) return decoded;
+    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount > 0) {
+        const SavedImage& first = gif->SavedImages[0];
+        for (int b = 0; b + 1 < first.ExtensionBlockCount; ++b) {
+            const ExtensionBlock* block = first.ExtensionBlocks + b;
+            decoded.loopsForever |= block[0].Function == APPLICATION_EXT_FUNC_CODE &&
+                                    QByteArray(reinterpret_cast<char*>(block[0].Bytes),
+                                               block[0].ByteCount) == "NETSCAPE2.0" &&
+                                    QByteArray(reinterpret_cast<char*>(block[1].Bytes),
+                                               block[1].ByteCount) == QByteArray("\1\0\0", 3);
+        }
+        QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+        for (int i = 0; i < gif->ImageCount; ++i) {
+            const SavedImage& image = gif->SavedImages[i];
+            const GifImageDesc& box = image.ImageDesc;
+            const ColorMapObject* map = box.ColorMap != nullptr ? box.ColorMap : gif->SColorMap;
+            GraphicsControlBlock control{};
+            DGifSavedExtensionToGCB(gif, i, &control);
+            if (i == 0) decoded.delay = control.DelayTime;
+            for (int y = 0; y < box.Height; ++y) {
+                for (int x = 0; x < box.Width; ++x) {
+                    const int index = image.RasterBits[y * box.Width + x];
+                    const GifColorType c = map->Colors[index];
+                    if (index != control.TransparentColor)
+                        canvas.setPixel(box.Left + x, box.Top + y, qRgb(c.Red, c.Green, c.Blue));
+                }
+            }
+            decoded.frames.push_back(canvas.copy());
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return decoded;
+}
+
+struct AnimationRow {
+    const char* name;
+    QStringList args;
+    int frames;
+    int delay;  // hundredths of a second
+};
+
+// Every pixel of every GIF frame equals the PNG frame of the same tick: one 50 Hz period
+// in "Couple" at full size (which must stay under 400 KB), and a turning rotor's trace in
+// "CAO" colours with a rectangulaire stator and a delay of its own.
+TEST(AnimationTest, EveryFrameEqualsThePngOfItsTick) {
+    const AnimationRow rows[] = {
+        {"couple period",
+         {"--stator-phases", "3", "--stator-angles", "0,120,240", "--rotor-phases", "3",
+          "--rotor-angles", "0,120,240", "--presentation", "couple", "--period"},
+         40,
+         15},
+        {"trace",
+         {"--stator-phases", "3", "--stator-waveform", "rectangulaire", "--rotor-phases", "1",
+          "--rotation", "7", "--presentation", "trace", "--colour-map", "cao", "--size", "300x200",
+          "--ticks", "12", "--frame-delay", "44"},
+         13,
+         4},
+    };
+    for (const AnimationRow& row : rows) {
+        const Scratch scratch;
+        const QString gif = scratch.Path("a.gif");
+        const QString dir = scratch.Path("frames");
+        const ToolRun run = RunTool(row.args + QStringList{"--animation", gif, "--frames", dir});
+        ASSERT_EQ(run.exitCode, 0) << row.name << run.err;
+        EXPECT_LT(QFile(gif).size(), 400'000) << row.name;
+        const DecodedGif decoded = DecodeGif(gif);
+        EXPECT_TRUE(decoded.loopsForever) << row.name;
+        EXPECT_EQ(decoded.delay, row.delay) << row.name;
+        ASSERT_EQ(static_cast<int>(decoded.frames.size()), row.frames) << row.name;
+        for (int n = 0; n < row.frames; ++n) {
+            const QImage png(dir + "/" + QString::fromStdString(vireflu::FrameFileName(n)));
+            EXPECT_TRUE(decoded.frames[n] == png.convertToFormat(QImage::Format_RGB32))
+                << row.name << ": frame " << n;
+        }
+    }
 }
 
 QImage RenderPanel(const Scratch& scratch, QStringList args) {

@@ -59,6 +59,21 @@ const Refusal kRefusals[] = {
     // Even where permissions would let root through, a file that cannot be created is refused.
     {"OutputOnProcFilesystem", {"--state", "@/s.json", "--output", "/proc/v.png"}, "--output"},
     {"NothingToWrite", {"--ticks", "5"}, "--state"},
+    // Animations: a period that does not exist, delays out of range, unwritable files.
+    {"PeriodWithNothingOn", WithOutputs({"--period"}), "--period"},
+    {"PeriodOfContinu",
+     WithOutputs({"--stator-phases", "1", "--stator-waveform", "continu", "--period"}), "--period"},
+    {"PeriodWithTicks", WithOutputs({"--stator-phases", "1", "--period", "--ticks", "3"}),
+     "--period"},
+    {"DelayBelowTen", WithOutputs({"--animation", "@/a.gif", "--frame-delay", "9"}),
+     "--frame-delay"},
+    {"DelayAboveTenThousand", WithOutputs({"--animation", "@/a.gif", "--frame-delay=10001"}),
+     "--frame-delay"},
+    {"DelayWithoutAnimation", WithOutputs({"--frame-delay", "100"}), "--frame-delay"},
+    {"AnimationNamesAFolder", {"--state", "@/s.json", "--animation", "@"}, "--animation"},
+    {"AnimationInMissingFolder",
+     {"--state", "@/s.json", "--animation", "@/m/a.gif"},
+     "--animation"},
 };
 
 class RefusalTest : public testing::TestWithParam<Refusal> {};
@@ -96,7 +111,7 @@ TEST(HelpTest, ListsEveryOptionOnStandardOutput) {
         "--stator-phases --stator-angles --stator-frequency --stator-waveform --rotor-phases "
         "--rotor-angles --rotor-frequency --rotor-waveform --rotation --initial-position "
         "--presentation --colour-map --ticks --size --state --output --frames --panel "
-        "--panel-output --picture-size --help";
+        "--animation --frame-delay --period --panel-output --picture-size --help";
     for (const QString& option : options.split(' '))
         EXPECT_TRUE(Listed(run.out, option.toStdString())) << option.toStdString();
 }
