@@ -1,8 +1,11 @@
 // The "Stator" and "Rotor" panels as a person uses them: the real program on an X screen of
 // 1280 x 1024, both panels opened from the menu, the stator switched to a three-phase supply
-// by clicking and typing in its panel and watched while the clock runs, then put on direct
-// current and seen in the air-gap colours.
+// by clicking and typing in its panel and watched while the clock runs, one period of it
+// exported as a GIF, then put on direct current and seen in the air-gap colours.
 
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
 #include <QSet>
 #include <QTest>
 #include <QtMath>
@@ -73,6 +76,7 @@ private slots:
     void panelsOpenAtTheClientOrigin();
     void statorTakesThreePhasesTypedIn();
     void fieldVectorTurnsAndCursorsMove();
+    void exportsOnePeriodWhileTheClockRuns();
     void continuColoursTheAirGap_data();
     void continuColoursTheAirGap();
     void quitEndsTheProgramCleanly();
@@ -257,6 +261,32 @@ void PanelsE2eTest::fieldVectorTurnsAndCursorsMove() {
     }
 }
 
+void PanelsE2eTest::exportsOnePeriodWhileTheClockRuns() {
+    const QString path = QDir(QStringLiteral(VIREFLU_ARTEFACTS)).filePath("period.gif");
+    QFile::remove(path);
+    QVERIFY(driver.Focus(window));
+    driver.Key(QStringLiteral("alt+g"));
+    driver.Key(QStringLiteral("e"));
+    QVERIFY2(!driver.FindWindow(QStringLiteral("Exporter l'animation")).isEmpty(), "no dialog");
+    driver.Key(QStringLiteral("ctrl+a"));
+    driver.Type(path);
+    driver.Screenshot(QStringLiteral("06-export-dialog"));
+    driver.Key(QStringLiteral("Return"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), kWait);
+    // One 50 Hz period, ticks 0 to 39, at the view's size, looping forever.
+    QImageReader gif(path);
+    QCOMPARE(gif.imageCount(), 40);
+    QCOMPARE(gif.size(), viewRect.size());
+    QCOMPARE(gif.loopCount(), -1);
+    // Meanwhile the clock went on, and goes on.
+    const QString before = QStringLiteral("07-after-export");
+    const FieldVector vector = Vector(driver.Screenshot(before));
+    Await(
+        QStringLiteral("08-still-turning"),
+        [&](const QImage& i) { return AngleBetween(Vector(i).bearing, vector.bearing) > 0.02; },
+        "the vector stood still");
+}
+
 void PanelsE2eTest::continuColoursTheAirGap_data() {
     QTest::addColumn<double>("angleDeg");
     QTest::addColumn<QColor>("colour");
@@ -274,7 +304,7 @@ void PanelsE2eTest::continuColoursTheAirGap() {
         QVERIFY(driver.Focus(stator));
         ClickButton(184, 9);  // "continu": phase 1's picture alone, a flat line at y = 10
         Await(
-            QStringLiteral("06-continu"),
+            QStringLiteral("09-continu"),
             [&](const QImage& i) {
                 return Picture(i, 1).curveRows == QSet<int>{10} && !Picture(i, 2).Shown();
             },
@@ -284,7 +314,7 @@ void PanelsE2eTest::continuColoursTheAirGap() {
         driver.Key(QStringLiteral("Return"));  // "Entrefer:couleur"
         const QPoint top = centre - QPoint(0, (gapInnerRadius + gapOuterRadius) / 2);
         airGapShot = Await(
-            QStringLiteral("07-continu-air-gap"),
+            QStringLiteral("10-continu-air-gap"),
             [&](const QImage& i) { return i.pixelColor(top) != kWhite; }, "no ring");
     }
     QFETCH(double, angleDeg);

@@ -100,7 +100,7 @@ void MainWindowTest::titleMenusAndItemsInOrder() {
         }
         menus << menu;
     }
-    QCOMPARE(menus, (QList<QStringList>{{"&Général", "-", "&Quitter"},
+    QCOMPARE(menus, (QList<QStringList>{{"&Général", "&Exporter l'animation...", "-", "&Quitter"},
                                         {"&Représentation", "Entrefer:couleur", "Vecteur", "Trace",
                                          "Forces magnéto-motrices", "Couple"},
                                         {"&Vue", "&Stator", "&Rotor"},

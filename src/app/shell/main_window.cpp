@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "animation_export.h"
 #include "app_icon.h"
 #include "command_bar.h"
 #include "machine_view.h"
@@ -75,9 +76,11 @@ void CMainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
 
-    // The menu opens with a separator line above "&Quitter"; Qt would hide it otherwise.
+    // A separator line stands above "&Quitter"; Qt would hide it otherwise.
     QMenu* general = bar->addMenu(QStringLiteral("&Général"));
     general->setSeparatorsCollapsible(false);
+    connect(general->addAction(tr("&Exporter l'animation...")), &QAction::triggered, this,
+            [this] { ExportAnimation(this, state, machineView->size()); });
     general->addSeparator();
     connect(general->addAction(QStringLiteral("&Quitter")), &QAction::triggered, this,
             &QWidget::close);

@@ -1,0 +1,91 @@
+#include "animation_export.h"
+
+#include <memory>
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QSaveFile>
+
+#include "frame_renderer.h"
+#include "gif_animation.h"
+#include "simulation/clock.h"
+#include "simulation/period.h"
+
+namespace vireflu {
+
+namespace {
+
+// The program's tick: the animation runs at the window's own pace.
+constexpr int kFrameDelayMs = 150;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("vireflu::ExportAnimation", text);
+}
+
+QString AskForFileName(QWidget* parent) {
+    QFileDialog dialog(parent, Tr("Exporter l'animation"), QString(), Tr("Images GIF (*.gif)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("gif"));
+    dialog.selectFile(QStringLiteral("vireflu.gif"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+// Draws the frames of ticks 0 to ticks - 1 into the file; an empty text when it is written,
+// otherwise why not (nothing is then left on disk).
+QString WriteAnimation(QWidget* parent, const SimulationState& state, QSize size, int ticks,
+                       const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
+    GifAnimationWriter gif(file, kFrameDelayMs);
+
+    // Kilobytes of tables and trace: off the stack, as the program's own state.
+    auto copy = std::make_unique<SimulationState>(state);
+    auto scene = std::make_unique<MachineScene>();
+    scene->Resize(size.width(), size.height());
+    ResetClockState(*copy);
+
+    QProgressDialog progress(Tr("Exportation de l'animation..."), Tr("Annuler"), 0, ticks, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    for (int tick = 0; tick < ticks; ++tick) {
+        progress.setValue(tick);
+        if (progress.wasCanceled()) {
+            file.cancelWriting();
+            return Tr("Exportation annulée : aucun fichier n'a été écrit.");
+        }
+        if (tick > 0) AdvanceClock(*copy);
+        const GifStatus status = gif.AddFrame(RenderMachineFrame(*scene, *copy));
+        if (status == GifStatus::TooManyColours)
+            return Tr(
+                "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 "
+                "couleurs.");
+        if (status != GifStatus::Ok) break;
+    }
+    progress.setValue(ticks);
+    if (gif.Finish() != GifStatus::Ok || !file.commit())
+        return Tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
+    return {};
+}
+
+}  // namespace
+
+void ExportAnimation(QWidget* parent, const SimulationState& state, QSize viewSize) {
+    const std::optional<int> ticks = PeriodTicks(state);
+    if (!ticks) {
+        QMessageBox::information(parent, QStringLiteral("Vireflu"),
+                                 Tr("Aucune animation à exporter : aucun enroulement n'est "
+                                    "alimenté en « sinus » ou « rectangulaire » au-dessus de "
+                                    "0 Hz."));
+        return;
+    }
+    const QString path = AskForFileName(parent);
+    if (path.isEmpty()) return;
+    const QString failure = WriteAnimation(parent, state, viewSize, *ticks, path);
+    if (!failure.isEmpty()) QMessageBox::warning(parent, QStringLiteral("Vireflu"), failure);
+}
+
+}  // namespace vireflu
