@@ -191,7 +191,8 @@ std::vector<CommandOption> CommandOptions() {
          "nearest to 1 / (f x 0.0005) for the stator's frequency f (the rotor's when the stator "
          "has no alternating supply), the ticks 0 to N-1, so that an animation loops without a "
          "jump or a repeated frame. Refused when only continu supplies, 0 Hz or nothing is on. "
-         "A turning rotor repeats with the period only if its rotation fits it",
+         "With a turning rotor the picture repeats only if the rotor makes whole turns in "
+         "the period, that is when --rotation is a multiple of f",
          "", "", [](RenderOptions& o, const std::string&) { return o.period = true; }});
     options.push_back({"--panel", "NAME",
                        "Write that panel's phase pictures as one PNG (needs --panel-output): one "

@@ -278,9 +278,9 @@ void PanelsE2eTest::exportsOnePeriodWhileTheClockRuns() {
     QCOMPARE(gif.imageCount(), 40);
     QCOMPARE(gif.size(), viewRect.size());
     QCOMPARE(gif.loopCount(), -1);
+    QCOMPARE(gif.nextImageDelay(), 150);
     // Meanwhile the clock went on, and goes on.
-    const QString before = QStringLiteral("07-after-export");
-    const FieldVector vector = Vector(driver.Screenshot(before));
+    const FieldVector vector = Vector(driver.Screenshot(QStringLiteral("07-after-export")));
     Await(
         QStringLiteral("08-still-turning"),
         [&](const QImage& i) { return AngleBetween(Vector(i).bearing, vector.bearing) > 0.02; },
