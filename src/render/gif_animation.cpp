@@ -218,7 +218,8 @@ GifStatus GifAnimationWriter::Encoder::Add(const QImage& image) {
     if (!MapRegion(frame, region)) return GifStatus::TooManyColours;
     if (gif == nullptr && !Open(frame.width(), frame.height())) return GifStatus::WriteFailed;
     if (!WriteImage(region)) return GifStatus::WriteFailed;
-    previous = frame;
+    // A deep copy: the frame may view a buffer that its caller draws the next frame into.
+    previous = frame.copy();
     return GifStatus::Ok;
 }
 
