@@ -1,8 +1,8 @@
 #include "frame_recorder.h"
 
-#include <QDir>
-#include <QString>
+#include <QBuffer>
 
+#include "frame_name.h"
 #include "frame_renderer.h"
 #include "output_files.h"
 #include "svg_frame.h"
@@ -10,25 +10,38 @@
 namespace vireflu {
 
 bool WantsSvg(const RenderOptions& options) {
-    return options.outputPath &&
-           QString::fromStdString(*options.outputPath).endsWith(".svg", Qt::CaseInsensitive);
+    // Compared byte by byte: a name need not be valid text.
+    if (!options.outputPath || options.outputPath->size() < 4) return false;
+    return QByteArray::fromStdString(options.outputPath->substr(options.outputPath->size() - 4))
+               .toLower() == ".svg";
 }
 
-FrameRecorder::FrameRecorder(const RenderOptions& o)
-    : options(o), canvas(o.size.width, o.size.height) {
-    if (options.framesDir) QDir().mkpath(QString::fromStdString(*options.framesDir));
+QByteArray PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> folder)
+    : options(o), framesFolder(std::move(folder)), canvas(o.size.width, o.size.height) {
     if (options.animationPath) {
         animationBytes.open(QIODevice::WriteOnly);
         animation = std::make_unique<GifAnimationWriter>(animationBytes, options.frameDelayMs);
     }
 }
 
-void FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
+bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
     if (frameNumber == options.ticks && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
     RenderMachineFrame(canvas, scene, state);
-    if (frameNumber >= 0 && options.framesDir && !failure) WriteFrame(frameNumber);
+    if (frameNumber < 0) return true;
+    if (framesFolder)
+        failure =
+            WriteFrameFile(*framesFolder + "/" + FrameFileName(frameNumber), PngBytes(LastFrame()));
     // The animation holds the same frames as the files.
-    if (frameNumber >= 0 && animation && !failure) Animate(animation->AddFrame(LastFrame()));
+    if (animation && !failure) Animate(animation->AddFrame(LastFrame()));
+    return !failure;
 }
 
 void FrameRecorder::FinishAnimation() {
@@ -44,13 +57,6 @@ void FrameRecorder::Animate(GifStatus status) {
 
 QImage FrameRecorder::LastFrame() const {
     return WrapCanvas(canvas);
-}
-
-void FrameRecorder::WriteFrame(int frameNumber) {
-    const QString folder = QString::fromStdString(*options.framesDir);
-    const std::string path =
-        (folder + "/" + QString::fromStdString(FrameFileName(frameNumber))).toStdString();
-    failure = WritePng("--frames", path, LastFrame());
 }
 
 }  // namespace vireflu

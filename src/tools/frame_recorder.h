@@ -17,12 +17,15 @@ namespace vireflu {
 
 // The view of the headless run: every frame is drawn into one off-screen image of the
 // client size, as the window's Redraw does. It writes the frames the options ask for as
-// they are drawn and keeps what the final outputs need of the last one.
+// they are drawn, into a folder that exists by then, and keeps what the final outputs
+// need of the last one.
 class FrameRecorder : public FrameSink {
 public:
-    explicit FrameRecorder(const RenderOptions& options);
+    // `framesFolder`, when given, is where the frame files go.
+    FrameRecorder(const RenderOptions& options, std::optional<std::string> framesFolder);
 
-    void Draw(MachineScene& scene, SimulationState& state, int frameNumber) override;
+    // False once a frame could not be written or encoded, which ends the run.
+    bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) override;
 
     // The last frame, viewing the recorder's own pixels.
     QImage LastFrame() const;
@@ -31,14 +34,14 @@ public:
     // Ends the animated GIF, when the output asks for one, after the last frame.
     void FinishAnimation();
     const QByteArray& Animation() const { return animationBytes.data(); }
-    // Why a frame could not be written; no further frame is written after it.
+    // Why a frame could not be written or encoded.
     const std::optional<OptionError>& Failure() const { return failure; }
 
 private:
-    void WriteFrame(int frameNumber);
     void Animate(GifStatus status);
 
     const RenderOptions& options;
+    const std::optional<std::string> framesFolder;
     RasterSurface canvas;
     QByteArray lastSvg;
     QBuffer animationBytes;
@@ -48,5 +51,8 @@ private:
 
 // True when --output names an SVG file (by its extension, in any case).
 bool WantsSvg(const RenderOptions& options);
+
+// An image encoded as PNG.
+QByteArray PngBytes(const QImage& image);
 
 }  // namespace vireflu

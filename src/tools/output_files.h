@@ -1,31 +1,45 @@
 #pragma once
 
-#include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <vector>
 
-#include <QIODevice>
-#include <QImage>
+#include <QByteArray>
 
+#include "output_target.h"
 #include "render_options.h"
 
 namespace vireflu {
 
-// Checks every output of the options before anything is written: each file's folder
-// must exist and accept a new file, and no file may name an existing folder; the frames
-// folder must be a writable folder or a new one in a writable folder. Returns the first
-// refusal.
-std::optional<OptionError> CheckDestinations(const RenderOptions& options);
+// The files of a run, written all or nothing. Stage writes each file's whole contents to
+// its own temporary file beside it; Commit then writes the targets that cannot be
+// replaced (standard output, devices, FIFOs) and, only if those succeeded, puts every
+// temporary in place. A batch destroyed before its Commit removes its temporaries, so a
+// failure anywhere leaves every previous file as it was.
+class OutputBatch {
+public:
+    OutputBatch() = default;
+    ~OutputBatch();
+    OutputBatch(const OutputBatch&) = delete;
+    OutputBatch& operator=(const OutputBatch&) = delete;
 
-// Writes one output through a temporary file in the same folder, renamed over `path`
-// only once `write` has succeeded, so the file is never seen half-written and a failed
-// write leaves `path` as it was. Returns why it failed, naming the option.
-std::optional<OptionError> WriteOutput(const std::string& option, const std::string& path,
-                                       const std::function<bool(QIODevice&)>& write);
-std::optional<OptionError> WritePng(const std::string& option, const std::string& path,
-                                    const QImage& image);
+    std::optional<OptionError> Stage(const OutputTarget& target, QByteArray contents);
+    // `out` is standard output, for a "-" target.
+    std::optional<OptionError> Commit(std::ostream& out);
 
-// "frame-0007.png": four digits at least, more once the numbers need them.
-std::string FrameFileName(int frameNumber);
+private:
+    struct Staged {
+        OutputTarget target;
+        QByteArray contents;
+        std::string temporary;  // empty for a target written directly
+        bool inPlace = false;
+    };
+
+    std::vector<Staged> staged;
+};
+
+// One frame file, replaced whole (see OutputBatch) as soon as it is drawn.
+std::optional<OptionError> WriteFrameFile(const std::string& path, const QByteArray& png);
 
 }  // namespace vireflu

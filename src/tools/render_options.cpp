@@ -4,6 +4,7 @@
 #include <set>
 
 #include "option_table.h"
+#include "quoted_text.h"
 #include "scenario.h"
 
 namespace vireflu {
@@ -71,12 +72,13 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!arg.starts_with("--"))
-            return Refuse("unexpected argument '" + arg + "': options start with --, see --help");
+            return Refuse("unexpected argument " + Quoted(arg) +
+                          ": options start with --, see --help");
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
         const auto option = std::find_if(known.begin(), known.end(),
                                          [&](const CommandOption& o) { return o.name == name; });
-        if (option == known.end()) return Refuse("unknown option '" + name + "': see --help");
+        if (option == known.end()) return Refuse("unknown option " + Quoted(name) + ": see --help");
         if (!given.insert(name).second) return Refuse(name + " is given twice");
         if (option->metavar.empty()) {
             if (equals != std::string::npos) return Refuse(name + " takes no value");
@@ -91,7 +93,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
         else
             return Refuse(name + " needs a value: " + option->accepts);
         if (!option->set(options, value))
-            return Refuse(name + " accepts " + option->accepts + ", not '" + value + "'");
+            return Refuse(name + " accepts " + option->accepts + ", not " + Quoted(value));
     }
     if (options.help) return options;
     if (auto refused = CheckWinding("stator", options.stator)) return *refused;

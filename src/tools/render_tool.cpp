@@ -1,61 +1,64 @@
 #include "render_tool.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <variant>
 
+#include "destination_checks.h"
 #include "frame_recorder.h"
+#include "image_memory.h"
 #include "output_files.h"
 #include "panel_image.h"
+#include "quoted_text.h"
 #include "render_options.h"
 #include "scenario.h"
 #include "state_json.h"
+#include "temporary_files.h"
 
 namespace vireflu {
 
 namespace {
 
 int Refused(std::ostream& err, const OptionError& error) {
-    err << "vireflu-render: " << error.message << '\n';
+    // Escaped once more as a whole, so whatever a message quotes it stays one line.
+    err << "vireflu-render: " << EscapeControls(error.message) << '\n';
     return kExitRefused;
 }
 
-std::optional<OptionError> WriteBytes(const std::string& option, const std::string& path,
-                                      const QByteArray& bytes) {
-    return WriteOutput(option, path,
-                       [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
-}
-
-// The outputs that follow the run, each written whole or not at all.
-std::optional<OptionError> WriteOutputs(const RenderOptions& options, const SimulationState& state,
-                                        const MachineScene& scene, const FrameRecorder& frames,
-                                        const PanelRecords& records, std::ostream& out) {
-    if (options.statePath) {
-        const std::string json = StateJson(state, scene);
-        if (*options.statePath == "-")
-            out << json << std::flush;
-        else if (auto failed =
-                     WriteBytes("--state", *options.statePath, QByteArray::fromStdString(json)))
+// The outputs that follow the run, written all or nothing.
+std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Destinations& to,
+                                        const SimulationState& state, const MachineScene& scene,
+                                        const FrameRecorder& frames, const PanelRecords& records,
+                                        std::ostream& out) {
+    OutputBatch batch;
+    if (to.state)
+        if (auto failed =
+                batch.Stage(*to.state, QByteArray::fromStdString(StateJson(state, scene))))
             return failed;
+    if (to.output) {
+        QByteArray view = WantsSvg(options) ? frames.LastFrameSvg() : PngBytes(frames.LastFrame());
+        if (auto failed = batch.Stage(*to.output, std::move(view))) return failed;
     }
-    if (options.outputPath) {
-        const auto failed = WantsSvg(options)
-                                ? WriteBytes("--output", *options.outputPath, frames.LastFrameSvg())
-                                : WritePng("--output", *options.outputPath, frames.LastFrame());
-        if (failed) return failed;
-    }
-    if (options.animationPath)
-        if (auto failed = WriteBytes("--animation", *options.animationPath, frames.Animation()))
-            return failed;
-    if (options.panel) {
+    if (to.animation)
+        if (auto failed = batch.Stage(*to.animation, frames.Animation())) return failed;
+    if (to.panelOutput) {
         const Winding winding = *options.panel;
         // The panel's cursor stands where the last tick left its winding's angle.
         const double angle = winding == Winding::Stator ? state.statorAngle : state.rotorAngle;
         const QImage pictures =
             RenderPanelPictures(winding, records.Of(winding), angle, options.pictureSize);
-        if (auto failed = WritePng("--panel-output", *options.panelOutputPath, pictures))
-            return failed;
+        if (auto failed = batch.Stage(*to.panelOutput, PngBytes(pictures))) return failed;
     }
-    return std::nullopt;
+    return batch.Commit(out);
+}
+
+std::optional<OptionError> CreateFramesFolder(const FramesFolder& frames) {
+    if (!frames.create || mkdir(frames.path.c_str(), 0777) == 0) return std::nullopt;
+    return OptionError{"--frames " + Quoted(frames.path) + " could not be created (" +
+                       std::strerror(errno) + ")"};
 }
 
 }  // namespace
@@ -65,19 +68,32 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     if (const auto* refused = std::get_if<OptionError>(&parsed)) return Refused(err, *refused);
     const RenderOptions& options = std::get<RenderOptions>(parsed);
     if (options.help) {
-        out << UsageText();
+        out << UsageText() << std::flush;
+        if (!out) return Refused(err, {"--help: standard output could not be written"});
         return kExitDone;
     }
-    if (auto refused = CheckDestinations(options)) return Refused(err, *refused);
+    // Every check comes before the first write.
+    const auto checked = CheckDestinations(options);
+    if (const auto* refused = std::get_if<OptionError>(&checked)) return Refused(err, *refused);
+    const Destinations& to = std::get<Destinations>(checked);
+    if (to.state && to.state->kind == TargetKind::StandardOutput && !out)
+        return Refused(err, {"--state '-': standard output is closed"});
+    if (auto refused = CheckImageMemory(options)) return Refused(err, *refused);
 
+    RemoveTemporariesOnInterrupt();
+    std::optional<std::string> framesFolder;
+    if (to.frames) {
+        if (auto failed = CreateFramesFolder(*to.frames)) return Refused(err, *failed);
+        framesFolder = to.frames->path;
+    }
     // The state and the scene hold kilobytes of tables and trace: keep them off the stack.
     auto state = std::make_unique<SimulationState>();
     auto scene = std::make_unique<MachineScene>();
-    FrameRecorder frames(options);
+    FrameRecorder frames(options, framesFolder);
     const PanelRecords records = RunScenario(options, *state, *scene, frames);
     frames.FinishAnimation();
     if (frames.Failure()) return Refused(err, *frames.Failure());
-    if (auto failed = WriteOutputs(options, *state, *scene, frames, records, out))
+    if (auto failed = WriteOutputs(options, to, *state, *scene, frames, records, out))
         return Refused(err, *failed);
     return kExitDone;
 }

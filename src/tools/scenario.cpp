@@ -26,16 +26,16 @@ PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, M
                                PanelRecord(Winding::Rotor, options.rotor)};
     int frame = -3;
     SelectPresentation(state, options.presentation);
-    sink.Draw(scene, state, frame++);
+    if (!sink.Draw(scene, state, frame++)) return records;
     SelectColourMap(state, options.colourMap);
-    sink.Draw(scene, state, frame++);
+    if (!sink.Draw(scene, state, frame++)) return records;
     ApplyRecord(state, Winding::Stator, records.stator);
-    sink.Draw(scene, state, frame++);
+    if (!sink.Draw(scene, state, frame++)) return records;
     ApplyRecord(state, Winding::Rotor, records.rotor);
-    sink.Draw(scene, state, frame++);
+    if (!sink.Draw(scene, state, frame++)) return records;
     for (int tick = 0; tick < options.ticks; ++tick) {
         AdvanceClock(state);
-        sink.Draw(scene, state, frame++);
+        if (!sink.Draw(scene, state, frame++)) break;
     }
     return records;
 }

@@ -9,13 +9,14 @@
 namespace vireflu {
 
 // Where the frames of a run go. The run calls Draw exactly once after each of its steps,
-// as the window redraws once after each command, record or tick.
+// as the window redraws once after each command, record or tick, and stops at once when
+// Draw returns false (a frame that could not be written).
 class FrameSink {
 public:
     virtual ~FrameSink() = default;
     // Frames are numbered from the rotor record's (0) on, 1 after the first tick and so
     // on; the three frames before the rotor record have negative numbers.
-    virtual void Draw(MachineScene& scene, SimulationState& state, int frameNumber) = 0;
+    virtual bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) = 0;
 };
 
 // The two records the panels sent during the run.

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
-#include "output_files.h"
+#include "frame_name.h"
 #include "tool_runner.h"
 
 namespace {
