@@ -52,7 +52,12 @@ void RemoveTemporariesOnInterrupt() {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     action.sa_mask = InterruptSet();
-    for (const int signal : kInterrupts) sigaction(signal, &action, nullptr);
+    for (const int signal : kInterrupts) {
+        // A signal the caller ignores (nohup, a background job of a script) stays ignored.
+        struct sigaction found {};
+        sigaction(signal, nullptr, &found);
+        if (found.sa_handler != SIG_IGN) sigaction(signal, &action, nullptr);
+    }
 }
 
 int CreateTemporary(const std::string& folder, std::string& path) {

@@ -9,8 +9,9 @@ namespace vireflu {
 // The temporary files of a run, kept in a fixed table a signal handler can read, so an
 // interrupted run leaves none of them behind.
 
-// From now on SIGINT, SIGTERM and SIGHUP remove every temporary file of the table and end
-// the process with the shell's status for the signal (130, 143, 129).
+// From now on SIGINT, SIGTERM and SIGHUP, unless ignored already, remove every temporary
+// file of the table and end the process with the shell's status for the signal (130, 143,
+// 129).
 void RemoveTemporariesOnInterrupt();
 
 // Creates a new empty file with an unpredictable name in `folder`, exclusively (never

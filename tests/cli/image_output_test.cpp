@@ -90,8 +90,9 @@ TEST(SvgOutputTest, TakingTheSvgDoesNotDrawAnExtraFrame) {
 TEST(FramesTest, OneFilePerFrameFromTheRotorRecordOn) {
     const Scratch scratch;
     const QString dir = scratch.Path("frames");
-    const ToolRun run = RunTool(
-        {"--stator-phases", "1", "--presentation", "vecteur", "--ticks", "10", "--frames", dir});
+    // A new folder, given as "frames/".
+    const ToolRun run = RunTool({"--stator-phases", "1", "--presentation", "vecteur", "--ticks",
+                                 "10", "--frames", dir + "/"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     QStringList expected;
     for (int n = 0; n <= 10; ++n) expected << QString("frame-%1.png").arg(n, 4, 10, QChar('0'));

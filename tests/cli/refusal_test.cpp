@@ -1,6 +1,6 @@
 // Every kind of input the panels could not produce, or the program could not honour, is
-// refused the same way: one line on standard error naming the option, exit status 2, and
-// not a single file written, not even the outputs that were fine.
+// refused before anything is written: one short line on standard error naming the option,
+// exit 2, and not a single file written, not even the outputs that were fine.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +13,7 @@ struct Refusal {
     const char* name;
     // "@" stands for the test's scratch folder.
     QStringList args;
-    const char* option;  // the option the message must name
+    const char* option;  // what the message must show: the option, or the value as quoted
 };
 
 void PrintTo(const Refusal& row, std::ostream* os) {
@@ -45,6 +45,9 @@ const Refusal kRefusals[] = {
     {"TwoAngles", WithOutputs({"--stator-angles", "0,120"}), "--stator-angles"},
     {"TicksWithPlusSign", WithOutputs({"--ticks", "+5"}), "--ticks"},
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
+    // A value is shown on one line whatever it holds, and shortened.
+    {"ControlCharacters", WithOutputs({"--ticks", "1\n2\x1b[31m"}), "'1\\n2\\x1b[31m'"},
+    {"LongValue", WithOutputs({"--rotor-frequency", QString(5000, '9')}), "(5000 bytes)"},
     // Unknown, repeated or misused options and names.
     {"UnknownOption", WithOutputs({"--colour", "cao"}), "--colour"},
     {"StrayArgument", WithOutputs({"view.png"}), "view.png"},
@@ -52,10 +55,15 @@ const Refusal kRefusals[] = {
     {"ValueForHelp", WithOutputs({"--help=yes"}), "--help"},
     {"RepeatedOption", WithOutputs({"--ticks", "1", "--ticks", "2"}), "--ticks"},
     // Outputs that cannot be written, beside outputs that could.
-    {"OutputInMissingFolder", {"--state", "@/state.json", "--output", "@/m/view.png"}, "--output"},
-    {"StateInMissingFolder", {"--output", "@/view.png", "--state", "@/m/s.json"}, "--state"},
     {"OutputNamesAFolder", {"--state", "@/state.json", "--output", "@"}, "--output"},
     {"FramesInMissingParent", {"--state", "@/state.json", "--frames", "@/m/frames"}, "--frames"},
+    // The kernel resolves "m/..", which needs m: the path is not cleaned into "@/s.json".
+    {"DotDotAfterMissingFolder", {"--output", "@/v.png", "--state", "@/m/../s.json"}, "--state"},
+    {"NameOverNameMax", {"--state", "@/s.json", "--output", "@/" + QString(256, 'n')}, "--output"},
+    {"TwoOutputsOneFile", {"--state", "@/s.json", "--output", "@//s.json"}, "--output"},
+    {"OutputIsTheNewFramesFolder", {"--frames", "@/f", "--output", "@/f"}, "--frames"},
+    {"OutputInTheFramesFolder", {"--frames", "@", "--state", "@/s.json"}, "--frames"},
+    {"OutputOnStandardOutput", {"--state", "@/s.json", "--output", "-"}, "--output"},
     // Even where permissions would let root through, a file that cannot be created is refused.
     {"OutputOnProcFilesystem", {"--state", "@/s.json", "--output", "/proc/v.png"}, "--output"},
     {"NothingToWrite", {"--ticks", "5"}, "--state"},
@@ -80,6 +88,7 @@ TEST_P(RefusalTest, OneLineNamingTheOptionExitTwoAndNoFile) {
 
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_LT(run.err.size(), 300u) << run.err;
     EXPECT_TRUE(run.err.ends_with("\n")) << run.err;
     EXPECT_NE(run.err.find(GetParam().option), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");

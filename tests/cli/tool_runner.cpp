@@ -5,15 +5,20 @@
 #include <QJsonDocument>
 #include <QProcess>
 
-ToolRun RunTool(const QStringList& args) {
+ToolRun RunTool(const QStringList& args, const QString& program) {
     QProcess process;
-    process.start(VIREFLU_RENDER_PATH, args);
+    process.start(program, args);
     process.waitForFinished(-1);
     ToolRun run;
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput().toStdString();
     run.err = process.readAllStandardError().toStdString();
     return run;
+}
+
+ToolRun RunShell(const QString& script) {
+    qputenv("R", VIREFLU_RENDER_PATH);
+    return RunTool({"-c", script}, "sh");
 }
 
 QJsonObject RunForState(QStringList args) {

@@ -15,8 +15,11 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the real program with these arguments and waits for it to end.
-ToolRun RunTool(const QStringList& args);
+// Runs the real program (or another) with these arguments and waits for it to end.
+ToolRun RunTool(const QStringList& args, const QString& program = VIREFLU_RENDER_PATH);
+
+// Runs a shell script where "$R" is the program: closed output, limits, names as bytes.
+ToolRun RunShell(const QString& script);
 
 // Runs the program with --state - added and reads the JSON it prints; fails the calling
 // test when the run does not succeed.
