@@ -33,7 +33,7 @@ void GifPeriod(benchmark::State& run) {
     for (auto _ : run) {
         QBuffer bytes;
         bytes.open(QIODevice::WriteOnly);
-        GifAnimationWriter gif(bytes, 150);
+        GifAnimationWriter gif(bytes, kTickPeriodMs);
         for (const QImage& frame : frames) gif.AddFrame(frame);
         gif.Finish();
         run.counters["bytes"] = static_cast<double>(bytes.size());

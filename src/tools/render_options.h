@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "simulation/clock.h"
 #include "simulation/display_commands.h"
 #include "simulation/simulation_state.h"
 
@@ -41,7 +42,7 @@ struct RenderOptions {
     std::optional<std::string> outputPath;
     std::optional<std::string> framesDir;
     std::optional<std::string> animationPath;
-    int frameDelayMs = 150;
+    int frameDelayMs = kTickPeriodMs;
     // Play one period of the supply: ticks are set from the settings once they are read.
     bool period = false;
     std::optional<Winding> panel;

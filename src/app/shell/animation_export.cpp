@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -15,17 +14,8 @@
 
 namespace vireflu {
 
-namespace {
-
-// The program's tick: the animation runs at the window's own pace.
-constexpr int kFrameDelayMs = 150;
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("vireflu::ExportAnimation", text);
-}
-
-QString AskForFileName(QWidget* parent) {
-    QFileDialog dialog(parent, Tr("Exporter l'animation"), QString(), Tr("Images GIF (*.gif)"));
+QString AnimationExport::AskForFileName(QWidget* parent) {
+    QFileDialog dialog(parent, tr("Exporter l'animation"), QString(), tr("Images GIF (*.gif)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     dialog.selectFile(QStringLiteral("vireflu.gif"));
@@ -33,14 +23,12 @@ QString AskForFileName(QWidget* parent) {
     return dialog.selectedFiles().constFirst();
 }
 
-// Draws the frames of ticks 0 to ticks - 1 into the file; an empty text when it is written,
-// otherwise why not (nothing is then left on disk).
-QString WriteAnimation(QWidget* parent, const SimulationState& state, QSize size, int ticks,
-                       const QString& path) {
+QString AnimationExport::Write(QWidget* parent, const SimulationState& state, QSize size, int ticks,
+                               const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return Tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
-    GifAnimationWriter gif(file, kFrameDelayMs);
+        return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
+    GifAnimationWriter gif(file, kTickPeriodMs);
 
     // Kilobytes of tables and trace: off the stack, as the program's own state.
     auto copy = std::make_unique<SimulationState>(state);
@@ -48,43 +36,41 @@ QString WriteAnimation(QWidget* parent, const SimulationState& state, QSize size
     scene->Resize(size.width(), size.height());
     ResetClockState(*copy);
 
-    QProgressDialog progress(Tr("Exportation de l'animation..."), Tr("Annuler"), 0, ticks, parent);
+    QProgressDialog progress(tr("Exportation de l'animation..."), tr("Annuler"), 0, ticks, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     for (int tick = 0; tick < ticks; ++tick) {
         progress.setValue(tick);
         if (progress.wasCanceled()) {
             file.cancelWriting();
-            return Tr("Exportation annulée : aucun fichier n'a été écrit.");
+            return tr("Exportation annulée : aucun fichier n'a été écrit.");
         }
         if (tick > 0) AdvanceClock(*copy);
         const GifStatus status = gif.AddFrame(RenderMachineFrame(*scene, *copy));
         if (status == GifStatus::TooManyColours)
-            return Tr(
+            return tr(
                 "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 "
                 "couleurs.");
         if (status != GifStatus::Ok) break;
     }
     progress.setValue(ticks);
     if (gif.Finish() != GifStatus::Ok || !file.commit())
-        return Tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
+        return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
     return {};
 }
 
-}  // namespace
-
-void ExportAnimation(QWidget* parent, const SimulationState& state, QSize viewSize) {
+void AnimationExport::Run(QWidget* parent, const SimulationState& state, QSize viewSize) {
     const std::optional<int> ticks = PeriodTicks(state);
     if (!ticks) {
         QMessageBox::information(parent, QStringLiteral("Vireflu"),
-                                 Tr("Aucune animation à exporter : aucun enroulement n'est "
+                                 tr("Aucune animation à exporter : aucun enroulement n'est "
                                     "alimenté en « sinus » ou « rectangulaire » au-dessus de "
                                     "0 Hz."));
         return;
     }
     const QString path = AskForFileName(parent);
     if (path.isEmpty()) return;
-    const QString failure = WriteAnimation(parent, state, viewSize, *ticks, path);
+    const QString failure = Write(parent, state, viewSize, *ticks, path);
     if (!failure.isEmpty()) QMessageBox::warning(parent, QStringLiteral("Vireflu"), failure);
 }
 

@@ -18,8 +18,6 @@ namespace vireflu {
 
 namespace {
 
-constexpr int kTickPeriodMs = 150;
-
 struct PresentationItem {
     const char* text;
     Presentation presentation;
@@ -80,7 +78,7 @@ void CMainWindow::CreateMenus() {
     QMenu* general = bar->addMenu(QStringLiteral("&Général"));
     general->setSeparatorsCollapsible(false);
     connect(general->addAction(tr("&Exporter l'animation...")), &QAction::triggered, this,
-            [this] { ExportAnimation(this, state, machineView->size()); });
+            [this] { AnimationExport::Run(this, state, machineView->size()); });
     general->addSeparator();
     connect(general->addAction(QStringLiteral("&Quitter")), &QAction::triggered, this,
             &QWidget::close);

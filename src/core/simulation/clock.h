@@ -4,6 +4,9 @@
 
 namespace vireflu {
 
+// The window's clock timer fires every 150 ms of real time; animations show frames as long.
+inline constexpr int kTickPeriodMs = 150;
+
 // One clock tick's arithmetic: advances time, the stator and rotor electrical angles
 // (each wrapped once when strictly above one turn) and the rotor position (never wrapped).
 void AdvanceClock(SimulationState& state);
