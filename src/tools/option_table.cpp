@@ -181,8 +181,10 @@ std::vector<CommandOption> CommandOptions() {
                        Path([](RenderOptions & o) -> auto& { return o.animationPath; })});
     options.push_back(
         {"--frame-delay", "MS",
-         "How long each frame of --animation is shown; GIF counts hundredths of a second",
-         "a whole number of milliseconds 10..10000", "150, the program's tick",
+         "How long each frame of --animation is shown; GIF counts hundredths of a second, "
+         "and browsers show delays under 20 ms as 100 ms",
+         "a whole number of milliseconds 10..10000",
+         std::to_string(kTickPeriodMs) + ", the program's tick",
          WholeNumber([](RenderOptions& o) -> int& { return o.frameDelayMs; }, kMinDelayMs,
                      kMaxDelayMs)});
     options.push_back(
