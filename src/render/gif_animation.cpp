@@ -185,6 +185,12 @@ bool GifAnimationWriter::Encoder::WriteImage(const QRect& region) {
         GIF_OK)
         return false;
     ColorMapObject* map = local ? MakeColourMap(tableSize) : nullptr;
+    // giflib 5.2 forgets the previous image's local table, without freeing it, when the
+    // next image has none.
+    if (map == nullptr && gif->Image.ColorMap != nullptr) {
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
+    }
     const bool described = EGifPutImageDesc(gif, region.left(), region.top(), region.width(),
                                             region.height(), false, map) == GIF_OK;
     if (map != nullptr) GifFreeMapObject(map);
