@@ -15,7 +15,7 @@ namespace vireflu {
 // scene of their own, so the running animation goes on undisturbed. A cancelled or failed
 // export leaves no file behind and says why.
 class AnimationExport {
-    Q_DECLARE_TR_FUNCTIONS(AnimationExport)
+    Q_DECLARE_TR_FUNCTIONS(vireflu::AnimationExport)
 
 public:
     static void Run(QWidget* parent, const SimulationState& state, QSize viewSize);
