@@ -26,64 +26,6 @@ namespace {
 // dialog-unit rectangles hold their texts.
 constexpr int kTemplateFontPixels = 11;
 
-// Object names follow the members the controls stand for, so tests and tools find them.
-const char* ObjectName(PanelControl role) {
-    static constexpr const char* kNames[] = {"phase1Check",
-                                             "phase2Check",
-                                             "phase3Check",
-                                             "sinus",
-                                             "continu",
-                                             "rectangulaire",
-                                             "phase1Frame",
-                                             "phase2Frame",
-                                             "phase3Frame",
-                                             "phase1Edit",
-                                             "phase2Edit",
-                                             "phase3Edit",
-                                             "phase1Spin",
-                                             "phase2Spin",
-                                             "phase3Spin",
-                                             "frequencySlider",
-                                             "frequencyLabel",
-                                             "rotationSlider",
-                                             "rotationLabel",
-                                             "initialPositionSlider",
-                                             "initialPositionLabel"};
-    static_assert(std::size(kNames) == static_cast<std::size_t>(PanelControl::Count));
-    return kNames[static_cast<std::size_t>(role)];
-}
-
-// Phase 1..3 of a control in the run Phase1<first>, Phase2<first>, Phase3<first>, or 0
-// when the control is not in that run.
-int PhaseOf(PanelControl role, PanelControl first) {
-    const int phase = static_cast<int>(role) - static_cast<int>(first) + 1;
-    return phase >= 1 && phase <= 3 ? phase : 0;
-}
-
-std::optional<PanelSlider> SliderOf(PanelControl role) {
-    switch (role) {
-        case PanelControl::FrequencySlider:
-            return PanelSlider::Frequency;
-        case PanelControl::RotationSlider:
-            return PanelSlider::Rotation;
-        case PanelControl::PositionSlider:
-            return PanelSlider::InitialPosition;
-        default:
-            return std::nullopt;
-    }
-}
-
-bool IsLabel(PanelControl role) {
-    return role == PanelControl::FrequencyLabel || role == PanelControl::RotationLabel ||
-           role == PanelControl::PositionLabel;
-}
-
-const std::string& LabelText(const vireflu::PanelModel& model, PanelControl role) {
-    if (role == PanelControl::RotationLabel) return model.RotationLabel();
-    if (role == PanelControl::PositionLabel) return model.InitialPositionLabel();
-    return model.FrequencyLabel();
-}
-
 // A main window's client area starts below its menu bar, where its central widget sits.
 QPoint ClientOrigin(const QWidget& owner) {
     const auto* window = qobject_cast<const QMainWindow*>(&owner);
@@ -94,80 +36,98 @@ QPoint ClientOrigin(const QWidget& owner) {
 
 }  // namespace
 
-CWindingPanel::CWindingPanel(QWidget* owner, const PanelTemplate& layout)
+CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layout)
     : QDialog(owner), model(layout.winding), waveformGroup(new QButtonGroup(this)) {
     setWindowTitle(QString::fromUtf8(layout.caption));
     QFont templateFont = font();
     templateFont.setPixelSize(kTemplateFontPixels);
     setFont(templateFont);
-    setFixedSize(DialogUnitsToPixelsX(layout.width), DialogUnitsToPixelsY(layout.height));
+    setFixedSize(vireflu::DialogUnitsToPixelsX(layout.width),
+                 vireflu::DialogUnitsToPixelsY(layout.height));
     // The group box's title sits on its frame line, so the angle field placed in the box
     // lies well inside the frame.
     setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }"));
     // Created in template order, so the tab order is the template's.
-    for (const TemplateControl& control : layout.controls) CreateControl(control);
+    for (const vireflu::TemplateControl& control : layout.controls) CreateControl(control);
     connect(waveformGroup, &QButtonGroup::idClicked, this, &CWindingPanel::OnWaveformClicked);
     WriteControls();
 }
 
-void CWindingPanel::CreateControl(const TemplateControl& control) {
+void CWindingPanel::CreateControl(const vireflu::TemplateControl& control) {
     const QString text = QString::fromUtf8(control.text);
-    const QRect rect = DialogRectToPixels(control.rect);
+    const vireflu::Rect pixels = vireflu::DialogRectToPixels(control.rect);
+    const QRect rect(QPoint(pixels.left, pixels.top), QPoint(pixels.right - 1, pixels.bottom - 1));
     if (!control.role) {
         (new QGroupBox(text, this))->setGeometry(rect);
         return;
     }
     const PanelControl role = *control.role;
+    const int phase = vireflu::PhaseOf(role);
     QWidget* widget = nullptr;
-    if (const int phase = PhaseOf(role, PanelControl::Phase1Check)) {
-        auto* check = new QCheckBox(text, this);
-        connect(check, &QCheckBox::clicked, this,
-                [this, phase](bool checked) { OnPhaseClicked(phase, checked); });
-        phaseChecks[phase - 1] = check;
-        widget = check;
-    } else if (role == PanelControl::Sinus || role == PanelControl::Continu ||
-               role == PanelControl::Rectangulaire) {
-        auto* radio = new QRadioButton(text, this);
-        // The button's id in the group is its waveform code: 0 sinus, 1 continu, 2 rectangulaire.
-        waveformGroup->addButton(radio,
-                                 static_cast<int>(role) - static_cast<int>(PanelControl::Sinus));
-        widget = radio;
-    } else if (const int framePhase = PhaseOf(role, PanelControl::Phase1Frame)) {
-        phaseFrames[framePhase - 1] = new CPhaseFrame(this);
-        widget = phaseFrames[framePhase - 1];
-    } else if (const int fieldPhase = PhaseOf(role, PanelControl::Phase1Field)) {
-        auto* edit = new CNumericEdit(this);
-        edit->setMaxLength(3);
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, fieldPhase](const QString& t) { OnPhaseAngleChange(fieldPhase, t); });
-        phaseEdits[fieldPhase - 1] = edit;
-        widget = edit;
-    } else if (const int spinPhase = PhaseOf(role, PanelControl::Phase1Spin)) {
-        auto* spin = new CSpinButton(this);
-        connect(spin, &CSpinButton::Stepped, this,
-                [this, spinPhase](int delta) { OnPhaseAngleStepped(spinPhase, delta); });
-        widget = spin;
-    } else if (const std::optional<PanelSlider> which = SliderOf(role)) {
-        auto* slider = new QSlider(Qt::Horizontal, this);
-        slider->setRange(0, vireflu::PanelModel::SliderMaximum(*which));
-        slider->setTickPosition(QSlider::TicksBelow);
-        slider->setTickInterval(slider->maximum());  // the two end marks only
-        slider->setValue(model.SliderPosition(*which));
-        connect(slider, &QSlider::valueChanged, this,
-                [this, which = *which](int position) { OnHScroll(which, position); });
-        sliders.emplace_back(*which, slider);
-        widget = slider;
-    } else if (IsLabel(role)) {
-        auto* label = new QLabel(this);
-        labels.emplace_back(role, label);
-        widget = label;
+    switch (vireflu::KindOf(role)) {
+        case vireflu::ControlKind::CheckBox: {
+            auto* check = new QCheckBox(text, this);
+            connect(check, &QCheckBox::clicked, this,
+                    [this, phase](bool checked) { OnPhaseClicked(phase, checked); });
+            phaseChecks[phase - 1] = check;
+            widget = check;
+            break;
+        }
+        case vireflu::ControlKind::RadioButton: {
+            auto* radio = new QRadioButton(text, this);
+            // The button's id in the group is its waveform code.
+            waveformGroup->addButton(radio, vireflu::WaveformOf(role));
+            widget = radio;
+            break;
+        }
+        case vireflu::ControlKind::PictureFrame:
+            phaseFrames[phase - 1] = new CPhaseFrame(this);
+            widget = phaseFrames[phase - 1];
+            break;
+        case vireflu::ControlKind::AngleField: {
+            auto* edit = new CNumericEdit(this);
+            edit->setMaxLength(vireflu::kAngleFieldLength);
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, phase](const QString& t) { OnPhaseAngleChange(phase, t); });
+            phaseEdits[phase - 1] = edit;
+            widget = edit;
+            break;
+        }
+        case vireflu::ControlKind::UpDown: {
+            auto* spin = new CSpinButton(this);
+            connect(spin, &CSpinButton::Stepped, this,
+                    [this, phase](int delta) { OnPhaseAngleStepped(phase, delta); });
+            widget = spin;
+            break;
+        }
+        case vireflu::ControlKind::Trackbar: {
+            const PanelSlider which = *vireflu::SliderOf(role);
+            auto* slider = new QSlider(Qt::Horizontal, this);
+            slider->setRange(0, vireflu::PanelModel::SliderMaximum(which));
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(slider->maximum());  // the two end marks only
+            slider->setValue(model.SliderPosition(which));
+            connect(slider, &QSlider::valueChanged, this,
+                    [this, which](int position) { OnHScroll(which, position); });
+            sliders.emplace_back(which, slider);
+            widget = slider;
+            break;
+        }
+        case vireflu::ControlKind::Label:
+        case vireflu::ControlKind::GroupBox: {
+            auto* label = new QLabel(this);
+            labels.emplace_back(role, label);
+            widget = label;
+            break;
+        }
     }
-    widget->setObjectName(QString::fromLatin1(ObjectName(role)));
+    // Object names follow the members the controls stand for, so tests and tools find them.
+    widget->setObjectName(QString::fromLatin1(vireflu::ControlName(role)));
     widget->setGeometry(rect);
-    if (const int spinPhase = PhaseOf(role, PanelControl::Phase1Spin))
-        static_cast<CSpinButton*>(widget)->SetBuddy(phaseEdits[spinPhase - 1]);
+    if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
+        static_cast<CSpinButton*>(widget)->SetBuddy(phaseEdits[phase - 1]);
     FitText(widget);
     controls.emplace_back(role, widget);
 }
@@ -300,5 +260,5 @@ void CWindingPanel::WriteControls() {
     }
     for (const auto& [which, slider] : sliders) slider->setValue(model.SliderPosition(which));
     for (const auto& [role, label] : labels)
-        label->setText(QString::fromStdString(LabelText(model, role)));
+        label->setText(QString::fromStdString(model.LabelText(role)));
 }

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "panel_template.h"
 #include "panels/panel_model.h"
+#include "panels/panel_template.h"
 #include "simulation/simulation_state.h"
 
 class QButtonGroup;
@@ -16,8 +16,8 @@ class QSlider;
 class CNumericEdit;
 class CPhaseFrame;
 
-// What the "Stator" and "Rotor" panels share: a modeless dialog built from its template
-// table that shows a PanelModel's state and forwards the user's actions to it. Every
+// What the "Stator" and "Rotor" panels share: a modeless dialog built from the core's
+// template table that shows a PanelModel's state and forwards the user's actions to it. Every
 // action the model answers with a send ends in one SettingsSent, synchronously.
 class CWindingPanel : public QDialog {
     Q_OBJECT
@@ -40,13 +40,13 @@ signals:
     void SettingsSent(int selector, const vireflu::WindingSettings& record);
 
 protected:
-    CWindingPanel(QWidget* owner, const PanelTemplate& layout);
+    CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layout);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void CreateControl(const TemplateControl& control);
+    void CreateControl(const vireflu::TemplateControl& control);
     void FitText(QWidget* widget);
 
     // User actions, forwarded to the model.

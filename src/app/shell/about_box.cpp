@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app_icon.h"
+#include "shell/main_menu.h"
 
 namespace vireflu {
 
@@ -22,7 +23,7 @@ QLabel* TextLine(const QString& text, QWidget* parent) {
 }  // namespace
 
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("A propos de Vireflu"));
+    setWindowTitle(QString::fromUtf8(kAboutTitle));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -36,10 +37,9 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QGridLayout(this);
     layout->setHorizontalSpacing(14);
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(TextLine(QStringLiteral("Vireflu version 2.0"), this), 0, 1);
-    layout->addWidget(TextLine(QStringLiteral("Simulateur pédagogique, 2026"), this), 1, 1);
-    layout->addWidget(TextLine(QStringLiteral("Le champ tournant des machines triphasées"), this),
-                      2, 1);
+    int row = 0;
+    for (const char* line : AboutLines())
+        layout->addWidget(TextLine(QString::fromUtf8(line), this), row++, 1);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "shell/main_menu.h"
+
 namespace vireflu {
 
 namespace {
@@ -20,8 +22,8 @@ constexpr int kBarHeight = 32;
 
 CommandBar::CommandBar(QWidget* parent)
     : QFrame(parent),
-      resetButton(new QPushButton(QStringLiteral("&Initialisation"), this)),
-      animationButton(new QPushButton(QStringLiteral("&Animation"), this)) {
+      resetButton(new QPushButton(QString::fromUtf8(kResetCaption), this)),
+      animationButton(new QPushButton(QString::fromUtf8(kAnimationCaption), this)) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     for (QPushButton* button : {resetButton, animationButton}) {
         button->setFixedWidth(kButtonWidth);

@@ -10,37 +10,12 @@
 #include "command_bar.h"
 #include "machine_view.h"
 #include "rotor_panel.h"
+#include "shell/main_menu.h"
 #include "simulation/clock.h"
 #include "stator_panel.h"
 #include "window_placement.h"
 
 namespace vireflu {
-
-namespace {
-
-struct PresentationItem {
-    const char* text;
-    Presentation presentation;
-};
-constexpr PresentationItem kPresentationItems[] = {
-    {"Entrefer:couleur", Presentation::AirGap},
-    {"Vecteur", Presentation::Vector},
-    {"Trace", Presentation::Trace},
-    {"Forces magnéto-motrices", Presentation::MagnetomotiveForces},
-    {"Couple", Presentation::Torque},
-};
-
-struct ColourMapItem {
-    const char* text;
-    ColourMapKind kind;
-};
-constexpr ColourMapItem kColourMapItems[] = {
-    {"Bleu Noir Rouge", ColourMapKind::BlueBlackRed},
-    {"Vert NoirRouge", ColourMapKind::GreenBlackRed},
-    {"CAO", ColourMapKind::Cao},
-};
-
-}  // namespace
 
 CMainWindow::CMainWindow(SimulationState& state)
     : state(state),
@@ -73,43 +48,46 @@ CMainWindow::CMainWindow(SimulationState& state)
 void CMainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-
-    // A separator line stands above "&Quitter"; Qt would hide it otherwise.
-    QMenu* general = bar->addMenu(QStringLiteral("&Général"));
-    general->setSeparatorsCollapsible(false);
-    connect(general->addAction(tr("&Exporter l'animation...")), &QAction::triggered, this,
-            [this] { AnimationExport::Run(this, state, machineView->size()); });
-    general->addSeparator();
-    connect(general->addAction(QStringLiteral("&Quitter")), &QAction::triggered, this,
-            &QWidget::close);
-
-    QMenu* presentation = bar->addMenu(QStringLiteral("&Représentation"));
-    for (const PresentationItem& item : kPresentationItems) {
-        connect(presentation->addAction(QString::fromUtf8(item.text)), &QAction::triggered, this,
-                [this, item] { OnPresentationCommand(item.presentation); });
+    for (const Menu& menu : MainMenus()) {
+        QMenu* qmenu = bar->addMenu(QString::fromUtf8(menu.title));
+        // Qt would hide a separator that opens a menu.
+        qmenu->setSeparatorsCollapsible(false);
+        for (const MenuItem& item : menu.items) {
+            if (item.separatorBefore) qmenu->addSeparator();
+            connect(qmenu->addAction(tr(item.text)), &QAction::triggered, this,
+                    [this, item] { OnMenuCommand(item); });
+        }
     }
+}
 
-    QMenu* view = bar->addMenu(QStringLiteral("&Vue"));
-    connect(view->addAction(QStringLiteral("&Stator")), &QAction::triggered, this, [this] {
-        OpenPanel(
-            statorPanel, [this] { return new CStatorPanel(this); }, state.statorPhaseOn,
-            state.statorAngle);
-    });
-    connect(view->addAction(QStringLiteral("&Rotor")), &QAction::triggered, this, [this] {
-        OpenPanel(
-            rotorPanel, [this] { return new CRotorPanel(this); }, state.rotorPhaseOn,
-            state.rotorAngle);
-    });
-
-    QMenu* colour = bar->addMenu(QStringLiteral("&Couleur"));
-    for (const ColourMapItem& item : kColourMapItems) {
-        connect(colour->addAction(QString::fromUtf8(item.text)), &QAction::triggered, this,
-                [this, item] { OnColourMapCommand(item.kind); });
+void CMainWindow::OnMenuCommand(const MenuItem& item) {
+    switch (item.command) {
+        case MenuCommand::ExportAnimation:
+            AnimationExport::Run(this, state, machineView->size());
+            break;
+        case MenuCommand::Quit:
+            close();
+            break;
+        case MenuCommand::Presentation:
+            OnPresentationCommand(static_cast<Presentation>(item.argument));
+            break;
+        case MenuCommand::OpenStator:
+            OpenPanel(
+                statorPanel, [this] { return new CStatorPanel(this); }, state.statorPhaseOn,
+                state.statorAngle);
+            break;
+        case MenuCommand::OpenRotor:
+            OpenPanel(
+                rotorPanel, [this] { return new CRotorPanel(this); }, state.rotorPhaseOn,
+                state.rotorAngle);
+            break;
+        case MenuCommand::ColourMap:
+            OnColourMapCommand(static_cast<ColourMapKind>(item.argument));
+            break;
+        case MenuCommand::About:
+            emit AboutRequested();
+            break;
     }
-
-    QMenu* help = bar->addMenu(QStringLiteral("&?"));
-    connect(help->addAction(QStringLiteral("&A propos de Vireflu...")), &QAction::triggered, this,
-            &CMainWindow::AboutRequested);
 }
 
 void CMainWindow::PlaceOnScreen() {
@@ -174,8 +152,8 @@ void CMainWindow::ToggleAnimation() {
         animationStopped = 1;
         clockTimer.stop();
     }
-    commandBar->animationButton->setText(animationStopped ? QStringLiteral("&Animation")
-                                                          : QStringLiteral("&Stop"));
+    commandBar->animationButton->setText(
+        QString::fromUtf8(animationStopped ? kAnimationCaption : kStopCaption));
 }
 
 void CMainWindow::OnPresentationCommand(Presentation presentation) {

@@ -15,6 +15,7 @@ namespace vireflu {
 
 class CMachineView;
 class CommandBar;
+struct MenuItem;
 
 // The main window: menus, the machine view, the command bar along the bottom and the
 // clock timer. It applies the panels' settings to the simulation state and drives the
@@ -42,6 +43,7 @@ signals:
 
 private:
     void CreateMenus();
+    void OnMenuCommand(const MenuItem& item);
     void OnPresentationCommand(Presentation presentation);
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();

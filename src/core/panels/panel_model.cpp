@@ -19,6 +19,11 @@ PanelReaction RedrawAndSend() {
 
 }  // namespace
 
+bool IsAngleFieldText(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c == ' ' || (c >= '0' && c <= '9'); });
+}
+
 PanelModel::PanelModel(Winding w) : winding(w) {
     using C = PanelControl;
     const bool rotor = winding == Winding::Rotor;
@@ -76,6 +81,12 @@ const std::string& PanelModel::AngleText(int phase) const {
 
 int PanelModel::AngleDeg(int phase) const {
     return PhaseMembers(*this, phase).angleDeg;
+}
+
+const std::string& PanelModel::LabelText(PanelControl label) const {
+    if (label == PanelControl::RotationLabel) return rotationLabel;
+    if (label == PanelControl::PositionLabel) return initialPositionLabel;
+    return frequencyLabel;
 }
 
 int PanelModel::SliderPosition(PanelSlider slider) const {

@@ -44,6 +44,10 @@ struct ControlState {
 
 enum class PanelSlider { Frequency, Rotation, InitialPosition };
 
+// An angle field holds at most three characters, digits and spaces only, typed or pasted.
+inline constexpr int kAngleFieldLength = 3;
+bool IsAngleFieldText(const std::string& text);
+
 // What a handler asks of the window after it ran: redraw the phase pictures, and send the
 // panel's record to the main window.
 struct PanelReaction {
@@ -72,6 +76,8 @@ public:
     const std::string& FrequencyLabel() const { return frequencyLabel; }
     const std::string& RotationLabel() const { return rotationLabel; }
     const std::string& InitialPositionLabel() const { return initialPositionLabel; }
+    // The text of one of the three labels above.
+    const std::string& LabelText(PanelControl label) const;
 
     // The main window copies the winding's phase switches in before the panel opens.
     void SetPhaseFlags(const std::array<int, 3>& on);

@@ -1,0 +1,153 @@
+#include "panels/panel_template.h"
+
+#include <iterator>
+
+namespace vireflu {
+
+namespace {
+
+using C = PanelControl;
+
+// Template 130, in template order; rectangles in dialog units.
+constexpr TemplateControl kStatorControls[] = {
+    {C::FrequencyLabel, "", {7, 232, 114, 18}},
+    {C::FrequencySlider, "", {7, 211, 114, 21}},
+    {C::Phase1Frame, "", {7, 133, 70, 40}},
+    {C::Phase2Frame, "", {7, 78, 70, 40}},
+    {C::Phase3Frame, "", {7, 22, 70, 40}},
+    {std::nullopt, "phase", {78, 133, 43, 35}},
+    {C::Phase1Field, "", {83, 148, 32, 12}},
+    {C::Phase1Spin, "", {105, 148, 11, 15}},
+    {std::nullopt, "phase", {78, 78, 43, 34}},
+    {C::Phase2Field, "", {83, 95, 32, 12}},
+    {C::Phase2Spin, "", {105, 93, 11, 15}},
+    {std::nullopt, "phase", {78, 22, 43, 34}},
+    {C::Phase3Field, "", {83, 31, 32, 12}},
+    {C::Phase3Spin, "", {105, 31, 11, 15}},
+    {C::Phase1Check, "phase 1", {7, 117, 43, 13}},
+    {C::Phase2Check, "phase 2", {7, 62, 43, 13}},
+    {C::Phase3Check, "phase 3", {7, 7, 43, 13}},
+    {C::Sinus, "sinus", {7, 174, 43, 9}},
+    {C::Continu, "continu", {7, 184, 43, 9}},
+    {C::Rectangulaire, "rectangulaire", {7, 195, 52, 8}},
+};
+
+// Template 131, in template order; rectangles in dialog units.
+constexpr TemplateControl kRotorControls[] = {
+    {C::FrequencyLabel, "", {7, 212, 114, 9}},     {C::FrequencySlider, "", {7, 191, 114, 22}},
+    {C::Phase1Frame, "", {7, 135, 70, 40}},        {C::Phase2Frame, "", {7, 78, 70, 40}},
+    {C::Phase3Frame, "", {7, 22, 70, 40}},         {std::nullopt, "phase", {78, 135, 43, 34}},
+    {C::Phase1Field, "", {83, 148, 32, 12}},       {C::Phase1Spin, "", {105, 148, 11, 15}},
+    {std::nullopt, "phase", {78, 78, 43, 34}},     {C::Phase2Field, "", {83, 94, 32, 12}},
+    {C::Phase2Spin, "", {105, 91, 11, 15}},        {std::nullopt, "phase", {78, 22, 43, 34}},
+    {C::Phase3Field, "", {83, 38, 32, 12}},        {C::Phase3Spin, "", {105, 38, 11, 15}},
+    {C::Phase1Check, "phase 1", {7, 120, 43, 13}}, {C::Phase2Check, "phase 2", {7, 62, 43, 13}},
+    {C::Phase3Check, "phase 3", {7, 7, 43, 13}},   {C::Sinus, "sinus", {7, 175, 43, 9}},
+    {C::Continu, "continu", {57, 175, 43, 9}},     {C::RotationLabel, "", {7, 247, 114, 9}},
+    {C::RotationSlider, "", {7, 226, 114, 21}},    {C::PositionLabel, "", {7, 284, 114, 9}},
+    {C::PositionSlider, "", {7, 263, 114, 21}},
+};
+
+constexpr PanelTemplate kStatorTemplate{Winding::Stator, "Stator", 128, 263, kStatorControls};
+constexpr PanelTemplate kRotorTemplate{Winding::Rotor, "Rotor", 128, 301, kRotorControls};
+
+}  // namespace
+
+const PanelTemplate& PanelTemplateOf(Winding winding) {
+    return winding == Winding::Rotor ? kRotorTemplate : kStatorTemplate;
+}
+
+ControlKind KindOf(const std::optional<PanelControl>& role) {
+    if (!role) return ControlKind::GroupBox;
+    switch (*role) {
+        case C::Phase1Check:
+        case C::Phase2Check:
+        case C::Phase3Check:
+            return ControlKind::CheckBox;
+        case C::Sinus:
+        case C::Continu:
+        case C::Rectangulaire:
+            return ControlKind::RadioButton;
+        case C::Phase1Frame:
+        case C::Phase2Frame:
+        case C::Phase3Frame:
+            return ControlKind::PictureFrame;
+        case C::Phase1Field:
+        case C::Phase2Field:
+        case C::Phase3Field:
+            return ControlKind::AngleField;
+        case C::Phase1Spin:
+        case C::Phase2Spin:
+        case C::Phase3Spin:
+            return ControlKind::UpDown;
+        case C::FrequencySlider:
+        case C::RotationSlider:
+        case C::PositionSlider:
+            return ControlKind::Trackbar;
+        default:
+            return ControlKind::Label;
+    }
+}
+
+int PhaseOf(PanelControl control) {
+    // Each run of phase controls lists phases 1, 2 and 3 in order.
+    for (const C first : {C::Phase1Check, C::Phase1Frame, C::Phase1Field, C::Phase1Spin}) {
+        const int phase = static_cast<int>(control) - static_cast<int>(first) + 1;
+        if (phase >= 1 && phase <= 3) return phase;
+    }
+    return 0;
+}
+
+int WaveformOf(PanelControl control) {
+    switch (control) {
+        case C::Sinus:
+            return kWaveformSinus;
+        case C::Continu:
+            return kWaveformContinu;
+        case C::Rectangulaire:
+            return kWaveformRectangulaire;
+        default:
+            return kWaveformNone;
+    }
+}
+
+std::optional<PanelSlider> SliderOf(PanelControl control) {
+    switch (control) {
+        case C::FrequencySlider:
+            return PanelSlider::Frequency;
+        case C::RotationSlider:
+            return PanelSlider::Rotation;
+        case C::PositionSlider:
+            return PanelSlider::InitialPosition;
+        default:
+            return std::nullopt;
+    }
+}
+
+const char* ControlName(PanelControl control) {
+    static constexpr const char* kNames[] = {"phase1Check",
+                                             "phase2Check",
+                                             "phase3Check",
+                                             "sinus",
+                                             "continu",
+                                             "rectangulaire",
+                                             "phase1Frame",
+                                             "phase2Frame",
+                                             "phase3Frame",
+                                             "phase1Edit",
+                                             "phase2Edit",
+                                             "phase3Edit",
+                                             "phase1Spin",
+                                             "phase2Spin",
+                                             "phase3Spin",
+                                             "frequencySlider",
+                                             "frequencyLabel",
+                                             "rotationSlider",
+                                             "rotationLabel",
+                                             "initialPositionSlider",
+                                             "initialPositionLabel"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(PanelControl::Count));
+    return kNames[static_cast<std::size_t>(control)];
+}
+
+}  // namespace vireflu
