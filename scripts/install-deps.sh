@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core
+  emscripten python3 chromium
 )
 
 missing=()

@@ -1,0 +1,194 @@
+// The page's view of the core, through embind: the simulator object, and the core's own
+// descriptions of the menus, the command bar, the about box and the panel templates, so the
+// page lays its controls out from the same tables as the desktop window.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "panels/panel_template.h"
+#include "shell/main_menu.h"
+#include "simulation/clock.h"
+#include "web_simulator.h"
+
+using emscripten::val;
+using namespace vireflu;
+
+namespace {
+
+// A picture's RGBA words as a Uint8Array on the module's memory: no copy, valid until the
+// next drawing.
+val Bytes(const std::vector<std::uint32_t>& pixels) {
+    return val(emscripten::typed_memory_view(pixels.size() * 4,
+                                             reinterpret_cast<const std::uint8_t*>(pixels.data())));
+}
+
+// The page's names of the menu commands, in MenuCommand order.
+constexpr const char* kCommandNames[] = {
+    "exportAnimation", "quit", "presentation", "openStator", "openRotor", "colourMap", "about"};
+
+// The page's names of the control kinds, in ControlKind order.
+constexpr const char* kKindNames[] = {"group", "check",  "radio",    "frame",
+                                      "field", "updown", "trackbar", "label"};
+
+Winding WindingOf(int selector) {
+    return selector == 1 ? Winding::Rotor : Winding::Stator;
+}
+
+val Menus() {
+    val menus = val::array();
+    for (const Menu& menu : MainMenus()) {
+        val items = val::array();
+        for (const MenuItem& item : menu.items) {
+            val entry = val::object();
+            entry.set("text", std::string(item.text));
+            entry.set("command", std::string(kCommandNames[static_cast<int>(item.command)]));
+            entry.set("commandId", static_cast<int>(item.command));
+            entry.set("argument", item.argument);
+            entry.set("separatorBefore", item.separatorBefore);
+            items.call<void>("push", entry);
+        }
+        val entry = val::object();
+        entry.set("title", std::string(menu.title));
+        entry.set("items", items);
+        menus.call<void>("push", entry);
+    }
+    return menus;
+}
+
+val Texts() {
+    val texts = val::object();
+    texts.set("reset", std::string(kResetCaption));
+    texts.set("animation", std::string(kAnimationCaption));
+    texts.set("stop", std::string(kStopCaption));
+    texts.set("aboutTitle", std::string(kAboutTitle));
+    val lines = val::array();
+    for (const char* line : AboutLines()) lines.call<void>("push", std::string(line));
+    texts.set("aboutLines", lines);
+    texts.set("tickPeriodMs", kTickPeriodMs);
+    texts.set("angleFieldLength", kAngleFieldLength);
+    return texts;
+}
+
+// A panel template in pixels: caption, client size, and the controls in template (tab)
+// order with their kind, name, phase, waveform or trackbar, and rectangle.
+val Template(int selector) {
+    const PanelTemplate& layout = PanelTemplateOf(WindingOf(selector));
+    val controls = val::array();
+    for (const TemplateControl& control : layout.controls) {
+        const Rect r = DialogRectToPixels(control.rect);
+        val entry = val::object();
+        entry.set("kind", std::string(kKindNames[static_cast<int>(KindOf(control.role))]));
+        entry.set("text", std::string(control.text));
+        entry.set("left", r.left);
+        entry.set("top", r.top);
+        entry.set("width", r.right - r.left);
+        entry.set("height", r.bottom - r.top);
+        if (control.role) {
+            const PanelControl role = *control.role;
+            entry.set("role", static_cast<int>(role));
+            entry.set("name", std::string(ControlName(role)));
+            entry.set("phase", PhaseOf(role));
+            entry.set("waveform", WaveformOf(role));
+            if (const auto slider = SliderOf(role)) {
+                entry.set("slider", static_cast<int>(*slider));
+                entry.set("maximum", PanelModel::SliderMaximum(*slider));
+            }
+        }
+        controls.call<void>("push", entry);
+    }
+    val result = val::object();
+    result.set("caption", std::string(layout.caption));
+    result.set("width", DialogUnitsToPixelsX(layout.width));
+    result.set("height", DialogUnitsToPixelsY(layout.height));
+    result.set("controls", controls);
+    return result;
+}
+
+// Everything a panel shows: each control's enabled and visible state, the check boxes, the
+// checked waveform, the angle texts, the trackbar positions and the label texts.
+val PanelState(WebSimulator& simulator, int selector) {
+    const PanelModel& model = simulator.Panel(WindingOf(selector));
+    val controls = val::array();
+    for (int i = 0; i < static_cast<int>(PanelControl::Count); ++i) {
+        const PanelControl control = static_cast<PanelControl>(i);
+        const ControlState& state = model.State(control);
+        val entry = val::object();
+        entry.set("enabled", state.enabled);
+        entry.set("visible", state.visible);
+        if (KindOf(control) == ControlKind::Label) entry.set("text", model.LabelText(control));
+        if (const auto slider = SliderOf(control))
+            entry.set("position", model.SliderPosition(*slider));
+        if (const int phase = PhaseOf(control)) {
+            entry.set("checked", model.PhaseOn(phase) == 1);
+            entry.set("angleText", model.AngleText(phase));
+        }
+        controls.call<void>("push", entry);
+    }
+    val result = val::object();
+    result.set("controls", controls);
+    result.set("waveform", model.Waveform());
+    return result;
+}
+
+// The panel handlers: each forwards one user action to the model and answers RedrawFlags.
+template <auto Handler, typename... Args>
+int Act(WebSimulator& simulator, int selector, Args... args) {
+    const Winding winding = WindingOf(selector);
+    return simulator.Apply(winding, (simulator.Panel(winding).*Handler)(args...));
+}
+
+int WaveformClicked(WebSimulator& simulator, int selector, int waveform) {
+    PanelModel& model = simulator.Panel(WindingOf(selector));
+    const PanelReaction reaction = waveform == kWaveformSinus     ? model.OnSinusClicked()
+                                   : waveform == kWaveformContinu ? model.OnContinuClicked()
+                                                                  : model.OnRectangulaireClicked();
+    return simulator.Apply(WindingOf(selector), reaction);
+}
+
+int SliderMoved(WebSimulator& simulator, int selector, int slider, int position) {
+    const Winding winding = WindingOf(selector);
+    return simulator.Apply(
+        winding, simulator.Panel(winding).OnHScroll(static_cast<PanelSlider>(slider), position));
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(vireflu) {
+    using emscripten::optional_override;
+    emscripten::function("menus", &Menus);
+    emscripten::function("texts", &Texts);
+    emscripten::function("panelTemplate", &Template);
+    emscripten::function("isAngleFieldText", &IsAngleFieldText);
+    emscripten::class_<WebSimulator>("Simulator")
+        .constructor<>()
+        .function("resizeView", &WebSimulator::ResizeView)
+        .function("drawFrame",
+                  optional_override([](WebSimulator& s) { return Bytes(s.DrawFrame()); }))
+        .function("resetClock", &WebSimulator::ResetClock)
+        .function("tick", &WebSimulator::Tick)
+        .function("toggleAnimation", &WebSimulator::ToggleAnimation)
+        .function("running", &WebSimulator::Running)
+        .function("menuCommand", optional_override([](WebSimulator& s, int command, int argument) {
+                      s.MenuCommand(static_cast<MenuCommand>(command), argument);
+                  }))
+        .function("openPanel", optional_override([](WebSimulator& s, int selector) {
+                      s.OpenPanel(WindingOf(selector));
+                  }))
+        .function("isOpened", optional_override([](const WebSimulator& s, int selector) {
+                      return s.IsOpened(WindingOf(selector));
+                  }))
+        .function("panelState", &PanelState)
+        .function("phaseClicked", &Act<&PanelModel::OnPhaseClicked, int, bool>)
+        .function("waveformClicked", &WaveformClicked)
+        .function("angleChanged", &Act<&PanelModel::OnPhaseAngleChange, int, std::string>)
+        .function("angleStepped", &Act<&PanelModel::StepAngle, int, int>)
+        .function("sliderMoved", &SliderMoved)
+        .function("enterPressed", &Act<&PanelModel::OnOK>)
+        .function("drawPhasePicture",
+                  optional_override([](WebSimulator& s, int selector, int phase, int w, int h) {
+                      return Bytes(s.DrawPhasePicture(WindingOf(selector), phase, w, h));
+                  }));
+}

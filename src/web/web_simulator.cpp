@@ -1,0 +1,72 @@
+#include "web_simulator.h"
+
+#include <algorithm>
+
+#include "panel_pictures/phase_picture.h"
+#include "rgba_image.h"
+#include "simulation/clock.h"
+#include "simulation/display_commands.h"
+
+namespace vireflu {
+
+void WebSimulator::ResizeView(int width, int height) {
+    scene.Resize(width, height);
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawFrame() {
+    RenderMachineFrame(frameCanvas, scene, state);
+    ToRgba(frameCanvas.Pixels(), frame);
+    return frame;
+}
+
+void WebSimulator::ResetClock() {
+    ResetClockState(state);
+}
+
+void WebSimulator::Tick() {
+    AdvanceClock(state);
+}
+
+bool WebSimulator::ToggleAnimation() {
+    if (CanToggleAnimation(state)) running = !running;
+    return running;
+}
+
+void WebSimulator::MenuCommand(vireflu::MenuCommand command, int argument) {
+    if (command == MenuCommand::Presentation)
+        SelectPresentation(state, static_cast<Presentation>(argument));
+    if (command == MenuCommand::ColourMap)
+        SelectColourMap(state, static_cast<ColourMapKind>(argument));
+}
+
+PanelModel& WebSimulator::OpenPanel(Winding winding) {
+    std::optional<PanelModel>& panel = Slot(winding);
+    if (!panel) {
+        panel.emplace(winding);
+        panel->SetPhaseFlags(winding == Winding::Rotor ? state.rotorPhaseOn : state.statorPhaseOn);
+    }
+    return *panel;
+}
+
+int WebSimulator::Apply(Winding winding, PanelReaction reaction) {
+    if (reaction.send) {
+        ApplyWindingSettings(state, static_cast<int>(winding), Panel(winding).Record());
+        ResetClockState(state);
+        return kRedrawAll;
+    }
+    return reaction.redrawPictures ? kRedrawPanelPictures : kRedrawNothing;
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawPhasePicture(Winding winding, int phase, int w,
+                                                                 int h) {
+    picture.clear();
+    const WindingSettings values = Panel(winding).Record();
+    const std::vector<int> pictured = PicturedPhases(values);
+    if (std::find(pictured.begin(), pictured.end(), phase) == pictured.end()) return picture;
+    const double angle = winding == Winding::Rotor ? state.rotorAngle : state.statorAngle;
+    RenderPhasePicture(pictureCanvas, w, h, winding, phase, values, angle);
+    ToRgba(pictureCanvas.Pixels(), picture);
+    return picture;
+}
+
+}  // namespace vireflu

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drawing/raster_surface.h"
+#include "panels/panel_model.h"
+#include "shell/main_menu.h"
+#include "simulation/simulation_state.h"
+#include "view/machine_scene.h"
+
+namespace vireflu {
+
+// What the page must draw again after an action.
+enum RedrawFlags : int {
+    kRedrawNothing = 0,
+    kRedrawPanelPictures = 1,  // the acting panel's phase pictures
+    kRedrawAll = 2,            // the machine view and every open panel's pictures
+};
+
+// The page's main window without widgets: the one SimulationState, the machine scene, the
+// two panels' models and the animation switch, driven as the desktop window drives them.
+// Pictures come back as RGBA pixels, ready for the canvas.
+class WebSimulator {
+public:
+    // The machine view's size in device pixels.
+    void ResizeView(int width, int height);
+    // One frame of the machine view at the present instant.
+    const std::vector<std::uint32_t>& DrawFrame();
+
+    // "&Initialisation": clock back to zero; the caller redraws everything.
+    void ResetClock();
+    // One tick of the 150 ms clock; the caller redraws everything.
+    void Tick();
+    // "&Animation" / "&Stop": whether the clock runs afterwards. Nothing changes while no
+    // winding has its phase 1 on.
+    bool ToggleAnimation();
+    bool Running() const { return running; }
+    // A presentation or colour-map command of the menus; the caller redraws the view.
+    void MenuCommand(MenuCommand command, int argument);
+
+    // "&Stator" / "&Rotor": the panel's model, created on first use with the winding's
+    // phase switches.
+    PanelModel& OpenPanel(Winding winding);
+    bool IsOpened(Winding winding) const { return Slot(winding).has_value(); }
+    PanelModel& Panel(Winding winding) { return *Slot(winding); }
+    // Carries out what a panel's handler asked for: a send applies the record and resets
+    // the clock, as the desktop main window does. Returns RedrawFlags.
+    int Apply(Winding winding, PanelReaction reaction);
+
+    // One phase picture of an opened panel at the present instant, w x h device pixels;
+    // empty when the panel does not show that phase.
+    const std::vector<std::uint32_t>& DrawPhasePicture(Winding winding, int phase, int w, int h);
+
+    const SimulationState& State() const { return state; }
+
+private:
+    std::optional<PanelModel>& Slot(Winding winding) {
+        return winding == Winding::Rotor ? rotorPanel : statorPanel;
+    }
+    const std::optional<PanelModel>& Slot(Winding winding) const {
+        return winding == Winding::Rotor ? rotorPanel : statorPanel;
+    }
+
+    SimulationState state;
+    MachineScene scene;
+    std::optional<PanelModel> statorPanel;
+    std::optional<PanelModel> rotorPanel;
+    bool running = false;
+    // The core's canvases, kept from one drawing to the next, and their RGBA copies.
+    RasterSurface frameCanvas;
+    RasterSurface pictureCanvas;
+    std::vector<std::uint32_t> frame;
+    std::vector<std::uint32_t> picture;
+};
+
+}  // namespace vireflu

@@ -1,0 +1,84 @@
+// The page as a whole: start-up, menus, about box, "&Quitter", odd sizes, and a browser
+// without WebAssembly. Every page here is opened from disk (file://).
+import assert from "node:assert/strict";
+import { readFileSync, mkdtempSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, test } from "node:test";
+import { canvasBytes, launch, menu, open, pageUrl, render } from "./browser.mjs";
+
+let browser;
+before(async () => (browser = await launch()));
+after(() => browser.close());
+
+test("start-up: the air gap in the neutral colour of Bleu Noir Rouge", async () => {
+  const page = await open(browser);
+  const size = await page.$eval("#view", (c) => `${c.width}x${c.height}`);
+  const state = join(mkdtempSync(join(tmpdir(), "vireflu-web-")), "state.json");
+  render("--size", size, "--state", state);
+  const g = JSON.parse(readFileSync(state, "utf8")).geometry;
+  const [width] = size.split("x").map(Number);
+  const pixel = (x, y) => [...Buffer.from(rgba, "base64").subarray((y * width + x) * 4, (y * width + x) * 4 + 4)];
+  const rgba = await canvasBytes(page, "#view");
+  const middle = Math.trunc((g.gapInnerRadius + g.gapOuterRadius) / 2);
+  assert.deepEqual(pixel(g.centreX, g.centreY - middle), [0, 0, 31, 255]);
+  assert.equal(await page.locator("#animation").textContent(), "Animation");
+  assert.deepEqual(page.errors, []);
+});
+
+test("menus: the French titles and items, with their access keys", async () => {
+  const page = await open(browser);
+  const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
+    [...r.querySelectorAll("[role=menuitem]")].map((b) => b.textContent)]));
+  assert.deepEqual(menus, [
+    ["<u>G</u>énéral", ["Quitter"]],
+    ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
+    ["<u>V</u>ue", ["Stator", "Rotor"]],
+    ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO"]],
+    ["<u>?</u>", ["A propos de Vireflu..."]],
+  ]);
+  assert.equal(await page.locator(".menu-items hr").count(), 1, "the separator above Quitter");
+  // Alt + letter opens a menu; arrows and Enter choose; Escape closes.
+  const first = await canvasBytes(page, "#view");
+  await page.keyboard.press("Alt+r");
+  for (const key of ["ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown", "Enter"]) await page.keyboard.press(key);
+  assert.ok((await canvasBytes(page, "#view")) !== first, "Couple shows the torque bar");
+  await page.keyboard.press("Alt+c");
+  await page.keyboard.press("Escape");
+  assert.equal(await page.locator(".menu-items:visible").count(), 0);
+  assert.deepEqual(page.errors, []);
+});
+
+test("about box, then Quitter: the animation stops and the page says it can be closed", async () => {
+  const page = await open(browser);
+  await menu(page, "?", "A propos de Vireflu...");
+  assert.equal(await page.locator("#about").innerText(), "A propos de Vireflu\nVireflu version 2.0\n" +
+    "Simulateur pédagogique, 2026\nLe champ tournant des machines triphasées\nOK");
+  await page.keyboard.press("Enter");
+  assert.ok(await page.locator("#about").isHidden());
+  await menu(page, "Général", "Quitter");
+  assert.ok(await page.locator("#window").isHidden());
+  assert.equal(await page.locator("#closed").innerText(), "Vireflu est arrêté : vous pouvez fermer cette page.");
+  assert.equal(await page.evaluate(() => window.vireflu.simulator.running()), false);
+});
+
+test("sizes from a few pixels to 4K keep drawing without an error", async () => {
+  const page = await open(browser);
+  const widths = [];
+  for (const [width, height] of [[3, 2], [1, 1], [3840, 2160], [500, 300]]) {
+    await page.setViewportSize({ width, height });
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    await page.evaluate(() => window.vireflu.tick());
+    widths.push(await page.$eval("#view", (c) => c.width));
+  }
+  assert.deepEqual(widths, [0, 0, 1918, 298]);
+  assert.deepEqual(page.errors, []);
+});
+
+test("a browser without WebAssembly gets one sentence", async () => {
+  const page = await browser.newPage();
+  await page.addInitScript(() => delete window.WebAssembly);
+  await page.goto(pageUrl);
+  assert.match(await page.locator("#no-wasm").innerText(), /^Vireflu a besoin de WebAssembly/);
+  assert.ok(await page.locator("#window").isHidden());
+});

@@ -1,0 +1,106 @@
+// The menu bar, built from the core's menu table: click or tap a title, or Alt + its
+// underlined letter; arrows move, Enter or Space choose, Escape closes.
+import { mnemonicKey, setMnemonicText } from "./mnemonic.js";
+
+export class MenuBar {
+  constructor(bar, menus, onChoose) {
+    this.onChoose = onChoose;
+    this.menus = menus.map((menu, index) => this.buildMenu(bar, menu, index));
+    this.open = -1;
+    document.addEventListener("pointerdown", (e) => {
+      if (!bar.contains(e.target)) this.close();
+    });
+  }
+
+  buildMenu(bar, menu, index) {
+    const root = document.createElement("div");
+    root.className = "menu";
+    const title = document.createElement("button");
+    title.type = "button";
+    title.setAttribute("aria-haspopup", "menu");
+    title.setAttribute("aria-expanded", "false");
+    setMnemonicText(title, menu.title);
+    const list = document.createElement("div");
+    list.className = "menu-items";
+    list.setAttribute("role", "menu");
+    list.hidden = true;
+    const items = menu.items.map((item) => {
+      if (item.separatorBefore) list.append(document.createElement("hr"));
+      const button = document.createElement("button");
+      button.type = "button";
+      button.setAttribute("role", "menuitem");
+      button.tabIndex = -1;
+      setMnemonicText(button, item.text);
+      button.addEventListener("click", () => this.choose(item));
+      list.append(button);
+      return { item, button };
+    });
+    title.addEventListener("click", () => (this.open === index ? this.close() : this.show(index, false)));
+    title.addEventListener("pointerenter", () => {
+      if (this.open >= 0 && this.open !== index) this.show(index, false);
+    });
+    title.addEventListener("keydown", (e) => this.onTitleKey(e, index));
+    list.addEventListener("keydown", (e) => this.onListKey(e, index));
+    root.append(title, list);
+    bar.append(root);
+    return { key: mnemonicKey(menu.title), title, list, items };
+  }
+
+  // Alt + a title's letter opens that menu with its first item focused.
+  handleAltKey(event) {
+    const index = this.menus.findIndex((m) => m.key === event.key.toLowerCase());
+    if (index < 0) return false;
+    this.show(index, true);
+    return true;
+  }
+
+  show(index, focusFirst) {
+    this.close();
+    const menu = this.menus[index];
+    this.open = index;
+    menu.list.hidden = false;
+    menu.title.setAttribute("aria-expanded", "true");
+    if (focusFirst) menu.items[0].button.focus();
+  }
+
+  close() {
+    if (this.open < 0) return;
+    const menu = this.menus[this.open];
+    menu.list.hidden = true;
+    menu.title.setAttribute("aria-expanded", "false");
+    this.open = -1;
+  }
+
+  choose(item) {
+    this.close();
+    this.onChoose(item);
+  }
+
+  onTitleKey(event, index) {
+    if (event.key === "ArrowDown") {
+      this.show(index, true);
+      event.preventDefault();
+    } else if (event.key === "Escape") {
+      this.close();
+    }
+  }
+
+  onListKey(event, index) {
+    const menu = this.menus[index];
+    const buttons = menu.items.map((i) => i.button);
+    const at = buttons.indexOf(document.activeElement);
+    const step = (delta) => buttons[(at + delta + buttons.length) % buttons.length].focus();
+    const other = (delta) => this.show((index + delta + this.menus.length) % this.menus.length, true);
+    const byKey = menu.items.find((i) => mnemonicKey(i.item.text) === event.key.toLowerCase());
+    if (event.key === "ArrowDown") step(1);
+    else if (event.key === "ArrowUp") step(-1);
+    else if (event.key === "ArrowRight") other(1);
+    else if (event.key === "ArrowLeft") other(-1);
+    else if (event.key === "Escape") {
+      this.close();
+      menu.title.focus();
+    } else if (byKey && !event.altKey) this.choose(byKey.item);
+    else return;
+    event.preventDefault();
+  }
+}

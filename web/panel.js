@@ -1,0 +1,235 @@
+// A "Stator" or "Rotor" panel: a floating dialog laid out from the core's template table.
+// It shows the state of the core's panel model and forwards every user action to it.
+import { makeMovable, placeWithinPage, raise } from "./dialog.js";
+import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
+
+const PICTURE_INSET = 4; // the picture lies inside the frame's edge and black line
+
+export class Panel {
+  constructor(core, simulator, selector, onRedraw) {
+    this.core = core;
+    this.simulator = simulator;
+    this.selector = selector;
+    this.onRedraw = onRedraw;
+    const layout = core.panelTemplate(selector);
+    this.controls = []; // [role, element]
+    this.frames = [null, null, null];
+    this.buildDialog(layout);
+    for (const control of layout.controls) this.buildControl(control);
+    this.refresh();
+  }
+
+  buildDialog(layout) {
+    this.dialog = document.createElement("div");
+    this.dialog.className = "dialog panel";
+    this.dialog.id = layout.caption.toLowerCase();
+    this.dialog.setAttribute("role", "dialog");
+    this.dialog.setAttribute("aria-label", layout.caption);
+    const titleBar = document.createElement("div");
+    titleBar.className = "title-bar";
+    const caption = document.createElement("span");
+    caption.textContent = layout.caption;
+    const close = document.createElement("button");
+    close.type = "button";
+    close.tabIndex = -1;
+    close.textContent = "×";
+    close.addEventListener("click", () => this.hide());
+    titleBar.append(caption, close);
+    this.client = document.createElement("div");
+    this.client.className = "panel-client";
+    this.client.style.width = `${layout.width}px`;
+    this.client.style.height = `${layout.height}px`;
+    // Tab and Shift+Tab go round the panel's controls, as in a dialog: focus reaching either
+    // end is sent on to the other.
+    const [start, end] = [0, 1].map(() => Object.assign(document.createElement("div"), { tabIndex: 0 }));
+    start.addEventListener("focus", () => this.tabbables().at(-1)?.focus());
+    end.addEventListener("focus", () => this.tabbables()[0]?.focus());
+    this.dialog.append(titleBar, start, this.client, end);
+    this.dialog.addEventListener("keydown", (e) => this.onKey(e));
+    this.dialog.addEventListener("focusin", (e) => (this.lastFocus = e.target));
+    makeMovable(this.dialog, titleBar);
+    document.body.append(this.dialog);
+  }
+
+  buildControl(control) {
+    const element = this.createElement(control);
+    if (control.name) element.dataset.name = control.name;
+    Object.assign(element.style, {
+      left: `${control.left}px`,
+      top: `${control.top}px`,
+      width: `${control.width}px`,
+      height: `${control.height}px`,
+    });
+    this.client.append(element);
+    if (control.role !== undefined) this.controls.push([control.role, element, control]);
+  }
+
+  createElement(control) {
+    const act = (handler, ...args) => this.act(handler, ...args);
+    switch (control.kind) {
+      case "group": {
+        const group = document.createElement("div");
+        group.className = "group";
+        const legend = document.createElement("span");
+        legend.textContent = control.text;
+        group.append(legend);
+        return group;
+      }
+      case "check":
+      case "radio": {
+        const label = document.createElement("label");
+        const input = document.createElement("input");
+        input.type = control.kind === "check" ? "checkbox" : "radio";
+        if (control.kind === "radio") input.name = `waveform${this.selector}`;
+        input.addEventListener("change", () =>
+          control.kind === "check"
+            ? act("phaseClicked", control.phase, input.checked)
+            : act("waveformClicked", control.waveform));
+        label.append(input, control.text);
+        return label;
+      }
+      case "frame": {
+        const frame = document.createElement("div");
+        frame.className = "phase-frame";
+        frame.append(document.createElement("canvas"));
+        this.frames[control.phase - 1] = frame;
+        if (control.phase === 1) this.frameSize = control;
+        return frame;
+      }
+      case "field": {
+        const field = document.createElement("input");
+        field.className = "angle-field";
+        field.inputMode = "numeric";
+        field.maxLength = this.core.texts().angleFieldLength;
+        field.addEventListener("beforeinput", (e) => {
+          const text = e.data ?? e.dataTransfer?.getData("text/plain") ?? "";
+          if (e.inputType.startsWith("insert") && !this.core.isAngleFieldText(text)) e.preventDefault();
+        });
+        field.addEventListener("input", () => act("angleChanged", control.phase, field.value));
+        field.addEventListener("keydown", (e) => {
+          if (e.key !== "ArrowUp" && e.key !== "ArrowDown") return;
+          act("angleStepped", control.phase, e.key === "ArrowUp" ? 1 : -1);
+          e.preventDefault();
+        });
+        return field;
+      }
+      case "updown":
+        return this.createUpDown(control);
+      case "trackbar": {
+        const box = document.createElement("div");
+        box.className = "trackbar";
+        const slider = document.createElement("input");
+        slider.type = "range";
+        slider.min = "0";
+        slider.max = String(control.maximum);
+        slider.addEventListener("input", () => act("sliderMoved", control.slider, Number(slider.value)));
+        box.append(slider);
+        return box;
+      }
+      default: {
+        const label = document.createElement("div");
+        label.className = "label";
+        return label;
+      }
+    }
+  }
+
+  // The up/down control sits at the right end of its field, which it narrows by its width.
+  createUpDown(control) {
+    const field = this.controls.at(-1)[2];
+    Object.assign(control, { left: field.left + field.width - control.width, top: field.top, height: field.height });
+    this.controls.at(-1)[1].style.width = `${field.width - control.width}px`;
+    const box = document.createElement("div");
+    box.className = "updown";
+    for (const [text, delta] of [["▲", 1], ["▼", -1]]) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.tabIndex = -1;
+      button.textContent = text;
+      button.addEventListener("click", () => this.act("angleStepped", control.phase, delta));
+      box.append(button);
+    }
+    return box;
+  }
+
+  act(handler, ...args) {
+    const redraw = this.simulator[handler](this.selector, ...args);
+    this.refresh();
+    if (redraw === 2) this.onRedraw();
+    else if (redraw === 1) this.drawPictures();
+  }
+
+  // Copies the model's state into the controls; unchanged texts are left alone, so the
+  // caret of a field being typed in does not move.
+  refresh() {
+    const state = this.simulator.panelState(this.selector);
+    for (const [role, element, control] of this.controls) {
+      const s = state.controls[role];
+      element.hidden = !s.visible;
+      const input = element.querySelector("input") ?? (element.tagName === "INPUT" ? element : null);
+      for (const target of [input, ...element.querySelectorAll("button")]) if (target) target.disabled = !s.enabled;
+      element.classList.toggle("disabled", !s.enabled);
+      if (control.kind === "check") input.checked = s.checked;
+      if (control.kind === "radio") input.checked = state.waveform === control.waveform;
+      if (control.kind === "field" && input.value !== s.angleText) input.value = s.angleText;
+      if (control.kind === "trackbar") input.value = String(s.position);
+      if (control.kind === "label") element.textContent = s.text;
+    }
+  }
+
+  // Every picture takes its size from the phase-1 frame, less the inset on each side.
+  drawPictures() {
+    if (!this.isShown) return;
+    const cssWidth = this.frameSize.width - 2 * PICTURE_INSET;
+    const cssHeight = this.frameSize.height - 2 * PICTURE_INSET;
+    const width = devicePixels(cssWidth);
+    const height = devicePixels(cssHeight);
+    this.frames.forEach((frame, index) => {
+      const canvas = frame.firstChild;
+      const bytes = this.simulator.drawPhasePicture(this.selector, index + 1, width, height);
+      canvas.hidden = bytes.length === 0;
+      sizeCanvas(canvas, cssWidth, cssHeight, width, height);
+      showRgba(canvas, bytes);
+    });
+  }
+
+  // Opens the panel at `origin` the first time; later shows it again as it was left,
+  // raised and with the keyboard focus.
+  open(origin) {
+    if (!this.placed) {
+      placeWithinPage(this.dialog, origin.left, origin.top);
+      this.placed = true;
+    }
+    this.dialog.hidden = false;
+    raise(this.dialog);
+    this.drawPictures();
+    const kept = this.lastFocus && this.client.contains(this.lastFocus) && isFocusable(this.lastFocus);
+    (kept ? this.lastFocus : this.tabbables()[0])?.focus();
+  }
+
+  // The controls Tab stops at, in template order; a waveform group only at its checked button.
+  tabbables() {
+    return [...this.client.querySelectorAll("input")].filter(
+      (input) => isFocusable(input) && (input.type !== "radio" || input.checked));
+  }
+
+  hide() {
+    this.dialog.hidden = true;
+  }
+
+  get isShown() {
+    return !this.dialog.hidden;
+  }
+
+  // Enter sends the values once more and the panel stays; Escape hides it.
+  onKey(event) {
+    if (event.key === "Enter") this.act("enterPressed");
+    else if (event.key === "Escape") this.hide();
+    else return;
+    event.preventDefault();
+  }
+}
+
+function isFocusable(element) {
+  return !element.disabled && element.offsetParent !== null;
+}
