@@ -12,7 +12,7 @@ export class Panel {
     this.selector = selector;
     this.onRedraw = onRedraw;
     const layout = core.panelTemplate(selector);
-    this.controls = []; // [role, element]
+    this.controls = []; // [role, element, template entry] of every control with a role
     this.frames = [null, null, null];
     this.buildDialog(layout);
     for (const control of layout.controls) this.buildControl(control);
@@ -33,6 +33,7 @@ export class Panel {
     close.type = "button";
     close.tabIndex = -1;
     close.textContent = "×";
+    close.setAttribute("aria-label", "Fermer");
     close.addEventListener("click", () => this.hide());
     titleBar.append(caption, close);
     this.client = document.createElement("div");
