@@ -102,7 +102,7 @@ test("three phases run: the vector turns, the cursors move, Initialisation bring
   const first = await shot();
   await page.keyboard.press("Alt+a");
   assert.equal(await page.locator("#animation").textContent(), "Stop");
-  await page.waitForTimeout(700);
+  await page.waitForFunction((view) => window.rgbaBase64(document.getElementById("view")) !== view, first[0], { polling: 100 });
   await page.getByRole("button", { name: "Stop" }).click();
   const later = await shot();
   later.forEach((bytes, i) => assert.ok(bytes !== first[i], `${pictures[i]} moved`));
