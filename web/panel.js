@@ -135,11 +135,8 @@ export class Panel {
     }
   }
 
-  // The up/down control sits at the right end of its field, which it narrows by its width.
+  // The up/down control beside an angle field; the core's template places the two.
   createUpDown(control) {
-    const field = this.controls.at(-1)[2];
-    Object.assign(control, { left: field.left + field.width - control.width, top: field.top, height: field.height });
-    this.controls.at(-1)[1].style.width = `${field.width - control.width}px`;
     const box = document.createElement("div");
     box.className = "updown";
     for (const [text, delta] of [["▲", 1], ["▼", -1]]) {

@@ -77,8 +77,9 @@ val Texts() {
 val Template(int selector) {
     const PanelTemplate& layout = PanelTemplateOf(WindingOf(selector));
     val controls = val::array();
-    for (const TemplateControl& control : layout.controls) {
-        const Rect r = DialogRectToPixels(control.rect);
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        const TemplateControl& control = layout.controls[i];
+        const Rect r = ControlPixels(layout, i);
         val entry = val::object();
         entry.set("kind", std::string(kKindNames[static_cast<int>(KindOf(control.role))]));
         entry.set("text", std::string(control.text));

@@ -50,14 +50,15 @@ CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layou
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 5px; padding: 0 2px; }"));
     // Created in template order, so the tab order is the template's.
-    for (const vireflu::TemplateControl& control : layout.controls) CreateControl(control);
+    for (std::size_t i = 0; i < layout.controls.size(); ++i)
+        CreateControl(layout.controls[i], vireflu::ControlPixels(layout, i));
     connect(waveformGroup, &QButtonGroup::idClicked, this, &CWindingPanel::OnWaveformClicked);
     WriteControls();
 }
 
-void CWindingPanel::CreateControl(const vireflu::TemplateControl& control) {
+void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
+                                  const vireflu::Rect& pixels) {
     const QString text = QString::fromUtf8(control.text);
-    const vireflu::Rect pixels = vireflu::DialogRectToPixels(control.rect);
     const QRect rect(QPoint(pixels.left, pixels.top), QPoint(pixels.right - 1, pixels.bottom - 1));
     if (!control.role) {
         (new QGroupBox(text, this))->setGeometry(rect);

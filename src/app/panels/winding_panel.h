@@ -46,7 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void CreateControl(const vireflu::TemplateControl& control);
+    void CreateControl(const vireflu::TemplateControl& control, const vireflu::Rect& pixels);
     void FitText(QWidget* widget);
 
     // User actions, forwarded to the model.

@@ -26,9 +26,6 @@ CSpinButton::CSpinButton(QWidget* parent)
 }
 
 void CSpinButton::SetBuddy(QWidget* buddy) {
-    const QRect field = buddy->geometry();
-    setGeometry(field.right() + 1 - width(), field.top(), width(), field.height());
-    buddy->setGeometry(field.adjusted(0, 0, -width(), 0));
     buddy->installEventFilter(this);
 }
 

@@ -13,8 +13,8 @@ class CSpinButton : public QWidget {
 public:
     explicit CSpinButton(QWidget* parent = nullptr);
 
-    // Takes `buddy` (a sibling) as the field it steps: sits against its right edge at its
-    // height, narrowing it by this control's width, and steps on its arrow keys.
+    // Takes `buddy` (a sibling) as the field it steps, on the field's own arrow keys too.
+    // The panel template places the two side by side.
     void SetBuddy(QWidget* buddy);
 
 signals:

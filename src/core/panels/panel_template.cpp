@@ -57,6 +57,22 @@ const PanelTemplate& PanelTemplateOf(Winding winding) {
     return winding == Winding::Rotor ? kRotorTemplate : kStatorTemplate;
 }
 
+Rect ControlPixels(const PanelTemplate& layout, std::size_t index) {
+    const auto kindAt = [&](std::size_t i) {
+        return i < layout.controls.size() ? KindOf(layout.controls[i].role) : ControlKind::GroupBox;
+    };
+    const auto width = [](const Rect& r) { return r.right - r.left; };
+    Rect pixels = DialogRectToPixels(layout.controls[index].rect);
+    if (index > 0 && kindAt(index) == ControlKind::UpDown &&
+        kindAt(index - 1) == ControlKind::AngleField) {
+        const Rect field = DialogRectToPixels(layout.controls[index - 1].rect);
+        return Rect{field.right - width(pixels), field.top, field.right, field.bottom};
+    }
+    if (kindAt(index) == ControlKind::AngleField && kindAt(index + 1) == ControlKind::UpDown)
+        pixels.right -= width(DialogRectToPixels(layout.controls[index + 1].rect));
+    return pixels;
+}
+
 ControlKind KindOf(const std::optional<PanelControl>& role) {
     if (!role) return ControlKind::GroupBox;
     switch (*role) {

@@ -52,6 +52,11 @@ struct PanelTemplate {
 // Templates 130 ("Stator") and 131 ("Rotor"), which every front-end lays its panel out from.
 const PanelTemplate& PanelTemplateOf(Winding winding);
 
+// Where control `index` of a template lies, in pixels. An up/down control sits against the
+// right edge of the angle field before it, at the field's height, and the field gives up
+// that width to it.
+Rect ControlPixels(const PanelTemplate& layout, std::size_t index);
+
 // What kind of control a role is shown with; a template control without a role is a
 // group box.
 enum class ControlKind {
