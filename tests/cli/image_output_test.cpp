@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
-#include "frame_name.h"
 #include "tool_runner.h"
 
 namespace {
@@ -104,12 +103,6 @@ TEST(FramesTest, OneFilePerFrameFromTheRotorRecordOn) {
     EXPECT_EQ(QImage(dir + "/frame-0005.png").size(), QSize(600, 560));
 }
 
-TEST(FramesTest, NamesGrowPastFourDigits) {
-    EXPECT_EQ(vireflu::FrameFileName(7), "frame-0007.png");
-    EXPECT_EQ(vireflu::FrameFileName(9999), "frame-9999.png");
-    EXPECT_EQ(vireflu::FrameFileName(10000), "frame-10000.png");
-}
-
 // Every frame of a GIF as a viewer shows it: each image drawn over the picture so far, its
 // transparent pixels leaving what was there. `delay` is the last frame's.
 std::vector<QImage> DecodeGif(const QString& path, int& delay) {
@@ -155,7 +148,7 @@ TEST(AnimationTest, EveryFrameEqualsThePngOfItsTick) {
     EXPECT_EQ(delay, 4);
     ASSERT_EQ(frames.size(), 40u);
     for (int n = 0; n < 40; ++n) {
-        const QImage png(dir + "/" + QString::fromStdString(vireflu::FrameFileName(n)));
+        const QImage png(QString("%1/frame-%2.png").arg(dir).arg(n, 4, 10, QChar('0')));
         EXPECT_TRUE(frames[n] == png.convertToFormat(QImage::Format_RGB32)) << "frame " << n;
     }
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "panel_pictures/phase_picture.h"
 #include "phase_frame.h"
 #include "spin_button.h"
+#include "window_placement.h"
 
 using vireflu::PanelControl;
 using vireflu::PanelSlider;
@@ -166,11 +168,15 @@ void CWindingPanel::DrawPhasePictures() {
 }
 
 void CWindingPanel::Open() {
-    if (const QWidget* owner = parentWidget()) move(ClientOrigin(*owner));
+    if (const QWidget* owner = parentWidget())
+        move(vireflu::KeepOnScreen(ClientOrigin(*owner), frameGeometry().size(),
+                                   owner->screen()->availableGeometry()));
     Reopen();
 }
 
 void CWindingPanel::Reopen() {
+    // A panel resized from outside (a window manager, a tool) gets its designed size back.
+    resize(minimumSize());
     show();
     raise();
     activateWindow();

@@ -29,10 +29,11 @@ public:
     void SetCurrentAngle(double angle) { currentAngle = angle; }
     // Renders each pictured phase off-screen and hands it to its frame.
     void DrawPhasePictures();
-    // First show, at the top-left of the owner's client area, with the keyboard focus.
+    // First show, at the top-left of the owner's client area (moved up and left as far as
+    // it takes to stay on the screen), with the keyboard focus.
     void Open();
-    // Shows the panel again if it was hidden, raises it and gives it the focus; its
-    // controls are as they were left.
+    // Shows the panel again at its designed size if it was hidden or resized, raises it
+    // and gives it the focus; its controls are as they were left.
     void Reopen();
 
 signals:

@@ -11,6 +11,8 @@ bool IsAcceptedCharacter(QChar c) {
 }
 
 bool PassesFilter(const QKeyEvent& event) {
+    // Ctrl+V pastes as Shift+Insert and the context menu do, through the validator.
+    if (event.matches(QKeySequence::Paste)) return true;
     switch (event.key()) {
         // Dialog and editing keys: they type nothing into the field, whatever text the
         // platform attaches to them.
@@ -24,7 +26,7 @@ bool PassesFilter(const QKeyEvent& event) {
     }
     const QString text = event.text();
     if (text.isEmpty()) return true;  // caret movement and other keys without a character
-    // Ctrl shortcuts carry a letter or a control character, so copy, cut, paste and undo
+    // Other Ctrl shortcuts carry a letter or a control character, so copy, cut and undo
     // are dropped here too.
     return std::all_of(text.begin(), text.end(), IsAcceptedCharacter);
 }

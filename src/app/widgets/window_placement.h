@@ -9,4 +9,9 @@ namespace vireflu {
 // space the desktop leaves free; then it becomes the largest square that fits there.
 QRect InitialFrameRect(const QRect& screen, const QRect& available);
 
+// Where a window whose frame has size `frame` goes when it is wanted at `wanted`: moved up
+// and left only as far as it takes to lie on the available area, and never above or left
+// of it, so that its title bar and top part stay on the screen even when it is larger.
+QPoint KeepOnScreen(const QPoint& wanted, const QSize& frame, const QRect& available);
+
 }  // namespace vireflu

@@ -1,0 +1,18 @@
+#include "window_placement.h"
+
+#include <algorithm>
+
+namespace vireflu {
+
+QRect InitialFrameRect(const QRect& screen, const QRect& available) {
+    const int side = std::min({screen.width() / 2, available.width(), available.height()});
+    return QRect(available.topLeft(), QSize(side, side));
+}
+
+QPoint KeepOnScreen(const QPoint& wanted, const QSize& frame, const QRect& available) {
+    const int x = std::min(wanted.x(), available.right() + 1 - frame.width());
+    const int y = std::min(wanted.y(), available.bottom() + 1 - frame.height());
+    return QPoint(std::max(x, available.left()), std::max(y, available.top()));
+}
+
+}  // namespace vireflu
