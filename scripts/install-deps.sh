@@ -11,6 +11,8 @@ packages=(
   fonts-dejavu-core
   emscripten python3 chromium
 )
+# npm installs the browser tests' playwright-core; a machine with its own Node.js keeps it.
+command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
