@@ -147,7 +147,7 @@ std::optional<OptionError> OutputBatch::Commit(std::ostream& out) {
 }
 
 std::optional<OptionError> WriteFrameFile(const std::string& path, const QByteArray& png) {
-    auto target = ResolveOutput("--frames", path);
+    auto target = ResolveOutput("--frames", path, false);
     if (auto* refused = std::get_if<OptionError>(&target)) return *refused;
     OutputBatch batch;
     if (auto failed = batch.Stage(std::get<OutputTarget>(target), png)) return failed;

@@ -120,7 +120,7 @@ std::optional<std::string> CheckFolder(const std::string& folder, struct stat& f
 }  // namespace
 
 std::variant<OutputTarget, OptionError> ResolveOutput(const std::string& option,
-                                                      const std::string& given) {
+                                                      const std::string& given, bool checkFolder) {
     OutputTarget target;
     target.option = option;
     target.given = given;
@@ -162,6 +162,7 @@ std::variant<OutputTarget, OptionError> ResolveOutput(const std::string& option,
         target.existing = file;
     }
     target.folder = FolderOf(target.path);
+    if (!checkFolder) return target;
     const std::string name = NameOf(target.path);
     struct stat folder {};
     if (auto why = CheckFolder(target.folder, folder)) return Refuse(option, given, *why);

@@ -42,9 +42,11 @@ struct OutputTarget {
 // "-" only for --state and only while standard output is open; no folder, socket or
 // unwritable file; an existing folder that accepts new files; a name within the folder's
 // limits. Links are followed one by one as the kernel follows them, byte for byte, so
-// "nodir/../x" needs "nodir".
+// "nodir/../x" needs "nodir". A frame, whose folder was checked before the run, skips the
+// folder's checks (`checkFolder` false) and has no identity.
 std::variant<OutputTarget, OptionError> ResolveOutput(const std::string& option,
-                                                      const std::string& given);
+                                                      const std::string& given,
+                                                      bool checkFolder = true);
 
 struct FramesFolder {
     std::string path;  // as given, without trailing slashes
