@@ -21,6 +21,8 @@ namespace {
 
 // The name pattern of the temporary files, which must fit beside every output.
 constexpr std::size_t kTemporaryNameLength = sizeof ".vireflu-XXXXXX" - 1;
+constexpr const char* kStandardOutputForStateOnly =
+    "only --state writes to standard output; ./- is a file named -";
 // The kernel's own limit on the links followed in one path.
 constexpr int kMaxLinks = 40;
 
@@ -127,10 +129,7 @@ std::variant<OutputTarget, OptionError> ResolveOutput(const std::string& option,
     target.path = given;
     struct stat file {};
     if (given == "-") {
-        if (option != "--state")
-            return Refuse(option, given,
-                          "standard output is for --state only; write ./- for "
-                          "a file named -");
+        if (option != "--state") return Refuse(option, given, kStandardOutputForStateOnly);
         if (fstat(STDOUT_FILENO, &file) != 0)
             return Refuse(option, given, "standard output is closed");
         target.kind = TargetKind::StandardOutput;
@@ -177,7 +176,7 @@ std::variant<OutputTarget, OptionError> ResolveOutput(const std::string& option,
 std::variant<FramesFolder, OptionError> ResolveFramesFolder(const std::string& given,
                                                             int lastFrame) {
     const std::string option = "--frames";
-    if (given == "-") return Refuse(option, given, "standard output is for --state only");
+    if (given == "-") return Refuse(option, given, kStandardOutputForStateOnly);
     if (given.empty()) return Refuse(option, given, "a folder name is needed");
     FramesFolder frames;
     frames.path = given;
