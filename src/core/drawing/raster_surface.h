@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,6 +14,11 @@ namespace vireflu {
 // QImage::Format_RGB32, so a QImage can wrap the buffer without copying it). Every
 // primitive gives exactly the pixels the QPainter surface gives with antialiasing off,
 // so the window, the command-line tool and the browser edition show the same frames.
+//
+// Frames begin by filling the whole canvas with their background and then draw over a
+// part of it, so the surface keeps, row by row, the span drawn since the last whole fill:
+// a whole fill in the same colour only repaints those spans, and the pixels come out the
+// same.
 class RasterSurface : public Surface {
 public:
     RasterSurface() = default;
@@ -23,7 +29,8 @@ public:
 
     int Width() const { return width; }
     int Height() const { return height; }
-    std::span<std::uint32_t> Pixels() { return pixels; }
+    // Writing through this span makes the next whole fill repaint every pixel.
+    std::span<std::uint32_t> Pixels();
     std::span<const std::uint32_t> Pixels() const { return pixels; }
     std::uint32_t Pixel(int x, int y) const;
 
@@ -41,11 +48,22 @@ private:
     // Fills [left, right) of row y, clipped to the buffer.
     void FillRun(int y, int left, int right, std::uint32_t colour);
     void FillBox(int left, int top, int right, int bottom, std::uint32_t colour);
+    // Fills runs that lie within the canvas, as RasterisePolygon gives them for its size.
     void FillRuns(std::span<const PixelRun> runs, std::uint32_t colour);
+    void ClearExtents();
+    std::uint32_t* RowStart(int y);
 
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
+    // The colour of the last whole fill, while every pixel outside the drawn extents still
+    // has it; and in each row, the span that covers every pixel drawn since.
+    struct Extent {
+        int left;
+        int right;
+    };
+    std::optional<std::uint32_t> background;
+    std::vector<Extent> drawnExtents;
     // Reused by polygons drawn without runs worked out in advance.
     std::vector<PixelRun> scratchRuns;
 };

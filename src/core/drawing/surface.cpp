@@ -8,18 +8,6 @@ Rgb Surface::Resolve(const Colour& colour) const {
     return (*colourMap)[static_cast<std::size_t>(colour.level)];
 }
 
-Pen Surface::SelectPen(const Pen& pen) {
-    Pen previous = selectedPen;
-    selectedPen = pen;
-    return previous;
-}
-
-Brush Surface::SelectBrush(const Brush& brush) {
-    Brush previous = selectedBrush;
-    selectedBrush = brush;
-    return previous;
-}
-
 void Surface::Polygon(std::span<const Point> vertices) {
     DoPolygon(vertices);
     OutlinePolygon(vertices);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <utility>
 
 #include "drawing/colour.h"
 #include "drawing/colour_map.h"
@@ -44,8 +45,8 @@ public:
     Rgb Resolve(const Colour& colour) const;
 
     // Both return what they replace, so the caller can restore it.
-    Pen SelectPen(const Pen& pen);
-    Brush SelectBrush(const Brush& brush);
+    Pen SelectPen(const Pen& pen) { return std::exchange(selectedPen, pen); }
+    Brush SelectBrush(const Brush& brush) { return std::exchange(selectedBrush, brush); }
     const Pen& CurrentPen() const { return selectedPen; }
     const Brush& CurrentBrush() const { return selectedBrush; }
 
