@@ -168,6 +168,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("resizeView", &WebSimulator::ResizeView)
         .function("drawFrame",
                   optional_override([](WebSimulator& s) { return Bytes(s.DrawFrame()); }))
+        .function("renderFrame", &WebSimulator::RenderFrame)
         .function("resetClock", &WebSimulator::ResetClock)
         .function("tick", &WebSimulator::Tick)
         .function("toggleAnimation", &WebSimulator::ToggleAnimation)

@@ -13,8 +13,12 @@ void WebSimulator::ResizeView(int width, int height) {
     scene.Resize(width, height);
 }
 
-const std::vector<std::uint32_t>& WebSimulator::DrawFrame() {
+void WebSimulator::RenderFrame() {
     RenderMachineFrame(frameCanvas, scene, state);
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawFrame() {
+    RenderFrame();
     ToRgba(frameCanvas.Pixels(), frame);
     return frame;
 }

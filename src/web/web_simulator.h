@@ -29,6 +29,8 @@ public:
     void ResizeView(int width, int height);
     // One frame of the machine view at the present instant.
     const std::vector<std::uint32_t>& DrawFrame();
+    // The core's part of DrawFrame alone, without the copy for the canvas (for the benchmark).
+    void RenderFrame();
 
     // "&Initialisation": clock back to zero; the caller redraws everything.
     void ResetClock();
