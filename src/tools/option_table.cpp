@@ -56,6 +56,13 @@ std::string NameList(std::span<const Named<T>> names) {
     return list;
 }
 
+template <typename T>
+std::vector<std::string> Choices(std::span<const Named<T>> names) {
+    std::vector<std::string> choices;
+    for (const Named<T>& named : names) choices.emplace_back(named.name);
+    return choices;
+}
+
 using Setter = decltype(CommandOption::set);
 
 template <typename Field>
@@ -105,24 +112,35 @@ void AddWindingOptions(std::vector<CommandOption>& options, const std::string& w
     };
     const std::string prefix = "--" + winding + "-";
     options.push_back(
-        {prefix + "phases", "N", "How many " + winding + " phases are on, phase 1 first",
-         "a whole number 0..3", "0",
+        {prefix + "phases",
+         "N",
+         "How many " + winding + " phases are on, phase 1 first",
+         "a whole number 0..3",
+         "0",
+         {},
          WholeNumber(field([](WindingOptions& w) -> int& { return w.phases; }), 0, 3)});
-    options.push_back({prefix + "angles", "A1,A2,A3",
+    options.push_back({prefix + "angles",
+                       "A1,A2,A3",
                        "The " + winding + " phase angles, as typed in the panel",
-                       "three whole numbers of degrees 0..360, separated by commas", "0,0,0",
+                       "three whole numbers of degrees 0..360, separated by commas",
+                       "0,0,0",
+                       {},
                        [member](RenderOptions& o, const std::string& text) {
                            const auto angles = ParseTriple(text, 0, kMaxDeg);
                            if (angles) (o.*member).anglesDeg = *angles;
                            return angles.has_value();
                        }});
     options.push_back(
-        {prefix + "frequency", "HZ", "The " + winding + " supply frequency",
-         "a whole number of hertz 0..100", "50",
+        {prefix + "frequency",
+         "HZ",
+         "The " + winding + " supply frequency",
+         "a whole number of hertz 0..100",
+         "50",
+         {},
          WholeNumber(field([](WindingOptions& w) -> int& { return w.frequencyHz; }), 0, kMaxHz)});
     options.push_back(
         {prefix + "waveform", "NAME", "The " + winding + " waveform; " + waveformRule,
-         NameList(waveforms), "sinus",
+         NameList(waveforms), "sinus", Choices(waveforms),
          Name(field([](WindingOptions& w) -> std::optional<int>& { return w.waveform; }),
               waveforms)});
 }
@@ -136,81 +154,123 @@ std::vector<CommandOption> CommandOptions() {
     AddWindingOptions(options, "rotor", &RenderOptions::rotor, kRotorWaveforms,
                       "continu needs 1 phase, and none is given with 0 phases");
     options.push_back(
-        {"--rotation", "HZ", "The rotor's rotation frequency", "a whole number of hertz 0..100",
-         "0", WholeNumber([](RenderOptions& o) -> int& { return o.rotor.rotationHz; }, 0, kMaxHz)});
+        {"--rotation",
+         "HZ",
+         "The rotor's rotation frequency",
+         "a whole number of hertz 0..100",
+         "0",
+         {},
+         WholeNumber([](RenderOptions& o) -> int& { return o.rotor.rotationHz; }, 0, kMaxHz)});
     options.push_back(
-        {"--initial-position", "DEG", "The rotor's position at clock zero",
-         "a whole number of degrees 0..360", "0",
+        {"--initial-position",
+         "DEG",
+         "The rotor's position at clock zero",
+         "a whole number of degrees 0..360",
+         "0",
+         {},
          WholeNumber([](RenderOptions& o) -> int& { return o.rotor.initialPositionDeg; }, 0,
                      kMaxDeg)});
     options.push_back({"--presentation", "NAME",
                        "The \"Représentation\" command: entrefer is \"Entrefer:couleur\", fmm "
                        "\"Forces magnéto-motrices\"",
                        NameList<Presentation>(kPresentations), "entrefer",
+                       Choices<Presentation>(kPresentations),
                        Name([](RenderOptions& o) -> Presentation& { return o.presentation; },
                             std::span<const Named<Presentation>>(kPresentations))});
     options.push_back({"--colour-map", "NAME", "The \"Couleur\" command",
                        NameList<ColourMapKind>(kColourMaps), "bleu-noir-rouge",
+                       Choices<ColourMapKind>(kColourMaps),
                        Name([](RenderOptions& o) -> ColourMapKind& { return o.colourMap; },
                             std::span<const Named<ColourMapKind>>(kColourMaps))});
     options.push_back(
-        {"--ticks", "N", "Clock ticks played after the two records", "a whole number 0..10000000",
-         "0", WholeNumber([](RenderOptions& o) -> int& { return o.ticks; }, 0, kMaxTicks)});
-    options.push_back({"--size", "WxH", "The view's client size in pixels",
-                       "WIDTHxHEIGHT, each side a whole number 1..16384", "600x560",
+        {"--ticks",
+         "N",
+         "Clock ticks played after the two records",
+         "a whole number 0..10000000",
+         "0",
+         {},
+         WholeNumber([](RenderOptions& o) -> int& { return o.ticks; }, 0, kMaxTicks)});
+    options.push_back({"--size",
+                       "WxH",
+                       "The view's client size in pixels",
+                       "WIDTHxHEIGHT, each side a whole number 1..16384",
+                       "600x560",
+                       {},
                        Size([](RenderOptions& o) -> PixelSize& { return o.size; })});
-    options.push_back({"--state", "FILE", "Write the state after the run as JSON (see below)",
-                       "a file name, or - for standard output", "",
+    options.push_back({"--state",
+                       "FILE",
+                       "Write the state after the run as JSON (see below)",
+                       "a file name, or - for standard output",
+                       "",
+                       {},
                        Path([](RenderOptions & o) -> auto& { return o.statePath; })});
-    options.push_back({"--output", "FILE",
+    options.push_back({"--output",
+                       "FILE",
                        "Write the view after the run: SVG when FILE ends in .svg, PNG otherwise",
-                       "a file name", "",
+                       "a file name",
+                       "",
+                       {},
                        Path([](RenderOptions & o) -> auto& { return o.outputPath; })});
-    options.push_back({"--frames", "DIR",
+    options.push_back({"--frames",
+                       "DIR",
                        "Write every frame from the rotor record on as PNG: frame-0000.png is the "
                        "frame before the first tick, frame-0001.png the one after it, and so on "
                        "(4 digits at least); DIR is created if missing, its parent must exist",
-                       "a folder name", "",
+                       "a folder name",
+                       "",
+                       {},
                        Path([](RenderOptions & o) -> auto& { return o.framesDir; })});
-    options.push_back({"--animation", "FILE",
+    options.push_back({"--animation",
+                       "FILE",
                        "Write the frames from the rotor record on (the one before the first "
                        "tick to the last tick) as one animated GIF that loops forever; its "
                        "palette holds the frames' colours exactly, and a frame is stored as the "
                        "part that changed",
-                       "a file name", "",
+                       "a file name",
+                       "",
+                       {},
                        Path([](RenderOptions & o) -> auto& { return o.animationPath; })});
     options.push_back(
-        {"--frame-delay", "MS",
+        {"--frame-delay",
+         "MS",
          "How long each frame of --animation is shown; GIF counts hundredths of a second, "
          "and browsers show delays under 20 ms as 100 ms",
          "a whole number of milliseconds 10..10000",
          std::to_string(kTickPeriodMs) + ", the program's tick",
+         {},
          WholeNumber([](RenderOptions& o) -> int& { return o.frameDelayMs; }, kMinDelayMs,
                      kMaxDelayMs)});
     options.push_back(
-        {"--period", "",
+        {"--period",
+         "",
          "Play one electrical period instead of --ticks: with N the whole number of ticks "
          "nearest to 1 / (f x 0.0005) for the stator's frequency f (the rotor's when the stator "
          "has no alternating supply), the ticks 0 to N-1, so that an animation loops without a "
          "jump or a repeated frame. Refused when only continu supplies, 0 Hz or nothing is on. "
          "With a turning rotor the picture repeats only if the rotor makes whole turns in "
          "the period, that is when --rotation is a multiple of f",
-         "", "", [](RenderOptions& o, const std::string&) { return o.period = true; }});
+         "",
+         "",
+         {},
+         [](RenderOptions& o, const std::string&) { return o.period = true; }});
     options.push_back({"--panel", "NAME",
                        "Write that panel's phase pictures as one PNG (needs --panel-output): one "
                        "picture per phase that is on, phase 3 at the top as in the panel, the "
                        "cursor at the winding's angle after the run; a panel whose phase 1 is off "
                        "shows no picture, so it is refused",
-                       NameList<Winding>(kPanels), "",
+                       NameList<Winding>(kPanels), "", Choices<Winding>(kPanels),
                        Name([](RenderOptions& o) -> std::optional<Winding>& { return o.panel; },
                             std::span<const Named<Winding>>(kPanels))});
-    options.push_back({"--panel-output", "FILE", "The PNG file for --panel", "a file name", "",
-                       Path([](RenderOptions & o) -> auto& { return o.panelOutputPath; })});
-    options.push_back({"--picture-size", "WxH", "The size of one phase picture, for --panel",
-                       "WIDTHxHEIGHT, each side a whole number 1..16384", "97x57",
+    options.push_back(
+        {"--panel-output", "FILE", "The PNG file for --panel", "a file name", "", {}, Path([
+         ](RenderOptions & o) -> auto& { return o.panelOutputPath; })});
+    options.push_back({"--picture-size",
+                       "WxH",
+                       "The size of one phase picture, for --panel",
+                       "WIDTHxHEIGHT, each side a whole number 1..16384",
+                       "97x57",
+                       {},
                        Size([](RenderOptions& o) -> PixelSize& { return o.pictureSize; })});
-    options.push_back({"--help", "", "Print this help and exit", "", "",
-                       [](RenderOptions& o, const std::string&) { return o.help = true; }});
     return options;
 }
 

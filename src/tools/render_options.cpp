@@ -1,5 +1,6 @@
 #include "render_options.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <set>
 
@@ -11,8 +12,43 @@ namespace vireflu {
 
 namespace {
 
+const QString kHelp = QStringLiteral("help");
+const QString kVersion = QStringLiteral("version");
+
 OptionError Refuse(std::string message) {
     return OptionError{std::move(message)};
+}
+
+QString BareName(const std::string& name) {
+    return QString::fromStdString(name).mid(2);
+}
+
+std::string Dashed(const QString& name) {
+    return (name.size() == 1 ? "-" : "--") + name.toStdString();
+}
+
+// Names what the parser refused: it reports an unknown option by name, but a flag given a
+// value and a last option left without its value only as a sentence of its own.
+OptionError ParseFailure(const QCommandLineParser& parser, const std::vector<std::string>& args,
+                         const std::vector<CommandOption>& known) {
+    if (!parser.unknownOptionNames().isEmpty())
+        return Refuse("unknown option " + Quoted(Dashed(parser.unknownOptionNames().first())) +
+                      ": see --help");
+    for (std::size_t i = 0; i < args.size() && args[i] != "--"; ++i) {
+        const std::string& arg = args[i];
+        const std::size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const auto option = std::find_if(known.begin(), known.end(),
+                                         [&](const CommandOption& o) { return o.name == name; });
+        const bool flag = option == known.end() ? name == "--help" || name == "--version"
+                                                : option->metavar.empty();
+        if (flag && equals != std::string::npos) return Refuse(name + " takes no value");
+        if (option != known.end() && !flag && equals == std::string::npos) {
+            if (i + 1 == args.size()) return Refuse(name + " needs a value: " + option->accepts);
+            ++i;
+        }
+    }
+    return Refuse(parser.errorText().toStdString());
 }
 
 std::optional<OptionError> CheckWinding(const std::string& winding, const WindingOptions& w) {
@@ -63,39 +99,58 @@ std::optional<OptionError> SetPeriodTicks(RenderOptions& o, const std::set<std::
     return std::nullopt;
 }
 
+std::string Description(const CommandOption& option) {
+    std::string text = option.meaning + ".";
+    if (option.accepts.empty()) return text;
+    text += " Accepts " + option.accepts;
+    if (!option.defaultText.empty()) text += ", default " + option.defaultText;
+    return text + ".";
+}
+
 }  // namespace
+
+void DeclareOptions(QCommandLineParser& parser) {
+    parser.addOption({{QStringLiteral("h"), kHelp}, QStringLiteral("Print this help and exit.")});
+    parser.addOption(
+        {{QStringLiteral("v"), kVersion}, QStringLiteral("Print the version and exit.")});
+    for (const CommandOption& option : CommandOptions()) {
+        parser.addOption({BareName(option.name), QString::fromStdString(Description(option)),
+                          QString::fromStdString(option.metavar)});
+    }
+}
 
 std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<std::string>& args) {
     const std::vector<CommandOption> known = CommandOptions();
-    RenderOptions options;
+    QCommandLineParser parser;
+    DeclareOptions(parser);
+    QStringList line{QStringLiteral("vireflu-render")};
+    for (const std::string& arg : args) line << QString::fromStdString(arg);
+    if (!parser.parse(line)) return ParseFailure(parser, args, known);
+
     std::set<std::string> given;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!arg.starts_with("--"))
-            return Refuse("unexpected argument " + Quoted(arg) +
-                          ": options start with --, see --help");
-        const std::size_t equals = arg.find('=');
-        const std::string name = arg.substr(0, equals);
-        const auto option = std::find_if(known.begin(), known.end(),
-                                         [&](const CommandOption& o) { return o.name == name; });
-        if (option == known.end()) return Refuse("unknown option " + Quoted(name) + ": see --help");
-        if (!given.insert(name).second) return Refuse(name + " is given twice");
-        if (option->metavar.empty()) {
-            if (equals != std::string::npos) return Refuse(name + " takes no value");
-            option->set(options, "");
+    for (const QString& name : parser.optionNames()) {
+        if (!given.insert(Dashed(name)).second) return Refuse(Dashed(name) + " is given twice");
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return Refuse("unexpected argument " +
+                      Quoted(parser.positionalArguments().first().toStdString()) +
+                      ": options start with --, see --help");
+
+    RenderOptions options;
+    for (const CommandOption& option : known) {
+        const QString name = BareName(option.name);
+        if (!parser.isSet(name)) continue;
+        if (option.metavar.empty()) {
+            option.set(options, "");
             continue;
         }
-        std::string value;
-        if (equals != std::string::npos)
-            value = arg.substr(equals + 1);
-        else if (i + 1 < args.size())
-            value = args[++i];
-        else
-            return Refuse(name + " needs a value: " + option->accepts);
-        if (!option->set(options, value))
-            return Refuse(name + " accepts " + option->accepts + ", not " + Quoted(value));
+        const std::string value = parser.value(name).toStdString();
+        if (!option.set(options, value))
+            return Refuse(option.name + " accepts " + option.accepts + ", not " + Quoted(value));
     }
-    if (options.help) return options;
+    options.help = parser.isSet(kHelp);
+    options.version = parser.isSet(kVersion);
+    if (options.help || options.version) return options;
     if (auto refused = CheckWinding("stator", options.stator)) return *refused;
     if (auto refused = CheckWinding("rotor", options.rotor)) return *refused;
     if (auto refused = CheckOutputs(options, given)) return *refused;

@@ -10,6 +10,8 @@
 #include "simulation/display_commands.h"
 #include "simulation/simulation_state.h"
 
+class QCommandLineParser;
+
 namespace vireflu {
 
 struct PixelSize {
@@ -49,7 +51,8 @@ struct RenderOptions {
     std::optional<std::string> panelOutputPath;
     PixelSize pictureSize{97, 57};
 
-    bool help = false;
+    bool help = false;     // -h, --help
+    bool version = false;  // -v, --version
 };
 
 // A refused command line, as the one line the user reads: the option at fault and what
@@ -62,7 +65,14 @@ struct OptionError {
 // checked here, so that a run that starts never stops half-way over its input.
 std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<std::string>& args);
 
+// Declares every option, --help and --version included, to the parser that reads them and to
+// the one that lays out --help, so the two cannot differ.
+void DeclareOptions(QCommandLineParser& parser);
+
 // The --help text: every option with what it accepts and its default.
 std::string UsageText();
+
+// The --version text: the program's name and the project's version.
+std::string VersionText();
 
 }  // namespace vireflu

@@ -67,9 +67,11 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     const auto parsed = ParseRenderOptions(args);
     if (const auto* refused = std::get_if<OptionError>(&parsed)) return Refused(err, *refused);
     const RenderOptions& options = std::get<RenderOptions>(parsed);
-    if (options.help) {
-        out << UsageText() << std::flush;
-        if (!out) return Refused(err, {"--help: standard output could not be written"});
+    if (options.help || options.version) {
+        out << (options.help ? UsageText() : VersionText()) << std::flush;
+        if (!out)
+            return Refused(err, {std::string(options.help ? "--help" : "--version") +
+                                 ": standard output could not be written"});
         return kExitDone;
     }
     // Every check comes before the first write.

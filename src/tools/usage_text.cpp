@@ -1,6 +1,7 @@
-#include "render_options.h"
+#include <QCommandLineParser>
 
-#include "option_table.h"
+#include "build_info.h"
+#include "render_options.h"
 
 namespace vireflu {
 
@@ -30,27 +31,26 @@ std::string Wrapped(const std::string& text, const std::string& indent, std::siz
 
 std::string UsageText() {
     constexpr std::size_t kWidth = 78;
-    std::string text =
-        "Usage: vireflu-render [OPTION]...\n"
+    std::string description =
         "Plays a Vireflu scenario without a window, through the simulation and drawing code\n"
         "of the program, and writes the machine view, its frames, the state and a panel's\n"
-        "phase pictures.\n\n";
-    text += Wrapped(
-        "The run, one frame drawn after each step as the window draws it: the presentation "
-        "command; the colour-map command; the \"Stator\" panel's record, then the \"Rotor\" "
-        "panel's record, each built by setting the panel's controls as a user would and "
-        "applied like the panel's notification, which puts the clock back to zero; then the "
-        "clock ticks, 0.0005 s of simulated time each.",
-        "", kWidth);
-    text += "\nOptions (a value follows as --option VALUE or --option=VALUE):\n";
-    for (const CommandOption& option : CommandOptions()) {
-        text += "  " + option.name + (option.metavar.empty() ? "" : " " + option.metavar) + "\n";
-        std::string line = option.meaning + ".";
-        if (!option.accepts.empty()) line += " Accepts " + option.accepts;
-        if (!option.defaultText.empty()) line += ", default " + option.defaultText;
-        if (!option.accepts.empty()) line += ".";
-        text += Wrapped(line, "      ", kWidth - 6);
-    }
+        "phase pictures.\n\n" +
+        Wrapped(
+            "The run, one frame drawn after each step as the window draws it: the "
+            "presentation command; the colour-map command; the \"Stator\" panel's record, "
+            "then the \"Rotor\" panel's record, each built by setting the panel's controls "
+            "as a user would and applied like the panel's notification, which puts the "
+            "clock back to zero; then the clock ticks, 0.0005 s of simulated time each. A "
+            "value follows its option as --option VALUE or --option=VALUE.",
+            "", kWidth);
+    description.pop_back();  // the layout puts its own blank line before the options
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromStdString(description));
+    DeclareOptions(parser);
+    // Qt names the program after the running application, and there is none here.
+    const QString layout = parser.helpText();
+    std::string text = "Usage: vireflu-render [options]\n" +
+                       layout.mid(layout.indexOf(QLatin1Char('\n')) + 1).toStdString();
     text += "\n";
     text += Wrapped(
         "The state JSON holds elapsedTime, statorAngle, rotorAngle, rotorPosition, "
@@ -72,6 +72,10 @@ std::string UsageText() {
         "run with status 2.",
         "", kWidth);
     return text;
+}
+
+std::string VersionText() {
+    return std::string("vireflu-render ") + kVersion + "\n";
 }
 
 }  // namespace vireflu
