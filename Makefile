@@ -8,7 +8,7 @@ WEB_PORT ?= 8000
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test run sanitize-test bench format clean web web-run
+.PHONY: all deps configure build test run package sanitize-test bench format clean web web-run
 
 all: build
 
@@ -29,6 +29,10 @@ test: build web node_modules/.installed
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target vireflu
 	$(BUILD)/src/app/vireflu
+
+# The Debian package of everything `cmake --install` installs, written into $(BUILD).
+package: build
+	cmake --build $(BUILD) --target package
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-test: deps web node_modules/.installed

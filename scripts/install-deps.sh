@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make
   qt6-base-dev qt6-svg-dev libgif-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  help2man dpkg-dev file fakeroot desktop-file-utils appstream
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
   fonts-dejavu-core

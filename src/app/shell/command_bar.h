@@ -12,6 +12,9 @@ class CommandBar : public QFrame {
 public:
     explicit CommandBar(QWidget* parent = nullptr);
 
+    // The animation button offers to stop a running clock and to start a stopped one.
+    void ShowClockRunning(bool running);
+
     QPushButton* resetButton;      // "&Initialisation"
     QPushButton* animationButton;  // "&Animation", "&Stop" while the clock runs
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTranslator>
 #include <memory>
 
 #include "simulation/simulation_state.h"
@@ -18,7 +19,7 @@ public:
     CSimulatorApp();
     ~CSimulatorApp() override;
 
-    // Builds the main window and shows it.
+    // Speaks the system's language, then builds the main window and shows it.
     void InitInstance();
     CMainWindow* MainWindow() const { return mainWindow.get(); }
     const SimulationState& State() const { return state; }
@@ -28,6 +29,11 @@ public slots:
     void OnAppAbout();
 
 private:
+    // Installs the program's and Qt's own translations for the chosen language.
+    void InstallTranslations();
+
+    QTranslator programTexts;
+    QTranslator qtTexts;
     SimulationState state;
     std::unique_ptr<CMainWindow> mainWindow;
 };
