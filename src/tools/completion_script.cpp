@@ -24,6 +24,8 @@ int main() {
                  "    case $prev in\n";
     for (const vireflu::CommandOption& option : vireflu::CommandOptions()) {
         names.push_back(option.name);
+        // After an option that takes no value, any option may follow.
+        if (option.metavar.empty()) continue;
         // Whole numbers and sizes have nothing to offer, but no file names either.
         std::string values;
         if (!option.choices.empty())

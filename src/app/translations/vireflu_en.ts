@@ -57,6 +57,41 @@
     </message>
 </context>
 <context>
+    <name>vireflu::AnimationExport</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Export animation</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>GIF images (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>The animation could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Exporting the animation...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>Export cancelled: no file was written.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>The animation could not be saved: its frames have more than 256 colours.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>No animation to export: no winding is supplied with “sine” or “rectangular” above 0 Hz.</translation>
+    </message>
+</context>
+<context>
     <name>vireflu::CAboutBox</name>
     <message>
         <source>A propos de Vireflu</source>
@@ -148,6 +183,10 @@
     <message>
         <source>&amp;A propos de Vireflu...</source>
         <translation>&amp;About Vireflu...</translation>
+    </message>
+    <message>
+        <source>&amp;Exporter l&apos;animation...</source>
+        <translation>&amp;Export animation...</translation>
     </message>
 </context>
 <context>
