@@ -15,23 +15,20 @@ class AboutBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTitleVersionCreditsAndIcon();
+    void showsIconAndDefaultOK();
     void closes_data();
     void closes();
     void menuCommandRunsItModallyWhileTheClockTicks();
 };
 
-void AboutBoxTest::showsTitleVersionCreditsAndIcon() {
+void AboutBoxTest::showsIconAndDefaultOK() {
     CAboutBox box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("A propos de Vireflu"));
     QVERIFY(box.isModal());
 
-    // The texts, and an icon drawn with some opaque pixels that are not white.
-    QStringList texts;
+    // An icon drawn with some opaque pixels that are not white; language_test reads the texts.
     int inked = 0;
     int iconWidth = 0;
     for (const QLabel* label : box.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty()) texts << label->text();
         const QImage icon = label->pixmap().toImage();
         iconWidth = std::max(iconWidth, icon.width());
         for (int y = 0; y < icon.height(); ++y)
@@ -39,9 +36,6 @@ void AboutBoxTest::showsTitleVersionCreditsAndIcon() {
                 inked += icon.pixelColor(x, y).alpha() == 255 &&
                          icon.pixelColor(x, y) != QColor(Qt::white);
     }
-    QCOMPARE(texts.size(), 3);
-    QCOMPARE(texts.first(), QStringLiteral("Vireflu version 2.0"));
-    QVERIFY(texts.contains(QStringLiteral("Simulateur pédagogique, 2026")));
     QVERIFY(iconWidth > 0 && inked > iconWidth);
     QPushButton* ok = test::Button(box, QStringLiteral("OK"));
     QVERIFY(ok && ok->isDefault());

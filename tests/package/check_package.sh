@@ -1,8 +1,6 @@
 #!/bin/sh
-# Builds the Debian package from the build tree, unpacks it into a scratch folder and checks
-# it as a user's system would see it: the files in place, one version everywhere, the
-# renderer running, the desktop file and the AppStream metainfo valid.
-# Usage: check_package.sh BUILD_DIR VERSION APP_ID
+# Usage: check_package.sh BUILD_DIR VERSION APP_ID. Builds the Debian package of the build
+# tree, unpacks it and checks its files, its version, the renderer and the validators.
 set -eu
 build=$1 version=$2 app_id=$3
 work=$(mktemp -d)
@@ -26,7 +24,6 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "library dependencie
 [ "$(bin/vireflu-render --version)" = "vireflu-render $version" ] || fail "--version"
 grep -q "<release version=\"$version\"" share/metainfo/$app_id.metainfo.xml || fail "release"
 zcat share/man/man1/vireflu-render.1.gz | grep -q 'picture\\-size' || fail "man page"
-bash -n share/bash-completion/completions/vireflu-render || fail "completion"
 desktop-file-validate share/applications/$app_id.desktop || fail "desktop file"
 appstreamcli validate --no-net share/metainfo/$app_id.metainfo.xml || fail "metainfo"
 exit $status
