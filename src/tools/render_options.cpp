@@ -23,8 +23,18 @@ QString BareName(const std::string& name) {
     return QString::fromStdString(name).mid(2);
 }
 
+// Arguments are bytes, and a file name need not be text: each byte goes to the parser as one
+// Latin-1 character and comes back unchanged.
+QString FromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string Bytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
 std::string Dashed(const QString& name) {
-    return (name.size() == 1 ? "-" : "--") + name.toStdString();
+    return (name.size() == 1 ? "-" : "--") + Bytes(name);
 }
 
 // Names what the parser refused: it reports an unknown option by name, but a flag given a
@@ -124,7 +134,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     QCommandLineParser parser;
     DeclareOptions(parser);
     QStringList line{QStringLiteral("vireflu-render")};
-    for (const std::string& arg : args) line << QString::fromStdString(arg);
+    for (const std::string& arg : args) line << FromBytes(arg);
     if (!parser.parse(line)) return ParseFailure(parser, args, known);
 
     std::set<std::string> given;
@@ -132,8 +142,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
         if (!given.insert(Dashed(name)).second) return Refuse(Dashed(name) + " is given twice");
     }
     if (!parser.positionalArguments().isEmpty())
-        return Refuse("unexpected argument " +
-                      Quoted(parser.positionalArguments().first().toStdString()) +
+        return Refuse("unexpected argument " + Quoted(Bytes(parser.positionalArguments().first())) +
                       ": options start with --, see --help");
 
     RenderOptions options;
@@ -144,7 +153,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
             option.set(options, "");
             continue;
         }
-        const std::string value = parser.value(name).toStdString();
+        const std::string value = Bytes(parser.value(name));
         if (!option.set(options, value))
             return Refuse(option.name + " accepts " + option.accepts + ", not " + Quoted(value));
     }
