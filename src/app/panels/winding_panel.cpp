@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +29,30 @@ namespace {
 // dialog-unit rectangles hold their texts.
 constexpr int kTemplateFontPixels = 11;
 
+// The model writes its labels in French with their value ("fréquence stator: 50 Hz"); the
+// panel shows them in the user's language, the value put back in its place.
+constexpr const char* kLabelPatterns[] = {
+    QT_TRANSLATE_NOOP("Panel", "fréquence stator: %1 Hz"),
+    QT_TRANSLATE_NOOP("Panel", "fréquence rotor: %1 Hz"),
+    QT_TRANSLATE_NOOP("Panel", "fréquence de rotation: %1 Hz"),
+    QT_TRANSLATE_NOOP("Panel", "position initiale: %1 degré"),
+};
+
+QString ShownLabel(const std::string& label) {
+    const QString text = QString::fromStdString(label);
+    for (const char* pattern : kLabelPatterns) {
+        const QString french = QString::fromUtf8(pattern);
+        const qsizetype at = french.indexOf(QLatin1String("%1"));
+        const QString before = french.left(at);
+        const QString after = french.mid(at + 2);
+        if (text.size() > before.size() + after.size() && text.startsWith(before) &&
+            text.endsWith(after))
+            return QCoreApplication::translate("Panel", pattern)
+                .arg(text.mid(at, text.size() - before.size() - after.size()));
+    }
+    return text;
+}
+
 // A main window's client area starts below its menu bar, where its central widget sits.
 QPoint ClientOrigin(const QWidget& owner) {
     const auto* window = qobject_cast<const QMainWindow*>(&owner);
@@ -40,7 +65,7 @@ QPoint ClientOrigin(const QWidget& owner) {
 
 CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layout)
     : QDialog(owner), model(layout.winding), waveformGroup(new QButtonGroup(this)) {
-    setWindowTitle(QString::fromUtf8(layout.caption));
+    setWindowTitle(QCoreApplication::translate("Panel", layout.caption));
     QFont templateFont = font();
     templateFont.setPixelSize(kTemplateFontPixels);
     setFont(templateFont);
@@ -60,7 +85,7 @@ CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layou
 
 void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
                                   const vireflu::Rect& pixels) {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = QCoreApplication::translate("Panel", control.text);
     const QRect rect(QPoint(pixels.left, pixels.top), QPoint(pixels.right - 1, pixels.bottom - 1));
     if (!control.role) {
         (new QGroupBox(text, this))->setGeometry(rect);
@@ -266,6 +291,5 @@ void CWindingPanel::WriteControls() {
         waveformGroup->setExclusive(true);
     }
     for (const auto& [which, slider] : sliders) slider->setValue(model.SliderPosition(which));
-    for (const auto& [role, label] : labels)
-        label->setText(QString::fromStdString(model.LabelText(role)));
+    for (const auto& [role, label] : labels) label->setText(ShownLabel(model.LabelText(role)));
 }

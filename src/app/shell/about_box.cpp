@@ -1,5 +1,6 @@
 #include "about_box.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,12 +24,12 @@ QLabel* TextLine(const QString& text, QWidget* parent) {
 }  // namespace
 
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kAboutTitle));
+    setWindowTitle(QCoreApplication::translate("AboutBox", kAboutTitle));
     setModal(true);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(kIconSize));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -39,7 +40,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     int row = 0;
     for (const char* line : AboutLines())
-        layout->addWidget(TextLine(QString::fromUtf8(line), this), row++, 1);
+        layout->addWidget(TextLine(QCoreApplication::translate("AboutBox", line), this), row++, 1);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -1,5 +1,6 @@
 #include "command_bar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 #include <algorithm>
@@ -22,8 +23,9 @@ constexpr int kBarHeight = 32;
 
 CommandBar::CommandBar(QWidget* parent)
     : QFrame(parent),
-      resetButton(new QPushButton(QString::fromUtf8(kResetCaption), this)),
-      animationButton(new QPushButton(QString::fromUtf8(kAnimationCaption), this)) {
+      resetButton(new QPushButton(QCoreApplication::translate("CommandBar", kResetCaption), this)),
+      animationButton(
+          new QPushButton(QCoreApplication::translate("CommandBar", kAnimationCaption), this)) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     for (QPushButton* button : {resetButton, animationButton}) {
         button->setFixedWidth(kButtonWidth);

@@ -49,13 +49,13 @@ void CMainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     for (const Menu& menu : MainMenus()) {
-        QMenu* qmenu = bar->addMenu(QString::fromUtf8(menu.title));
+        QMenu* qmenu = bar->addMenu(QCoreApplication::translate("Menu", menu.title));
         // Qt would hide a separator that opens a menu.
         qmenu->setSeparatorsCollapsible(false);
         for (const MenuItem& item : menu.items) {
             if (item.separatorBefore) qmenu->addSeparator();
-            connect(qmenu->addAction(tr(item.text)), &QAction::triggered, this,
-                    [this, item] { OnMenuCommand(item); });
+            connect(qmenu->addAction(QCoreApplication::translate("Menu", item.text)),
+                    &QAction::triggered, this, [this, item] { OnMenuCommand(item); });
         }
     }
 }
@@ -152,8 +152,8 @@ void CMainWindow::ToggleAnimation() {
         animationStopped = 1;
         clockTimer.stop();
     }
-    commandBar->animationButton->setText(
-        QString::fromUtf8(animationStopped ? kAnimationCaption : kStopCaption));
+    commandBar->animationButton->setText(QCoreApplication::translate(
+        "CommandBar", animationStopped ? kAnimationCaption : kStopCaption));
 }
 
 void CMainWindow::OnPresentationCommand(Presentation presentation) {

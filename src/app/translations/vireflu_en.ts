@@ -2,7 +2,128 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
-    <name>CWindingPanel</name>
+    <name>AboutBox</name>
+    <message>
+        <source>Simulateur pédagogique, 2026</source>
+        <translation>Teaching simulator, 2026</translation>
+    </message>
+    <message>
+        <source>Le champ tournant des machines triphasées</source>
+        <translation>The rotating field of three-phase machines</translation>
+    </message>
+    <message>
+        <source>A propos de Vireflu</source>
+        <translation>About Vireflu</translation>
+    </message>
+</context>
+<context>
+    <name>CommandBar</name>
+    <message>
+        <source>&amp;Initialisation</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>&amp;Animation</source>
+        <translation>&amp;Animation</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Exporter l&apos;animation...</source>
+        <translation>&amp;Export animation...</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Entrefer:couleur</source>
+        <translation>Air gap: colour</translation>
+    </message>
+    <message>
+        <source>Vecteur</source>
+        <translation>Vector</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>Forces magnéto-motrices</source>
+        <translation>Magnetomotive forces</translation>
+    </message>
+    <message>
+        <source>Couple</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>&amp;Stator</source>
+        <translation>&amp;Stator</translation>
+    </message>
+    <message>
+        <source>&amp;Rotor</source>
+        <translation>&amp;Rotor</translation>
+    </message>
+    <message>
+        <source>Bleu Noir Rouge</source>
+        <translation>Blue Black Red</translation>
+    </message>
+    <message>
+        <source>Vert NoirRouge</source>
+        <translation>Green Black Red</translation>
+    </message>
+    <message>
+        <source>CAO</source>
+        <translation>CAD</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de Vireflu...</source>
+        <translation>&amp;About Vireflu...</translation>
+    </message>
+    <message>
+        <source>&amp;Général</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>&amp;Représentation</source>
+        <translation>&amp;Presentation</translation>
+    </message>
+    <message>
+        <source>&amp;Vue</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Couleur</source>
+        <translation>&amp;Colour</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>fréquence stator: %1 Hz</source>
+        <translation>stator frequency: %1 Hz</translation>
+    </message>
+    <message>
+        <source>fréquence rotor: %1 Hz</source>
+        <translation>rotor frequency: %1 Hz</translation>
+    </message>
+    <message>
+        <source>fréquence de rotation: %1 Hz</source>
+        <translation>rotation frequency: %1 Hz</translation>
+    </message>
+    <message>
+        <source>position initiale: %1 degré</source>
+        <translation>initial position: %1 degrees</translation>
+    </message>
     <message>
         <source>phase</source>
         <translation>phase</translation>
@@ -28,10 +149,6 @@
         <translation>DC</translation>
     </message>
     <message>
-        <source>Rotor</source>
-        <translation>Rotor</translation>
-    </message>
-    <message>
         <source>rectangulaire</source>
         <translation>rectangular</translation>
     </message>
@@ -40,20 +157,8 @@
         <translation>Stator</translation>
     </message>
     <message>
-        <source>fréquence stator: %1 Hz</source>
-        <translation>stator frequency: %1 Hz</translation>
-    </message>
-    <message>
-        <source>fréquence rotor: %1 Hz</source>
-        <translation>rotor frequency: %1 Hz</translation>
-    </message>
-    <message>
-        <source>fréquence de rotation: %1 Hz</source>
-        <translation>rotation frequency: %1 Hz</translation>
-    </message>
-    <message>
-        <source>position initiale: %1 degré</source>
-        <translation>initial position: %1 degrees</translation>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
     </message>
 </context>
 <context>
@@ -94,114 +199,8 @@
 <context>
     <name>vireflu::CAboutBox</name>
     <message>
-        <source>A propos de Vireflu</source>
-        <translation>About Vireflu</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Vireflu version %1</source>
-        <translation>Vireflu version %1</translation>
-    </message>
-    <message>
-        <source>Simulateur pédagogique, 2026</source>
-        <translation>Teaching simulator, 2026</translation>
-    </message>
-    <message>
-        <source>Le champ tournant des machines triphasées</source>
-        <translation>The rotating field of three-phase machines</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMainWindow</name>
-    <message>
-        <source>Entrefer:couleur</source>
-        <translation>Air gap: colour</translation>
-    </message>
-    <message>
-        <source>Vecteur</source>
-        <translation>Vector</translation>
-    </message>
-    <message>
-        <source>Trace</source>
-        <translation>Trace</translation>
-    </message>
-    <message>
-        <source>Forces magnéto-motrices</source>
-        <translation>Magnetomotive forces</translation>
-    </message>
-    <message>
-        <source>Couple</source>
-        <translation>Torque</translation>
-    </message>
-    <message>
-        <source>Bleu Noir Rouge</source>
-        <translation>Blue Black Red</translation>
-    </message>
-    <message>
-        <source>Vert NoirRouge</source>
-        <translation>Green Black Red</translation>
-    </message>
-    <message>
-        <source>CAO</source>
-        <translation>CAD</translation>
-    </message>
-    <message>
-        <source>&amp;Général</source>
-        <translation>&amp;General</translation>
-    </message>
-    <message>
-        <source>&amp;Quitter</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>&amp;Représentation</source>
-        <translation>&amp;Presentation</translation>
-    </message>
-    <message>
-        <source>&amp;Vue</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>&amp;Stator</source>
-        <translation>&amp;Stator</translation>
-    </message>
-    <message>
-        <source>&amp;Rotor</source>
-        <translation>&amp;Rotor</translation>
-    </message>
-    <message>
-        <source>&amp;Couleur</source>
-        <translation>&amp;Colour</translation>
-    </message>
-    <message>
-        <source>&amp;?</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;A propos de Vireflu...</source>
-        <translation>&amp;About Vireflu...</translation>
-    </message>
-    <message>
-        <source>&amp;Exporter l&apos;animation...</source>
-        <translation>&amp;Export animation...</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CommandBar</name>
-    <message>
-        <source>&amp;Initialisation</source>
-        <translation>&amp;Reset</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Stop</translation>
-    </message>
-    <message>
-        <source>&amp;Animation</source>
-        <translation>&amp;Animation</translation>
     </message>
 </context>
 </TS>

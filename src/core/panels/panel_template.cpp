@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "shell/interface_text.h"
+
 namespace vireflu {
 
 namespace {
@@ -15,41 +17,54 @@ constexpr TemplateControl kStatorControls[] = {
     {C::Phase1Frame, "", {7, 133, 70, 40}},
     {C::Phase2Frame, "", {7, 78, 70, 40}},
     {C::Phase3Frame, "", {7, 22, 70, 40}},
-    {std::nullopt, "phase", {78, 133, 43, 35}},
+    {std::nullopt, VIREFLU_UI_TEXT("Panel", "phase"), {78, 133, 43, 35}},
     {C::Phase1Field, "", {83, 148, 32, 12}},
     {C::Phase1Spin, "", {105, 148, 11, 15}},
-    {std::nullopt, "phase", {78, 78, 43, 34}},
+    {std::nullopt, VIREFLU_UI_TEXT("Panel", "phase"), {78, 78, 43, 34}},
     {C::Phase2Field, "", {83, 95, 32, 12}},
     {C::Phase2Spin, "", {105, 93, 11, 15}},
-    {std::nullopt, "phase", {78, 22, 43, 34}},
+    {std::nullopt, VIREFLU_UI_TEXT("Panel", "phase"), {78, 22, 43, 34}},
     {C::Phase3Field, "", {83, 31, 32, 12}},
     {C::Phase3Spin, "", {105, 31, 11, 15}},
-    {C::Phase1Check, "phase 1", {7, 117, 43, 13}},
-    {C::Phase2Check, "phase 2", {7, 62, 43, 13}},
-    {C::Phase3Check, "phase 3", {7, 7, 43, 13}},
-    {C::Sinus, "sinus", {7, 174, 43, 9}},
-    {C::Continu, "continu", {7, 184, 43, 9}},
-    {C::Rectangulaire, "rectangulaire", {7, 195, 52, 8}},
+    {C::Phase1Check, VIREFLU_UI_TEXT("Panel", "phase 1"), {7, 117, 43, 13}},
+    {C::Phase2Check, VIREFLU_UI_TEXT("Panel", "phase 2"), {7, 62, 43, 13}},
+    {C::Phase3Check, VIREFLU_UI_TEXT("Panel", "phase 3"), {7, 7, 43, 13}},
+    {C::Sinus, VIREFLU_UI_TEXT("Panel", "sinus"), {7, 174, 43, 9}},
+    {C::Continu, VIREFLU_UI_TEXT("Panel", "continu"), {7, 184, 43, 9}},
+    {C::Rectangulaire, VIREFLU_UI_TEXT("Panel", "rectangulaire"), {7, 195, 52, 8}},
 };
 
 // Template 131, in template order; rectangles in dialog units.
 constexpr TemplateControl kRotorControls[] = {
-    {C::FrequencyLabel, "", {7, 212, 114, 9}},     {C::FrequencySlider, "", {7, 191, 114, 22}},
-    {C::Phase1Frame, "", {7, 135, 70, 40}},        {C::Phase2Frame, "", {7, 78, 70, 40}},
-    {C::Phase3Frame, "", {7, 22, 70, 40}},         {std::nullopt, "phase", {78, 135, 43, 34}},
-    {C::Phase1Field, "", {83, 148, 32, 12}},       {C::Phase1Spin, "", {105, 148, 11, 15}},
-    {std::nullopt, "phase", {78, 78, 43, 34}},     {C::Phase2Field, "", {83, 94, 32, 12}},
-    {C::Phase2Spin, "", {105, 91, 11, 15}},        {std::nullopt, "phase", {78, 22, 43, 34}},
-    {C::Phase3Field, "", {83, 38, 32, 12}},        {C::Phase3Spin, "", {105, 38, 11, 15}},
-    {C::Phase1Check, "phase 1", {7, 120, 43, 13}}, {C::Phase2Check, "phase 2", {7, 62, 43, 13}},
-    {C::Phase3Check, "phase 3", {7, 7, 43, 13}},   {C::Sinus, "sinus", {7, 175, 43, 9}},
-    {C::Continu, "continu", {57, 175, 43, 9}},     {C::RotationLabel, "", {7, 247, 114, 9}},
-    {C::RotationSlider, "", {7, 226, 114, 21}},    {C::PositionLabel, "", {7, 284, 114, 9}},
+    {C::FrequencyLabel, "", {7, 212, 114, 9}},
+    {C::FrequencySlider, "", {7, 191, 114, 22}},
+    {C::Phase1Frame, "", {7, 135, 70, 40}},
+    {C::Phase2Frame, "", {7, 78, 70, 40}},
+    {C::Phase3Frame, "", {7, 22, 70, 40}},
+    {std::nullopt, VIREFLU_UI_TEXT("Panel", "phase"), {78, 135, 43, 34}},
+    {C::Phase1Field, "", {83, 148, 32, 12}},
+    {C::Phase1Spin, "", {105, 148, 11, 15}},
+    {std::nullopt, VIREFLU_UI_TEXT("Panel", "phase"), {78, 78, 43, 34}},
+    {C::Phase2Field, "", {83, 94, 32, 12}},
+    {C::Phase2Spin, "", {105, 91, 11, 15}},
+    {std::nullopt, VIREFLU_UI_TEXT("Panel", "phase"), {78, 22, 43, 34}},
+    {C::Phase3Field, "", {83, 38, 32, 12}},
+    {C::Phase3Spin, "", {105, 38, 11, 15}},
+    {C::Phase1Check, VIREFLU_UI_TEXT("Panel", "phase 1"), {7, 120, 43, 13}},
+    {C::Phase2Check, VIREFLU_UI_TEXT("Panel", "phase 2"), {7, 62, 43, 13}},
+    {C::Phase3Check, VIREFLU_UI_TEXT("Panel", "phase 3"), {7, 7, 43, 13}},
+    {C::Sinus, VIREFLU_UI_TEXT("Panel", "sinus"), {7, 175, 43, 9}},
+    {C::Continu, VIREFLU_UI_TEXT("Panel", "continu"), {57, 175, 43, 9}},
+    {C::RotationLabel, "", {7, 247, 114, 9}},
+    {C::RotationSlider, "", {7, 226, 114, 21}},
+    {C::PositionLabel, "", {7, 284, 114, 9}},
     {C::PositionSlider, "", {7, 263, 114, 21}},
 };
 
-constexpr PanelTemplate kStatorTemplate{Winding::Stator, "Stator", 128, 263, kStatorControls};
-constexpr PanelTemplate kRotorTemplate{Winding::Rotor, "Rotor", 128, 301, kRotorControls};
+constexpr PanelTemplate kStatorTemplate{Winding::Stator, VIREFLU_UI_TEXT("Panel", "Stator"), 128,
+                                        263, kStatorControls};
+constexpr PanelTemplate kRotorTemplate{Winding::Rotor, VIREFLU_UI_TEXT("Panel", "Rotor"), 128, 301,
+                                       kRotorControls};
 
 }  // namespace
 

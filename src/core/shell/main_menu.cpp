@@ -1,5 +1,7 @@
 #include "shell/main_menu.h"
 
+#include "build_info.h"
+#include "shell/interface_text.h"
 #include "simulation/display_commands.h"
 
 namespace vireflu {
@@ -16,31 +18,39 @@ constexpr int Arg(ColourMapKind k) {
 using M = MenuCommand;
 
 // A separator line stands above "&Quitter".
-constexpr MenuItem kGeneral[] = {{"&Exporter l'animation...", M::ExportAnimation},
-                                 {"&Quitter", M::Quit, 0, true}};
+constexpr MenuItem kGeneral[] = {
+    {VIREFLU_UI_TEXT("Menu", "&Exporter l'animation..."), M::ExportAnimation},
+    {VIREFLU_UI_TEXT("Menu", "&Quitter"), M::Quit, 0, true}};
 constexpr MenuItem kPresentation[] = {
-    {"Entrefer:couleur", M::Presentation, Arg(Presentation::AirGap)},
-    {"Vecteur", M::Presentation, Arg(Presentation::Vector)},
-    {"Trace", M::Presentation, Arg(Presentation::Trace)},
-    {"Forces magnéto-motrices", M::Presentation, Arg(Presentation::MagnetomotiveForces)},
-    {"Couple", M::Presentation, Arg(Presentation::Torque)},
+    {VIREFLU_UI_TEXT("Menu", "Entrefer:couleur"), M::Presentation, Arg(Presentation::AirGap)},
+    {VIREFLU_UI_TEXT("Menu", "Vecteur"), M::Presentation, Arg(Presentation::Vector)},
+    {VIREFLU_UI_TEXT("Menu", "Trace"), M::Presentation, Arg(Presentation::Trace)},
+    {VIREFLU_UI_TEXT("Menu", "Forces magnéto-motrices"), M::Presentation,
+     Arg(Presentation::MagnetomotiveForces)},
+    {VIREFLU_UI_TEXT("Menu", "Couple"), M::Presentation, Arg(Presentation::Torque)},
 };
-constexpr MenuItem kView[] = {{"&Stator", M::OpenStator}, {"&Rotor", M::OpenRotor}};
+constexpr MenuItem kView[] = {{VIREFLU_UI_TEXT("Menu", "&Stator"), M::OpenStator},
+                              {VIREFLU_UI_TEXT("Menu", "&Rotor"), M::OpenRotor}};
 constexpr MenuItem kColour[] = {
-    {"Bleu Noir Rouge", M::ColourMap, Arg(ColourMapKind::BlueBlackRed)},
-    {"Vert NoirRouge", M::ColourMap, Arg(ColourMapKind::GreenBlackRed)},
-    {"CAO", M::ColourMap, Arg(ColourMapKind::Cao)},
+    {VIREFLU_UI_TEXT("Menu", "Bleu Noir Rouge"), M::ColourMap, Arg(ColourMapKind::BlueBlackRed)},
+    {VIREFLU_UI_TEXT("Menu", "Vert NoirRouge"), M::ColourMap, Arg(ColourMapKind::GreenBlackRed)},
+    {VIREFLU_UI_TEXT("Menu", "CAO"), M::ColourMap, Arg(ColourMapKind::Cao)},
 };
-constexpr MenuItem kHelp[] = {{"&A propos de Vireflu...", M::About}};
+constexpr MenuItem kHelp[] = {{VIREFLU_UI_TEXT("Menu", "&A propos de Vireflu..."), M::About}};
 
 constexpr Menu kMenus[] = {
-    {"&Général", kGeneral}, {"&Représentation", kPresentation},
-    {"&Vue", kView},        {"&Couleur", kColour},
-    {"&?", kHelp},
+    {VIREFLU_UI_TEXT("Menu", "&Général"), kGeneral},
+    {VIREFLU_UI_TEXT("Menu", "&Représentation"), kPresentation},
+    {VIREFLU_UI_TEXT("Menu", "&Vue"), kView},
+    {VIREFLU_UI_TEXT("Menu", "&Couleur"), kColour},
+    {VIREFLU_UI_TEXT("Menu", "&?"), kHelp},
 };
 
-constexpr const char* kAboutLines[] = {"Vireflu version 2.0", "Simulateur pédagogique, 2026",
-                                       "Le champ tournant des machines triphasées"};
+// The version line reads the same in every language.
+constexpr const char* kAboutLines[] = {
+    "Vireflu version " VIREFLU_VERSION_TEXT,
+    VIREFLU_UI_TEXT("AboutBox", "Simulateur pédagogique, 2026"),
+    VIREFLU_UI_TEXT("AboutBox", "Le champ tournant des machines triphasées")};
 
 }  // namespace
 

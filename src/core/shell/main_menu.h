@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "shell/interface_text.h"
+
 namespace vireflu {
 
 // What a menu item does; the argument of a presentation or colour-map command is its
@@ -32,12 +34,12 @@ struct Menu {
 std::span<const Menu> MainMenus();
 
 // The command bar's buttons; the animation button reads kStopCaption while the clock runs.
-inline constexpr const char* kResetCaption = "&Initialisation";
-inline constexpr const char* kAnimationCaption = "&Animation";
-inline constexpr const char* kStopCaption = "&Stop";
+inline constexpr const char* kResetCaption = VIREFLU_UI_TEXT("CommandBar", "&Initialisation");
+inline constexpr const char* kAnimationCaption = VIREFLU_UI_TEXT("CommandBar", "&Animation");
+inline constexpr const char* kStopCaption = VIREFLU_UI_TEXT("CommandBar", "&Stop");
 
 // The about box: its title and its three lines.
-inline constexpr const char* kAboutTitle = "A propos de Vireflu";
+inline constexpr const char* kAboutTitle = VIREFLU_UI_TEXT("AboutBox", "A propos de Vireflu");
 std::span<const char* const> AboutLines();
 
 }  // namespace vireflu
