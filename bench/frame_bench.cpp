@@ -29,6 +29,25 @@ void Frame(benchmark::State& run, Presentation presentation, int width, int heig
     benchmark::DoNotOptimize(canvas.Pixels().data());
 }
 
+// A "Trace" frame at 600 x 560 whose path has `points` recorded points, drawn whole.
+void TracePoints(benchmark::State& run, int points) {
+    SimulationState state = BusyMachine(Presentation::Trace);
+    MachineScene scene;
+    scene.Resize(600, 560);
+    RasterSurface canvas;
+    for (int frame = 1; frame < points; ++frame) {
+        AdvanceClock(state);
+        RenderMachineFrame(canvas, scene, state);
+    }
+    for (auto _ : run) {
+        AdvanceClock(state);
+        RenderMachineFrame(canvas, scene, state);
+        // The next frame draws as many points again.
+        --state.traceCount;
+    }
+    benchmark::DoNotOptimize(canvas.Pixels().data());
+}
+
 // The floor: filling the whole image white, which every frame begins with.
 void Fill(benchmark::State& run, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -49,6 +68,8 @@ BENCHMARK_CAPTURE(Frame, vecteur_2000x2000, Presentation::Vector, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, trace_2000x2000, Presentation::Trace, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, fmm_2000x2000, Presentation::MagnetomotiveForces, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, couple_2000x2000, Presentation::Torque, 2000, 2000);
+BENCHMARK_CAPTURE(TracePoints, points_1, 1);
+BENCHMARK_CAPTURE(TracePoints, points_999, 999);
 BENCHMARK_CAPTURE(Fill, floor_600x560, 600, 560);
 BENCHMARK_CAPTURE(Fill, floor_2000x2000, 2000, 2000);
 

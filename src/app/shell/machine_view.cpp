@@ -13,8 +13,19 @@ CMachineView::CMachineView(SimulationState& state, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void CMachineView::DrawFrame() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio > 1.0) {
+        frame = RenderMachineFrame(scene, state, ratio);
+        return;
+    }
+    // One canvas for as long as the size holds, shown without a copy.
+    RenderMachineFrame(canvas, scene, state);
+    frame = WrapCanvas(canvas);
+}
+
 void CMachineView::Redraw() {
-    frame = RenderMachineFrame(scene, state, devicePixelRatioF());
+    DrawFrame();
     framePending = true;
     repaint();
     framePending = false;
@@ -28,7 +39,7 @@ void CMachineView::resizeEvent(QResizeEvent* event) {
 void CMachineView::paintEvent(QPaintEvent*) {
     // A paint that Redraw did not ask for (the view uncovered or resized) draws the
     // present instant anew.
-    if (!framePending) frame = RenderMachineFrame(scene, state, devicePixelRatioF());
+    if (!framePending) DrawFrame();
     QPainter painter(this);
     painter.drawImage(0, 0, frame);
 }

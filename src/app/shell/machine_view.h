@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "drawing/raster_surface.h"
+
 #include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
 
@@ -25,8 +27,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Draws the present instant into `frame`.
+    void DrawFrame();
+
     SimulationState& state;
     MachineScene scene;
+    // The frames at one pixel per logical pixel; `frame` views it, or holds a scaled frame.
+    RasterSurface canvas;
     QImage frame;
     // Set while Redraw's own paint runs, so that paint shows the frame just drawn instead
     // of drawing another one.

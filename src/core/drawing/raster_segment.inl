@@ -4,21 +4,6 @@
 
 namespace vireflu {
 
-namespace raster_detail {
-
-inline long long FloorDiv(long long a, long long b) {
-    long long q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
-// n / d rounded to the nearest integer, exact halves toward the smaller value (d > 0).
-inline long long RoundHalfDown(long long n, long long d) {
-    return -FloorDiv(d - 2 * n, 2 * d);
-}
-
-}  // namespace raster_detail
-
 template <typename Plot>
 void RasteriseSegment(Point from, Point to, Plot&& plot) {
     const long long dx = static_cast<long long>(to.x) - from.x;
@@ -33,9 +18,23 @@ void RasteriseSegment(Point from, Point to, Plot&& plot) {
     const long long startMinor = xMajor ? start.y : start.x;
     const long long dMajor = (xMajor ? end.x : end.y) - startMajor;
     const long long dMinor = (xMajor ? end.y : end.x) - startMinor;
+    // The minor offset at step t is RoundHalfDown(dMinor * t, dMajor), which is
+    // -floor((dMajor - 2 dMinor t) / (2 dMajor)); that quotient and its remainder are stepped
+    // exactly from one pixel to the next instead of dividing at every pixel.
+    const long long divisor = 2 * dMajor;
+    long long quotient = 0;
+    long long remainder = dMajor;
     for (long long t = 0; t <= dMajor; ++t) {
         const long long major = startMajor + t;
-        const long long minor = startMinor + raster_detail::RoundHalfDown(dMinor * t, dMajor);
+        const long long minor = startMinor - quotient;
+        remainder -= 2 * dMinor;
+        if (remainder < 0) {
+            remainder += divisor;
+            --quotient;
+        } else if (remainder >= divisor) {
+            remainder -= divisor;
+            ++quotient;
+        }
         const int x = static_cast<int>(xMajor ? major : minor);
         const int y = static_cast<int>(xMajor ? minor : major);
         if (x == to.x && y == to.y) continue;

@@ -205,12 +205,21 @@ void RasterSurface::DoLine(Point from, Point to) {
     // A wider pen thickens the segment across its major axis, toward the smaller coordinate.
     const bool xMajor = std::abs(to.x - from.x) >= std::abs(to.y - from.y);
     const int extra = std::max(pen.width, 1) - 1;
+    if (extra == 0) return RasteriseSegment(from, to, [&](int x, int y) { Plot(x, y, colour); });
     RasteriseSegment(from, to, [&](int x, int y) {
         if (xMajor)
             FillBox(x, y - extra, x + 1, y + 1, colour);
         else
             FillRun(y, x - extra, x + 1, colour);
     });
+}
+
+void RasterSurface::Plot(int x, int y, std::uint32_t colour) {
+    if (x < 0 || x >= width || y < 0 || y >= height) return;
+    RowStart(y)[x] = colour;
+    Extent& drawn = drawnExtents[static_cast<std::size_t>(y)];
+    drawn.left = std::min(drawn.left, x);
+    drawn.right = std::max(drawn.right, x + 1);
 }
 
 }  // namespace vireflu

@@ -48,6 +48,8 @@ private:
     // Fills [left, right) of row y, clipped to the buffer.
     void FillRun(int y, int left, int right, std::uint32_t colour);
     void FillBox(int left, int top, int right, int bottom, std::uint32_t colour);
+    // One pixel of a one-pixel segment, clipped to the buffer.
+    void Plot(int x, int y, std::uint32_t colour);
     // Fills runs that lie within the canvas, as RasterisePolygon gives them for its size.
     void FillRuns(std::span<const PixelRun> runs, std::uint32_t colour);
     void ClearExtents();
