@@ -55,4 +55,18 @@ ColourMap BuildCao() {
     return map;
 }
 
+ColourMap BuildBlueWhiteOrange() {
+    constexpr int kEnds[3][3] = {{33, 102, 172}, {230, 230, 230}, {230, 97, 1}};
+    ColourMap map{};
+    for (int level = 0; level < kColourLevels; ++level) {
+        const int half = level < kNeutralLevel ? 0 : 1;
+        const double t = (level - half * kNeutralLevel) / 32.0;
+        int rgb[3];
+        for (int c = 0; c < 3; ++c)
+            rgb[c] = static_cast<int>(kEnds[half][c] + (kEnds[half + 1][c] - kEnds[half][c]) * t);
+        map[static_cast<std::size_t>(level)] = Rgb{Byte(rgb[0]), Byte(rgb[1]), Byte(rgb[2])};
+    }
+    return map;
+}
+
 }  // namespace vireflu

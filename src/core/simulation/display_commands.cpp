@@ -47,6 +47,9 @@ void SelectColourMap(SimulationState& state, ColourMapKind kind) {
         case ColourMapKind::Cao:
             state.colourMap = BuildCao();
             break;
+        case ColourMapKind::BlueWhiteOrange:
+            state.colourMap = BuildBlueWhiteOrange();
+            break;
     }
 }
 

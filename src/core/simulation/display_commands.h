@@ -7,8 +7,8 @@ namespace vireflu {
 // The five presentations of the "&Représentation" menu.
 enum class Presentation { AirGap, Vector, Trace, MagnetomotiveForces, Torque };
 
-// The three maps of the "&Couleur" menu.
-enum class ColourMapKind { BlueBlackRed, GreenBlackRed, Cao };
+// The maps of the "&Couleur" menu: the three of the cross-section and the projector's.
+enum class ColourMapKind { BlueBlackRed, GreenBlackRed, Cao, BlueWhiteOrange };
 
 // Sets the five display flags of a presentation; "Trace" also starts the path afresh.
 // The caller redraws.

@@ -67,6 +67,10 @@ struct SimulationState {
     int vectorMode = 0;
     int mmfMode = 0;
     int torqueMode = 0;
+    // Opened by the user, off at start-up: the two rotating fields drawn beside the
+    // vector, and the projector's thicker lines.
+    int sequenceMode = 0;
+    int projectorMode = 0;
 
     // Recorded tips of the field vector; traceCount is also the next free slot.
     std::array<Point, kTraceCapacity> traceBuffer{};
@@ -75,6 +79,11 @@ struct SimulationState {
     double torqueValue = 0;
     ColourMap colourMap = BuildBlueBlackRed();
 };
+
+// Width in pixels of the vector, trace and curve lines: three times thicker for a projector.
+inline int LineWidth(const SimulationState& state) {
+    return state.projectorMode ? 3 : 1;
+}
 
 // Converts a panel's record into the state (degrees to radians, hertz to rad/s). A
 // selector other than 0 or 1 changes nothing. The caller then resets the clock.

@@ -4,15 +4,9 @@ namespace vireflu {
 
 namespace {
 
-struct Step {
-    double from;  // inclusive
-    double to;    // exclusive
-    std::array<int, 3> currents;
-};
-
 // The stored bounds, used exactly as written: two of them sit one unit in the last
 // place below the values written elsewhere.
-constexpr Step kSteps[] = {
+constexpr SixStep kSteps[] = {
     {0, 0.5235983333333333, {0, -1, +1}},
     {0.5235983333333333, 1.5707949999999997, {+1, -1, 0}},
     {1.5707949999999997, 2.6179916666666667, {+1, 0, -1}},
@@ -25,10 +19,14 @@ constexpr Step kSteps[] = {
 }  // namespace
 
 std::optional<std::array<int, 3>> SixStepCurrents(double statorAngle) {
-    for (const Step& step : kSteps) {
+    for (const SixStep& step : kSteps) {
         if (step.from <= statorAngle && statorAngle < step.to) return step.currents;
     }
     return std::nullopt;
+}
+
+std::span<const SixStep> SixStepTable() {
+    return kSteps;
 }
 
 }  // namespace vireflu

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 namespace vireflu {
 
@@ -9,5 +10,14 @@ namespace vireflu {
 // chosen by the stator angle alone. Angles at or above 6.283179999999999 (one unit in
 // the last place below a turn) lie in no step and give nothing.
 std::optional<std::array<int, 3>> SixStepCurrents(double statorAngle);
+
+// One step of the table: the currents on [from, to).
+struct SixStep {
+    double from;
+    double to;
+    std::array<int, 3> currents;
+};
+// The seven steps covering one turn, in order.
+std::span<const SixStep> SixStepTable();
 
 }  // namespace vireflu

@@ -11,28 +11,25 @@ namespace {
 
 using namespace constants;
 
-struct Vector {
-    double x = 0;
-    double y = 0;
-};
-
 const Rgb kRed{255, 0, 0};
 const Rgb kBlack{0, 0, 0};
 
-Vector StatorVector(const SimulationState& s, double ra, const ConductorLevels& levels) {
+}  // namespace
+
+FieldVector StatorVector(const SimulationState& s, double ra, const ConductorLevels& levels) {
     const auto& on = s.statorPhaseOn;
     const int waveform = s.statorWaveform;
     const double i1 = std::sin(s.statorAngle + s.statorPhaseAngle[0]);
     const double i2 = std::sin(s.statorAngle + s.statorPhaseAngle[1]);
     const double i3 = std::sin(s.statorAngle + s.statorPhaseAngle[2]);
     const auto threePhase = [ra](double c1, double c2, double c3) {
-        return Vector{0.4 * ra * (c1 + std::cos(kDeg120) * c2 + std::cos(kDeg240) * c3),
-                      0.4 * ra * (std::sin(-kDeg120) * c2 + std::sin(-kDeg240) * c3)};
+        return FieldVector{0.4 * ra * (c1 + std::cos(kDeg120) * c2 + std::cos(kDeg240) * c3),
+                           0.4 * ra * (std::sin(-kDeg120) * c2 + std::sin(-kDeg240) * c3)};
     };
 
     // Later rules override earlier ones; a combination no rule covers (which the panel
     // cannot produce) gives no vector rather than an undefined one.
-    Vector v;
+    FieldVector v;
     if (!on[1] && waveform == kWaveformContinu) v = {0.6 * ra, 0};
     if (on[0] && waveform == kWaveformSinus && !on[1]) v = {0.6 * ra * i1, 0};
     if (on[1] && waveform == kWaveformSinus && !on[2]) v = {0.6 * ra * i1, -0.6 * ra * i2};
@@ -44,7 +41,7 @@ Vector StatorVector(const SimulationState& s, double ra, const ConductorLevels& 
     return v;
 }
 
-Vector RotorVector(const SimulationState& s, double ra) {
+FieldVector RotorVector(const SimulationState& s, double ra) {
     const auto& on = s.rotorPhaseOn;
     const int waveform = s.rotorWaveform;
     const double j1 = std::sin(s.rotorAngle + s.rotorPhaseAngle[0]);
@@ -52,7 +49,7 @@ Vector RotorVector(const SimulationState& s, double ra) {
     const double j3 = std::sin(s.rotorAngle + s.rotorPhaseAngle[2]);
     const double p = s.rotorPosition;
 
-    Vector v;
+    FieldVector v;
     if (!on[1] && waveform == kWaveformContinu)
         v = {0.6 * ra * std::cos(p), 0.6 * ra * std::sin(-p)};
     if (on[0] && waveform == kWaveformSinus && !on[1])
@@ -70,13 +67,11 @@ Vector RotorVector(const SimulationState& s, double ra) {
     return v;
 }
 
-}  // namespace
-
 Resultant ComputeResultant(const SimulationState& state, const ViewGeometry& geometry,
                            const ConductorLevels& levels) {
     const double ra = geometry.gapInnerRadius;
-    const Vector s = StatorVector(state, ra, levels);
-    const Vector r = RotorVector(state, ra);
+    const FieldVector s = StatorVector(state, ra, levels);
+    const FieldVector r = RotorVector(state, ra);
     const bool statorOn = state.statorPhaseOn[0] != 0;
     const bool rotorOn = state.rotorPhaseOn[0] != 0;
     if (statorOn && rotorOn) {
@@ -94,7 +89,7 @@ void DrawVector(Surface& surface, SimulationState& state, const ViewGeometry& ge
                 const ConductorLevels& levels) {
     const Resultant result = ComputeResultant(state, geometry, levels);
     state.torqueValue = result.torque;
-    const Pen kept = surface.SelectPen(Pen::Solid(1, kRed));
+    const Pen kept = surface.SelectPen(Pen::Solid(LineWidth(state), kRed));
     surface.MoveTo({geometry.centreX, geometry.centreY});
     surface.LineTo({geometry.centreX + result.x, geometry.centreY + result.y});
     surface.SelectPen(kept);
@@ -108,7 +103,7 @@ void DrawTrace(Surface& surface, SimulationState& state, const ViewGeometry& geo
         Point{geometry.centreX + result.x, geometry.centreY + result.y};
     ++state.traceCount;
 
-    const Pen kept = surface.SelectPen(Pen::Solid(1, kRed));
+    const Pen kept = surface.SelectPen(Pen::Solid(LineWidth(state), kRed));
     surface.MoveTo(state.traceBuffer[0]);
     for (int n = 1; n < state.traceCount; ++n)
         surface.LineTo(state.traceBuffer[static_cast<std::size_t>(n)]);

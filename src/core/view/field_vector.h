@@ -7,6 +7,15 @@
 
 namespace vireflu {
 
+// One winding's field vector in pixels relative to the machine centre (y downward),
+// before the two windings are combined.
+struct FieldVector {
+    double x = 0;
+    double y = 0;
+};
+FieldVector StatorVector(const SimulationState& state, double ra, const ConductorLevels& levels);
+FieldVector RotorVector(const SimulationState& state, double ra);
+
 // The field vector to display, in pixels relative to the machine centre (y downward),
 // and the torque the stator and rotor vectors make together.
 struct Resultant {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "measures/measures_picture.h"
 #include "view/field_vector.h"
 
 namespace vireflu {
@@ -39,6 +40,11 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
     if (state.airGapMode) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state, geometry, conductorLevels);
     if (state.vectorMode) DrawVector(surface, state, geometry, conductorLevels);
+    if (state.sequenceMode) {
+        const double ra = geometry.gapInnerRadius;
+        DrawRotatingFields(surface, geometry, SplitStatorField(state, ra),
+                           SplitRotorField(state, ra), LineWidth(state));
+    }
     if (state.mmfMode) DrawMmfRings(surface, geometry, airGapLevels);
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 

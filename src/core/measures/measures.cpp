@@ -1,0 +1,198 @@
+#include "measures/measures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <numbers>
+
+#include "simulation/constants.h"
+#include "simulation/six_step.h"
+#include "view/field_vector.h"
+
+namespace vireflu {
+
+namespace {
+
+using namespace constants;
+using Complex = std::complex<double>;
+
+constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
+
+double Degrees(double x, double y) {
+    const double angle = std::atan2(y, x) * kDegreesPerRadian;
+    return angle < 0 ? angle + 360 : angle;
+}
+
+double MmfOf(int level) {
+    return (level - kNeutralLevel) / 32.0;
+}
+
+// A vector in the plane with y upward as the view's pixels (y downward).
+RotatingField FieldOf(Complex v, double balancedLength) {
+    const double share = balancedLength > 0 ? std::abs(v) / balancedLength : 0;
+    return RotatingField{v.real(), -v.imag(), share, Degrees(v.real(), v.imag())};
+}
+
+Complex Upward(const FieldVector& v) {
+    return {v.x, -v.y};
+}
+
+// A winding's vector V(a) at its electrical angle a is A e^{ja} + B e^{-ja} when its
+// currents are sinusoidal; two samples a quarter period apart give both terms now.
+template <typename VectorAt>
+FieldSplit SplitSinusoidal(VectorAt&& vectorAt, double angle, double ra) {
+    const Complex now = Upward(vectorAt(angle));
+    const Complex quarterLater = Upward(vectorAt(angle + std::numbers::pi / 2));
+    const Complex j{0, 1};
+    const Complex inverse = (now - j * quarterLater) / 2.0;
+    const Complex direct = (now + j * quarterLater) / 2.0;
+    return FieldSplit{FieldOf(direct, 0.6 * ra), FieldOf(inverse, 0.6 * ra)};
+}
+
+// The axes of the three phases of a three-phase winding, y upward.
+std::array<Complex, 3> ThreePhaseAxes() {
+    return {Complex{1, 0}, std::polar(1.0, kDeg120), std::polar(1.0, kDeg240)};
+}
+
+// Complex Fourier coefficient of order n of each phase's six-step current:
+// current(a) = sum over n of Re(C_n e^{jna}).
+std::array<Complex, 3> SixStepPhasors(int n) {
+    std::array<Complex, 3> c{};
+    const Complex j{0, 1};
+    for (const SixStep& step : SixStepTable()) {
+        const Complex integral =
+            (std::exp(-j * (n * step.from)) - std::exp(-j * (n * step.to))) / (j * double(n));
+        for (std::size_t p = 0; p < 3; ++p) c[p] += double(step.currents[p]) * integral;
+    }
+    for (Complex& phasor : c) phasor /= kHalfTurn;
+    return c;
+}
+
+// Counterclockwise and clockwise terms of the field the phasors make on the three axes,
+// for a gain of one: sum of axis * Re(C e^{ja}).
+struct Terms {
+    Complex forward;
+    Complex backward;
+};
+Terms FieldTerms(const std::array<Complex, 3>& phasors) {
+    const auto axes = ThreePhaseAxes();
+    Terms t;
+    for (std::size_t p = 0; p < 3; ++p) {
+        t.forward += axes[p] * phasors[p] / 2.0;
+        t.backward += axes[p] * std::conj(phasors[p]) / 2.0;
+    }
+    return t;
+}
+
+bool TurnsForward(const Terms& t) {
+    return std::abs(t.forward) > std::abs(t.backward);
+}
+
+}  // namespace
+
+AirGapCurve ComputeAirGapCurve(const AirGapLevels& levels, const AngleTables& tables) {
+    AirGapCurve curve;
+    double a = 0;
+    double b = 0;
+    for (std::size_t k = 0; k < kGapSectors; ++k) {
+        curve.stator[k] = MmfOf(levels.stator[k]);
+        curve.rotor[k] = MmfOf(levels.rotor[k]);
+        curve.resultant[k] = MmfOf(levels.combined[k]);
+        a += curve.resultant[k] * tables.cosTable[k];
+        b += curve.resultant[k] * tables.sinTable[k];
+    }
+    a *= 2.0 / kGapSectors;
+    b *= 2.0 / kGapSectors;
+    curve.fundamentalAmplitude = std::hypot(a, b);
+    curve.fundamentalAngleDeg = Degrees(a, b);
+    return curve;
+}
+
+std::optional<FieldSplit> SplitStatorField(const SimulationState& state, double ra) {
+    if (!state.statorPhaseOn[0]) return std::nullopt;
+    if (state.statorWaveform == kWaveformRectangulaire) {
+        if (!state.statorPhaseOn[2]) return std::nullopt;
+        const Terms t = FieldTerms(SixStepPhasors(1));
+        const double gain = 0.4 * ra;
+        const Complex turn = std::polar(1.0, state.statorAngle);
+        return FieldSplit{FieldOf(gain * t.backward / turn, 0.6 * ra),
+                          FieldOf(gain * t.forward * turn, 0.6 * ra)};
+    }
+    if (state.statorWaveform != kWaveformSinus) return std::nullopt;
+    SimulationState at = state;
+    const ConductorLevels unused;
+    return SplitSinusoidal(
+        [&](double angle) {
+            at.statorAngle = angle;
+            return StatorVector(at, ra, unused);
+        },
+        state.statorAngle, ra);
+}
+
+std::optional<FieldSplit> SplitRotorField(const SimulationState& state, double ra) {
+    if (!state.rotorPhaseOn[0] || state.rotorWaveform != kWaveformSinus) return std::nullopt;
+    SimulationState at = state;
+    return SplitSinusoidal(
+        [&](double angle) {
+            at.rotorAngle = angle;
+            return RotorVector(at, ra);
+        },
+        state.rotorAngle, ra);
+}
+
+const SixStepSpectrum& ComputeSixStepSpectrum() {
+    static const SixStepSpectrum spectrum = [] {
+        SixStepSpectrum s;
+        const auto fundamental = SixStepPhasors(1);
+        const double a1 = std::abs(fundamental[0]);
+        const bool fieldForward = TurnsForward(FieldTerms(fundamental));
+        constexpr int kOrders[] = {1, 5, 7, 11, 13};
+        for (std::size_t h = 0; h < s.harmonics.size(); ++h) {
+            const auto phasors = SixStepPhasors(kOrders[h]);
+            s.harmonics[h] = Harmonic{kOrders[h], std::abs(phasors[0]) / a1,
+                                      TurnsForward(FieldTerms(phasors)) == fieldForward};
+        }
+        // Mean square of phase 1 over one turn; the fundamental's is a1^2 / 2.
+        double meanSquare = 0;
+        for (const SixStep& step : SixStepTable())
+            meanSquare += step.currents[0] * step.currents[0] * (step.to - step.from);
+        meanSquare /= kTurn;
+        s.totalHarmonicDistortion = std::sqrt(std::max(2 * meanSquare / (a1 * a1) - 1, 0.0));
+        return s;
+    }();
+    return spectrum;
+}
+
+MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,
+                                     const ConductorLevels& levels) {
+    MachineNumbers n;
+    n.supplyHz = state.statorPulsation / kTurn;
+    const double rotationHz = state.rotationPulsation / kTurn;
+    n.synchronousRpm = 60 * n.supplyHz;
+    n.rotorRpm = 60 * rotationHz;
+    if (n.supplyHz != 0) {
+        n.slip = (n.supplyHz - rotationHz) / n.supplyHz;
+        n.rotorCurrentHz = *n.slip * n.supplyHz;
+    }
+    const Resultant r = ComputeResultant(state, geometry, levels);
+    n.torque = r.torque;
+    const double balanced = 0.6 * geometry.gapInnerRadius;
+    n.resultantShare = balanced > 0 ? std::hypot(r.x, r.y) / balanced : 0;
+    if (r.x != 0 || r.y != 0) n.fieldAngleDeg = Degrees(r.x, -r.y);
+    return n;
+}
+
+Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geometry,
+                         const AngleTables& tables, const ConductorLevels& levels) {
+    AirGapLevels gap;
+    ComputeAirGapLevels(state, tables, gap);
+    Measures m;
+    m.curve = ComputeAirGapCurve(gap, tables);
+    m.stator = SplitStatorField(state, geometry.gapInnerRadius);
+    m.rotor = SplitRotorField(state, geometry.gapInnerRadius);
+    m.numbers = ComputeMachineNumbers(state, geometry, levels);
+    m.sixStep = state.statorPhaseOn[2] && state.statorWaveform == kWaveformRectangulaire;
+    return m;
+}
+
+}  // namespace vireflu

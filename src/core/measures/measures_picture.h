@@ -1,0 +1,34 @@
+#pragma once
+
+#include "drawing/raster_surface.h"
+#include "drawing/surface.h"
+#include "measures/measures.h"
+#include "view/view_geometry.h"
+
+namespace vireflu {
+
+// The colours of the "Mesures" window's curves and of the two rotating fields.
+inline constexpr Rgb kStatorCurveColour{0, 114, 178};
+inline constexpr Rgb kRotorCurveColour{0, 158, 115};
+inline constexpr Rgb kResultantCurveColour{0, 0, 0};
+inline constexpr Rgb kFundamentalColour{150, 150, 150};
+inline constexpr Rgb kFieldMarkerColour{255, 0, 0};  // the field vector's own red
+inline constexpr Rgb kDirectFieldColour{0, 114, 178};
+inline constexpr Rgb kInverseFieldColour{230, 159, 0};
+
+// The air-gap curve in `area`: 0 to 360 degrees left to right, +1 at the top, -1 at the
+// bottom; grid, stator, rotor, resultant, the resultant's fundamental and a vertical
+// marker at the field vector's angle. Lines are `lineWidth` pixels wide.
+void DrawAirGapCurve(Surface& surface, const Rect& area, const Measures& measures, int lineWidth);
+
+// The curve on a white canvas of width x height (at least 1 x 1).
+void RenderAirGapCurve(RasterSurface& canvas, int width, int height, const Measures& measures,
+                       int lineWidth);
+
+// The two rotating fields of the winding the red vector shows, from the machine centre:
+// the stator's when it is on, otherwise the rotor's.
+void DrawRotatingFields(Surface& surface, const ViewGeometry& geometry,
+                        const std::optional<FieldSplit>& stator,
+                        const std::optional<FieldSplit>& rotor, int lineWidth);
+
+}  // namespace vireflu
