@@ -120,8 +120,9 @@ void MainWindowE2eTest::colourMapChosenWithTheMouse() {
     const QRect menu = OpenMenu(QStringLiteral("alt+c"), QStringLiteral("06-colour-menu"));
     QVERIFY2(menu.height() > 30, qPrintable(driver.Failure(QStringLiteral("no menu"),
                                                            QStringLiteral("06-colour-menu"))));
-    // Three items of equal height: click the middle of the second, "Vert NoirRouge".
-    driver.ClickAt(QPoint(menu.center().x(), menu.top() + menu.height() / 2));
+    // Four maps of equal height, a separator and "Projection": the second item, "Vert
+    // NoirRouge", lies at three tenths of the menu's height.
+    driver.ClickAt(QPoint(menu.center().x(), menu.top() + menu.height() * 3 / 10));
     const QString shot = QStringLiteral("07-green");
     QVERIFY2(RingTurns(kGreenNeutral, shot),
              qPrintable(driver.Failure(QStringLiteral("ring not green"), shot)));

@@ -11,6 +11,7 @@
 #include "gui_test_support.h"
 #include "machine_view.h"
 #include "main_window.h"
+#include "simulation/clock.h"
 #include "window_placement.h"
 
 using namespace vireflu;
@@ -37,7 +38,8 @@ private slots:
     void animationNeedsAPhaseOne_data();
     void animationNeedsAPhaseOne();
     void stopNeedsAPhaseOneToo();
-    void timerTicksEvery150Milliseconds();
+    void paceChangesOnlyThePeriod_data();
+    void paceChangesOnlyThePeriod();
     void resetWhileRunningKeepsRunning();
     void tickSeenInTheView();
 
@@ -88,13 +90,21 @@ void MainWindowTest::cleanup() {
 void MainWindowTest::titleIconAndPlainMenuItems() {
     QCOMPARE(window->windowTitle(), QStringLiteral("Vireflu"));
     QVERIFY(!window->windowIcon().isNull());
-    // No item is checkable, greyed or reachable by a shortcut; language_test reads the texts.
+    // Only "Projection" and the paces are checkable ("Cadence x1" checked); no item is greyed
+    // or has a shortcut of its own; language_test reads the texts.
     for (QAction* title : window->menuBar()->actions()) {
-        for (QAction* item : title->menu()->actions())
-            QVERIFY2(!item->isCheckable() && item->isEnabled() && item->shortcut().isEmpty(),
-                     qPrintable(item->text()));
+        for (QAction* item : title->menu()->actions()) {
+            const QString text = item->text();
+            const bool checkable = text == "Projection" || text.startsWith("Cadence");
+            QVERIFY2(item->isCheckable() == checkable && item->isEnabled() &&
+                         item->isChecked() == (text == "Cadence x1") && item->shortcut().isEmpty(),
+                     qPrintable(text));
+        }
     }
-    QVERIFY(window->findChildren<QShortcut*>().isEmpty());
+    QStringList keys;
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+        keys << shortcut->key().toString();
+    QCOMPARE(keys, (QStringList{"Space", "Home", "F11"}));
 }
 
 void MainWindowTest::initialFrameRect_data() {
@@ -195,6 +205,7 @@ void MainWindowTest::colourMapRecolours_data() {
     QTest::newRow("blue black red") << "Bleu Noir Rouge" << QColor(0, 0, 31);
     QTest::newRow("green black red") << "Vert NoirRouge" << QColor(0, 31, 0);
     QTest::newRow("cao") << "CAO" << QColor(255, 70, 0);
+    QTest::newRow("blue white orange") << "Bleu Blanc Orange" << QColor(230, 230, 230);
 }
 
 void MainWindowTest::colourMapRecolours() {
@@ -241,14 +252,42 @@ void MainWindowTest::stopNeedsAPhaseOneToo() {
     ExpectRunning(false);
 }
 
-void MainWindowTest::timerTicksEvery150Milliseconds() {
+void MainWindowTest::paceChangesOnlyThePeriod_data() {
+    QTest::addColumn<QString>("pace");
+    QTest::addColumn<int>("periodMs");
+    QTest::newRow("x1/4") << "Cadence x1/4" << 600;
+    QTest::newRow("x1/2") << "Cadence x1/2" << 300;
+    QTest::newRow("x1 (start-up)") << "" << 150;
+    QTest::newRow("x2") << "Cadence x2" << 75;
+    QTest::newRow("x4") << "Cadence x4" << 37;
+}
+
+void MainWindowTest::paceChangesOnlyThePeriod() {
+    QFETCH(QString, pace);
+    QFETCH(int, periodMs);
+    for (QAction* action : window->findChildren<QAction*>())
+        if (!pace.isEmpty() && action->text() == pace) action->trigger();
     window->ApplyWindingSettings(0, test::PhaseOneRecord());
-    ClickAnimation();
-    QCOMPARE(Timer()->interval(), 150);
+    // The clock the ticks should give, worked out without a timer.
+    SimulationState expected = *state;
+    QList<double> angles;
+    connect(Timer(), &QTimer::timeout, window, [&] { angles << state->statorAngle; });
+    // Space and Home are the window's own keys.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Space);
+    ExpectRunning(true);
+    QCOMPARE(Timer()->interval(), periodMs);
     QVERIFY(!Timer()->isSingleShot());
-    // The ticks reach the clock.
-    QTRY_VERIFY(state->elapsedTime >= 2 * 0.0005 - 1e-12);
-    QVERIFY(state->statorAngle > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(angles.size() >= 3, 5000);
+    QTest::keyClick(window, Qt::Key_Space);
+    ExpectRunning(false);
+    for (double angle : angles) {
+        AdvanceClock(expected);
+        QVERIFY(angle == expected.statorAngle);
+    }
+    QTest::keyClick(window, Qt::Key_Home);
+    QCOMPARE(state->elapsedTime, 0.0);
 }
 
 void MainWindowTest::resetWhileRunningKeepsRunning() {

@@ -21,6 +21,8 @@ public:
     // Draws one frame of the present instant and shows it at once. Each call draws
     // exactly one frame: in "Trace" presentation it records exactly one point.
     void Redraw();
+    // The layout and levels of the last frame drawn.
+    const MachineScene& Scene() const { return scene; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

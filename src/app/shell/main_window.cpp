@@ -1,7 +1,9 @@
 #include "main_window.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -9,6 +11,8 @@
 #include "app_icon.h"
 #include "command_bar.h"
 #include "machine_view.h"
+#include "measures/measures.h"
+#include "measures_panel.h"
 #include "rotor_panel.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
@@ -25,6 +29,7 @@ CMainWindow::CMainWindow(SimulationState& state)
     setWindowTitle(QStringLiteral("Vireflu"));
     setWindowIcon(AppIcon());
     CreateMenus();
+    CreateShortcuts();
 
     // The view takes all the room above the bar.
     auto* client = new QWidget(this);
@@ -52,15 +57,32 @@ void CMainWindow::CreateMenus() {
         QMenu* qmenu = bar->addMenu(QCoreApplication::translate("Menu", menu.title));
         // Qt would hide a separator that opens a menu.
         qmenu->setSeparatorsCollapsible(false);
+        QActionGroup* oneOf = nullptr;
         for (const MenuItem& item : menu.items) {
             if (item.separatorBefore) qmenu->addSeparator();
-            connect(qmenu->addAction(QCoreApplication::translate("Menu", item.text)),
-                    &QAction::triggered, this, [this, item] { OnMenuCommand(item); });
+            QAction* action = qmenu->addAction(QCoreApplication::translate("Menu", item.text));
+            action->setCheckable(item.check != MenuCheck::None);
+            action->setChecked(item.checkedAtStart);
+            if (item.check == MenuCheck::OneOf) {
+                if (oneOf == nullptr) oneOf = new QActionGroup(qmenu);
+                oneOf->addAction(action);
+            }
+            connect(action, &QAction::triggered, this,
+                    [this, item](bool checked) { OnMenuCommand(item, checked); });
         }
     }
 }
 
-void CMainWindow::OnMenuCommand(const MenuItem& item) {
+void CMainWindow::CreateShortcuts() {
+    const auto bind = [this](QKeySequence keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    bind(Qt::Key_Space, &CMainWindow::ToggleAnimation);
+    bind(Qt::Key_Home, &CMainWindow::ResetClock);
+    bind(Qt::Key_F11, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+}
+
+void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
     switch (item.command) {
         case MenuCommand::ExportAnimation:
             AnimationExport::Run(this, state, machineView->size());
@@ -87,6 +109,15 @@ void CMainWindow::OnMenuCommand(const MenuItem& item) {
         case MenuCommand::About:
             emit AboutRequested();
             break;
+        case MenuCommand::OpenMeasures:
+            OpenMeasures();
+            break;
+        case MenuCommand::Pace:
+            SetPace(item.argument);
+            break;
+        case MenuCommand::Projection:
+            SetProjector(checked);
+            break;
     }
 }
 
@@ -107,14 +138,45 @@ void CMainWindow::ApplyWindingSettings(int selector, const WindingSettings& reco
 
 void CMainWindow::ResetClock() {
     ResetClockState(state);
-    machineView->Redraw();
+    RedrawView();
     ShowClockInPanels();
 }
 
 void CMainWindow::OnClockTick() {
     AdvanceClock(state);
     ShowClockInPanels();
+    RedrawView();
+}
+
+void CMainWindow::RedrawView() {
     machineView->Redraw();
+    if (measuresPanel == nullptr || !measuresPanel->isVisible()) return;
+    const MachineScene& scene = machineView->Scene();
+    measuresPanel->Show(ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels()),
+                        LineWidth(state));
+}
+
+void CMainWindow::OpenMeasures() {
+    if (measuresPanel == nullptr) {
+        measuresPanel = new CMeasuresPanel(this);
+        measuresPanel->SetProjector(state.projectorMode != 0);
+        connect(measuresPanel, &CMeasuresPanel::SequencesToggled, this, [this](bool on) {
+            state.sequenceMode = on ? 1 : 0;
+            RedrawView();
+        });
+    }
+    measuresPanel->Reopen();
+    RedrawView();
+}
+
+void CMainWindow::SetProjector(bool on) {
+    state.projectorMode = on ? 1 : 0;
+    if (measuresPanel != nullptr) measuresPanel->SetProjector(on);
+    RedrawView();
+}
+
+void CMainWindow::SetPace(int periodMs) {
+    clockTimer.setInterval(periodMs);
 }
 
 void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
@@ -158,12 +220,12 @@ void CMainWindow::ToggleAnimation() {
 
 void CMainWindow::OnPresentationCommand(Presentation presentation) {
     SelectPresentation(state, presentation);
-    machineView->Redraw();
+    RedrawView();
 }
 
 void CMainWindow::OnColourMapCommand(ColourMapKind kind) {
     SelectColourMap(state, kind);
-    machineView->Redraw();
+    RedrawView();
 }
 
 }  // namespace vireflu

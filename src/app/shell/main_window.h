@@ -16,6 +16,7 @@ namespace vireflu {
 class CMachineView;
 class CommandBar;
 struct MenuItem;
+class CMeasuresPanel;
 
 // The main window: menus, the machine view, the command bar along the bottom and the
 // clock timer. It applies the panels' settings to the simulation state and drives the
@@ -36,6 +37,8 @@ public slots:
     void OnClockTick();
     // "&Animation" / "&Stop": starts or stops the clock while a winding has phase 1 on.
     void ToggleAnimation();
+    // Timer period for a pace: the step stays 0.0005 s, only the ticks come faster or slower.
+    void SetPace(int periodMs);
 
 signals:
     // "&A propos de Vireflu...", which the application object answers.
@@ -43,7 +46,12 @@ signals:
 
 private:
     void CreateMenus();
-    void OnMenuCommand(const MenuItem& item);
+    void OnMenuCommand(const MenuItem& item, bool checked);
+    void CreateShortcuts();
+    // One frame of the view, and the measures of that frame when their window is open.
+    void RedrawView();
+    void OpenMeasures();
+    void SetProjector(bool on);
     void OnPresentationCommand(Presentation presentation);
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
@@ -58,6 +66,7 @@ private:
     // Created on first use and kept until the main window closes.
     CWindingPanel* statorPanel = nullptr;
     CWindingPanel* rotorPanel = nullptr;
+    CMeasuresPanel* measuresPanel = nullptr;
     QTimer clockTimer;
     int animationStopped = 1;
 };

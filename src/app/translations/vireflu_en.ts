@@ -70,6 +70,30 @@
         <translation>&amp;Rotor</translation>
     </message>
     <message>
+        <source>&amp;Mesures</source>
+        <translation>&amp;Measures</translation>
+    </message>
+    <message>
+        <source>Cadence x1/4</source>
+        <translation>Pace x1/4</translation>
+    </message>
+    <message>
+        <source>Cadence x1/2</source>
+        <translation>Pace x1/2</translation>
+    </message>
+    <message>
+        <source>Cadence x1</source>
+        <translation>Pace x1</translation>
+    </message>
+    <message>
+        <source>Cadence x2</source>
+        <translation>Pace x2</translation>
+    </message>
+    <message>
+        <source>Cadence x4</source>
+        <translation>Pace x4</translation>
+    </message>
+    <message>
         <source>Bleu Noir Rouge</source>
         <translation>Blue Black Red</translation>
     </message>
@@ -80,6 +104,14 @@
     <message>
         <source>CAO</source>
         <translation>CAD</translation>
+    </message>
+    <message>
+        <source>Bleu Blanc Orange</source>
+        <translation>Blue White Orange</translation>
+    </message>
+    <message>
+        <source>Projection</source>
+        <translation>Projector</translation>
     </message>
     <message>
         <source>&amp;A propos de Vireflu...</source>

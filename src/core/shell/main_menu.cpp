@@ -29,12 +29,24 @@ constexpr MenuItem kPresentation[] = {
      Arg(Presentation::MagnetomotiveForces)},
     {VIREFLU_UI_TEXT("Menu", "Couple"), M::Presentation, Arg(Presentation::Torque)},
 };
-constexpr MenuItem kView[] = {{VIREFLU_UI_TEXT("Menu", "&Stator"), M::OpenStator},
-                              {VIREFLU_UI_TEXT("Menu", "&Rotor"), M::OpenRotor}};
+// The paces change only the timer's period; "x1" is the program's own tick.
+constexpr MenuItem kView[] = {
+    {VIREFLU_UI_TEXT("Menu", "&Stator"), M::OpenStator},
+    {VIREFLU_UI_TEXT("Menu", "&Rotor"), M::OpenRotor},
+    {VIREFLU_UI_TEXT("Menu", "&Mesures"), M::OpenMeasures},
+    {VIREFLU_UI_TEXT("Menu", "Cadence x1/4"), M::Pace, 4 * kTickPeriodMs, true, MenuCheck::OneOf},
+    {VIREFLU_UI_TEXT("Menu", "Cadence x1/2"), M::Pace, 2 * kTickPeriodMs, false, MenuCheck::OneOf},
+    {VIREFLU_UI_TEXT("Menu", "Cadence x1"), M::Pace, kTickPeriodMs, false, MenuCheck::OneOf, true},
+    {VIREFLU_UI_TEXT("Menu", "Cadence x2"), M::Pace, kTickPeriodMs / 2, false, MenuCheck::OneOf},
+    {VIREFLU_UI_TEXT("Menu", "Cadence x4"), M::Pace, kTickPeriodMs / 4, false, MenuCheck::OneOf},
+};
 constexpr MenuItem kColour[] = {
     {VIREFLU_UI_TEXT("Menu", "Bleu Noir Rouge"), M::ColourMap, Arg(ColourMapKind::BlueBlackRed)},
     {VIREFLU_UI_TEXT("Menu", "Vert NoirRouge"), M::ColourMap, Arg(ColourMapKind::GreenBlackRed)},
     {VIREFLU_UI_TEXT("Menu", "CAO"), M::ColourMap, Arg(ColourMapKind::Cao)},
+    {VIREFLU_UI_TEXT("Menu", "Bleu Blanc Orange"), M::ColourMap,
+     Arg(ColourMapKind::BlueWhiteOrange)},
+    {VIREFLU_UI_TEXT("Menu", "Projection"), M::Projection, 0, true, MenuCheck::Toggle},
 };
 constexpr MenuItem kHelp[] = {{VIREFLU_UI_TEXT("Menu", "&A propos de Vireflu..."), M::About}};
 

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "shell/interface_text.h"
+#include "simulation/clock.h"
 
 namespace vireflu {
 
@@ -15,14 +16,23 @@ enum class MenuCommand {
     OpenStator,
     OpenRotor,
     ColourMap,
-    About
+    About,
+    OpenMeasures,
+    Pace,        // argument: the timer's period in milliseconds
+    Projection,  // checked: the projector mode is on
 };
+
+// How an item shows a state: not at all, as a check mark of its own, or as the one
+// checked item among those of the same command (the paces).
+enum class MenuCheck { None, Toggle, OneOf };
 
 struct MenuItem {
     const char* text;  // UTF-8, with its "&" mnemonic
     MenuCommand command;
     int argument = 0;
     bool separatorBefore = false;
+    MenuCheck check = MenuCheck::None;
+    bool checkedAtStart = false;
 };
 
 struct Menu {

@@ -1,0 +1,92 @@
+#include "measures_panel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+
+#include "frame_renderer.h"
+#include "measures/measure_rows.h"
+#include "measures/measures_picture.h"
+
+namespace vireflu {
+
+namespace {
+
+constexpr int kCurveWidth = 372;
+constexpr int kCurveHeight = 150;
+
+// A legend entry in its curve's colour.
+QLabel* LegendEntry(const QString& text, Rgb colour) {
+    auto* label = new QLabel(text);
+    label->setStyleSheet(
+        QStringLiteral("color: rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue));
+    return label;
+}
+
+}  // namespace
+
+CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(tr("Mesures"));
+    setObjectName(QStringLiteral("measuresPanel"));
+    baseFont = font();
+
+    auto* layout = new QGridLayout(this);
+    curve = new QLabel;
+    curve->setObjectName(QStringLiteral("airGapCurve"));
+    curve->setToolTip(tr("Force magnétomotrice le long de l'entrefer, de 0 à 360°."));
+    layout->addWidget(curve, 0, 0, 1, 2);
+
+    auto* legend = new QHBoxLayout;
+    legend->addWidget(LegendEntry(tr("Stator"), kStatorCurveColour));
+    legend->addWidget(LegendEntry(tr("Rotor"), kRotorCurveColour));
+    legend->addWidget(LegendEntry(tr("Résultante"), kResultantCurveColour));
+    legend->addWidget(LegendEntry(tr("Fondamental"), kFundamentalColour));
+    legend->addWidget(LegendEntry(tr("Champ"), kFieldMarkerColour));
+    layout->addLayout(legend, 1, 0, 1, 2);
+
+    int row = 2;
+    for (const MeasureRow& measure : MeasureRows(Measures{})) {
+        auto* name = new QLabel(QString::fromUtf8(measure.label));
+        auto* value = new QLabel;
+        name->setToolTip(QString::fromUtf8(measure.tip));
+        value->setToolTip(name->toolTip());
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(name, row, 0);
+        layout->addWidget(value, row, 1);
+        values.push_back(value);
+        ++row;
+    }
+
+    sequencesCheck = new QCheckBox(tr("Deux champs tournants"));
+    sequencesCheck->setToolTip(
+        tr("Dessine les champs direct (bleu) et inverse (orange) dans la coupe."));
+    layout->addWidget(sequencesCheck, row, 0, 1, 2);
+    connect(sequencesCheck, &QCheckBox::toggled, this, &CMeasuresPanel::SequencesToggled);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
+    if (!isVisible()) return;
+    const double scale = lineWidth > 1 ? 1.5 : 1;
+    RenderAirGapCurve(canvas, static_cast<int>(kCurveWidth * scale),
+                      static_cast<int>(kCurveHeight * scale), measures, lineWidth);
+    curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
+    const std::vector<MeasureRow> rows = MeasureRows(measures);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        values[i]->setText(QString::fromStdString(rows[i].value));
+}
+
+void CMeasuresPanel::SetProjector(bool on) {
+    QFont f = baseFont;
+    if (on) f.setPointSizeF(baseFont.pointSizeF() * 1.5);
+    setFont(f);
+}
+
+void CMeasuresPanel::Reopen() {
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace vireflu
