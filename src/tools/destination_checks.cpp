@@ -24,7 +24,7 @@ std::string Named(const OutputTarget& target) {
 
 std::optional<OptionError> CheckOverlaps(const Destinations& d) {
     std::vector<const OutputTarget*> files;
-    for (const auto* target : {&d.state, &d.output, &d.animation, &d.panelOutput})
+    for (const auto* target : {&d.state, &d.output, &d.animation, &d.panelOutput, &d.measures})
         if (*target) files.push_back(&**target);
     for (std::size_t i = 0; i < files.size(); ++i) {
         for (std::size_t j = i + 1; j < files.size(); ++j)
@@ -51,6 +51,7 @@ std::variant<Destinations, OptionError> CheckDestinations(const RenderOptions& o
     if (auto refused = Resolve("--animation", options.animationPath, d.animation)) return *refused;
     if (auto refused = Resolve("--panel-output", options.panelOutputPath, d.panelOutput))
         return *refused;
+    if (auto refused = Resolve("--measures", options.measuresPath, d.measures)) return *refused;
     if (options.framesDir) {
         auto frames = ResolveFramesFolder(*options.framesDir, options.ticks);
         if (auto* refused = std::get_if<OptionError>(&frames)) return *refused;

@@ -14,6 +14,7 @@ struct Destinations {
     std::optional<OutputTarget> output;
     std::optional<OutputTarget> animation;
     std::optional<OutputTarget> panelOutput;
+    std::optional<OutputTarget> measures;
     std::optional<FramesFolder> frames;
 };
 

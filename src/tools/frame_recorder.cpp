@@ -10,10 +10,13 @@
 namespace vireflu {
 
 bool WantsSvg(const RenderOptions& options) {
+    return IsSvgName(options.outputPath);
+}
+
+bool IsSvgName(const std::optional<std::string>& path) {
     // Compared byte by byte: a name need not be valid text.
-    if (!options.outputPath || options.outputPath->size() < 4) return false;
-    return QByteArray::fromStdString(options.outputPath->substr(options.outputPath->size() - 4))
-               .toLower() == ".svg";
+    if (!path || path->size() < 4) return false;
+    return QByteArray::fromStdString(path->substr(path->size() - 4)).toLower() == ".svg";
 }
 
 QByteArray PngBytes(const QImage& image) {

@@ -51,6 +51,8 @@ private:
 
 // True when --output names an SVG file (by its extension, in any case).
 bool WantsSvg(const RenderOptions& options);
+// Whether a file name ends in ".svg", in any case.
+bool IsSvgName(const std::optional<std::string>& path);
 
 // An image encoded as PNG.
 QByteArray PngBytes(const QImage& image);

@@ -30,6 +30,7 @@ constexpr Named<ColourMapKind> kColourMaps[] = {
     {"bleu-noir-rouge", ColourMapKind::BlueBlackRed},
     {"vert-noir-rouge", ColourMapKind::GreenBlackRed},
     {"cao", ColourMapKind::Cao},
+    {"bleu-blanc-orange", ColourMapKind::BlueWhiteOrange},
 };
 constexpr Named<int> kStatorWaveforms[] = {
     {"sinus", kWaveformSinus},
@@ -271,6 +272,18 @@ std::vector<CommandOption> CommandOptions() {
                        "97x57",
                        {},
                        Size([](RenderOptions& o) -> PixelSize& { return o.pictureSize; })});
+    options.push_back({"--measures", "FILE",
+                       "Write the \"Mesures\" window after the run (the air-gap curve and the "
+                       "numbers): SVG when FILE ends in .svg, PNG otherwise",
+                       "a file name", "", {},
+                       Path([](RenderOptions & o) -> auto& { return o.measuresPath; })});
+    options.push_back(
+        {"--sequences", "", "Draw the two rotating fields (\"Deux champs tournants\") in the view",
+         "", "", {}, [](RenderOptions& o, const std::string&) { return o.sequences = true; }});
+    options.push_back({"--projection", "",
+                       "The projector mode: vector, trace and curve lines three times thicker", "",
+                       "", {},
+                       [](RenderOptions& o, const std::string&) { return o.projection = true; }});
     return options;
 }
 

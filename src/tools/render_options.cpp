@@ -92,8 +92,11 @@ std::optional<OptionError> CheckOutputs(const RenderOptions& o,
                           " has no phase picture to draw while phase 1 is off: give --" + winding +
                           "-phases 1..3");
     }
-    if (!o.statePath && !o.outputPath && !o.framesDir && !o.animationPath && !o.panel)
-        return Refuse("nothing to write: give --state, --output, --frames, --animation or --panel");
+    if (!o.statePath && !o.outputPath && !o.framesDir && !o.animationPath && !o.panel &&
+        !o.measuresPath)
+        return Refuse(
+            "nothing to write: give --state, --output, --frames, --animation, --panel or "
+            "--measures");
     return std::nullopt;
 }
 

@@ -50,6 +50,11 @@ struct RenderOptions {
     std::optional<Winding> panel;
     std::optional<std::string> panelOutputPath;
     PixelSize pictureSize{97, 57};
+    // The "Mesures" window's curve and numbers; the two rotating fields in the view; the
+    // projector's thicker lines.
+    std::optional<std::string> measuresPath;
+    bool sequences = false;
+    bool projection = false;
 
     bool help = false;     // -h, --help
     bool version = false;  // -v, --version

@@ -10,6 +10,7 @@
 #include "destination_checks.h"
 #include "frame_recorder.h"
 #include "image_memory.h"
+#include "measures_image.h"
 #include "output_files.h"
 #include "panel_image.h"
 #include "quoted_text.h"
@@ -51,6 +52,10 @@ std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Dest
         const QImage pictures =
             RenderPanelPictures(winding, records.Of(winding), angle, options.pictureSize);
         if (auto failed = batch.Stage(*to.panelOutput, PngBytes(pictures))) return failed;
+    }
+    if (to.measures) {
+        QByteArray measures = RenderMeasuresDocument(state, scene, IsSvgName(options.measuresPath));
+        if (auto failed = batch.Stage(*to.measures, std::move(measures))) return failed;
     }
     return batch.Commit(out);
 }

@@ -25,6 +25,8 @@ PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, M
     const PanelRecords records{PanelRecord(Winding::Stator, options.stator),
                                PanelRecord(Winding::Rotor, options.rotor)};
     int frame = -3;
+    state.sequenceMode = options.sequences ? 1 : 0;
+    state.projectorMode = options.projection ? 1 : 0;
     SelectPresentation(state, options.presentation);
     if (!sink.Draw(scene, state, frame++)) return records;
     SelectColourMap(state, options.colourMap);

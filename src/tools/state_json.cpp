@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <span>
 
+#include "measures/measures.h"
 #include "view/air_gap.h"
 #include "view/field_vector.h"
 
@@ -72,6 +74,40 @@ JsonObject GeometryJson(const ViewGeometry& g) {
     return json;
 }
 
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();  // written as null
+
+void SplitJson(JsonObject& json, const std::string& winding, const std::optional<FieldSplit>& s) {
+    json.Number((winding + "DirectShare").c_str(), s ? s->direct.share : kNone);
+    json.Number((winding + "DirectAngleDeg").c_str(), s ? s->direct.angleDeg : kNone);
+    json.Number((winding + "InverseShare").c_str(), s ? s->inverse.share : kNone);
+    json.Number((winding + "InverseAngleDeg").c_str(), s ? s->inverse.angleDeg : kNone);
+}
+
+// The "Mesures" window's figures; a figure that is undefined is null.
+JsonObject MeasuresJson(const Measures& m) {
+    JsonObject json("    ");
+    const MachineNumbers& n = m.numbers;
+    json.Number("supplyHz", n.supplyHz);
+    json.Number("synchronousRpm", n.synchronousRpm);
+    json.Number("rotorRpm", n.rotorRpm);
+    json.Number("slip", n.slip.value_or(kNone));
+    json.Number("rotorCurrentHz", n.rotorCurrentHz.value_or(kNone));
+    json.Number("torque", n.torque);
+    json.Number("resultantShare", n.resultantShare);
+    json.Number("fieldAngleDeg", n.fieldAngleDeg.value_or(kNone));
+    json.Number("airGapFundamental", m.curve.fundamentalAmplitude);
+    json.Number("airGapFundamentalAngleDeg", m.curve.fundamentalAngleDeg);
+    SplitJson(json, "stator", m.stator);
+    SplitJson(json, "rotor", m.rotor);
+    const SixStepSpectrum& spectrum = ComputeSixStepSpectrum();
+    for (const Harmonic& h : spectrum.harmonics) {
+        const std::string name = "sixStepHarmonic" + std::to_string(h.order);
+        json.Number(name.c_str(), m.sixStep ? h.relative : kNone);
+    }
+    json.Number("sixStepDistortion", m.sixStep ? spectrum.totalHarmonicDistortion : kNone);
+    return json;
+}
+
 }  // namespace
 
 std::string StateJson(const SimulationState& state, const MachineScene& scene) {
@@ -93,6 +129,8 @@ std::string StateJson(const SimulationState& state, const MachineScene& scene) {
     json.Number("torqueValue", state.torqueValue);
     json.Integer("traceCount", state.traceCount);
     json.Object("geometry", GeometryJson(scene.Geometry()));
+    json.Object("measures", MeasuresJson(ComputeMeasures(state, scene.Geometry(), scene.Tables(),
+                                                         scene.Levels())));
     return json.Text() + "\n";
 }
 

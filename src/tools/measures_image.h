@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "simulation/simulation_state.h"
+#include "view/machine_scene.h"
+
+namespace vireflu {
+
+// The "Mesures" window's curve and numbers for the scene's last frame, as the window
+// shows them: a PNG image, or an SVG document when `svg` is set.
+QByteArray RenderMeasuresDocument(const SimulationState& state, const MachineScene& scene,
+                                  bool svg);
+
+}  // namespace vireflu
