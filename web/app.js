@@ -5,6 +5,7 @@ import { mnemonicKey, setMnemonicText } from "./mnemonic.js";
 import { Panel } from "./panel.js";
 import { MachineView } from "./machine-view.js";
 import { AboutBox } from "./about-box.js";
+import { MeasuresWindow } from "./measures.js";
 
 // The GIF export of the desktop window writes files through a library the page lacks.
 const PAGE_LEAVES_OUT = ["exportAnimation"];
@@ -16,12 +17,14 @@ export class App {
     this.texts = core.texts();
     this.panels = [null, null]; // stator, rotor: created on first use
     this.timer = 0;
+    this.periodMs = this.texts.tickPeriodMs;
+    this.measures = null; // created on first use
     this.window = document.getElementById("window");
     this.window.hidden = false;
     this.view = new MachineView(this.window, document.getElementById("client"), this.simulator);
     this.about = new AboutBox(this.texts);
     const menus = core.menus().map((menu) => ({ ...menu, items: menu.items.filter((i) => !PAGE_LEAVES_OUT.includes(i.command)) }));
-    this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item) => this.onMenu(item));
+    this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
     this.animationButton = document.getElementById("animation");
     setMnemonicText(this.resetButton, this.texts.reset);
@@ -29,9 +32,10 @@ export class App {
     this.animationButton.addEventListener("click", () => this.toggleAnimation());
     this.showAnimationCaption();
     document.addEventListener("keydown", (e) => this.onAltKey(e));
+    document.addEventListener("keydown", (e) => this.onClockKey(e));
   }
 
-  onMenu(item) {
+  onMenu(item, checked) {
     switch (item.command) {
       case "quit":
         this.quit();
@@ -42,6 +46,21 @@ export class App {
         break;
       case "about":
         this.about.show();
+        break;
+      case "openMeasures":
+        this.openMeasures();
+        break;
+      case "pace": // only the timer's period changes, never the step
+        this.periodMs = item.argument;
+        if (this.timer) {
+          clearInterval(this.timer);
+          this.timer = setInterval(() => this.tick(), this.periodMs);
+        }
+        break;
+      case "projection":
+        this.simulator.menuCommand(item.commandId, checked ? 1 : 0);
+        this.measures?.setProjector(checked);
+        this.view.draw();
         break;
       default: // a presentation or a colour map
         this.simulator.menuCommand(item.commandId, item.argument);
@@ -57,6 +76,16 @@ export class App {
     this.panels[selector].open(this.view.clientOrigin());
   }
 
+  openMeasures() {
+    if (!this.measures) {
+      this.measures = new MeasuresWindow(this.simulator, (on) => {
+        this.simulator.setSequences(on);
+        this.redrawAll();
+      });
+    }
+    this.measures.open(this.view.clientOrigin());
+  }
+
   resetClock() {
     this.simulator.resetClock();
     this.redrawAll();
@@ -70,11 +99,12 @@ export class App {
   redrawAll() {
     this.view.draw();
     for (const panel of this.panels) panel?.drawPictures();
+    this.measures?.refresh();
   }
 
   toggleAnimation() {
     const running = this.simulator.toggleAnimation();
-    if (running && !this.timer) this.timer = setInterval(() => this.tick(), this.texts.tickPeriodMs);
+    if (running && !this.timer) this.timer = setInterval(() => this.tick(), this.periodMs);
     if (!running && this.timer) {
       clearInterval(this.timer);
       this.timer = 0;
@@ -92,6 +122,23 @@ export class App {
     for (const panel of this.panels) panel?.hide();
     this.window.hidden = true;
     document.getElementById("closed").hidden = false;
+  }
+
+  // Space starts and stops the clock, Home puts it back to zero, F11 fills the screen; a key
+  // meant for a control or a menu stays with it.
+  onClockKey(event) {
+    if (event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.about.isShown) return;
+    const target = event.target;
+    const inControl = ["BUTTON", "INPUT"].includes(target.tagName) ||
+      (target !== document.body && !this.window.contains(target));
+    if (event.key === "F11") {
+      if (document.fullscreenElement) document.exitFullscreen();
+      else document.documentElement.requestFullscreen?.();
+    } else if (inControl || target.closest?.(".menu")) return;
+    else if (event.key === " ") this.toggleAnimation();
+    else if (event.key === "Home") this.resetClock();
+    else return;
+    event.preventDefault();
   }
 
   // Alt + an underlined letter: a command-bar button, else a menu.

@@ -28,7 +28,8 @@ export class MenuBar {
       if (item.separatorBefore) list.append(document.createElement("hr"));
       const button = document.createElement("button");
       button.type = "button";
-      button.setAttribute("role", "menuitem");
+      button.setAttribute("role", item.check === "none" ? "menuitem" : "menuitemcheckbox");
+      if (item.check !== "none") button.setAttribute("aria-checked", String(item.checked));
       button.tabIndex = -1;
       setMnemonicText(button, item.text);
       button.addEventListener("click", () => this.choose(item));
@@ -71,9 +72,21 @@ export class MenuBar {
     this.open = -1;
   }
 
+  // A check item turns its mark over; one of a group takes the mark from the others.
   choose(item) {
     this.close();
-    this.onChoose(item);
+    let checked = false;
+    for (const menu of this.menus) {
+      for (const entry of menu.items) {
+        if (entry.item === item && item.check === "toggle") {
+          checked = entry.button.getAttribute("aria-checked") !== "true";
+          entry.button.setAttribute("aria-checked", String(checked));
+        } else if (item.check === "oneOf" && entry.item.command === item.command) {
+          entry.button.setAttribute("aria-checked", String(entry.item === item));
+        }
+      }
+    }
+    this.onChoose(item, checked);
   }
 
   onTitleKey(event, index) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "measures/measure_rows.h"
 #include "panels/panel_template.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
@@ -27,7 +28,8 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
-    "exportAnimation", "quit", "presentation", "openStator", "openRotor", "colourMap", "about"};
+    "exportAnimation", "quit",  "presentation", "openStator", "openRotor",
+    "colourMap",       "about", "openMeasures", "pace",       "projection"};
 
 // The page's names of the control kinds, in ControlKind order.
 constexpr const char* kKindNames[] = {"group", "check",  "radio",    "frame",
@@ -48,6 +50,10 @@ val Menus() {
             entry.set("commandId", static_cast<int>(item.command));
             entry.set("argument", item.argument);
             entry.set("separatorBefore", item.separatorBefore);
+            entry.set("check", item.check == MenuCheck::Toggle  ? "toggle"
+                               : item.check == MenuCheck::OneOf ? "oneOf"
+                                                                : "none");
+            entry.set("checked", item.checkedAtStart);
             items.call<void>("push", entry);
         }
         val entry = val::object();
@@ -134,6 +140,19 @@ val PanelState(WebSimulator& simulator, int selector) {
     return result;
 }
 
+// The "Mesures" window's rows: label, value with its unit, explanation.
+val MeasuresRows(WebSimulator& simulator) {
+    val rows = val::array();
+    for (const MeasureRow& row : MeasureRows(simulator.ComputeMeasures())) {
+        val entry = val::object();
+        entry.set("label", std::string(row.label));
+        entry.set("value", row.value);
+        entry.set("tip", std::string(row.tip));
+        rows.call<void>("push", entry);
+    }
+    return rows;
+}
+
 // The panel handlers: each forwards one user action to the model and answers RedrawFlags.
 template <auto Handler, typename... Args>
 int Act(WebSimulator& simulator, int selector, Args... args) {
@@ -176,6 +195,11 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("menuCommand", optional_override([](WebSimulator& s, int command, int argument) {
                       s.MenuCommand(static_cast<MenuCommand>(command), argument);
                   }))
+        .function("measuresRows", &MeasuresRows)
+        .function("drawMeasuresCurve", optional_override([](WebSimulator& s, int w, int h) {
+                      return Bytes(s.DrawMeasuresCurve(w, h));
+                  }))
+        .function("setSequences", &WebSimulator::SetSequences)
         .function("openPanel", optional_override([](WebSimulator& s, int selector) {
                       s.OpenPanel(WindingOf(selector));
                   }))

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "measures/measures_picture.h"
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
 #include "simulation/clock.h"
@@ -41,6 +42,17 @@ void WebSimulator::MenuCommand(vireflu::MenuCommand command, int argument) {
         SelectPresentation(state, static_cast<Presentation>(argument));
     if (command == MenuCommand::ColourMap)
         SelectColourMap(state, static_cast<ColourMapKind>(argument));
+    if (command == MenuCommand::Projection) state.projectorMode = argument != 0 ? 1 : 0;
+}
+
+Measures WebSimulator::ComputeMeasures() const {
+    return vireflu::ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawMeasuresCurve(int w, int h) {
+    RenderAirGapCurve(curveCanvas, w, h, ComputeMeasures(), LineWidth(state));
+    ToRgba(curveCanvas.Pixels(), curve);
+    return curve;
 }
 
 PanelModel& WebSimulator::OpenPanel(Winding winding) {

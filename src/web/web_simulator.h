@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "drawing/raster_surface.h"
+#include "measures/measures.h"
 #include "panels/panel_model.h"
 #include "shell/main_menu.h"
 #include "simulation/simulation_state.h"
@@ -40,8 +41,16 @@ public:
     // winding has its phase 1 on.
     bool ToggleAnimation();
     bool Running() const { return running; }
-    // A presentation or colour-map command of the menus; the caller redraws the view.
+    // A presentation, colour-map or "Projection" command of the menus (for "Projection" the
+    // argument is 1 when checked); the caller redraws the view.
     void MenuCommand(MenuCommand command, int argument);
+
+    // What the "Mesures" window shows for the last frame drawn, and its curve in w x h
+    // device pixels.
+    Measures ComputeMeasures() const;
+    const std::vector<std::uint32_t>& DrawMeasuresCurve(int w, int h);
+    // "Deux champs tournants"; the caller redraws the view.
+    void SetSequences(bool on) { state.sequenceMode = on ? 1 : 0; }
 
     // "&Stator" / "&Rotor": the panel's model, created on first use with the winding's
     // phase switches.
@@ -74,6 +83,8 @@ private:
     // The core's canvases, kept from one drawing to the next, and their RGBA copies.
     RasterSurface frameCanvas;
     RasterSurface pictureCanvas;
+    RasterSurface curveCanvas;
+    std::vector<std::uint32_t> curve;
     std::vector<std::uint32_t> frame;
     std::vector<std::uint32_t> picture;
 };

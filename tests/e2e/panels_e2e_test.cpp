@@ -1,7 +1,8 @@
 // The "Stator" and "Rotor" panels as a person uses them: the real program on an X screen of
 // 1280 x 1024, both panels opened from the menu, the stator switched to a three-phase supply
 // by clicking and typing in its panel and watched while the clock runs, one period of it
-// exported as a GIF, then put on direct current and seen in the air-gap colours.
+// exported as a GIF, then put on direct current and seen in the air-gap colours, and last
+// a single phase split by "Mesures" into two fields turning oppositely.
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +25,8 @@ const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);  // the field vector, and the axes of the phase pictures
 const QColor kCurveBlue(0, 0, 255);
 const QColor kBlueNeutral(0, 0, 31);  // entry 32, the neutral level, of "Bleu Noir Rouge"
+const QColor kDirectField(0, 114, 178);
+const QColor kInverseField(230, 159, 0);
 constexpr double kTurn = 2 * std::numbers::pi;
 constexpr int kWait = 10000;
 
@@ -79,6 +82,7 @@ private slots:
     void exportsOnePeriodWhileTheClockRuns();
     void continuColoursTheAirGap_data();
     void continuColoursTheAirGap();
+    void mesuresSplitsASinglePhase();
     void quitEndsTheProgramCleanly();
 
 private:
@@ -90,7 +94,8 @@ private:
         driver.ClickAt(StatorPoint(7, top + height / 2) + QPoint(6, 0));
     }
     PhasePicture Picture(const QImage& shot, int phase) const;
-    FieldVector Vector(const QImage& shot) const;
+    // A vector of that colour drawn from the centre (the red field vector by default).
+    FieldVector Vector(const QImage& shot, QColor colour = kRed) const;
     // The vector of a three-phase stator at 0, 120 and 240 degrees is drawn from the centre
     // and about 0.6 of the air gap's inner radius long whatever the time.
     void VerifyVector(const FieldVector& vector, const QString& shot) const;
@@ -134,12 +139,13 @@ PhasePicture PanelsE2eTest::Picture(const QImage& shot, int phase) const {
     return picture;
 }
 
-FieldVector PanelsE2eTest::Vector(const QImage& shot) const {
+FieldVector PanelsE2eTest::Vector(const QImage& shot, QColor colour) const {
     // The stator panel's pictures have red axes too; the rotor panel stands aside.
     const int reach = static_cast<int>(0.6 * gapInnerRadius) + 4;
     FieldVector vector;
-    for (QPoint p : PixelsOf(
-             shot, kRed, QRect(centre - QPoint(reach, reach), QSize(2, 2) * reach + QSize(1, 1)))) {
+    for (QPoint p :
+         PixelsOf(shot, colour,
+                  QRect(centre - QPoint(reach, reach), QSize(2, 2) * reach + QSize(1, 1)))) {
         if (statorRect.contains(p)) continue;
         vector.found = true;
         const QPointF d = p - centre;
@@ -148,7 +154,7 @@ FieldVector PanelsE2eTest::Vector(const QImage& shot) const {
             vector.bearing = std::atan2(d.x(), -d.y());
         }
     }
-    vector.fromCentre = shot.pixelColor(centre) == kRed;
+    vector.fromCentre = shot.pixelColor(centre) == colour;
     return vector;
 }
 
@@ -324,6 +330,38 @@ void PanelsE2eTest::continuColoursTheAirGap() {
     const QPoint sample = centre + QPoint(qRound(r * std::cos(a)), -qRound(r * std::sin(a)));
     QVERIFY2(!statorRect.contains(sample), "sample hidden by the stator panel");
     QCOMPARE(airGapShot.pixelColor(sample), colour);
+}
+
+void PanelsE2eTest::mesuresSplitsASinglePhase() {
+    // Back on "sinus" with phase 1 alone, the field pulsates. "Mesures" opens beside the
+    // panels; its check box, which has the focus, draws the two halves in the view.
+    QVERIFY(driver.Focus(stator));
+    ClickButton(174, 9);
+    QVERIFY(driver.Focus(window));
+    driver.Key(QStringLiteral("alt+v"));
+    driver.Key(QStringLiteral("m"));
+    const QString measures = driver.FindWindow(QStringLiteral("Mesures"));
+    driver.MoveWindow(measures, windowRect.topRight() + QPoint(200, 0));
+    QVERIFY(driver.Focus(measures));
+    driver.Key(QStringLiteral("space"));
+    const auto bothShown = [&](const QImage& i) {
+        return Vector(i, kDirectField).found && Vector(i, kInverseField).found;
+    };
+    const QImage first = Await(QStringLiteral("11-two-fields"), bothShown, "no two fields");
+    const FieldVector direct = Vector(first, kDirectField);
+    const FieldVector inverse = Vector(first, kInverseField);
+    const QImage later = Await(
+        QStringLiteral("12-two-fields-turned"),
+        [&](const QImage& i) {
+            return bothShown(i) &&
+                   AngleBetween(Vector(i, kDirectField).bearing, direct.bearing) > 0.05;
+        },
+        "the fields stood still");
+    // Bearings grow clockwise: the direct field turns that way, the inverse one against it.
+    const auto turn = [&](QColor colour, const FieldVector& from) {
+        return std::remainder(Vector(later, colour).bearing - from.bearing, kTurn);
+    };
+    QVERIFY2(turn(kDirectField, direct) > 0 && turn(kInverseField, inverse) < 0, "same way");
 }
 
 void PanelsE2eTest::quitEndsTheProgramCleanly() {

@@ -5,7 +5,7 @@ import { readFileSync, mkdtempSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { canvasBytes, launch, menu, open, pageUrl, render } from "./browser.mjs";
+import { canvasBytes, control, launch, menu, open, pageUrl, render } from "./browser.mjs";
 
 let browser;
 before(async () => (browser = await launch()));
@@ -29,15 +29,16 @@ test("start-up: the air gap in the neutral colour of Bleu Noir Rouge", async () 
 test("menus: the French titles and items, with their access keys", async () => {
   const page = await open(browser);
   const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
-    [...r.querySelectorAll("[role=menuitem]")].map((b) => b.textContent)]));
+    [...r.querySelectorAll("[role^=menuitem]")].map((b) => b.textContent)]));
   assert.deepEqual(menus, [
     ["<u>G</u>énéral", ["Quitter"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
-    ["<u>V</u>ue", ["Stator", "Rotor"]],
-    ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO"]],
+    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
+      "Cadence x4"]],
+    ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
     ["<u>?</u>", ["A propos de Vireflu..."]],
   ]);
-  assert.equal(await page.locator(".menu-items hr").count(), 1, "the separator above Quitter");
+  assert.equal(await page.locator(".menu-items hr").count(), 3, "above Quitter, the paces and Projection");
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.
   const first = await canvasBytes(page, "#view");
   await page.keyboard.press("Alt+r");
@@ -46,6 +47,34 @@ test("menus: the French titles and items, with their access keys", async () => {
   await page.keyboard.press("Alt+c");
   await page.keyboard.press("Escape");
   assert.equal(await page.locator(".menu-items:visible").count(), 0);
+  assert.deepEqual(page.errors, []);
+});
+
+// A single phase pulsates: "Mesures" shows two halves, and "Deux champs tournants" draws
+// them turning oppositely (the direct field's angle falls, the inverse one's rises).
+// Space runs the clock; Home puts it back to zero; the pace changes only the period.
+test("Mesures: a single phase split into two fields turning oppositely", async () => {
+  const page = await open(browser);
+  await menu(page, "Vue", "Stator");
+  await control(page, "stator", "phase1Check").click();
+  await menu(page, "Vue", "Mesures");
+  const row = (label) => page.locator("#mesures tr", { hasText: label }).locator("td").nth(1).textContent();
+  const angle = async (label) => Number((await row(label)).match(/(\d+) °$/)[1]);
+  assert.equal(await row("Stator direct"), "50,0 %  90 °");
+  assert.equal(await row("Stator inverse"), "50,0 %  270 °");
+  const plain = await canvasBytes(page, "#view");
+  await page.locator("#mesures input[type=checkbox]").check();
+  assert.ok((await canvasBytes(page, "#view")) !== plain, "two more vectors in the view");
+  await page.getByRole("button", { name: "Vue", exact: true }).click();
+  await page.getByRole("menuitemcheckbox", { name: "Cadence x4" }).click();
+  await page.evaluate(() => document.activeElement.blur()); // the keys go to the window
+  await page.keyboard.press(" ");
+  await page.waitForFunction(() => document.querySelector("#mesures tr:nth-child(9) td:last-child").textContent !== "50,0 %  90 °");
+  await page.keyboard.press(" ");
+  const [direct, inverse] = [await angle("Stator direct"), await angle("Stator inverse")];
+  assert.ok(direct < 90 && inverse > 270 && Math.abs(90 - direct - (inverse - 270)) <= 1, `${direct} ${inverse}`);
+  await page.keyboard.press("Home");
+  assert.equal(await row("Stator direct"), "50,0 %  90 °");
   assert.deepEqual(page.errors, []);
 });
 
