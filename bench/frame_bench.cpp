@@ -5,6 +5,8 @@
 
 #include "bench_scenario.h"
 #include "drawing/raster_surface.h"
+#include "measures/measure_rows.h"
+#include "measures/measures_picture.h"
 #include "simulation/clock.h"
 #include "view/machine_scene.h"
 
@@ -48,6 +50,26 @@ void TracePoints(benchmark::State& run, int points) {
     benchmark::DoNotOptimize(canvas.Pixels().data());
 }
 
+// What the open "Mesures" window adds to a tick: the measures of the frame, the curve
+// drawn at the window's size and the rows of numbers, as the window does after each frame.
+// Compare with Frame at the same presentation and size.
+void FrameWithMeasures(benchmark::State& run, Presentation presentation, int width, int height) {
+    SimulationState state = BusyMachine(presentation);
+    MachineScene scene;
+    scene.Resize(width, height);
+    RasterSurface canvas;
+    RasterSurface curve;
+    for (auto _ : run) {
+        AdvanceClock(state);
+        RenderMachineFrame(canvas, scene, state);
+        const Measures measures =
+            ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+        RenderAirGapCurve(curve, 372, 150, measures, LineWidth(state));
+        benchmark::DoNotOptimize(MeasureRows(measures).data());
+    }
+    benchmark::DoNotOptimize(curve.Pixels().data());
+}
+
 // The floor: filling the whole image white, which every frame begins with.
 void Fill(benchmark::State& run, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -70,6 +92,8 @@ BENCHMARK_CAPTURE(Frame, fmm_2000x2000, Presentation::MagnetomotiveForces, 2000,
 BENCHMARK_CAPTURE(Frame, couple_2000x2000, Presentation::Torque, 2000, 2000);
 BENCHMARK_CAPTURE(TracePoints, points_1, 1);
 BENCHMARK_CAPTURE(TracePoints, points_999, 999);
+BENCHMARK_CAPTURE(FrameWithMeasures, entrefer_600x560, Presentation::AirGap, 600, 560);
+BENCHMARK_CAPTURE(FrameWithMeasures, vecteur_600x560, Presentation::Vector, 600, 560);
 BENCHMARK_CAPTURE(Fill, floor_600x560, 600, 560);
 BENCHMARK_CAPTURE(Fill, floor_2000x2000, 2000, 2000);
 
