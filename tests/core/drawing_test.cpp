@@ -19,6 +19,7 @@ TEST(ColourMap, KnownEntries) {
     EXPECT_EQ(cao[31], (Rgb{250, 51, 20}));
     EXPECT_EQ(cao[32], (Rgb{255, 70, 0}));
     EXPECT_EQ(cao[57], (Rgb{255, 255, 33}));
+    EXPECT_EQ(cao[63], (Rgb{255, 255, 165}));  // 135 + 3 x trunc(41 / 4)
     EXPECT_EQ(cao[64], (Rgb{255, 255, 176}));
 }
 
@@ -36,6 +37,8 @@ TEST(RasteriseSegment, PixelsOfKnownSegments) {
         {"half rounds down", {0, 0}, {2, 1}, {{0, 0}, {1, 0}}},
         {"half rounds down, reversed", {2, 1}, {0, 0}, {{1, 0}, {2, 1}}},
         {"negative half rounds down", {0, 1}, {2, 0}, {{0, 1}, {1, 0}}},
+        {"negative halves round down", {0, 3}, {4, 1}, {{0, 3}, {1, 2}, {2, 2}, {3, 1}}},
+        {"fifths", {0, 0}, {5, 2}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}}},
         {"steep", {0, 0}, {1, 3}, {{0, 0}, {0, 1}, {1, 2}}},
         {"a single pixel", {4, 4}, {4, 4}, {}},
     };

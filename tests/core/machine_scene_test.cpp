@@ -128,6 +128,14 @@ TEST(DrawMachine, ConductorDiscsFollowThePhasePatternAndTheRotor) {
         EXPECT_EQ(discs[6 + i].brush, Brush::Level(levels[i])) << i;
     }
 
+    // Two phases: the second coil at 180 and 0 degrees.
+    state.statorPhaseOn = {1, 1, 0};
+    state.rotorPhaseOn = {0, 0, 0};
+    const auto twoPhase = Discs(400, 300, state);
+    ASSERT_EQ(twoPhase.size(), 4u);
+    EXPECT_EQ(BoxOf(twoPhase[2]), (Rect{54, 138, 78, 162}));
+    EXPECT_EQ(BoxOf(twoPhase[3]), (Rect{323, 138, 347, 162}));
+
     SimulationState turned;
     turned.rotorPhaseOn = {1, 0, 0};
     EXPECT_EQ(BoxOf(Discs(302, 302, turned)[0]), (Rect{139, 50, 163, 74}));

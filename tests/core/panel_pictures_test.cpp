@@ -67,7 +67,7 @@ TEST(WaveformCurves, AxesAloneWithoutACurve) {
 // Columns X(1), X(3), X(5), X(7), X(9), X(11), X(12) are each their own truncated
 // product: truncation, not rounding, decides them, and a product that should be whole can
 // fall one pixel short (w = 112 ends at w - 6). Levels for h = 57: top 10, zero 28,
-// bottom 47. Shifts 0 and 240 between them turn at every column.
+// bottom 47.
 TEST(WaveformCurves, SixStepVertices) {
     const std::pair<int, std::array<int, 7>> rows[] = {
         {97, {16, 30, 44, 57, 71, 85, 92}},
@@ -81,7 +81,9 @@ TEST(WaveformCurves, SixStepVertices) {
                             {x7, z}, {x7, b}, {x11, b}, {x11, z}, {x12, z}};
         const Points shift240{{10, b}, {x3, b}, {x3, z},  {x5, z},  {x5, t},
                               {x9, t}, {x9, z}, {x11, z}, {x11, b}, {x12, b}};
-        const std::pair<double, Points> shifts[] = {{0, shift0}, {240, shift240}};
+        const Points shift120{{10, t}, {x1, t}, {x1, z}, {x3, z}, {x3, b},
+                              {x7, b}, {x7, z}, {x9, z}, {x9, t}, {x12, t}};
+        const std::pair<double, Points> shifts[] = {{0, shift0}, {120, shift120}, {240, shift240}};
         for (const auto& [shift, vertices] : shifts) {
             RecordingSurface surface;
             DrawSixStepPicture(surface, w, 57, shift);
