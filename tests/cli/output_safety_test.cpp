@@ -59,10 +59,6 @@ const ExistingTarget kExistingTargets[] = {
     {"LongestName", "true", std::string(255, 'n')},
 };
 
-void PrintTo(const ExistingTarget& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class ExistingTargetTest : public testing::TestWithParam<ExistingTarget> {};
 
 TEST_P(ExistingTargetTest, KeepsItsModeOwnerLinksAndKind) {
@@ -108,10 +104,6 @@ const FailedWrite kFailedWrites[] = {
      "ulimit -v 1500000 && exec \"$R\" --rotor-phases 3 --panel rotor --panel-output p.png "
      "--picture-size 16384x16384 --state s.json"},
 };
-
-void PrintTo(const FailedWrite& row, std::ostream* os) {
-    *os << row.name;
-}
 
 class FailedWriteTest : public testing::TestWithParam<FailedWrite> {};
 

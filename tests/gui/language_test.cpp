@@ -1,14 +1,15 @@
 // The interface in the language the session asks for: CTest runs this fixture in several
 // sessions and names the language expected in VIREFLU_EXPECTED_LANGUAGE (fr or en).
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTest>
 
 #include "about_box.h"
 #include "command_bar.h"
-#include "gui_test_support.h"
 #include "main_window.h"
 #include "simulator_app.h"
 #include "winding_panel.h"
@@ -108,5 +109,9 @@ void LanguageTest::everyTextInTheExpectedLanguage() {
     QCOMPARE(texts, expected);
 }
 
-VIREFLU_GUI_TEST_MAIN(LanguageTest)
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    LanguageTest fixture;
+    return QTest::qExec(&fixture, argc, argv);
+}
 #include "language_test.moc"

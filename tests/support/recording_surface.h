@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "drawing/surface.h"
@@ -20,17 +19,36 @@ struct Primitive {
 // Keeps every primitive with its exact integer coordinates and colours, so tests can
 // check vertices and drawing order.
 class RecordingSurface : public Surface {
+    using Kind = Primitive::Kind;
+
 public:
     std::vector<Primitive> primitives;
 
-    std::vector<Primitive> OfKind(Primitive::Kind kind) const;
+    std::vector<Primitive> OfKind(Primitive::Kind kind) const {
+        std::vector<Primitive> found;
+        for (const Primitive& p : primitives)
+            if (p.kind == kind) found.push_back(p);
+        return found;
+    }
 
 protected:
-    void DoFillRect(const Rect& rect, const Brush& brush) override;
-    void DoEllipse(const Rect& rect) override;
-    void DoPolygon(std::span<const Point> vertices) override;
-    void DoRectangle(Point corner1, Point corner2) override;
-    void DoLine(Point from, Point to) override;
+    void DoFillRect(const Rect& r, const Brush& brush) override {
+        primitives.push_back(
+            {Kind::FillRect, {{r.left, r.top}, {r.right, r.bottom}}, CurrentPen(), brush});
+    }
+    void DoEllipse(const Rect& r) override {
+        Add(Kind::Ellipse, {{r.left, r.top}, {r.right, r.bottom}});
+    }
+    void DoPolygon(std::span<const Point> vertices) override {
+        Add(Kind::Polygon, {vertices.begin(), vertices.end()});
+    }
+    void DoRectangle(Point a, Point b) override { Add(Kind::Rectangle, {a, b}); }
+    void DoLine(Point from, Point to) override { Add(Kind::Line, {from, to}); }
+
+private:
+    void Add(Kind kind, std::vector<Point> points) {
+        primitives.push_back({kind, std::move(points), CurrentPen(), CurrentBrush()});
+    }
 };
 
 }  // namespace vireflu::testing
