@@ -34,3 +34,13 @@ export function placeWithinPage(dialog, left, top) {
   dialog.style.left = `${Math.min(Math.max(left, 40 - dialog.offsetWidth), maxLeft)}px`;
   dialog.style.top = `${Math.min(Math.max(top, 0), maxTop)}px`;
 }
+
+// Shows a floating dialog: at `origin` the first time, afterwards where it was left; raised.
+export function showDialog(dialog, origin) {
+  if (!dialog.dataset.placed) {
+    placeWithinPage(dialog, origin.left, origin.top);
+    dialog.dataset.placed = "yes";
+  }
+  dialog.hidden = false;
+  raise(dialog);
+}

@@ -1,6 +1,6 @@
 // The "Mesures" window: the core's air-gap curve and its numbers with their units and
 // explanations, and the "Deux champs tournants" switch. Redrawn with every frame.
-import { makeMovable, placeWithinPage, raise } from "./dialog.js";
+import { makeMovable, showDialog } from "./dialog.js";
 import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 
 const CURVE = { width: 372, height: 150 }; // CSS pixels; one and a half times for a projector
@@ -47,16 +47,10 @@ export class MeasuresWindow {
     });
     makeMovable(this.dialog, titleBar);
     document.body.append(this.dialog);
-    this.placed = false;
   }
 
   open(origin) {
-    if (!this.placed) {
-      placeWithinPage(this.dialog, origin.left, origin.top);
-      this.placed = true;
-    }
-    this.dialog.hidden = false;
-    raise(this.dialog);
+    showDialog(this.dialog, origin);
     this.refresh();
   }
 

@@ -1,6 +1,6 @@
 // A "Stator" or "Rotor" panel: a floating dialog laid out from the core's template table.
 // It shows the state of the core's panel model and forwards every user action to it.
-import { makeMovable, placeWithinPage, raise } from "./dialog.js";
+import { makeMovable, showDialog } from "./dialog.js";
 import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 
 const PICTURE_INSET = 4; // the picture lies inside the frame's edge and black line
@@ -194,12 +194,7 @@ export class Panel {
   // Opens the panel at `origin` the first time; later shows it again as it was left,
   // raised and with the keyboard focus.
   open(origin) {
-    if (!this.placed) {
-      placeWithinPage(this.dialog, origin.left, origin.top);
-      this.placed = true;
-    }
-    this.dialog.hidden = false;
-    raise(this.dialog);
+    showDialog(this.dialog, origin);
     this.drawPictures();
     const kept = this.lastFocus && this.client.contains(this.lastFocus) && isFocusable(this.lastFocus);
     (kept ? this.lastFocus : this.tabbables()[0])?.focus();

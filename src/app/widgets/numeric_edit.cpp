@@ -1,14 +1,20 @@
 #include "numeric_edit.h"
 
 #include <QKeyEvent>
-#include <QRegularExpressionValidator>
-#include <algorithm>
+#include <QValidator>
+
+#include "panels/panel_model.h"
 
 namespace {
 
-bool IsAcceptedCharacter(QChar c) {
-    return (c >= u'0' && c <= u'9') || c == u' ' || c == u'\b';
-}
+// Whatever a paste or a drop would leave in the field must still be an angle text.
+class AngleTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return vireflu::IsAngleFieldText(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
 
 bool PassesFilter(const QKeyEvent& event) {
     // Ctrl+V pastes as Shift+Insert and the context menu do, through the validator.
@@ -28,7 +34,7 @@ bool PassesFilter(const QKeyEvent& event) {
     if (text.isEmpty()) return true;  // caret movement and other keys without a character
     // Other Ctrl shortcuts carry a letter or a control character, so copy, cut and undo
     // are dropped here too.
-    return std::all_of(text.begin(), text.end(), IsAcceptedCharacter);
+    return text == u"\b" || vireflu::IsAngleFieldText(text.toStdString());
 }
 
 }  // namespace
@@ -36,8 +42,7 @@ bool PassesFilter(const QKeyEvent& event) {
 CNumericEdit::CNumericEdit(QWidget* parent) : QLineEdit(parent) {
     // The context menu's paste and drag and drop bypass the key filter; the validator
     // refuses whatever they would insert unless the result is still digits and spaces.
-    setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), this));
+    setValidator(new AngleTextValidator(this));
 }
 
 void CNumericEdit::keyPressEvent(QKeyEvent* event) {
