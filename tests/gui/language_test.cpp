@@ -11,6 +11,8 @@
 #include "about_box.h"
 #include "command_bar.h"
 #include "main_window.h"
+#include "measures/measure_rows.h"
+#include "measures_panel.h"
 #include "simulator_app.h"
 #include "winding_panel.h"
 
@@ -38,6 +40,18 @@ const std::pair<const char*, const char*> kWindows[] = {
      "position initiale: 0 degré",
      "Rotor|phase|phase|phase|phase 1|phase 2|phase 3|sine|DC|rotation frequency: 0 Hz|"
      "initial position: 0 degrees"},
+    // "Mesures" with a six-step stator at clock zero: the values' decimal mark and words too.
+    {"Mesures|Stator|Rotor|Résultante|Fondamental|Champ|Fréquence|50,00 Hz|Vitesse de "
+     "synchronisme|3000 tr/min|Vitesse du rotor|0 tr/min|Glissement|100,00 %|Fréquence "
+     "rotorique|50,00 Hz|Couple|0,000|Champ résultant|115,3 %|Angle du champ|270 °|Stator "
+     "direct|0,0 %  135 °|Stator inverse|110,3 %  270 °|Rotor direct|—|Rotor inverse|—|"
+     "Harmoniques|h5 20,0 % contre, h7 14,3 % avec, h11 9,1 % contre, h13 7,7 % avec|"
+     "Taux de distorsion|31,1 %|Deux champs tournants",
+     "Measures|Stator|Rotor|Resultant|Fundamental|Field|Frequency|50.00 Hz|Synchronous speed|"
+     "3000 rpm|Rotor speed|0 rpm|Slip|100.00 %|Rotor frequency|50.00 Hz|Torque|0.000|"
+     "Resultant field|115.3 %|Field angle|270 °|Stator positive|0.0 %  135 °|Stator negative|"
+     "110.3 %  270 °|Rotor positive|—|Rotor negative|—|Harmonics|h5 20.0 % against, h7 14.3 % "
+     "with, h11 9.1 % against, h13 7.7 % with|Distortion|31.1 %|Two rotating fields"},
     {"A propos de Vireflu|OK|Vireflu version 2.0|Simulateur pédagogique, 2026|"
      "Le champ tournant des machines triphasées",
      "About Vireflu|OK|Vireflu version 2.0|Teaching simulator, 2026|"
@@ -95,13 +109,29 @@ void LanguageTest::everyTextInTheExpectedLanguage() {
     QMenu* view = window.menuBar()->actions()[2]->menu();
     view->actions()[0]->trigger();
     auto* stator = window.findChild<CWindingPanel*>();
-    QWidget* phase1 = stator->findChild<QWidget*>("phase1Check");
-    QTest::mouseClick(phase1, Qt::LeftButton, {}, QPoint(6, phase1->height() / 2));
+    for (const char* name : {"phase1Check", "rectangulaire"}) {
+        QWidget* button = stator->findChild<QWidget*>(name);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
     AddTexts(texts, *stator);
     view->actions()[1]->trigger();
     AddTexts(texts, *window.findChildren<CWindingPanel*>().last());
+    view->actions()[2]->trigger();
+    const auto* measures = window.findChild<CMeasuresPanel*>();
+    AddTexts(texts, *measures);
     AddTexts(texts, CAboutBox(&window));
     texts << QDialogButtonBox(QDialogButtonBox::Cancel).buttons().first()->text();
+
+    // Every hover explanation of "Mesures" is in the session's language.
+    QStringList french{"Force magnétomotrice le long de l'entrefer, de 0 à 360°.",
+                       "Dessine les champs direct (bleu) et inverse (orange) dans la coupe."};
+    for (const MeasureRow& row : MeasureRows(Measures{})) french << QString::fromUtf8(row.tip);
+    QStringList tips;
+    for (const QWidget* widget : measures->findChildren<QWidget*>()) tips << widget->toolTip();
+    tips.removeAll(QString());
+    QCOMPARE(tips.size(), 30);
+    QCOMPARE(std::count_if(tips.begin(), tips.end(), [&](auto& t) { return french.contains(t); }),
+             english ? 0 : 30);
 
     QStringList expected;
     for (const auto& [french, inEnglish] : kWindows)

@@ -1,12 +1,12 @@
 #include "measures_panel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
 
 #include "frame_renderer.h"
-#include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
 
 namespace vireflu {
@@ -16,17 +16,32 @@ namespace {
 constexpr int kCurveWidth = 372;
 constexpr int kCurveHeight = 150;
 
-// A legend entry in its curve's colour.
+// A legend entry in its curve's colour. A palette rather than a style sheet, so the entry
+// still takes the window's font in projector mode.
 QLabel* LegendEntry(const QString& text, Rgb colour) {
     auto* label = new QLabel(text);
-    label->setStyleSheet(
-        QStringLiteral("color: rgb(%1, %2, %3)").arg(colour.red).arg(colour.green).arg(colour.blue));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour.red, colour.green, colour.blue));
+    label->setPalette(palette);
     return label;
+}
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("Measures", text);
+}
+
+// The values' decimal mark and words in the user's language.
+MeasureWords TranslatedWords() {
+    MeasureWords words;
+    for (std::string* word :
+         {&words.decimalMark, &words.rpm, &words.withField, &words.againstField})
+        *word = Translated(word->c_str()).toStdString();
+    return words;
 }
 
 }  // namespace
 
-CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner) {
+CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(TranslatedWords()) {
     setWindowTitle(tr("Mesures"));
     setObjectName(QStringLiteral("measuresPanel"));
     baseFont = font();
@@ -47,11 +62,12 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner) {
 
     int row = 2;
     for (const MeasureRow& measure : MeasureRows(Measures{})) {
-        auto* name = new QLabel(QString::fromUtf8(measure.label));
+        auto* name = new QLabel(Translated(measure.label));
         auto* value = new QLabel;
-        name->setToolTip(QString::fromUtf8(measure.tip));
+        name->setToolTip(Translated(measure.tip));
         value->setToolTip(name->toolTip());
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setWordWrap(true);  // the harmonics run long
         layout->addWidget(name, row, 0);
         layout->addWidget(value, row, 1);
         values.push_back(value);
@@ -72,7 +88,7 @@ void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
     RenderAirGapCurve(canvas, static_cast<int>(kCurveWidth * scale),
                       static_cast<int>(kCurveHeight * scale), measures, lineWidth);
     curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
-    const std::vector<MeasureRow> rows = MeasureRows(measures);
+    const std::vector<MeasureRow> rows = MeasureRows(measures, words);
     for (std::size_t i = 0; i < rows.size(); ++i)
         values[i]->setText(QString::fromStdString(rows[i].value));
 }

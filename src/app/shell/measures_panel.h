@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "drawing/raster_surface.h"
-#include "measures/measures.h"
+#include "measures/measure_rows.h"
 
 class QCheckBox;
 class QLabel;
@@ -37,6 +37,7 @@ private:
     std::vector<QLabel*> values;
     RasterSurface canvas;
     QFont baseFont;
+    MeasureWords words;
 };
 
 }  // namespace vireflu

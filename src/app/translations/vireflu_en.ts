@@ -32,6 +32,137 @@
     </message>
 </context>
 <context>
+    <name>Measures</name>
+    <message>
+        <source>Fréquence</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Fréquence f des courants du stator.</source>
+        <translation>Frequency f of the stator currents.</translation>
+    </message>
+    <message>
+        <source>Vitesse de synchronisme</source>
+        <translation>Synchronous speed</translation>
+    </message>
+    <message>
+        <source>Vitesse du champ tournant : 60 f pour une paire de pôles.</source>
+        <translation>Speed of the rotating field: 60 f for one pole pair.</translation>
+    </message>
+    <message>
+        <source>Vitesse du rotor</source>
+        <translation>Rotor speed</translation>
+    </message>
+    <message>
+        <source>60 fois la fréquence de rotation du rotor.</source>
+        <translation>60 times the rotor&apos;s rotation frequency.</translation>
+    </message>
+    <message>
+        <source>Glissement</source>
+        <translation>Slip</translation>
+    </message>
+    <message>
+        <source>g = (f - f rotation) / f : retard du rotor sur le champ tournant.</source>
+        <translation>g = (f - f rotation) / f: how far the rotor lags the rotating field.</translation>
+    </message>
+    <message>
+        <source>Fréquence rotorique</source>
+        <translation>Rotor frequency</translation>
+    </message>
+    <message>
+        <source>Fréquence g f des courants induits dans le rotor.</source>
+        <translation>Frequency g f of the currents induced in the rotor.</translation>
+    </message>
+    <message>
+        <source>Couple</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
+        <translation>Torque figure between the stator and rotor fields (no unit).</translation>
+    </message>
+    <message>
+        <source>Champ résultant</source>
+        <translation>Resultant field</translation>
+    </message>
+    <message>
+        <source>Longueur du vecteur champ rapportée à celle d&apos;un champ triphasé équilibré.</source>
+        <translation>Length of the field vector relative to that of a balanced three-phase field.</translation>
+    </message>
+    <message>
+        <source>Angle du champ</source>
+        <translation>Field angle</translation>
+    </message>
+    <message>
+        <source>Direction du vecteur champ, comptée dans le sens trigonométrique.</source>
+        <translation>Direction of the field vector, counted counterclockwise.</translation>
+    </message>
+    <message>
+        <source>Stator direct</source>
+        <translation>Stator positive</translation>
+    </message>
+    <message>
+        <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
+        <translation>Field turning the way the sequence 0/120/240 turns (positive sequence).</translation>
+    </message>
+    <message>
+        <source>Stator inverse</source>
+        <translation>Stator negative</translation>
+    </message>
+    <message>
+        <source>Champ tournant en sens opposé (composante inverse).</source>
+        <translation>Field turning the opposite way (negative sequence).</translation>
+    </message>
+    <message>
+        <source>Rotor direct</source>
+        <translation>Rotor positive</translation>
+    </message>
+    <message>
+        <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
+        <translation>Rotor field turning the way its sequence 0/120/240 turns.</translation>
+    </message>
+    <message>
+        <source>Rotor inverse</source>
+        <translation>Rotor negative</translation>
+    </message>
+    <message>
+        <source>Champ du rotor tournant en sens opposé.</source>
+        <translation>Rotor field turning the opposite way.</translation>
+    </message>
+    <message>
+        <source>Harmoniques</source>
+        <translation>Harmonics</translation>
+    </message>
+    <message>
+        <source>Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou contre le champ.</source>
+        <translation>Rectangular current: harmonics relative to the fundamental, turning with or against the field.</translation>
+    </message>
+    <message>
+        <source>Taux de distorsion</source>
+        <translation>Distortion</translation>
+    </message>
+    <message>
+        <source>Distorsion harmonique totale du courant rectangulaire.</source>
+        <translation>Total harmonic distortion of the rectangular current.</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>tr/min</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>avec</source>
+        <translation>with</translation>
+    </message>
+    <message>
+        <source>contre</source>
+        <translation>against</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;Exporter l&apos;animation...</source>
@@ -233,6 +364,45 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::CMeasuresPanel</name>
+    <message>
+        <source>Mesures</source>
+        <translation>Measures</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>Magnetomotive force along the air gap, from 0 to 360°.</translation>
+    </message>
+    <message>
+        <source>Stator</source>
+        <translation>Stator</translation>
+    </message>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Résultante</source>
+        <translation>Resultant</translation>
+    </message>
+    <message>
+        <source>Fondamental</source>
+        <translation>Fundamental</translation>
+    </message>
+    <message>
+        <source>Champ</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>Two rotating fields</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>Draws the positive (blue) and negative (orange) fields in the cross-section.</translation>
     </message>
 </context>
 </TS>

@@ -4,18 +4,31 @@
 #include <vector>
 
 #include "measures/measures.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
 // One line of the "Mesures" window's numbers: the French label, the value with its unit
-// (French decimal comma; a dash when the figure is undefined) and a one-line explanation
-// shown on hover. The desktop window, the command-line tool and the page list the same rows.
+// (a dash when the figure is undefined) and a one-line explanation shown on hover. The
+// desktop window, the command-line tool and the page list the same rows; a front-end that
+// speaks another language translates the label and the explanation in the "Measures"
+// context.
 struct MeasureRow {
     const char* label;
     std::string value;
     const char* tip;
 };
 
-std::vector<MeasureRow> MeasureRows(const Measures& measures);
+// What the values are written with besides digits: the decimal mark (translated like a
+// word, so the English file turns it into a point), the speed unit and the sense of a
+// harmonic's field. French as written; a front-end passes its translations.
+struct MeasureWords {
+    std::string decimalMark = VIREFLU_UI_TEXT("Measures", ",");
+    std::string rpm = VIREFLU_UI_TEXT("Measures", "tr/min");
+    std::string withField = VIREFLU_UI_TEXT("Measures", "avec");
+    std::string againstField = VIREFLU_UI_TEXT("Measures", "contre");
+};
+
+std::vector<MeasureRow> MeasureRows(const Measures& measures, const MeasureWords& words = {});
 
 }  // namespace vireflu
