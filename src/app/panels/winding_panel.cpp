@@ -29,6 +29,11 @@ namespace {
 // dialog-unit rectangles hold their texts.
 constexpr int kTemplateFontPixels = 11;
 
+// Projector mode lays the panel out one and a half times larger, its font with it.
+int Scaled(int pixels, bool projector) {
+    return projector ? pixels * 3 / 2 : pixels;
+}
+
 // The model writes its labels in French with their value ("fréquence stator: 50 Hz"); the
 // panel shows them in the user's language, the value put back in its place.
 constexpr const char* kLabelPatterns[] = {
@@ -64,13 +69,11 @@ QPoint ClientOrigin(const QWidget& owner) {
 }  // namespace
 
 CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layout)
-    : QDialog(owner), model(layout.winding), waveformGroup(new QButtonGroup(this)) {
+    : QDialog(owner),
+      model(layout.winding),
+      templateSize(layout.width, layout.height),
+      waveformGroup(new QButtonGroup(this)) {
     setWindowTitle(QCoreApplication::translate("Panel", layout.caption));
-    QFont templateFont = font();
-    templateFont.setPixelSize(kTemplateFontPixels);
-    setFont(templateFont);
-    setFixedSize(vireflu::DialogUnitsToPixelsX(layout.width),
-                 vireflu::DialogUnitsToPixelsY(layout.height));
     // The group box's title sits on its frame line, so the angle field placed in the box
     // lies well inside the frame.
     setStyleSheet(QStringLiteral(
@@ -80,15 +83,32 @@ CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layou
     for (std::size_t i = 0; i < layout.controls.size(); ++i)
         CreateControl(layout.controls[i], vireflu::ControlPixels(layout, i));
     connect(waveformGroup, &QButtonGroup::idClicked, this, &CWindingPanel::OnWaveformClicked);
+    SetProjector(false);
     WriteControls();
+}
+
+void CWindingPanel::SetProjector(bool on) {
+    QFont templateFont = font();
+    templateFont.setPixelSize(Scaled(kTemplateFontPixels, on));
+    setFont(templateFont);
+    setFixedSize(Scaled(vireflu::DialogUnitsToPixelsX(templateSize.width()), on),
+                 Scaled(vireflu::DialogUnitsToPixelsY(templateSize.height()), on));
+    // Widgets under a style sheet keep the font they were polished with, so each is told.
+    for (const auto& [widget, pixels] : placements) {
+        widget->setFont(templateFont);
+        widget->setGeometry(
+            QRect(QPoint(Scaled(pixels.left, on), Scaled(pixels.top, on)),
+                  QPoint(Scaled(pixels.right, on) - 1, Scaled(pixels.bottom, on) - 1)));
+        FitText(widget);
+    }
+    if (isVisible()) DrawPhasePictures();
 }
 
 void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
                                   const vireflu::Rect& pixels) {
     const QString text = QCoreApplication::translate("Panel", control.text);
-    const QRect rect(QPoint(pixels.left, pixels.top), QPoint(pixels.right - 1, pixels.bottom - 1));
     if (!control.role) {
-        (new QGroupBox(text, this))->setGeometry(rect);
+        placements.emplace_back(new QGroupBox(text, this), pixels);
         return;
     }
     const PanelControl role = *control.role;
@@ -153,10 +173,9 @@ void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
     }
     // Object names follow the members the controls stand for, so tests and tools find them.
     widget->setObjectName(QString::fromLatin1(vireflu::ControlName(role)));
-    widget->setGeometry(rect);
     if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
         static_cast<CSpinButton*>(widget)->SetBuddy(phaseEdits[phase - 1]);
-    FitText(widget);
+    placements.emplace_back(widget, pixels);
     controls.emplace_back(role, widget);
 }
 

@@ -27,6 +27,8 @@ public:
     void SetPhaseFlags(const std::array<int, 3>& on);
     // The winding's electrical angle at the present clock position, in radians.
     void SetCurrentAngle(double angle) { currentAngle = angle; }
+    // Projector mode: the panel, its font and its pictures one and a half times larger.
+    void SetProjector(bool on);
     // Renders each pictured phase off-screen and hands it to its frame.
     void DrawPhasePictures();
     // First show, at the top-left of the owner's client area (moved up and left as far as
@@ -66,7 +68,10 @@ private:
 
     vireflu::PanelModel model;
     double currentAngle = 0;
+    QSize templateSize;  // dialog units
     std::vector<std::pair<vireflu::PanelControl, QWidget*>> controls;
+    // Every control and group box with its rectangle at the template's size.
+    std::vector<std::pair<QWidget*, vireflu::Rect>> placements;
     std::array<QCheckBox*, 3> phaseChecks{};
     std::array<CNumericEdit*, 3> phaseEdits{};
     std::array<CPhaseFrame*, 3> phaseFrames{};

@@ -171,6 +171,8 @@ void CMainWindow::OpenMeasures() {
 
 void CMainWindow::SetProjector(bool on) {
     state.projectorMode = on ? 1 : 0;
+    for (CWindingPanel* panel : {statorPanel, rotorPanel})
+        if (panel != nullptr) panel->SetProjector(on);
     if (measuresPanel != nullptr) measuresPanel->SetProjector(on);
     RedrawView();
 }
@@ -186,6 +188,7 @@ void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingP
         return;
     }
     panel = create();
+    panel->SetProjector(state.projectorMode != 0);
     panel->SetPhaseFlags(phaseOn);
     panel->SetCurrentAngle(angle);
     // The record is applied, and both panels redrawn, before the panel's send returns.
