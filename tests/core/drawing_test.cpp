@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "drawing/colour_map.h"
-#include "drawing/surface.h"
+#include "drawing/raster_surface.h"
 
 namespace vireflu {
 namespace {
@@ -46,6 +48,35 @@ TEST(RasteriseSegment, PixelsOfKnownSegments) {
         std::vector<Point> pixels;
         RasteriseSegment(row.from, row.to, [&](int x, int y) { pixels.push_back(Point{x, y}); });
         EXPECT_EQ(pixels, row.pixels) << row.name;
+    }
+}
+
+// The surface keeps the pixels of the last path for the next one, which usually extends it;
+// whatever the next path is, it comes out as its segments drawn one by one on a blank canvas.
+TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
+    const std::vector<Point> last{{1, 1}, {9, 2}, {3, 8}, {14, 6}};
+    const struct {
+        const char* name;
+        std::vector<Point> next;
+        int penWidth;
+    } rows[] = {
+        {"one point more", {{1, 1}, {9, 2}, {3, 8}, {14, 6}, {0, 9}}, 1},
+        {"started again", {{1, 1}, {9, 2}}, 1},
+        {"another start", {{2, 1}, {9, 2}, {3, 8}, {14, 6}, {0, 9}}, 1},
+        {"a wider pen", {{1, 1}, {9, 2}, {3, 8}, {14, 6}, {0, 9}}, 3},
+    };
+    const Rgb red{255, 0, 0};
+    for (const auto& row : rows) {
+        RasterSurface drawn(12, 10), alone(12, 10);
+        drawn.SelectPen(Pen::Solid(1, red));
+        drawn.Polyline(last);
+        drawn.FillRect(Rect{0, 0, 12, 10}, drawn.CurrentBrush());
+        drawn.SelectPen(Pen::Solid(row.penWidth, red));
+        drawn.Polyline(row.next);
+        alone.SelectPen(Pen::Solid(row.penWidth, red));
+        alone.MoveTo(row.next.front());
+        for (Point point : row.next) alone.LineTo(point);
+        EXPECT_TRUE(std::ranges::equal(drawn.Pixels(), alone.Pixels())) << row.name;
     }
 }
 

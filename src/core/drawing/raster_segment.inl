@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vireflu {
@@ -40,6 +41,19 @@ void RasteriseSegment(Point from, Point to, Plot&& plot) {
         if (x == to.x && y == to.y) continue;
         plot(x, y);
     }
+}
+
+template <typename Box>
+void RasteriseWideSegment(Point from, Point to, int penWidth, Box&& box) {
+    const bool xMajor = std::llabs(static_cast<long long>(to.x) - from.x) >=
+                        std::llabs(static_cast<long long>(to.y) - from.y);
+    const int extra = std::max(penWidth, 1) - 1;
+    RasteriseSegment(from, to, [&](int x, int y) {
+        if (xMajor)
+            box(x, y - extra, x + 1, y + 1);
+        else
+            box(x - extra, y, x + 1, y + 1);
+    });
 }
 
 }  // namespace vireflu

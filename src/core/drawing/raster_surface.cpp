@@ -101,6 +101,8 @@ void RasterSurface::DoFillRect(const Rect& rect, const Brush& brush) {
             if (drawn.left < drawn.right)
                 FillPixels(RowStart(y) + drawn.left, RowStart(y) + drawn.right, colour);
         }
+        if (pathDrawn)
+            for (std::size_t offset : lastPath.Offsets()) pixels[offset] = colour;
     } else {
         FillPixels(pixels.data(), pixels.data() + pixels.size(), colour);
     }
@@ -110,6 +112,7 @@ void RasterSurface::DoFillRect(const Rect& rect, const Brush& brush) {
 
 void RasterSurface::ClearExtents() {
     drawnExtents.assign(static_cast<std::size_t>(height), Extent{width, 0});
+    pathDrawn = false;
 }
 
 void RasterSurface::DoRectangle(Point corner1, Point corner2) {
@@ -202,16 +205,22 @@ void RasterSurface::DoEllipse(const Rect& rect) {
 void RasterSurface::DoLine(Point from, Point to) {
     const Pen& pen = CurrentPen();
     const std::uint32_t colour = Encode(pen.colour);
-    // A wider pen thickens the segment across its major axis, toward the smaller coordinate.
-    const bool xMajor = std::abs(to.x - from.x) >= std::abs(to.y - from.y);
-    const int extra = std::max(pen.width, 1) - 1;
-    if (extra == 0) return RasteriseSegment(from, to, [&](int x, int y) { Plot(x, y, colour); });
-    RasteriseSegment(from, to, [&](int x, int y) {
-        if (xMajor)
-            FillBox(x, y - extra, x + 1, y + 1, colour);
-        else
-            FillRun(y, x - extra, x + 1, colour);
+    if (pen.width <= 1)
+        return RasteriseSegment(from, to, [&](int x, int y) { Plot(x, y, colour); });
+    RasteriseWideSegment(from, to, pen.width, [&](int left, int top, int right, int bottom) {
+        FillBox(left, top, right, bottom, colour);
     });
+}
+
+// All segments but the newest come from the pixels kept from the last path, which the
+// trace extends by one point per frame; the newest is drawn as a segment of its own.
+void RasterSurface::DoPolyline(std::span<const Point> points) {
+    const Pen& pen = CurrentPen();
+    const std::uint32_t colour = Encode(pen.colour);
+    lastPath.Update(points.first(points.size() - 1), pen.width, width, height);
+    for (std::size_t offset : lastPath.Offsets()) pixels[offset] = colour;
+    pathDrawn = true;
+    DoLine(points[points.size() - 2], points.back());
 }
 
 void RasterSurface::Plot(int x, int y, std::uint32_t colour) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "drawing/path_pixels.h"
 #include "drawing/surface.h"
 
 namespace vireflu {
@@ -16,9 +17,9 @@ namespace vireflu {
 // so the window, the command-line tool and the browser edition show the same frames.
 //
 // Frames begin by filling the whole canvas with their background and then draw over a
-// part of it, so the surface keeps, row by row, the span drawn since the last whole fill:
-// a whole fill in the same colour only repaints those spans, and the pixels come out the
-// same.
+// part of it, so the surface keeps, row by row, the span drawn since the last whole fill,
+// and the pixels of the path drawn since: a whole fill in the same colour only repaints
+// those, and the pixels come out the same.
 class RasterSurface : public Surface {
 public:
     RasterSurface() = default;
@@ -43,6 +44,7 @@ protected:
     void DoPolygonRuns(std::span<const Point> vertices, const PolygonRuns& runs) override;
     void DoRectangle(Point corner1, Point corner2) override;
     void DoLine(Point from, Point to) override;
+    void DoPolyline(std::span<const Point> points) override;
 
 private:
     // Fills [left, right) of row y, clipped to the buffer.
@@ -68,6 +70,10 @@ private:
     std::vector<Extent> drawnExtents;
     // Reused by polygons drawn without runs worked out in advance.
     std::vector<PixelRun> scratchRuns;
+    // The last path drawn, which the next frame's path usually extends by one point, and
+    // whether its pixels were drawn since the last whole fill.
+    PathPixels lastPath;
+    bool pathDrawn = false;
 };
 
 }  // namespace vireflu

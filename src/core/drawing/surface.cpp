@@ -24,6 +24,16 @@ void Surface::OutlinePolygon(std::span<const Point> vertices) {
         DoLine(vertices[i], vertices[(i + 1) % vertices.size()]);
 }
 
+void Surface::Polyline(std::span<const Point> points) {
+    if (points.empty()) return;
+    if (points.size() > 1 && selectedPen.style != Pen::Style::Null) DoPolyline(points);
+    currentPoint = points.back();
+}
+
+void Surface::DoPolyline(std::span<const Point> points) {
+    for (std::size_t i = 1; i < points.size(); ++i) DoLine(points[i - 1], points[i]);
+}
+
 void Surface::LineTo(Point to) {
     if (selectedPen.style != Pen::Style::Null) DoLine(currentPoint, to);
     currentPoint = to;

@@ -66,6 +66,8 @@ public:
     void MoveTo(Point point) { currentPoint = point; }
     // Segment from the current point to `to`, without its final pixel; `to` becomes current.
     void LineTo(Point to);
+    // MoveTo the first point, then LineTo each of the others.
+    void Polyline(std::span<const Point> points);
 
 protected:
     virtual void DoFillRect(const Rect& rect, const Brush& brush) = 0;
@@ -77,6 +79,8 @@ protected:
     }
     virtual void DoRectangle(Point corner1, Point corner2) = 0;
     virtual void DoLine(Point from, Point to) = 0;
+    // The segments of a path of at least two points, drawn with a solid pen.
+    virtual void DoPolyline(std::span<const Point> points);
 
 private:
     void OutlinePolygon(std::span<const Point> vertices);

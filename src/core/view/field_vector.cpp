@@ -104,9 +104,8 @@ void DrawTrace(Surface& surface, SimulationState& state, const ViewGeometry& geo
     ++state.traceCount;
 
     const Pen kept = surface.SelectPen(Pen::Solid(LineWidth(state), kRed));
-    surface.MoveTo(state.traceBuffer[0]);
-    for (int n = 1; n < state.traceCount; ++n)
-        surface.LineTo(state.traceBuffer[static_cast<std::size_t>(n)]);
+    surface.Polyline(std::span<const Point>(state.traceBuffer)
+                         .first(static_cast<std::size_t>(state.traceCount)));
     surface.SelectPen(kept);
     // A full buffer has been drawn whole once; the next drawing starts a fresh path.
     if (state.traceCount == kTraceCapacity) state.traceCount = 0;
