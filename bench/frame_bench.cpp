@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "bench_scenario.h"
+#include "drawing/blind_surface.h"
 #include "drawing/raster_surface.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
@@ -70,6 +71,20 @@ void FrameWithMeasures(benchmark::State& run, Presentation presentation, int wid
     benchmark::DoNotOptimize(curve.Pixels().data());
 }
 
+// One tick of a run that writes no image: the clock, then the frame on a surface that keeps
+// no pixels, "Couple" being the presentation with the most to compute.
+void Headless(benchmark::State& run) {
+    SimulationState state = BusyMachine(Presentation::Torque);
+    MachineScene scene;
+    scene.Resize(600, 560);
+    BlindSurface blind;
+    for (auto _ : run) {
+        AdvanceClock(state);
+        scene.DrawFrame(blind, state);
+    }
+    benchmark::DoNotOptimize(state.torqueValue);
+}
+
 // The floor: filling the whole image white, which every frame begins with.
 void Fill(benchmark::State& run, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -94,6 +109,7 @@ BENCHMARK_CAPTURE(TracePoints, points_1, 1);
 BENCHMARK_CAPTURE(TracePoints, points_999, 999);
 BENCHMARK_CAPTURE(FrameWithMeasures, entrefer_600x560, Presentation::AirGap, 600, 560);
 BENCHMARK_CAPTURE(FrameWithMeasures, vecteur_600x560, Presentation::Vector, 600, 560);
+BENCHMARK(Headless)->Name("Headless/tick");
 BENCHMARK_CAPTURE(Fill, floor_600x560, 600, 560);
 BENCHMARK_CAPTURE(Fill, floor_2000x2000, 2000, 2000);
 

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 
+#include "drawing/blind_surface.h"
 #include "frame_name.h"
 #include "frame_renderer.h"
 #include "output_files.h"
@@ -36,9 +37,16 @@ FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> 
 }
 
 bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
-    if (frameNumber == options.ticks && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
+    const bool last = frameNumber == options.ticks;
+    if (last && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
+    const bool kept = frameNumber >= 0 && (framesFolder || animation);
+    if (!kept && !(last && options.outputPath && !WantsSvg(options))) {
+        // No image shows this frame: only what it leaves in the state is needed.
+        BlindSurface blind;
+        scene.DrawFrame(blind, state);
+        return true;
+    }
     RenderMachineFrame(canvas, scene, state);
-    if (frameNumber < 0) return true;
     if (framesFolder)
         failure =
             WriteFrameFile(*framesFolder + "/" + FrameFileName(frameNumber), PngBytes(LastFrame()));

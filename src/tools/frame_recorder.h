@@ -15,10 +15,11 @@
 
 namespace vireflu {
 
-// The view of the headless run: every frame is drawn into one off-screen image of the
-// client size, as the window's Redraw does. It writes the frames the options ask for as
-// they are drawn, into a folder that exists by then, and keeps what the final outputs
-// need of the last one.
+// The view of the headless run: every frame an image output shows is drawn into one
+// off-screen image of the client size, as the window's Redraw does; the others are drawn
+// without pixels, for what they leave in the state. It writes the frames the options ask
+// for as they are drawn, into a folder that exists by then, and keeps what the final
+// outputs need of the last one.
 class FrameRecorder : public FrameSink {
 public:
     // `framesFolder`, when given, is where the frame files go.
