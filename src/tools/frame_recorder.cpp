@@ -1,6 +1,6 @@
 #include "frame_recorder.h"
 
-#include <QBuffer>
+#include <cstdint>
 
 #include "drawing/blind_surface.h"
 #include "frame_name.h"
@@ -20,16 +20,12 @@ bool IsSvgName(const std::optional<std::string>& path) {
     return QByteArray::fromStdString(path->substr(path->size() - 4)).toLower() == ".svg";
 }
 
-QByteArray PngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> folder)
     : options(o), framesFolder(std::move(folder)), canvas(o.size.width, o.size.height) {
+    if (framesFolder) {
+        const auto pixels = static_cast<std::size_t>(o.size.width) * o.size.height;
+        encoders = std::make_unique<PngWorkers>(pixels * sizeof(std::uint32_t));
+    }
     if (options.animationPath) {
         animationBytes.open(QIODevice::WriteOnly);
         animation = std::make_unique<GifAnimationWriter>(animationBytes, options.frameDelayMs);
@@ -47,16 +43,28 @@ bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameN
         return true;
     }
     RenderMachineFrame(canvas, scene, state);
-    if (framesFolder)
-        failure =
-            WriteFrameFile(*framesFolder + "/" + FrameFileName(frameNumber), PngBytes(LastFrame()));
+    if (encoders) {
+        encoders->Add(LastFrame());
+        WriteEncodedFrames(false);
+    }
     // The animation holds the same frames as the files.
     if (animation && !failure) Animate(animation->AddFrame(LastFrame()));
     return !failure;
 }
 
-void FrameRecorder::FinishAnimation() {
+void FrameRecorder::Finish() {
+    if (encoders) WriteEncodedFrames(true);
     if (animation && !failure) Animate(animation->Finish());
+}
+
+void FrameRecorder::WriteEncodedFrames(bool all) {
+    // In their order, so the files are numbered as drawn, and none after a failure. A full
+    // queue waits for its oldest frame.
+    while (!failure) {
+        const std::optional<QByteArray> png = encoders->Next(all || encoders->Full());
+        if (!png) return;
+        failure = WriteFrameFile(*framesFolder + "/" + FrameFileName(framesWritten++), *png);
+    }
 }
 
 void FrameRecorder::Animate(GifStatus status) {

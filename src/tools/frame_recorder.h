@@ -10,6 +10,7 @@
 
 #include "drawing/raster_surface.h"
 #include "gif_animation.h"
+#include "png_workers.h"
 #include "render_options.h"
 #include "scenario.h"
 
@@ -32,18 +33,22 @@ public:
     QImage LastFrame() const;
     // The last frame as SVG, when the output asks for it.
     const QByteArray& LastFrameSvg() const { return lastSvg; }
-    // Ends the animated GIF, when the output asks for one, after the last frame.
-    void FinishAnimation();
+    // After the last frame: writes the frames still being encoded and ends the animated GIF.
+    void Finish();
     const QByteArray& Animation() const { return animationBytes.data(); }
     // Why a frame could not be written or encoded.
     const std::optional<OptionError>& Failure() const { return failure; }
 
 private:
     void Animate(GifStatus status);
+    // Writes the frames encoded so far, or, when `all`, every frame drawn, until one fails.
+    void WriteEncodedFrames(bool all);
 
     const RenderOptions& options;
     const std::optional<std::string> framesFolder;
     RasterSurface canvas;
+    std::unique_ptr<PngWorkers> encoders;  // with a frames folder
+    int framesWritten = 0;
     QByteArray lastSvg;
     QBuffer animationBytes;
     std::unique_ptr<GifAnimationWriter> animation;
@@ -54,8 +59,5 @@ private:
 bool WantsSvg(const RenderOptions& options);
 // Whether a file name ends in ".svg", in any case.
 bool IsSvgName(const std::optional<std::string>& path);
-
-// An image encoded as PNG.
-QByteArray PngBytes(const QImage& image);
 
 }  // namespace vireflu

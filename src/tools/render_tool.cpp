@@ -98,7 +98,7 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     auto scene = std::make_unique<MachineScene>();
     FrameRecorder frames(options, framesFolder);
     const PanelRecords records = RunScenario(options, *state, *scene, frames);
-    frames.FinishAnimation();
+    frames.Finish();
     if (frames.Failure()) return Refused(err, *frames.Failure());
     if (auto failed = WriteOutputs(options, to, *state, *scene, frames, records, out))
         return Refused(err, *failed);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include <QByteArray>
+#include <QImage>
+
+namespace vireflu {
+
+// Encodes images as PNG on worker threads, one per core, and hands the encoded images back
+// in the order they were added. The images wait in a queue of bounded memory: once it is
+// full, the caller takes the oldest before adding more, so a run that draws faster than the
+// workers encode is held back. The workers keep the interrupt signals blocked, so the
+// thread that writes the files holds them back for the whole process.
+class PngWorkers {
+public:
+    // `imageBytes` is the size of each image to come, which bounds how many may wait.
+    explicit PngWorkers(std::size_t imageBytes);
+    // Drops the images not yet taken.
+    ~PngWorkers();
+    PngWorkers(const PngWorkers&) = delete;
+    PngWorkers& operator=(const PngWorkers&) = delete;
+
+    // Queues a copy of `image`.
+    void Add(const QImage& image);
+    // Whether as many images wait as the queue should hold.
+    bool Full();
+    // The oldest image's PNG once it is encoded; none when no image is waiting, or when
+    // the oldest is still being encoded and `wait` is false.
+    std::optional<QByteArray> Next(bool wait);
+
+private:
+    struct Job {
+        QImage image;
+        QByteArray png;
+        bool encoded = false;
+    };
+
+    void Work();
+
+    std::size_t capacity;
+    std::mutex mutex;
+    std::condition_variable changed;
+    // Oldest first; the last `unclaimed` ones are still waiting for a worker. A deque keeps
+    // each job in place while others are added and taken.
+    std::deque<Job> jobs;
+    std::size_t unclaimed = 0;
+    bool stopping = false;
+    std::vector<std::thread> workers;
+};
+
+// An image encoded as PNG.
+QByteArray PngBytes(const QImage& image);
+
+}  // namespace vireflu
