@@ -59,16 +59,16 @@ QImage RenderMachineFrame(MachineScene& scene, SimulationState& state, qreal dev
 }
 
 QImage RenderPhasePicture(int w, int h, Winding winding, int phase, const WindingSettings& values,
-                          double currentAngle, qreal devicePixelRatio) {
+                          double currentAngle, qreal devicePixelRatio, int lineWidth) {
     if (Unscaled(devicePixelRatio)) {
         auto canvas = std::make_unique<RasterSurface>();
-        RenderPhasePicture(*canvas, w, h, winding, phase, values, currentAngle);
+        RenderPhasePicture(*canvas, w, h, winding, phase, values, currentAngle, lineWidth);
         return OwningImage(std::move(canvas));
     }
     QImage image = BlankImage(w, h, devicePixelRatio);
     QPainter painter(&image);
     PainterSurface surface(painter);
-    DrawPhasePicture(surface, w, h, winding, phase, values, currentAngle);
+    DrawPhasePicture(surface, w, h, winding, phase, values, currentAngle, lineWidth);
     return image;
 }
 

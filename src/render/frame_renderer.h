@@ -24,8 +24,8 @@ QImage WrapCanvas(const RasterSurface& canvas);
 QImage RenderMachineFrame(MachineScene& scene, SimulationState& state,
                           qreal devicePixelRatio = 1.0);
 
-// One phase picture of a panel, w x h pixels.
+// One phase picture of a panel, w x h pixels, lines `lineWidth` times their width.
 QImage RenderPhasePicture(int w, int h, Winding winding, int phase, const WindingSettings& values,
-                          double currentAngle, qreal devicePixelRatio = 1.0);
+                          double currentAngle, qreal devicePixelRatio = 1.0, int lineWidth = 1);
 
 }  // namespace vireflu

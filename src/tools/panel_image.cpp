@@ -8,7 +8,7 @@
 namespace vireflu {
 
 QImage RenderPanelPictures(Winding winding, const WindingSettings& values, double currentAngle,
-                           PixelSize pictureSize) {
+                           PixelSize pictureSize, int lineWidth) {
     const std::vector<int> phases = PicturedPhases(values);
     if (phases.empty()) return QImage();
     const int w = pictureSize.width;
@@ -17,7 +17,9 @@ QImage RenderPanelPictures(Winding winding, const WindingSettings& values, doubl
     QPainter painter(&image);
     int top = 0;
     for (auto phase = phases.rbegin(); phase != phases.rend(); ++phase, top += h)
-        painter.drawImage(0, top, RenderPhasePicture(w, h, winding, *phase, values, currentAngle));
+        painter.drawImage(
+            0, top,
+            RenderPhasePicture(w, h, winding, *phase, values, currentAngle, 1.0, lineWidth));
     return image;
 }
 

@@ -9,8 +9,9 @@ namespace vireflu {
 
 // A panel's phase pictures in one image, stacked as the panel shows them: phase 3 at the
 // top, phase 1 at the bottom, only the phases the panel pictures, without gaps. A null
-// image when the panel pictures no phase (its phase 1 is off).
+// image when the panel pictures no phase (its phase 1 is off). Lines are `lineWidth` times
+// their width.
 QImage RenderPanelPictures(Winding winding, const WindingSettings& values, double currentAngle,
-                           PixelSize pictureSize);
+                           PixelSize pictureSize, int lineWidth);
 
 }  // namespace vireflu

@@ -49,8 +49,8 @@ std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Dest
         const Winding winding = *options.panel;
         // The panel's cursor stands where the last tick left its winding's angle.
         const double angle = winding == Winding::Stator ? state.statorAngle : state.rotorAngle;
-        const QImage pictures =
-            RenderPanelPictures(winding, records.Of(winding), angle, options.pictureSize);
+        const QImage pictures = RenderPanelPictures(winding, records.Of(winding), angle,
+                                                    options.pictureSize, LineWidth(state));
         if (auto failed = batch.Stage(*to.panelOutput, PngBytes(pictures))) return failed;
     }
     if (to.measures) {

@@ -80,7 +80,7 @@ const std::vector<std::uint32_t>& WebSimulator::DrawPhasePicture(Winding winding
     const std::vector<int> pictured = PicturedPhases(values);
     if (std::find(pictured.begin(), pictured.end(), phase) == pictured.end()) return picture;
     const double angle = winding == Winding::Rotor ? state.rotorAngle : state.statorAngle;
-    RenderPhasePicture(pictureCanvas, w, h, winding, phase, values, angle);
+    RenderPhasePicture(pictureCanvas, w, h, winding, phase, values, angle, LineWidth(state));
     ToRgba(pictureCanvas.Pixels(), picture);
     return picture;
 }

@@ -88,6 +88,7 @@ CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layou
 }
 
 void CWindingPanel::SetProjector(bool on) {
+    projector = on;
     QFont templateFont = font();
     templateFont.setPixelSize(Scaled(kTemplateFontPixels, on));
     setFont(templateFont);
@@ -205,9 +206,9 @@ void CWindingPanel::DrawPhasePictures() {
             frame->SetPicture(QImage());
             continue;
         }
-        frame->SetPicture(vireflu::RenderPhasePicture(size.width(), size.height(),
-                                                      model.GetWinding(), phase, values,
-                                                      currentAngle, devicePixelRatioF()));
+        frame->SetPicture(vireflu::RenderPhasePicture(
+            size.width(), size.height(), model.GetWinding(), phase, values, currentAngle,
+            devicePixelRatioF(), vireflu::LineWidth(projector)));
     }
 }
 

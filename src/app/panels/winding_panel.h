@@ -27,7 +27,8 @@ public:
     void SetPhaseFlags(const std::array<int, 3>& on);
     // The winding's electrical angle at the present clock position, in radians.
     void SetCurrentAngle(double angle) { currentAngle = angle; }
-    // Projector mode: the panel, its font and its pictures one and a half times larger.
+    // Projector mode: the panel, its font and its pictures one and a half times larger, the
+    // pictures' lines three times thicker.
     void SetProjector(bool on);
     // Renders each pictured phase off-screen and hands it to its frame.
     void DrawPhasePictures();
@@ -68,6 +69,7 @@ private:
 
     vireflu::PanelModel model;
     double currentAngle = 0;
+    bool projector = false;
     QSize templateSize;  // dialog units
     std::vector<std::pair<vireflu::PanelControl, QWidget*>> controls;
     // Every control and group box with its rectangle at the template's size.

@@ -9,9 +9,6 @@ namespace vireflu {
 
 namespace {
 
-const Pen kAxisPen = Pen::Solid(2, Rgb{255, 0, 0});
-const Pen kCurvePen = Pen::Solid(1, Rgb{0, 0, 255});
-
 void DrawAxes(Surface& surface, double w, double h) {
     const int m = Trunc(h * 0.5);
     surface.MoveTo({5, m});
@@ -23,10 +20,10 @@ void DrawAxes(Surface& surface, double w, double h) {
 // Selects the axis pen, draws the axes, then draws the curve with the curve pen, and
 // puts back the pen that was selected on entry.
 template <typename Curve>
-void DrawPicture(Surface& surface, double w, double h, Curve&& curve) {
-    const Pen kept = surface.SelectPen(kAxisPen);
+void DrawPicture(Surface& surface, double w, double h, int lineWidth, Curve&& curve) {
+    const Pen kept = surface.SelectPen(Pen::Solid(2 * lineWidth, Rgb{255, 0, 0}));
     DrawAxes(surface, w, h);
-    surface.SelectPen(kCurvePen);
+    surface.SelectPen(Pen::Solid(lineWidth, Rgb{0, 0, 255}));
     curve();
     surface.SelectPen(kept);
 }
@@ -38,8 +35,8 @@ void DrawPolyline(Surface& surface, std::span<const Point> vertices) {
 
 }  // namespace
 
-void DrawSinePicture(Surface& surface, double w, double h, double angleDeg) {
-    DrawPicture(surface, w, h, [&] {
+void DrawSinePicture(Surface& surface, double w, double h, double angleDeg, int lineWidth) {
+    DrawPicture(surface, w, h, lineWidth, [&] {
         const double c = h * 0.5;
         const double a = h - 10;
         const double span = w - 15;
@@ -51,15 +48,15 @@ void DrawSinePicture(Surface& surface, double w, double h, double angleDeg) {
     });
 }
 
-void DrawDirectPicture(Surface& surface, double w, double h, double /*angleDeg*/) {
-    DrawPicture(surface, w, h, [&] {
+void DrawDirectPicture(Surface& surface, double w, double h, double /*angleDeg*/, int lineWidth) {
+    DrawPicture(surface, w, h, lineWidth, [&] {
         surface.MoveTo({10, 10});
         surface.LineTo({Trunc(w - 5), 10});
     });
 }
 
-void DrawSixStepPicture(Surface& surface, double w, double h, double shiftDeg) {
-    DrawPicture(surface, w, h, [&] {
+void DrawSixStepPicture(Surface& surface, double w, double h, double shiftDeg, int lineWidth) {
+    DrawPicture(surface, w, h, lineWidth, [&] {
         const double q = (w - 15) * 0.08333333333333333;
         // Each column is its own truncated product, so it can land one pixel left of the
         // exact twelfth.

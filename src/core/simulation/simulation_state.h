@@ -81,8 +81,11 @@ struct SimulationState {
 };
 
 // Width in pixels of the vector, trace and curve lines: three times thicker for a projector.
+inline int LineWidth(bool projector) {
+    return projector ? 3 : 1;
+}
 inline int LineWidth(const SimulationState& state) {
-    return state.projectorMode ? 3 : 1;
+    return LineWidth(state.projectorMode != 0);
 }
 
 // Converts a panel's record into the state (degrees to radians, hertz to rad/s). A
