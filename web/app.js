@@ -19,6 +19,7 @@ export class App {
     this.timer = 0;
     this.periodMs = this.texts.tickPeriodMs;
     this.measures = null; // created on first use
+    this.projector = false;
     this.window = document.getElementById("window");
     this.window.hidden = false;
     this.view = new MachineView(this.window, document.getElementById("client"), this.simulator);
@@ -59,7 +60,8 @@ export class App {
         break;
       case "projection":
         this.simulator.menuCommand(item.commandId, checked ? 1 : 0);
-        this.measures?.setProjector(checked);
+        this.projector = checked;
+        for (const window of [...this.panels, this.measures]) window?.setProjector(checked);
         this.view.draw();
         break;
       default: // a presentation or a colour map
@@ -72,16 +74,18 @@ export class App {
     if (!this.panels[selector]) {
       this.simulator.openPanel(selector);
       this.panels[selector] = new Panel(this.core, this.simulator, selector, () => this.redrawAll());
+      this.panels[selector].setProjector(this.projector);
     }
     this.panels[selector].open(this.view.clientOrigin());
   }
 
   openMeasures() {
     if (!this.measures) {
-      this.measures = new MeasuresWindow(this.simulator, (on) => {
+      this.measures = new MeasuresWindow(this.core, this.simulator, (on) => {
         this.simulator.setSequences(on);
         this.redrawAll();
       });
+      this.measures.setProjector(this.projector);
     }
     this.measures.open(this.view.clientOrigin());
   }

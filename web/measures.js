@@ -6,7 +6,7 @@ import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 const CURVE = { width: 372, height: 150 }; // CSS pixels; one and a half times for a projector
 
 export class MeasuresWindow {
-  constructor(simulator, onSequences) {
+  constructor(core, simulator, onSequences) {
     this.simulator = simulator;
     this.projector = false;
     this.dialog = document.createElement("div");
@@ -25,6 +25,10 @@ export class MeasuresWindow {
     titleBar.append(caption, close);
     this.canvas = document.createElement("canvas");
     this.canvas.title = "Force magnétomotrice le long de l'entrefer, de 0 à 360°.";
+    const legend = document.createElement("div");
+    legend.className = "legend";
+    for (const { name, colour } of core.measuresLegend())
+      legend.append(Object.assign(document.createElement("span"), { textContent: name, style: `color: ${colour}` }));
     this.table = document.createElement("table");
     this.values = this.simulator.measuresRows().map((row) => {
       const line = this.table.insertRow();
@@ -40,7 +44,7 @@ export class MeasuresWindow {
     label.title = "Dessine les champs direct (bleu) et inverse (orange) dans la coupe.";
     const client = document.createElement("div");
     client.className = "measures-client";
-    client.append(this.canvas, this.table, label);
+    client.append(this.canvas, legend, this.table, label);
     this.dialog.append(titleBar, client);
     this.dialog.addEventListener("keydown", (e) => {
       if (e.key === "Escape") this.hide();

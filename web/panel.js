@@ -5,6 +5,15 @@ import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 
 const PICTURE_INSET = 4; // the picture lies inside the frame's edge and black line
 
+// Projector mode lays a panel out one and a half times larger; corners are scaled, not sizes,
+// so controls that touch still touch.
+const scaled = (pixels, projector) => (projector ? Math.trunc((pixels * 3) / 2) : pixels);
+const placement = (control, projector) => {
+  const [left, top] = [scaled(control.left, projector), scaled(control.top, projector)];
+  const width = scaled(control.left + control.width, projector) - left;
+  return { left, top, width, height: scaled(control.top + control.height, projector) - top };
+};
+
 export class Panel {
   constructor(core, simulator, selector, onRedraw) {
     this.core = core;
@@ -13,9 +22,12 @@ export class Panel {
     this.onRedraw = onRedraw;
     const layout = core.panelTemplate(selector);
     this.controls = []; // [role, element, template entry] of every control with a role
+    this.placed = []; // [element, template entry] of every control
+    this.layout = layout;
     this.frames = [null, null, null];
     this.buildDialog(layout);
     for (const control of layout.controls) this.buildControl(control);
+    this.setProjector(false);
     this.refresh();
   }
 
@@ -38,8 +50,6 @@ export class Panel {
     titleBar.append(caption, close);
     this.client = document.createElement("div");
     this.client.className = "panel-client";
-    this.client.style.width = `${layout.width}px`;
-    this.client.style.height = `${layout.height}px`;
     // Tab and Shift+Tab go round the panel's controls, as in a dialog: focus reaching either
     // end is sent on to the other.
     const [start, end] = [0, 1].map(() => Object.assign(document.createElement("div"), { tabIndex: 0 }));
@@ -55,13 +65,8 @@ export class Panel {
   buildControl(control) {
     const element = this.createElement(control);
     if (control.name) element.dataset.name = control.name;
-    Object.assign(element.style, {
-      left: `${control.left}px`,
-      top: `${control.top}px`,
-      width: `${control.width}px`,
-      height: `${control.height}px`,
-    });
     this.client.append(element);
+    this.placed.push([element, control]);
     if (control.role !== undefined) this.controls.push([control.role, element, control]);
   }
 
@@ -150,6 +155,20 @@ export class Panel {
     return box;
   }
 
+  // Projector mode: the panel, its font and its pictures one and a half times larger (the
+  // core draws the pictures' lines three times thicker).
+  setProjector(on) {
+    this.projector = on;
+    this.dialog.classList.toggle("projector", on);
+    this.client.style.width = `${scaled(this.layout.width, on)}px`;
+    this.client.style.height = `${scaled(this.layout.height, on)}px`;
+    for (const [element, control] of this.placed) {
+      const box = placement(control, on);
+      for (const side of ["left", "top", "width", "height"]) element.style[side] = `${box[side]}px`;
+    }
+    this.drawPictures();
+  }
+
   act(handler, ...args) {
     const redraw = this.simulator[handler](this.selector, ...args);
     this.refresh();
@@ -178,8 +197,9 @@ export class Panel {
   // Every picture takes its size from the phase-1 frame, less the inset on each side.
   drawPictures() {
     if (!this.isShown) return;
-    const cssWidth = this.frameSize.width - 2 * PICTURE_INSET;
-    const cssHeight = this.frameSize.height - 2 * PICTURE_INSET;
+    const frame = placement(this.frameSize, this.projector);
+    const cssWidth = frame.width - 2 * PICTURE_INSET;
+    const cssHeight = frame.height - 2 * PICTURE_INSET;
     const width = devicePixels(cssWidth);
     const height = devicePixels(cssHeight);
     this.frames.forEach((frame, index) => {

@@ -27,8 +27,17 @@ void Paint(QPainter& painter, const Measures& measures, const std::vector<Measur
     painter.fillRect(0, 0, kWidth, height, Qt::white);
     PainterSurface surface(painter);
     DrawAirGapCurve(surface, Rect{0, 0, kWidth, kCurveHeight}, measures, lineWidth);
-    painter.setPen(Qt::black);
+    // The legend in one row under the curve, each name in its curve's colour.
+    const std::span<const CurveLegendEntry> legend = CurveLegend();
     int y = kCurveHeight + kRowHeight;
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const Rgb c = legend[i].colour;
+        painter.setPen(QColor(c.red, c.green, c.blue));
+        painter.drawText(8 + static_cast<int>(i * kWidth / legend.size()), y,
+                         QString::fromUtf8(legend[i].name));
+    }
+    painter.setPen(Qt::black);
+    y += kRowHeight;
     for (const MeasureRow& row : rows) {
         painter.drawText(8, y, QString::fromUtf8(row.label));
         painter.drawText(kValueColumn, y, QString::fromStdString(row.value));
@@ -51,7 +60,7 @@ QByteArray RenderMeasuresDocument(const SimulationState& state, const MachineSce
     std::unique_ptr<QGuiApplication> application;
     if (QGuiApplication::instance() == nullptr)
         application = std::make_unique<QGuiApplication>(argc, argv);
-    const int height = kCurveHeight + kRowHeight * (static_cast<int>(rows.size()) + 1);
+    const int height = kCurveHeight + kRowHeight * (static_cast<int>(rows.size()) + 2);
     if (!svg) {
         QImage image(kWidth, height, QImage::Format_RGB32);
         QPainter painter(&image);

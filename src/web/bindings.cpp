@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "measures/measure_rows.h"
+#include "measures/measures_picture.h"
 #include "panels/panel_template.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
@@ -153,6 +154,20 @@ val MeasuresRows(WebSimulator& simulator) {
     return rows;
 }
 
+// The curve's legend: each name with its colour as CSS writes it.
+val MeasuresLegend() {
+    val entries = val::array();
+    for (const CurveLegendEntry& entry : CurveLegend()) {
+        val item = val::object();
+        item.set("name", std::string(entry.name));
+        const Rgb c = entry.colour;
+        item.set("colour", "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " +
+                               std::to_string(c.blue) + ")");
+        entries.call<void>("push", item);
+    }
+    return entries;
+}
+
 // The panel handlers: each forwards one user action to the model and answers RedrawFlags.
 template <auto Handler, typename... Args>
 int Act(WebSimulator& simulator, int selector, Args... args) {
@@ -182,6 +197,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("texts", &Texts);
     emscripten::function("panelTemplate", &Template);
     emscripten::function("isAngleFieldText", &IsAngleFieldText);
+    emscripten::function("measuresLegend", &MeasuresLegend);
     emscripten::class_<WebSimulator>("Simulator")
         .constructor<>()
         .function("resizeView", &WebSimulator::ResizeView)

@@ -53,11 +53,8 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(Translate
     layout->addWidget(curve, 0, 0, 1, 2);
 
     auto* legend = new QHBoxLayout;
-    legend->addWidget(LegendEntry(tr("Stator"), kStatorCurveColour));
-    legend->addWidget(LegendEntry(tr("Rotor"), kRotorCurveColour));
-    legend->addWidget(LegendEntry(tr("Résultante"), kResultantCurveColour));
-    legend->addWidget(LegendEntry(tr("Fondamental"), kFundamentalColour));
-    legend->addWidget(LegendEntry(tr("Champ"), kFieldMarkerColour));
+    for (const CurveLegendEntry& entry : CurveLegend())
+        legend->addWidget(LegendEntry(Translated(entry.name), entry.colour));
     layout->addLayout(legend, 1, 0, 1, 2);
 
     int row = 2;

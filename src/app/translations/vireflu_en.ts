@@ -161,6 +161,26 @@
         <source>contre</source>
         <translation>against</translation>
     </message>
+    <message>
+        <source>Stator</source>
+        <translation>Stator</translation>
+    </message>
+    <message>
+        <source>Rotor</source>
+        <translation>Rotor</translation>
+    </message>
+    <message>
+        <source>Résultante</source>
+        <translation>Resultant</translation>
+    </message>
+    <message>
+        <source>Fondamental</source>
+        <translation>Fundamental</translation>
+    </message>
+    <message>
+        <source>Champ</source>
+        <translation>Field</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -375,26 +395,6 @@
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
         <translation>Magnetomotive force along the air gap, from 0 to 360°.</translation>
-    </message>
-    <message>
-        <source>Stator</source>
-        <translation>Stator</translation>
-    </message>
-    <message>
-        <source>Rotor</source>
-        <translation>Rotor</translation>
-    </message>
-    <message>
-        <source>Résultante</source>
-        <translation>Resultant</translation>
-    </message>
-    <message>
-        <source>Fondamental</source>
-        <translation>Fundamental</translation>
-    </message>
-    <message>
-        <source>Champ</source>
-        <translation>Field</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>

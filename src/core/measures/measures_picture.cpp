@@ -4,12 +4,22 @@
 #include <cmath>
 #include <numbers>
 
+#include "shell/interface_text.h"
+
 namespace vireflu {
 
 namespace {
 
 constexpr Rgb kGridColour{210, 210, 210};
 constexpr int kMargin = 6;
+
+constexpr CurveLegendEntry kLegend[] = {
+    {VIREFLU_UI_TEXT("Measures", "Stator"), kStatorCurveColour},
+    {VIREFLU_UI_TEXT("Measures", "Rotor"), kRotorCurveColour},
+    {VIREFLU_UI_TEXT("Measures", "Résultante"), kResultantCurveColour},
+    {VIREFLU_UI_TEXT("Measures", "Fondamental"), kFundamentalColour},
+    {VIREFLU_UI_TEXT("Measures", "Champ"), kFieldMarkerColour},
+};
 
 // Maps angles in degrees and values in -1..1 onto the area, inside a margin.
 struct CurveFrame {
@@ -38,6 +48,10 @@ void Polyline(Surface& surface, const CurveFrame& f, Rgb colour, int width, Valu
 }
 
 }  // namespace
+
+std::span<const CurveLegendEntry> CurveLegend() {
+    return kLegend;
+}
 
 void DrawAirGapCurve(Surface& surface, const Rect& area, const Measures& measures, int lineWidth) {
     const Brush white = Brush::Of(Colour::FromRgb(255, 255, 255));

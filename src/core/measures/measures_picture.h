@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "drawing/raster_surface.h"
 #include "drawing/surface.h"
 #include "measures/measures.h"
@@ -15,6 +17,14 @@ inline constexpr Rgb kFundamentalColour{150, 150, 150};
 inline constexpr Rgb kFieldMarkerColour{255, 0, 0};  // the field vector's own red
 inline constexpr Rgb kDirectFieldColour{0, 114, 178};
 inline constexpr Rgb kInverseFieldColour{230, 159, 0};
+
+// One entry of the curve's legend: its French name (translated in the "Measures" context)
+// in its curve's colour. The window and the page show the same legend.
+struct CurveLegendEntry {
+    const char* name;
+    Rgb colour;
+};
+std::span<const CurveLegendEntry> CurveLegend();
 
 // The air-gap curve in `area`: 0 to 360 degrees left to right, +1 at the top, -1 at the
 // bottom; grid, stator, rotor, resultant, the resultant's fundamental and a vertical
