@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QXmlStreamReader>
 
 #include "tool_runner.h"
@@ -112,6 +114,36 @@ TEST(ImageOutputTest, PanelPicturesAtTheWindingsAngle) {
     RunTool({"--stator-phases", "1", "--panel", "stator", "--panel-output", sized, "--picture-size",
              "120x70"});
     EXPECT_EQ(QImage(sized).size(), QSize(120, 70));
+}
+
+// "--measures" writes the "Mesures" picture as PNG or SVG, by the name's extension: in the curve
+// band (158 x 508 inside a 6-pixel margin), a balanced field's resultant (black) swings evenly
+// about the middle row over more than half the band; the field's red marker is at 90 degrees.
+TEST(ImageOutputTest, MeasuresPictureAsPngOrSvg) {
+    int argc = 1;
+    char* argv[] = {const_cast<char*>("cli_tests"), nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication application(argc, argv);  // fonts, to read the SVG's texts
+    const Scratch scratch;
+    for (const QString file : {"m.png", "m.svg"}) {
+        ASSERT_EQ(RunTool({"--stator-phases", "3", "--stator-angles", "0,120,240", "--measures",
+                           scratch.Path(file)})
+                      .exitCode,
+                  0);
+        QImageReader reader(scratch.Path(file));
+        reader.setScaledSize(QSize(520, 458));  // an SVG's natural size is in millimetres
+        const QImage image = reader.read().convertToFormat(QImage::Format_RGB32);
+        int top = 170, bottom = 0, red = 0;
+        for (int y = 0; y < 170; ++y)
+            for (int x = 0; x < 520; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() < 64 && c.green() < 64) top = std::min(top, y), bottom = y;
+                red += c == QColor(255, 0, 0) && std::abs(x - 133) <= 1;  // 6 + 508 / 4
+            }
+        EXPECT_NEAR(top + bottom, 2 * 85, 2) << file.toStdString();  // 6 + 158 / 2
+        EXPECT_TRUE(image.size() == QSize(520, 458) && bottom - top > 79 && red > 100)
+            << file.toStdString();
+    }
 }
 
 }  // namespace

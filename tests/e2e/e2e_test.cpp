@@ -1,6 +1,6 @@
 // Vireflu as a person meets it: the real program on an X screen of 1280 x 1024, driven with
 // the keyboard's menu mnemonics, the mouse and typing, checked on screenshots. One journey
-// through the main window, one through the "Stator" panel.
+// through the main window, one through the "Stator" panel and "Mesures".
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -164,7 +164,8 @@ void E2eTest::mainWindowJourney() {
     QVERIFY(desktop.Exited());
 }
 
-// "&Vue", "&Stator" opens the panel at the view's top left; phases 1 to 3 clicked on, 120
+// "&Vue", "&Stator" opens the panel at the view's top left; phase 1 alone beside "Mesures"
+// (below); then phases 2 and 3 clicked on, 120
 // and 240 typed into the angle fields of phases 2 and 3: the field vector stands upright
 // from the centre, 0.6 of the gap's inner radius long, and turns once "&Animation" runs;
 // quitting while it runs ends the program cleanly.
@@ -187,7 +188,42 @@ void E2eTest::statorPanelJourney() {
     // angle fields of phases 1, 2 and 3.
     const auto at = [&](int x, int y) { return panel.topLeft() + QPoint(x * 6 / 4, y * 13 / 8); };
     const int checkRow[] = {123, 68, 13}, fieldRow[] = {154, 101, 37};
-    for (int phase = 0; phase < 3; ++phase) desktop.Click(at(7, checkRow[phase]) + QPoint(6, 0));
+    desktop.Click(at(7, checkRow[0]) + QPoint(6, 0));
+
+    // Phase 1 alone pulsates: Space on "Deux champs tournants", "&Mesures"' one control, draws
+    // its halves, the direct one (blue) upright at clock zero, the inverse one (orange) down.
+    // Space runs the clock: mirror images about the horizontal, both tips move right, so they
+    // turn in opposite senses. Both Spaces again stop and untick.
+    const QRect reach(centre - QPoint(radius, radius), QSize(2 * radius + 1, 2 * radius + 1));
+    const auto tip = [&](const QImage& i, QColor colour = QColor(255, 0, 0)) {
+        QPoint far = centre;
+        for (QPoint p : PixelsOf(i, colour, reach))
+            if (!panel.contains(p) &&
+                (p - centre).manhattanLength() > (far - centre).manhattanLength())
+                far = p;
+        return far - centre;
+    };
+    desktop.X({"windowfocus", "--sync", window});
+    desktop.Keys("alt+v m");
+    const QString measures = desktop.Window("Mesures");
+    desktop.X({"windowmove", "--sync", measures, "700", "0"});
+    desktop.Keys("space");
+    const QColor direct(0, 114, 178), inverse(230, 159, 0);
+    desktop.Await("12-two-fields", [&](const QImage& i) {
+        return tip(i, direct).x() == 0 && tip(i, direct).y() < -20 && tip(i, inverse).x() == 0 &&
+               tip(i, inverse).y() > 20;
+    });
+    desktop.X({"windowfocus", "--sync", window});
+    desktop.Keys("space");
+    const QImage turned =
+        desktop.Await("13-turning", [&](const QImage& i) { return tip(i, direct).x() > 5; });
+    const QPoint d = tip(turned, direct), v = tip(turned, inverse);
+    QVERIFY(std::abs(d.x() - v.x()) <= 2 && std::abs(d.y() + v.y()) <= 2);
+    desktop.Keys("space");
+    desktop.X({"windowfocus", "--sync", measures});
+    desktop.Keys("space");
+
+    for (int phase = 1; phase < 3; ++phase) desktop.Click(at(7, checkRow[phase]) + QPoint(6, 0));
     const char* angle[] = {"", "1 2 0", "2 4 0"};
     for (int phase = 1; phase < 3; ++phase) {
         desktop.Click(at(91, fieldRow[phase]));
@@ -196,21 +232,12 @@ void E2eTest::statorPanelJourney() {
 
     desktop.X({"windowfocus", "--sync", window});
     desktop.Keys("alt+r Down Return");
-    const QRect reach(centre - QPoint(radius, radius), QSize(2 * radius + 1, 2 * radius + 1));
-    const auto tip = [&](const QImage& i) {
-        QPoint far = centre;
-        for (QPoint p : PixelsOf(i, QColor(255, 0, 0), reach))
-            if (!panel.contains(p) &&
-                (p - centre).manhattanLength() > (far - centre).manhattanLength())
-                far = p;
-        return far - centre;
-    };
-    const QPoint upright = tip(desktop.Await("12-vector", [&](const QImage& i) {
+    const QPoint upright = tip(desktop.Await("14-vector", [&](const QImage& i) {
         return i.pixelColor(centre) == QColor(255, 0, 0) && tip(i).y() < -radius + 3;
     }));
     QVERIFY(std::abs(upright.x()) <= 1);
     desktop.Keys("alt+a");
-    desktop.Await("13-turning", [&](const QImage& i) { return std::abs(tip(i).x()) > 5; });
+    desktop.Await("15-turning", [&](const QImage& i) { return std::abs(tip(i).x()) > 5; });
 
     // One period exported while the clock runs: ticks 0 to 39 at the view's size.
     const QString path = QDir(VIREFLU_ARTEFACTS).filePath("period.gif");
@@ -225,8 +252,8 @@ void E2eTest::statorPanelJourney() {
     QImageReader gif(path);
     QCOMPARE(gif.imageCount(), 40);
     QCOMPARE(gif.read().size(), view.size());
-    const QPoint before = tip(desktop.Await("14-exported", [](const QImage&) { return true; }));
-    desktop.Await("15-still-turning", [&](const QImage& i) { return tip(i) != before; });
+    const QPoint before = tip(desktop.Await("16-exported", [](const QImage&) { return true; }));
+    desktop.Await("17-still-turning", [&](const QImage& i) { return tip(i) != before; });
     desktop.X({"windowfocus", "--sync", window});
     desktop.Keys("alt+g q");
     QVERIFY(desktop.Exited());

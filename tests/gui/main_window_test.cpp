@@ -36,6 +36,7 @@ private slots:
     void commands();
     void oneFramePerEvent();
     void animationAndReset();
+    void pacesChangeOnlyThePeriod();
     void panelsSendAndFollowTheClock();
     void placement();
 
@@ -116,8 +117,8 @@ void MainWindowTest::oneFramePerEvent() {
     }
 }
 
-// "&Animation" needs a phase 1 on either winding, and so does "&Stop"; the timer ticks
-// every 150 ms; "&Initialisation" puts the clock back to zero and lets it run on.
+// "&Animation" needs a phase 1 on either winding, and so does "&Stop"; "&Initialisation" puts
+// the clock back to zero and lets it run on.
 void MainWindowTest::animationAndReset() {
     QPushButton* animation = test::Button(*window, "&Animation");
     QTest::mouseClick(animation, Qt::LeftButton);
@@ -129,7 +130,6 @@ void MainWindowTest::animationAndReset() {
     QTest::mouseClick(animation, Qt::LeftButton);
     QVERIFY(Running());
     QCOMPARE(animation->text(), "&Stop");
-    QCOMPARE(window->findChild<QTimer*>("clockTimer")->interval(), 150);
     const double position = state->rotorPosition;
     QTRY_VERIFY(state->rotorPosition > position);
     QTest::mouseClick(test::Button(*window, "&Initialisation"), Qt::LeftButton);
@@ -144,6 +144,26 @@ void MainWindowTest::animationAndReset() {
     QTest::mouseClick(animation, Qt::LeftButton);
     QVERIFY(!Running());
     QCOMPARE(animation->text(), "&Animation");
+}
+
+// A pace sets only the timer's period: at x1/4, x1 and x4 the timer's first three ticks
+// draw the same three frames.
+void MainWindowTest::pacesChangeOnlyThePeriod() {
+    auto* timer = window->findChild<QTimer*>("clockTimer");
+    QList<QImage> frames;
+    connect(timer, &QTimer::timeout, view, [&] { frames << view->grab().toImage(); });
+    for (const auto& [pace, period] :
+         {std::pair{"Cadence x1/4", 600}, {"Cadence x1", 150}, {"Cadence x4", 37}}) {
+        Choose("&Vue", pace);
+        QCOMPARE(timer->interval(), period);
+        window->ApplyWindingSettings(0, test::PhaseOneRecord());  // the clock back to zero
+        const qsizetype first = frames.size();
+        window->ToggleAnimation();
+        QTRY_VERIFY_WITH_TIMEOUT(frames.size() >= first + 3, 5000);
+        window->ToggleAnimation();
+        frames.resize(first + 3);
+    }
+    QVERIFY(frames.mid(0, 3) == frames.mid(3, 3) && frames.mid(3, 3) == frames.mid(6));
 }
 
 // A panel's record reaches the state before its send returns, and the clock's ticks reach

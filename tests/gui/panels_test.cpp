@@ -182,7 +182,8 @@ void PanelsTest::enterEscapeAndReopen() {
 }
 
 // At the owner's client origin with the focus on "phase 1", but never off the screen; with every
-// phase on, no text is clipped, the labels at their longest.
+// phase on, no text is clipped, the labels at their longest, nor in projector mode, where the
+// panel and its font are one and a half times larger.
 void PanelsTest::layout() {
     for (const Winding winding : {Winding::Stator, Winding::Rotor}) CheckLayout(winding);
 }
@@ -202,14 +203,18 @@ void PanelsTest::CheckLayout(Winding winding) {
     open.Click(kAllPhases);
     for (QSlider* slider : panel.findChildren<QSlider*>()) slider->setValue(slider->maximum());
     QCOMPARE(open.Find("phase1Frame")->size(), QSize(105, 65));
-    for (QWidget* widget : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QString text =
-            widget->property("text").toString() + widget->property("title").toString();
-        const auto* button = qobject_cast<QAbstractButton*>(widget);
-        const int needed =
-            button ? button->sizeHint().width() : widget->fontMetrics().horizontalAdvance(text);
-        QVERIFY2(panel.rect().contains(widget->geometry()), qPrintable(widget->objectName()));
-        QVERIFY2(needed <= widget->width(), qPrintable(text));
+    for (const bool projector : {false, true}) {
+        panel.SetProjector(projector);
+        for (QWidget* widget : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QString text =
+                widget->property("text").toString() + widget->property("title").toString();
+            const auto* button = qobject_cast<QAbstractButton*>(widget);
+            const int needed =
+                button ? button->sizeHint().width() : widget->fontMetrics().horizontalAdvance(text);
+            QVERIFY2(panel.rect().contains(widget->geometry()), qPrintable(widget->objectName()));
+            QVERIFY2(needed <= widget->width(), qPrintable(text));
+            QCOMPARE(widget->font().pixelSize(), projector ? 16 : 11);
+        }
     }
 }
 

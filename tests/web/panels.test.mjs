@@ -42,7 +42,6 @@ test("both panels open with the template's controls and first state", async () =
 const rules = [
   ["phase1Check", { phase2Check: "e", phase3Check: "d", sinus: "ex", phase1Frame: "e", phase1Edit: "e:0", frequencyLabel: "fréquence stator: 50 Hz" }],
   ["phase2Check", { phase2Check: "ex", phase3Check: "e", phase2Frame: "e", phase2Edit: "e:0" }],
-  ["phase3Check", { phase3Check: "ex", phase3Frame: "e" }],
   ["continu", { continu: "ex", phase2Check: "d", phase3Check: "d", phase2Frame: "-", phase1Edit: "-", frequencySlider: "-" }],
   ["rectangulaire", { rectangulaire: "ex", phase2Check: "dx", phase3Check: "dx", phase3Frame: "e", phase1Edit: "-", frequencySlider: "e" }],
   ["sinus", { sinus: "ex", phase2Check: "e", phase3Check: "d", phase2Frame: "-", phase1Edit: "e:0" }],
