@@ -21,11 +21,16 @@ bool IsSvgName(const std::optional<std::string>& path) {
 }
 
 FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> folder)
-    : options(o), framesFolder(std::move(folder)), canvas(o.size.width, o.size.height) {
+    : options(o), framesFolder(std::move(folder)) {
+    std::size_t frames = 1;
     if (framesFolder) {
         const auto pixels = static_cast<std::size_t>(o.size.width) * o.size.height;
         encoders = std::make_unique<PngWorkers>(pixels * sizeof(std::uint32_t));
+        // A frame being encoded keeps its canvas until its file is written; the next frames
+        // are drawn into the others.
+        frames = encoders->Capacity();
     }
+    canvases.assign(frames, RasterSurface(o.size.width, o.size.height));
     if (options.animationPath) {
         animationBytes.open(QIODevice::WriteOnly);
         animation = std::make_unique<GifAnimationWriter>(animationBytes, options.frameDelayMs);
@@ -42,7 +47,8 @@ bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameN
         scene.DrawFrame(blind, state);
         return true;
     }
-    RenderMachineFrame(canvas, scene, state);
+    current = (current + 1) % canvases.size();
+    RenderMachineFrame(canvases[current], scene, state);
     if (encoders) {
         encoders->Add(LastFrame());
         WriteEncodedFrames(false);
@@ -75,7 +81,7 @@ void FrameRecorder::Animate(GifStatus status) {
 }
 
 QImage FrameRecorder::LastFrame() const {
-    return WrapCanvas(canvas);
+    return WrapCanvas(canvases[current]);
 }
 
 }  // namespace vireflu

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -46,7 +47,8 @@ private:
 
     const RenderOptions& options;
     const std::optional<std::string> framesFolder;
-    RasterSurface canvas;
+    std::vector<RasterSurface> canvases;
+    std::size_t current = 0;               // the canvas of the last frame
     std::unique_ptr<PngWorkers> encoders;  // with a frames folder
     int framesWritten = 0;
     QByteArray lastSvg;

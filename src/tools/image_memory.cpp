@@ -23,10 +23,8 @@ std::string SizeText(PixelSize size) {
 }  // namespace
 
 std::optional<OptionError> CheckImageMemory(const RenderOptions& options) {
-    // The view, the animation writer's copy of the previous frame, and a frame's copy
-    // being encoded.
-    std::uint64_t bytes =
-        ImageBytes(options.size, 1 + (options.animationPath ? 1 : 0) + (options.framesDir ? 1 : 0));
+    // The view, and the animation writer's copy of the previous frame.
+    std::uint64_t bytes = ImageBytes(options.size, options.animationPath ? 2 : 1);
     std::string sizes = "--size " + SizeText(options.size);
     if (options.panel) {
         // One picture a phase that is on, stacked, and the one being drawn.

@@ -44,11 +44,10 @@ PngWorkers::~PngWorkers() {
     for (std::thread& worker : workers) worker.join();
 }
 
-void PngWorkers::Add(const QImage& image) {
-    QImage copy = image.copy();
+void PngWorkers::Add(QImage image) {
     {
         const std::lock_guard lock(mutex);
-        jobs.push_back(Job{std::move(copy), {}, false});
+        jobs.push_back(Job{std::move(image), {}, false});
         ++unclaimed;
     }
     changed.notify_all();

@@ -14,9 +14,10 @@
 namespace vireflu {
 
 // Encodes images as PNG on worker threads, one per core, and hands the encoded images back
-// in the order they were added. The images wait in a queue of bounded memory: once it is
-// full, the caller takes the oldest before adding more, so a run that draws faster than the
-// workers encode is held back. The workers keep the interrupt signals blocked, so the
+// in the order they were added. The images are not copied: each must keep its pixels until
+// its PNG is taken. At most Capacity() images wait: once the queue is full, the caller
+// takes the oldest before adding more, so a run that draws faster than the workers encode
+// is held back. The workers keep the interrupt signals blocked, so the
 // thread that writes the files holds them back for the whole process.
 class PngWorkers {
 public:
@@ -27,10 +28,12 @@ public:
     PngWorkers(const PngWorkers&) = delete;
     PngWorkers& operator=(const PngWorkers&) = delete;
 
-    // Queues a copy of `image`.
-    void Add(const QImage& image);
-    // Whether as many images wait as the queue should hold.
+    // Queues `image`, whose pixels stay as they are until its PNG is taken.
+    void Add(QImage image);
+    // Whether as many images wait as the queue holds.
     bool Full();
+    // How many images the queue holds: two a worker, within a bounded memory, and one at least.
+    std::size_t Capacity() const { return capacity; }
     // The oldest image's PNG once it is encoded; none when no image is waiting, or when
     // the oldest is still being encoded and `wait` is false.
     std::optional<QByteArray> Next(bool wait);
