@@ -51,11 +51,24 @@ QImage RenderMachineFrame(MachineScene& scene, SimulationState& state, qreal dev
         RenderMachineFrame(*canvas, scene, state);
         return OwningImage(std::move(canvas));
     }
+    QImage image;
+    RenderMachineFrame(image, scene, state, devicePixelRatio);
+    return image;
+}
+
+void RenderMachineFrame(QImage& image, MachineScene& scene, SimulationState& state,
+                        qreal devicePixelRatio) {
     const ViewGeometry& g = scene.Geometry();
-    QImage image = BlankImage(g.clientWidth, g.clientHeight, devicePixelRatio);
+    const QSize size(std::max(1, static_cast<int>(g.clientWidth * devicePixelRatio)),
+                     std::max(1, static_cast<int>(g.clientHeight * devicePixelRatio)));
+    if (image.size() != size || image.devicePixelRatio() != devicePixelRatio ||
+        image.format() != QImage::Format_RGB32) {
+        image = QImage(size, QImage::Format_RGB32);
+        image.setDevicePixelRatio(devicePixelRatio);
+    }
+    // The frame begins by filling the whole image, so the image needs no fill of its own.
     QPainter painter(&image);
     PaintMachineFrame(painter, scene, state);
-    return image;
 }
 
 QImage RenderPhasePicture(int w, int h, Winding winding, int phase, const WindingSettings& values,

@@ -23,6 +23,10 @@ QImage WrapCanvas(const RasterSurface& canvas);
 // a device pixel ratio above 1 draws it at that many device pixels per logical pixel.
 QImage RenderMachineFrame(MachineScene& scene, SimulationState& state,
                           qreal devicePixelRatio = 1.0);
+// The same frame drawn by QPainter into `image`, which is only allocated anew when the size
+// or the ratio changes, as a view showing frame after frame keeps it.
+void RenderMachineFrame(QImage& image, MachineScene& scene, SimulationState& state,
+                        qreal devicePixelRatio);
 
 // One phase picture of a panel, w x h pixels, lines `lineWidth` times their width.
 QImage RenderPhasePicture(int w, int h, Winding winding, int phase, const WindingSettings& values,

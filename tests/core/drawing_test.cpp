@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "drawing/colour_map.h"
 #include "drawing/raster_surface.h"
+#include "simulation/clock.h"
+#include "simulation/display_commands.h"
+#include "view/machine_scene.h"
 
 namespace vireflu {
 namespace {
@@ -77,6 +81,43 @@ TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
         alone.MoveTo(row.next.front());
         for (Point point : row.next) alone.LineTo(point);
         EXPECT_TRUE(std::ranges::equal(drawn.Pixels(), alone.Pixels())) << row.name;
+    }
+}
+
+// The window copies to the screen only the changed area the canvas reports: every pixel that
+// differs from the frame before must lie in it, in every presentation, when a trace starts
+// again, and at sizes whose rows make blocks of one and of several pixels.
+TEST(RasterSurface, ChangedAreaHoldsEveryChangedPixel) {
+    for (const auto& [w, h] : {std::pair{300, 280}, {97, 203}, {50, 40}}) {
+        for (int p = 0; p < 5; ++p) {
+            SimulationState state;
+            ApplyWindingSettings(state, 0,
+                                 WindingSettings{1, 1, 1, 0, 120, 240, 50, 0, 0, kWaveformSinus});
+            ApplyWindingSettings(state, 1,
+                                 WindingSettings{1, 1, 0, 0, 90, 0, 20, 10, 30, kWaveformSinus});
+            MachineScene scene;
+            scene.Resize(w, h);
+            RasterSurface canvas;
+            std::vector<std::uint32_t> before;
+            for (int frame = 0; frame < 40; ++frame) {
+                if (frame % 30 == 0) SelectPresentation(state, static_cast<Presentation>(p));
+                AdvanceClock(state);
+                RenderMachineFrame(canvas, scene, state);
+                std::vector<Rect> changed;
+                canvas.ChangedArea(changed);
+                std::vector<bool> covered(static_cast<std::size_t>(w * h));
+                for (const Rect& r : changed) {
+                    ASSERT_TRUE(r.left < r.right && r.right <= w && r.bottom <= h);
+                    for (int y = r.top; y < r.bottom; ++y)
+                        for (int x = r.left; x < r.right; ++x) covered[y * w + x] = true;
+                }
+                const auto now = std::as_const(canvas).Pixels();
+                for (std::size_t i = 0; i < before.size(); ++i)
+                    ASSERT_TRUE(covered[i] || before[i] == now[i])
+                        << w << " x " << h << ", presentation " << p << ", frame " << frame;
+                before.assign(now.begin(), now.end());
+            }
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "machine_view.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -16,7 +17,8 @@ CMachineView::CMachineView(SimulationState& state, QWidget* parent)
 void CMachineView::DrawFrame() {
     const qreal ratio = devicePixelRatioF();
     if (ratio > 1.0) {
-        frame = RenderMachineFrame(scene, state, ratio);
+        // One image for as long as the size and the ratio hold, drawn at full resolution.
+        RenderMachineFrame(frame, scene, state, ratio);
         return;
     }
     // One canvas for as long as the size holds, shown without a copy.
@@ -24,11 +26,27 @@ void CMachineView::DrawFrame() {
     frame = WrapCanvas(canvas);
 }
 
+QRegion CMachineView::ChangedRegion() {
+    if (!showsPreviousFrame) return rect();
+    changedRects.clear();
+    canvas.ChangedArea(changedRects);
+    changedQRects.clear();
+    for (const Rect& r : changedRects)
+        changedQRects.emplace_back(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    // The rectangles come in bands without overlaps, as a region keeps them.
+    QRegion changed;
+    changed.setRects(changedQRects.data(), static_cast<int>(changedQRects.size()));
+    return changed;
+}
+
 void CMachineView::Redraw() {
     DrawFrame();
     framePending = true;
-    repaint();
+    // Only what changed is copied to the screen: at large sizes the copy costs more than
+    // the frame.
+    repaint(ChangedRegion());
     framePending = false;
+    showsPreviousFrame = isVisible() && devicePixelRatioF() <= 1.0;
 }
 
 void CMachineView::resizeEvent(QResizeEvent* event) {
@@ -36,12 +54,23 @@ void CMachineView::resizeEvent(QResizeEvent* event) {
     scene.Resize(width(), height());
 }
 
-void CMachineView::paintEvent(QPaintEvent*) {
+void CMachineView::paintEvent(QPaintEvent* event) {
     // A paint that Redraw did not ask for (the view uncovered or resized) draws the
-    // present instant anew.
-    if (!framePending) DrawFrame();
+    // present instant anew; the view outside the paint still shows the frame before.
+    if (!framePending) {
+        DrawFrame();
+        showsPreviousFrame =
+            (QRegion(rect()) - event->region()).isEmpty() && devicePixelRatioF() <= 1.0;
+    }
+    // One rectangle at a time: Qt copies an image into a plain rectangle directly, row by
+    // row, where a clip of many rectangles would take it through its general span filler.
     QPainter painter(this);
-    painter.drawImage(0, 0, frame);
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        painter.drawImage(area.topLeft(), frame,
+                          QRectF(area.topLeft() * frame.devicePixelRatio(),
+                                 area.size() * frame.devicePixelRatio()));
+    }
 }
 
 }  // namespace vireflu

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "drawing/raster_surface.h"
 
@@ -31,15 +32,22 @@ protected:
 private:
     // Draws the present instant into `frame`.
     void DrawFrame();
+    // The part of the view that differs from what it showed before the last frame drawn.
+    QRegion ChangedRegion();
 
     SimulationState& state;
     MachineScene scene;
-    // The frames at one pixel per logical pixel; `frame` views it, or holds a scaled frame.
+    // The frames at one pixel per logical pixel; `frame` views it, or holds the scaled frames.
     RasterSurface canvas;
     QImage frame;
     // Set while Redraw's own paint runs, so that paint shows the frame just drawn instead
     // of drawing another one.
     bool framePending = false;
+    // Whether the view shows the canvas's frame before the last one drawn, so that
+    // showing the last one only needs what changed.
+    bool showsPreviousFrame = false;
+    std::vector<Rect> changedRects;
+    std::vector<QRect> changedQRects;
 };
 
 }  // namespace vireflu

@@ -32,6 +32,7 @@ void PathPixels::Restart(int pen, int w, int h) {
     height = h;
     points.clear();
     offsets.clear();
+    bounds = Rect{};
 }
 
 void PathPixels::AddPixel(int x, int y) {
@@ -40,6 +41,10 @@ void PathPixels::AddPixel(int x, int y) {
     if (covered[offset]) return;
     covered[offset] = true;
     offsets.push_back(offset);
+    bounds = offsets.size() == 1
+                 ? Rect{x, y, x + 1, y + 1}
+                 : Rect{std::min(bounds.left, x), std::min(bounds.top, y),
+                        std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1)};
 }
 
 }  // namespace vireflu

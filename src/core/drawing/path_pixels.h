@@ -19,6 +19,8 @@ public:
 
     // Each covered pixel once, as its place in the canvas's rows: y * width + x.
     std::span<const std::size_t> Offsets() const { return offsets; }
+    // The smallest rectangle around them; empty (left == right) without any.
+    Rect Bounds() const { return bounds; }
 
 private:
     void Restart(int penWidth, int width, int height);
@@ -30,6 +32,7 @@ private:
     std::vector<Point> points;
     std::vector<std::size_t> offsets;
     std::vector<bool> covered;
+    Rect bounds;
 };
 
 }  // namespace vireflu

@@ -45,7 +45,8 @@ void RasterSurface::Resize(int w, int h) {
     height = h;
     pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), kWhite);
     background = kWhite;
-    ClearExtents();
+    drawn.Resize(w, h);
+    pathDrawn = false;
 }
 
 std::span<std::uint32_t> RasterSurface::Pixels() {
@@ -80,9 +81,7 @@ void RasterSurface::FillBox(int left, int top, int right, int bottom, std::uint3
 void RasterSurface::FillRuns(std::span<const PixelRun> runs, std::uint32_t colour) {
     for (const PixelRun& run : runs) {
         FillShort(RowStart(run.y) + run.left, run.right - run.left, colour);
-        Extent& drawn = drawnExtents[static_cast<std::size_t>(run.y)];
-        drawn.left = std::min(drawn.left, run.left);
-        drawn.right = std::max(drawn.right, run.right);
+        drawn.Mark(run.y, run.left, run.right);
     }
 }
 
@@ -96,22 +95,16 @@ void RasterSurface::DoFillRect(const Rect& rect, const Brush& brush) {
         rect.left <= 0 && rect.top <= 0 && rect.right >= width && rect.bottom >= height;
     if (!whole) return FillBox(rect.left, rect.top, rect.right, rect.bottom, colour);
     if (background == colour) {
-        for (int y = 0; y < height; ++y) {
-            const Extent drawn = drawnExtents[static_cast<std::size_t>(y)];
-            if (drawn.left < drawn.right)
-                FillPixels(RowStart(y) + drawn.left, RowStart(y) + drawn.right, colour);
-        }
+        drawn.Refill([&](int y, int left, int right) {
+            FillPixels(RowStart(y) + left, RowStart(y) + right, colour);
+        });
         if (pathDrawn)
             for (std::size_t offset : lastPath.Offsets()) pixels[offset] = colour;
     } else {
         FillPixels(pixels.data(), pixels.data() + pixels.size(), colour);
+        drawn.RepaintAll();
     }
     background = colour;
-    ClearExtents();
-}
-
-void RasterSurface::ClearExtents() {
-    drawnExtents.assign(static_cast<std::size_t>(height), Extent{width, 0});
     pathDrawn = false;
 }
 
@@ -215,20 +208,21 @@ void RasterSurface::DoLine(Point from, Point to) {
 // All segments but the newest come from the pixels kept from the last path, which the
 // trace extends by one point per frame; the newest is drawn as a segment of its own.
 void RasterSurface::DoPolyline(std::span<const Point> points) {
+    // Only one path a frame is kept; another is drawn segment by segment.
+    if (pathDrawn) return Surface::DoPolyline(points);
     const Pen& pen = CurrentPen();
     const std::uint32_t colour = Encode(pen.colour);
     lastPath.Update(points.first(points.size() - 1), pen.width, width, height);
     for (std::size_t offset : lastPath.Offsets()) pixels[offset] = colour;
     pathDrawn = true;
+    drawn.MarkRestoredApart(lastPath.Bounds());
     DoLine(points[points.size() - 2], points.back());
 }
 
 void RasterSurface::Plot(int x, int y, std::uint32_t colour) {
     if (x < 0 || x >= width || y < 0 || y >= height) return;
     RowStart(y)[x] = colour;
-    Extent& drawn = drawnExtents[static_cast<std::size_t>(y)];
-    drawn.left = std::min(drawn.left, x);
-    drawn.right = std::max(drawn.right, x + 1);
+    drawn.Mark(y, x, x + 1);
 }
 
 }  // namespace vireflu

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "drawing/drawn_area.h"
 #include "drawing/path_pixels.h"
 #include "drawing/surface.h"
 
@@ -17,7 +18,7 @@ namespace vireflu {
 // so the window, the command-line tool and the browser edition show the same frames.
 //
 // Frames begin by filling the whole canvas with their background and then draw over a
-// part of it, so the surface keeps, row by row, the span drawn since the last whole fill,
+// part of it, so the surface keeps the blocks of each row drawn since the last whole fill,
 // and the pixels of the path drawn since: a whole fill in the same colour only repaints
 // those, and the pixels come out the same.
 class RasterSurface : public Surface {
@@ -34,6 +35,10 @@ public:
     std::span<std::uint32_t> Pixels();
     std::span<const std::uint32_t> Pixels() const { return pixels; }
     std::uint32_t Pixel(int x, int y) const;
+    // Appends rectangles covering every pixel that may differ from the frame before (the
+    // last whole fill began this frame, the one before began that frame): rows joined in
+    // bands from the top, the rectangles of a band from the left, none overlapping.
+    void ChangedArea(std::vector<Rect>& rects) const { drawn.Changed(rects); }
 
     static std::uint32_t Encode(Rgb rgb);
 
@@ -54,20 +59,14 @@ private:
     void Plot(int x, int y, std::uint32_t colour);
     // Fills runs that lie within the canvas, as RasterisePolygon gives them for its size.
     void FillRuns(std::span<const PixelRun> runs, std::uint32_t colour);
-    void ClearExtents();
     std::uint32_t* RowStart(int y);
 
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
-    // The colour of the last whole fill, while every pixel outside the drawn extents still
-    // has it; and in each row, the span that covers every pixel drawn since.
-    struct Extent {
-        int left;
-        int right;
-    };
+    // The colour of the last whole fill, while every pixel not drawn since still has it.
     std::optional<std::uint32_t> background;
-    std::vector<Extent> drawnExtents;
+    DrawnArea drawn;
     // Reused by polygons drawn without runs worked out in advance.
     std::vector<PixelRun> scratchRuns;
     // The last path drawn, which the next frame's path usually extends by one point, and
