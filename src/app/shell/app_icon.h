@@ -5,8 +5,6 @@
 namespace vireflu {
 
 // The application icon: the window icon and the picture of the about box.
-inline QIcon AppIcon() {
-    return QIcon(QStringLiteral(":/vireflu.svg"));
-}
+QIcon AppIcon();
 
 }  // namespace vireflu

@@ -8,7 +8,6 @@
 #include <QWindow>
 
 #include "animation_export.h"
-#include "app_icon.h"
 #include "command_bar.h"
 #include "machine_view.h"
 #include "measures/measures.h"
@@ -27,7 +26,6 @@ CMainWindow::CMainWindow(SimulationState& state)
       commandBar(new CommandBar),
       clockTimer(this) {
     setWindowTitle(QStringLiteral("Vireflu"));
-    setWindowIcon(AppIcon());
     CreateMenus();
     CreateShortcuts();
 
@@ -124,11 +122,20 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
 void CMainWindow::PlaceOnScreen() {
     const QScreen* screen = this->screen();
     const QRect outer = InitialFrameRect(screen->geometry(), screen->availableGeometry());
-    // The outer size includes the window manager's frame, as far as it is known yet.
-    create();
-    const QMargins frame = windowHandle()->frameMargins();
-    resize(outer.size().shrunkBy(frame));
+    // The frame around the window is only known once the window exists; creating it early
+    // to ask would delay the first frame, so the first show fits the frame in instead.
+    placedFrameSize = outer.size();
+    resize(outer.size());
     move(outer.topLeft());
+}
+
+void CMainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // At the first show the native window exists but is not mapped yet: the frame it knows
+    // of (often none so early) comes off the square before the first frame is drawn.
+    const QMargins frame = windowHandle()->frameMargins();
+    if (placedFrameSize.isValid() && !frame.isNull()) resize(placedFrameSize.shrunkBy(frame));
+    placedFrameSize = QSize();
 }
 
 void CMainWindow::ApplyWindingSettings(int selector, const WindingSettings& record) {

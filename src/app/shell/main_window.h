@@ -44,6 +44,9 @@ signals:
     // "&A propos de Vireflu...", which the application object answers.
     void AboutRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void CreateMenus();
     void OnMenuCommand(const MenuItem& item, bool checked);
@@ -55,6 +58,8 @@ private:
     void OnPresentationCommand(Presentation presentation);
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
+    // The outer square of the start, before the window exists: its size is taken for the
+    // window's own until the first show tells the frame around it.
     void PlaceOnScreen();
     // "&Stator" / "&Rotor": creates the panel on first use, otherwise brings it back.
     void OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
@@ -69,6 +74,7 @@ private:
     CMeasuresPanel* measuresPanel = nullptr;
     QTimer clockTimer;
     int animationStopped = 1;
+    QSize placedFrameSize;
 };
 
 }  // namespace vireflu
