@@ -3,11 +3,14 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QXmlStreamReader>
 
+#include "gif_animation.h"
 #include "tool_runner.h"
 
 namespace {
@@ -95,6 +98,29 @@ TEST(ImageOutputTest, AnimationFramesEqualThePngsOfTheirTicks) {
         const QImage png(QString("%1/frame-%2.png").arg(dir).arg(n, 4, 10, QChar('0')));
         EXPECT_TRUE(frames[n] == png.convertToFormat(QImage::Format_RGB32)) << "frame " << n;
     }
+}
+
+// Four colours fill the first frame's table; the next frame uses them all where it changed
+// and keeps one pixel, whose transparent index needs a table of eight (an index past the
+// table would come out as the first colour, so the kept pixel is of another).
+TEST(ImageOutputTest, AnimationKeepsPixelsWhenTheTableIsFull) {
+    const Scratch scratch;
+    const std::map<char, QRgb> colours{
+        {'a', 0xff000000}, {'b', 0xffffffff}, {'c', 0xffff0000}, {'d', 0xff0000ff}};
+    std::vector<QImage> frames;
+    for (const char* row : {"abcbdc", "badbcd"}) {
+        QImage frame(6, 1, QImage::Format_RGB32);
+        for (int x = 0; x < 6; ++x) frame.setPixel(x, 0, colours.at(row[x]));
+        frames.push_back(frame);
+    }
+    QFile file(scratch.Path("t.gif"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    vireflu::GifAnimationWriter writer(file, 40);
+    for (const QImage& frame : frames) ASSERT_EQ(writer.AddFrame(frame), vireflu::GifStatus::Ok);
+    ASSERT_EQ(writer.Finish(), vireflu::GifStatus::Ok);
+    file.close();
+    int delay = -1;
+    EXPECT_EQ(DecodeGif(file.fileName(), delay), frames);
 }
 
 // Ten ticks: the stator at a quarter turn, the rotor at 25 Hz an eighth: the rotor's

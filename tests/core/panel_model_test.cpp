@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "panels/panel_model.h"
+#include "panels/panel_template.h"
 
 namespace vireflu {
 namespace {
@@ -170,6 +171,20 @@ TEST(PanelModel, AngleFieldTextsAndSteps) {
         EXPECT_EQ(model.Record().phase2AngleDeg, PanelModel::TextValue(row.stepped));
         EXPECT_EQ(moves, row.stepped != std::string(row.shown));
     }
+}
+
+// The up/down control takes the right end of its angle field: the stator's phase 1 field,
+// 83..115 x 148..160 dialog units, is 125..173 x 241..260 pixels, of which the up/down
+// (11 units wide, 16 pixels) takes 157..173.
+TEST(PanelTemplate, UpDownAtTheRightOfItsAngleField) {
+    const PanelTemplate& stator = PanelTemplateOf(Winding::Stator);
+    const auto pixels = [&](C role) {
+        const auto at = std::find_if(stator.controls.begin(), stator.controls.end(),
+                                     [&](const TemplateControl& c) { return c.role == role; });
+        return ControlPixels(stator, static_cast<std::size_t>(at - stator.controls.begin()));
+    };
+    EXPECT_EQ(pixels(C::Phase1Field), (Rect{125, 241, 157, 260}));
+    EXPECT_EQ(pixels(C::Phase1Spin), (Rect{157, 241, 173, 260}));
 }
 
 // Each trackbar sends without redrawing the pictures and refreshes its label; the rotor's
