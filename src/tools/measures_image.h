@@ -8,7 +8,8 @@
 namespace vireflu {
 
 // The "Mesures" window's curve and numbers for the scene's last frame, as the window
-// shows them: a PNG image, or an SVG document when `svg` is set.
+// shows them: a PNG image (empty if it could not be encoded), or an SVG document when
+// `svg` is set.
 QByteArray RenderMeasuresDocument(const SimulationState& state, const MachineScene& scene,
                                   bool svg);
 

@@ -94,6 +94,8 @@ OutputBatch::~OutputBatch() {
 }
 
 std::optional<OptionError> OutputBatch::Stage(const OutputTarget& target, QByteArray contents) {
+    if (contents.isEmpty())
+        return OptionError{target.option + " " + Quoted(target.given) + " could not be encoded"};
     Staged file;
     file.target = target;
     file.contents = std::move(contents);

@@ -24,6 +24,8 @@ public:
     OutputBatch(const OutputBatch&) = delete;
     OutputBatch& operator=(const OutputBatch&) = delete;
 
+    // Every file of a run has contents: empty ones are an image or document its encoder
+    // could not make, refused before anything is written.
     std::optional<OptionError> Stage(const OutputTarget& target, QByteArray contents);
     // `out` is standard output, for a "-" target.
     std::optional<OptionError> Commit(std::ostream& out);

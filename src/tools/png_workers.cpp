@@ -20,7 +20,7 @@ QByteArray PngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG")) return {};
     return bytes;
 }
 

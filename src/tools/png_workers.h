@@ -34,8 +34,8 @@ public:
     bool Full();
     // How many images the queue holds: two a worker, within a bounded memory, and one at least.
     std::size_t Capacity() const { return capacity; }
-    // The oldest image's PNG once it is encoded; none when no image is waiting, or when
-    // the oldest is still being encoded and `wait` is false.
+    // The oldest image's PNG once it is encoded (empty if it could not be); none when no
+    // image is waiting, or when the oldest is still being encoded and `wait` is false.
     std::optional<QByteArray> Next(bool wait);
 
 private:
@@ -58,7 +58,7 @@ private:
     std::vector<std::thread> workers;
 };
 
-// An image encoded as PNG.
+// An image encoded as PNG; empty when it could not be encoded.
 QByteArray PngBytes(const QImage& image);
 
 }  // namespace vireflu
