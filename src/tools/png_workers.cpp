@@ -1,6 +1,7 @@
 #include "png_workers.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include <QBuffer>
 
@@ -32,7 +33,11 @@ PngWorkers::PngWorkers(std::size_t imageBytes) {
     // A thread starts with its creator's signal mask: held here, the signals stay off the
     // workers for good.
     const InterruptsHeld held;
-    for (std::size_t i = 0; i < threads; ++i) workers.emplace_back(&PngWorkers::Work, this);
+    try {
+        for (std::size_t i = 0; i < threads; ++i) workers.emplace_back(&PngWorkers::Work, this);
+    } catch (const std::system_error&) {
+        // Under a thread limit the workers that started do the work; with none, Add does.
+    }
 }
 
 PngWorkers::~PngWorkers() {
@@ -45,6 +50,12 @@ PngWorkers::~PngWorkers() {
 }
 
 void PngWorkers::Add(QImage image) {
+    if (workers.empty()) {
+        QByteArray png = PngBytes(image);
+        const std::lock_guard lock(mutex);
+        jobs.push_back(Job{{}, std::move(png), true});
+        return;
+    }
     {
         const std::lock_guard lock(mutex);
         jobs.push_back(Job{std::move(image), {}, false});

@@ -17,8 +17,9 @@ namespace vireflu {
 // in the order they were added. The images are not copied: each must keep its pixels until
 // its PNG is taken. At most Capacity() images wait: once the queue is full, the caller
 // takes the oldest before adding more, so a run that draws faster than the workers encode
-// is held back. The workers keep the interrupt signals blocked, so the thread that writes
-// the files holds them back for the whole process.
+// is held back. Where no thread can be started, Add encodes each image itself. The workers keep the
+// interrupt signals blocked, so the thread that writes the files holds them back for the whole
+// process.
 class PngWorkers {
 public:
     // `imageBytes` is the size of each image to come, which bounds how many may wait.

@@ -130,6 +130,20 @@ TEST_P(FailedWriteTest, OneLineExitTwoAndPreviousFilesKept) {
 INSTANTIATE_TEST_SUITE_P(EachFailure, FailedWriteTest, testing::ValuesIn(kFailedWrites),
                          [](const auto& row) { return row.param.name; });
 
+// Where no worker thread can start (each stack larger than the address space allowed), the
+// frames are encoded on the writing thread: the same files as the workers write.
+TEST(ThreadLimitTest, FramesEncodedWithoutWorkers) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer cannot start under a memory limit";
+#endif
+    const Scratch scratch;
+    const ToolRun run =
+        RunShell("cd \"" + scratch.Root() +
+                 "\" && F='--presentation couple --ticks 12 --frames' && \"$R\" $F w "
+                 "&& (ulimit -s 4000000 && ulimit -v 3000000 && exec \"$R\" $F t) && diff -r w t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+}
+
 TEST(ConcurrentReaderTest, NeverSeesAPartialFile) {
     const Scratch scratch;
     const std::string path = scratch.Path("s.json").toStdString();
