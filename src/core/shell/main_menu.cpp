@@ -59,10 +59,12 @@ constexpr Menu kMenus[] = {
 };
 
 // The version line reads the same in every language.
+constexpr char kVersionLine[] = "Vireflu version " VIREFLU_VERSION_TEXT;
 constexpr const char* kAboutLines[] = {
-    "Vireflu version " VIREFLU_VERSION_TEXT,
+    kVersionLine,
     VIREFLU_UI_TEXT("AboutBox", "Simulateur pédagogique, 2026"),
-    VIREFLU_UI_TEXT("AboutBox", "Le champ tournant des machines triphasées")};
+    VIREFLU_UI_TEXT("AboutBox", "Le champ tournant des machines triphasées"),
+};
 
 }  // namespace
 
