@@ -85,8 +85,9 @@ std::string Join(const std::vector<std::string>& pieces, std::size_t from, std::
 
 std::string Quoted(std::string_view value) {
     const std::vector<std::string> pieces = Shown(value, true);
-    if (pieces.size() <= kMaxShown) return "'" + Join(pieces, 0, pieces.size()) + "'";
-    return "'" + Join(pieces, 0, kHeadShown) + "..." +
+    // Quotes as characters: GCC 12 takes "'" + text for an overlapping copy.
+    if (pieces.size() <= kMaxShown) return '\'' + Join(pieces, 0, pieces.size()) + '\'';
+    return '\'' + Join(pieces, 0, kHeadShown) + "..." +
            Join(pieces, pieces.size() - kTailShown, pieces.size()) + "' (" +
            std::to_string(value.size()) + " bytes)";
 }

@@ -130,8 +130,7 @@ TEST_P(FailedWriteTest, OneLineExitTwoAndPreviousFilesKept) {
 INSTANTIATE_TEST_SUITE_P(EachFailure, FailedWriteTest, testing::ValuesIn(kFailedWrites),
                          [](const auto& row) { return row.param.name; });
 
-// Where no worker thread can start (each stack larger than the address space allowed), the
-// frames are encoded on the writing thread: the same files as the workers write.
+// With no room for a worker's stack, the writing thread encodes the frames: the same files.
 TEST(ThreadLimitTest, FramesEncodedWithoutWorkers) {
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "AddressSanitizer cannot start under a memory limit";

@@ -38,7 +38,7 @@ QStringList Scratch::Entries() const {
 }
 
 std::string Rgb(int red, int green, int blue) {
-    return "(" + std::to_string(red) + ", " + std::to_string(green) + ", " + std::to_string(blue) +
+    return '(' + std::to_string(red) + ", " + std::to_string(green) + ", " + std::to_string(blue) +
            ")";
 }
 

@@ -176,6 +176,8 @@ std::vector<int> AllLevels(const SimulationState& state) {
     ComputeConductorLevels(state, c);
     ComputeAirGapLevels(state, AngleTables(), gap);
     std::vector<int> all(c.stator.begin(), c.stator.end());
+    // Room for all at once, which also keeps GCC 12 from warning of a copy out of bounds.
+    all.reserve(c.stator.size() + c.rotor.size() + gap.combined.size());
     all.insert(all.end(), c.rotor.begin(), c.rotor.end());
     all.insert(all.end(), gap.combined.begin(), gap.combined.end());
     return all;

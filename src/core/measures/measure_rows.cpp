@@ -37,7 +37,8 @@ std::string SpectrumText(const Measures& m, const MeasureWords& w) {
     for (const Harmonic& h : ComputeSixStepSpectrum().harmonics) {
         if (h.order == 1) continue;
         if (!text.empty()) text += ", ";
-        text += "h" + std::to_string(h.order) + " " + Number(100 * h.relative, 1, "%", w) + " " +
+        // 'h' as a character: GCC 12 takes "h" + text for an overlapping copy.
+        text += 'h' + std::to_string(h.order) + " " + Number(100 * h.relative, 1, "%", w) + " " +
                 (h.withField ? w.withField : w.againstField);
     }
     return text;
