@@ -57,6 +57,7 @@ TEST(RasteriseSegment, PixelsOfKnownSegments) {
 
 // The surface keeps the pixels of the last path for the next one, which usually extends it;
 // whatever the next path is, it comes out as its segments drawn one by one on a blank canvas.
+// The whole fill between them also repaints a box drawn on the first row.
 TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
     const std::vector<Point> last{{1, 1}, {9, 2}, {3, 8}, {14, 6}};
     const struct {
@@ -74,6 +75,7 @@ TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
         RasterSurface drawn(12, 10), alone(12, 10);
         drawn.SelectPen(Pen::Solid(1, red));
         drawn.Polyline(last);
+        drawn.FillRect(Rect{5, 0, 8, 2}, Brush::Of(Colour::FromRgb(0, 0, 255)));
         drawn.FillRect(Rect{0, 0, 12, 10}, drawn.CurrentBrush());
         drawn.SelectPen(Pen::Solid(row.penWidth, red));
         drawn.Polyline(row.next);
