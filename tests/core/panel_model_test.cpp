@@ -187,6 +187,31 @@ TEST(PanelTemplate, UpDownAtTheRightOfItsAngleField) {
     EXPECT_EQ(pixels(C::Phase1Spin), (Rect{157, 241, 173, 260}));
 }
 
+// Every control keeps a margin of 7 units; the group boxes, trackbars and labels all end at
+// the right margin; each angle field and its up/down lie inside the group box before them.
+TEST(PanelTemplate, ControlsWithinTheMarginsAndTheirGroupBoxes) {
+    for (const Winding winding : {Winding::Stator, Winding::Rotor}) {
+        const PanelTemplate& layout = PanelTemplateOf(winding);
+        const DialogRect* box = nullptr;
+        for (const TemplateControl& control : layout.controls) {
+            const DialogRect& r = control.rect;
+            SCOPED_TRACE(testing::Message() << r.x << ", " << r.y);
+            EXPECT_TRUE(r.x >= 7 && r.y >= 7 && r.y + r.height <= layout.height - 7);
+            const ControlKind kind = KindOf(control.role);
+            if (kind == ControlKind::GroupBox || kind == ControlKind::Trackbar ||
+                kind == ControlKind::Label)
+                EXPECT_EQ(r.x + r.width, layout.width - 7);
+            else
+                EXPECT_LT(r.x + r.width, layout.width - 7);
+            if (kind == ControlKind::GroupBox) box = &r;
+            if (kind == ControlKind::AngleField || kind == ControlKind::UpDown)
+                EXPECT_TRUE(box != nullptr && r.x > box->x && r.y > box->y &&
+                            r.x + r.width < box->x + box->width &&
+                            r.y + r.height < box->y + box->height);
+        }
+    }
+}
+
 // Each trackbar sends without redrawing the pictures and refreshes its label; the rotor's
 // hidden frequency trackbar is read as well.
 TEST(PanelModel, TrackbarsRefreshValuesAndLabels) {
