@@ -3,8 +3,6 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -102,25 +100,34 @@ TEST(ImageOutputTest, AnimationFramesEqualThePngsOfTheirTicks) {
 
 // Four colours fill the first frame's table; the next frame uses them all where it changed
 // and keeps one pixel, whose transparent index needs a table of eight (an index past the
-// table would come out as the first colour, so the kept pixel is of another).
+// table would come out as the first colour, so the kept pixel is of another). 256 colours
+// fill the largest table: the kept row keeps its own colours.
 TEST(ImageOutputTest, AnimationKeepsPixelsWhenTheTableIsFull) {
     const Scratch scratch;
-    const std::map<char, QRgb> colours{
-        {'a', 0xff000000}, {'b', 0xffffffff}, {'c', 0xffff0000}, {'d', 0xff0000ff}};
-    std::vector<QImage> frames;
+    const auto colour = [](int i) { return qRgb(i, 255 - i, i / 2); };
+    std::vector<QImage> four, all;
     for (const char* row : {"abcbdc", "badbcd"}) {
         QImage frame(6, 1, QImage::Format_RGB32);
-        for (int x = 0; x < 6; ++x) frame.setPixel(x, 0, colours.at(row[x]));
-        frames.push_back(frame);
+        for (int x = 0; x < 6; ++x) frame.setPixel(x, 0, colour(row[x] - 'a'));
+        four.push_back(frame);
     }
-    QFile file(scratch.Path("t.gif"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    vireflu::GifAnimationWriter writer(file, 40);
-    for (const QImage& frame : frames) ASSERT_EQ(writer.AddFrame(frame), vireflu::GifStatus::Ok);
-    ASSERT_EQ(writer.Finish(), vireflu::GifStatus::Ok);
-    file.close();
-    int delay = -1;
-    EXPECT_EQ(DecodeGif(file.fileName(), delay), frames);
+    for (int n = 0; n < 2; ++n) {
+        QImage frame(256, 3, QImage::Format_RGB32);
+        for (int x = 0; x < 256; ++x)
+            for (int y = 0; y < 3; ++y) frame.setPixel(x, y, colour(y == 1 ? x : (x + n) % 256));
+        all.push_back(frame);
+    }
+    for (const std::vector<QImage>& frames : {four, all}) {
+        QFile file(scratch.Path("t.gif"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        vireflu::GifAnimationWriter writer(file, 40);
+        for (const QImage& frame : frames)
+            ASSERT_EQ(writer.AddFrame(frame), vireflu::GifStatus::Ok);
+        ASSERT_EQ(writer.Finish(), vireflu::GifStatus::Ok);
+        file.close();
+        int delay = -1;
+        EXPECT_EQ(DecodeGif(file.fileName(), delay), frames) << frames[0].width();
+    }
 }
 
 // Ten ticks: the stator at a quarter turn, the rotor at 25 Hz an eighth: the rotor's

@@ -37,6 +37,7 @@ const Refusal kRefusals[] = {
     // Values out of range, beyond the limits, or malformed.
     {"AngleAbove360", WithOutputs({"--rotor-angles", "0,120,361"}), "--rotor-angles"},
     {"EmptyView", WithOutputs({"--size", "0x560"}), "--size"},
+    {"ViewBeyond16384", WithOutputs({"--size", "16385x560"}), "--size"},
     {"TicksBeyondTenMillion", WithOutputs({"--ticks", "10000001"}), "--ticks"},
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
     // A value is shown on one line whatever it holds, and shortened.

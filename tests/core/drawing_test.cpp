@@ -12,9 +12,15 @@
 namespace vireflu {
 namespace {
 
-// Both black-centred maps share their reds; the "CAO" map's quarter steps truncate.
+// Both black-centred maps share their reds; the "CAO" map's quarter steps truncate; the
+// blue-white-orange map's half steps too, on either side of its light neutral.
 TEST(ColourMap, KnownEntries) {
     const ColourMap blue = BuildBlueBlackRed(), green = BuildGreenBlackRed(), cao = BuildCao();
+    const ColourMap bwo = BuildBlueWhiteOrange();
+    EXPECT_EQ(
+        (std::array{bwo[0], bwo[16], bwo[32], bwo[48], bwo[64]}),
+        (std::array<Rgb, 5>{
+            {{33, 102, 172}, {131, 166, 201}, {230, 230, 230}, {230, 163, 115}, {230, 97, 1}}}));
     EXPECT_EQ((std::array{blue[0], blue[32], blue[33], blue[64]}),
               (std::array<Rgb, 4>{{{0, 0, 255}, {0, 0, 31}, {31, 0, 0}, {248, 0, 0}}}));
     EXPECT_EQ(green[0], (Rgb{0, 255, 0}));

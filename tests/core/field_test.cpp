@@ -60,13 +60,17 @@ TEST(OneWinding, AirGapLevelsAndResultant) {
     const double q = 1.570795, deg60 = 60 * 0.01745327777777778;
     const bool S = false, R = true;
     const Row rows[] = {
-        {"1 phase", S, ac, {1, 0, 0}, kIn, q, 0, {{0, 63}, {45, 32}, {90, 1}}, {{59, 0}}},
+        // Phase 2's angle is not that of phase 1, so its current differs too.
+        {"1 phase", S, ac, {1, 0, 0}, kQuad, q, 0, {{0, 63}, {45, 32}, {90, 1}}, {{59, 0}}},
         {"continu", S, dc, {1, 0, 0}, kIn, 2.5, 0, {{0, 64}, {1, 63}, {90, 0}}, {{60, 0}}},
         {"2 phases", S, ac, {1, 1, 0}, kQuad, 0, 0, {{0, 32}, {45, 54}}, {{0, -59}}},
         // 32 + 22.624 x 1.37 is 60.997; a factor of 22.627 would reach 61.
         {"2 in phase", S, ac, {1, 1, 0}, kIn, q, 0, {{10, 60}, {35, 60}}, {{59, -59}}},
         {"3 phases", S, ac, {1, 1, 1}, k3, q, 0, {{0, 56}, {45, 32}}, {{60, 0}}},
         {"six-step", S, six, {1, 1, 1}, kIn, 0.6, 0, {{0, 55}, {45, 18}, {90, 9}}, {{59, 34}}},
+        // Phases 1 and 3 now carry the current: 0.4 x 100 x 1.5 reaches 60, the program's
+        // cos 240 degrees being a hair below -0.5 where its cos 120 is a hair above.
+        {"six-step, next step", S, six, {1, 1, 1}, kIn, 1.6, 0, {}, {{60, -34}}},
         {"rotor continu", R, dc, {1, 0, 0}, kIn, 0, deg60, {{29, 63}, {30, 64}}, {}},
         {"rotor 1 phase", R, ac, {1, 0, 0}, kIn, q, 3.14159, {{0, 0}, {45, 32}}, {{-59, 0}}},
         {"rotor 3 phases", R, ac, {1, 1, 1}, k3, q, q, {{0, 31}, {45, 56}}, {{0, -60}}},

@@ -188,7 +188,8 @@ TEST(PanelTemplate, UpDownAtTheRightOfItsAngleField) {
 }
 
 // Every control keeps a margin of 7 units; the group boxes, trackbars and labels all end at
-// the right margin; each angle field and its up/down lie inside the group box before them.
+// the right margin; each angle field and its up/down lie inside the group box before them;
+// every other control starts at the left margin, unless another precedes it on its row.
 TEST(PanelTemplate, ControlsWithinTheMarginsAndTheirGroupBoxes) {
     for (const Winding winding : {Winding::Stator, Winding::Rotor}) {
         const PanelTemplate& layout = PanelTemplateOf(winding);
@@ -204,6 +205,11 @@ TEST(PanelTemplate, ControlsWithinTheMarginsAndTheirGroupBoxes) {
             else
                 EXPECT_LT(r.x + r.width, layout.width - 7);
             if (kind == ControlKind::GroupBox) box = &r;
+            const bool inBox = kind == ControlKind::GroupBox || kind == ControlKind::AngleField ||
+                               kind == ControlKind::UpDown;
+            const bool besideAnother = std::ranges::any_of(
+                layout.controls, [&](const auto& c) { return c.rect.y == r.y && c.rect.x < r.x; });
+            if (!inBox && !besideAnother) EXPECT_EQ(r.x, 7);
             if (kind == ControlKind::AngleField || kind == ControlKind::UpDown)
                 EXPECT_TRUE(box != nullptr && r.x > box->x && r.y > box->y &&
                             r.x + r.width < box->x + box->width &&
