@@ -199,21 +199,18 @@ TEST(PanelTemplate, ControlsWithinTheMarginsAndTheirGroupBoxes) {
             SCOPED_TRACE(testing::Message() << r.x << ", " << r.y);
             EXPECT_TRUE(r.x >= 7 && r.y >= 7 && r.y + r.height <= layout.height - 7);
             const ControlKind kind = KindOf(control.role);
-            if (kind == ControlKind::GroupBox || kind == ControlKind::Trackbar ||
-                kind == ControlKind::Label)
-                EXPECT_EQ(r.x + r.width, layout.width - 7);
-            else
-                EXPECT_LT(r.x + r.width, layout.width - 7);
+            const bool reachesRight = kind == ControlKind::GroupBox ||
+                                      kind == ControlKind::Trackbar || kind == ControlKind::Label;
+            EXPECT_EQ(r.x + r.width == layout.width - 7, reachesRight);
+            EXPECT_LE(r.x + r.width, layout.width - 7);
             if (kind == ControlKind::GroupBox) box = &r;
-            const bool inBox = kind == ControlKind::GroupBox || kind == ControlKind::AngleField ||
-                               kind == ControlKind::UpDown;
+            const bool inBox = kind == ControlKind::AngleField || kind == ControlKind::UpDown;
             const bool besideAnother = std::ranges::any_of(
                 layout.controls, [&](const auto& c) { return c.rect.y == r.y && c.rect.x < r.x; });
-            if (!inBox && !besideAnother) EXPECT_EQ(r.x, 7);
-            if (kind == ControlKind::AngleField || kind == ControlKind::UpDown)
-                EXPECT_TRUE(box != nullptr && r.x > box->x && r.y > box->y &&
-                            r.x + r.width < box->x + box->width &&
-                            r.y + r.height < box->y + box->height);
+            EXPECT_TRUE(kind == ControlKind::GroupBox || inBox || besideAnother || r.x == 7);
+            EXPECT_TRUE(!inBox || (box != nullptr && r.x > box->x && r.y > box->y &&
+                                   r.x + r.width < box->x + box->width &&
+                                   r.y + r.height < box->y + box->height));
         }
     }
 }
