@@ -74,6 +74,9 @@ TEST(OneWinding, AirGapLevelsAndResultant) {
         {"rotor continu", R, dc, {1, 0, 0}, kIn, 0, deg60, {{29, 63}, {30, 64}}, {}},
         {"rotor 1 phase", R, ac, {1, 0, 0}, kIn, q, 3.14159, {{0, 0}, {45, 32}}, {{-59, 0}}},
         {"rotor 3 phases", R, ac, {1, 1, 1}, k3, q, q, {{0, 31}, {45, 56}}, {{0, -60}}},
+        // At zero, phase 1 carries nothing and the others +-0.866: only the signs of their
+        // angles and of their axes make -1.5 x 0.4 x 100, just short of -60.
+        {"rotor 3 phases at 0", R, ac, {1, 1, 1}, k3, 0, 0, {}, {{0, -59}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
