@@ -127,12 +127,17 @@ TEST(Measures, AirGapCurveAndItsPicture) {
     EXPECT_NEAR(m.curve.fundamentalAmplitude, 0.75 - 4 / (64 * std::numbers::pi), 0.005);
     EXPECT_NEAR(m.curve.fundamentalAngleDeg, 90, 0.5);
     const auto rgb = [](Rgb c) { return RasterSurface::Encode(c); };
+    const std::uint32_t grid = rgb(Rgb{210, 210, 210});
     for (int width : {1, 3}) {
         RasterSurface canvas;
         RenderAirGapCurve(canvas, 372, 150, m, width);
         EXPECT_EQ(canvas.Pixel(96, 10), rgb(kFieldMarkerColour));
         EXPECT_EQ(canvas.Pixel(94, 10), rgb(width == 3 ? kFieldMarkerColour : Rgb{255, 255, 255}));
         EXPECT_EQ(canvas.Pixel(276, 124), rgb(kResultantCurveColour));
+        // The grid closes the frame on its last row and column, 6 + 138 and 6 + 360.
+        for (const Point p : {Point{186, 144}, {366, 6}}) EXPECT_EQ(canvas.Pixel(p.x, p.y), grid);
+        EXPECT_EQ(canvas.Pixel(186, 145), rgb(Rgb{255, 255, 255}));
+        EXPECT_EQ(canvas.Pixel(367, 6), rgb(Rgb{255, 255, 255}));
     }
 }
 
