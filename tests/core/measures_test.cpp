@@ -5,7 +5,6 @@
 #include <optional>
 #include <tuple>
 
-#include "measures/measure_rows.h"
 #include "measures/measures.h"
 #include "measures/measures_picture.h"
 
@@ -87,31 +86,6 @@ TEST(Measures, MachineNumbers) {
         EXPECT_NEAR(n.resultantShare, 599.0 / 600, 1e-12);
         EXPECT_NEAR(*n.fieldAngleDeg, 90, 1e-12);
     }
-}
-
-// A six-step stator, the rotor off at 48 Hz: slip 4 %, rotor currents at 2 Hz, the field
-// all inverse (110.3 % at 270 degrees, as above; the direct part's angle, that of a field
-// of no length, is not compared), harmonics 1/n, no rotor split. Another
-// language's words reach every number.
-TEST(Measures, RowsWithTheirUnits) {
-    SimulationState s = Stator({1, 1, 1}, {0, 120, 240}, kWaveformRectangulaire);
-    ApplyWindingSettings(s, 1, WindingSettings{0, 0, 0, 0, 0, 0, 50, 48, 0, -1});
-    const ViewGeometry g = ComputeGeometry(Rect{0, 0, 600, 560}, AngleTables{});
-    const Measures m = ComputeMeasures(s, g, AngleTables{}, ConductorLevels{});
-    std::vector<std::string> values;
-    for (const MeasureRow& row : MeasureRows(m)) values.push_back(row.value);
-    const std::string dash = "\xE2\x80\x94";
-    EXPECT_EQ(
-        std::vector(values.begin(), values.begin() + 5),
-        (std::vector<std::string>{"50,00 Hz", "3000 tr/min", "2880 tr/min", "4,00 %", "2,00 Hz"}));
-    EXPECT_EQ(std::vector(values.begin() + 9, values.end()),
-              (std::vector<std::string>{"110,3 %  270 °", dash, dash,
-                                        "h5 20,0 % contre, h7 14,3 % avec, h11 9,1 % contre, "
-                                        "h13 7,7 % avec",
-                                        "31,1 %"}));
-    const auto english = MeasureRows(m, MeasureWords{".", "rpm", "with", "against"});
-    EXPECT_EQ(english[1].value + english[3].value, "3000 rpm4.00 %");
-    EXPECT_EQ(english[12].value.substr(0, 19), "h5 20.0 % against, ");
 }
 
 // The balanced resultant at clock zero, 32 + 24 sin(phi) truncated, is 0.75 sin(phi) and a
