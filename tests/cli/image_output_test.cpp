@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QXmlStreamReader>
@@ -90,8 +91,11 @@ TEST(ImageOutputTest, AnimationFramesEqualThePngsOfTheirTicks) {
     const std::vector<QImage> frames = DecodeGif(gif, delay);
     EXPECT_EQ(delay, 4);
     ASSERT_EQ(frames.size(), 40u);
-    // A new frames folder given as "frames/": one file per tick, numbered from 0.
+    // A new frames folder given as "frames/": one file per tick, numbered from 0, in a folder
+    // made as any other program makes one.
     ASSERT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name).size(), 40);
+    ASSERT_TRUE(QDir().mkdir(scratch.Path("made")));
+    EXPECT_EQ(QFileInfo(dir).permissions(), QFileInfo(scratch.Path("made")).permissions());
     for (int n = 0; n < 40; ++n) {
         const QImage png(QString("%1/frame-%2.png").arg(dir).arg(n, 4, 10, QChar('0')));
         EXPECT_TRUE(frames[n] == png.convertToFormat(QImage::Format_RGB32)) << "frame " << n;
