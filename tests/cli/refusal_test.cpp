@@ -53,7 +53,9 @@ const Refusal kRefusals[] = {
     // The kernel resolves "m/..", which needs m: the path is not cleaned into "@/s.json".
     {"DotDotAfterMissingFolder", {"--output", "@/v.png", "--state", "@/m/../s.json"}, "--state"},
     {"NameOverNameMax", {"--state", "@/s.json", "--output", "@/" + QString(256, 'n')}, "--output"},
-    {"TwoOutputsOneFile", {"--state", "@/s.json", "--output", "@//s.json"}, "--output"},
+    {"TwoOutputsOneFile",
+     {"--state", "@/s.json", "--output", "@/v.png", "--measures", "@//v.png"},
+     "--measures"},
     {"OutputIsTheNewFramesFolder", {"--frames", "@/f", "--output", "@/f"}, "--frames"},
     {"OutputInTheFramesFolder", {"--frames", "@", "--state", "@/s.json"}, "--frames"},
     {"OutputOnStandardOutput", {"--state", "@/s.json", "--output", "-"}, "--output"},

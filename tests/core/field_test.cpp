@@ -73,6 +73,9 @@ TEST(OneWinding, AirGapLevelsAndResultant) {
         {"six-step, next step", S, six, {1, 1, 1}, kIn, 1.6, 0, {}, {{60, -34}}},
         {"rotor continu", R, dc, {1, 0, 0}, kIn, 0, deg60, {{29, 63}, {30, 64}}, {}},
         {"rotor 1 phase", R, ac, {1, 0, 0}, kIn, q, 3.14159, {{0, 0}, {45, 32}}, {{-59, 0}}},
+        // Two coils a quarter turn apart fed a quarter period apart: 60 (sin(0.6 - 0.3),
+        // -cos(0.6 - 0.3)) whatever the instant, at the rotor's angle less its position.
+        {"rotor 2 phases", R, ac, {1, 1, 0}, kQuad, 0.6, 0.3, {}, {{17, -57}}},
         {"rotor 3 phases", R, ac, {1, 1, 1}, k3, q, q, {{0, 31}, {45, 56}}, {{0, -60}}},
         // At zero, phase 1 carries nothing and the others +-0.866: only the signs of their
         // angles and of their axes make -1.5 x 0.4 x 100, just short of -60.
