@@ -68,17 +68,14 @@ TEST(OneWinding, AirGapLevelsAndResultant) {
         {"2 in phase", S, ac, {1, 1, 0}, kIn, q, 0, {{10, 60}, {35, 60}}, {{59, -59}}},
         {"3 phases", S, ac, {1, 1, 1}, k3, q, 0, {{0, 56}, {45, 32}}, {{60, 0}}},
         {"six-step", S, six, {1, 1, 1}, kIn, 0.6, 0, {{0, 55}, {45, 18}, {90, 9}}, {{59, 34}}},
-        // Phases 1 and 3 now carry the current: 0.4 x 100 x 1.5 reaches 60, the program's
-        // cos 240 degrees being a hair below -0.5 where its cos 120 is a hair above.
+        // Phases 1 and 3 carry it: 0.4 x 100 x 1.5 reaches 60, cos 240 being just below -0.5.
         {"six-step, next step", S, six, {1, 1, 1}, kIn, 1.6, 0, {}, {{60, -34}}},
         {"rotor continu", R, dc, {1, 0, 0}, kIn, 0, deg60, {{29, 63}, {30, 64}}, {}},
         {"rotor 1 phase", R, ac, {1, 0, 0}, kIn, q, 3.14159, {{0, 0}, {45, 32}}, {{-59, 0}}},
-        // Two coils a quarter turn apart fed a quarter period apart: 60 (sin(0.6 - 0.3),
-        // -cos(0.6 - 0.3)) whatever the instant, at the rotor's angle less its position.
+        // Coils and currents a quarter apart: 60 (sin(0.6 - 0.3), -cos(0.6 - 0.3)).
         {"rotor 2 phases", R, ac, {1, 1, 0}, kQuad, 0.6, 0.3, {}, {{17, -57}}},
         {"rotor 3 phases", R, ac, {1, 1, 1}, k3, q, q, {{0, 31}, {45, 56}}, {{0, -60}}},
-        // At zero, phase 1 carries nothing and the others +-0.866: only the signs of their
-        // angles and of their axes make -1.5 x 0.4 x 100, just short of -60.
+        // At zero, phases 2 and 3 at +-0.866 make -1.5 x 0.4 x 100, just short of -60.
         {"rotor 3 phases at 0", R, ac, {1, 1, 1}, k3, 0, 0, {}, {{0, -59}}},
     };
     for (const Row& row : rows) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
 #include <cmath>
@@ -52,15 +53,10 @@ public:
         return found;
     }
     QRect Geometry(const QString& window) {
-        QRect rect;
-        for (const QString& line : X({"getwindowgeometry", "--shell", window}).split('\n')) {
-            const int value = line.section('=', 1).toInt();
-            if (line.startsWith("X=")) rect.moveLeft(value);
-            if (line.startsWith("Y=")) rect.moveTop(value);
-            if (line.startsWith("WIDTH=")) rect.setWidth(value);
-            if (line.startsWith("HEIGHT=")) rect.setHeight(value);
-        }
-        return rect;
+        QMap<QString, int> shell;  // X=, Y=, WIDTH=, HEIGHT=
+        for (const QString& line : X({"getwindowgeometry", "--shell", window}).split('\n'))
+            shell[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+        return QRect(shell["X"], shell["Y"], shell["WIDTH"], shell["HEIGHT"]);
     }
     void Keys(const QString& chords) {
         X(QStringList{"key", "--delay", "100"} + chords.split(' '));
