@@ -45,6 +45,7 @@ TEST(ImageOutputTest, SvgOfTheView) {
             (xml.name() == QStringLiteral("circle") || xml.name() == QStringLiteral("ellipse"));
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(discs, 2);
+    EXPECT_TRUE(file.seek(0) && !file.readAll().contains("0072b2"));  // no rotating fields
 }
 
 // Every frame of a GIF as a viewer shows it: each image drawn over the picture so far, its

@@ -42,7 +42,8 @@ const Refusal kRefusals[] = {
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
     // A value is shown on one line whatever it holds, and shortened.
     {"ControlCharacters", WithOutputs({"--ticks", "1\n2\x1b[31m"}), "'1\\n2\\x1b[31m'"},
-    {"LongValue", WithOutputs({"--rotor-frequency", QString(5000, '9')}), "(5000 bytes)"},
+    {"LongValue", WithOutputs({"--rotor-frequency", QString(56, 'h') + QString(999, 'm') + "t"}),
+     "h...mmmmmmmmmmmmmmmmmmmt' (1056 bytes)"},
     // Unknown, repeated or misused options and names.
     {"UnknownOption", WithOutputs({"--colour", "cao"}), "--colour"},
     {"StrayArgument", WithOutputs({"view.png"}), "view.png"},

@@ -63,7 +63,7 @@ TEST(RasteriseSegment, PixelsOfKnownSegments) {
 
 // The surface keeps the pixels of the last path for the next one, which usually extends it;
 // whatever the next path is, it comes out as its segments drawn one by one on a blank canvas.
-// The whole fill between them also repaints a box drawn on the first row.
+// The fill between repaints a box on the first row; a canvas made taller is a new one.
 TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
     const std::vector<Point> last{{1, 1}, {9, 2}, {3, 8}, {14, 6}};
     const struct {
@@ -78,7 +78,8 @@ TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
     };
     const Rgb red{255, 0, 0};
     for (const auto& row : rows) {
-        RasterSurface drawn(12, 10), alone(12, 10);
+        RasterSurface drawn(12, 10), alone(12, 3);
+        alone.Resize(12, 10);
         drawn.SelectPen(Pen::Solid(1, red));
         drawn.Polyline(last);
         drawn.FillRect(Rect{5, 0, 8, 2}, Brush::Of(Colour::FromRgb(0, 0, 255)));
