@@ -45,7 +45,7 @@ const Refusal kRefusals[] = {
     {"LongValue", WithOutputs({"--rotor-frequency", QString(56, 'h') + QString(999, 'm') + "t"}),
      "h...mmmmmmmmmmmmmmmmmmmt' (1056 bytes)"},
     // Unknown, repeated or misused options and names.
-    {"UnknownOption", WithOutputs({"--colour", "cao"}), "--colour"},
+    {"UnknownOption", WithOutputs({"-x"}), "'-x'"},
     {"StrayArgument", WithOutputs({"view.png"}), "view.png"},
     {"RepeatedOption", WithOutputs({"--ticks", "1", "--ticks", "2"}), "--ticks"},
     // Outputs that cannot be written, beside outputs that could.
