@@ -61,9 +61,10 @@ struct Followed {
 };
 
 // Follows the links of the last component one at a time, each relative to the folder
-// that holds it, as the kernel does; the folders themselves are left to the kernel.
+// that holds it, as the kernel does, and as many; the folders themselves are left to the
+// kernel.
 Followed FollowLinks(std::string path) {
-    for (int hops = 0; hops < kMaxLinks; ++hops) {
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
         struct stat file {};
         if (lstat(path.c_str(), &file) != 0) return {path, false, errno == ENOENT ? 0 : errno};
         if (!S_ISLNK(file.st_mode)) return {path};

@@ -53,6 +53,8 @@ const ExistingTarget kExistingTargets[] = {
     {"HardLinkedFile", "echo old >s.json && ln s.json o.json", "s.json", {"o.json"}},
     {"LinkToAFile", "echo old >t.json && ln -s t.json s.json", "s.json"},
     {"LinkToNothingYet", "ln -s new.json s.json", "s.json", {"new.json"}},
+    // The kernel follows 40 links in a row, and so do we.
+    {"FortyLinks", "echo old >l41 && for i in $(seq 40); do ln -s l$((i + 1)) l$i; done", "l1"},
     // The program's own device node when it can be made: a faulty run as root must not be
     // able to replace the system's /dev/null.
     {"Device", "mknod null c 1 3 2>/dev/null || ln -s /dev/null null", "null"},
