@@ -92,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(EachKind, ExistingTargetTest, testing::ValuesIn(kExisti
 struct FailedWrite {
     const char* name;
     const char* script;  // run in the scratch folder, which holds s.json
+    const char* says = "";
 };
 
 // Failures that no check can foresee: nothing of the run may stay, and the file the run
@@ -110,7 +111,8 @@ const FailedWrite kFailedWrites[] = {
      "rm -r f/frame-0001.png f/frame-0000.png && rmdir f && exit $s"},
     {"ImageBeyondMemory",
      "ulimit -v 1500000 && exec \"$R\" --rotor-phases 3 --panel rotor --panel-output p.png "
-     "--picture-size 16384x16384 --state s.json"},
+     "--picture-size 16384x16384 --state s.json",
+     "need 4098 MiB"},  // 600 x 560 and 4 x 16384 x 16384 pixels of 4 bytes, rounded up
 };
 
 class FailedWriteTest : public testing::TestWithParam<FailedWrite> {};
@@ -125,6 +127,7 @@ TEST_P(FailedWriteTest, OneLineExitTwoAndPreviousFilesKept) {
     const ToolRun run = RunShell("cd \"" + scratch.Root() + "\" && " + GetParam().script);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find(GetParam().says), std::string::npos) << run.err;
     EXPECT_EQ(ReadFile(scratch.Path("s.json").toStdString()), "old");
     EXPECT_EQ(scratch.Entries(), QStringList{"s.json"});
 }
