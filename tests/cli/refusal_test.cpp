@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <regex>
 
+#include "quoted_text.h"
 #include "tool_runner.h"
 
 namespace {
@@ -40,8 +41,7 @@ const Refusal kRefusals[] = {
     {"ViewBeyond16384", WithOutputs({"--size", "16385x560"}), "--size"},
     {"TicksBeyondTenMillion", WithOutputs({"--ticks", "10000001"}), "--ticks"},
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
-    // A value is shown on one line whatever it holds, and shortened.
-    {"ControlCharacters", WithOutputs({"--ticks", "1\n2\x1b[31m"}), "'1\\n2\\x1b[31m'"},
+    // A long value is shortened to its head and tail.
     {"LongValue", WithOutputs({"--rotor-frequency", QString(56, 'h') + QString(999, 'm') + "t"}),
      "h...mmmmmmmmmmmmmmmmmmmt' (1056 bytes)"},
     // Unknown, repeated or misused options and names.
@@ -111,6 +111,21 @@ TEST(HelpTest, ShortAndLongFormsOnStandardOutput) {
     }
     for (const char* form : {"--version", "-v"})
         EXPECT_EQ(RunTool({form}).out, "vireflu-render " VIREFLU_VERSION "\n");
+}
+
+// How a refusal shows a value, byte by byte: well-formed UTF-8 as itself, the rest escaped.
+TEST(QuotedTextTest, CharactersAsThemselvesOrEscaped) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "'\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80'"},
+        {"a\\b\tc\x1b", "'a\\\\b\\tc\\x1b'"},
+        {"\xed\xa0\x80", "'\\xed\\xa0\\x80'"},           // U+D800, a surrogate
+        {"\xc2\x85", "'\\xc2\\x85'"},                    // U+0085, a C1 control
+        {"\xe0\x80\xaf", "'\\xe0\\x80\\xaf'"},           // "/" in three bytes
+        {"\xf4\x90\x80\x80", "'\\xf4\\x90\\x80\\x80'"},  // past U+10FFFF
+        {"\xe2\x82z", "'\\xe2\\x82z'"},                  // cut short
+    };
+    for (const auto& [value, shown] : rows) EXPECT_EQ(vireflu::Quoted(value), shown);
+    EXPECT_EQ(vireflu::EscapeControls("a\\b\n\xff"), "a\\b\\n\\xff");
 }
 
 }  // namespace
