@@ -2,6 +2,7 @@
 // over many canvas sizes (lines and fills as the phase pictures draw them), then whole frames.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include <QImage>
@@ -83,9 +84,12 @@ TEST(RasterSurfaceTest, RandomPrimitivesMatchThePainterSurface) {
     }
 }
 
-// A busy machine in every presentation and colour map, at a few sizes, over a few ticks.
+// A busy machine in every presentation and colour map, at a few sizes (rows of blocks of one
+// pixel and of several), over eight ticks, its trace started again on the seventh: the pixels
+// of the QPainter surface, and every pixel that changed inside the area reported changed,
+// which is all the window copies to the screen.
 TEST(RasterSurfaceTest, FramesMatchThePainterSurface) {
-    for (const auto& [w, h] : {std::pair{600, 560}, {97, 203}, {1001, 380}}) {
+    for (const auto& [w, h] : {std::pair{600, 560}, {97, 203}, {50, 40}, {1001, 380}}) {
         for (int p = 0; p < 5; ++p) {
             for (int map = 0; map < 3; ++map) {
                 SimulationState state;
@@ -100,7 +104,12 @@ TEST(RasterSurfaceTest, FramesMatchThePainterSurface) {
                 scene.Resize(w, h);
                 SimulationState painted = state;
                 RasterSurface canvas;
-                for (int tick = 0; tick < 4; ++tick) {
+                QImage previous;
+                for (int tick = 0; tick < 8; ++tick) {
+                    if (tick == 6) {
+                        SelectPresentation(state, static_cast<Presentation>(p));
+                        SelectPresentation(painted, static_cast<Presentation>(p));
+                    }
                     QImage image(w, h, QImage::Format_RGB32);
                     QPainter painter(&image);
                     PaintMachineFrame(painter, scene, painted);
@@ -108,6 +117,20 @@ TEST(RasterSurfaceTest, FramesMatchThePainterSurface) {
                     RenderMachineFrame(canvas, scene, state);
                     ASSERT_EQ(image, WrapCanvas(canvas))
                         << w << " x " << h << ", presentation " << p << ", map " << map;
+                    std::vector<Rect> changed;
+                    canvas.ChangedArea(changed);
+                    const auto inChanged = [&](int x, int y) {
+                        return std::ranges::any_of(changed, [&](const Rect& r) {
+                            return x >= r.left && x < r.right && y >= r.top && y < r.bottom &&
+                                   r.right <= w && r.bottom <= h;
+                        });
+                    };
+                    for (int y = 0; y < h && !previous.isNull(); ++y)
+                        for (int x = 0; x < w; ++x)
+                            ASSERT_TRUE(previous.pixel(x, y) == image.pixel(x, y) ||
+                                        inChanged(x, y))
+                                << w << " x " << h << ", presentation " << p << ", tick " << tick;
+                    previous = image;
                     AdvanceClock(state);
                     AdvanceClock(painted);
                 }
