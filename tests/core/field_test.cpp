@@ -72,8 +72,9 @@ TEST(OneWinding, AirGapLevelsAndResultant) {
         {"six-step, next step", S, six, {1, 1, 1}, kIn, 1.6, 0, {}, {{60, -34}}},
         {"rotor continu", R, dc, {1, 0, 0}, kIn, 0, deg60, {{29, 63}, {30, 64}}, {}},
         {"rotor 1 phase", R, ac, {1, 0, 0}, kIn, q, 3.14159, {{0, 0}, {45, 32}}, {{-59, 0}}},
-        // Coils and currents a quarter apart: 60 (sin(0.6 - 0.3), -cos(0.6 - 0.3)).
-        {"rotor 2 phases", R, ac, {1, 1, 0}, kQuad, 0.6, 0.3, {}, {{17, -57}}},
+        // Coils and currents a quarter apart: 60 (sin(0.6 - 0.3), -cos(0.6 - 0.3)), and in the
+        // gap 32 + 22.624 sin(phi + 0.3).
+        {"rotor 2 phases", R, ac, {1, 1, 0}, kQuad, 0.6, 0.3, {{0, 38}, {45, 53}}, {{17, -57}}},
         {"rotor 3 phases", R, ac, {1, 1, 1}, k3, q, q, {{0, 31}, {45, 56}}, {{0, -60}}},
         // At zero, phases 2 and 3 at +-0.866 make -1.5 x 0.4 x 100, just short of -60.
         {"rotor 3 phases at 0", R, ac, {1, 1, 1}, k3, 0, 0, {}, {{0, -59}}},

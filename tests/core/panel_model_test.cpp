@@ -116,6 +116,7 @@ TEST(PanelModel, StatorTransitions) {
         {"phase 3 off", {Phase1On, Phase2On, Phase3On, Phase3Off}, kSinus2},
         {"phase 2 off takes 3", {Phase1On, Phase2On, Phase3On, Phase2Off}, kSinus1},
         {"continu", {Phase1On, Phase2On, Phase3On, Continu}, kContinu},
+        {"rectangulaire", {Phase1On, Rectangulaire}, kRectangulaire},
         {"continu, rectangulaire", {Phase1On, Continu, Rectangulaire}, kRectangulaire},
         {"rectangulaire, sinus", {Phase1On, Rectangulaire, Sinus}, kSinus1},
         {"sinus again", {Phase1On, Phase2On, Phase3On, Sinus}, kSinus3},
