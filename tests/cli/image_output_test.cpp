@@ -154,9 +154,9 @@ TEST(ImageOutputTest, PanelPicturesAtTheWindingsAngle) {
     EXPECT_EQ(QImage(sized).size(), QSize(120, 70));
 }
 
-// "--measures" writes the "Mesures" picture as PNG or SVG, by the name's extension: in the curve
-// band (158 x 508 inside a 6-pixel margin), a balanced field's resultant (black) swings evenly
-// about the middle row over more than half the band; the field's red marker is at 90 degrees.
+// "--measures" writes the "Mesures" picture as PNG or SVG, by the name's extension; what it
+// shows is the core's. Here its size, the grid's 0 degrees inside the 6-pixel margin and a
+// balanced field's red marker at 90 degrees, 6 + 508 / 4.
 TEST(ImageOutputTest, MeasuresPictureAsPngOrSvg) {
     int argc = 1;
     char* argv[] = {const_cast<char*>("cli_tests"), nullptr};
@@ -171,15 +171,9 @@ TEST(ImageOutputTest, MeasuresPictureAsPngOrSvg) {
         QImageReader reader(scratch.Path(file));
         reader.setScaledSize(QSize(520, 458));  // an SVG's natural size is in millimetres
         const QImage image = reader.read().convertToFormat(QImage::Format_RGB32);
-        int top = 170, bottom = 0, red = 0;
-        for (int y = 0; y < 170; ++y)
-            for (int x = 0; x < 520; ++x) {
-                const QColor c = image.pixelColor(x, y);
-                if (c.red() < 64 && c.green() < 64) top = std::min(top, y), bottom = y;
-                red += c == QColor(255, 0, 0) && std::abs(x - 133) <= 1;  // 6 + 508 / 4
-            }
-        EXPECT_NEAR(top + bottom, 2 * 85, 2) << file.toStdString();  // 6 + 158 / 2
-        EXPECT_TRUE(image.size() == QSize(520, 458) && bottom - top > 79 && red > 100)
+        EXPECT_EQ(image.size(), QSize(520, 458));
+        EXPECT_EQ(RgbAt(image, 5, 40) + RgbAt(image, 6, 40) + RgbAt(image, 133, 40),
+                  "(255, 255, 255)(210, 210, 210)(255, 0, 0)")
             << file.toStdString();
     }
 }
