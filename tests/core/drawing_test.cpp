@@ -8,8 +8,8 @@
 namespace vireflu {
 namespace {
 
-// Both black-centred maps share their reds; the "CAO" map's quarter steps truncate; the
-// blue-white-orange map's half steps too, on either side of its light neutral.
+// Both black-centred maps share their reds; "CAO" runs through its 17 points in truncated
+// quarter steps, the blue-white-orange map in half steps either side of its light neutral.
 TEST(ColourMap, KnownEntries) {
     const ColourMap blue = BuildBlueBlackRed(), green = BuildGreenBlackRed(), cao = BuildCao();
     const ColourMap bwo = BuildBlueWhiteOrange();
@@ -22,13 +22,15 @@ TEST(ColourMap, KnownEntries) {
     EXPECT_EQ(green[0], (Rgb{0, 255, 0}));
     EXPECT_EQ(green[32], (Rgb{0, 31, 0}));
     for (std::size_t i = 33; i <= 64; ++i) EXPECT_EQ(green[i], blue[i]) << "entry " << i;
-    EXPECT_EQ(cao[0], (Rgb{0, 0, 112}));
+    const Rgb points[] = {
+        {0, 0, 112},   {0, 0, 153},   {0, 0, 190},   {80, 0, 235},    {135, 0, 208},  {176, 0, 176},
+        {208, 0, 135}, {235, 0, 80},  {255, 70, 0},  {255, 121, 0},   {255, 160, 0},  {255, 191, 0},
+        {255, 217, 0}, {255, 238, 0}, {255, 255, 0}, {255, 255, 135}, {255, 255, 176}};
+    for (std::size_t k = 0; k < 17; ++k) EXPECT_EQ(cao[4 * k], points[k]) << k;
     EXPECT_EQ(cao[13], (Rgb{93, 0, 229}));  // blue step -27/4 truncates to -6
     EXPECT_EQ(cao[31], (Rgb{250, 51, 20}));
-    EXPECT_EQ(cao[32], (Rgb{255, 70, 0}));
     EXPECT_EQ(cao[57], (Rgb{255, 255, 33}));
     EXPECT_EQ(cao[63], (Rgb{255, 255, 165}));  // 135 + 3 x trunc(41 / 4)
-    EXPECT_EQ(cao[64], (Rgb{255, 255, 176}));
     // A level outside the map is black.
     RasterSurface surface;
     surface.SelectColourMap(&cao);

@@ -125,6 +125,9 @@ TEST(Measures, AirGapCurveAndItsPicture) {
     EXPECT_NEAR(m.curve.fundamentalAngleDeg, 90, 0.5);
     const auto rgb = [](Rgb c) { return RasterSurface::Encode(c); };
     const std::uint32_t grid = rgb(Rgb{210, 210, 210});
+    // Okabe-Ito blue and bluish green for the windings, black, grey, and the vector's red.
+    const Rgb legend[] = {{0, 114, 178}, {0, 158, 115}, {0, 0, 0}, {150, 150, 150}, {255, 0, 0}};
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(CurveLegend()[i].colour, legend[i]) << i;
     for (int width : {1, 3}) {
         RasterSurface canvas;
         RenderAirGapCurve(canvas, 372, 150, m, width);

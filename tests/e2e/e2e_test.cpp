@@ -161,10 +161,9 @@ void E2eTest::mainWindowJourney() {
 }
 
 // "&Vue", "&Stator" opens the panel at the view's top left; phase 1 alone beside "Mesures"
-// (below); then phases 2 and 3 clicked on, 120
-// and 240 typed into the angle fields of phases 2 and 3: the field vector stands upright
-// from the centre, 0.6 of the gap's inner radius long, and turns once "&Animation" runs;
-// quitting while it runs ends the program cleanly.
+// (below); then phases 2 and 3 clicked on, 120 and 240 typed into their angle fields: the
+// field vector stands upright from the centre, 0.6 of the gap's inner radius long, and
+// turns once "&Animation" runs; quitting while it runs ends the program cleanly.
 void E2eTest::statorPanelJourney() {
     Desktop desktop;
     const QString window = desktop.Window("Vireflu");
