@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include "gif_animation.h"
@@ -176,6 +177,12 @@ TEST(ImageOutputTest, MeasuresPictureAsPngOrSvg) {
                   "(255, 255, 255)(210, 210, 210)(255, 0, 0)")
             << file.toStdString();
     }
+    QFile svg(scratch.Path("m.svg"));
+    int inside = 0, outside = 0;  // the texts of the legend and rows, by where they start
+    for (const auto& x : QRegularExpression(R"(<text[^>]* x="(\d+))")
+                             .globalMatch(svg.open(QIODevice::ReadOnly) ? svg.readAll() : ""))
+        ++(x.captured(1).toInt() < 520 ? inside : outside);
+    EXPECT_TRUE(inside > 5 && outside == 0) << inside << " " << outside;
 }
 
 }  // namespace

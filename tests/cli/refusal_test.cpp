@@ -40,6 +40,7 @@ const Refusal kRefusals[] = {
     {"EmptyView", WithOutputs({"--size", "0x560"}), "--size"},
     {"ViewBeyond16384", WithOutputs({"--size", "16385x560"}), "--size"},
     {"TicksBeyondTenMillion", WithOutputs({"--ticks", "10000001"}), "--ticks"},
+    {"FrequencyAbove100", WithOutputs({"--rotor-frequency", "101"}), "--rotor-frequency"},
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
     // A long value is shortened to its head and tail.
     {"LongValue", WithOutputs({"--rotor-frequency", QString(56, 'h') + QString(999, 'm') + "t"}),

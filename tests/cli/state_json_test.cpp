@@ -42,8 +42,10 @@ TEST(StateJsonTest, FrequenciesAndRotationDriveTheClock) {
 }
 
 // Shortest exact forms: the fortieth tick at 50 Hz leaves 2^-50; a torque of 0 / 0 is null.
+// /dev/stdout names the standard output, here a pipe, written directly.
 TEST(StateJsonTest, NumbersReadBackExactly) {
-    const ToolRun run = RunTool({"--stator-phases", "1", "--ticks", "40", "--state", "-"});
+    const ToolRun run =
+        RunTool({"--stator-phases", "1", "--ticks", "40", "--state", "/dev/stdout"});
     EXPECT_NE(run.out.find("\"statorAngle\": 8.881784197001252e-16,"), std::string::npos);
     EXPECT_NE(run.out.find("\"rotorPosition\": 0,"), std::string::npos);
     const QJsonObject tiny = RunForState({"--size", "2x2", "--stator-phases", "1", "--rotor-phases",

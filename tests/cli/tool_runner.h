@@ -21,8 +21,7 @@ ToolRun RunTool(const QStringList& args, const QString& program = VIREFLU_RENDER
 // Runs a shell script where "$R" is the program: closed output, limits, names as bytes.
 ToolRun RunShell(const QString& script);
 
-// Runs the program with --state - added and reads the JSON it prints; fails the calling
-// test when the run does not succeed.
+// Runs the program with --state - and parses what it prints; a failed run fails the test.
 QJsonObject RunForState(QStringList args);
 
 // A scratch folder for one test's outputs.

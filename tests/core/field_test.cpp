@@ -40,11 +40,10 @@ AirGapLevels Compute(const SimulationState& state) {
     return levels;
 }
 
-// One winding on, the other left off. Each level worked from its rule's formula; sector
-// k + 90 always holds 64 minus sector k, the winding left off is neutral everywhere, and
-// the combined field is that of the winding on. The rotor's pattern turns with its
-// position. With Ra = 100 the resultant of a single coil at its peak is 0.6 x 100 x
-// sin(1.570795), just under 60, truncated to 59; y grows downward. No torque without both.
+// One winding on, the other off. Each level worked from its rule's formula; sector k + 90
+// holds 64 minus sector k, the winding off is neutral, the combined field is the other's,
+// and the rotor's pattern turns with its position. With Ra = 100 a single coil's resultant
+// at its peak, 0.6 x 100 x sin(1.570795), truncates to 59; y grows downward; no torque.
 TEST(OneWinding, AirGapLevelsAndResultant) {
     struct Row {
         const char* name;

@@ -94,6 +94,8 @@ TEST(DrawMachine, BackgroundThenOverlaysInOrderThenConductors) {
         EXPECT_EQ(Kinds(surface), kinds);
         EXPECT_EQ(surface.primitives[0].points, (std::vector<Point>{{0, 0}, {400, 300}}));
         EXPECT_EQ(surface.primitives[0].brush, Brush::Of(Colour::FromRgb(255, 255, 255)));
+        EXPECT_TRUE(presentation != Presentation::AirGap ||  // gap sector 0: stator 64, rotor 32
+                    surface.primitives[1].brush == Brush::Level(48));
         for (const Primitive& p : surface.primitives)
             EXPECT_TRUE(p.kind == Kind::Line || p.pen == Pen::Null());
         const auto discs = surface.OfKind(Kind::Ellipse);
@@ -110,8 +112,7 @@ TEST(DrawMachine, BackgroundThenOverlaysInOrderThenConductors) {
 // since the reset, puts its phase-1 forward disc at 180 degrees; the circle is 0.3 of the
 // shorter side, truncated: 90.6 gives 90 on a 302-pixel view.
 TEST(DrawMachine, ConductorDiscsFollowThePhasePatternAndTheRotor) {
-    // Forward then return discs of phases 1, 2 and 3: at 90, -90, 210, 30, -30 and 150
-    // degrees.
+    // Forward then return discs of phases 1, 2 and 3: at 90, -90, 210, 30, -30 and 150°.
     const Rect statorBoxes[] = {{188, 4, 212, 28},  {188, 272, 212, 296}, {72, 205, 96, 229},
                                 {304, 71, 328, 95}, {304, 205, 328, 229}, {72, 71, 96, 95}};
     const Rect rotorBoxes[] = {{188, 49, 212, 73},  {188, 227, 212, 251}, {111, 182, 135, 206},

@@ -112,10 +112,9 @@ TEST(Measures, RotatingFieldsFromTheCentre) {
 }
 
 // The balanced resultant at clock zero, 32 + 24 sin(phi) truncated, is 0.75 sin(phi) and a
-// square wave of 1/64 (fundamental 4 / (64 pi)): about 0.730 at 90 degrees, the field's
-// angle. Its 372 x 150 picture has its frame at (6, 6), 360 x 138: the marker at 90 degrees
-// is column 96; the minimum, level 9 (-0.71875) at 270 degrees, is row 6 + trunc(1.71875 x
-// 69) = 124. Projector lines grow two pixels toward the left.
+// square wave of 1/64 (fundamental 4 / (64 pi)): about 0.730 at 90°, the field's angle. In its
+// 372 x 150 picture, framed at (6, 6) in 360 x 138, the 90° marker is column 96 and the minimum,
+// level 9 (-0.71875) at 270°, row 6 + trunc(1.71875 x 69) = 124; projector lines grow leftward.
 TEST(Measures, AirGapCurveAndItsPicture) {
     const SimulationState s = Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus);
     const ViewGeometry g = ComputeGeometry(Rect{0, 0, 600, 560}, AngleTables{});

@@ -18,6 +18,3 @@ int RunMainWindowTests(int argc, char* argv[]);
 int RunPanelsTests(int argc, char* argv[]);
 
 }  // namespace vireflu::test
-
-Q_DECLARE_METATYPE(vireflu::WindingSettings)
-Q_DECLARE_METATYPE(vireflu::Winding)

@@ -1,7 +1,6 @@
 // The main window's wiring: menu commands and buttons reach the state and draw one frame
 // each, the clock's timer, and the panels opened from "&Vue".
 
-#include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>

@@ -3,14 +3,11 @@
 // layout holds its texts. The model's full behaviour is tested in the core.
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QToolButton>
 #include <QWindow>

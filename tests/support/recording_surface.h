@@ -16,8 +16,7 @@ struct Primitive {
     Brush brush;
 };
 
-// Keeps every primitive with its exact integer coordinates and colours, so tests can
-// check vertices and drawing order.
+// Keeps every primitive, in drawing order, with its exact coordinates and colours.
 class RecordingSurface : public Surface {
     using Kind = Primitive::Kind;
 
