@@ -55,8 +55,7 @@ const ExistingTarget kExistingTargets[] = {
     {"LinkToNothingYet", "ln -s new.json s.json", "s.json", {"new.json"}},
     // The kernel follows 40 links in a row, and so do we.
     {"FortyLinks", "echo old >l41 && for i in $(seq 40); do ln -s l$((i + 1)) l$i; done", "l1"},
-    // The program's own device node when it can be made: a faulty run as root must not be
-    // able to replace the system's /dev/null.
+    // A device node of our own where we may: a faulty run as root must not replace /dev/null.
     {"Device", "mknod null c 1 3 2>/dev/null || ln -s /dev/null null", "null"},
     // Not UTF-8; and 255 bytes, the longest name a folder takes, beside its temporary.
     {"NameNotText", "true", "\xff\xfe"},
@@ -91,12 +90,12 @@ INSTANTIATE_TEST_SUITE_P(EachKind, ExistingTargetTest, testing::ValuesIn(kExisti
 
 struct FailedWrite {
     const char* name;
-    const char* script;  // run in the scratch folder, which holds s.json
-    const char* says = "";
+    const char* script;     // run in the scratch folder, which holds s.json
+    const char* says = "";  // in the message
 };
 
-// Failures that no check can foresee: nothing of the run may stay, and the file the run
-// would have replaced keeps its contents.
+// Failures that no check can foresee, and a frames folder that a check must (a link to
+// nothing): nothing of the run may stay, and the file it would have replaced keeps its contents.
 const FailedWrite kFailedWrites[] = {
     {"FullDevice",
      "{ mknod full c 1 7 2>/dev/null || ln -s /dev/full full; } && "
@@ -109,6 +108,8 @@ const FailedWrite kFailedWrites[] = {
     {"FirstFrameFails",
      "mkdir -p f/frame-0001.png && \"$R\" --frames f --ticks 20000; s=$?; "
      "rm -r f/frame-0001.png f/frame-0000.png && rmdir f && exit $s"},
+    {"FramesLinkToNothing",
+     "ln -s nowhere f && \"$R\" --state s.json --frames f; s=$?; rm f && exit $s", "leads nowhere"},
     {"ImageBeyondMemory",
      "ulimit -v 1500000 && exec \"$R\" --rotor-phases 3 --panel rotor --panel-output p.png "
      "--picture-size 16384x16384 --state s.json",

@@ -35,14 +35,13 @@ const Refusal kRefusals[] = {
      "--panel"},
     {"PanelFileWithoutPanel", WithOutputs({"--panel-output", "@/panel.png"}), "--panel-output"},
     {"PictureSizeWithoutPanel", WithOutputs({"--picture-size", "50x30"}), "--picture-size"},
-    // Values out of range, beyond the limits, or malformed.
+    // Values out of range, beyond the limits, malformed, or long (shortened to head and tail).
     {"AngleAbove360", WithOutputs({"--rotor-angles", "0,120,361"}), "--rotor-angles"},
     {"EmptyView", WithOutputs({"--size", "0x560"}), "--size"},
     {"ViewBeyond16384", WithOutputs({"--size", "16385x560"}), "--size"},
     {"TicksBeyondTenMillion", WithOutputs({"--ticks", "10000001"}), "--ticks"},
     {"FrequencyAbove100", WithOutputs({"--rotor-frequency", "101"}), "--rotor-frequency"},
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
-    // A long value is shortened to its head and tail.
     {"LongValue", WithOutputs({"--rotor-frequency", QString(56, 'h') + QString(999, 'm') + "t"}),
      "h...mmmmmmmmmmmmmmmmmmmt' (1056 bytes)"},
     // Unknown, repeated or misused options and names.
