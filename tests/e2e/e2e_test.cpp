@@ -1,6 +1,5 @@
-// Vireflu as a person meets it: the real program on an X screen of 1280 x 1024, driven with
-// the keyboard's menu mnemonics, the mouse and typing, checked on screenshots. One journey
-// through the main window, one through the "Stator" panel and "Mesures".
+// Vireflu as a person meets it: the real program on a 1280 x 1024 X screen, driven by keys,
+// mouse and typing, checked on screenshots: the main window, then "Stator" and "Mesures".
 
 #include <QDeadlineTimer>
 #include <QDir>

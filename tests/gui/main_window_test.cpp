@@ -84,13 +84,15 @@ void MainWindowTest::commands() {
     QFETCH(QString, item);
     QFETCH(QList<int>, flags);
     QFETCH(QColor, ring);
-    // From "CAO" and the presentation furthest from the row's.
-    Choose("&Couleur", "CAO");
+    const auto& s = *state;
+    const auto modes = [&] {
+        return QList{s.airGapMode, s.traceMode, s.vectorMode, s.mmfMode, s.torqueMode};
+    };
+    QCOMPARE(modes(), (QList{1, 0, 0, 0, 0}));  // "Entrefer:couleur" at start-up
+    Choose("&Couleur", "CAO");                  // and the presentation furthest from the row's
     Choose("&Représentation", item == "Couple" ? "Trace" : "Couple");
     Choose(menu, item);
-    QCOMPARE((QList{state->airGapMode, state->traceMode, state->vectorMode, state->mmfMode,
-                    state->torqueMode}),
-             flags);
+    QCOMPARE(modes(), flags);
     const QPoint centre(view->width() / 2, view->height() / 2);
     const int middle = static_cast<int>(std::min(view->width(), view->height()) * 0.375);
     QCOMPARE(ViewPixel(centre + QPoint(middle, 0)), ring);

@@ -1,6 +1,5 @@
-// The real "Stator" and "Rotor" panels and their digit-only field, driven as a user would:
-// each control reaches the panel's model, the model's state reaches the controls, and the
-// layout holds its texts. The model's full behaviour is tested in the core.
+// The real panels and their digit-only field, driven as a user would: controls reach the
+// model, its state reaches the controls, the layout holds its texts; the model is the core's.
 
 #include <QApplication>
 #include <QClipboard>
