@@ -96,7 +96,7 @@ void PanelsTest::clicks() {
         QVERIFY2(widget->isVisibleTo(open.panel) != hidden.contains(name), qPrintable(name));
     }
     QCOMPARE(open.sent,
-             (Records{{1, 0, 0, 0, 0, 0, 50, 0, 0, 0}, {1, 1, 0, 0, 0, 0, 50, 0, 0, 0}}));
+             (Records{vireflu::test::PhaseOneRecord(), {1, 1, 0, 0, 0, 0, 50, 0, 0, 0}}));
 }
 
 // Typed over the field's selected "0" in "sinus" with every phase on, then an arrow key or
