@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -132,8 +133,11 @@ bool GifAnimationWriter::Encoder::MapRegion(const QImage& frame, const QRect& re
 }
 
 ColorMapObject* GifAnimationWriter::Encoder::MakeColourMap(int size) const {
+    // A frame that only needs the global colours may get a table smaller than the palette
+    // has grown to: it holds the first `size` colours, which are all its indices reach.
     std::vector<GifColorType> colours(size, GifColorType{0, 0, 0});
-    for (std::size_t i = 0; i < palette.size(); ++i)
+    const std::size_t held = std::min(palette.size(), colours.size());
+    for (std::size_t i = 0; i < held; ++i)
         colours[i] = {static_cast<GifByteType>(qRed(palette[i])),
                       static_cast<GifByteType>(qGreen(palette[i])),
                       static_cast<GifByteType>(qBlue(palette[i]))};

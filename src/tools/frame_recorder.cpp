@@ -14,6 +14,10 @@ bool WantsSvg(const RenderOptions& options) {
     return IsSvgName(options.outputPath);
 }
 
+bool DrawsViewPixels(const RenderOptions& options) {
+    return options.framesDir || options.animationPath || (options.outputPath && !WantsSvg(options));
+}
+
 bool IsSvgName(const std::optional<std::string>& path) {
     // Compared byte by byte: a name need not be valid text.
     if (!path || path->size() < 4) return false;
@@ -30,7 +34,7 @@ FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> 
         // are drawn into the others.
         frames = encoders->Capacity();
     }
-    canvases.assign(frames, RasterSurface(o.size.width, o.size.height));
+    if (DrawsViewPixels(o)) canvases.assign(frames, RasterSurface(o.size.width, o.size.height));
     if (options.animationPath) {
         animationBytes.open(QIODevice::WriteOnly);
         animation = std::make_unique<GifAnimationWriter>(animationBytes, options.frameDelayMs);

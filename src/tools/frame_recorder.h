@@ -57,6 +57,9 @@ private:
     std::optional<OptionError> failure;
 };
 
+// Whether any output shows the view's pixels: frames, an animation or a PNG of the view.
+// Without one the run draws no pixel, and needs no image of the view's size.
+bool DrawsViewPixels(const RenderOptions& options);
 // True when --output names an SVG file (by its extension, in any case).
 bool WantsSvg(const RenderOptions& options);
 // Whether a file name ends in ".svg", in any case.

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "frame_recorder.h"
 
 namespace vireflu {
 
@@ -23,23 +26,30 @@ std::string SizeText(PixelSize size) {
 }  // namespace
 
 std::optional<OptionError> CheckImageMemory(const RenderOptions& options) {
-    // The view, and the animation writer's copy of the previous frame.
-    std::uint64_t bytes = ImageBytes(options.size, options.animationPath ? 2 : 1);
-    std::string sizes = "--size " + SizeText(options.size);
+    std::uint64_t bytes = 0;
+    std::vector<std::string> sizes;
+    if (DrawsViewPixels(options)) {
+        // The view, and the animation writer's copy of the previous frame.
+        bytes += ImageBytes(options.size, options.animationPath ? 2 : 1);
+        sizes.push_back("--size " + SizeText(options.size));
+    }
     if (options.panel) {
         // One picture a phase that is on, stacked, and the one being drawn.
         const WindingOptions& winding =
             *options.panel == Winding::Stator ? options.stator : options.rotor;
         bytes += ImageBytes(options.pictureSize, winding.phases + 1);
-        sizes += " and --picture-size " + SizeText(options.pictureSize);
+        sizes.push_back("--picture-size " + SizeText(options.pictureSize));
     }
+    if (bytes == 0) return std::nullopt;
     // Through a volatile pointer, so the compiler cannot drop the request as unused.
     if (void* volatile trial = std::malloc(bytes)) {
         std::free(trial);
         return std::nullopt;
     }
     constexpr std::uint64_t kMiB = 1024 * 1024;
-    return OptionError{sizes + " need " + std::to_string((bytes + kMiB - 1) / kMiB) +
+    const std::string asked = sizes.size() == 1 ? sizes[0] : sizes[0] + " and " + sizes[1];
+    return OptionError{asked + (sizes.size() == 1 ? " needs " : " need ") +
+                       std::to_string((bytes + kMiB - 1) / kMiB) +
                        " MiB of image memory, which cannot be had here"};
 }
 

@@ -33,6 +33,10 @@ std::string Bytes(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
+bool IsHelpOrVersion(const std::string& name) {
+    return name == "--help" || name == "-h" || name == "--version" || name == "-v";
+}
+
 std::string Dashed(const QString& name) {
     return (name.size() == 1 ? "-" : "--") + Bytes(name);
 }
@@ -50,8 +54,7 @@ OptionError ParseFailure(const QCommandLineParser& parser, const std::vector<std
         const std::string name = arg.substr(0, equals);
         const auto option = std::find_if(known.begin(), known.end(),
                                          [&](const CommandOption& o) { return o.name == name; });
-        const bool flag = option == known.end() ? name == "--help" || name == "--version"
-                                                : option->metavar.empty();
+        const bool flag = option == known.end() ? IsHelpOrVersion(name) : option->metavar.empty();
         if (flag && equals != std::string::npos) return Refuse(name + " takes no value");
         if (option != known.end() && !flag && equals == std::string::npos) {
             if (i + 1 == args.size()) return Refuse(name + " needs a value: " + option->accepts);

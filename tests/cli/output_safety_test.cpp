@@ -110,10 +110,12 @@ const FailedWrite kFailedWrites[] = {
      "rm -r f/frame-0001.png f/frame-0000.png && rmdir f && exit $s"},
     {"FramesLinkToNothing",
      "ln -s nowhere f && \"$R\" --state s.json --frames f; s=$?; rm f && exit $s", "leads nowhere"},
+    // A run that shows no view in pixels needs no image of its size, however large.
     {"ImageBeyondMemory",
-     "ulimit -v 1500000 && exec \"$R\" --rotor-phases 3 --panel rotor --panel-output p.png "
-     "--picture-size 16384x16384 --state s.json",
-     "need 4098 MiB"},  // 600 x 560 and 4 x 16384 x 16384 pixels of 4 bytes, rounded up
+     "(ulimit -v 600000 && exec \"$R\" --size 16384x16384 --output v.svg --state - >/dev/null) "
+     "&& rm v.svg && ulimit -v 1500000 && exec \"$R\" --rotor-phases 3 --panel rotor "
+     "--panel-output p.png --picture-size 16384x16384 --state s.json",
+     "--picture-size 16384x16384 needs 4096 MiB"},  // 4 x 16384 x 16384 pixels of 4 bytes
 };
 
 class FailedWriteTest : public testing::TestWithParam<FailedWrite> {};

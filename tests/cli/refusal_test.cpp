@@ -47,6 +47,8 @@ const Refusal kRefusals[] = {
     // Unknown, repeated or misused options and names.
     {"UnknownOption", WithOutputs({"-x"}), "'-x'"},
     {"StrayArgument", WithOutputs({"view.png"}), "view.png"},
+    {"ShortHelpWithValue", WithOutputs({"-h=x"}), "-h takes no value"},
+    {"ShortVersionWithValue", WithOutputs({"-v=x"}), "-v takes no value"},
     {"RepeatedOption", WithOutputs({"--ticks", "1", "--ticks", "2"}), "--ticks"},
     // Outputs that cannot be written, beside outputs that could.
     {"OutputNamesAFolder", {"--state", "@/state.json", "--output", "@"}, "--output"},
