@@ -179,7 +179,7 @@ TEST(ImageOutputTest, AnimationFramesEqualThePngsOfTheirTicks) {
 // Four colours fill the first frame's table; the next frame uses them all where it changed
 // and keeps one pixel, whose transparent index needs a table of eight (an index past the
 // table would come out as the first colour, so the kept pixel is of another). 256 colours
-// fill the largest table: the kept row keeps its own colours.
+// fill the largest table: the kept row keeps its own colours, and one colour more is refused.
 TEST(ImageOutputTest, AnimationKeepsPixelsWhenTheTableIsFull) {
     const Scratch scratch;
     const auto colour = [](int i) { return qRgb(i, 255 - i, i / 2); };
@@ -201,6 +201,10 @@ TEST(ImageOutputTest, AnimationKeepsPixelsWhenTheTableIsFull) {
         vireflu::GifAnimationWriter writer(file, 40);
         for (const QImage& frame : frames)
             ASSERT_EQ(writer.AddFrame(frame), vireflu::GifStatus::Ok);
+        // A 257th colour has no place in any table.
+        QImage beyond = frames.back().copy();
+        beyond.setPixel(0, 0, qRgb(1, 2, 3));
+        if (frames == all) EXPECT_EQ(writer.AddFrame(beyond), vireflu::GifStatus::TooManyColours);
         ASSERT_EQ(writer.Finish(), vireflu::GifStatus::Ok);
         file.close();
         int delay = -1;
