@@ -28,6 +28,11 @@ public:
         const auto result = std::to_chars(digits, digits + sizeof digits, value);
         text_.append(digits, result.ptr);
     }
+    // A string of plain ASCII, or null.
+    void String(const char* name, const char* value) {
+        Key(name);
+        text_ += value == nullptr ? std::string("null") : '"' + std::string(value) + '"';
+    }
     void Integer(const char* name, int value) {
         Key(name);
         text_ += std::to_string(value);
@@ -83,6 +88,20 @@ void SplitJson(JsonObject& json, const std::string& winding, const std::optional
     json.Number((winding + "InverseAngleDeg").c_str(), s ? s->inverse.angleDeg : kNone);
 }
 
+const char* SenseName(FieldSense sense) {
+    switch (sense) {
+        case FieldSense::Counterclockwise:
+            return "counterclockwise";
+        case FieldSense::Clockwise:
+            return "clockwise";
+        case FieldSense::Pulsating:
+            return "pulsating";
+        case FieldSense::None:
+            break;
+    }
+    return nullptr;
+}
+
 // The "Mesures" window's figures; a figure that is undefined is null.
 JsonObject MeasuresJson(const Measures& m) {
     JsonObject json("    ");
@@ -90,8 +109,20 @@ JsonObject MeasuresJson(const Measures& m) {
     json.Number("supplyHz", n.supplyHz);
     json.Number("synchronousRpm", n.synchronousRpm);
     json.Number("rotorRpm", n.rotorRpm);
-    json.Number("slip", n.slip.value_or(kNone));
-    json.Number("rotorCurrentHz", n.rotorCurrentHz.value_or(kNone));
+    json.String("fieldSense", SenseName(n.fieldSense));
+    // A rotating field's figures, or those against the two halves of a pulsating one.
+    const std::size_t fields = n.slips.size();
+    const Slip* rotating = fields == 1 ? &n.slips[0] : nullptr;
+    const Slip* plus = fields == 2 ? &n.slips[0] : nullptr;
+    const Slip* minus = fields == 2 ? &n.slips[1] : nullptr;
+    const auto value = [](const Slip* s, double Slip::*figure) { return s ? s->*figure : kNone; };
+    json.Number("fieldRpm", value(rotating, &Slip::synchronousRpm));
+    json.Number("slip", value(rotating, &Slip::slip));
+    json.Number("rotorCurrentHz", value(rotating, &Slip::rotorCurrentHz));
+    json.Number("slipPlus", value(plus, &Slip::slip));
+    json.Number("slipMinus", value(minus, &Slip::slip));
+    json.Number("rotorCurrentHzPlus", value(plus, &Slip::rotorCurrentHz));
+    json.Number("rotorCurrentHzMinus", value(minus, &Slip::rotorCurrentHz));
     json.Number("torque", n.torque);
     json.Number("resultantShare", n.resultantShare);
     json.Number("fieldAngleDeg", n.fieldAngleDeg.value_or(kNone));

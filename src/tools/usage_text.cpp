@@ -58,10 +58,17 @@ std::string UsageText() {
         "rotorAirGapLevel and airGapLevel (180 each), resultant [X, Y], torqueValue (as the "
         "last frame stored it: only presentations that draw the vector or the trace compute "
         "it; null when "
-        "not a number), traceCount, and geometry (clientWidth, clientHeight, centreX, "
+        "not a number), traceCount, geometry (clientWidth, clientHeight, centreX, "
         "centreY, gapInnerRadius, gapOuterRadius, conductorHalfSize, torqueSpan, "
-        "torqueBarRight). The air-gap levels and the resultant are computed from the state "
-        "after the last frame. Numbers are written so that they read back exactly.",
+        "torqueBarRight) and measures, the \"Mesures\" window's figures. Their speeds and "
+        "slips are signed, positive counterclockwise, the way a positive --rotation turns the "
+        "rotor: fieldSense (counterclockwise, clockwise, pulsating, or null without an "
+        "alternating stator field), synchronousRpm (60 f, whichever the sense), rotorRpm; "
+        "fieldRpm, slip and rotorCurrentHz (|slip| f) against a rotating field; slipPlus, "
+        "slipMinus, rotorCurrentHzPlus and rotorCurrentHzMinus against the counterclockwise "
+        "and clockwise halves of a pulsating one. The air-gap levels, the resultant and the "
+        "measures are computed from the state after the last frame. Numbers are written so "
+        "that they read back exactly.",
         "", kWidth);
     text += "\n";
     text += Wrapped(

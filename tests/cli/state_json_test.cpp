@@ -41,6 +41,25 @@ TEST(StateJsonTest, FrequenciesAndRotationDriveTheClock) {
     EXPECT_NEAR(json["rotorPosition"].toDouble(), 1.570795 + 0.001 * 10 * 6.28318, 1e-12);
 }
 
+// The README's synchronous machine: its field turns counterclockwise, as the rotor does, and
+// the rotor keeps step with it; a single coil's field pulsates, with a slip against each half.
+TEST(StateJsonTest, SignedSlipOfTheReadmeMachine) {
+    const QJsonObject m =
+        RunForState({"--stator-phases", "3", "--stator-angles", "0,240,120", "--rotor-phases", "1",
+                     "--rotor-waveform", "continu", "--rotation", "50", "--presentation", "couple",
+                     "--period"})["measures"]
+            .toObject();
+    EXPECT_EQ(m["fieldSense"].toString(), "counterclockwise");
+    EXPECT_EQ(m["fieldRpm"].toDouble(), 3000);
+    EXPECT_NEAR(m["slip"].toDouble(-1), 0, 1e-12);
+    const QJsonObject single =
+        RunForState({"--stator-phases", "1", "--rotation", "25"})["measures"].toObject();
+    EXPECT_EQ(single["fieldSense"].toString(), "pulsating");
+    EXPECT_TRUE(single["slip"].isNull());
+    EXPECT_NEAR(single["slipPlus"].toDouble(), 0.5, 1e-12);
+    EXPECT_NEAR(single["slipMinus"].toDouble(), 1.5, 1e-12);
+}
+
 // Shortest exact forms: the fortieth tick at 50 Hz leaves 2^-50; a torque of 0 / 0 is null.
 // /dev/stdout names the standard output, here a pipe, written directly.
 TEST(StateJsonTest, NumbersReadBackExactly) {

@@ -14,11 +14,12 @@ namespace {
 
 constexpr double kTolerance = 2e-5;  // the program's 120 and 240 degrees are not exact
 
-SimulationState Stator(std::array<int, 3> on, std::array<int, 3> degrees, int waveform) {
+SimulationState Stator(std::array<int, 3> on, std::array<int, 3> degrees, int waveform,
+                       int hertz = 50) {
     SimulationState s;
     ApplyWindingSettings(s, 0,
                          WindingSettings{on[0], on[1], on[2], degrees[0], degrees[1], degrees[2],
-                                         50, 0, 0, waveform});
+                                         hertz, 0, 0, waveform});
     return s;
 }
 
@@ -70,45 +71,88 @@ TEST(Measures, SixStepSpectrum) {
     EXPECT_NEAR(s.totalHarmonicDistortion, 0.310822, kTolerance);
 }
 
-// 50 Hz supply; the rotor at standstill, at 48 Hz and synchronous. A balanced field at
-// clock zero points up, 0.4 x 1000 x 1.5 long (just under 600, truncated to 599).
+// Speeds count positive counterclockwise, the way a positive rotation turns the rotor. The
+// sequence 0/120/240 turns its field clockwise, at -3000 rpm: a rotor driven at +50 Hz runs
+// against it, g = (-3000 - 3000) / -3000 = 200 %; 0/240/120 turns it with the rotor. A single
+// coil pulsates: g+ and g- against its halves at +3000 and -3000 rpm, g- = 2 - g+. Each
+// rotor frequency is |g| 50 Hz. "continu" and 0 Hz make no rotating field.
 TEST(Measures, MachineNumbers) {
-    for (auto [hz, rpm, slip, rotorHz] :
-         {std::tuple{0, 0.0, 1.0, 50.0}, {48, 2880.0, 0.04, 2.0}, {50, 3000.0, 0.0, 0.0}}) {
-        SimulationState s = Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus);
-        ApplyWindingSettings(s, 1, WindingSettings{0, 0, 0, 0, 0, 0, 50, hz, 0, -1});
-        ViewGeometry g;
-        g.gapInnerRadius = 1000;
+    struct Row {
+        std::array<int, 3> on, degrees;
+        int waveform, supplyHz, rotationHz;
+        FieldSense sense;
+        std::vector<double> slips;  // g, or g+ and g-
+    };
+    const int ac = kWaveformSinus;
+    const auto cw = FieldSense::Clockwise;
+    const auto ccw = FieldSense::Counterclockwise;
+    const auto pulsating = FieldSense::Pulsating;
+    const Row rows[] = {
+        {{1, 1, 1}, {0, 120, 240}, ac, 50, 0, cw, {1}},
+        {{1, 1, 1}, {0, 120, 240}, ac, 50, 50, cw, {2}},
+        {{1, 1, 1}, {0, 120, 240}, ac, 50, 48, cw, {1.96}},
+        {{1, 1, 1}, {0, 120, 240}, ac, 50, 100, cw, {3}},
+        {{1, 1, 1}, {0, 240, 120}, ac, 50, 0, ccw, {1}},
+        {{1, 1, 1}, {0, 240, 120}, ac, 50, 50, ccw, {0}},
+        {{1, 1, 1}, {0, 240, 120}, ac, 50, 48, ccw, {0.04}},
+        {{1, 1, 1}, {0, 240, 120}, ac, 50, 100, ccw, {-1}},
+        {{1, 0, 0}, {0, 0, 0}, ac, 50, 0, pulsating, {1, 1}},
+        {{1, 0, 0}, {0, 0, 0}, ac, 50, 25, pulsating, {0.5, 1.5}},
+        {{1, 0, 0}, {0, 0, 0}, kWaveformContinu, 50, 50, FieldSense::None, {}},
+        {{1, 1, 1}, {0, 120, 240}, ac, 0, 0, FieldSense::None, {}},
+    };
+    ViewGeometry g;
+    g.gapInnerRadius = 1000;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.degrees[1] << " " << row.rotationHz << " Hz");
+        SimulationState s = Stator(row.on, row.degrees, row.waveform, row.supplyHz);
+        ApplyWindingSettings(s, 1, WindingSettings{0, 0, 0, 0, 0, 0, 50, row.rotationHz, 0, -1});
         const MachineNumbers n = ComputeMachineNumbers(s, g, ConductorLevels{});
-        EXPECT_TRUE(n.supplyHz == 50 && n.synchronousRpm == 3000);
-        EXPECT_NEAR(n.rotorRpm, rpm, 1e-9);
-        EXPECT_NEAR(*n.slip, slip, 1e-12);
-        EXPECT_NEAR(*n.rotorCurrentHz, rotorHz, 1e-9);
-        EXPECT_NEAR(n.resultantShare, 599.0 / 600, 1e-12);
-        EXPECT_NEAR(*n.fieldAngleDeg, 90, 1e-12);
+        EXPECT_EQ(n.fieldSense, row.sense);
+        EXPECT_NEAR(n.rotorRpm, 60 * row.rotationHz, 1e-9);
+        ASSERT_EQ(n.slips.size(), row.slips.size());
+        for (std::size_t i = 0; i < n.slips.size(); ++i) {
+            const int sense = row.sense == cw || i == 1 ? -1 : 1;
+            EXPECT_NEAR(n.slips[i].synchronousRpm, sense * 3000, 1e-9);
+            EXPECT_NEAR(n.slips[i].slip, row.slips[i], 1e-12);
+            EXPECT_NEAR(n.slips[i].rotorCurrentHz, std::fabs(row.slips[i]) * 50, 1e-9);
+        }
     }
+    // A balanced field at clock zero points up, 0.4 x 1000 x 1.5 long (just under 600,
+    // truncated to 599).
+    const MachineNumbers n = ComputeMachineNumbers(Stator({1, 1, 1}, {0, 120, 240}, ac), g, {});
+    EXPECT_NEAR(n.resultantShare, 599.0 / 600, 1e-12);
+    EXPECT_NEAR(*n.fieldAngleDeg, 90, 1e-12);
 }
 
 // A single coil's two halves from the centre of a 400 x 300 view (Ra 105): at clock zero
 // the direct one up and the inverse one down, 0.5 x 0.6 x 105 long, in the blue and orange
-// of the Okabe-Ito palette that colour-blind viewers tell apart. The rotor's split shows
-// only without the stator's.
+// of the Okabe-Ito palette that colour-blind viewers tell apart. Each ends in a chevron of
+// 4 + 2 pixels pointing the way it turns: both move rightward there, the direct one clockwise
+// over the top, the inverse one counterclockwise under the bottom. The rotor's split shows
+// only without the stator's; a field at 0 Hz has no chevron.
 TEST(Measures, RotatingFieldsFromTheCentre) {
     const ViewGeometry g = ComputeGeometry(Rect{0, 0, 400, 300}, AngleTables{});
     const auto single = SplitStatorField(Stator({1, 0, 0}, {0, 0, 0}, kWaveformSinus), 105);
     const auto balanced = SplitStatorField(Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus), 105);
+    const auto still = SplitStatorField(Stator({1, 0, 0}, {0, 0, 0}, kWaveformSinus, 0), 105);
+    const std::pair<Point, Point> lines[] = {{{200, 150}, {200, 119}}, {{200, 119}, {194, 122}},
+                                             {{200, 119}, {194, 116}}, {{200, 150}, {200, 181}},
+                                             {{200, 181}, {194, 178}}, {{200, 181}, {194, 184}}};
     for (const auto& [stator, rotor] : {std::pair{single, balanced}, {std::nullopt, single}}) {
         testing::RecordingSurface surface;
         DrawRotatingFields(surface, g, stator, rotor, 1);
-        ASSERT_EQ(surface.primitives.size(), 2u);
-        const std::pair<Point, Rgb> ends[] = {{{200, 119}, {0, 114, 178}},
-                                              {{200, 181}, {230, 159, 0}}};
-        for (std::size_t i = 0; i < 2; ++i) {
+        ASSERT_EQ(surface.primitives.size(), 6u);
+        for (std::size_t i = 0; i < 6; ++i) {
             EXPECT_EQ(surface.primitives[i].points,
-                      (std::vector<Point>{{200, 150}, ends[i].first}));
-            EXPECT_EQ(surface.primitives[i].pen.colour, ends[i].second);
+                      (std::vector<Point>{lines[i].first, lines[i].second}));
+            const Rgb colour = i < 3 ? Rgb{0, 114, 178} : Rgb{230, 159, 0};
+            EXPECT_EQ(surface.primitives[i].pen.colour, colour);
         }
     }
+    testing::RecordingSurface surface;
+    DrawRotatingFields(surface, g, still, std::nullopt, 1);
+    EXPECT_EQ(surface.primitives.size(), 2u);
 }
 
 // The balanced resultant at clock zero, 32 + 24 sin(phi) truncated, is 0.75 sin(phi) and a

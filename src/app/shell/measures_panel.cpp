@@ -33,8 +33,8 @@ QString Translated(const char* text) {
 // The values' decimal mark and words in the user's language.
 MeasureWords TranslatedWords() {
     MeasureWords words;
-    for (std::string* word :
-         {&words.decimalMark, &words.rpm, &words.withField, &words.againstField})
+    for (std::string* word : {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
+                              &words.counterclockwise, &words.clockwise, &words.pulsating})
         *word = Translated(word->c_str()).toStdString();
     return words;
 }

@@ -46,32 +46,16 @@
         <translation>Synchronous speed</translation>
     </message>
     <message>
-        <source>Vitesse du champ tournant : 60 f pour une paire de pôles.</source>
-        <translation>Speed of the rotating field: 60 f for one pole pair.</translation>
-    </message>
-    <message>
         <source>Vitesse du rotor</source>
         <translation>Rotor speed</translation>
-    </message>
-    <message>
-        <source>60 fois la fréquence de rotation du rotor.</source>
-        <translation>60 times the rotor&apos;s rotation frequency.</translation>
     </message>
     <message>
         <source>Glissement</source>
         <translation>Slip</translation>
     </message>
     <message>
-        <source>g = (f - f rotation) / f : retard du rotor sur le champ tournant.</source>
-        <translation>g = (f - f rotation) / f: how far the rotor lags the rotating field.</translation>
-    </message>
-    <message>
         <source>Fréquence rotorique</source>
         <translation>Rotor frequency</translation>
-    </message>
-    <message>
-        <source>Fréquence g f des courants induits dans le rotor.</source>
-        <translation>Frequency g f of the currents induced in the rotor.</translation>
     </message>
     <message>
         <source>Couple</source>
@@ -180,6 +164,42 @@
     <message>
         <source>Champ</source>
         <translation>Field</translation>
+    </message>
+    <message>
+        <source>Sens du champ</source>
+        <translation>Field sense</translation>
+    </message>
+    <message>
+        <source>Sens de rotation du champ du stator, celui de sa plus grande composante ; pulsant quand les deux sont égales. Vitesses et glissements sont positifs dans le sens trigonométrique, celui où tourne le rotor pour une fréquence de rotation positive, et négatifs dans le sens horaire.</source>
+        <translation>Sense in which the stator&apos;s field turns: that of its larger component; pulsating when both are equal. Speeds and slips are positive counterclockwise, the way the rotor turns for a positive rotation frequency, and negative clockwise.</translation>
+    </message>
+    <message>
+        <source>Vitesse du champ tournant : 60 f pour une paire de pôles, positive dans le sens trigonométrique, négative dans le sens horaire.</source>
+        <translation>Speed of the rotating field: 60 f for one pole pair, positive counterclockwise, negative clockwise.</translation>
+    </message>
+    <message>
+        <source>60 fois la fréquence de rotation du rotor, positive dans le sens trigonométrique.</source>
+        <translation>60 times the rotor&apos;s rotation frequency, positive counterclockwise.</translation>
+    </message>
+    <message>
+        <source>g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). Champ pulsant : g+ et g− contre ses deux moitiés.</source>
+        <translation>g = (ns - n) / ns with signed speeds: 0 when synchronous, 1 at standstill, above 1 when the rotor turns against the field (braking). Pulsating field: g+ and g− against its two halves.</translation>
+    </message>
+    <message>
+        <source>Fréquence |g| f des courants induits dans le rotor, pour chaque moitié d&apos;un champ pulsant.</source>
+        <translation>Frequency |g| f of the currents induced in the rotor, for each half of a pulsating field.</translation>
+    </message>
+    <message>
+        <source>sens trigonométrique</source>
+        <translation>counterclockwise</translation>
+    </message>
+    <message>
+        <source>sens horaire</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>pulsant</source>
+        <translation>pulsating</translation>
     </message>
 </context>
 <context>

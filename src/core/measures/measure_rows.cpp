@@ -44,25 +44,68 @@ std::string SpectrumText(const Measures& m, const MeasureWords& w) {
     return text;
 }
 
+std::string SenseText(FieldSense sense, const MeasureWords& w) {
+    switch (sense) {
+        case FieldSense::Counterclockwise:
+            return w.counterclockwise;
+        case FieldSense::Clockwise:
+            return w.clockwise;
+        case FieldSense::Pulsating:
+            return w.pulsating;
+        case FieldSense::None:
+            break;
+    }
+    return kDash;
+}
+
+// One figure against each rotating field: alone, or "g+ ...  g− ..." for the two halves of a
+// pulsating field.
+template <typename Figure>
+std::string PerField(const MachineNumbers& n, const char* symbol, Figure&& figure) {
+    if (n.slips.empty()) return kDash;
+    if (n.slips.size() == 1) return figure(n.slips[0]);
+    return std::string(symbol) + "+ " + figure(n.slips[0]) + "  " + symbol + "− " +
+           figure(n.slips[1]);
+}
+
 }  // namespace
 
 std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
     const MachineNumbers& n = m.numbers;
     const double thd = ComputeSixStepSpectrum().totalHarmonicDistortion;
-    const std::optional<double> slipPercent = n.slip ? std::optional(100 * *n.slip) : std::nullopt;
+    const std::string synchronous =
+        n.fieldSense == FieldSense::Pulsating
+            ? "±" + Number(n.synchronousRpm, 0, w.rpm, w)
+            : PerField(n, "", [&](const Slip& s) { return Number(s.synchronousRpm, 0, w.rpm, w); });
     return {
         {VIREFLU_UI_TEXT("Measures", "Fréquence"), Number(n.supplyHz, 2, "Hz", w),
          VIREFLU_UI_TEXT("Measures", "Fréquence f des courants du stator.")},
-        {VIREFLU_UI_TEXT("Measures", "Vitesse de synchronisme"),
-         Number(n.synchronousRpm, 0, w.rpm, w),
-         VIREFLU_UI_TEXT("Measures", "Vitesse du champ tournant : 60 f pour une paire de pôles.")},
-        {VIREFLU_UI_TEXT("Measures", "Vitesse du rotor"), Number(n.rotorRpm, 0, w.rpm, w),
-         VIREFLU_UI_TEXT("Measures", "60 fois la fréquence de rotation du rotor.")},
-        {VIREFLU_UI_TEXT("Measures", "Glissement"), Optional(slipPercent, 2, "%", w),
+        {VIREFLU_UI_TEXT("Measures", "Sens du champ"), SenseText(n.fieldSense, w),
          VIREFLU_UI_TEXT("Measures",
-                         "g = (f - f rotation) / f : retard du rotor sur le champ tournant.")},
-        {VIREFLU_UI_TEXT("Measures", "Fréquence rotorique"), Optional(n.rotorCurrentHz, 2, "Hz", w),
-         VIREFLU_UI_TEXT("Measures", "Fréquence g f des courants induits dans le rotor.")},
+                         "Sens de rotation du champ du stator, celui de sa plus grande "
+                         "composante ; pulsant quand les deux sont égales. Vitesses et "
+                         "glissements sont positifs dans le sens trigonométrique, celui où "
+                         "tourne le rotor pour une fréquence de rotation positive, et négatifs "
+                         "dans le sens horaire.")},
+        {VIREFLU_UI_TEXT("Measures", "Vitesse de synchronisme"), synchronous,
+         VIREFLU_UI_TEXT("Measures",
+                         "Vitesse du champ tournant : 60 f pour une paire de pôles, positive "
+                         "dans le sens trigonométrique, négative dans le sens horaire.")},
+        {VIREFLU_UI_TEXT("Measures", "Vitesse du rotor"), Number(n.rotorRpm, 0, w.rpm, w),
+         VIREFLU_UI_TEXT("Measures",
+                         "60 fois la fréquence de rotation du rotor, positive dans le sens "
+                         "trigonométrique.")},
+        {VIREFLU_UI_TEXT("Measures", "Glissement"),
+         PerField(n, "g", [&](const Slip& s) { return Number(100 * s.slip, 2, "%", w); }),
+         VIREFLU_UI_TEXT("Measures",
+                         "g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à "
+                         "l'arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). "
+                         "Champ pulsant : g+ et g− contre ses deux moitiés.")},
+        {VIREFLU_UI_TEXT("Measures", "Fréquence rotorique"),
+         PerField(n, "f", [&](const Slip& s) { return Number(s.rotorCurrentHz, 2, "Hz", w); }),
+         VIREFLU_UI_TEXT("Measures",
+                         "Fréquence |g| f des courants induits dans le rotor, pour chaque "
+                         "moitié d'un champ pulsant.")},
         {VIREFLU_UI_TEXT("Measures", "Couple"), Number(n.torque, 3, "", w),
          VIREFLU_UI_TEXT(
              "Measures",

@@ -20,13 +20,17 @@ struct MeasureRow {
 };
 
 // What the values are written with besides digits: the decimal mark (translated like a
-// word, so the English file turns it into a point), the speed unit and the sense of a
-// harmonic's field. French as written; a front-end passes its translations.
+// word, so the English file turns it into a point), the speed unit, the sense of a
+// harmonic's field and the senses of the stator's field. French as written; a front-end passes its
+// translations.
 struct MeasureWords {
     std::string decimalMark = VIREFLU_UI_TEXT("Measures", ",");
     std::string rpm = VIREFLU_UI_TEXT("Measures", "tr/min");
     std::string withField = VIREFLU_UI_TEXT("Measures", "avec");
     std::string againstField = VIREFLU_UI_TEXT("Measures", "contre");
+    std::string counterclockwise = VIREFLU_UI_TEXT("Measures", "sens trigonométrique");
+    std::string clockwise = VIREFLU_UI_TEXT("Measures", "sens horaire");
+    std::string pulsating = VIREFLU_UI_TEXT("Measures", "pulsant");
 };
 
 std::vector<MeasureRow> MeasureRows(const Measures& measures, const MeasureWords& words = {});

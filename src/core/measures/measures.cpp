@@ -40,13 +40,13 @@ Complex Upward(const FieldVector& v) {
 // A winding's vector V(a) at its electrical angle a is A e^{ja} + B e^{-ja} when its
 // currents are sinusoidal; two samples a quarter period apart give both terms now.
 template <typename VectorAt>
-FieldSplit SplitSinusoidal(VectorAt&& vectorAt, double angle, double ra) {
+FieldSplit SplitSinusoidal(VectorAt&& vectorAt, double angle, double pulsation, double ra) {
     const Complex now = Upward(vectorAt(angle));
     const Complex quarterLater = Upward(vectorAt(angle + std::numbers::pi / 2));
     const Complex j{0, 1};
     const Complex inverse = (now - j * quarterLater) / 2.0;
     const Complex direct = (now + j * quarterLater) / 2.0;
-    return FieldSplit{FieldOf(direct, 0.6 * ra), FieldOf(inverse, 0.6 * ra)};
+    return FieldSplit{FieldOf(direct, 0.6 * ra), FieldOf(inverse, 0.6 * ra), pulsation > 0};
 }
 
 // The axes of the three phases of a three-phase winding, y upward.
@@ -116,7 +116,7 @@ std::optional<FieldSplit> SplitStatorField(const SimulationState& state, double 
         const double gain = 0.4 * ra;
         const Complex turn = std::polar(1.0, state.statorAngle);
         return FieldSplit{FieldOf(gain * t.backward / turn, 0.6 * ra),
-                          FieldOf(gain * t.forward * turn, 0.6 * ra)};
+                          FieldOf(gain * t.forward * turn, 0.6 * ra), state.statorPulsation > 0};
     }
     if (state.statorWaveform != kWaveformSinus) return std::nullopt;
     SimulationState at = state;
@@ -126,7 +126,7 @@ std::optional<FieldSplit> SplitStatorField(const SimulationState& state, double 
             at.statorAngle = angle;
             return StatorVector(at, ra, unused);
         },
-        state.statorAngle, ra);
+        state.statorAngle, state.statorPulsation, ra);
 }
 
 std::optional<FieldSplit> SplitRotorField(const SimulationState& state, double ra) {
@@ -137,7 +137,7 @@ std::optional<FieldSplit> SplitRotorField(const SimulationState& state, double r
             at.rotorAngle = angle;
             return RotorVector(at, ra);
         },
-        state.rotorAngle, ra);
+        state.rotorAngle, state.rotorPulsation, ra);
 }
 
 const SixStepSpectrum& ComputeSixStepSpectrum() {
@@ -163,17 +163,33 @@ const SixStepSpectrum& ComputeSixStepSpectrum() {
     return spectrum;
 }
 
+FieldSense StatorFieldSense(const SimulationState& state) {
+    // Shares do not depend on the radius: one keeps a tiny view from rounding them away.
+    const std::optional<FieldSplit> split = SplitStatorField(state, 1);
+    if (!split || !split->turns) return FieldSense::None;
+    const double direct = split->direct.share;
+    const double inverse = split->inverse.share;
+    if (std::max(direct, inverse) < kPulsatingTolerance) return FieldSense::None;
+    if (std::fabs(direct - inverse) < kPulsatingTolerance) return FieldSense::Pulsating;
+    return direct > inverse ? FieldSense::Clockwise : FieldSense::Counterclockwise;
+}
+
 MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,
                                      const ConductorLevels& levels) {
     MachineNumbers n;
     n.supplyHz = state.statorPulsation / kTurn;
-    const double rotationHz = state.rotationPulsation / kTurn;
     n.synchronousRpm = 60 * n.supplyHz;
-    n.rotorRpm = 60 * rotationHz;
-    if (n.supplyHz != 0) {
-        n.slip = (n.supplyHz - rotationHz) / n.supplyHz;
-        n.rotorCurrentHz = *n.slip * n.supplyHz;
-    }
+    n.rotorRpm = 60 * state.rotationPulsation / kTurn;
+    n.fieldSense = StatorFieldSense(state);
+    const auto against = [&](double fieldRpm) {
+        const double slip = (fieldRpm - n.rotorRpm) / fieldRpm;
+        n.slips.push_back(Slip{fieldRpm, slip, std::fabs(slip) * n.supplyHz});
+    };
+    const bool counterclockwise = n.fieldSense == FieldSense::Counterclockwise;
+    const bool clockwise = n.fieldSense == FieldSense::Clockwise;
+    const bool pulsating = n.fieldSense == FieldSense::Pulsating;
+    if (counterclockwise || pulsating) against(n.synchronousRpm);
+    if (clockwise || pulsating) against(-n.synchronousRpm);
     const Resultant r = ComputeResultant(state, geometry, levels);
     n.torque = r.torque;
     const double balanced = 0.6 * geometry.gapInnerRadius;

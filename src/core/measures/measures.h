@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "simulation/conductor_levels.h"
 #include "simulation/simulation_state.h"
@@ -42,6 +43,7 @@ struct RotatingField {
 struct FieldSplit {
     RotatingField direct;
     RotatingField inverse;
+    bool turns = false;  // the winding's frequency is not 0
 };
 
 // Nothing for a winding that is off or fed with direct current (its field does not turn).
@@ -65,16 +67,40 @@ struct SixStepSpectrum {
 // Worked out from the six-step table, the same one the currents come from.
 const SixStepSpectrum& ComputeSixStepSpectrum();
 
+// Every signed speed and slip counts positive the way a positive rotation frequency turns
+// the rotor on the screen: counterclockwise.
+enum class FieldSense { None, Counterclockwise, Clockwise, Pulsating };
+
+// A stator field whose direct and inverse shares differ by less than this share of a
+// balanced field pulsates: a single coil's two halves come out equal within about 1e-5, the
+// program's 120 and 240 degrees being inexact, while the smallest unbalance the panels can
+// set (two phases a degree apart) leaves about 1e-2 between them.
+constexpr double kPulsatingTolerance = 1e-3;
+
+// The sense of the stator's field, from the larger of its components (the direct one turns
+// clockwise); none when the stator makes no alternating field: off, "continu", 0 Hz, or
+// currents whose fields cancel.
+FieldSense StatorFieldSense(const SimulationState& state);
+
+// The rotor against one rotating field of the stator.
+struct Slip {
+    double synchronousRpm = 0;  // the field's speed, signed: +-60 f
+    double slip = 0;            // (n_s - n) / n_s, from the signed speeds
+    double rotorCurrentHz = 0;  // |g| f
+};
+
 // The figures of an induction machine with one pole pair.
 struct MachineNumbers {
     double supplyHz = 0;
-    double synchronousRpm = 0;
-    double rotorRpm = 0;
-    std::optional<double> slip;            // (f - f_rotation) / f; none at f = 0
-    std::optional<double> rotorCurrentHz;  // slip * f
-    double torque = 0;                     // torqueValue
-    double resultantShare = 0;             // displayed vector / (0.6 gapInnerRadius)
-    std::optional<double> fieldAngleDeg;   // none when the vector is zero
+    double synchronousRpm = 0;  // 60 f, the speed of the stator's field whichever its sense
+    double rotorRpm = 0;        // signed
+    FieldSense fieldSense = FieldSense::None;
+    // Against the rotating field; for a pulsating field against each of its two halves,
+    // the counterclockwise one (g+) first; none without a field sense.
+    std::vector<Slip> slips;
+    double torque = 0;                    // torqueValue
+    double resultantShare = 0;            // displayed vector / (0.6 gapInnerRadius)
+    std::optional<double> fieldAngleDeg;  // none when the vector is zero
 };
 
 MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,

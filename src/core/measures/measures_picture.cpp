@@ -99,13 +99,26 @@ void DrawRotatingFields(Surface& surface, const ViewGeometry& geometry,
     const std::optional<FieldSplit>& split = stator ? stator : rotor;
     if (!split) return;
     const Point centre{geometry.centreX, geometry.centreY};
-    const auto draw = [&](const RotatingField& field, Rgb colour) {
+    // `sense` is +1 for a field turning counterclockwise on the screen, -1 for clockwise.
+    const auto draw = [&](const RotatingField& field, Rgb colour, int sense) {
         const Pen kept = surface.SelectPen(Pen::Solid(lineWidth, colour));
-        Line(surface, centre, {centre.x + Trunc(field.x), centre.y + Trunc(field.y)});
+        const Point tip{centre.x + Trunc(field.x), centre.y + Trunc(field.y)};
+        Line(surface, centre, tip);
+        const double length = std::hypot(field.x, field.y);
+        if (split->turns && length >= 1) {
+            // A chevron at the tip, pointing the way the field turns along its circle.
+            const double size = 4 + 2 * lineWidth;
+            const double tx = sense * field.y / length, ty = -sense * field.x / length;
+            const double rx = field.x / length, ry = field.y / length;
+            for (const int side : {-1, 1})
+                Line(surface, tip,
+                     {tip.x + Trunc(size * (-tx + 0.6 * side * rx)),
+                      tip.y + Trunc(size * (-ty + 0.6 * side * ry))});
+        }
         surface.SelectPen(kept);
     };
-    draw(split->direct, kDirectFieldColour);
-    draw(split->inverse, kInverseFieldColour);
+    draw(split->direct, kDirectFieldColour, -1);
+    draw(split->inverse, kInverseFieldColour, 1);
 }
 
 }  // namespace vireflu

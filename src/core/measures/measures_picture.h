@@ -36,7 +36,8 @@ void RenderAirGapCurve(RasterSurface& canvas, int width, int height, const Measu
                        int lineWidth);
 
 // The two rotating fields of the winding the red vector shows, from the machine centre:
-// the stator's when it is on, otherwise the rotor's.
+// the stator's when it is on, otherwise the rotor's. While its supply alternates, each ends
+// in a chevron pointing the way it turns (for the rotor, relative to the rotor).
 void DrawRotatingFields(Surface& surface, const ViewGeometry& geometry,
                         const std::optional<FieldSplit>& stator,
                         const std::optional<FieldSplit>& rotor, int lineWidth);
