@@ -204,8 +204,8 @@ void E2eTest::statorPanelJourney() {
     desktop.Keys("space");
     const QColor direct(0, 114, 178), inverse(230, 159, 0);
     desktop.Await("12-two-fields", [&](const QImage& i) {
-        return tip(i, direct).x() == 0 && tip(i, direct).y() < -20 && tip(i, inverse).x() == 0 &&
-               tip(i, inverse).y() > 20;
+        return i.pixelColor(centre + QPoint(0, -20)) == direct &&
+               i.pixelColor(centre + QPoint(0, 20)) == inverse;
     });
     desktop.X({"windowfocus", "--sync", window});
     desktop.Keys("space");
