@@ -24,7 +24,8 @@ std::string Named(const OutputTarget& target) {
 
 std::optional<OptionError> CheckOverlaps(const Destinations& d) {
     std::vector<const OutputTarget*> files;
-    for (const auto* target : {&d.state, &d.output, &d.animation, &d.panelOutput, &d.measures})
+    for (const auto* target :
+         {&d.state, &d.output, &d.animation, &d.panelOutput, &d.measures, &d.saveSetup})
         if (*target) files.push_back(&**target);
     for (std::size_t i = 0; i < files.size(); ++i) {
         for (std::size_t j = i + 1; j < files.size(); ++j)
@@ -52,8 +53,15 @@ std::variant<Destinations, OptionError> CheckDestinations(const RenderOptions& o
     if (auto refused = Resolve("--panel-output", options.panelOutputPath, d.panelOutput))
         return *refused;
     if (auto refused = Resolve("--measures", options.measuresPath, d.measures)) return *refused;
+    if (auto refused = Resolve("--save-setup", options.saveSetupPath, d.saveSetup)) return *refused;
+    if (options.link) {
+        d.link.emplace();
+        d.link->option = "--link";
+        d.link->given = "-";
+        d.link->kind = TargetKind::StandardOutput;
+    }
     if (options.framesDir) {
-        auto frames = ResolveFramesFolder(*options.framesDir, options.ticks);
+        auto frames = ResolveFramesFolder(*options.framesDir, options.setup.ticks);
         if (auto* refused = std::get_if<OptionError>(&frames)) return *refused;
         d.frames = std::get<FramesFolder>(std::move(frames));
     }

@@ -15,6 +15,8 @@ struct Destinations {
     std::optional<OutputTarget> animation;
     std::optional<OutputTarget> panelOutput;
     std::optional<OutputTarget> measures;
+    std::optional<OutputTarget> saveSetup;
+    std::optional<OutputTarget> link;  // always standard output
     std::optional<FramesFolder> frames;
 };
 

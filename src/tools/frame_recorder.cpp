@@ -42,7 +42,7 @@ FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> 
 }
 
 bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
-    const bool last = frameNumber == options.ticks;
+    const bool last = frameNumber == options.setup.ticks;
     if (last && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
     const bool kept = frameNumber >= 0 && (framesFolder || animation);
     if (!kept && !(last && options.outputPath && !WantsSvg(options))) {

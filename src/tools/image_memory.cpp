@@ -35,8 +35,8 @@ std::optional<OptionError> CheckImageMemory(const RenderOptions& options) {
     }
     if (options.panel) {
         // One picture a phase that is on, stacked, and the one being drawn.
-        const WindingOptions& winding =
-            *options.panel == Winding::Stator ? options.stator : options.rotor;
+        const WindingSetup& winding =
+            *options.panel == Winding::Stator ? options.setup.stator : options.setup.rotor;
         bytes += ImageBytes(options.pictureSize, winding.phases + 1);
         sizes.push_back("--picture-size " + SizeText(options.pictureSize));
     }

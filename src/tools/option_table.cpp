@@ -9,39 +9,9 @@ namespace vireflu {
 namespace {
 
 constexpr int kMaxSide = 16384;
-constexpr int kMaxTicks = 10'000'000;
-constexpr int kMaxHz = 100;
-constexpr int kMaxDeg = 360;
 constexpr int kMinDelayMs = 10;
 constexpr int kMaxDelayMs = 10'000;
 
-template <typename T>
-struct Named {
-    const char* name;
-    T value;
-};
-
-constexpr Named<Presentation> kPresentations[] = {
-    {"entrefer", Presentation::AirGap}, {"vecteur", Presentation::Vector},
-    {"trace", Presentation::Trace},     {"fmm", Presentation::MagnetomotiveForces},
-    {"couple", Presentation::Torque},
-};
-constexpr Named<ColourMapKind> kColourMaps[] = {
-    {"bleu-noir-rouge", ColourMapKind::BlueBlackRed},
-    {"vert-noir-rouge", ColourMapKind::GreenBlackRed},
-    {"cao", ColourMapKind::Cao},
-    {"bleu-blanc-orange", ColourMapKind::BlueWhiteOrange},
-};
-constexpr Named<int> kStatorWaveforms[] = {
-    {"sinus", kWaveformSinus},
-    {"continu", kWaveformContinu},
-    {"rectangulaire", kWaveformRectangulaire},
-};
-// The rotor panel has no "rectangulaire" button.
-constexpr Named<int> kRotorWaveforms[] = {
-    {"sinus", kWaveformSinus},
-    {"continu", kWaveformContinu},
-};
 constexpr Named<Winding> kPanels[] = {
     {"stator", Winding::Stator},
     {"rotor", Winding::Rotor},
@@ -106,10 +76,12 @@ Setter Path(Field field) {
 }
 
 void AddWindingOptions(std::vector<CommandOption>& options, const std::string& winding,
-                       WindingOptions RenderOptions::*member, std::span<const Named<int>> waveforms,
+                       WindingSetup Setup::*member, std::span<const Named<int>> waveforms,
                        const std::string& waveformRule) {
     const auto field = [member](auto pick) {
-        return [member, pick](RenderOptions& o) -> decltype(auto) { return pick(o.*member); };
+        return [member, pick](RenderOptions& o) -> decltype(auto) {
+            return pick(o.setup.*member);
+        };
     };
     const std::string prefix = "--" + winding + "-";
     options.push_back(
@@ -119,7 +91,7 @@ void AddWindingOptions(std::vector<CommandOption>& options, const std::string& w
          "a whole number 0..3",
          "0",
          {},
-         WholeNumber(field([](WindingOptions& w) -> int& { return w.phases; }), 0, 3)});
+         WholeNumber(field([](WindingSetup& w) -> int& { return w.phases; }), 0, 3)});
     options.push_back({prefix + "angles",
                        "A1,A2,A3",
                        "The " + winding + " phase angles, as typed in the panel",
@@ -128,7 +100,7 @@ void AddWindingOptions(std::vector<CommandOption>& options, const std::string& w
                        {},
                        [member](RenderOptions& o, const std::string& text) {
                            const auto angles = ParseTriple(text, 0, kMaxDeg);
-                           if (angles) (o.*member).anglesDeg = *angles;
+                           if (angles) (o.setup.*member).anglesDeg = *angles;
                            return angles.has_value();
                        }});
     options.push_back(
@@ -138,11 +110,11 @@ void AddWindingOptions(std::vector<CommandOption>& options, const std::string& w
          "a whole number of hertz 0..100",
          "50",
          {},
-         WholeNumber(field([](WindingOptions& w) -> int& { return w.frequencyHz; }), 0, kMaxHz)});
+         WholeNumber(field([](WindingSetup& w) -> int& { return w.frequencyHz; }), 0, kMaxHz)});
     options.push_back(
         {prefix + "waveform", "NAME", "The " + winding + " waveform; " + waveformRule,
          NameList(waveforms), "sinus", Choices(waveforms),
-         Name(field([](WindingOptions& w) -> std::optional<int>& { return w.waveform; }),
+         Name(field([](WindingSetup& w) -> std::optional<int>& { return w.waveform; }),
               waveforms)});
 }
 
@@ -150,9 +122,18 @@ void AddWindingOptions(std::vector<CommandOption>& options, const std::string& w
 
 std::vector<CommandOption> CommandOptions() {
     std::vector<CommandOption> options;
-    AddWindingOptions(options, "stator", &RenderOptions::stator, kStatorWaveforms,
+    options.push_back({"--setup",
+                       "FILE",
+                       "Start from a setup file, as the program saves it (see the setup format); "
+                       "the options given beside it override its values, and its ticks stand "
+                       "for --ticks",
+                       "a file name",
+                       "",
+                       {},
+                       Path([](RenderOptions & o) -> auto& { return o.setupPath; })});
+    AddWindingOptions(options, "stator", &Setup::stator, kStatorWaveformNames,
                       "continu needs 1 phase, rectangulaire 3, and none is given with 0 phases");
-    AddWindingOptions(options, "rotor", &RenderOptions::rotor, kRotorWaveforms,
+    AddWindingOptions(options, "rotor", &Setup::rotor, kRotorWaveformNames,
                       "continu needs 1 phase, and none is given with 0 phases");
     options.push_back(
         {"--rotation",
@@ -161,7 +142,7 @@ std::vector<CommandOption> CommandOptions() {
          "a whole number of hertz 0..100",
          "0",
          {},
-         WholeNumber([](RenderOptions& o) -> int& { return o.rotor.rotationHz; }, 0, kMaxHz)});
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.rotor.rotationHz; }, 0, kMaxHz)});
     options.push_back(
         {"--initial-position",
          "DEG",
@@ -169,20 +150,20 @@ std::vector<CommandOption> CommandOptions() {
          "a whole number of degrees 0..360",
          "0",
          {},
-         WholeNumber([](RenderOptions& o) -> int& { return o.rotor.initialPositionDeg; }, 0,
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.rotor.initialPositionDeg; }, 0,
                      kMaxDeg)});
     options.push_back({"--presentation", "NAME",
                        "The \"Représentation\" command: entrefer is \"Entrefer:couleur\", fmm "
                        "\"Forces magnéto-motrices\"",
-                       NameList<Presentation>(kPresentations), "entrefer",
-                       Choices<Presentation>(kPresentations),
-                       Name([](RenderOptions& o) -> Presentation& { return o.presentation; },
-                            std::span<const Named<Presentation>>(kPresentations))});
+                       NameList<Presentation>(kPresentationNames), "entrefer",
+                       Choices<Presentation>(kPresentationNames),
+                       Name([](RenderOptions& o) -> Presentation& { return o.setup.presentation; },
+                            std::span<const Named<Presentation>>(kPresentationNames))});
     options.push_back({"--colour-map", "NAME", "The \"Couleur\" command",
-                       NameList<ColourMapKind>(kColourMaps), "bleu-noir-rouge",
-                       Choices<ColourMapKind>(kColourMaps),
-                       Name([](RenderOptions& o) -> ColourMapKind& { return o.colourMap; },
-                            std::span<const Named<ColourMapKind>>(kColourMaps))});
+                       NameList<ColourMapKind>(kColourMapNames), "bleu-noir-rouge",
+                       Choices<ColourMapKind>(kColourMapNames),
+                       Name([](RenderOptions& o) -> ColourMapKind& { return o.setup.colourMap; },
+                            std::span<const Named<ColourMapKind>>(kColourMapNames))});
     options.push_back(
         {"--ticks",
          "N",
@@ -190,7 +171,7 @@ std::vector<CommandOption> CommandOptions() {
          "a whole number 0..10000000",
          "0",
          {},
-         WholeNumber([](RenderOptions& o) -> int& { return o.ticks; }, 0, kMaxTicks)});
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.ticks; }, 0, kMaxTicks)});
     options.push_back({"--size",
                        "WxH",
                        "The view's client size in pixels",
@@ -279,11 +260,23 @@ std::vector<CommandOption> CommandOptions() {
                        Path([](RenderOptions & o) -> auto& { return o.measuresPath; })});
     options.push_back(
         {"--sequences", "", "Draw the two rotating fields (\"Deux champs tournants\") in the view",
-         "", "", {}, [](RenderOptions& o, const std::string&) { return o.sequences = true; }});
+         "", "", {}, [](RenderOptions& o, const std::string&) { return o.setup.sequences = true; }});
     options.push_back({"--projection", "",
                        "The projector mode: vector, trace and curve lines three times thicker", "",
                        "", {},
-                       [](RenderOptions& o, const std::string&) { return o.projection = true; }});
+                       [](RenderOptions& o, const std::string&) { return o.setup.projection = true; }});
+    options.push_back({"--save-setup",
+                       "FILE",
+                       "Write the scenario as a setup file, which the program and --setup open",
+                       "a file name",
+                       "",
+                       {},
+                       Path([](RenderOptions & o) -> auto& { return o.saveSetupPath; })});
+    options.push_back({"--link", "",
+                       "Print the scenario as the browser page's link: what follows '#' in the "
+                       "page's address",
+                       "", "", {},
+                       [](RenderOptions& o, const std::string&) { return o.link = true; }});
     return options;
 }
 

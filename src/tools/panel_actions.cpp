@@ -7,7 +7,7 @@
 
 namespace vireflu {
 
-WindingSettings PanelRecord(Winding winding, const WindingOptions& wanted) {
+WindingSettings PanelRecord(Winding winding, const WindingSetup& wanted) {
     PanelModel panel(winding);
 
     // An angle field can only be typed into while its phase is on, and the frequency

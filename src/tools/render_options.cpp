@@ -2,11 +2,15 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <set>
 
 #include "option_table.h"
 #include "quoted_text.h"
 #include "scenario.h"
+#include "setup/setup_json.h"
 
 namespace vireflu {
 
@@ -64,18 +68,24 @@ OptionError ParseFailure(const QCommandLineParser& parser, const std::vector<std
     return Refuse(parser.errorText().toStdString());
 }
 
-std::optional<OptionError> CheckWinding(const std::string& winding, const WindingOptions& w) {
-    const std::string option = "--" + winding + "-waveform";
-    if (!w.waveform) return std::nullopt;
-    if (w.phases == 0)
-        return Refuse(option + " needs --" + winding +
-                      "-phases 1..3: the panel offers no waveform while phase 1 is off");
-    if (*w.waveform == kWaveformContinu && w.phases != 1)
-        return Refuse(option + " continu needs --" + winding +
-                      "-phases 1: \"continu\" switches phases 2 and 3 off");
-    if (*w.waveform == kWaveformRectangulaire && w.phases != 3)
-        return Refuse(option + " rectangulaire needs --" + winding +
-                      "-phases 3: \"rectangulaire\" switches all three phases on");
+std::optional<OptionError> CheckWinding(const std::string& winding, const WindingSetup& w) {
+    if (const auto rule = WaveformRule(w)) return Refuse("--" + winding + "-waveform " + *rule);
+    return std::nullopt;
+}
+
+// The setup file a run starts from, read whole but never beyond what a setup may hold.
+std::optional<OptionError> LoadSetup(const std::string& path, Setup& setup) {
+    const std::string named = "--setup " + Quoted(path);
+    std::ifstream file(path, std::ios::binary);
+    std::string document(kMaxSetupBytes + 1, '\0');
+    file.read(document.data(), static_cast<std::streamsize>(document.size()));
+    if (file.bad() || (!file.eof() && !file))
+        return Refuse(named + " could not be read (" + std::strerror(errno) + ")");
+    document.resize(static_cast<std::size_t>(file.gcount()));
+    const auto read = ReadSetup(document);
+    if (const auto* refused = std::get_if<SetupError>(&read))
+        return Refuse(named + ": " + refused->message);
+    setup = std::get<Setup>(read);
     return std::nullopt;
 }
 
@@ -90,16 +100,18 @@ std::optional<OptionError> CheckOutputs(const RenderOptions& o,
     if (o.panel) {
         const bool stator = *o.panel == Winding::Stator;
         const std::string winding = stator ? "stator" : "rotor";
-        if ((stator ? o.stator : o.rotor).phases == 0)
+        if ((stator ? o.setup.stator : o.setup.rotor).phases == 0)
             return Refuse("--panel " + winding +
                           " has no phase picture to draw while phase 1 is off: give --" + winding +
                           "-phases 1..3");
     }
+    if (o.link && o.statePath == "-")
+        return Refuse("--link and --state - cannot both write to standard output");
     if (!o.statePath && !o.outputPath && !o.framesDir && !o.animationPath && !o.panel &&
-        !o.measuresPath)
+        !o.measuresPath && !o.saveSetupPath && !o.link)
         return Refuse(
-            "nothing to write: give --state, --output, --frames, --animation, --panel or "
-            "--measures");
+            "nothing to write: give --state, --output, --frames, --animation, --panel, "
+            "--measures, --save-setup or --link");
     return std::nullopt;
 }
 
@@ -111,7 +123,7 @@ std::optional<OptionError> SetPeriodTicks(RenderOptions& o, const std::set<std::
     const std::optional<int> period = ScenarioPeriodTicks(o);
     if (!period)
         return Refuse("--period finds no period: only continu supplies, 0 Hz or nothing is on");
-    o.ticks = *period - 1;
+    o.setup.ticks = *period - 1;
     return std::nullopt;
 }
 
@@ -152,6 +164,9 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
                       ": options start with --, see --help");
 
     RenderOptions options;
+    if (parser.isSet(QStringLiteral("setup")))
+        if (auto refused = LoadSetup(Bytes(parser.value(QStringLiteral("setup"))), options.setup))
+            return *refused;
     for (const CommandOption& option : known) {
         const QString name = BareName(option.name);
         if (!parser.isSet(name)) continue;
@@ -166,8 +181,8 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     options.help = parser.isSet(kHelp);
     options.version = parser.isSet(kVersion);
     if (options.help || options.version) return options;
-    if (auto refused = CheckWinding("stator", options.stator)) return *refused;
-    if (auto refused = CheckWinding("rotor", options.rotor)) return *refused;
+    if (auto refused = CheckWinding("stator", options.setup.stator)) return *refused;
+    if (auto refused = CheckWinding("rotor", options.setup.rotor)) return *refused;
     if (auto refused = CheckOutputs(options, given)) return *refused;
     if (auto refused = SetPeriodTicks(options, given)) return *refused;
     return options;

@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "setup/setup.h"
 #include "simulation/clock.h"
 #include "simulation/display_commands.h"
 #include "simulation/simulation_state.h"
@@ -19,25 +20,12 @@ struct PixelSize {
     int height = 0;
 };
 
-// What a user sets in one panel. The rotation and the initial position exist only on the
-// rotor panel.
-struct WindingOptions {
-    int phases = 0;
-    std::array<int, 3> anglesDeg{0, 0, 0};
-    int frequencyHz = 50;
-    // Only set when given: a panel whose phase 1 is off offers no waveform at all.
-    std::optional<int> waveform;
-    int rotationHz = 0;
-    int initialPositionDeg = 0;
-};
-
 // One run of vireflu-render: the scenario to play and the outputs to write.
 struct RenderOptions {
-    WindingOptions stator;
-    WindingOptions rotor;
-    Presentation presentation = Presentation::AirGap;
-    ColourMapKind colourMap = ColourMapKind::BlueBlackRed;
-    int ticks = 0;
+    // The scenario: the panels, the display and the ticks to play. A setup file gives the
+    // starting values, which the options override.
+    Setup setup;
+    std::optional<std::string> setupPath;
     PixelSize size{600, 560};
 
     std::optional<std::string> statePath;  // "-" is standard output
@@ -50,11 +38,11 @@ struct RenderOptions {
     std::optional<Winding> panel;
     std::optional<std::string> panelOutputPath;
     PixelSize pictureSize{97, 57};
-    // The "Mesures" window's curve and numbers; the two rotating fields in the view; the
-    // projector's thicker lines.
+    // The "Mesures" window's curve and numbers.
     std::optional<std::string> measuresPath;
-    bool sequences = false;
-    bool projection = false;
+    // The scenario as a setup file, and as the page's link on standard output.
+    std::optional<std::string> saveSetupPath;
+    bool link = false;
 
     bool help = false;     // -h, --help
     bool version = false;  // -v, --version

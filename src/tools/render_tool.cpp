@@ -16,6 +16,7 @@
 #include "quoted_text.h"
 #include "render_options.h"
 #include "scenario.h"
+#include "setup/setup_json.h"
 #include "state_json.h"
 #include "temporary_files.h"
 
@@ -57,6 +58,14 @@ std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Dest
         QByteArray measures = RenderMeasuresDocument(state, scene, IsSvgName(options.measuresPath));
         if (auto failed = batch.Stage(*to.measures, std::move(measures))) return failed;
     }
+    if (to.saveSetup)
+        if (auto failed =
+                batch.Stage(*to.saveSetup, QByteArray::fromStdString(WriteSetup(options.setup))))
+            return failed;
+    if (to.link)
+        if (auto failed =
+                batch.Stage(*to.link, QByteArray::fromStdString(SetupLink(options.setup) + "\n")))
+            return failed;
     return batch.Commit(out);
 }
 
@@ -83,8 +92,9 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     const auto checked = CheckDestinations(options);
     if (const auto* refused = std::get_if<OptionError>(&checked)) return Refused(err, *refused);
     const Destinations& to = std::get<Destinations>(checked);
-    if (to.state && to.state->kind == TargetKind::StandardOutput && !out)
-        return Refused(err, {"--state '-': standard output is closed"});
+    for (const auto* target : {&to.state, &to.link})
+        if (*target && (*target)->kind == TargetKind::StandardOutput && !out)
+            return Refused(err, {(*target)->option + " '-': standard output is closed"});
     if (auto refused = CheckImageMemory(options)) return Refused(err, *refused);
 
     RemoveTemporariesOnInterrupt();

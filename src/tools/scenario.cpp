@@ -22,20 +22,20 @@ void ApplyRecord(SimulationState& state, Winding winding, const WindingSettings&
 PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, MachineScene& scene,
                          FrameSink& sink) {
     scene.Resize(options.size.width, options.size.height);
-    const PanelRecords records{PanelRecord(Winding::Stator, options.stator),
-                               PanelRecord(Winding::Rotor, options.rotor)};
+    const PanelRecords records{PanelRecord(Winding::Stator, options.setup.stator),
+                               PanelRecord(Winding::Rotor, options.setup.rotor)};
     int frame = -3;
-    state.sequenceMode = options.sequences ? 1 : 0;
-    state.projectorMode = options.projection ? 1 : 0;
-    SelectPresentation(state, options.presentation);
+    state.sequenceMode = options.setup.sequences ? 1 : 0;
+    state.projectorMode = options.setup.projection ? 1 : 0;
+    SelectPresentation(state, options.setup.presentation);
     if (!sink.Draw(scene, state, frame++)) return records;
-    SelectColourMap(state, options.colourMap);
+    SelectColourMap(state, options.setup.colourMap);
     if (!sink.Draw(scene, state, frame++)) return records;
     ApplyRecord(state, Winding::Stator, records.stator);
     if (!sink.Draw(scene, state, frame++)) return records;
     ApplyRecord(state, Winding::Rotor, records.rotor);
     if (!sink.Draw(scene, state, frame++)) return records;
-    for (int tick = 0; tick < options.ticks; ++tick) {
+    for (int tick = 0; tick < options.setup.ticks; ++tick) {
         AdvanceClock(state);
         if (!sink.Draw(scene, state, frame++)) break;
     }
@@ -44,8 +44,8 @@ PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, M
 
 std::optional<int> ScenarioPeriodTicks(const RenderOptions& options) {
     const auto state = std::make_unique<SimulationState>();
-    ApplyRecord(*state, Winding::Stator, PanelRecord(Winding::Stator, options.stator));
-    ApplyRecord(*state, Winding::Rotor, PanelRecord(Winding::Rotor, options.rotor));
+    ApplyRecord(*state, Winding::Stator, PanelRecord(Winding::Stator, options.setup.stator));
+    ApplyRecord(*state, Winding::Rotor, PanelRecord(Winding::Rotor, options.setup.rotor));
     return PeriodTicks(*state);
 }
 

@@ -204,12 +204,53 @@ TEST(ImageOutputTest, AnimationKeepsPixelsWhenTheTableIsFull) {
         // A 257th colour has no place in any table.
         QImage beyond = frames.back().copy();
         beyond.setPixel(0, 0, qRgb(1, 2, 3));
-        if (frames == all) EXPECT_EQ(writer.AddFrame(beyond), vireflu::GifStatus::TooManyColours);
+        if (frames == all) {
+            EXPECT_EQ(writer.AddFrame(beyond), vireflu::GifStatus::TooManyColours);
+        }
         ASSERT_EQ(writer.Finish(), vireflu::GifStatus::Ok);
         file.close();
         int delay = -1;
         EXPECT_EQ(DecodeGif(file.fileName(), delay), frames) << frames[0].width();
     }
+}
+
+// A setup saved from options opens to the same bytes, picture and link as those options;
+// an option given beside it overrides its value.
+TEST(ImageOutputTest, SetupSavedAndOpenedAgain) {
+    const Scratch scratch;
+    const QStringList scene{"--stator-phases",
+                            "3",
+                            "--stator-angles",
+                            "0,240,120",
+                            "--rotor-phases",
+                            "1",
+                            "--rotor-waveform",
+                            "continu",
+                            "--rotation",
+                            "50",
+                            "--sequences",
+                            "--ticks",
+                            "7"};
+    const auto bytes = [&](const QString& name) {
+        QFile file(scratch.Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ASSERT_EQ(RunTool(scene + QStringList{"--save-setup", scratch.Path("a.vireflu"), "--output",
+                                          scratch.Path("a.png")})
+                  .exitCode,
+              0);
+    const QStringList opened{"--setup", scratch.Path("a.vireflu")};
+    ASSERT_EQ(RunTool(opened + QStringList{"--save-setup", scratch.Path("b.vireflu"), "--output",
+                                           scratch.Path("b.png")})
+                  .exitCode,
+              0);
+    EXPECT_EQ(bytes("a.vireflu"), bytes("b.vireflu"));
+    EXPECT_TRUE(bytes("a.vireflu").contains("\"ticks\": 7,"));
+    EXPECT_EQ(QImage(scratch.Path("a.png")), QImage(scratch.Path("b.png")));
+    const ToolRun link = RunTool(scene + QStringList{"--link"});
+    EXPECT_TRUE(link.out.starts_with("setup=") && link.out == RunTool(opened + QStringList{"--link"}).out);
+    RunTool(opened + QStringList{"--ticks", "0", "--save-setup", scratch.Path("c.vireflu")});
+    EXPECT_TRUE(bytes("c.vireflu").contains("\"ticks\": 0,"));
 }
 
 // Ten ticks: the stator at a quarter turn, the rotor at 25 Hz an eighth: the rotor's

@@ -69,6 +69,10 @@ const Refusal kRefusals[] = {
     {"PeriodWithNothingOn", WithOutputs({"--period"}), "--period"},
     {"PeriodWithTicks", WithOutputs({"--stator-phases", "1", "--period", "--ticks", "3"}),
      "--period"},
+    // Setups that cannot be read or are not setups (the program itself: too large).
+    {"SetupIsAFolder", WithOutputs({"--setup", "@"}), "--setup"},
+    {"SetupTooLarge", WithOutputs({"--setup", VIREFLU_RENDER_PATH}), "larger than 64 KiB"},
+    {"LinkAndStateOnStandardOutput", {"--link", "--state", "-"}, "--link"},
     {"DelayBelowTen", WithOutputs({"--animation", "@/a.gif", "--frame-delay", "9"}),
      "--frame-delay"},
     {"DelayWithoutAnimation", WithOutputs({"--frame-delay", "100"}), "--frame-delay"},

@@ -1,0 +1,269 @@
+#include "setup/json_value.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace vireflu {
+
+const JsonValue::Items* JsonValue::Array() const {
+    const auto* items = std::get_if<std::shared_ptr<Items>>(&value);
+    return items != nullptr ? items->get() : nullptr;
+}
+
+const JsonValue::Members* JsonValue::Object() const {
+    const auto* members = std::get_if<std::shared_ptr<Members>>(&value);
+    return members != nullptr ? members->get() : nullptr;
+}
+
+namespace {
+
+class Reader {
+public:
+    Reader(std::string_view text, int maxDepth) : text(text), maxDepth(maxDepth) {}
+
+    JsonValue Document() {
+        JsonValue value = Value(0);
+        SkipSpace();
+        if (!error && at < text.size()) Fail("unexpected text after the document");
+        return value;
+    }
+
+    // The first failure; reading stops there: every step returns at once once it is set.
+    const std::optional<JsonError>& Error() const { return error; }
+
+private:
+    // Records the first failure and leaves nothing more to read, so every loop ends.
+    void Fail(const std::string& message) {
+        if (!error) error = JsonError{message, at};
+        at = text.size();
+    }
+
+    void SkipSpace() {
+        while (at < text.size() &&
+               (text[at] == ' ' || text[at] == '\t' || text[at] == '\n' || text[at] == '\r'))
+            ++at;
+    }
+
+    bool Take(char c) {
+        SkipSpace();
+        if (at < text.size() && text[at] == c) {
+            ++at;
+            return true;
+        }
+        return false;
+    }
+
+    void Expect(char c) {
+        if (!Take(c)) Fail(std::string("'") + c + "' expected");
+    }
+
+    bool TakeWord(std::string_view word) {
+        if (text.substr(std::min(at, text.size()), word.size()) != word) return false;
+        at += word.size();
+        return true;
+    }
+
+    JsonValue Value(int depth) {
+        SkipSpace();
+        if (at >= text.size()) {
+            Fail("the document ends too early");
+            return {};
+        }
+        const char c = text[at];
+        if (c == '{' || c == '[') {
+            if (depth == maxDepth) {
+                Fail("nested too deep");
+                return {};
+            }
+            return c == '{' ? ObjectValue(depth + 1) : ArrayValue(depth + 1);
+        }
+        if (c == '"') return JsonValue{StringValue()};
+        if (TakeWord("true")) return JsonValue{true};
+        if (TakeWord("false")) return JsonValue{false};
+        if (TakeWord("null")) return JsonValue{nullptr};
+        return JsonValue{NumberValue()};
+    }
+
+    JsonValue ObjectValue(int depth) {
+        ++at;
+        auto members = std::make_shared<JsonValue::Members>();
+        if (Take('}')) return JsonValue{members};
+        do {
+            SkipSpace();
+            if (at >= text.size() || text[at] != '"') {
+                Fail("a member name expected");
+                break;
+            }
+            std::string name = StringValue();
+            for (const auto& member : *members)
+                if (member.first == name) Fail("\"" + name + "\" is given twice");
+            Expect(':');
+            members->emplace_back(std::move(name), Value(depth));
+        } while (Take(','));
+        Expect('}');
+        return JsonValue{members};
+    }
+
+    JsonValue ArrayValue(int depth) {
+        ++at;
+        auto items = std::make_shared<JsonValue::Items>();
+        if (Take(']')) return JsonValue{items};
+        do items->push_back(Value(depth));
+        while (Take(','));
+        Expect(']');
+        return JsonValue{items};
+    }
+
+    double NumberValue() {
+        // The grammar first: from_chars alone would take "inf", "nan", "+1" or "01".
+        const std::size_t start = at;
+        const auto digits = [&] {
+            const std::size_t from = at;
+            while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+            return at - from;
+        };
+        if (at < text.size() && text[at] == '-') ++at;
+        const std::size_t whole = digits();
+        bool wellFormed = whole > 0 && (whole == 1 || text[at - whole] != '0');
+        if (at < text.size() && text[at] == '.') {
+            ++at;
+            wellFormed = wellFormed && digits() > 0;
+        }
+        if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+            ++at;
+            if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+            wellFormed = wellFormed && digits() > 0;
+        }
+        double number = 0;
+        if (!wellFormed) {
+            at = start;
+            Fail("not a JSON value");
+            return 0;
+        }
+        const auto result = std::from_chars(text.data() + start, text.data() + at, number);
+        if (result.ec != std::errc() || !std::isfinite(number)) Fail("a number out of range");
+        return number;
+    }
+
+    unsigned Hex4() {
+        unsigned code = 0;
+        if (at + 4 > text.size() ||
+            std::from_chars(text.data() + at, text.data() + at + 4, code, 16).ptr !=
+                text.data() + at + 4) {
+            Fail("four hexadecimal digits expected");
+            return 0;
+        }
+        at += 4;
+        return code;
+    }
+
+    static void AppendUtf8(std::string& out, std::uint32_t code) {
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
+    // One well-formed UTF-8 sequence, copied as it is.
+    void CopyUtf8(std::string& out) {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+        const unsigned lead = byte(at);
+        int length = 0;
+        std::uint32_t code = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) length = 2, code = lead & 0x1F;
+        if (lead >= 0xE0 && lead <= 0xEF) length = 3, code = lead & 0x0F;
+        if (lead >= 0xF0 && lead <= 0xF4) length = 4, code = lead & 0x07;
+        bool valid = length > 0 && at + length <= text.size();
+        for (int i = 1; valid && i < length; ++i) {
+            valid = (byte(at + i) & 0xC0) == 0x80;
+            code = (code << 6) | (byte(at + i) & 0x3F);
+        }
+        // Overlong forms, surrogates and code points past U+10FFFF.
+        const std::uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (!valid || code < smallest[length] || (code >= 0xD800 && code <= 0xDFFF) ||
+            code > 0x10FFFF) {
+            Fail("not UTF-8");
+            return;
+        }
+        out.append(text.substr(at, length));
+        at += length;
+    }
+
+    std::string StringValue() {
+        ++at;
+        std::string out;
+        while (!error) {
+            if (at >= text.size()) {
+                Fail("a string is not closed");
+                break;
+            }
+            const auto c = static_cast<unsigned char>(text[at]);
+            if (c == '"') break;
+            if (c < 0x20) {
+                Fail("a control character in a string");
+                break;
+            }
+            if (c >= 0x80) {
+                CopyUtf8(out);
+                continue;
+            }
+            ++at;
+            if (c != '\\') {
+                out += static_cast<char>(c);
+                continue;
+            }
+            if (at >= text.size()) {
+                Fail("a string is not closed");
+                break;
+            }
+            const char escape = text[at++];
+            const std::string_view simple = "\"\\/bfnrt";
+            const std::string_view meant = "\"\\/\b\f\n\r\t";
+            if (const std::size_t i = simple.find(escape); i != std::string_view::npos) {
+                out += meant[i];
+            } else if (escape == 'u') {
+                std::uint32_t code = Hex4();
+                if (code >= 0xD800 && code <= 0xDBFF && TakeWord("\\u")) {
+                    const unsigned low = Hex4();
+                    if (low >= 0xDC00 && low <= 0xDFFF)
+                        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                }
+                if (code >= 0xD800 && code <= 0xDFFF) Fail("a lone surrogate");
+                AppendUtf8(out, code);
+            } else {
+                Fail("an unknown escape in a string");
+            }
+        }
+        if (!error) ++at;
+        return out;
+    }
+
+    std::string_view text;
+    int maxDepth;
+    std::size_t at = 0;
+    std::optional<JsonError> error;
+};
+
+}  // namespace
+
+std::variant<JsonValue, JsonError> ParseJson(std::string_view text, int maxDepth) {
+    Reader reader(text, maxDepth);
+    JsonValue document = reader.Document();
+    if (reader.Error()) return *reader.Error();
+    return document;
+}
+
+}  // namespace vireflu

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace vireflu {
+
+// A JSON document read strictly: one value, whitespace around it and nothing else; strings
+// of well-formed UTF-8; numbers as the grammar writes them (so no NaN or Infinity); objects
+// with distinct member names, kept in their order. Setups and lessons are read through it.
+struct JsonValue {
+    using Members = std::vector<std::pair<std::string, JsonValue>>;
+    using Items = std::vector<JsonValue>;
+    std::variant<std::nullptr_t, bool, double, std::string, std::shared_ptr<Items>,
+                 std::shared_ptr<Members>>
+        value;
+
+    bool IsNull() const { return std::holds_alternative<std::nullptr_t>(value); }
+    const bool* Bool() const { return std::get_if<bool>(&value); }
+    const double* Number() const { return std::get_if<double>(&value); }
+    const std::string* String() const { return std::get_if<std::string>(&value); }
+    const Items* Array() const;
+    const Members* Object() const;
+};
+
+// Why a text is not a JSON document, in English, with the byte offset where reading stopped.
+struct JsonError {
+    std::string message;
+    std::size_t offset = 0;
+};
+
+// Nesting deeper than `maxDepth` arrays and objects is refused, so no input can exhaust the
+// stack.
+std::variant<JsonValue, JsonError> ParseJson(std::string_view text, int maxDepth = 8);
+
+}  // namespace vireflu

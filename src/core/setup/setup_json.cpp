@@ -1,0 +1,273 @@
+#include "setup/setup_json.h"
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "setup/base64url.h"
+#include "setup/json_value.h"
+
+namespace vireflu {
+
+namespace {
+
+constexpr std::string_view kVersionKey = "vireflu-setup";
+constexpr std::string_view kLinkPrefix = "setup=";
+
+// One key of the document: what it accepts, how it is read into a setup and written from
+// one. Reading and writing go through the same reference into the setup.
+struct Field {
+    std::string key;
+    std::string accepts;
+    std::function<bool(const JsonValue&, Setup&)> read;
+    std::function<std::string(Setup&)> write;
+};
+
+std::string Quoted(std::string_view text) {
+    return '"' + std::string(text) + '"';
+}
+
+std::optional<int> WholeNumber(const JsonValue& value, int min, int max) {
+    const double* number = value.Number();
+    if (number == nullptr || *number != std::floor(*number) || *number < min || *number > max)
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
+template <typename Ref>
+Field Whole(std::string key, int min, int max, Ref ref) {
+    return {std::move(key), "a whole number " + std::to_string(min) + ".." + std::to_string(max),
+            [=](const JsonValue& v, Setup& s) {
+                const auto n = WholeNumber(v, min, max);
+                if (n) ref(s) = *n;
+                return n.has_value();
+            },
+            [=](Setup& s) { return std::to_string(ref(s)); }};
+}
+
+template <typename Ref>
+Field Flag(std::string key, Ref ref) {
+    return {std::move(key), "true or false",
+            [=](const JsonValue& v, Setup& s) {
+                if (v.Bool() != nullptr) ref(s) = *v.Bool();
+                return v.Bool() != nullptr;
+            },
+            [=](Setup& s) { return std::string(ref(s) ? "true" : "false"); }};
+}
+
+template <typename T>
+std::string NameList(std::span<const Named<T>> names) {
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + Quoted(names[i].name);
+    return list;
+}
+
+template <typename T>
+const Named<T>* Find(std::span<const Named<T>> names, const JsonValue& value) {
+    const std::string* text = value.String();
+    for (const Named<T>& named : names)
+        if (text != nullptr && *text == named.name) return &named;
+    return nullptr;
+}
+
+template <typename T>
+std::string NameOf(std::span<const Named<T>> names, const T& value) {
+    for (const Named<T>& named : names)
+        if (named.value == value) return Quoted(named.name);
+    return "null";
+}
+
+template <typename T, typename Ref>
+Field Name(std::string key, std::span<const Named<T>> names, Ref ref) {
+    return {std::move(key), NameList(names),
+            [=](const JsonValue& v, Setup& s) {
+                const Named<T>* found = Find(names, v);
+                if (found != nullptr) ref(s) = found->value;
+                return found != nullptr;
+            },
+            [=](Setup& s) { return NameOf(names, ref(s)); }};
+}
+
+void AddWinding(std::vector<Field>& fields, const std::string& winding, WindingSetup Setup::*member,
+                std::span<const Named<int>> waveforms) {
+    const auto in = [member](auto pick) {
+        return [member, pick](Setup& s) -> decltype(auto) { return pick(s.*member); };
+    };
+    fields.push_back(
+        Whole(winding + "-phases", 0, 3, in([](WindingSetup& w) -> int& { return w.phases; })));
+    fields.push_back({winding + "-angles", "three whole numbers 0..360, as [0, 120, 240]",
+                      [member](const JsonValue& v, Setup& s) {
+                          const JsonValue::Items* items = v.Array();
+                          if (items == nullptr || items->size() != 3) return false;
+                          std::array<int, 3> angles{};
+                          for (std::size_t i = 0; i < 3; ++i) {
+                              const auto angle = WholeNumber((*items)[i], 0, kMaxDeg);
+                              if (!angle) return false;
+                              angles[i] = *angle;
+                          }
+                          (s.*member).anglesDeg = angles;
+                          return true;
+                      },
+                      [member](Setup& s) {
+                          const auto& a = (s.*member).anglesDeg;
+                          return "[" + std::to_string(a[0]) + ", " + std::to_string(a[1]) + ", " +
+                                 std::to_string(a[2]) + "]";
+                      }});
+    fields.push_back(Whole(winding + "-frequency", 0, kMaxHz,
+                           in([](WindingSetup& w) -> int& { return w.frequencyHz; })));
+    fields.push_back({winding + "-waveform", NameList(waveforms) + ", or null with no phase on",
+                      [member, waveforms](const JsonValue& v, Setup& s) {
+                          const Named<int>* found = Find(waveforms, v);
+                          if (found != nullptr) (s.*member).waveform = found->value;
+                          if (v.IsNull()) (s.*member).waveform.reset();
+                          return found != nullptr || v.IsNull();
+                      },
+                      [member, waveforms](Setup& s) {
+                          // A panel with phase 1 on and no waveform chosen shows "sinus".
+                          const WindingSetup& w = s.*member;
+                          if (w.phases == 0) return std::string("null");
+                          return NameOf(waveforms, w.waveform.value_or(kWaveformSinus));
+                      }});
+}
+
+// The windows open, as a list of distinct names in this order.
+constexpr std::pair<const char*, bool Setup::*> kWindows[] = {
+    {"stator", &Setup::statorWindow},
+    {"rotor", &Setup::rotorWindow},
+    {"measures", &Setup::measuresWindow},
+};
+
+Field Windows() {
+    return {"windows", "a list of distinct names among \"stator\", \"rotor\" and \"measures\"",
+            [](const JsonValue& v, Setup& s) {
+                const JsonValue::Items* items = v.Array();
+                if (items == nullptr) return false;
+                Setup open = s;
+                for (const auto& [name, flag] : kWindows) open.*flag = false;
+                for (const JsonValue& item : *items) {
+                    bool known = false;
+                    for (const auto& [name, flag] : kWindows) {
+                        if (item.String() == nullptr || *item.String() != name) continue;
+                        if (open.*flag) return false;
+                        open.*flag = known = true;
+                    }
+                    if (!known) return false;
+                }
+                s = open;
+                return true;
+            },
+            [](Setup& s) {
+                std::string list;
+                for (const auto& [name, flag] : kWindows)
+                    if (s.*flag) list += (list.empty() ? "" : ", ") + Quoted(name);
+                return "[" + list + "]";
+            }};
+}
+
+const std::vector<Field>& Fields() {
+    static const std::vector<Field> fields = [] {
+        std::vector<Field> f;
+        AddWinding(f, "stator", &Setup::stator, kStatorWaveformNames);
+        AddWinding(f, "rotor", &Setup::rotor, kRotorWaveformNames);
+        f.push_back(
+            Whole("rotation", 0, kMaxHz, [](Setup& s) -> int& { return s.rotor.rotationHz; }));
+        f.push_back(Whole("initial-position", 0, kMaxDeg,
+                          [](Setup& s) -> int& { return s.rotor.initialPositionDeg; }));
+        f.push_back(Name<Presentation>("presentation", kPresentationNames,
+                                       [](Setup& s) -> Presentation& { return s.presentation; }));
+        f.push_back(Name<ColourMapKind>("colour-map", kColourMapNames,
+                                        [](Setup& s) -> ColourMapKind& { return s.colourMap; }));
+        f.push_back(Flag("projection", [](Setup& s) -> bool& { return s.projection; }));
+        f.push_back(Flag("sequences", [](Setup& s) -> bool& { return s.sequences; }));
+        f.push_back(Name<int>("pace", kPaceNames, [](Setup& s) -> int& { return s.pacePeriodMs; }));
+        f.push_back(Windows());
+        f.push_back(Whole("ticks", 0, kMaxTicks, [](Setup& s) -> int& { return s.ticks; }));
+        f.push_back(Flag("running", [](Setup& s) -> bool& { return s.running; }));
+        return f;
+    }();
+    return fields;
+}
+
+SetupError Refused(std::string key, std::string message) {
+    return SetupError{std::move(key), std::move(message)};
+}
+
+SetupError TooLarge() {
+    return Refused("", "larger than " + std::to_string(kMaxSetupBytes / 1024) +
+                           " KiB: a setup takes well under one");
+}
+
+std::optional<SetupError> ReadVersion(const JsonValue::Members& members) {
+    for (const auto& [key, value] : members) {
+        if (key != kVersionKey) continue;
+        const std::optional<int> version = WholeNumber(value, 1, 1'000'000);
+        if (!version)
+            return Refused(key,
+                           Quoted(key) + " accepts a whole number from 1, the format's version");
+        if (*version > kSetupVersion)
+            return Refused(key, "made by a newer version of Vireflu (format " +
+                                    std::to_string(*version) + "; this one reads up to " +
+                                    std::to_string(kSetupVersion) + ")");
+        return std::nullopt;
+    }
+    return Refused(std::string(kVersionKey), "not a Vireflu setup: " + Quoted(kVersionKey) +
+                                                 " (the format's version) is missing");
+}
+
+}  // namespace
+
+std::string WriteSetup(const Setup& setup) {
+    Setup s = setup;
+    std::string text = "{\n  " + Quoted(kVersionKey) + ": " + std::to_string(kSetupVersion);
+    for (const Field& field : Fields()) text += ",\n  " + Quoted(field.key) + ": " + field.write(s);
+    return text + "\n}\n";
+}
+
+std::variant<Setup, SetupError> ReadSetup(std::string_view document) {
+    if (document.size() > kMaxSetupBytes) return TooLarge();
+    const auto parsed = ParseJson(document);
+    if (const auto* error = std::get_if<JsonError>(&parsed))
+        return Refused("", "not a Vireflu setup: " + error->message + " at byte " +
+                               std::to_string(error->offset));
+    const JsonValue::Members* members = std::get<JsonValue>(parsed).Object();
+    if (members == nullptr) return Refused("", "not a Vireflu setup: not a JSON object");
+    if (auto refused = ReadVersion(*members)) return *refused;
+    Setup setup;
+    for (const auto& [key, value] : *members) {
+        if (key == kVersionKey) continue;
+        const Field* field = nullptr;
+        for (const Field& f : Fields())
+            if (f.key == key) field = &f;
+        if (field == nullptr)
+            return Refused(key, "unknown key " + Quoted(key) + " (not a setting of this version)");
+        if (!field->read(value, setup))
+            return Refused(key, Quoted(key) + " accepts " + field->accepts);
+    }
+    for (const auto& [name, winding] :
+         {std::pair{"stator", &setup.stator}, std::pair{"rotor", &setup.rotor}}) {
+        if (const auto rule = WaveformRule(*winding)) {
+            const std::string key = std::string(name) + "-waveform";
+            return Refused(key, Quoted(key) + " " + *rule);
+        }
+    }
+    return setup;
+}
+
+std::string SetupLink(const Setup& setup) {
+    return std::string(kLinkPrefix) + EncodeBase64Url(WriteSetup(setup));
+}
+
+std::variant<Setup, SetupError> ReadSetupLink(std::string_view fragment) {
+    if (fragment.starts_with('#')) fragment.remove_prefix(1);
+    if (!fragment.starts_with(kLinkPrefix))
+        return Refused("",
+                       "not a Vireflu link: it does not start with " + std::string(kLinkPrefix));
+    fragment.remove_prefix(kLinkPrefix.size());
+    if (fragment.size() > (kMaxSetupBytes + 2) / 3 * 4) return TooLarge();
+    const std::optional<std::string> document = DecodeBase64Url(fragment);
+    if (!document) return Refused("", "not a Vireflu link: the setup in it is damaged");
+    return ReadSetup(*document);
+}
+
+}  // namespace vireflu

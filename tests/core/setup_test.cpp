@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "setup/setup_json.h"
+
+namespace vireflu {
+namespace {
+
+Setup ReadmeMachine() {
+    Setup s;
+    s.stator = {3, {0, 240, 120}, 50, std::nullopt};
+    s.rotor = {1, {0, 0, 0}, 50, kWaveformContinu, 50, 0};
+    s.presentation = Presentation::Torque;
+    return s;
+}
+
+// Every value at its widest: the longest document, and so the longest link.
+Setup Widest() {
+    Setup s;
+    s.stator = {3, {360, 360, 360}, 100, kWaveformRectangulaire};
+    s.rotor = {3, {360, 360, 360}, 100, kWaveformSinus, 100, 360};
+    s.presentation = Presentation::Trace;
+    s.colourMap = ColourMapKind::BlueWhiteOrange;
+    s.projection = s.sequences = s.running = true;
+    s.pacePeriodMs = 4 * kTickPeriodMs;
+    s.statorWindow = s.rotorWindow = s.measuresWindow = true;
+    s.ticks = kMaxTicks;
+    return s;
+}
+
+std::string Written(const std::variant<Setup, SetupError>& read) {
+    if (const auto* error = std::get_if<SetupError>(&read)) return "refused: " + error->message;
+    return WriteSetup(std::get<Setup>(read));
+}
+
+// Reading what was written gives back the same bytes, from the document and from the link;
+// the longest link stays far under the 2,000 characters an address may safely hold.
+TEST(Setups, WrittenSetupsReadBackToTheSameBytes) {
+    vireflu::Setup paced;
+    paced.pacePeriodMs = kTickPeriodMs / 4;
+    paced.measuresWindow = true;
+    for (const vireflu::Setup& setup : {vireflu::Setup{}, ReadmeMachine(), Widest(), paced}) {
+        const std::string document = WriteSetup(setup);
+        EXPECT_EQ(Written(ReadSetup(document)), document);
+        EXPECT_EQ(Written(ReadSetupLink("#" + SetupLink(setup))), document);
+    }
+    EXPECT_LE(SetupLink(Widest()).size(), 1000u);
+    EXPECT_NE(WriteSetup(Widest()).find("\"windows\": [\"stator\", \"rotor\", \"measures\"]"),
+              std::string::npos);
+    // The panel shows "sinus" once phase 1 is on: the document says so.
+    EXPECT_NE(WriteSetup(ReadmeMachine()).find("\"stator-waveform\": \"sinus\""),
+              std::string::npos);
+}
+
+// A hand-written document: any order and spacing, escapes, keys left out at their defaults.
+TEST(Setups, HandWrittenDocument) {
+    const auto read = ReadSetup(
+        " {\"rotor-waveform\" : \"\\u0063ontinu\",\"rotor-phases\":1,\r\n\t\"vireflu-setup\":1,"
+        "\"windows\":[\"measures\",\"stator\"], \"ticks\": 4.0e1}");
+    ASSERT_TRUE(std::holds_alternative<vireflu::Setup>(read)) << Written(read);
+    const vireflu::Setup& s = std::get<vireflu::Setup>(read);
+    EXPECT_EQ(s.rotor.waveform, kWaveformContinu);
+    EXPECT_TRUE(s.measuresWindow && s.statorWindow && !s.rotorWindow);
+    EXPECT_EQ(s.ticks, 40);
+    EXPECT_EQ(s.stator.frequencyHz, 50);
+}
+
+// Each refusal names the key at fault (none for the document as a whole) and what it accepts.
+TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
+    const std::string v = "{\"vireflu-setup\": 1, ";
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"not json", "", "not a JSON value at byte 0"},
+        {v + "\"ticks\": 1", "", "'}' expected"},
+        {"[1]", "", "not a JSON object"},
+        {"{\"ticks\": 1}", "vireflu-setup", "is missing"},
+        {"{\"vireflu-setup\": 2}", "vireflu-setup", "made by a newer version of Vireflu"},
+        {"{\"vireflu-setup\": 0}", "vireflu-setup", "a whole number from 1"},
+        {v + "\"colour\": \"cao\"}", "colour", "unknown key \"colour\""},
+        {v + "\"ticks\": 1, \"ticks\": 2}", "", "\"ticks\" is given twice"},
+        {v + "\"ticks\": \"1\"}", "ticks", "\"ticks\" accepts a whole number 0..10000000"},
+        {v + "\"ticks\": 1.5}", "ticks", "a whole number"},
+        {v + "\"ticks\": 1e400}", "", "a number out of range"},
+        {v + "\"ticks\": NaN}", "", "not a JSON value"},
+        {v + "\"ticks\": -Infinity}", "", "not a JSON value"},
+        {v + "\"ticks\": 01}", "", "not a JSON value"},
+        {v + "\"stator-angles\": [0, 120]}", "stator-angles", "three whole numbers 0..360"},
+        {v + "\"rotor-frequency\": 101}", "rotor-frequency", "0..100"},
+        {v + "\"rotor-waveform\": \"rectangulaire\"}", "rotor-waveform",
+         "\"sinus\" or \"continu\""},
+        {v + "\"stator-phases\": 2, \"stator-waveform\": \"continu\"}", "stator-waveform",
+         "continu needs 1 phase"},
+        {v + "\"stator-waveform\": \"sinus\"}", "stator-waveform", "needs phase 1 on"},
+        {v + "\"pace\": \"x3\"}", "pace", "\"x1/4\", \"x1/2\", \"x1\", \"x2\" or \"x4\""},
+        {v + "\"windows\": [\"rotor\", \"rotor\"]}", "windows", "distinct names"},
+        {v + "\"running\": 1}", "running", "true or false"},
+        {v + "\"pace\": \"x\xff\"}", "", "not UTF-8"},
+        {v + "\"pace\": \"\xc0\xaf\"}", "", "not UTF-8"},
+        {v + "\"pace\": \"\\ud800\"}", "", "a lone surrogate"},
+        {v + "\"pace\": \"a\nb\"}", "", "a control character"},
+        {std::string(40, '[') + std::string(40, ']'), "", "nested too deep"},
+        {std::string(kMaxSetupBytes + 1, ' '), "", "larger than 64 KiB"},
+    };
+    for (const auto& [document, key, says] : rows) {
+        const auto read = ReadSetup(document);
+        ASSERT_TRUE(std::holds_alternative<SetupError>(read)) << document;
+        EXPECT_EQ(std::get<SetupError>(read).key, key) << document;
+        EXPECT_NE(std::get<SetupError>(read).message.find(says), std::string::npos)
+            << std::get<SetupError>(read).message;
+    }
+    for (const char* link : {"#setup=e", "#setup=e*", "#setup=ew", "#other=ewo"})
+        EXPECT_TRUE(std::holds_alternative<SetupError>(ReadSetupLink(link))) << link;
+}
+
+// Mutated setups and random bytes: every input is either a setup that writes and reads back
+// to the same bytes, or a refusal with its sentence; nothing else, and no fault.
+TEST(Setups, FuzzedDocumentsAreReadOrRefused) {
+    std::mt19937 random(20261207);
+    const auto byte = [&] {
+        return static_cast<char>(std::uniform_int_distribution(0, 255)(random));
+    };
+    const std::string valid = WriteSetup(Widest());
+    const std::string alphabet = "{}[],:\"\\ 0123456789.eE+-truefalsnu";
+    for (int trial = 0; trial < 20000; ++trial) {
+        std::string input = valid;
+        if (trial % 10 == 0) input.assign(std::uniform_int_distribution(0, 64)(random), ' ');
+        const int edits = std::uniform_int_distribution(1, 4)(random);
+        for (int e = 0; e < edits && !input.empty(); ++e) {
+            const auto at = std::uniform_int_distribution<std::size_t>(0, input.size() - 1)(random);
+            const char c = trial % 2 == 0 ? byte() : alphabet[byte() % alphabet.size()];
+            switch (trial % 3) {
+                case 0:
+                    input[at] = c;
+                    break;
+                case 1:
+                    input.insert(at, 1, c);
+                    break;
+                default:
+                    input.erase(at, 1);
+            }
+        }
+        const auto read = ReadSetup(input);
+        if (const auto* error = std::get_if<SetupError>(&read)) {
+            EXPECT_FALSE(error->message.empty());
+            continue;
+        }
+        const std::string document = WriteSetup(std::get<vireflu::Setup>(read));
+        ASSERT_EQ(Written(ReadSetup(document)), document) << input;
+    }
+}
+
+}  // namespace
+}  // namespace vireflu
