@@ -13,7 +13,7 @@
 #include "gif_animation.h"
 #include "png_workers.h"
 #include "render_options.h"
-#include "scenario.h"
+#include "setup/setup_scenario.h"
 
 namespace vireflu {
 

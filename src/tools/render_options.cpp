@@ -9,7 +9,7 @@
 
 #include "option_table.h"
 #include "quoted_text.h"
-#include "scenario.h"
+#include "setup/setup_scenario.h"
 #include "setup/setup_json.h"
 
 namespace vireflu {
@@ -120,7 +120,7 @@ std::optional<OptionError> SetPeriodTicks(RenderOptions& o, const std::set<std::
     if (!o.period) return std::nullopt;
     if (given.contains("--ticks"))
         return Refuse("--period cannot be given with --ticks: it sets the ticks itself");
-    const std::optional<int> period = ScenarioPeriodTicks(o);
+    const std::optional<int> period = SetupPeriodTicks(o.setup);
     if (!period)
         return Refuse("--period finds no period: only continu supplies, 0 Hz or nothing is on");
     o.setup.ticks = *period - 1;

@@ -15,7 +15,7 @@
 #include "panel_image.h"
 #include "quoted_text.h"
 #include "render_options.h"
-#include "scenario.h"
+#include "setup/setup_scenario.h"
 #include "setup/setup_json.h"
 #include "state_json.h"
 #include "temporary_files.h"
@@ -107,7 +107,8 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     auto state = std::make_unique<SimulationState>();
     auto scene = std::make_unique<MachineScene>();
     FrameRecorder frames(options, framesFolder);
-    const PanelRecords records = RunScenario(options, *state, *scene, frames);
+    scene->Resize(options.size.width, options.size.height);
+    const PanelRecords records = PlaySetup(options.setup, *state, *scene, frames);
     frames.Finish();
     if (frames.Failure()) return Refused(err, *frames.Failure());
     if (auto failed = WriteOutputs(options, to, *state, *scene, frames, records, out))

@@ -189,6 +189,38 @@ int SliderMoved(WebSimulator& simulator, int selector, int slider, int position)
         winding, simulator.Panel(winding).OnHScroll(static_cast<PanelSlider>(slider), position));
 }
 
+// The page's part of a setup, as the page keeps it: {pace, stator, rotor, measures}, the pace
+// as the timer's period in milliseconds and the windows open as booleans.
+Setup PagePart(const val& page) {
+    Setup setup;
+    setup.pacePeriodMs = page["pace"].as<int>();
+    setup.statorWindow = page["stator"].as<bool>();
+    setup.rotorWindow = page["rotor"].as<bool>();
+    setup.measuresWindow = page["measures"].as<bool>();
+    return setup;
+}
+
+// Opens a setup document, or a link's fragment when `link`: {error} with the refusal's
+// sentence, or the page's part of the opened setup with its running clock, projector and
+// two rotating fields.
+val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
+    const auto read = link ? ReadSetupLink(text) : ReadSetup(text);
+    val result = val::object();
+    if (const auto refused = simulator.Open(read)) {
+        result.set("error", refused->message);
+        return result;
+    }
+    const Setup& setup = std::get<Setup>(read);
+    result.set("pace", setup.pacePeriodMs);
+    result.set("stator", setup.statorWindow);
+    result.set("rotor", setup.rotorWindow);
+    result.set("measures", setup.measuresWindow);
+    result.set("running", setup.running);
+    result.set("projection", setup.projection);
+    result.set("sequences", setup.sequences);
+    return result;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(vireflu) {
@@ -223,6 +255,13 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       return s.IsOpened(WindingOf(selector));
                   }))
         .function("panelState", &PanelState)
+        .function("setupLink", optional_override([](const WebSimulator& s, const val& page) {
+                      return SetupLink(s.CurrentSetup(PagePart(page)));
+                  }))
+        .function("setupDocument", optional_override([](const WebSimulator& s, const val& page) {
+                      return WriteSetup(s.CurrentSetup(PagePart(page)));
+                  }))
+        .function("openSetup", &OpenSetupText)
         .function("phaseClicked", &Act<&PanelModel::OnPhaseClicked, int, bool>)
         .function("waveformClicked", &WaveformClicked)
         .function("angleChanged", &Act<&PanelModel::OnPhaseAngleChange, int, std::string>)

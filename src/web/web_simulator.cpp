@@ -5,6 +5,7 @@
 #include "measures/measures_picture.h"
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
+#include "setup/panel_record.h"
 #include "simulation/clock.h"
 #include "simulation/display_commands.h"
 
@@ -26,10 +27,12 @@ const std::vector<std::uint32_t>& WebSimulator::DrawFrame() {
 
 void WebSimulator::ResetClock() {
     ResetClockState(state);
+    ticks = 0;
 }
 
 void WebSimulator::Tick() {
     AdvanceClock(state);
+    ++ticks;
 }
 
 bool WebSimulator::ToggleAnimation() {
@@ -66,11 +69,35 @@ PanelModel& WebSimulator::OpenPanel(Winding winding) {
 
 int WebSimulator::Apply(Winding winding, PanelReaction reaction) {
     if (reaction.send) {
-        ApplyWindingSettings(state, static_cast<int>(winding), Panel(winding).Record());
-        ResetClockState(state);
+        const WindingSettings record = Panel(winding).Record();
+        (winding == Winding::Rotor ? records.rotor : records.stator) = record;
+        ApplyWindingSettings(state, static_cast<int>(winding), record);
+        ResetClock();
         return kRedrawAll;
     }
     return reaction.redrawPictures ? kRedrawPanelPictures : kRedrawNothing;
+}
+
+Setup WebSimulator::CurrentSetup(const Setup& page) const {
+    Setup setup = SetupOf(state, records);
+    setup.pacePeriodMs = page.pacePeriodMs;
+    setup.statorWindow = page.statorWindow;
+    setup.rotorWindow = page.rotorWindow;
+    setup.measuresWindow = page.measuresWindow;
+    setup.ticks = ticks;
+    setup.running = running;
+    return setup;
+}
+
+std::optional<SetupError> WebSimulator::Open(const std::variant<Setup, SetupError>& read) {
+    if (const auto* refused = std::get_if<SetupError>(&read)) return *refused;
+    const Setup& setup = std::get<Setup>(read);
+    records = OpenSetup(setup, state, scene);
+    statorPanel = PanelSetTo(Winding::Stator, setup.stator);
+    rotorPanel = PanelSetTo(Winding::Rotor, setup.rotor);
+    ticks = setup.ticks;
+    running = false;
+    return std::nullopt;
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawPhasePicture(Winding winding, int phase, int w,

@@ -8,6 +8,8 @@
 #include "drawing/raster_surface.h"
 #include "measures/measures.h"
 #include "panels/panel_model.h"
+#include "setup/setup_json.h"
+#include "setup/setup_state.h"
 #include "shell/main_menu.h"
 #include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
@@ -67,6 +69,14 @@ public:
 
     const SimulationState& State() const { return state; }
 
+    // The setup the page shows, given what only the page knows: the pace and the windows
+    // open (in `page`, whose other fields are ignored).
+    Setup CurrentSetup(const Setup& page) const;
+    // Opens a setup read from a document or a link: the state, both panels' models and the
+    // clock become the setup's, with the clock stopped, and the caller redraws everything
+    // and sets the pace, the windows and the running clock from it. A refusal changes nothing.
+    std::optional<SetupError> Open(const std::variant<Setup, SetupError>& read);
+
 private:
     std::optional<PanelModel>& Slot(Winding winding) {
         return winding == Winding::Rotor ? rotorPanel : statorPanel;
@@ -79,6 +89,9 @@ private:
     MachineScene scene;
     std::optional<PanelModel> statorPanel;
     std::optional<PanelModel> rotorPanel;
+    // The last records the panels sent, and the ticks since the clock's zero.
+    PanelRecords records = FreshRecords();
+    int ticks = 0;
     bool running = false;
     // The core's canvases, kept from one drawing to the next, and their RGBA copies.
     RasterSurface frameCanvas;

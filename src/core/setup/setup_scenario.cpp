@@ -1,8 +1,8 @@
-#include "scenario.h"
+#include "setup/setup_scenario.h"
 
 #include <memory>
 
-#include "panel_actions.h"
+#include "setup/panel_record.h"
 #include "simulation/clock.h"
 #include "simulation/display_commands.h"
 #include "simulation/period.h"
@@ -19,33 +19,32 @@ void ApplyRecord(SimulationState& state, Winding winding, const WindingSettings&
 
 }  // namespace
 
-PanelRecords RunScenario(const RenderOptions& options, SimulationState& state, MachineScene& scene,
-                         FrameSink& sink) {
-    scene.Resize(options.size.width, options.size.height);
-    const PanelRecords records{PanelRecord(Winding::Stator, options.setup.stator),
-                               PanelRecord(Winding::Rotor, options.setup.rotor)};
+PanelRecords PlaySetup(const Setup& setup, SimulationState& state, MachineScene& scene,
+                       FrameSink& sink) {
+    const PanelRecords records{PanelSetTo(Winding::Stator, setup.stator).Record(),
+                               PanelSetTo(Winding::Rotor, setup.rotor).Record()};
     int frame = -3;
-    state.sequenceMode = options.setup.sequences ? 1 : 0;
-    state.projectorMode = options.setup.projection ? 1 : 0;
-    SelectPresentation(state, options.setup.presentation);
+    state.sequenceMode = setup.sequences ? 1 : 0;
+    state.projectorMode = setup.projection ? 1 : 0;
+    SelectPresentation(state, setup.presentation);
     if (!sink.Draw(scene, state, frame++)) return records;
-    SelectColourMap(state, options.setup.colourMap);
+    SelectColourMap(state, setup.colourMap);
     if (!sink.Draw(scene, state, frame++)) return records;
     ApplyRecord(state, Winding::Stator, records.stator);
     if (!sink.Draw(scene, state, frame++)) return records;
     ApplyRecord(state, Winding::Rotor, records.rotor);
     if (!sink.Draw(scene, state, frame++)) return records;
-    for (int tick = 0; tick < options.setup.ticks; ++tick) {
+    for (int tick = 0; tick < setup.ticks; ++tick) {
         AdvanceClock(state);
         if (!sink.Draw(scene, state, frame++)) break;
     }
     return records;
 }
 
-std::optional<int> ScenarioPeriodTicks(const RenderOptions& options) {
+std::optional<int> SetupPeriodTicks(const Setup& setup) {
     const auto state = std::make_unique<SimulationState>();
-    ApplyRecord(*state, Winding::Stator, PanelRecord(Winding::Stator, options.setup.stator));
-    ApplyRecord(*state, Winding::Rotor, PanelRecord(Winding::Rotor, options.setup.rotor));
+    ApplyRecord(*state, Winding::Stator, PanelSetTo(Winding::Stator, setup.stator).Record());
+    ApplyRecord(*state, Winding::Rotor, PanelSetTo(Winding::Rotor, setup.rotor).Record());
     return PeriodTicks(*state);
 }
 

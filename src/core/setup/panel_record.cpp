@@ -1,13 +1,11 @@
-#include "panel_actions.h"
+#include "setup/panel_record.h"
 
 #include <algorithm>
 #include <string>
 
-#include "panels/panel_model.h"
-
 namespace vireflu {
 
-WindingSettings PanelRecord(Winding winding, const WindingSetup& wanted) {
+PanelModel PanelSetTo(Winding winding, const WindingSetup& wanted) {
     PanelModel panel(winding);
 
     // An angle field can only be typed into while its phase is on, and the frequency
@@ -36,7 +34,19 @@ WindingSettings PanelRecord(Winding winding, const WindingSetup& wanted) {
         if (wanted.initialPositionDeg != panel.SliderPosition(PanelSlider::InitialPosition))
             panel.OnHScroll(PanelSlider::InitialPosition, wanted.initialPositionDeg);
     }
-    return panel.Record();
+    return panel;
+}
+
+WindingSetup WindingSetupOf(const WindingSettings& record) {
+    WindingSetup setup;
+    const int on[] = {record.phase1On, record.phase2On, record.phase3On};
+    while (setup.phases < 3 && on[setup.phases] != 0) ++setup.phases;
+    setup.anglesDeg = {record.phase1AngleDeg, record.phase2AngleDeg, record.phase3AngleDeg};
+    setup.frequencyHz = record.frequencyHz;
+    if (record.waveform != kWaveformNone) setup.waveform = record.waveform;
+    setup.rotationHz = record.rotationHz;
+    setup.initialPositionDeg = record.initialPositionDeg;
+    return setup;
 }
 
 }  // namespace vireflu

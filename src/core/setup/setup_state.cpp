@@ -1,0 +1,65 @@
+#include "setup/setup_state.h"
+
+#include "drawing/blind_surface.h"
+#include "setup/panel_record.h"
+
+namespace vireflu {
+
+namespace {
+
+// Draws each step of the play but the last without pixels.
+class AllButTheLast : public FrameSink {
+public:
+    explicit AllButTheLast(int lastFrame) : lastFrame(lastFrame) {}
+    bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) override {
+        if (frameNumber == lastFrame) return true;
+        BlindSurface blind;
+        scene.DrawFrame(blind, state);
+        return true;
+    }
+
+private:
+    int lastFrame;
+};
+
+template <typename T, std::size_t N>
+T Matching(const Named<T> (&names)[N], auto&& matches) {
+    for (const Named<T>& named : names)
+        if (matches(named.value)) return named.value;
+    return names[0].value;
+}
+
+}  // namespace
+
+PanelRecords FreshRecords() {
+    return {PanelModel(Winding::Stator).Record(), PanelModel(Winding::Rotor).Record()};
+}
+
+PanelRecords OpenSetup(const Setup& setup, SimulationState& state, MachineScene& scene) {
+    state = SimulationState{};
+    AllButTheLast sink(setup.ticks);
+    return PlaySetup(setup, state, scene, sink);
+}
+
+Setup SetupOf(const SimulationState& state, const PanelRecords& records) {
+    Setup setup;
+    setup.stator = WindingSetupOf(records.stator);
+    setup.rotor = WindingSetupOf(records.rotor);
+    setup.presentation = Matching(kPresentationNames, [&](Presentation p) {
+        SimulationState shown;
+        SelectPresentation(shown, p);
+        return shown.airGapMode == state.airGapMode && shown.traceMode == state.traceMode &&
+               shown.vectorMode == state.vectorMode && shown.mmfMode == state.mmfMode &&
+               shown.torqueMode == state.torqueMode;
+    });
+    setup.colourMap = Matching(kColourMapNames, [&](ColourMapKind kind) {
+        SimulationState shown;
+        SelectColourMap(shown, kind);
+        return shown.colourMap == state.colourMap;
+    });
+    setup.projection = state.projectorMode != 0;
+    setup.sequences = state.sequenceMode != 0;
+    return setup;
+}
+
+}  // namespace vireflu
