@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <locale>
+#include <sstream>
 
 namespace vireflu {
 
@@ -142,8 +144,11 @@ private:
             Fail("not a JSON value");
             return 0;
         }
-        const auto result = std::from_chars(text.data() + start, text.data() + at, number);
-        if (result.ec != std::errc() || !std::isfinite(number)) Fail("a number out of range");
+        // A stream of the classic locale reads '.' whatever the user's locale says.
+        std::istringstream digitsRead(std::string(text.substr(start, at - start)));
+        digitsRead.imbue(std::locale::classic());
+        digitsRead >> number;
+        if (digitsRead.fail() || !std::isfinite(number)) Fail("a number out of range");
         return number;
     }
 
