@@ -29,8 +29,8 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
-    "exportAnimation", "quit",  "presentation", "openStator", "openRotor",
-    "colourMap",       "about", "openMeasures", "pace",       "projection"};
+    "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
+    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection"};
 
 // The page's names of the control kinds, in ControlKind order.
 constexpr const char* kKindNames[] = {"group", "check",  "radio",    "frame",
@@ -55,6 +55,7 @@ val Menus() {
                                : item.check == MenuCheck::OneOf ? "oneOf"
                                                                 : "none");
             entry.set("checked", item.checkedAtStart);
+            entry.set("shortcut", std::string(item.shortcut != nullptr ? item.shortcut : ""));
             items.call<void>("push", entry);
         }
         val entry = val::object();

@@ -17,8 +17,13 @@ constexpr int Arg(ColourMapKind k) {
 
 using M = MenuCommand;
 
-// A separator line stands above "&Quitter".
+// A separator line stands above "&Quitter". The setup commands come first.
 constexpr MenuItem kGeneral[] = {
+    {VIREFLU_UI_TEXT("Menu", "&Ouvrir..."), M::OpenSetup, 0, false, MenuCheck::None, false,
+     "Ctrl+O"},
+    {VIREFLU_UI_TEXT("Menu", "&Enregistrer..."), M::SaveSetup, 0, false, MenuCheck::None, false,
+     "Ctrl+S"},
+    {VIREFLU_UI_TEXT("Menu", "Copier le &lien"), M::CopyLink},
     {VIREFLU_UI_TEXT("Menu", "&Exporter l'animation..."), M::ExportAnimation},
     {VIREFLU_UI_TEXT("Menu", "&Quitter"), M::Quit, 0, true}};
 constexpr MenuItem kPresentation[] = {

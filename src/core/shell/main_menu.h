@@ -10,6 +10,9 @@ namespace vireflu {
 // What a menu item does; the argument of a presentation or colour-map command is its
 // Presentation or ColourMapKind, as an int.
 enum class MenuCommand {
+    OpenSetup,
+    SaveSetup,
+    CopyLink,  // the page's own: its address holds the setup
     ExportAnimation,
     Quit,
     Presentation,
@@ -33,6 +36,7 @@ struct MenuItem {
     bool separatorBefore = false;
     MenuCheck check = MenuCheck::None;
     bool checkedAtStart = false;
+    const char* shortcut = nullptr;  // as Qt writes it: "Ctrl+O"
 };
 
 struct Menu {
