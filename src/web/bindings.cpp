@@ -11,6 +11,7 @@
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
 #include "panels/panel_template.h"
+#include "setup/setup_refusal.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
 #include "web_simulator.h"
@@ -208,7 +209,7 @@ val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
     const auto read = link ? ReadSetupLink(text) : ReadSetup(text);
     val result = val::object();
     if (const auto refused = simulator.Open(read)) {
-        result.set("error", refused->message);
+        result.set("error", SetupRefusalText(*refused, [](const char* french) { return french; }));
         return result;
     }
     const Setup& setup = std::get<Setup>(read);

@@ -36,7 +36,7 @@ std::optional<int> WholeNumber(const JsonValue& value, int min, int max) {
 
 template <typename Ref>
 Field Whole(std::string key, int min, int max, Ref ref) {
-    return {std::move(key), "a whole number " + std::to_string(min) + ".." + std::to_string(max),
+    return {std::move(key), std::to_string(min) + ".." + std::to_string(max),
             [=](const JsonValue& v, Setup& s) {
                 const auto n = WholeNumber(v, min, max);
                 if (n) ref(s) = *n;
@@ -47,7 +47,7 @@ Field Whole(std::string key, int min, int max, Ref ref) {
 
 template <typename Ref>
 Field Flag(std::string key, Ref ref) {
-    return {std::move(key), "true or false",
+    return {std::move(key), "true | false",
             [=](const JsonValue& v, Setup& s) {
                 if (v.Bool() != nullptr) ref(s) = *v.Bool();
                 return v.Bool() != nullptr;
@@ -59,7 +59,7 @@ template <typename T>
 std::string NameList(std::span<const Named<T>> names) {
     std::string list;
     for (std::size_t i = 0; i < names.size(); ++i)
-        list += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + Quoted(names[i].name);
+        list += (i == 0 ? "" : " | ") + Quoted(names[i].name);
     return list;
 }
 
@@ -96,7 +96,7 @@ void AddWinding(std::vector<Field>& fields, const std::string& winding, WindingS
     };
     fields.push_back(
         Whole(winding + "-phases", 0, 3, in([](WindingSetup& w) -> int& { return w.phases; })));
-    fields.push_back({winding + "-angles", "three whole numbers 0..360, as [0, 120, 240]",
+    fields.push_back({winding + "-angles", "[0..360, 0..360, 0..360]",
                       [member](const JsonValue& v, Setup& s) {
                           const JsonValue::Items* items = v.Array();
                           if (items == nullptr || items->size() != 3) return false;
@@ -116,7 +116,7 @@ void AddWinding(std::vector<Field>& fields, const std::string& winding, WindingS
                       }});
     fields.push_back(Whole(winding + "-frequency", 0, kMaxHz,
                            in([](WindingSetup& w) -> int& { return w.frequencyHz; })));
-    fields.push_back({winding + "-waveform", NameList(waveforms) + ", or null with no phase on",
+    fields.push_back({winding + "-waveform", NameList(waveforms) + " | null",
                       [member, waveforms](const JsonValue& v, Setup& s) {
                           const Named<int>* found = Find(waveforms, v);
                           if (found != nullptr) (s.*member).waveform = found->value;
@@ -139,7 +139,7 @@ constexpr std::pair<const char*, bool Setup::*> kWindows[] = {
 };
 
 Field Windows() {
-    return {"windows", "a list of distinct names among \"stator\", \"rotor\" and \"measures\"",
+    return {"windows", "[\"stator\" | \"rotor\" | \"measures\", ...], each once",
             [](const JsonValue& v, Setup& s) {
                 const JsonValue::Items* items = v.Array();
                 if (items == nullptr) return false;
@@ -189,13 +189,16 @@ const std::vector<Field>& Fields() {
     return fields;
 }
 
-SetupError Refused(std::string key, std::string message) {
-    return SetupError{std::move(key), std::move(message)};
+SetupError Refused(SetupFault fault, std::string key, std::string message, std::string detail = "",
+                   std::string accepts = "") {
+    return SetupError{fault, std::move(key), std::move(accepts), std::move(detail),
+                      std::move(message)};
 }
 
 SetupError TooLarge() {
-    return Refused("", "larger than " + std::to_string(kMaxSetupBytes / 1024) +
-                           " KiB: a setup takes well under one");
+    return Refused(SetupFault::TooLarge, "",
+                   "larger than " + std::to_string(kMaxSetupBytes / 1024) +
+                       " KiB: a setup takes well under one");
 }
 
 std::optional<SetupError> ReadVersion(const JsonValue::Members& members) {
@@ -203,16 +206,18 @@ std::optional<SetupError> ReadVersion(const JsonValue::Members& members) {
         if (key != kVersionKey) continue;
         const std::optional<int> version = WholeNumber(value, 1, 1'000'000);
         if (!version)
-            return Refused(key,
-                           Quoted(key) + " accepts a whole number from 1, the format's version");
+            return Refused(SetupFault::BadValue, key, Quoted(key) + " accepts 1..", "", "1..");
         if (*version > kSetupVersion)
-            return Refused(key, "made by a newer version of Vireflu (format " +
-                                    std::to_string(*version) + "; this one reads up to " +
-                                    std::to_string(kSetupVersion) + ")");
+            return Refused(SetupFault::NewerVersion, key,
+                           "made by a newer version of Vireflu (format " +
+                               std::to_string(*version) + "; this one reads up to " +
+                               std::to_string(kSetupVersion) + ")",
+                           std::to_string(*version));
         return std::nullopt;
     }
-    return Refused(std::string(kVersionKey), "not a Vireflu setup: " + Quoted(kVersionKey) +
-                                                 " (the format's version) is missing");
+    return Refused(
+        SetupFault::NoVersion, std::string(kVersionKey),
+        "not a Vireflu setup: " + Quoted(kVersionKey) + " (the format's version) is missing");
 }
 
 }  // namespace
@@ -228,10 +233,13 @@ std::variant<Setup, SetupError> ReadSetup(std::string_view document) {
     if (document.size() > kMaxSetupBytes) return TooLarge();
     const auto parsed = ParseJson(document);
     if (const auto* error = std::get_if<JsonError>(&parsed))
-        return Refused("", "not a Vireflu setup: " + error->message + " at byte " +
-                               std::to_string(error->offset));
+        return Refused(
+            SetupFault::NotJson, "",
+            "not a Vireflu setup: " + error->message + " at byte " + std::to_string(error->offset),
+            std::to_string(error->offset));
     const JsonValue::Members* members = std::get<JsonValue>(parsed).Object();
-    if (members == nullptr) return Refused("", "not a Vireflu setup: not a JSON object");
+    if (members == nullptr)
+        return Refused(SetupFault::NotAnObject, "", "not a Vireflu setup: not a JSON object");
     if (auto refused = ReadVersion(*members)) return *refused;
     Setup setup;
     for (const auto& [key, value] : *members) {
@@ -240,15 +248,17 @@ std::variant<Setup, SetupError> ReadSetup(std::string_view document) {
         for (const Field& f : Fields())
             if (f.key == key) field = &f;
         if (field == nullptr)
-            return Refused(key, "unknown key " + Quoted(key) + " (not a setting of this version)");
+            return Refused(SetupFault::UnknownKey, key,
+                           "unknown key " + Quoted(key) + " (not a setting of this version)");
         if (!field->read(value, setup))
-            return Refused(key, Quoted(key) + " accepts " + field->accepts);
+            return Refused(SetupFault::BadValue, key, Quoted(key) + " accepts " + field->accepts,
+                           "", field->accepts);
     }
     for (const auto& [name, winding] :
          {std::pair{"stator", &setup.stator}, std::pair{"rotor", &setup.rotor}}) {
         if (const auto rule = WaveformRule(*winding)) {
             const std::string key = std::string(name) + "-waveform";
-            return Refused(key, Quoted(key) + " " + *rule);
+            return Refused(SetupFault::WaveformRule, key, Quoted(key) + " " + *rule);
         }
     }
     return setup;
@@ -261,12 +271,14 @@ std::string SetupLink(const Setup& setup) {
 std::variant<Setup, SetupError> ReadSetupLink(std::string_view fragment) {
     if (fragment.starts_with('#')) fragment.remove_prefix(1);
     if (!fragment.starts_with(kLinkPrefix))
-        return Refused("",
+        return Refused(SetupFault::BrokenLink, "",
                        "not a Vireflu link: it does not start with " + std::string(kLinkPrefix));
     fragment.remove_prefix(kLinkPrefix.size());
     if (fragment.size() > (kMaxSetupBytes + 2) / 3 * 4) return TooLarge();
     const std::optional<std::string> document = DecodeBase64Url(fragment);
-    if (!document) return Refused("", "not a Vireflu link: the setup in it is damaged");
+    if (!document)
+        return Refused(SetupFault::BrokenLink, "",
+                       "not a Vireflu link: the setup in it is damaged");
     return ReadSetup(*document);
 }
 

@@ -18,10 +18,28 @@ constexpr std::size_t kMaxSetupBytes = 64 * 1024;
 // reading a document and writing it again gives back the same bytes.
 std::string WriteSetup(const Setup& setup);
 
-// Why a document is not a setup: the key at fault (empty for the document as a whole) and
-// one sentence, in English, naming it and what it accepts.
+// What is wrong with a document that is not a setup.
+enum class SetupFault {
+    NotJson,  // `detail`: where reading stopped, in bytes
+    NotAnObject,
+    TooLarge,
+    BrokenLink,  // not "setup=" and base64url
+    NoVersion,
+    NewerVersion,  // `detail`: the document's version
+    UnknownKey,
+    BadValue,      // `accepts` says what the key takes
+    WaveformRule,  // a waveform the panel cannot show with those phases
+};
+
+// Why a document is not a setup: the fault, the key at fault (empty for the document as a
+// whole), what the key accepts in a notation every language reads ("0..3", "true | false",
+// "[0..360, 0..360, 0..360]"), and the same as one sentence in English, for the command line.
+// The front-ends make their own sentence from the first three.
 struct SetupError {
+    SetupFault fault;
     std::string key;
+    std::string accepts;
+    std::string detail;
     std::string message;
 };
 

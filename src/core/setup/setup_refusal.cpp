@@ -1,0 +1,59 @@
+#include "setup/setup_refusal.h"
+
+#include "shell/interface_text.h"
+
+namespace vireflu {
+
+namespace {
+
+const char* Sentence(SetupFault fault) {
+    switch (fault) {
+        case SetupFault::NotJson:
+            return VIREFLU_UI_TEXT(
+                "Setup",
+                "Ce n'est pas un réglage Vireflu : le texte n'est pas du JSON lisible "
+                "(arrêt à l'octet %2).");
+        case SetupFault::NotAnObject:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "Ce n'est pas un réglage Vireflu : le document n'est pas un "
+                                   "objet JSON.");
+        case SetupFault::TooLarge:
+            return VIREFLU_UI_TEXT("Setup", "Ce n'est pas un réglage Vireflu : il dépasse 64 Kio.");
+        case SetupFault::BrokenLink:
+            return VIREFLU_UI_TEXT("Setup", "Ce lien ne contient pas de réglage Vireflu lisible.");
+        case SetupFault::NoVersion:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "Ce n'est pas un réglage Vireflu : la clé « %1 » (la version "
+                                   "du format) manque.");
+        case SetupFault::NewerVersion:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "Ce réglage a été fait par une version plus récente de "
+                                   "Vireflu (format %2) : mettez Vireflu à jour pour l'ouvrir.");
+        case SetupFault::UnknownKey:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "La clé « %1 » est inconnue de cette version de Vireflu.");
+        case SetupFault::BadValue:
+            return VIREFLU_UI_TEXT("Setup", "La clé « %1 » accepte %3.");
+        case SetupFault::WaveformRule:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "La clé « %1 » donne une forme d'onde que le panneau n'offre "
+                                   "pas avec ce nombre de phases.");
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string SetupRefusalText(const SetupError& error,
+                             const std::function<std::string(const char*)>& translate) {
+    std::string text = translate(Sentence(error.fault));
+    const std::string* values[] = {&error.key, &error.detail, &error.accepts};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        if (const std::size_t at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), *values[i]);
+    }
+    return text;
+}
+
+}  // namespace vireflu
