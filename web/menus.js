@@ -31,7 +31,17 @@ export class MenuBar {
       button.setAttribute("role", item.check === "none" ? "menuitem" : "menuitemcheckbox");
       if (item.check !== "none") button.setAttribute("aria-checked", String(item.checked));
       button.tabIndex = -1;
-      setMnemonicText(button, item.text);
+      if (item.shortcut) {
+        // Shown at the right; the key itself is announced through aria-keyshortcuts.
+        const label = document.createElement("span");
+        setMnemonicText(label, item.text);
+        const keys = Object.assign(document.createElement("span"), { className: "shortcut", textContent: item.shortcut });
+        keys.setAttribute("aria-hidden", "true");
+        button.append(label, keys);
+        button.setAttribute("aria-keyshortcuts", item.shortcut.replace("Ctrl", "Control"));
+      } else {
+        setMnemonicText(button, item.text);
+      }
       button.addEventListener("click", () => this.choose(item));
       list.append(button);
       return { item, button };
@@ -87,6 +97,13 @@ export class MenuBar {
       }
     }
     this.onChoose(item, checked);
+  }
+
+  // Sets the marks of a command's items without choosing any, as an opened setup asks.
+  mark(command, isChecked) {
+    for (const menu of this.menus)
+      for (const { item, button } of menu.items)
+        if (item.command === command) button.setAttribute("aria-checked", String(isChecked(item)));
   }
 
   onTitleKey(event, index) {

@@ -26,7 +26,7 @@ test("menus: the French titles and items, with their access keys", async () => {
   const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
     [...r.querySelectorAll("[role^=menuitem]")].map((b) => b.textContent)]));
   assert.deepEqual(menus, [
-    ["<u>G</u>énéral", ["Quitter"]],
+    ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Quitter"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
     ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
@@ -34,6 +34,8 @@ test("menus: the French titles and items, with their access keys", async () => {
     ["<u>?</u>", ["A propos de Vireflu..."]],
   ]);
   assert.equal(await page.locator(".menu-items hr").count(), 3, "above Quitter, the paces and Projection");
+  assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
+    ["Control+O", "Control+S"]);
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.
   const first = await canvasBytes(page, "#view");
   await page.keyboard.press("Alt+r");
