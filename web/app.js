@@ -1,11 +1,13 @@
-// The page's main window: menus, machine view, command bar, the two panels, the about box
-// and the 150 ms clock. Every decision and every pixel comes from the core's simulator.
+// The page's main window: menus, machine view, command bar, the two panels, the about box,
+// the 150 ms clock and the setup in the address. Every decision and every pixel comes from
+// the core's simulator.
 import { MenuBar } from "./menus.js";
 import { mnemonicKey, setMnemonicText } from "./mnemonic.js";
 import { Panel } from "./panel.js";
 import { MachineView } from "./machine-view.js";
 import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
+import { MessageLine, copyText, saveTextFile, watchSetupFiles } from "./setup-files.js";
 
 // The GIF export of the desktop window writes files through a library the page lacks.
 const PAGE_LEAVES_OUT = ["exportAnimation"];
@@ -20,6 +22,7 @@ export class App {
     this.periodMs = this.texts.tickPeriodMs;
     this.measures = null; // created on first use
     this.projector = false;
+    this.sequences = false; // "Deux champs tournants", for a "Mesures" window made later
     this.window = document.getElementById("window");
     this.window.hidden = false;
     this.view = new MachineView(this.window, document.getElementById("client"), this.simulator);
@@ -34,10 +37,29 @@ export class App {
     this.showAnimationCaption();
     document.addEventListener("keydown", (e) => this.onAltKey(e));
     document.addEventListener("keydown", (e) => this.onClockKey(e));
+    this.shortcuts = new Map(menus.flatMap((m) => m.items).filter((i) => i.shortcut).map((i) => [i.shortcut, i]));
+    document.addEventListener("keydown", (e) => this.onShortcut(e));
+    this.message = new MessageLine();
+    this.fileInput = document.getElementById("open-file");
+    watchSetupFiles(this.fileInput, (text) => this.openSetup(text, false));
+    this.view.sized.then(() => {
+      // A link pasted into this tab's address changes only its fragment.
+      window.addEventListener("hashchange", () => this.openLink());
+      this.openLink();
+    });
   }
 
   onMenu(item, checked) {
     switch (item.command) {
+      case "openSetup":
+        this.fileInput.click();
+        break;
+      case "saveSetup":
+        saveTextFile(this.simulator.setupDocument(this.pageSetup()), "vireflu.vireflu");
+        break;
+      case "copyLink":
+        this.copyLink();
+        break;
       case "quit":
         this.quit();
         break;
@@ -51,48 +73,67 @@ export class App {
       case "openMeasures":
         this.openMeasures();
         break;
-      case "pace": // only the timer's period changes, never the step
-        this.periodMs = item.argument;
-        if (this.timer) {
-          clearInterval(this.timer);
-          this.timer = setInterval(() => this.tick(), this.periodMs);
-        }
+      case "pace":
+        this.setPace(item.argument);
         break;
       case "projection":
         this.simulator.menuCommand(item.commandId, checked ? 1 : 0);
-        this.projector = checked;
-        for (const window of [...this.panels, this.measures]) window?.setProjector(checked);
+        this.setProjector(checked);
         this.view.draw();
         break;
       default: // a presentation or a colour map
         this.simulator.menuCommand(item.commandId, item.argument);
         this.view.draw();
     }
+    this.keepLink();
+  }
+
+  // Only the timer's period changes, never the step.
+  setPace(periodMs) {
+    this.periodMs = periodMs;
+    if (this.timer) {
+      clearInterval(this.timer);
+      this.timer = setInterval(() => this.tick(), this.periodMs);
+    }
+  }
+
+  setProjector(on) {
+    this.projector = on;
+    for (const window of [...this.panels, this.measures]) window?.setProjector(on);
   }
 
   openPanel(selector) {
     if (!this.panels[selector]) {
       this.simulator.openPanel(selector);
-      this.panels[selector] = new Panel(this.core, this.simulator, selector, () => this.redrawAll());
+      this.panels[selector] = new Panel(this.core, this.simulator, selector, () => {
+        this.redrawAll();
+        this.keepLink();
+      }, () => this.keepLink());
       this.panels[selector].setProjector(this.projector);
     }
     this.panels[selector].open(this.view.clientOrigin());
+    this.keepLink();
   }
 
   openMeasures() {
     if (!this.measures) {
       this.measures = new MeasuresWindow(this.core, this.simulator, (on) => {
+        this.sequences = on;
         this.simulator.setSequences(on);
         this.redrawAll();
-      });
+        this.keepLink();
+      }, () => this.keepLink());
       this.measures.setProjector(this.projector);
+      this.measures.setSequences(this.sequences);
     }
     this.measures.open(this.view.clientOrigin());
+    this.keepLink();
   }
 
   resetClock() {
     this.simulator.resetClock();
     this.redrawAll();
+    this.keepLink();
   }
 
   tick() {
@@ -114,6 +155,7 @@ export class App {
       this.timer = 0;
     }
     this.showAnimationCaption();
+    this.keepLink();
   }
 
   showAnimationCaption() {
@@ -121,11 +163,75 @@ export class App {
   }
 
   // A page cannot close itself: "&Quitter" stops the clock and says the page may be closed.
+  // The address keeps the windows that were open, for the page opened again.
   quit() {
     if (this.simulator.running()) this.toggleAnimation();
-    for (const panel of this.panels) panel?.hide();
     this.window.hidden = true;
+    for (const window of [...this.panels, this.measures]) window?.hide();
+    this.message.hide();
     document.getElementById("closed").hidden = false;
+  }
+
+  // What only the page knows of its setup: the pace and the windows shown.
+  pageSetup() {
+    const shown = (window) => Boolean(window && !window.dialog.hidden);
+    return { pace: this.periodMs, stator: shown(this.panels[0]), rotor: shown(this.panels[1]), measures: shown(this.measures) };
+  }
+
+  // The address always holds the setup shown, replaced so that no history entry piles up.
+  // The clock's ticks are left out until it stops: browsers throttle replaceState.
+  keepLink() {
+    if (!this.window.hidden) history.replaceState(null, "", `#${this.simulator.setupLink(this.pageSetup())}`);
+  }
+
+  openLink() {
+    if (location.hash.length > 1) this.openSetup(location.hash.slice(1), true);
+  }
+
+  // Opens a setup's text (a link's when `isLink`): the core sets the state, both panels'
+  // models and the clock, stopped; the page sets what it keeps itself. A refusal changes
+  // nothing and says why.
+  openSetup(text, isLink) {
+    const opened = this.simulator.openSetup(text, isLink);
+    if (opened.error !== undefined) {
+      this.message.show(opened.error);
+      return;
+    }
+    this.message.hide();
+    clearInterval(this.timer);
+    this.timer = 0;
+    this.setPace(opened.pace);
+    this.menuBar.mark("pace", (item) => item.argument === opened.pace);
+    this.setProjector(opened.projection);
+    this.menuBar.mark("projection", () => opened.projection);
+    this.sequences = opened.sequences;
+    this.measures?.setSequences(opened.sequences);
+    [opened.stator, opened.rotor].forEach((shown, selector) => {
+      if (shown) this.openPanel(selector);
+      else this.panels[selector]?.hide();
+      this.panels[selector]?.refresh();
+    });
+    if (opened.measures) this.openMeasures();
+    else this.measures?.hide();
+    this.redrawAll();
+    if (opened.running) this.toggleAnimation();
+    this.showAnimationCaption();
+    this.keepLink();
+  }
+
+  async copyLink() {
+    this.keepLink();
+    if (await copyText(location.href)) this.message.show("Lien copié", true);
+  }
+
+  // Ctrl+O and Ctrl+S open and save setups rather than the browser's own page.
+  onShortcut(event) {
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey || this.window.hidden || this.about.isShown) return;
+    const item = this.shortcuts.get(`Ctrl+${event.key.toUpperCase()}`);
+    if (!item) return;
+    event.preventDefault();
+    this.menuBar.close();
+    this.onMenu(item, false);
   }
 
   // Space starts and stops the clock, Home puts it back to zero, F11 fills the screen; a key

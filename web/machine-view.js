@@ -11,6 +11,8 @@ export class MachineView {
     this.client = client;
     this.canvas = client.querySelector("canvas");
     this.simulator = simulator;
+    // Settled at the first size: the trace of a setup played before would be laid out for none.
+    this.sized = new Promise((resolve) => (this.settleSized = resolve));
     window.addEventListener("resize", () => this.placeWindow());
     this.placeWindow();
     // Watching the device-pixel box also catches a move to a screen of another density.
@@ -37,6 +39,7 @@ export class MachineView {
     this.simulator.resizeView(deviceWidth, deviceHeight);
     sizeCanvas(this.canvas, width, height, deviceWidth, deviceHeight);
     this.draw();
+    this.settleSized();
   }
 
   draw() {

@@ -6,8 +6,9 @@ import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 const CURVE = { width: 372, height: 150 }; // CSS pixels; one and a half times for a projector
 
 export class MeasuresWindow {
-  constructor(core, simulator, onSequences) {
+  constructor(core, simulator, onSequences, onHide) {
     this.simulator = simulator;
+    this.onHide = onHide;
     this.projector = false;
     this.dialog = document.createElement("div");
     this.dialog.className = "dialog measures";
@@ -60,6 +61,11 @@ export class MeasuresWindow {
 
   hide() {
     this.dialog.hidden = true;
+    this.onHide();
+  }
+
+  setSequences(on) {
+    this.sequences.checked = on;
   }
 
   setProjector(on) {

@@ -15,11 +15,12 @@ const placement = (control, projector) => {
 };
 
 export class Panel {
-  constructor(core, simulator, selector, onRedraw) {
+  constructor(core, simulator, selector, onRedraw, onHide) {
     this.core = core;
     this.simulator = simulator;
     this.selector = selector;
     this.onRedraw = onRedraw;
+    this.onHide = onHide;
     const layout = core.panelTemplate(selector);
     this.controls = []; // [role, element, template entry] of every control with a role
     this.placed = []; // [element, template entry] of every control
@@ -228,6 +229,7 @@ export class Panel {
 
   hide() {
     this.dialog.hidden = true;
+    this.onHide();
   }
 
   get isShown() {

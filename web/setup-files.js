@@ -1,0 +1,79 @@
+// Setups outside the page: a "*.vireflu" file saved, or opened (picked or dropped on the
+// page), the page's address copied, and the message line that says why a setup was refused.
+
+const PASSING_MS = 2500; // how long a passing word such as "Lien copié" stays
+const LARGEST_SETUP = 64 * 1024; // the core refuses anything larger, by its size
+
+export class MessageLine {
+  constructor() {
+    this.element = document.getElementById("message");
+    this.text = document.getElementById("message-text");
+    this.timer = 0;
+    document.getElementById("message-close").addEventListener("click", () => this.hide());
+  }
+
+  // A refusal stays until dismissed; a passing word goes by itself. The text may quote a
+  // link's content, so it is only ever set as text.
+  show(text, passing = false) {
+    clearTimeout(this.timer);
+    this.text.textContent = text;
+    this.element.hidden = false;
+    if (passing) this.timer = setTimeout(() => this.hide(), PASSING_MS);
+  }
+
+  hide() {
+    clearTimeout(this.timer);
+    this.element.hidden = true;
+  }
+}
+
+// Downloads `text` as a file named `name`.
+export function saveTextFile(text, name) {
+  const url = URL.createObjectURL(new Blob([text], { type: "application/json" }));
+  const link = Object.assign(document.createElement("a"), { href: url, download: name });
+  document.body.append(link);
+  link.click();
+  link.remove();
+  // Not at once: a browser may still be reading the blob when the click returns.
+  setTimeout(() => URL.revokeObjectURL(url), 60000);
+}
+
+// Whether `text` reached the clipboard. The clipboard API refuses pages it does not trust
+// (some file:// pages, a page without focus), where copying a selection still works.
+export async function copyText(text) {
+  try {
+    await navigator.clipboard.writeText(text);
+    return true;
+  } catch {
+    const focused = document.activeElement;
+    const area = Object.assign(document.createElement("textarea"), { value: text, readOnly: true });
+    area.style.cssText = "position: fixed; left: 0; top: 0; opacity: 0";
+    document.body.append(area);
+    area.select();
+    const copied = document.execCommand("copy");
+    area.remove();
+    focused?.focus?.();
+    return copied;
+  }
+}
+
+// Hands the text of a file picked in `input`, or dropped anywhere on the page, to `open`.
+export function watchSetupFiles(input, open) {
+  // A larger file is read only just past the limit, which the core then refuses by its size.
+  const read = (file) => file.slice(0, LARGEST_SETUP + 1).text().then(open);
+  input.addEventListener("change", () => {
+    const [file] = input.files;
+    input.value = ""; // so the same file can be picked again
+    if (file) read(file);
+  });
+  // Without this, a file dropped on the page would replace the page.
+  window.addEventListener("dragover", (e) => {
+    if (e.dataTransfer.types.includes("Files")) e.preventDefault();
+  });
+  window.addEventListener("drop", (e) => {
+    const [file] = e.dataTransfer.files;
+    if (!file) return;
+    e.preventDefault();
+    read(file);
+  });
+}
