@@ -16,8 +16,9 @@ export function launch() {
   });
 }
 
-// A fresh page with its first frame drawn; `errors` collects what it throws.
-export async function open(browser, { width = 1280, height = 800, scale = 1 } = {}) {
+// A fresh page, opened at `hash` if given, with its first frame drawn; `errors` collects
+// what it throws.
+export async function open(browser, { width = 1280, height = 800, scale = 1, hash = "" } = {}) {
   const page = await browser.newPage({ viewport: { width, height }, deviceScaleFactor: scale });
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
@@ -29,7 +30,7 @@ export async function open(browser, { width = 1280, height = 800, scale = 1 } = 
       return btoa(text);
     };
   });
-  await page.goto(pageUrl);
+  await page.goto(pageUrl + hash);
   await page.waitForFunction(() => window.vireflu && document.getElementById("view").width > 0);
   return page;
 }

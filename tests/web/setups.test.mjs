@@ -1,0 +1,81 @@
+// Setups in the page's address and files: a link opens the pixels vireflu-render draws for the
+// same setup, "Enregistrer..." saves the bytes --save-setup writes, and a broken link leaves
+// the fresh page with a sentence saying why.
+import assert from "node:assert/strict";
+import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, test } from "node:test";
+import { assertSamePixels, canvasBytes, launch, menu, open, pngBytes, render } from "./browser.mjs";
+
+const dir = mkdtempSync(join(tmpdir(), "vireflu-setups-"));
+let browser;
+before(async () => (browser = await launch()));
+after(() => browser.close());
+
+// The README's synchronous machine; a six-step stator leaving a trace; a pulsating field in
+// projector mode at pace x2 with two windows open, which only a setup file can give the tool.
+const pulsating = join(dir, "pulsating.vireflu");
+writeFileSync(pulsating, '{"vireflu-setup": 1, "stator-phases": 1, "presentation": "vecteur", "projection": true, ' +
+  '"sequences": true, "pace": "x2", "windows": ["stator", "measures"], "ticks": 4}');
+const setups = [
+  ["--stator-phases", "3", "--stator-angles", "0,240,120", "--rotor-phases", "1", "--rotor-waveform", "continu",
+    "--rotation", "50", "--presentation", "couple", "--ticks", "7"],
+  ["--stator-phases", "3", "--stator-waveform", "rectangulaire", "--rotor-phases", "3", "--rotor-angles", "0,120,240",
+    "--rotation", "10", "--presentation", "trace", "--colour-map", "cao", "--ticks", "25"],
+  ["--setup", pulsating],
+];
+
+for (const [i, options] of setups.entries()) {
+  test(`setup ${i + 1}: its link shows the tool's pixels and saves the tool's document`, async () => {
+    const link = render(...options, "--link").toString().trim();
+    const page = await open(browser, { hash: `#${link}` });
+    const size = await page.$eval("#view", (c) => `${c.width}x${c.height}`);
+    const base = join(dir, String(i));
+    render(...options, "--size", size, "--output", `${base}.png`, "--save-setup", `${base}.vireflu`);
+    assertSamePixels(await canvasBytes(page, "#view"), await pngBytes(page, `${base}.png`), "machine view");
+    const saving = page.waitForEvent("download");
+    await (i === 0 ? page.keyboard.press("Control+S") : menu(page, "Général", "Enregistrer..."));
+    const download = await saving;
+    assert.equal(download.suggestedFilename(), "vireflu.vireflu");
+    assert.equal(readFileSync(await download.path(), "utf8"), readFileSync(`${base}.vireflu`, "utf8"));
+    assert.equal(await page.evaluate(() => location.hash), `#${link}`, "the address keeps the setup");
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+}
+
+const base64url = (text) => Buffer.from(text).toString("base64url");
+const broken = [
+  ["#setup=!!", /^Ce lien ne contient pas de réglage Vireflu lisible\.$/],
+  [`#setup=${base64url('{"vireflu-setup": 9}')}`, /version plus récente de Vireflu \(format 9\)/],
+  [`#setup=${base64url('{"vireflu-setup": 1, "<img src=x onerror=alert(1)>": 1}')}`, /^La clé « <img src=x onerror=alert\(1\)> » est inconnue/],
+  ["#nothing", /^Ce lien ne contient pas de réglage Vireflu lisible\.$/],
+];
+
+test("a broken link opens the fresh page and says why; a link pasted or a file picked afterwards opens", async () => {
+  const fresh = await canvasBytes(await open(browser), "#view");
+  for (const [hash, sentence] of broken) {
+    const page = await open(browser, { hash });
+    const alert = page.getByRole("alert");
+    assert.match(await alert.locator("#message-text").textContent(), sentence, hash);
+    assert.equal(await alert.locator("img").count(), 0, "the sentence is text, not markup");
+    assert.ok((await canvasBytes(page, "#view")) === fresh, `${hash}: the fresh view`);
+    await alert.getByRole("button", { name: "Fermer" }).click();
+    assert.ok(await alert.isHidden());
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
+  const page = await open(browser, { hash: broken[1][0] });
+  const link = render(...setups[0], "--link").toString().trim();
+  await page.evaluate((hash) => (location.hash = hash), link);
+  await page.waitForFunction(() => document.getElementById("message").hidden);
+  assert.ok((await canvasBytes(page, "#view")) !== fresh, "the pasted setup is shown");
+  assert.equal(await page.evaluate(() => location.hash), `#${link}`);
+  const choosing = page.waitForEvent("filechooser");
+  await page.keyboard.press("Control+O");
+  await (await choosing).setFiles(pulsating);
+  await page.locator("#mesures").waitFor();
+  assert.equal(await page.evaluate(() => location.hash), `#${render(...setups[2], "--link").toString().trim()}`);
+  assert.deepEqual(page.errors, []);
+});
