@@ -237,7 +237,7 @@ void E2eTest::statorPanelJourney() {
     const QString path = QDir(VIREFLU_ARTEFACTS).filePath("period.gif");
     QFile::remove(path);
     desktop.X({"windowfocus", "--sync", window});
-    desktop.Keys("alt+g e");
+    desktop.Keys("alt+g x");
     QVERIFY(!desktop.Window("Exporter l'animation").isEmpty());
     desktop.Keys("ctrl+a");
     desktop.X({"type", "--delay", "50", path});

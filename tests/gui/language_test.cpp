@@ -23,11 +23,13 @@ namespace {
 // Every text the user reads, window by window in the order the test collects them ("|"
 // between texts, "-" for a menu's separator): as written, in French, then in English.
 const std::pair<const char*, const char*> kWindows[] = {
-    {"&Général|&Exporter l'animation...|-|&Quitter|&Représentation|Entrefer:couleur|Vecteur|"
+    {"&Général|&Ouvrir...|&Enregistrer...|Ouverts &récemment|E&xporter "
+     "l'animation...|-|&Quitter|&Représentation|Entrefer:couleur|Vecteur|"
      "Trace|Forces magnéto-motrices|Couple|&Vue|&Stator|&Rotor|&Mesures|-|Cadence x1/4|"
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
      "Bleu Blanc Orange|-|Projection|&?|&A propos de Vireflu...|&Initialisation|&Animation",
-     "&General|&Export animation...|-|&Quit|&Presentation|Air gap: colour|Vector|Trace|"
+     "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Presentation|Air gap: "
+     "colour|Vector|Trace|"
      "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|-|Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
      "&Help|&About Vireflu...|&Reset|&Animation"},

@@ -1,13 +1,18 @@
 // The main window's wiring: menu commands and buttons reach the state and draw one frame
 // each, the clock's timer, and the panels opened from "&Vue".
 
+#include <QApplication>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <cstring>
 
 #include "gui_test.h"
 #include "machine_view.h"
 #include "main_window.h"
+#include "setup/setup_json.h"
 #include "simulator_app.h"
 #include "winding_panel.h"
 #include "window_placement.h"
@@ -21,6 +26,11 @@ void Choose(const QMainWindow& window, const QString& menu, const QString& item)
         for (QAction* action : title->menu()->actions())
             if (title->text() == menu && action->text() == item) return action->trigger();
     QFAIL(qPrintable(item));
+}
+
+bool Write(const QString& path, const char* text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == qint64(std::strlen(text));
 }
 
 }  // namespace
@@ -38,6 +48,7 @@ private slots:
     void pacesSetTheTimersPeriod();
     void panelsSendAndFollowTheClock();
     void placement();
+    void setupsOpenedAndSavedAgain();
 
 private:
     void Choose(const QString& menu, const QString& item) { ::Choose(*window, menu, item); }
@@ -186,6 +197,39 @@ void MainWindowTest::placement() {
     const QScreen* screen = window->screen();
     QCOMPARE(window->frameGeometry(),
              InitialFrameRect(screen->geometry(), screen->availableGeometry()));
+}
+
+// A setup opens to vireflu-render's frame for the same setup at the view's size, windows and
+// pace as it says, and saves back to its own bytes; a setup the reader refuses (told in a
+// message box) leaves the window as it was.
+void MainWindowTest::setupsOpenedAndSavedAgain() {
+    vireflu::Setup readme, trace;
+    readme.stator = {3, {0, 240, 120}, 50, kWaveformSinus};
+    readme.rotor = {1, {0, 0, 0}, 50, kWaveformContinu, 50, 30};
+    readme.presentation = Presentation::Torque;
+    readme.sequences = readme.statorWindow = readme.measuresWindow = true;
+    readme.pacePeriodMs = kTickPeriodMs / 2;
+    readme.ticks = 7;
+    trace.stator = {1, {0, 0, 0}, 20, kWaveformSinus};
+    trace.presentation = Presentation::Trace;
+    trace.colourMap = ColourMapKind::Cao;
+    trace.ticks = 30;
+    const QTemporaryDir dir;
+    const QString file = dir.filePath("s.vireflu"), png = dir.filePath("s.png");
+    const QString size = QString("%1x%2").arg(view->width()).arg(view->height());
+    for (const vireflu::Setup& setup : {readme, trace}) {
+        const std::string document = WriteSetup(setup);
+        QVERIFY(Write(file, document.c_str()));
+        QVERIFY(window->OpenSetupFile(file));
+        QCOMPARE(WriteSetup(window->CurrentSetup()), document);
+        QProcess::execute(VIREFLU_RENDER_PATH, {"--setup", file, "--size", size, "--output", png});
+        QCOMPARE(view->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(png).convertToFormat(QImage::Format_RGB32));
+    }
+    QVERIFY(Write(file, "{\"vireflu-setup\": 2}"));
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QVERIFY(!window->OpenSetupFile(file));
+    QCOMPARE(WriteSetup(window->CurrentSetup()), WriteSetup(trace));
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

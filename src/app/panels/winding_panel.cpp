@@ -194,6 +194,12 @@ void CWindingPanel::SetPhaseFlags(const std::array<int, 3>& on) {
     WriteControls();
 }
 
+void CWindingPanel::Load(const vireflu::PanelModel& set) {
+    model = set;
+    WriteControls();
+    DrawPhasePictures();
+}
+
 void CWindingPanel::DrawPhasePictures() {
     const vireflu::WindingSettings values = model.Record();
     const std::vector<int> pictured = vireflu::PicturedPhases(values);

@@ -25,6 +25,8 @@ class CWindingPanel : public QDialog {
 public:
     // The main window copies the winding's phase switches in before the first show.
     void SetPhaseFlags(const std::array<int, 3>& on);
+    // Shows a panel set up elsewhere (from a setup file) as if the user had set it here.
+    void Load(const vireflu::PanelModel& set);
     // The winding's electrical angle at the present clock position, in radians.
     void SetCurrentAngle(double angle) { currentAngle = angle; }
     // Projector mode: the panel, its font and its pictures one and a half times larger, the

@@ -39,6 +39,10 @@ QRegion CMachineView::ChangedRegion() {
     return changed;
 }
 
+PanelRecords CMachineView::OpenSetup(const Setup& setup) {
+    return vireflu::OpenSetup(setup, state, scene);
+}
+
 void CMachineView::Redraw() {
     DrawFrame();
     framePending = true;

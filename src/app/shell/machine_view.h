@@ -6,6 +6,7 @@
 
 #include "drawing/raster_surface.h"
 
+#include "setup/setup_state.h"
 #include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
 
@@ -22,6 +23,9 @@ public:
     // Draws one frame of the present instant and shows it at once. Each call draws
     // exactly one frame: in "Trace" presentation it records exactly one point.
     void Redraw();
+    // Plays a setup on a fresh state up to the frame before its last, which the next Redraw
+    // draws (see vireflu::OpenSetup); returns the records the panels sent.
+    PanelRecords OpenSetup(const Setup& setup);
     // The layout and levels of the last frame drawn.
     const MachineScene& Scene() const { return scene; }
 

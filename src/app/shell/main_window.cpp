@@ -1,9 +1,14 @@
 #include "main_window.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -13,6 +18,8 @@
 #include "measures/measures.h"
 #include "measures_panel.h"
 #include "rotor_panel.h"
+#include "setup/panel_record.h"
+#include "setup_files.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
 #include "stator_panel.h"
@@ -45,6 +52,7 @@ CMainWindow::CMainWindow(SimulationState& state)
     clockTimer.setInterval(kTickPeriodMs);
     connect(&clockTimer, &QTimer::timeout, this, &CMainWindow::OnClockTick);
 
+    setAcceptDrops(true);
     PlaceOnScreen();
 }
 
@@ -57,16 +65,26 @@ void CMainWindow::CreateMenus() {
         qmenu->setSeparatorsCollapsible(false);
         QActionGroup* oneOf = nullptr;
         for (const MenuItem& item : menu.items) {
+            // The link is the page's: its address is what holds a setup there.
+            if (item.command == MenuCommand::CopyLink) continue;
             if (item.separatorBefore) qmenu->addSeparator();
             QAction* action = qmenu->addAction(QCoreApplication::translate("Menu", item.text));
             action->setCheckable(item.check != MenuCheck::None);
             action->setChecked(item.checkedAtStart);
+            if (item.check != MenuCheck::None) checkableItems.emplace_back(item, action);
+            if (item.shortcut != nullptr) action->setShortcut(QKeySequence(item.shortcut));
             if (item.check == MenuCheck::OneOf) {
                 if (oneOf == nullptr) oneOf = new QActionGroup(qmenu);
                 oneOf->addAction(action);
             }
             connect(action, &QAction::triggered, this,
                     [this, item](bool checked) { OnMenuCommand(item, checked); });
+            if (item.command == MenuCommand::SaveSetup) {
+                QMenu* recent = qmenu->addMenu(tr("Ouverts &récemment"));
+                setupFiles = std::make_unique<SetupFiles>(
+                    this, recent, [this](const Setup& setup) { ApplySetup(setup); },
+                    [this] { return CurrentSetup(); });
+            }
         }
     }
 }
@@ -82,6 +100,14 @@ void CMainWindow::CreateShortcuts() {
 
 void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
     switch (item.command) {
+        case MenuCommand::OpenSetup:
+            setupFiles->AskAndOpen();
+            break;
+        case MenuCommand::SaveSetup:
+            setupFiles->Save();
+            break;
+        case MenuCommand::CopyLink:
+            break;
         case MenuCommand::ExportAnimation:
             AnimationExport::Run(this, state, machineView->size());
             break;
@@ -140,17 +166,20 @@ void CMainWindow::showEvent(QShowEvent* event) {
 
 void CMainWindow::ApplyWindingSettings(int selector, const WindingSettings& record) {
     vireflu::ApplyWindingSettings(state, selector, record);
+    (selector == 1 ? records.rotor : records.stator) = record;
     ResetClock();
 }
 
 void CMainWindow::ResetClock() {
     ResetClockState(state);
+    ticks = 0;
     RedrawView();
     ShowClockInPanels();
 }
 
 void CMainWindow::OnClockTick() {
     AdvanceClock(state);
+    ++ticks;
     ShowClockInPanels();
     RedrawView();
 }
@@ -198,10 +227,80 @@ void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingP
     panel->SetProjector(state.projectorMode != 0);
     panel->SetPhaseFlags(phaseOn);
     panel->SetCurrentAngle(angle);
+    if (setupOpened) {
+        const Winding winding = panel == rotorPanel ? Winding::Rotor : Winding::Stator;
+        panel->Load(PanelSetTo(winding, WindingSetupOf(records.Of(winding))));
+    }
     // The record is applied, and both panels redrawn, before the panel's send returns.
     connect(panel, &CWindingPanel::SettingsSent, this, &CMainWindow::ApplyWindingSettings,
             Qt::DirectConnection);
     panel->Open();
+}
+
+CMainWindow::~CMainWindow() = default;
+
+bool CMainWindow::OpenSetupFile(const QString& path) {
+    return setupFiles->Open(path);
+}
+
+void CMainWindow::ApplySetup(const Setup& setup) {
+    if (!animationStopped) ToggleAnimation();
+    records = machineView->OpenSetup(setup);
+    ticks = setup.ticks;
+    setupOpened = true;
+    for (CWindingPanel* panel : {statorPanel, rotorPanel}) {
+        if (panel == nullptr) continue;
+        const Winding winding = panel == rotorPanel ? Winding::Rotor : Winding::Stator;
+        panel->Load(PanelSetTo(winding, WindingSetupOf(records.Of(winding))));
+    }
+    SetProjector(setup.projection);
+    CheckMenuItem(MenuCommand::Projection, 0, setup.projection);
+    SetPace(setup.pacePeriodMs);
+    CheckMenuItem(MenuCommand::Pace, setup.pacePeriodMs, true);
+    if (measuresPanel != nullptr) {
+        const QSignalBlocker quiet(measuresPanel->sequencesCheck);
+        measuresPanel->sequencesCheck->setChecked(setup.sequences);
+    }
+    const auto show = [this](bool wanted, QDialog* window, MenuCommand open) {
+        if (wanted && (window == nullptr || !window->isVisible()))
+            OnMenuCommand(MenuItem{"", open}, false);
+        else if (!wanted && window != nullptr)
+            window->hide();
+    };
+    show(setup.statorWindow, statorPanel, MenuCommand::OpenStator);
+    show(setup.rotorWindow, rotorPanel, MenuCommand::OpenRotor);
+    show(setup.measuresWindow, measuresPanel, MenuCommand::OpenMeasures);
+    RedrawView();
+    ShowClockInPanels();
+    if (setup.running) ToggleAnimation();
+}
+
+void CMainWindow::CheckMenuItem(MenuCommand command, int argument, bool checked) {
+    for (const auto& [item, action] : checkableItems)
+        if (item.command == command &&
+            (item.check == MenuCheck::Toggle || item.argument == argument))
+            action->setChecked(checked);
+}
+
+Setup CMainWindow::CurrentSetup() const {
+    Setup setup = SetupOf(state, records);
+    setup.pacePeriodMs = clockTimer.interval();
+    setup.statorWindow = statorPanel != nullptr && statorPanel->isVisible();
+    setup.rotorWindow = rotorPanel != nullptr && rotorPanel->isVisible();
+    setup.measuresWindow = measuresPanel != nullptr && measuresPanel->isVisible();
+    setup.ticks = ticks;
+    setup.running = animationStopped == 0;
+    return setup;
+}
+
+void CMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void CMainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) OpenSetupFile(urls.first().toLocalFile());
 }
 
 void CMainWindow::ShowClockInPanels() {

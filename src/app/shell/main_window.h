@@ -5,7 +5,12 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
+#include "setup/setup_state.h"
+#include "shell/main_menu.h"
 #include "simulation/display_commands.h"
 #include "simulation/simulation_state.h"
 
@@ -15,8 +20,8 @@ namespace vireflu {
 
 class CMachineView;
 class CommandBar;
-struct MenuItem;
 class CMeasuresPanel;
+class SetupFiles;
 
 // The main window: menus, the machine view, the command bar along the bottom and the
 // clock timer. It applies the panels' settings to the simulation state and drives the
@@ -26,6 +31,7 @@ class CMainWindow : public QMainWindow {
 
 public:
     explicit CMainWindow(SimulationState& state);
+    ~CMainWindow() override;
 
 public slots:
     // A panel's complete settings: selector 0 for the stator, 1 for the rotor. Converts
@@ -39,6 +45,10 @@ public slots:
     void ToggleAnimation();
     // Timer period for a pace: the step stays 0.0005 s, only the ticks come faster or slower.
     void SetPace(int periodMs);
+    // Opens a setup file, as "&Ouvrir..." does; false when it was refused (the user was told).
+    bool OpenSetupFile(const QString& path);
+    // The setup the window shows: panels, display, windows open, pace and clock.
+    Setup CurrentSetup() const;
 
 signals:
     // "&A propos de Vireflu...", which the application object answers.
@@ -46,6 +56,9 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A setup file dropped on the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();
@@ -58,6 +71,10 @@ private:
     void OnPresentationCommand(Presentation presentation);
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
+    // Plays the setup on a fresh state as the panels would send it, then sets the windows,
+    // the menus' checks, the pace and the clock as it says.
+    void ApplySetup(const Setup& setup);
+    void CheckMenuItem(MenuCommand command, int argument, bool checked);
     // The outer square of the start, before the window exists: its size is taken for the
     // window's own until the first show tells the frame around it.
     void PlaceOnScreen();
@@ -74,6 +91,14 @@ private:
     CMeasuresPanel* measuresPanel = nullptr;
     QTimer clockTimer;
     int animationStopped = 1;
+    // The last records the panels sent, and the ticks since the clock's zero: what a saved
+    // setup says of the windings and the clock.
+    PanelRecords records = FreshRecords();
+    int ticks = 0;
+    // Set once a setup was opened: a panel created afterwards shows the setup's settings.
+    bool setupOpened = false;
+    std::vector<std::pair<MenuItem, QAction*>> checkableItems;
+    std::unique_ptr<SetupFiles> setupFiles;
     QSize placedFrameSize;
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 
 #include "about_box.h"
 #include "app_icon.h"
@@ -41,6 +42,12 @@ void CSimulatorApp::InitInstance() {
     mainWindow = std::make_unique<CMainWindow>(state);
     connect(mainWindow.get(), &CMainWindow::AboutRequested, this, &CSimulatorApp::OnAppAbout);
     mainWindow->show();
+    // "vireflu FILE.vireflu" (a double-click in a file manager) opens that setup, once the
+    // view has its size: the setup's trace is drawn at it.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        QTimer::singleShot(0, mainWindow.get(),
+                           [this, file = arguments.at(1)] { mainWindow->OpenSetupFile(file); });
 }
 
 void CSimulatorApp::OnAppAbout() {

@@ -205,7 +205,7 @@
 <context>
     <name>Menu</name>
     <message>
-        <source>&amp;Exporter l&apos;animation...</source>
+        <source>E&amp;xporter l&apos;animation...</source>
         <translation>&amp;Export animation...</translation>
     </message>
     <message>
@@ -308,6 +308,18 @@
         <source>&amp;?</source>
         <translation>&amp;Help</translation>
     </message>
+    <message>
+        <source>&amp;Ouvrir...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer...</source>
+        <translation>&amp;Save...</translation>
+    </message>
+    <message>
+        <source>Copier le &amp;lien</source>
+        <translation>Copy &amp;link</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -365,6 +377,45 @@
     </message>
 </context>
 <context>
+    <name>Setup</name>
+    <message>
+        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>This is not a Vireflu setup: the text is not readable JSON (stopped at byte %2).</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
+        <translation>This is not a Vireflu setup: the document is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
+        <translation>This is not a Vireflu setup: it is larger than 64 KiB.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
+        <translation>This link holds no readable Vireflu setup.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
+        <translation>This is not a Vireflu setup: the key “%1” (the format&apos;s version) is missing.</translation>
+    </message>
+    <message>
+        <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
+        <translation>This setup was made by a newer version of Vireflu (format %2): update Vireflu to open it.</translation>
+    </message>
+    <message>
+        <source>La clé « %1 » est inconnue de cette version de Vireflu.</source>
+        <translation>The key “%1” is unknown to this version of Vireflu.</translation>
+    </message>
+    <message>
+        <source>La clé « %1 » accepte %3.</source>
+        <translation>The key “%1” accepts %3.</translation>
+    </message>
+    <message>
+        <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
+        <translation>The key “%1” gives a waveform the panel does not offer with that many phases.</translation>
+    </message>
+</context>
+<context>
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
@@ -407,6 +458,13 @@
     </message>
 </context>
 <context>
+    <name>vireflu::CMainWindow</name>
+    <message>
+        <source>Ouverts &amp;récemment</source>
+        <translation>Open &amp;recent</translation>
+    </message>
+</context>
+<context>
     <name>vireflu::CMeasuresPanel</name>
     <message>
         <source>Mesures</source>
@@ -423,6 +481,33 @@
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Draws the positive (blue) and negative (orange) fields in the cross-section.</translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::SetupFiles</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>Vireflu setups (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>Open a setup</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>The setup %1 could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 was not opened.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>Save the setup</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>The setup could not be saved: %1.</translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,7 @@ constexpr MenuItem kGeneral[] = {
     {VIREFLU_UI_TEXT("Menu", "&Enregistrer..."), M::SaveSetup, 0, false, MenuCheck::None, false,
      "Ctrl+S"},
     {VIREFLU_UI_TEXT("Menu", "Copier le &lien"), M::CopyLink},
-    {VIREFLU_UI_TEXT("Menu", "&Exporter l'animation..."), M::ExportAnimation},
+    {VIREFLU_UI_TEXT("Menu", "E&xporter l'animation..."), M::ExportAnimation},
     {VIREFLU_UI_TEXT("Menu", "&Quitter"), M::Quit, 0, true}};
 constexpr MenuItem kPresentation[] = {
     {VIREFLU_UI_TEXT("Menu", "Entrefer:couleur"), M::Presentation, Arg(Presentation::AirGap)},

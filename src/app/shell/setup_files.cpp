@@ -1,0 +1,114 @@
+#include "setup_files.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QSettings>
+
+#include "setup/setup_json.h"
+#include "setup/setup_refusal.h"
+
+namespace vireflu {
+
+namespace {
+
+constexpr int kRecentFiles = 5;
+const QString kRecentKey = QStringLiteral("recentSetups");
+
+QString Filter() {
+    return SetupFiles::tr("Réglages Vireflu (*.vireflu)");
+}
+
+}  // namespace
+
+SetupFiles::SetupFiles(QWidget* window, QMenu* recent, Opened opened, Current current)
+    : window(window), recent(recent), opened(std::move(opened)), current(std::move(current)) {
+    ShowRecent();
+}
+
+void SetupFiles::AskAndOpen() {
+    const QString chosen = QFileDialog::getOpenFileName(window, tr("Ouvrir un réglage"),
+                                                        QFileInfo(path).path(), Filter());
+    if (!chosen.isEmpty()) Open(chosen);
+}
+
+bool SetupFiles::Open(const QString& file) {
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        QMessageBox::warning(window, QStringLiteral("Vireflu"),
+                             tr("Le réglage %1 n'a pas pu être lu : %2.")
+                                 .arg(QFileInfo(file).fileName(), input.errorString()));
+        return false;
+    }
+    // One byte past the limit is enough to refuse a file that is too large.
+    const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
+    const auto read = ReadSetup(std::string_view(document.constData(), document.size()));
+    if (const auto* refused = std::get_if<SetupError>(&read)) {
+        const std::string sentence = SetupRefusalText(*refused, [](const char* french) {
+            return QCoreApplication::translate("Setup", french).toStdString();
+        });
+        QMessageBox::warning(window, QStringLiteral("Vireflu"),
+                             tr("%1 n'a pas été ouvert.").arg(QFileInfo(file).fileName()) + "\n" +
+                                 QString::fromStdString(sentence));
+        return false;
+    }
+    opened(std::get<Setup>(read));
+    Remember(file);
+    return true;
+}
+
+void SetupFiles::Save() {
+    QString target = path;
+    if (target.isEmpty()) {
+        QFileDialog dialog(window, tr("Enregistrer le réglage"), QString(), Filter());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("vireflu"));
+        dialog.selectFile(QStringLiteral("vireflu.vireflu"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        target = dialog.selectedFiles().constFirst();
+    }
+    QSaveFile file(target);
+    const std::string document = WriteSetup(current());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(document.data(), static_cast<qint64>(document.size())) !=
+            static_cast<qint64>(document.size()) ||
+        !file.commit()) {
+        QMessageBox::warning(
+            window, QStringLiteral("Vireflu"),
+            tr("Le réglage n'a pas pu être enregistré : %1.").arg(file.errorString()));
+        return;
+    }
+    Remember(target);
+}
+
+void SetupFiles::Remember(const QString& file) {
+    path = file;
+    QSettings settings;
+    QStringList files = settings.value(kRecentKey).toStringList();
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    while (files.size() > kRecentFiles) files.removeLast();
+    settings.setValue(kRecentKey, files);
+    ShowRecent();
+}
+
+void SetupFiles::ShowRecent() {
+    // Later: an action of the menu may be the one being triggered.
+    for (QAction* action : recent->actions()) {
+        recent->removeAction(action);
+        action->deleteLater();
+    }
+    const QStringList files = QSettings().value(kRecentKey).toStringList();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        recent
+            ->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()),
+                        [this, file] { Open(file); })
+            ->setToolTip(file);
+    }
+    recent->setEnabled(!files.isEmpty());
+}
+
+}  // namespace vireflu
