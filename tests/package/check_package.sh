@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*"; status=1; }
 for file in bin/vireflu bin/vireflu-render share/applications/$app_id.desktop \
   share/icons/hicolor/scalable/apps/$app_id.svg share/metainfo/$app_id.metainfo.xml \
   share/man/man1/vireflu-render.1.gz share/bash-completion/completions/vireflu-render \
-  share/doc/vireflu/copyright; do
+  share/doc/vireflu/copyright share/mime/packages/$app_id.xml; do
   [ -s "$file" ] || fail "missing /usr/$file"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
@@ -25,5 +25,10 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "library dependencie
 grep -q "<release version=\"$version\"" share/metainfo/$app_id.metainfo.xml || fail "release"
 zcat share/man/man1/vireflu-render.1.gz | grep -q 'picture\\-size' || fail "man page"
 desktop-file-validate share/applications/$app_id.desktop || fail "desktop file"
+# The menu entry opens the type the package declares, which claims *.vireflu.
+type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' share/applications/$app_id.desktop)
+grep -q "type=\"$type\"" share/mime/packages/$app_id.xml || fail "setup type"
+grep -q 'pattern="\*.vireflu"' share/mime/packages/$app_id.xml || fail "setup glob"
+xmllint --noout share/mime/packages/$app_id.xml 2>/dev/null || [ ! -x /usr/bin/xmllint ] || fail "mime xml"
 appstreamcli validate --no-net share/metainfo/$app_id.metainfo.xml || fail "metainfo"
 exit $status
