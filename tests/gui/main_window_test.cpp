@@ -2,6 +2,7 @@
 // each, the clock's timer, and the panels opened from "&Vue".
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include "gui_test.h"
 #include "machine_view.h"
 #include "main_window.h"
+#include "measures_panel.h"
 #include "setup/setup_json.h"
 #include "simulator_app.h"
 #include "winding_panel.h"
@@ -49,6 +51,7 @@ private slots:
     void panelsSendAndFollowTheClock();
     void placement();
     void setupsOpenedAndSavedAgain();
+    void panelsBesideTheMachine();
 
 private:
     void Choose(const QString& menu, const QString& item) { ::Choose(*window, menu, item); }
@@ -230,6 +233,31 @@ void MainWindowTest::setupsOpenedAndSavedAgain() {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     QVERIFY(!window->OpenSetupFile(file));
     QCOMPARE(WriteSetup(window->CurrentSetup()), WriteSetup(trace));
+}
+
+// "Panneaux à côté" docks the three panels beside the view, none over it, and the next start
+// finds them so; "Disposition initiale" floats them again and forgets it. "Mesures", in its
+// own window, opens beside the main window.
+void MainWindowTest::panelsBesideTheMachine() {
+    Choose("&Vue", "Panneaux à côté");
+    for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
+    const auto onScreen = [](const QWidget* w) {
+        return QRect(w->mapToGlobal(QPoint()), w->size());
+    };
+    const QList<QDockWidget*> docks = window->findChildren<QDockWidget*>();
+    QCOMPARE(docks.size(), 3);
+    for (const QDockWidget* dock : docks)
+        QVERIFY(dock->isVisible() && !onScreen(dock).intersects(onScreen(view)));
+    window->close();
+    delete window;
+    init();
+    QCOMPARE(window->findChildren<QDockWidget*>().size(), 3);
+    Choose("&Vue", "Disposition initiale");
+    QVERIFY(window->findChildren<QDockWidget*>().isEmpty());
+    window->resize(200, 200);  // room beside it on the small offscreen screen
+    Choose("&Vue", "&Mesures");
+    const QDialog* measures = window->findChild<CMeasuresPanel*>();
+    QVERIFY(measures->isWindow() && !measures->frameGeometry().intersects(window->frameGeometry()));
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

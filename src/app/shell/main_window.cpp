@@ -17,6 +17,7 @@
 #include "machine_view.h"
 #include "measures/measures.h"
 #include "measures_panel.h"
+#include "panel_docks.h"
 #include "rotor_panel.h"
 #include "setup/panel_record.h"
 #include "setup_files.h"
@@ -31,7 +32,8 @@ CMainWindow::CMainWindow(SimulationState& state)
     : state(state),
       machineView(new CMachineView(state)),
       commandBar(new CommandBar),
-      clockTimer(this) {
+      clockTimer(this),
+      panelDocks(std::make_unique<PanelDocks>(*this)) {
     setWindowTitle(QStringLiteral("Vireflu"));
     CreateMenus();
     CreateShortcuts();
@@ -54,6 +56,16 @@ CMainWindow::CMainWindow(SimulationState& state)
 
     setAcceptDrops(true);
     PlaceOnScreen();
+    if (PanelDocks::WasDocked()) {
+        dockAction->setChecked(true);
+        panelDocks->Restore();
+        placedFrameSize = QSize();
+    }
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    panelDocks->Save();
+    QMainWindow::closeEvent(event);
 }
 
 void CMainWindow::CreateMenus() {
@@ -79,6 +91,7 @@ void CMainWindow::CreateMenus() {
             }
             connect(action, &QAction::triggered, this,
                     [this, item](bool checked) { OnMenuCommand(item, checked); });
+            if (item.command == MenuCommand::OpenMeasures) AddLayoutItems(qmenu);
             if (item.command == MenuCommand::SaveSetup) {
                 QMenu* recent = qmenu->addMenu(tr("Ouverts &récemment"));
                 setupFiles = std::make_unique<SetupFiles>(
@@ -87,6 +100,38 @@ void CMainWindow::CreateMenus() {
             }
         }
     }
+}
+
+void CMainWindow::AddLayoutItems(QMenu* view) {
+    dockAction = view->addAction(tr("Panneaux à côté"));
+    dockAction->setCheckable(true);
+    connect(dockAction, &QAction::toggled, this, [this](bool on) {
+        if (on) {
+            // Every panel beside the machine, made if it was not yet.
+            if (statorPanel == nullptr)
+                MakePanel(
+                    statorPanel, [this] { return new CStatorPanel(this); }, state.statorPhaseOn,
+                    state.statorAngle);
+            if (rotorPanel == nullptr)
+                MakePanel(
+                    rotorPanel, [this] { return new CRotorPanel(this); }, state.rotorPhaseOn,
+                    state.rotorAngle);
+            if (measuresPanel == nullptr) MakeMeasures();
+        }
+        panelDocks->SetDocked(on);
+    });
+    connect(view->addAction(tr("Disposition initiale")), &QAction::triggered, this, [this] {
+        const QSignalBlocker quiet(dockAction);
+        dockAction->setChecked(false);
+        panelDocks->Forget();
+        measuresPlaced = false;
+        showNormal();
+        PlaceOnScreen();
+        // The frame is known by now: the square is the outer one, as at first start.
+        if (windowHandle() != nullptr)
+            resize(placedFrameSize.shrunkBy(windowHandle()->frameMargins()));
+        placedFrameSize = QSize();
+    });
 }
 
 void CMainWindow::CreateShortcuts() {
@@ -193,23 +238,43 @@ void CMainWindow::RedrawView() {
 }
 
 void CMainWindow::OpenMeasures() {
-    if (measuresPanel == nullptr) {
-        measuresPanel = new CMeasuresPanel(this);
-        measuresPanel->SetProjector(state.projectorMode != 0);
-        connect(measuresPanel, &CMeasuresPanel::SequencesToggled, this, [this](bool on) {
-            state.sequenceMode = on ? 1 : 0;
-            RedrawView();
-        });
+    if (measuresPanel == nullptr) MakeMeasures();
+    if (!panelDocks->Show(measuresPanel)) {
+        measuresPanel->Reopen();
+        // Beside the window at first, then where the user leaves it; on the screen always.
+        const QRect available = screen()->availableGeometry();
+        const QSize size = measuresPanel->frameGeometry().size();
+        measuresPanel->move(measuresPlaced ? KeepOnScreen(measuresPanel->pos(), size, available)
+                                           : BesideOwner(frameGeometry(), size, available));
+        measuresPlaced = true;
     }
-    measuresPanel->Reopen();
     RedrawView();
+}
+
+void CMainWindow::MakeMeasures() {
+    measuresPanel = new CMeasuresPanel(this);
+    measuresPanel->SetProjector(state.projectorMode != 0);
+    connect(measuresPanel, &CMeasuresPanel::SequencesToggled, this, [this](bool on) {
+        state.sequenceMode = on ? 1 : 0;
+        RedrawView();
+    });
+    panelDocks->Adopt(measuresPanel, "measuresDock");
 }
 
 void CMainWindow::SetProjector(bool on) {
     state.projectorMode = on ? 1 : 0;
     for (CWindingPanel* panel : {statorPanel, rotorPanel})
         if (panel != nullptr) panel->SetProjector(on);
-    if (measuresPanel != nullptr) measuresPanel->SetProjector(on);
+    if (measuresPanel != nullptr) {
+        measuresPanel->SetProjector(on);
+        // Grown by the projector's type, a floating window must still fit on the screen.
+        if (measuresPanel->isWindow() && measuresPanel->isVisible()) {
+            measuresPanel->adjustSize();
+            measuresPanel->move(KeepOnScreen(measuresPanel->pos(),
+                                             measuresPanel->frameGeometry().size(),
+                                             screen()->availableGeometry()));
+        }
+    }
     RedrawView();
 }
 
@@ -219,10 +284,17 @@ void CMainWindow::SetPace(int periodMs) {
 
 void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
                             const std::array<int, 3>& phaseOn, double angle) {
-    if (panel != nullptr) {
+    const bool made = panel == nullptr;
+    if (made) MakePanel(panel, create, phaseOn, angle);
+    if (panelDocks->Show(panel)) return;
+    if (made)
+        panel->Open();
+    else
         panel->Reopen();
-        return;
-    }
+}
+
+void CMainWindow::MakePanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
+                            const std::array<int, 3>& phaseOn, double angle) {
     panel = create();
     panel->SetProjector(state.projectorMode != 0);
     panel->SetPhaseFlags(phaseOn);
@@ -234,7 +306,7 @@ void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingP
     // The record is applied, and both panels redrawn, before the panel's send returns.
     connect(panel, &CWindingPanel::SettingsSent, this, &CMainWindow::ApplyWindingSettings,
             Qt::DirectConnection);
-    panel->Open();
+    panelDocks->Adopt(panel, panel == rotorPanel ? "rotorDock" : "statorDock");
 }
 
 CMainWindow::~CMainWindow() = default;

@@ -22,6 +22,7 @@ class CMachineView;
 class CommandBar;
 class CMeasuresPanel;
 class SetupFiles;
+class PanelDocks;
 
 // The main window: menus, the machine view, the command bar along the bottom and the
 // clock timer. It applies the panels' settings to the simulation state and drives the
@@ -59,6 +60,8 @@ protected:
     // A setup file dropped on the window opens.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Keeps the layout for the next start.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateMenus();
@@ -67,6 +70,9 @@ private:
     // One frame of the view, and the measures of that frame when their window is open.
     void RedrawView();
     void OpenMeasures();
+    void MakeMeasures();
+    // "Panneaux à côté" and "Disposition initiale", the desktop's own items of "&Vue".
+    void AddLayoutItems(QMenu* view);
     void SetProjector(bool on);
     void OnPresentationCommand(Presentation presentation);
     void OnColourMapCommand(ColourMapKind kind);
@@ -80,6 +86,8 @@ private:
     void PlaceOnScreen();
     // "&Stator" / "&Rotor": creates the panel on first use, otherwise brings it back.
     void OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
+                   const std::array<int, 3>& phaseOn, double angle);
+    void MakePanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
                    const std::array<int, 3>& phaseOn, double angle);
 
     SimulationState& state;
@@ -99,6 +107,9 @@ private:
     bool setupOpened = false;
     std::vector<std::pair<MenuItem, QAction*>> checkableItems;
     std::unique_ptr<SetupFiles> setupFiles;
+    std::unique_ptr<PanelDocks> panelDocks;
+    QAction* dockAction = nullptr;
+    bool measuresPlaced = false;  // "Mesures" was placed beside the window once
     QSize placedFrameSize;
 };
 

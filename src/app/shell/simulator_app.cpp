@@ -34,6 +34,8 @@ void CSimulatorApp::InstallTranslations() {
 
 void CSimulatorApp::InitInstance() {
     InstallTranslations();
+    // The settings store (layout, files used last) lives in ~/.config/vireflu.
+    QApplication::setOrganizationName(QStringLiteral("vireflu"));
     QApplication::setApplicationName(QStringLiteral("Vireflu"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // Names the installed desktop file, so Wayland shells find the icon and the menu entry.

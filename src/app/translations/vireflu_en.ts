@@ -463,6 +463,14 @@
         <source>Ouverts &amp;récemment</source>
         <translation>Open &amp;recent</translation>
     </message>
+    <message>
+        <source>Panneaux à côté</source>
+        <translation>Panels beside</translation>
+    </message>
+    <message>
+        <source>Disposition initiale</source>
+        <translation>Initial layout</translation>
+    </message>
 </context>
 <context>
     <name>vireflu::CMeasuresPanel</name>

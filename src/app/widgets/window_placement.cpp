@@ -15,4 +15,12 @@ QPoint KeepOnScreen(const QPoint& wanted, const QSize& frame, const QRect& avail
     return QPoint(std::max(x, available.left()), std::max(y, available.top()));
 }
 
+QPoint BesideOwner(const QRect& owner, const QSize& frame, const QRect& available) {
+    if (owner.right() + frame.width() <= available.right())
+        return QPoint(owner.right() + 1, std::max(owner.top(), available.top()));
+    if (owner.left() - frame.width() >= available.left())
+        return QPoint(owner.left() - frame.width(), std::max(owner.top(), available.top()));
+    return KeepOnScreen(QPoint(owner.right() + 1, owner.top()), frame, available);
+}
+
 }  // namespace vireflu

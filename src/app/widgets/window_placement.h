@@ -14,4 +14,9 @@ QRect InitialFrameRect(const QRect& screen, const QRect& available);
 // of it, so that its title bar and top part stay on the screen even when it is larger.
 QPoint KeepOnScreen(const QPoint& wanted, const QSize& frame, const QRect& available);
 
+// Where a window of frame size `frame` opens beside its owner's frame: to its right where
+// that fits on the available area, else to its left, else kept on the screen as close to
+// the right as it goes.
+QPoint BesideOwner(const QRect& owner, const QSize& frame, const QRect& available);
+
 }  // namespace vireflu
