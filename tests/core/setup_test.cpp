@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
+#include "drawing/blind_surface.h"
 #include "setup/setup_json.h"
+#include "setup/setup_state.h"
 
 namespace vireflu {
 namespace {
@@ -110,6 +113,36 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
     }
     for (const char* link : {"#setup=e", "#setup=e*", "#setup=ew", "#other=ewo"})
         EXPECT_TRUE(std::holds_alternative<SetupError>(ReadSetupLink(link))) << link;
+}
+
+// Opening a setup draws only what its trace keeps, yet leaves the trace that drawing every
+// step leaves: at the edges of a fresh start (the 1000th and 1001st drawings) and past two.
+TEST(Setups, OpenedSetupKeepsTheTraceOfEveryStepDrawn) {
+    struct EveryStep : FrameSink {
+        bool Draw(MachineScene& scene, SimulationState& state, int) override {
+            BlindSurface blind;
+            scene.DrawFrame(blind, state);
+            return true;
+        }
+    };
+    vireflu::Setup setup;
+    setup.stator = {3, {0, 120, 240}, 1, kWaveformSinus};
+    setup.presentation = Presentation::Trace;
+    for (const int ticks : {0, 996, 997, 2345}) {
+        setup.ticks = ticks;
+        auto played = std::make_unique<SimulationState>(),
+             opened = std::make_unique<SimulationState>();
+        MachineScene scene;
+        scene.Resize(300, 200);
+        EveryStep everyStep;
+        PlaySetup(setup, *played, scene, everyStep);
+        OpenSetup(setup, *opened, scene);
+        BlindSurface blind;
+        scene.DrawFrame(blind, *opened);
+        ASSERT_EQ(opened->traceCount, played->traceCount) << ticks;
+        for (int i = 0; i < played->traceCount; ++i)
+            EXPECT_EQ(opened->traceBuffer[i], played->traceBuffer[i]) << ticks << " " << i;
+    }
 }
 
 // Mutated setups and random bytes: every input is either a setup that writes and reads back

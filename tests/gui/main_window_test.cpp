@@ -213,10 +213,10 @@ void MainWindowTest::setupsOpenedAndSavedAgain() {
     readme.sequences = readme.statorWindow = readme.measuresWindow = true;
     readme.pacePeriodMs = kTickPeriodMs / 2;
     readme.ticks = 7;
-    trace.stator = {1, {0, 0, 0}, 20, kWaveformSinus};
+    trace.stator = {3, {0, 120, 240}, 20, kWaveformSinus};
     trace.presentation = Presentation::Trace;
     trace.colourMap = ColourMapKind::Cao;
-    trace.ticks = 30;
+    trace.ticks = 2345;  // a trace started afresh twice: only its last drawings matter
     const QTemporaryDir dir;
     const QString file = dir.filePath("s.vireflu"), png = dir.filePath("s.png");
     const QString size = QString("%1x%2").arg(view->width()).arg(view->height());

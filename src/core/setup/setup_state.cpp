@@ -1,5 +1,7 @@
 #include "setup/setup_state.h"
 
+#include <algorithm>
+
 #include "drawing/blind_surface.h"
 #include "setup/panel_record.h"
 
@@ -7,12 +9,21 @@ namespace vireflu {
 
 namespace {
 
-// Draws each step of the play but the last without pixels.
+// Draws the steps of the play before the last, which the front-end draws, without pixels.
+// What such a drawing leaves in the state is the trace alone (the torque figure is drawn
+// again with the last frame), and a trace starts afresh after every thousand points: so only
+// the drawings since the last fresh start before the end are made, and a setup of ten
+// million ticks opens in the time of its clock arithmetic.
 class AllButTheLast : public FrameSink {
 public:
-    explicit AllButTheLast(int lastFrame) : lastFrame(lastFrame) {}
+    explicit AllButTheLast(int lastFrame) : lastFrame(lastFrame) {
+        // Drawings are numbered from the presentation command's (frame -3), the last included.
+        const int drawings = lastFrame + 4;
+        firstNeeded = std::max(0, drawings - 1) / kTraceCapacity * kTraceCapacity - 3;
+    }
     bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) override {
-        if (frameNumber == lastFrame) return true;
+        if (frameNumber == lastFrame || !state.traceMode || frameNumber < firstNeeded)
+            return true;
         BlindSurface blind;
         scene.DrawFrame(blind, state);
         return true;
@@ -20,6 +31,7 @@ public:
 
 private:
     int lastFrame;
+    int firstNeeded;
 };
 
 template <typename T, std::size_t N>
