@@ -98,7 +98,12 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         {v + "\"windows\": [\"rotor\", \"rotor\"]}", "windows", "each once"},
         {v + "\"running\": 1}", "running", "true | false"},
         {v + "\"pace\": \"x\xff\"}", "", "not UTF-8"},
-        {v + "\"pace\": \"\xc0\xaf\"}", "", "not UTF-8"},
+        {v + "\"pace\": \"\xe0\x80\xaf\"}", "", "not UTF-8"},  // "/" in three bytes
+        {v + "\"pace\": \"\xed\xa0\x80\"}", "", "not UTF-8"},  // a surrogate
+        // Keys as UTF-8, written as they are or escaped (a pair for U+1F600).
+        {v + "\"\xf0\x9f\x98\x80\": 1}", "\xf0\x9f\x98\x80", "unknown key"},
+        {v + "\"\\u00e9\\u20ac\\ud83d\\ude00\": 1}", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80",
+         "unknown key"},
         {v + "\"pace\": \"\\ud800\"}", "", "a lone surrogate"},
         {v + "\"pace\": \"a\nb\"}", "", "a control character"},
         {std::string(40, '[') + std::string(40, ']'), "", "nested too deep"},
