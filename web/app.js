@@ -5,6 +5,7 @@ import { MenuBar } from "./menus.js";
 import { mnemonicKey, setMnemonicText } from "./mnemonic.js";
 import { Panel } from "./panel.js";
 import { MachineView } from "./machine-view.js";
+import { Layout } from "./layout.js";
 import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
 import { MessageLine, copyText, saveTextFile, watchSetupFiles } from "./setup-files.js";
@@ -25,7 +26,9 @@ export class App {
     this.sequences = false; // "Deux champs tournants", for a "Mesures" window made later
     this.window = document.getElementById("window");
     this.window.hidden = false;
-    this.view = new MachineView(this.window, document.getElementById("client"), this.simulator);
+    this.view = new MachineView(document.getElementById("client"), this.simulator);
+    this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
+      () => [...this.panels, this.measures].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox(this.texts);
     const menus = core.menus().map((menu) => ({ ...menu, items: menu.items.filter((i) => !PAGE_LEAVES_OUT.includes(i.command)) }));
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
@@ -100,34 +103,39 @@ export class App {
   setProjector(on) {
     this.projector = on;
     for (const window of [...this.panels, this.measures]) window?.setProjector(on);
+    this.layout.update();
+  }
+
+  // A window opened or closed moves the others in the dock and resizes the machine view.
+  windowShownOrHidden() {
+    this.layout.update();
+    this.keepLink();
   }
 
   openPanel(selector) {
     if (!this.panels[selector]) {
       this.simulator.openPanel(selector);
-      this.panels[selector] = new Panel(this.core, this.simulator, selector, () => {
+      this.panels[selector] = new Panel(this.core, this.simulator, selector, this.layout.dock, () => {
         this.redrawAll();
         this.keepLink();
-      }, () => this.keepLink());
+      }, () => this.windowShownOrHidden());
       this.panels[selector].setProjector(this.projector);
     }
-    this.panels[selector].open(this.view.clientOrigin());
-    this.keepLink();
+    this.panels[selector].open();
   }
 
   openMeasures() {
     if (!this.measures) {
-      this.measures = new MeasuresWindow(this.core, this.simulator, (on) => {
+      this.measures = new MeasuresWindow(this.core, this.simulator, this.layout.dock, (on) => {
         this.sequences = on;
         this.simulator.setSequences(on);
         this.redrawAll();
         this.keepLink();
-      }, () => this.keepLink());
+      }, () => this.windowShownOrHidden());
       this.measures.setProjector(this.projector);
       this.measures.setSequences(this.sequences);
     }
-    this.measures.open(this.view.clientOrigin());
-    this.keepLink();
+    this.measures.open();
   }
 
   resetClock() {
@@ -190,7 +198,8 @@ export class App {
 
   // Opens a setup's text (a link's when `isLink`): the core sets the state, both panels'
   // models and the clock, stopped; the page sets what it keeps itself. A refusal changes
-  // nothing and says why.
+  // nothing and says why. The windows it opens or closes resize the view, and a trace is
+  // laid out for the size it was played at: the core plays it again at the new size.
   openSetup(text, isLink) {
     const opened = this.simulator.openSetup(text, isLink);
     if (opened.error !== undefined) {
@@ -198,6 +207,7 @@ export class App {
       return;
     }
     this.message.hide();
+    const size = this.view.size;
     clearInterval(this.timer);
     this.timer = 0;
     this.setPace(opened.pace);
@@ -209,10 +219,11 @@ export class App {
     [opened.stator, opened.rotor].forEach((shown, selector) => {
       if (shown) this.openPanel(selector);
       else this.panels[selector]?.hide();
-      this.panels[selector]?.refresh();
     });
     if (opened.measures) this.openMeasures();
     else this.measures?.hide();
+    if (this.view.size !== size) this.simulator.openSetup(text, isLink);
+    for (const panel of this.panels) panel?.refresh();
     this.redrawAll();
     if (opened.running) this.toggleAnimation();
     this.showAnimationCaption();
@@ -239,7 +250,7 @@ export class App {
   onClockKey(event) {
     if (event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.about.isShown) return;
     const target = event.target;
-    const inControl = ["BUTTON", "INPUT"].includes(target.tagName) ||
+    const inControl = ["BUTTON", "INPUT"].includes(target.tagName) || this.layout.dock.contains(target) ||
       (target !== document.body && !this.window.contains(target));
     if (event.key === "F11") {
       if (document.fullscreenElement) document.exitFullscreen();

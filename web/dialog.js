@@ -1,14 +1,8 @@
-// Floating dialogs: moved by their title bar with a mouse, a pen or a finger, raised when
-// touched, kept reachable inside the page.
-
-let topLayer = 10;
-
-export function raise(dialog) {
-  dialog.style.zIndex = String(++topLayer);
-}
+// The about box's dialog: moved by its title bar with a mouse, a pen or a finger, kept
+// reachable inside the page. It lies on the modal layer, so it needs no raising; the other
+// windows are docked (layout.js) and never move.
 
 export function makeMovable(dialog, titleBar) {
-  dialog.addEventListener("pointerdown", () => raise(dialog));
   titleBar.addEventListener("pointerdown", (event) => {
     if (event.target !== titleBar && event.target.tagName === "BUTTON") return;
     const startX = event.clientX - dialog.offsetLeft;
@@ -35,12 +29,17 @@ export function placeWithinPage(dialog, left, top) {
   dialog.style.top = `${Math.min(Math.max(top, 0), maxTop)}px`;
 }
 
-// Shows a floating dialog: at `origin` the first time, afterwards where it was left; raised.
-export function showDialog(dialog, origin) {
-  if (!dialog.dataset.placed) {
-    placeWithinPage(dialog, origin.left, origin.top);
-    dialog.dataset.placed = "yes";
-  }
-  dialog.hidden = false;
-  raise(dialog);
+// A window for the dock, hidden until opened: a title bar with its caption and a close button.
+export function makeDockedWindow(id, className, caption, onClose) {
+  const dialog = Object.assign(document.createElement("div"), { id, className: `dialog ${className}`, hidden: true });
+  dialog.setAttribute("role", "dialog");
+  dialog.setAttribute("aria-label", caption);
+  const titleBar = document.createElement("div");
+  titleBar.className = "title-bar";
+  const close = Object.assign(document.createElement("button"), { type: "button", tabIndex: -1, textContent: "×" });
+  close.setAttribute("aria-label", "Fermer");
+  close.addEventListener("click", onClose);
+  titleBar.append(Object.assign(document.createElement("span"), { textContent: caption }), close);
+  dialog.append(titleBar);
+  return dialog;
 }

@@ -1,29 +1,19 @@
 // The "Mesures" window: the core's air-gap curve and its numbers with their units and
 // explanations, and the "Deux champs tournants" switch. Redrawn with every frame.
-import { makeMovable, showDialog } from "./dialog.js";
+import { makeDockedWindow } from "./dialog.js";
 import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 
 const CURVE = { width: 372, height: 150 }; // CSS pixels; one and a half times for a projector
+const NARROWEST_CURVE = 120; // on a page too narrow for the whole width
 
 export class MeasuresWindow {
-  constructor(core, simulator, onSequences, onHide) {
+  // `onShownOrHidden` runs when the window opens or closes.
+  constructor(core, simulator, dock, onSequences, onShownOrHidden) {
     this.simulator = simulator;
-    this.onHide = onHide;
+    this.onShownOrHidden = onShownOrHidden;
     this.projector = false;
-    this.dialog = document.createElement("div");
-    this.dialog.className = "dialog measures";
-    this.dialog.id = "mesures";
-    this.dialog.setAttribute("role", "dialog");
-    this.dialog.setAttribute("aria-label", "Mesures");
-    const titleBar = document.createElement("div");
-    titleBar.className = "title-bar";
-    const caption = document.createElement("span");
-    caption.textContent = "Mesures";
-    const close = document.createElement("button");
-    close.type = "button";
-    close.textContent = "×";
-    close.addEventListener("click", () => this.hide());
-    titleBar.append(caption, close);
+    this.curveLimit = Infinity;
+    this.dialog = makeDockedWindow("mesures", "measures", "Mesures", () => this.hide());
     this.canvas = document.createElement("canvas");
     this.canvas.title = "Force magnétomotrice le long de l'entrefer, de 0 à 360°.";
     const legend = document.createElement("div");
@@ -46,22 +36,37 @@ export class MeasuresWindow {
     const client = document.createElement("div");
     client.className = "measures-client";
     client.append(this.canvas, legend, this.table, label);
-    this.dialog.append(titleBar, client);
+    this.dialog.append(client);
     this.dialog.addEventListener("keydown", (e) => {
       if (e.key === "Escape") this.hide();
     });
-    makeMovable(this.dialog, titleBar);
-    document.body.append(this.dialog);
+    dock.append(this.dialog);
   }
 
-  open(origin) {
-    showDialog(this.dialog, origin);
+  open() {
+    this.dialog.hidden = false;
+    this.onShownOrHidden();
     this.refresh();
   }
 
   hide() {
     this.dialog.hidden = true;
-    this.onHide();
+    this.onShownOrHidden();
+  }
+
+  get isShown() {
+    return !this.dialog.hidden;
+  }
+
+  // Narrows the curve so that the window is at most `width` wide, if it can; the core draws
+  // the curve at any width, so it is never scaled.
+  fitWidth(width) {
+    this.curveLimit = Infinity;
+    this.refresh();
+    const excess = this.dialog.offsetWidth - width;
+    if (excess <= 0) return;
+    this.curveLimit = Math.max(NARROWEST_CURVE, this.canvas.offsetWidth - excess);
+    this.refresh();
   }
 
   setSequences(on) {
@@ -77,7 +82,7 @@ export class MeasuresWindow {
   refresh() {
     if (this.dialog.hidden) return;
     const scale = this.projector ? 1.5 : 1;
-    const cssWidth = Math.trunc(CURVE.width * scale);
+    const cssWidth = Math.min(Math.trunc(CURVE.width * scale), this.curveLimit);
     const cssHeight = Math.trunc(CURVE.height * scale);
     const width = devicePixels(cssWidth);
     const height = devicePixels(cssHeight);

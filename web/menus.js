@@ -70,6 +70,12 @@ export class MenuBar {
     const menu = this.menus[index];
     this.open = index;
     menu.list.hidden = false;
+    // Kept inside the page: moved left at its right edge, scrolling above its bottom.
+    menu.list.style.left = menu.list.style.maxHeight = "";
+    const box = menu.list.getBoundingClientRect();
+    const beyond = box.right - document.documentElement.clientWidth;
+    if (beyond > 0) menu.list.style.left = `${-Math.min(beyond, box.left)}px`;
+    menu.list.style.maxHeight = `${window.innerHeight - box.top}px`;
     menu.title.setAttribute("aria-expanded", "true");
     if (focusFirst) menu.items[0].button.focus();
   }

@@ -1,12 +1,12 @@
-// A "Stator" or "Rotor" panel: a floating dialog laid out from the core's template table.
-// It shows the state of the core's panel model and forwards every user action to it.
-import { makeMovable, showDialog } from "./dialog.js";
+// A "Stator" or "Rotor" panel: a docked window built from the core's template table. It
+// shows the state of the core's panel model and forwards every user action to it.
+import { makeDockedWindow } from "./dialog.js";
 import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 
 const PICTURE_INSET = 4; // the picture lies inside the frame's edge and black line
 
-// Projector mode lays a panel out one and a half times larger; corners are scaled, not sizes,
-// so controls that touch still touch.
+// Projector mode draws the pictures one and a half times larger; corners are scaled, not
+// sizes, as the desktop panel does.
 const scaled = (pixels, projector) => (projector ? Math.trunc((pixels * 3) / 2) : pixels);
 const placement = (control, projector) => {
   const [left, top] = [scaled(control.left, projector), scaled(control.top, projector)];
@@ -15,40 +15,26 @@ const placement = (control, projector) => {
 };
 
 export class Panel {
-  constructor(core, simulator, selector, onRedraw, onHide) {
+  // `onShownOrHidden` runs when the panel opens or closes, before it takes the focus.
+  constructor(core, simulator, selector, dock, onRedraw, onShownOrHidden) {
     this.core = core;
     this.simulator = simulator;
     this.selector = selector;
     this.onRedraw = onRedraw;
-    this.onHide = onHide;
+    this.onShownOrHidden = onShownOrHidden;
     const layout = core.panelTemplate(selector);
     this.controls = []; // [role, element, template entry] of every control with a role
     this.placed = []; // [element, template entry] of every control
-    this.layout = layout;
     this.frames = [null, null, null];
-    this.buildDialog(layout);
+    this.buildDialog(layout, dock);
     for (const control of layout.controls) this.buildControl(control);
+    this.placeInRows(layout.controls);
     this.setProjector(false);
     this.refresh();
   }
 
-  buildDialog(layout) {
-    this.dialog = document.createElement("div");
-    this.dialog.className = "dialog panel";
-    this.dialog.id = layout.caption.toLowerCase();
-    this.dialog.setAttribute("role", "dialog");
-    this.dialog.setAttribute("aria-label", layout.caption);
-    const titleBar = document.createElement("div");
-    titleBar.className = "title-bar";
-    const caption = document.createElement("span");
-    caption.textContent = layout.caption;
-    const close = document.createElement("button");
-    close.type = "button";
-    close.tabIndex = -1;
-    close.textContent = "×";
-    close.setAttribute("aria-label", "Fermer");
-    close.addEventListener("click", () => this.hide());
-    titleBar.append(caption, close);
+  buildDialog(layout, dock) {
+    this.dialog = makeDockedWindow(layout.caption.toLowerCase(), "panel", layout.caption, () => this.hide());
     this.client = document.createElement("div");
     this.client.className = "panel-client";
     // Tab and Shift+Tab go round the panel's controls, as in a dialog: focus reaching either
@@ -56,19 +42,41 @@ export class Panel {
     const [start, end] = [0, 1].map(() => Object.assign(document.createElement("div"), { tabIndex: 0 }));
     start.addEventListener("focus", () => this.tabbables().at(-1)?.focus());
     end.addEventListener("focus", () => this.tabbables()[0]?.focus());
-    this.dialog.append(titleBar, start, this.client, end);
+    this.dialog.append(start, this.client, end);
     this.dialog.addEventListener("keydown", (e) => this.onKey(e));
     this.dialog.addEventListener("focusin", (e) => (this.lastFocus = e.target));
-    makeMovable(this.dialog, titleBar);
-    document.body.append(this.dialog);
+    dock.append(this.dialog);
   }
 
   buildControl(control) {
     const element = this.createElement(control);
     if (control.name) element.dataset.name = control.name;
-    this.client.append(element);
     this.placed.push([element, control]);
     if (control.role !== undefined) this.controls.push([control.role, element, control]);
+  }
+
+  // The template's rows, top to bottom, each control in its row's next column: a control
+  // joins a row when its middle lies level with the row's first control, and one inside a
+  // group box goes into that box. The template's sizes were too small to touch; the rows keep
+  // its arrangement and the elements stay in its order, which is the Tab order.
+  placeInRows(controls) {
+    const element = new Map(this.placed.map(([e, control]) => [control, e]));
+    const groups = controls.filter((c) => c.kind === "group");
+    const boxOf = (c) => groups.find((g) => c !== g && c.left >= g.left && c.top >= g.top &&
+      c.left + c.width <= g.left + g.width && c.top + c.height <= g.top + g.height);
+    for (const [control, e] of element) (boxOf(control) ? element.get(boxOf(control)) : this.client).append(e);
+    const rows = [];
+    for (const c of controls.filter((c) => !boxOf(c)).sort((a, b) => a.top - b.top || a.left - b.left)) {
+      const row = rows.at(-1);
+      if (row && c.top + c.height / 2 < row[0].top + row[0].height) row.push(c);
+      else rows.push([c]);
+    }
+    rows.forEach((row, r) => row.forEach((control, column) => {
+      const style = element.get(control).style;
+      style.gridRow = String(r + 1);
+      style.gridColumn = column === row.length - 1 ? `${column + 1} / -1` : String(column + 1);
+    }));
+    this.client.style.gridTemplateColumns = `repeat(${Math.max(...rows.map((row) => row.length))}, auto)`;
   }
 
   createElement(control) {
@@ -161,11 +169,11 @@ export class Panel {
   setProjector(on) {
     this.projector = on;
     this.dialog.classList.toggle("projector", on);
-    this.client.style.width = `${scaled(this.layout.width, on)}px`;
-    this.client.style.height = `${scaled(this.layout.height, on)}px`;
     for (const [element, control] of this.placed) {
+      if (control.kind !== "frame") continue;
       const box = placement(control, on);
-      for (const side of ["left", "top", "width", "height"]) element.style[side] = `${box[side]}px`;
+      element.style.width = `${box.width}px`;
+      element.style.height = `${box.height}px`;
     }
     this.drawPictures();
   }
@@ -212,10 +220,10 @@ export class Panel {
     });
   }
 
-  // Opens the panel at `origin` the first time; later shows it again as it was left,
-  // raised and with the keyboard focus.
-  open(origin) {
-    showDialog(this.dialog, origin);
+  // Shows the panel as it was left, with the keyboard focus.
+  open() {
+    this.dialog.hidden = false;
+    this.onShownOrHidden();
     this.drawPictures();
     const kept = this.lastFocus && this.client.contains(this.lastFocus) && isFocusable(this.lastFocus);
     (kept ? this.lastFocus : this.tabbables()[0])?.focus();
@@ -229,7 +237,7 @@ export class Panel {
 
   hide() {
     this.dialog.hidden = true;
-    this.onHide();
+    this.onShownOrHidden();
   }
 
   get isShown() {
@@ -245,6 +253,7 @@ export class Panel {
   }
 }
 
+// A control the model hides keeps its place in the panel, but not the focus.
 function isFocusable(element) {
-  return !element.disabled && element.offsetParent !== null;
+  return !element.disabled && !element.closest("[hidden]") && element.offsetParent !== null;
 }
