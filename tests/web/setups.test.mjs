@@ -14,16 +14,21 @@ before(async () => (browser = await launch()));
 after(() => browser.close());
 
 // The README's synchronous machine; a six-step stator leaving a trace; a pulsating field in
-// projector mode at pace x2 with two windows open, which only a setup file can give the tool.
+// projector mode at pace x2 with two windows open, which only a setup file can give the tool;
+// a trace under the three windows, which narrow the view once the setup is played.
 const pulsating = join(dir, "pulsating.vireflu");
 writeFileSync(pulsating, '{"vireflu-setup": 1, "stator-phases": 1, "presentation": "vecteur", "projection": true, ' +
   '"sequences": true, "pace": "x2", "windows": ["stator", "measures"], "ticks": 4}');
+const docked = join(dir, "docked.vireflu");
+writeFileSync(docked, '{"vireflu-setup": 1, "stator-phases": 3, "stator-angles": [0, 120, 240], "presentation": "trace", ' +
+  '"windows": ["stator", "rotor", "measures"], "ticks": 20}');
 const setups = [
   ["--stator-phases", "3", "--stator-angles", "0,240,120", "--rotor-phases", "1", "--rotor-waveform", "continu",
     "--rotation", "50", "--presentation", "couple", "--ticks", "7"],
   ["--stator-phases", "3", "--stator-waveform", "rectangulaire", "--rotor-phases", "3", "--rotor-angles", "0,120,240",
     "--rotation", "10", "--presentation", "trace", "--colour-map", "cao", "--ticks", "25"],
   ["--setup", pulsating],
+  ["--setup", docked],
 ];
 
 for (const [i, options] of setups.entries()) {
