@@ -1,6 +1,6 @@
 // The machine view: a canvas of the client area's exact device-pixel size that shows the
 // core's frames. The page's layout (layout.js) gives the client its size.
-import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
+import { showRgba, sizeCanvas } from "./pixels.js";
 
 export class MachineView {
   constructor(client, simulator) {
@@ -25,9 +25,13 @@ export class MachineView {
   // A new size lays the machine out anew and draws it, as the desktop view does. The layout
   // calls it at once rather than wait for the observer, so no frame is drawn at the old size.
   fit() {
-    const { width, height } = this.client.getBoundingClientRect();
-    const deviceWidth = devicePixels(width);
-    const deviceHeight = devicePixels(height);
+    const box = this.client.getBoundingClientRect();
+    const { width, height } = box;
+    // The browser snaps the box's edges to device pixels: a canvas of exactly the pixels
+    // between them is shown unresampled, even where the box starts between two pixels.
+    const snapped = (start, end) => Math.max(0, Math.round(end * devicePixelRatio) - Math.round(start * devicePixelRatio));
+    const deviceWidth = snapped(box.left, box.right);
+    const deviceHeight = snapped(box.top, box.bottom);
     const size = [width, height, deviceWidth, deviceHeight].join();
     if (size === this.size) return;
     this.size = size;
