@@ -11,11 +11,11 @@ after(() => browser.close());
 
 const touch = { hasTouch: true, isMobile: true };
 const viewports = [[1920, 1080], [1366, 768], [1280, 800], [390, 844, touch], [844, 390, touch], [320, 640],
-  [1920, 1080, { projector: true }]];
+  [1920, 1080, { projector: true }], [416, 912, { scale: 2.625, ...touch }]];
 const overlap = (a, b) => a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 
 for (const [width, height, { projector, ...device } = {}] of viewports) {
-  test(`${width}x${height}${device.hasTouch ? ", touch" : ""}${projector ? ", projector" : ""}`, async () => {
+  test(`${width}x${height}${device.hasTouch ? ", touch" : ""}${projector ? ", projector" : ""} x${device.scale ?? 1}`, async () => {
     const page = await open(browser, { width, height, ...device });
     for (const window of ["Stator", "Rotor", "Mesures"]) await menu(page, "Vue", window);
     if (projector) {
@@ -33,6 +33,8 @@ for (const [width, height, { projector, ...device } = {}] of viewports) {
         (id) => [id, document.getElementById(id).getBoundingClientRect().toJSON()]));
     });
     const { view, workspace, dock } = boxes;
+    const ratio = device.scale ?? 1; // a view starting between two device pixels would be resampled
+    assert.ok(Number.isInteger(view.x * ratio) && Number.isInteger(view.y * ratio), `the view at ${view.x}, ${view.y}`);
     const side = Math.min(view.width, view.height);
     const square = { x: view.x + (view.width - side) / 2, y: view.y + (view.height - side) / 2, width: side, height: side };
     for (const id of ["stator", "rotor", "mesures"]) assert.ok(!overlap(boxes[id], square), `${id} over the machine`);
