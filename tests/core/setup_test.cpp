@@ -106,7 +106,10 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
          "unknown key"},
         {v + "\"pace\": \"\\ud800\"}", "", "a lone surrogate"},
         {v + "\"pace\": \"a\nb\"}", "", "a control character"},
-        {std::string(40, '[') + std::string(40, ']'), "", "nested too deep"},
+        // Eight levels are read (here a wrong value), a ninth is not.
+        {v + "\"windows\": [[[[[[[]]]]]]]}", "windows", "each once"},
+        {v + "\"windows\": [[[[[[[[]]]]]]]]}", "", "nested too deep"},
+        {v + "\"pace\": \"\\ud83d\\u0041\"}", "", "a lone surrogate"},
         {std::string(kMaxSetupBytes + 1, ' '), "", "larger than 64 KiB"},
     };
     for (const auto& [document, key, says] : rows) {
