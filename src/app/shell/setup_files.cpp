@@ -13,7 +13,7 @@ namespace vireflu {
 
 namespace {
 
-constexpr int kRecentFiles = 5;
+constexpr int kRecentFiles = 4;
 const QString kRecentKey = QStringLiteral("recentSetups");
 
 QString Filter() {
