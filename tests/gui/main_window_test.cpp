@@ -248,8 +248,8 @@ void MainWindowTest::panelsBesideTheMachine() {
     QCOMPARE(docks.size(), 3);
     for (const QDockWidget* dock : docks)
         QVERIFY(dock->isVisible() && !onScreen(dock).intersects(onScreen(view)));
-    window->close();
-    delete window;
+    window->close();  // the next start
+    cleanup();
     init();
     QCOMPARE(window->findChildren<QDockWidget*>().size(), 3);
     Choose("&Vue", "Disposition initiale");
