@@ -110,6 +110,9 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         {v + "\"windows\": [[[[[[[]]]]]]]}", "windows", "each once"},
         {v + "\"windows\": [[[[[[[[]]]]]]]]}", "", "nested too deep"},
         {v + "\"pace\": \"\\ud83d\\u0041\"}", "", "a lone surrogate"},
+        // Documents that end inside an escape or a character.
+        {v + "\"pace\": \"x\\", "", "a string is not closed"},
+        {v + "\"pace\": \"\xf0\x9f", "", "not UTF-8"},
         {std::string(kMaxSetupBytes + 1, ' '), "", "larger than 64 KiB"},
     };
     for (const auto& [document, key, says] : rows) {
