@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <functional>
+
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -108,14 +110,8 @@ void CMainWindow::AddLayoutItems(QMenu* view) {
     connect(dockAction, &QAction::toggled, this, [this](bool on) {
         if (on) {
             // Every panel beside the machine, made if it was not yet.
-            if (statorPanel == nullptr)
-                MakePanel(
-                    statorPanel, [this] { return new CStatorPanel(this); }, state.statorPhaseOn,
-                    state.statorAngle);
-            if (rotorPanel == nullptr)
-                MakePanel(
-                    rotorPanel, [this] { return new CRotorPanel(this); }, state.rotorPhaseOn,
-                    state.rotorAngle);
+            for (const Winding winding : {Winding::Stator, Winding::Rotor})
+                if (PanelOf(winding) == nullptr) MakePanel(winding);
             if (measuresPanel == nullptr) MakeMeasures();
         }
         panelDocks->SetDocked(on);
@@ -163,14 +159,10 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             OnPresentationCommand(static_cast<Presentation>(item.argument));
             break;
         case MenuCommand::OpenStator:
-            OpenPanel(
-                statorPanel, [this] { return new CStatorPanel(this); }, state.statorPhaseOn,
-                state.statorAngle);
+            OpenPanel(Winding::Stator);
             break;
         case MenuCommand::OpenRotor:
-            OpenPanel(
-                rotorPanel, [this] { return new CRotorPanel(this); }, state.rotorPhaseOn,
-                state.rotorAngle);
+            OpenPanel(Winding::Rotor);
             break;
         case MenuCommand::ColourMap:
             OnColourMapCommand(static_cast<ColourMapKind>(item.argument));
@@ -282,10 +274,14 @@ void CMainWindow::SetPace(int periodMs) {
     clockTimer.setInterval(periodMs);
 }
 
-void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
-                            const std::array<int, 3>& phaseOn, double angle) {
-    const bool made = panel == nullptr;
-    if (made) MakePanel(panel, create, phaseOn, angle);
+CWindingPanel*& CMainWindow::PanelOf(Winding winding) {
+    return winding == Winding::Rotor ? rotorPanel : statorPanel;
+}
+
+void CMainWindow::OpenPanel(Winding winding) {
+    const bool made = PanelOf(winding) == nullptr;
+    if (made) MakePanel(winding);
+    CWindingPanel* panel = PanelOf(winding);
     if (panelDocks->Show(panel)) return;
     if (made)
         panel->Open();
@@ -293,20 +289,22 @@ void CMainWindow::OpenPanel(CWindingPanel*& panel, const std::function<CWindingP
         panel->Reopen();
 }
 
-void CMainWindow::MakePanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
-                            const std::array<int, 3>& phaseOn, double angle) {
-    panel = create();
+void CMainWindow::MakePanel(Winding winding) {
+    const bool rotor = winding == Winding::Rotor;
+    CWindingPanel* panel = PanelOf(winding) =
+        rotor ? static_cast<CWindingPanel*>(new CRotorPanel(this)) : new CStatorPanel(this);
     panel->SetProjector(state.projectorMode != 0);
-    panel->SetPhaseFlags(phaseOn);
-    panel->SetCurrentAngle(angle);
-    if (setupOpened) {
-        const Winding winding = panel == rotorPanel ? Winding::Rotor : Winding::Stator;
-        panel->Load(PanelSetTo(winding, WindingSetupOf(records.Of(winding))));
-    }
+    panel->SetPhaseFlags(rotor ? state.rotorPhaseOn : state.statorPhaseOn);
+    panel->SetCurrentAngle(rotor ? state.rotorAngle : state.statorAngle);
+    if (setupOpened) panel->Load(PanelOfRecord(winding));
     // The record is applied, and both panels redrawn, before the panel's send returns.
     connect(panel, &CWindingPanel::SettingsSent, this, &CMainWindow::ApplyWindingSettings,
             Qt::DirectConnection);
-    panelDocks->Adopt(panel, panel == rotorPanel ? "rotorDock" : "statorDock");
+    panelDocks->Adopt(panel, rotor ? "rotorDock" : "statorDock");
+}
+
+PanelModel CMainWindow::PanelOfRecord(Winding winding) const {
+    return PanelSetTo(winding, WindingSetupOf(records.Of(winding)));
 }
 
 CMainWindow::~CMainWindow() = default;
@@ -320,11 +318,8 @@ void CMainWindow::ApplySetup(const Setup& setup) {
     records = machineView->OpenSetup(setup);
     ticks = setup.ticks;
     setupOpened = true;
-    for (CWindingPanel* panel : {statorPanel, rotorPanel}) {
-        if (panel == nullptr) continue;
-        const Winding winding = panel == rotorPanel ? Winding::Rotor : Winding::Stator;
-        panel->Load(PanelSetTo(winding, WindingSetupOf(records.Of(winding))));
-    }
+    for (const Winding winding : {Winding::Stator, Winding::Rotor})
+        if (PanelOf(winding) != nullptr) PanelOf(winding)->Load(PanelOfRecord(winding));
     SetProjector(setup.projection);
     CheckMenuItem(MenuCommand::Projection, 0, setup.projection);
     SetPace(setup.pacePeriodMs);
@@ -333,15 +328,15 @@ void CMainWindow::ApplySetup(const Setup& setup) {
         const QSignalBlocker quiet(measuresPanel->sequencesCheck);
         measuresPanel->sequencesCheck->setChecked(setup.sequences);
     }
-    const auto show = [this](bool wanted, QDialog* window, MenuCommand open) {
+    const auto show = [](bool wanted, QDialog* window, const std::function<void()>& open) {
         if (wanted && (window == nullptr || !window->isVisible()))
-            OnMenuCommand(MenuItem{"", open}, false);
+            open();
         else if (!wanted && window != nullptr)
             window->hide();
     };
-    show(setup.statorWindow, statorPanel, MenuCommand::OpenStator);
-    show(setup.rotorWindow, rotorPanel, MenuCommand::OpenRotor);
-    show(setup.measuresWindow, measuresPanel, MenuCommand::OpenMeasures);
+    show(setup.statorWindow, statorPanel, [this] { OpenPanel(Winding::Stator); });
+    show(setup.rotorWindow, rotorPanel, [this] { OpenPanel(Winding::Rotor); });
+    show(setup.measuresWindow, measuresPanel, [this] { OpenMeasures(); });
     RedrawView();
     ShowClockInPanels();
     if (setup.running) ToggleAnimation();

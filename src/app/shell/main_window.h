@@ -3,12 +3,11 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include <array>
-#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "panels/panel_model.h"
 #include "setup/setup_state.h"
 #include "shell/main_menu.h"
 #include "simulation/display_commands.h"
@@ -85,10 +84,13 @@ private:
     // window's own until the first show tells the frame around it.
     void PlaceOnScreen();
     // "&Stator" / "&Rotor": creates the panel on first use, otherwise brings it back.
-    void OpenPanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
-                   const std::array<int, 3>& phaseOn, double angle);
-    void MakePanel(CWindingPanel*& panel, const std::function<CWindingPanel*()>& create,
-                   const std::array<int, 3>& phaseOn, double angle);
+    void OpenPanel(Winding winding);
+    // Creates a winding's panel with the winding's phase switches and angle, and, once a
+    // setup was opened, the settings of the winding's last record.
+    void MakePanel(Winding winding);
+    CWindingPanel*& PanelOf(Winding winding);
+    // The panel as its winding's last record says it was set.
+    PanelModel PanelOfRecord(Winding winding) const;
 
     SimulationState& state;
     CMachineView* machineView;
