@@ -7,7 +7,7 @@
 
 #include "bench_scenario.h"
 #include "frame_renderer.h"
-#include "gif_animation.h"
+#include "gif_device.h"
 #include "simulation/clock.h"
 
 namespace vireflu::bench {
@@ -33,8 +33,8 @@ void GifPeriod(benchmark::State& run) {
     for (auto _ : run) {
         QBuffer bytes;
         bytes.open(QIODevice::WriteOnly);
-        GifAnimationWriter gif(bytes, kTickPeriodMs);
-        for (const QImage& frame : frames) gif.AddFrame(frame);
+        GifAnimationWriter gif(DeviceSink(bytes), kTickPeriodMs);
+        for (const QImage& frame : frames) AddImage(gif, frame);
         gif.Finish();
         run.counters["bytes"] = static_cast<double>(bytes.size());
     }

@@ -37,7 +37,8 @@ FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> 
     if (DrawsViewPixels(o)) canvases.assign(frames, RasterSurface(o.size.width, o.size.height));
     if (options.animationPath) {
         animationBytes.open(QIODevice::WriteOnly);
-        animation = std::make_unique<GifAnimationWriter>(animationBytes, options.frameDelayMs);
+        animation =
+            std::make_unique<GifAnimationWriter>(DeviceSink(animationBytes), options.frameDelayMs);
     }
 }
 
@@ -58,7 +59,8 @@ bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameN
         WriteEncodedFrames(false);
     }
     // The animation holds the same frames as the files.
-    if (animation && !failure) Animate(animation->AddFrame(LastFrame()));
+    if (animation && !failure)
+        Animate(animation->AddFrame(canvases[current].Pixels(), options.size.width));
     return !failure;
 }
 

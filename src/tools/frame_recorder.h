@@ -10,7 +10,7 @@
 #include <QImage>
 
 #include "drawing/raster_surface.h"
-#include "gif_animation.h"
+#include "gif_device.h"
 #include "png_workers.h"
 #include "render_options.h"
 #include "setup/setup_scenario.h"

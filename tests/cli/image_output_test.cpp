@@ -13,7 +13,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
-#include "gif_animation.h"
+#include "gif_device.h"
 #include "tool_runner.h"
 
 namespace {
@@ -198,14 +198,14 @@ TEST(ImageOutputTest, AnimationKeepsPixelsWhenTheTableIsFull) {
     for (const std::vector<QImage>& frames : {four, all}) {
         QFile file(scratch.Path("t.gif"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        vireflu::GifAnimationWriter writer(file, 40);
+        vireflu::GifAnimationWriter writer(vireflu::DeviceSink(file), 40);
         for (const QImage& frame : frames)
-            ASSERT_EQ(writer.AddFrame(frame), vireflu::GifStatus::Ok);
+            ASSERT_EQ(vireflu::AddImage(writer, frame), vireflu::GifStatus::Ok);
         // A 257th colour has no place in any table.
         QImage beyond = frames.back().copy();
         beyond.setPixel(0, 0, qRgb(1, 2, 3));
         if (frames == all) {
-            EXPECT_EQ(writer.AddFrame(beyond), vireflu::GifStatus::TooManyColours);
+            EXPECT_EQ(vireflu::AddImage(writer, beyond), vireflu::GifStatus::TooManyColours);
         }
         ASSERT_EQ(writer.Finish(), vireflu::GifStatus::Ok);
         file.close();
@@ -248,7 +248,8 @@ TEST(ImageOutputTest, SetupSavedAndOpenedAgain) {
     EXPECT_TRUE(bytes("a.vireflu").contains("\"ticks\": 7,"));
     EXPECT_EQ(QImage(scratch.Path("a.png")), QImage(scratch.Path("b.png")));
     const ToolRun link = RunTool(scene + QStringList{"--link"});
-    EXPECT_TRUE(link.out.starts_with("setup=") && link.out == RunTool(opened + QStringList{"--link"}).out);
+    EXPECT_TRUE(link.out.starts_with("setup=") &&
+                link.out == RunTool(opened + QStringList{"--link"}).out);
     RunTool(opened + QStringList{"--ticks", "0", "--save-setup", scratch.Path("c.vireflu")});
     EXPECT_TRUE(bytes("c.vireflu").contains("\"ticks\": 0,"));
 }

@@ -8,7 +8,7 @@
 #include <QSaveFile>
 
 #include "frame_renderer.h"
-#include "gif_animation.h"
+#include "gif_device.h"
 #include "simulation/clock.h"
 #include "simulation/period.h"
 
@@ -28,7 +28,7 @@ QString AnimationExport::Write(QWidget* parent, const SimulationState& state, QS
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
-    GifAnimationWriter gif(file, kTickPeriodMs);
+    GifAnimationWriter gif(DeviceSink(file), kTickPeriodMs);
 
     // Kilobytes of tables and trace: off the stack, as the program's own state.
     auto copy = std::make_unique<SimulationState>(state);
@@ -46,7 +46,7 @@ QString AnimationExport::Write(QWidget* parent, const SimulationState& state, QS
             return tr("Exportation annulée : aucun fichier n'a été écrit.");
         }
         if (tick > 0) AdvanceClock(*copy);
-        const GifStatus status = gif.AddFrame(RenderMachineFrame(*scene, *copy));
+        const GifStatus status = AddImage(gif, RenderMachineFrame(*scene, *copy));
         if (status == GifStatus::TooManyColours)
             return tr(
                 "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 "

@@ -4,13 +4,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 #include <utility>
 #include <vector>
-
-#include <QRect>
 
 namespace vireflu {
 
@@ -20,9 +17,9 @@ constexpr int kMaxColours = 256;
 // Marks an unchanged pixel among the palette indices of a frame's region.
 constexpr std::uint16_t kUnchanged = kMaxColours;
 
-int WriteToDevice(GifFileType* gif, const GifByteType* bytes, int length) {
-    auto* device = static_cast<QIODevice*>(gif->UserData);
-    return device->write(reinterpret_cast<const char*>(bytes), length) == length ? length : 0;
+int WriteToSink(GifFileType* gif, const GifByteType* bytes, int length) {
+    const auto& sink = *static_cast<const GifByteSink*>(gif->UserData);
+    return sink({bytes, static_cast<std::size_t>(length)}) ? length : 0;
 }
 
 // A GIF colour table holds a power of two entries, 2 to 256.
@@ -32,60 +29,91 @@ int TableSize(int colours) {
     return size;
 }
 
-const QRgb* Row(const QImage& image, int y) {
-    return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+std::uint8_t Red(std::uint32_t c) {
+    return static_cast<std::uint8_t>(c >> 16);
+}
+std::uint8_t Green(std::uint32_t c) {
+    return static_cast<std::uint8_t>(c >> 8);
+}
+std::uint8_t Blue(std::uint32_t c) {
+    return static_cast<std::uint8_t>(c);
 }
 
-// The smallest rectangle holding every pixel that differs between two images of the same
-// size; empty when they are equal.
-QRect ChangedRegion(const QImage& before, const QImage& after) {
-    const int w = after.width();
-    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
+// A frame's rows, as the encoder reads them.
+struct Picture {
+    const std::uint32_t* words = nullptr;
+    int width = 0;
+    int height = 0;
+
+    const std::uint32_t* Row(int y) const {
+        return words + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    }
+};
+
+// A rectangle of pixels: left and top inclusive, width and height in pixels.
+struct Region {
+    int left = 0;
     int top = 0;
-    int bottom = after.height() - 1;
-    while (top <= bottom && std::memcmp(Row(before, top), Row(after, top), rowBytes) == 0) ++top;
+    int width = 0;
+    int height = 0;
+
+    int Right() const { return left + width - 1; }
+    int Bottom() const { return top + height - 1; }
+    bool Empty() const { return width <= 0 || height <= 0; }
+};
+
+// The smallest rectangle holding every pixel that differs between two pictures of the same
+// size; empty when they are equal.
+Region ChangedRegion(const Picture& before, const Picture& after) {
+    const int w = after.width;
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(std::uint32_t);
+    int top = 0;
+    int bottom = after.height - 1;
+    while (top <= bottom && std::memcmp(before.Row(top), after.Row(top), rowBytes) == 0) ++top;
     if (top > bottom) return {};
-    while (std::memcmp(Row(before, bottom), Row(after, bottom), rowBytes) == 0) --bottom;
+    while (std::memcmp(before.Row(bottom), after.Row(bottom), rowBytes) == 0) --bottom;
     int left = w;
     int right = -1;
     for (int y = top; y <= bottom; ++y) {
-        const QRgb* a = Row(before, y);
-        const QRgb* b = Row(after, y);
+        const std::uint32_t* a = before.Row(y);
+        const std::uint32_t* b = after.Row(y);
         for (int x = 0; x < left; ++x)
             if (a[x] != b[x]) left = x;
         for (int x = w - 1; x > right; --x)
             if (a[x] != b[x]) right = x;
     }
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    return {left, top, right - left + 1, bottom - top + 1};
 }
 
 }  // namespace
 
 struct GifAnimationWriter::Encoder {
-    Encoder(QIODevice& d, int delayMs) : device(d), delay((delayMs + 5) / 10) {}
+    Encoder(GifByteSink s, int delayMs) : sink(std::move(s)), delay((delayMs + 5) / 10) {}
     ~Encoder() {
         if (gif != nullptr) EGifCloseFile(gif, nullptr);
     }
 
-    GifStatus Add(const QImage& frame);
+    GifStatus Add(const Picture& frame);
     GifStatus Close();
 
     // The palette index of a colour, added when new; kMaxColours when the palette is full.
-    int IndexOf(QRgb colour);
+    int IndexOf(std::uint32_t colour);
     // The region's indices, unchanged pixels marked; false when the colours overflow.
-    bool MapRegion(const QImage& frame, const QRect& region);
+    bool MapRegion(const Picture& frame, const Region& region);
     bool Open(int width, int height);
-    bool WriteImage(const QRect& region);
+    bool WriteImage(const Region& region);
     ColorMapObject* MakeColourMap(int size) const;
 
-    QIODevice& device;
+    const GifByteSink sink;
     const int delay;  // hundredths of a second
     GifFileType* gif = nullptr;
-    QImage previous;
+    // The frame before, kept as a copy: the caller may draw the next frame into its buffer.
+    std::vector<std::uint32_t> previousWords;
+    Picture previous;
 
-    std::vector<QRgb> palette;
-    std::unordered_map<QRgb, int> paletteIndex;
-    QRgb lastColour = 0;
+    std::vector<std::uint32_t> palette;
+    std::unordered_map<std::uint32_t, int> paletteIndex;
+    std::uint32_t lastColour = 0;
     int lastIndex = -1;
     // The global table holds the first frame's colours, padded to a power of two.
     int globalColours = 0;
@@ -96,7 +124,7 @@ struct GifAnimationWriter::Encoder {
     bool anyUnchanged = false;
 };
 
-int GifAnimationWriter::Encoder::IndexOf(QRgb colour) {
+int GifAnimationWriter::Encoder::IndexOf(std::uint32_t colour) {
     if (lastIndex >= 0 && colour == lastColour) return lastIndex;
     auto found = paletteIndex.find(colour);
     if (found == paletteIndex.end()) {
@@ -109,15 +137,16 @@ int GifAnimationWriter::Encoder::IndexOf(QRgb colour) {
     return lastIndex;
 }
 
-bool GifAnimationWriter::Encoder::MapRegion(const QImage& frame, const QRect& region) {
-    indices.resize(static_cast<std::size_t>(region.width()) * region.height());
+bool GifAnimationWriter::Encoder::MapRegion(const Picture& frame, const Region& region) {
+    indices.resize(static_cast<std::size_t>(region.width) *
+                   static_cast<std::size_t>(region.height));
     used.fill(false);
     anyUnchanged = false;
     std::uint16_t* out = indices.data();
-    for (int y = region.top(); y <= region.bottom(); ++y) {
-        const QRgb* now = Row(frame, y);
-        const QRgb* before = previous.isNull() ? nullptr : Row(previous, y);
-        for (int x = region.left(); x <= region.right(); ++x) {
+    for (int y = region.top; y <= region.Bottom(); ++y) {
+        const std::uint32_t* now = frame.Row(y);
+        const std::uint32_t* before = previous.words == nullptr ? nullptr : previous.Row(y);
+        for (int x = region.left; x <= region.Right(); ++x) {
             if (before != nullptr && before[x] == now[x]) {
                 *out++ = kUnchanged;
                 anyUnchanged = true;
@@ -138,15 +167,14 @@ ColorMapObject* GifAnimationWriter::Encoder::MakeColourMap(int size) const {
     std::vector<GifColorType> colours(size, GifColorType{0, 0, 0});
     const std::size_t held = std::min(palette.size(), colours.size());
     for (std::size_t i = 0; i < held; ++i)
-        colours[i] = {static_cast<GifByteType>(qRed(palette[i])),
-                      static_cast<GifByteType>(qGreen(palette[i])),
-                      static_cast<GifByteType>(qBlue(palette[i]))};
+        colours[i] = {Red(palette[i]), Green(palette[i]), Blue(palette[i])};
     return GifMakeMapObject(size, colours.data());
 }
 
 bool GifAnimationWriter::Encoder::Open(int width, int height) {
     int error = 0;
-    gif = EGifOpen(&device, WriteToDevice, &error);
+    // giflib only reads the sink back through UserData, which it does not own.
+    gif = EGifOpen(const_cast<GifByteSink*>(&sink), WriteToSink, &error);
     if (gif == nullptr) return false;
     EGifSetGifVersion(gif, true);
     // The first frame's colours make the global table; later colours come in local tables.
@@ -163,7 +191,7 @@ bool GifAnimationWriter::Encoder::Open(int width, int height) {
            EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool GifAnimationWriter::Encoder::WriteImage(const QRect& region) {
+bool GifAnimationWriter::Encoder::WriteImage(const Region& region) {
     // A frame with a colour the global table lacks brings the whole palette along.
     int highest = -1;
     for (int i = 0; i < kMaxColours; ++i)
@@ -195,41 +223,42 @@ bool GifAnimationWriter::Encoder::WriteImage(const QRect& region) {
         GifFreeMapObject(gif->Image.ColorMap);
         gif->Image.ColorMap = nullptr;
     }
-    const bool described = EGifPutImageDesc(gif, region.left(), region.top(), region.width(),
-                                            region.height(), false, map) == GIF_OK;
+    const bool described = EGifPutImageDesc(gif, region.left, region.top, region.width,
+                                            region.height, false, map) == GIF_OK;
     if (map != nullptr) GifFreeMapObject(map);
     if (!described) return false;
 
-    std::vector<GifPixelType> line(region.width());
+    std::vector<GifPixelType> line(static_cast<std::size_t>(region.width));
     const std::uint16_t* in = indices.data();
-    for (int y = region.top(); y <= region.bottom(); ++y) {
-        for (int x = 0; x < region.width(); ++x, ++in) {
+    for (int y = region.top; y <= region.Bottom(); ++y) {
+        for (int x = 0; x < region.width; ++x, ++in) {
             if (*in != kUnchanged)
                 line[x] = static_cast<GifPixelType>(*in);
             else if (transparent != NO_TRANSPARENT_COLOR)
                 line[x] = static_cast<GifPixelType>(transparent);
             else
-                line[x] = static_cast<GifPixelType>(IndexOf(Row(previous, y)[region.left() + x]));
+                line[x] = static_cast<GifPixelType>(IndexOf(previous.Row(y)[region.left + x]));
         }
-        if (EGifPutLine(gif, line.data(), region.width()) != GIF_OK) return false;
+        if (EGifPutLine(gif, line.data(), region.width) != GIF_OK) return false;
     }
     return true;
 }
 
-GifStatus GifAnimationWriter::Encoder::Add(const QImage& image) {
-    const QImage frame = image.convertToFormat(QImage::Format_RGB32);
-    QRect region = frame.rect();
-    if (!previous.isNull()) {
-        if (frame.size() != previous.size()) return GifStatus::WriteFailed;
+GifStatus GifAnimationWriter::Encoder::Add(const Picture& frame) {
+    Region region{0, 0, frame.width, frame.height};
+    if (previous.words != nullptr) {
+        if (frame.width != previous.width || frame.height != previous.height)
+            return GifStatus::WriteFailed;
         region = ChangedRegion(previous, frame);
         // A frame like the one before still takes its place in time: one pixel, redrawn.
-        if (region.isEmpty()) region = QRect(0, 0, 1, 1);
+        if (region.Empty()) region = {0, 0, 1, 1};
     }
     if (!MapRegion(frame, region)) return GifStatus::TooManyColours;
-    if (gif == nullptr && !Open(frame.width(), frame.height())) return GifStatus::WriteFailed;
+    if (gif == nullptr && !Open(frame.width, frame.height)) return GifStatus::WriteFailed;
     if (!WriteImage(region)) return GifStatus::WriteFailed;
-    // A deep copy: the frame may view a buffer that its caller draws the next frame into.
-    previous = frame.copy();
+    previousWords.assign(frame.words,
+                         frame.words + static_cast<std::size_t>(frame.width) * frame.height);
+    previous = {previousWords.data(), frame.width, frame.height};
     return GifStatus::Ok;
 }
 
@@ -239,13 +268,17 @@ GifStatus GifAnimationWriter::Encoder::Close() {
     return closed == GIF_OK ? GifStatus::Ok : GifStatus::WriteFailed;
 }
 
-GifAnimationWriter::GifAnimationWriter(QIODevice& device, int delayMs)
-    : encoder(std::make_unique<Encoder>(device, delayMs)) {}
+GifAnimationWriter::GifAnimationWriter(GifByteSink sink, int delayMs)
+    : encoder(std::make_unique<Encoder>(std::move(sink), delayMs)) {}
 
 GifAnimationWriter::~GifAnimationWriter() = default;
 
-GifStatus GifAnimationWriter::AddFrame(const QImage& frame) {
-    return encoder->Add(frame);
+GifStatus GifAnimationWriter::AddFrame(std::span<const std::uint32_t> pixels, int width) {
+    // A frame without a whole number of rows has no size to show.
+    if (width <= 0 || pixels.empty() || pixels.size() % static_cast<std::size_t>(width) != 0)
+        return GifStatus::WriteFailed;
+    const auto height = static_cast<int>(pixels.size() / static_cast<std::size_t>(width));
+    return encoder->Add({pixels.data(), width, height});
 }
 
 GifStatus GifAnimationWriter::Finish() {
