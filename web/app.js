@@ -8,10 +8,8 @@ import { MachineView } from "./machine-view.js";
 import { Layout } from "./layout.js";
 import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
-import { MessageLine, copyText, saveTextFile, watchSetupFiles } from "./setup-files.js";
-
-// The GIF export of the desktop window writes files through a library the page lacks.
-const PAGE_LEAVES_OUT = ["exportAnimation"];
+import { MessageLine, copyText, saveFile, watchSetupFiles } from "./setup-files.js";
+import { AnimationExport } from "./animation-export.js";
 
 export class App {
   constructor(core) {
@@ -30,7 +28,7 @@ export class App {
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
       () => [...this.panels, this.measures].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox(this.texts);
-    const menus = core.menus().map((menu) => ({ ...menu, items: menu.items.filter((i) => !PAGE_LEAVES_OUT.includes(i.command)) }));
+    const menus = core.menus();
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
     this.animationButton = document.getElementById("animation");
@@ -43,6 +41,7 @@ export class App {
     this.shortcuts = new Map(menus.flatMap((m) => m.items).filter((i) => i.shortcut).map((i) => [i.shortcut, i]));
     document.addEventListener("keydown", (e) => this.onShortcut(e));
     this.message = new MessageLine();
+    this.animationExport = new AnimationExport(this.simulator, this.message);
     this.fileInput = document.getElementById("open-file");
     watchSetupFiles(this.fileInput, (text) => this.openSetup(text, false));
     this.view.sized.then(() => {
@@ -58,7 +57,10 @@ export class App {
         this.fileInput.click();
         break;
       case "saveSetup":
-        saveTextFile(this.simulator.setupDocument(this.pageSetup()), "vireflu.vireflu");
+        saveFile(new Blob([this.simulator.setupDocument(this.pageSetup())], { type: "application/json" }), "vireflu.vireflu");
+        break;
+      case "exportAnimation":
+        this.animationExport.run();
         break;
       case "copyLink":
         this.copyLink();
@@ -237,7 +239,7 @@ export class App {
 
   // Ctrl+O and Ctrl+S open and save setups rather than the browser's own page.
   onShortcut(event) {
-    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey || this.window.hidden || this.about.isShown) return;
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey || this.window.hidden || this.modalShown) return;
     const item = this.shortcuts.get(`Ctrl+${event.key.toUpperCase()}`);
     if (!item) return;
     event.preventDefault();
@@ -248,7 +250,7 @@ export class App {
   // Space starts and stops the clock, Home puts it back to zero, F11 fills the screen; a key
   // meant for a control or a menu stays with it.
   onClockKey(event) {
-    if (event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.about.isShown) return;
+    if (event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.modalShown) return;
     const target = event.target;
     const inControl = ["BUTTON", "INPUT"].includes(target.tagName) || this.layout.dock.contains(target) ||
       (target !== document.body && !this.window.contains(target));
@@ -264,13 +266,17 @@ export class App {
 
   // Alt + an underlined letter: a command-bar button, else a menu.
   onAltKey(event) {
-    if (!event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.about.isShown) return;
+    if (!event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.modalShown) return;
     const key = event.key.toLowerCase();
     const button = [this.resetButton, this.animationButton].find(
       (b) => mnemonicKey(b === this.resetButton ? this.texts.reset : this.captionOfAnimation()) === key);
     if (button) button.click();
     else if (!this.menuBar.handleAltKey(event)) return;
     event.preventDefault();
+  }
+
+  get modalShown() {
+    return this.about.isShown || this.animationExport.isShown;
   }
 
   captionOfAnimation() {

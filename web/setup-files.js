@@ -27,9 +27,9 @@ export class MessageLine {
   }
 }
 
-// Downloads `text` as a file named `name`.
-export function saveTextFile(text, name) {
-  const url = URL.createObjectURL(new Blob([text], { type: "application/json" }));
+// Downloads a Blob as a file named `name`.
+export function saveFile(blob, name) {
+  const url = URL.createObjectURL(blob);
   const link = Object.assign(document.createElement("a"), { href: url, download: name });
   document.body.append(link);
   link.click();

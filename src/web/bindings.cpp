@@ -33,6 +33,9 @@ constexpr const char* kCommandNames[] = {
     "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
     "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection"};
 
+// The page's names of the animation writer's outcomes, in GifStatus order.
+constexpr const char* kGifStatusNames[] = {"ok", "tooManyColours", "failed"};
+
 // The page's names of the control kinds, in ControlKind order.
 constexpr const char* kKindNames[] = {"group", "check",  "radio",    "frame",
                                       "field", "updown", "trackbar", "label"};
@@ -264,6 +267,15 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       return WriteSetup(s.CurrentSetup(PagePart(page)));
                   }))
         .function("openSetup", &OpenSetupText)
+        .function("startAnimation", &WebSimulator::StartAnimation)
+        .function("addAnimationFrame", optional_override([](WebSimulator& s) {
+                      return std::string(kGifStatusNames[static_cast<int>(s.AddAnimationFrame())]);
+                  }))
+        .function("animationBytes", optional_override([](const WebSimulator& s) {
+                      const std::vector<std::uint8_t>& bytes = s.AnimationBytes();
+                      return val(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+                  }))
+        .function("endAnimation", &WebSimulator::EndAnimation)
         .function("phaseClicked", &Act<&PanelModel::OnPhaseClicked, int, bool>)
         .function("waveformClicked", &WaveformClicked)
         .function("angleChanged", &Act<&PanelModel::OnPhaseAngleChange, int, std::string>)

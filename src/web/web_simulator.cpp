@@ -12,6 +12,8 @@
 namespace vireflu {
 
 void WebSimulator::ResizeView(int width, int height) {
+    viewWidth = width;
+    viewHeight = height;
     scene.Resize(width, height);
 }
 
@@ -76,6 +78,24 @@ int WebSimulator::Apply(Winding winding, PanelReaction reaction) {
         return kRedrawAll;
     }
     return reaction.redrawPictures ? kRedrawPanelPictures : kRedrawNothing;
+}
+
+int WebSimulator::StartAnimation() {
+    EndAnimation();
+    const Setup setup = SetupOf(state, records);
+    const std::optional<int> ticks = SetupPeriodTicks(setup);
+    if (!ticks) return 0;
+    animation = std::make_unique<PeriodAnimation>(
+        setup, viewWidth, viewHeight, *ticks, [this](std::span<const std::uint8_t> bytes) {
+            animationBytes.insert(animationBytes.end(), bytes.begin(), bytes.end());
+            return true;
+        });
+    return *ticks;
+}
+
+void WebSimulator::EndAnimation() {
+    animation.reset();
+    animationBytes = {};
 }
 
 Setup WebSimulator::CurrentSetup(const Setup& page) const {

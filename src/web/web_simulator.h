@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "drawing/raster_surface.h"
 #include "measures/measures.h"
 #include "panels/panel_model.h"
+#include "period_animation.h"
 #include "setup/setup_json.h"
 #include "setup/setup_state.h"
 #include "shell/main_menu.h"
@@ -69,6 +71,16 @@ public:
 
     const SimulationState& State() const { return state; }
 
+    // "E&xporter l'animation...": starts one period of the present settings and
+    // presentation as an animation of the view's size; its number of frames, 0 when no
+    // supply alternates (nothing is then started).
+    int StartAnimation();
+    // Draws and encodes the next frame; the file is whole once the last one is added.
+    GifStatus AddAnimationFrame() { return animation->AddNextFrame(); }
+    // The animation's bytes so far; dropped, with the animation, by EndAnimation.
+    const std::vector<std::uint8_t>& AnimationBytes() const { return animationBytes; }
+    void EndAnimation();
+
     // The setup the page shows, given what only the page knows: the pace and the windows
     // open (in `page`, whose other fields are ignored).
     Setup CurrentSetup(const Setup& page) const;
@@ -87,6 +99,8 @@ private:
 
     SimulationState state;
     MachineScene scene;
+    int viewWidth = 0;
+    int viewHeight = 0;
     std::optional<PanelModel> statorPanel;
     std::optional<PanelModel> rotorPanel;
     // The last records the panels sent, and the ticks since the clock's zero.
@@ -100,6 +114,8 @@ private:
     std::vector<std::uint32_t> curve;
     std::vector<std::uint32_t> frame;
     std::vector<std::uint32_t> picture;
+    std::unique_ptr<PeriodAnimation> animation;
+    std::vector<std::uint8_t> animationBytes;
 };
 
 }  // namespace vireflu

@@ -26,7 +26,8 @@ test("menus: the French titles and items, with their access keys", async () => {
   const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
     [...r.querySelectorAll("[role^=menuitem]")].map((b) => b.textContent)]));
   assert.deepEqual(menus, [
-    ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Quitter"]],
+    ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Exporter l'animation...",
+      "Quitter"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
     ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],

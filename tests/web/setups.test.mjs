@@ -1,6 +1,7 @@
 // Setups in the page's address and files: a link opens the pixels vireflu-render draws for the
-// same setup, "Enregistrer..." saves the bytes --save-setup writes, and a broken link leaves
-// the fresh page with a sentence saying why.
+// same setup, "Enregistrer..." saves the bytes --save-setup writes, "Exporter l'animation..."
+// the GIF of --period --animation, and a broken link leaves the fresh page with a sentence
+// saying why.
 import assert from "node:assert/strict";
 import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -45,6 +46,13 @@ for (const [i, options] of setups.entries()) {
     assert.equal(download.suggestedFilename(), "vireflu.vireflu");
     assert.equal(readFileSync(await download.path(), "utf8"), readFileSync(`${base}.vireflu`, "utf8"));
     assert.equal(await page.evaluate(() => location.hash), `#${link}`, "the address keeps the setup");
+    const exporting = page.waitForEvent("download");
+    await menu(page, "Général", "Exporter l'animation...");
+    const gif = await exporting;
+    render(...options.filter((o, k) => o !== "--ticks" && options[k - 1] !== "--ticks"), "--size", size, "--period",
+      "--animation", `${base}.gif`);
+    assert.ok(readFileSync(await gif.path()).equals(readFileSync(`${base}.gif`)), "the page's GIF is the tool's");
+    assert.equal(await page.isVisible("#export"), false);
     assert.deepEqual(page.errors, []);
     await page.close();
   });
@@ -83,4 +91,25 @@ test("a broken link opens the fresh page and says why; a link pasted or a file p
   await page.locator("#mesures").waitFor();
   assert.equal(await page.evaluate(() => location.hash), `#${render(...setups[2], "--link").toString().trim()}`);
   assert.deepEqual(page.errors, []);
+});
+
+test("an animation needs an alternating supply, and Annuler stops it with nothing downloaded", async () => {
+  const page = await open(browser);
+  let downloads = 0;
+  page.on("download", () => ++downloads);
+  await menu(page, "Général", "Exporter l'animation...");
+  assert.match(await page.locator("#message-text").textContent(), /^Aucune animation à exporter/);
+  await page.evaluate((hash) => (location.hash = hash), render(...setups[0], "--link").toString().trim());
+  await page.waitForFunction(() => document.getElementById("message").hidden);
+  // The click lands between two frames, as a user's would.
+  await page.evaluate(() => {
+    const exporting = window.vireflu.animationExport.run();
+    document.getElementById("export-cancel").click();
+    return exporting;
+  });
+  assert.equal(await page.locator("#message-text").textContent(), "Exportation annulée : aucun fichier n'a été écrit.");
+  assert.equal(await page.isVisible("#export"), false);
+  assert.equal(downloads, 0);
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });

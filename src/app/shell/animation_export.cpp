@@ -1,16 +1,13 @@
 #include "animation_export.h"
 
-#include <memory>
-
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSaveFile>
 
-#include "frame_renderer.h"
 #include "gif_device.h"
-#include "simulation/clock.h"
-#include "simulation/period.h"
+#include "period_animation.h"
+#include "setup/setup_scenario.h"
 
 namespace vireflu {
 
@@ -23,44 +20,35 @@ QString AnimationExport::AskForFileName(QWidget* parent) {
     return dialog.selectedFiles().constFirst();
 }
 
-QString AnimationExport::Write(QWidget* parent, const SimulationState& state, QSize size, int ticks,
+QString AnimationExport::Write(QWidget* parent, const Setup& setup, QSize size, int ticks,
                                const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
-    GifAnimationWriter gif(DeviceSink(file), kTickPeriodMs);
-
-    // Kilobytes of tables and trace: off the stack, as the program's own state.
-    auto copy = std::make_unique<SimulationState>(state);
-    auto scene = std::make_unique<MachineScene>();
-    scene->Resize(size.width(), size.height());
-    ResetClockState(*copy);
+    PeriodAnimation animation(setup, size.width(), size.height(), ticks, DeviceSink(file));
 
     QProgressDialog progress(tr("Exportation de l'animation..."), tr("Annuler"), 0, ticks, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
-    for (int tick = 0; tick < ticks; ++tick) {
-        progress.setValue(tick);
+    GifStatus status = GifStatus::Ok;
+    while (status == GifStatus::Ok && animation.FramesDone() < ticks) {
+        progress.setValue(animation.FramesDone());
         if (progress.wasCanceled()) {
             file.cancelWriting();
             return tr("Exportation annulée : aucun fichier n'a été écrit.");
         }
-        if (tick > 0) AdvanceClock(*copy);
-        const GifStatus status = AddImage(gif, RenderMachineFrame(*scene, *copy));
-        if (status == GifStatus::TooManyColours)
-            return tr(
-                "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 "
-                "couleurs.");
-        if (status != GifStatus::Ok) break;
+        status = animation.AddNextFrame();
     }
     progress.setValue(ticks);
-    if (gif.Finish() != GifStatus::Ok || !file.commit())
+    if (status == GifStatus::TooManyColours)
+        return tr("L'animation n'a pas pu être enregistrée : ses images ont plus de 256 couleurs.");
+    if (status != GifStatus::Ok || !file.commit())
         return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
     return {};
 }
 
-void AnimationExport::Run(QWidget* parent, const SimulationState& state, QSize viewSize) {
-    const std::optional<int> ticks = PeriodTicks(state);
+void AnimationExport::Run(QWidget* parent, const Setup& setup, QSize viewSize) {
+    const std::optional<int> ticks = SetupPeriodTicks(setup);
     if (!ticks) {
         QMessageBox::information(parent, QStringLiteral("Vireflu"),
                                  tr("Aucune animation à exporter : aucun enroulement n'est "
@@ -70,7 +58,7 @@ void AnimationExport::Run(QWidget* parent, const SimulationState& state, QSize v
     }
     const QString path = AskForFileName(parent);
     if (path.isEmpty()) return;
-    const QString failure = Write(parent, state, viewSize, *ticks, path);
+    const QString failure = Write(parent, setup, viewSize, *ticks, path);
     if (!failure.isEmpty()) QMessageBox::warning(parent, QStringLiteral("Vireflu"), failure);
 }
 

@@ -150,7 +150,7 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
         case MenuCommand::CopyLink:
             break;
         case MenuCommand::ExportAnimation:
-            AnimationExport::Run(this, state, machineView->size());
+            AnimationExport::Run(this, CurrentSetup(), machineView->size());
             break;
         case MenuCommand::Quit:
             close();
