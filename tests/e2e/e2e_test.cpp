@@ -151,7 +151,7 @@ void E2eTest::mainWindowJourney() {
     desktop.Keys("alt+r Down Return");
     desktop.Await("04-vector", [&](const QImage& i) { return All(i, ring, kWhite); });
 
-    desktop.Keys("alt+question Return");
+    desktop.Keys("alt+question a");
     QVERIFY(!desktop.Window("A propos de Vireflu").isEmpty());
     desktop.Keys("Return");
     desktop.X({"windowfocus", "--sync", window});

@@ -1,17 +1,23 @@
 #pragma once
 
+#include <QMenu>
 #include <QStringList>
+
+#include <functional>
+
+#include "shell/languages.h"
 
 namespace vireflu {
 
-// The interface is written in French; English is its one translation.
-enum class UiLanguage { French, English };
+// The language to speak: the one chosen in "Langue" at an earlier run, otherwise the first
+// of the session's preferred languages (QLocale::uiLanguages) that the catalogue holds,
+// French when it holds none of them.
+const Language& InterfaceLanguage(const QStringList& sessionLanguages);
+// Remembers the choice for the next runs.
+void RememberLanguage(const Language& language);
 
-// The user's first language that the program speaks, from the system's preferred languages
-// in order ("de-DE", "en-GB", ...); French when none of them is English or French.
-UiLanguage ChooseUiLanguage(const QStringList& preferredLanguages);
-
-// The file base name of the language, as the translation files are named: "fr", "en".
-QString LanguageCode(UiLanguage language);
+// Adds "&Langue" to a menu: each language under its own name, the one spoken checked.
+void AddLanguageMenu(QMenu* menu, const Language& spoken,
+                     const std::function<void(const Language&)>& chosen);
 
 }  // namespace vireflu

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -16,6 +17,7 @@
 
 #include "animation_export.h"
 #include "command_bar.h"
+#include "interface_language.h"
 #include "machine_view.h"
 #include "measures/measures.h"
 #include "measures_panel.h"
@@ -66,8 +68,12 @@ CMainWindow::CMainWindow(SimulationState& state)
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
-    panelDocks->Save();
+    SaveLayout();
     QMainWindow::closeEvent(event);
+}
+
+void CMainWindow::SaveLayout() {
+    panelDocks->Save();
 }
 
 void CMainWindow::CreateMenus() {
@@ -82,6 +88,11 @@ void CMainWindow::CreateMenus() {
             // The link is the page's: its address is what holds a setup there.
             if (item.command == MenuCommand::CopyLink) continue;
             if (item.separatorBefore) qmenu->addSeparator();
+            if (item.command == MenuCommand::About)
+                AddLanguageMenu(qmenu, InterfaceLanguage(QLocale::system().uiLanguages()),
+                                [this](const Language& language) {
+                                    emit LanguageChosen(QString::fromLatin1(language.code));
+                                });
             QAction* action = qmenu->addAction(QCoreApplication::translate("Menu", item.text));
             action->setCheckable(item.check != MenuCheck::None);
             action->setChecked(item.checkedAtStart);

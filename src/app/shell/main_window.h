@@ -9,6 +9,7 @@
 
 #include "panels/panel_model.h"
 #include "setup/setup_state.h"
+#include "shell/languages.h"
 #include "shell/main_menu.h"
 #include "simulation/display_commands.h"
 #include "simulation/simulation_state.h"
@@ -49,10 +50,17 @@ public slots:
     bool OpenSetupFile(const QString& path);
     // The setup the window shows: panels, display, windows open, pace and clock.
     Setup CurrentSetup() const;
+    // Plays the setup on a fresh state as the panels would send it, then sets the windows,
+    // the menus' checks, the pace and the clock as it says.
+    void ApplySetup(const Setup& setup);
+    // Keeps the layout (docked panels, geometry) for the next window.
+    void SaveLayout();
 
 signals:
     // "&A propos de Vireflu...", which the application object answers.
     void AboutRequested();
+    // A language chosen in "&Langue", by its code, which the application object switches to.
+    void LanguageChosen(const QString& code);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,9 +84,6 @@ private:
     void OnPresentationCommand(Presentation presentation);
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
-    // Plays the setup on a fresh state as the panels would send it, then sets the windows,
-    // the menus' checks, the pace and the clock as it says.
-    void ApplySetup(const Setup& setup);
     void CheckMenuItem(MenuCommand command, int argument, bool checked);
     // The outer square of the start, before the window exists: its size is taken for the
     // window's own until the first show tells the frame around it.

@@ -20,36 +20,62 @@ CSimulatorApp::~CSimulatorApp() {
     QCoreApplication::removeTranslator(&qtTexts);
 }
 
-void CSimulatorApp::InstallTranslations() {
-    const UiLanguage language = ChooseUiLanguage(QLocale::system().uiLanguages());
+void CSimulatorApp::InstallTranslations(const Language& language) {
+    QCoreApplication::removeTranslator(&programTexts);
+    QCoreApplication::removeTranslator(&qtTexts);
+    const QString code = QString::fromLatin1(language.code);
     // French is the language the texts are written in, so it needs no file of ours.
-    if (language != UiLanguage::French &&
-        programTexts.load(QStringLiteral(":/i18n/vireflu_") + LanguageCode(language)))
+    if (&language != &Languages().front() &&
+        programTexts.load(QStringLiteral(":/i18n/vireflu_") + code))
         QCoreApplication::installTranslator(&programTexts);
     // Qt's own texts (standard buttons, the fields' context menu) follow the same language.
-    if (qtTexts.load(QStringLiteral("qtbase_") + LanguageCode(language),
+    if (qtTexts.load(QStringLiteral("qtbase_") + code,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
+    // Menus, panels and dialogs read from right to left in Arabic; the pictures are drawn
+    // as physics has them, never mirrored.
+    QGuiApplication::setLayoutDirection(language.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
 void CSimulatorApp::InitInstance() {
-    InstallTranslations();
-    // The settings store (layout, files used last) lives in ~/.config/vireflu.
+    // The settings store (layout, files used last, language) lives in ~/.config/vireflu.
     QApplication::setOrganizationName(QStringLiteral("vireflu"));
     QApplication::setApplicationName(QStringLiteral("Vireflu"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    InstallTranslations(InterfaceLanguage(QLocale::system().uiLanguages()));
     // Names the installed desktop file, so Wayland shells find the icon and the menu entry.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     QApplication::setWindowIcon(AppIcon());
-    mainWindow = std::make_unique<CMainWindow>(state);
-    connect(mainWindow.get(), &CMainWindow::AboutRequested, this, &CSimulatorApp::OnAppAbout);
-    mainWindow->show();
+    MakeMainWindow();
     // "vireflu FILE.vireflu" (a double-click in a file manager) opens that setup, once the
     // view has its size: the setup's trace is drawn at it.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)
         QTimer::singleShot(0, mainWindow.get(),
                            [this, file = arguments.at(1)] { mainWindow->OpenSetupFile(file); });
+}
+
+void CSimulatorApp::MakeMainWindow() {
+    mainWindow = std::make_unique<CMainWindow>(state);
+    connect(mainWindow.get(), &CMainWindow::AboutRequested, this, &CSimulatorApp::OnAppAbout);
+    // Queued: the window that asks is replaced, which its own menu must not see happen.
+    connect(mainWindow.get(), &CMainWindow::LanguageChosen, this, &CSimulatorApp::SwitchLanguage,
+            Qt::QueuedConnection);
+    mainWindow->show();
+}
+
+void CSimulatorApp::SwitchLanguage(const QString& code) {
+    const Language* language = LanguageOfTag(code.toStdString());
+    if (language == nullptr) return;
+    RememberLanguage(*language);
+    const Setup setup = mainWindow->CurrentSetup();
+    const QByteArray geometry = mainWindow->saveGeometry();
+    mainWindow->SaveLayout();
+    mainWindow.reset();
+    InstallTranslations(*language);
+    MakeMainWindow();
+    mainWindow->restoreGeometry(geometry);
+    mainWindow->ApplySetup(setup);
 }
 
 void CSimulatorApp::OnAppAbout() {

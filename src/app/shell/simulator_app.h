@@ -4,6 +4,7 @@
 #include <QTranslator>
 #include <memory>
 
+#include "shell/languages.h"
 #include "simulation/simulation_state.h"
 
 namespace vireflu {
@@ -19,7 +20,7 @@ public:
     CSimulatorApp();
     ~CSimulatorApp() override;
 
-    // Speaks the system's language, then builds the main window and shows it.
+    // Speaks the chosen or the session's language, then builds the main window and shows it.
     void InitInstance();
     CMainWindow* MainWindow() const { return mainWindow.get(); }
     const SimulationState& State() const { return state; }
@@ -27,10 +28,14 @@ public:
 public slots:
     // Runs the about box modally; the clock keeps ticking behind it.
     void OnAppAbout();
+    // Speaks `language` at once and from now on: the windows are made anew in it, showing
+    // the same setup, and the choice is kept for the next runs.
+    void SwitchLanguage(const QString& code);
 
 private:
-    // Installs the program's and Qt's own translations for the chosen language.
-    void InstallTranslations();
+    // Installs the program's and Qt's own translations of a language, and its direction.
+    void InstallTranslations(const Language& language);
+    void MakeMainWindow();
 
     QTranslator programTexts;
     QTranslator qtTexts;

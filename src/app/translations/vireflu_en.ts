@@ -320,6 +320,10 @@
         <source>Copier le &amp;lien</source>
         <translation>Copy &amp;link</translation>
     </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Language</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

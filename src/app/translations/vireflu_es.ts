@@ -320,6 +320,10 @@
         <source>&amp;?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
