@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <algorithm>
 
 #include "frame_renderer.h"
@@ -92,17 +93,28 @@ void CWindingPanel::SetProjector(bool on) {
     QFont templateFont = font();
     templateFont.setPixelSize(Scaled(kTemplateFontPixels, on));
     setFont(templateFont);
-    setFixedSize(Scaled(vireflu::DialogUnitsToPixelsX(templateSize.width()), on),
-                 Scaled(vireflu::DialogUnitsToPixelsY(templateSize.height()), on));
     // Widgets under a style sheet keep the font they were polished with, so each is told.
-    for (const auto& [widget, pixels] : placements) {
-        widget->setFont(templateFont);
-        widget->setGeometry(
-            QRect(QPoint(Scaled(pixels.left, on), Scaled(pixels.top, on)),
-                  QPoint(Scaled(pixels.right, on) - 1, Scaled(pixels.bottom, on) - 1)));
-        FitText(widget);
-    }
+    for (const auto& placement : placements) placement.first->setFont(templateFont);
+    PlaceControls();
     if (isVisible()) DrawPhasePictures();
+}
+
+void CWindingPanel::PlaceControls() {
+    const bool on = projector;
+    // A text longer than its place (a translation, mostly) widens it, and the panel with it.
+    std::vector<QRect> places;
+    int panelWidth = Scaled(vireflu::DialogUnitsToPixelsX(templateSize.width()), on);
+    for (const auto& [widget, pixels] : placements) {
+        QRect place(QPoint(Scaled(pixels.left, on), Scaled(pixels.top, on)),
+                    QPoint(Scaled(pixels.right, on) - 1, Scaled(pixels.bottom, on) - 1));
+        place.setWidth(std::max(place.width(), TextWidth(widget)));
+        panelWidth = std::max(panelWidth, place.right() + 1);
+        places.push_back(place);
+    }
+    setFixedSize(panelWidth, Scaled(vireflu::DialogUnitsToPixelsY(templateSize.height()), on));
+    // Right to left, the places are mirrored in the panel; the pictures in them are not.
+    for (std::size_t i = 0; i < places.size(); ++i)
+        placements[i].first->setGeometry(QStyle::visualRect(layoutDirection(), rect(), places[i]));
 }
 
 void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
@@ -182,11 +194,10 @@ void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
 
 // Linux fonts run wider than the template's; a button whose text would be clipped is
 // widened as far as it needs, within the panel.
-void CWindingPanel::FitText(QWidget* widget) {
-    if (!qobject_cast<QAbstractButton*>(widget)) return;
-    const int needed = widget->sizeHint().width();
-    if (needed > widget->width())
-        widget->resize(std::min(needed, width() - widget->x()), widget->height());
+int CWindingPanel::TextWidth(const QWidget* widget) {
+    if (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget))
+        return widget->sizeHint().width();
+    return 0;
 }
 
 void CWindingPanel::SetPhaseFlags(const std::array<int, 3>& on) {
@@ -317,5 +328,10 @@ void CWindingPanel::WriteControls() {
         waveformGroup->setExclusive(true);
     }
     for (const auto& [which, slider] : sliders) slider->setValue(model.SliderPosition(which));
-    for (const auto& [role, label] : labels) label->setText(ShownLabel(model.LabelText(role)));
+    bool outgrown = false;
+    for (const auto& [role, label] : labels) {
+        label->setText(ShownLabel(model.LabelText(role)));
+        outgrown = outgrown || label->sizeHint().width() > label->width();
+    }
+    if (outgrown) PlaceControls();
 }

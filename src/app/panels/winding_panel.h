@@ -53,7 +53,10 @@ protected:
 
 private:
     void CreateControl(const vireflu::TemplateControl& control, const vireflu::Rect& pixels);
-    void FitText(QWidget* widget);
+    // Puts each control in its template place, at the projector's scale when it is on.
+    void PlaceControls();
+    // The width a button's or a label's text needs; 0 for the other controls.
+    static int TextWidth(const QWidget* widget);
 
     // User actions, forwarded to the model.
     void OnPhaseClicked(int phase, bool checked);
