@@ -203,6 +203,9 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         return *error;
     }
     lesson.setup = std::get<Setup>(setup);
+    // A lesson opens on its setup with the clock at zero and stopped, whatever the setup says.
+    lesson.setup.ticks = 0;
+    lesson.setup.running = false;
 
     const QuantityInfo* info = QuantityOf(*keys["quantity"]);
     if (info == nullptr) return Refused(SetupFault::BadValue, "quantity", QuantityList());
