@@ -14,6 +14,7 @@
 #include "setup/setup_refusal.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
+#include "web_lesson.h"
 #include "web_simulator.h"
 
 using emscripten::val;
@@ -202,11 +203,9 @@ Setup PagePart(const val& page) {
     return setup;
 }
 
-// Opens a setup document, or a link's fragment when `link`: {error} with the refusal's
-// sentence, or the page's part of the opened setup with its running clock, projector and
-// two rotating fields.
-val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
-    const auto read = link ? ReadSetupLink(text) : ReadSetup(text);
+}  // namespace
+
+val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read) {
     val result = val::object();
     if (const auto refused = simulator.Open(read)) {
         result.set("error", SetupRefusalText(*refused, [](const char* french) { return french; }));
@@ -221,6 +220,13 @@ val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
     result.set("projection", setup.projection);
     result.set("sequences", setup.sequences);
     return result;
+}
+
+namespace {
+
+// Opens a setup document, or a link's fragment when `link`.
+val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
+    return OpenedSetup(simulator, link ? ReadSetupLink(text) : ReadSetup(text));
 }
 
 }  // namespace
