@@ -100,6 +100,9 @@ export class App {
       case "pace":
         this.setPace(item.argument);
         break;
+      case "annotations":
+        this.view.setAnnotations(checked);
+        break;
       case "projection":
         this.simulator.menuCommand(item.commandId, checked ? 1 : 0);
         this.setProjector(checked);
@@ -238,6 +241,10 @@ export class App {
       return;
     }
     this.lessonOpened = () => this.openLesson(text, isId);
+    if (opened.annotations) {
+      this.menuBar.mark("annotations", () => true);
+      this.view.setAnnotations(true);
+    }
     this.showOpened(opened, () => this.lesson.run.open(this.simulator, text, isId), size);
   }
 

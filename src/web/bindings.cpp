@@ -32,7 +32,7 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
     "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
-    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection"};
+    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection",   "annotations"};
 
 // The page's names of the control kinds, in ControlKind order.
 constexpr const char* kKindNames[] = {"group", "check",  "radio",    "frame",
@@ -171,6 +171,41 @@ val MeasuresLegend() {
     return entries;
 }
 
+// "Annotations" as the page draws them: {texts: [{x, y, text, left}], arrow: [x, y, ...],
+// scale: {left, top, right, bottom}, colours: [css, ...]}, in the view's device pixels.
+val AnnotationsOf(const WebSimulator& simulator) {
+    const MachineAnnotations a = simulator.Annotations();
+    val texts = val::array();
+    for (const AnnotationText& t : a.texts) {
+        val text = val::object();
+        text.set("x", t.at.x);
+        text.set("y", t.at.y);
+        text.set("text", t.text);
+        text.set("left", t.left);
+        texts.call<void>("push", text);
+    }
+    val arrow = val::array();
+    for (const Point& p : a.senseArrow) {
+        arrow.call<void>("push", p.x);
+        arrow.call<void>("push", p.y);
+    }
+    val scale = val::object();
+    scale.set("left", a.scale.left);
+    scale.set("top", a.scale.top);
+    scale.set("right", a.scale.right);
+    scale.set("bottom", a.scale.bottom);
+    val colours = val::array();
+    for (const Rgb& c : a.scaleColours)
+        colours.call<void>("push", "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) +
+                                       ", " + std::to_string(c.blue) + ")");
+    val result = val::object();
+    result.set("texts", texts);
+    result.set("arrow", arrow);
+    result.set("scale", scale);
+    result.set("colours", colours);
+    return result;
+}
+
 // The panel handlers: each forwards one user action to the model and answers RedrawFlags.
 template <auto Handler, typename... Args>
 int Act(WebSimulator& simulator, int selector, Args... args) {
@@ -252,6 +287,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       s.MenuCommand(static_cast<MenuCommand>(command), argument);
                   }))
         .function("measuresRows", &MeasuresRows)
+        .function("annotations", &AnnotationsOf)
         .function("drawMeasuresCurve", optional_override([](WebSimulator& s, int w, int h) {
                       return Bytes(s.DrawMeasuresCurve(w, h));
                   }))

@@ -12,6 +12,7 @@
 #include "setup/setup_state.h"
 #include "shell/main_menu.h"
 #include "simulation/simulation_state.h"
+#include "view/annotations.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {
@@ -68,6 +69,8 @@ public:
     const std::vector<std::uint32_t>& DrawPhasePicture(Winding winding, int phase, int w, int h);
 
     const SimulationState& State() const { return state; }
+    // "Annotations" for the last frame drawn, laid over it by the page.
+    MachineAnnotations Annotations() const { return ComputeAnnotations(state, scene, true); }
 
     // The setup the page shows, given what only the page knows: the pace and the windows
     // open (in `page`, whose other fields are ignored).

@@ -24,6 +24,8 @@ test("a lesson's link, its question before the animation, the verdict and the le
   const size = await page.$eval("#view", (c) => `${c.width}x${c.height}`);
   const png = join(mkdtempSync(join(tmpdir(), "vireflu-lessons-")), "lesson.png");
   render("--lesson", "trois-phases", "--size", size, "--output", png);
+  // The lesson switches "Annotations" on, over the view: its pixels stay the tool's.
+  assert.ok(await page.isVisible("#annotations"));
   assertSamePixels(await canvasBytes(page, "#view"), await pngBytes(page, png), "the lesson's setup");
 
   await page.keyboard.press(" ");

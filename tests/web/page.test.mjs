@@ -32,7 +32,7 @@ test("menus: the French titles and items, with their access keys", async () => {
   assert.deepEqual(menus, [
     ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Quitter"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
-    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
+    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Annotations", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
     ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],

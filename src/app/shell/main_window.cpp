@@ -191,6 +191,10 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
         case MenuCommand::Projection:
             SetProjector(checked);
             break;
+        case MenuCommand::Annotations:
+            machineView->SetAnnotations(checked);
+            RedrawView();
+            break;
     }
 }
 
@@ -371,6 +375,10 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
                 [this] { OpenLesson(Lesson(*currentLesson)); });
     }
     currentLesson = lesson;
+    if (lesson.annotations) {
+        CheckMenuItem(MenuCommand::Annotations, 0, true);
+        machineView->SetAnnotations(true);
+    }
     ApplySetup(lesson.setup);
     lessonPanel->Start(lesson, ComputeLessonValue(lesson));
     lessonDock->show();

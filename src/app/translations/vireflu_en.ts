@@ -347,6 +347,10 @@
         <source>Copier le &amp;lien</source>
         <translation>Copy &amp;link</translation>
     </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotations</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
