@@ -38,7 +38,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
      "&Lessons|The field of one phase|The rotating field|Frequency and speed|The synchronous "
-     "machine|The induction machine|Harmonics|-|Open a lesson...|&Help|&About Vireflu...|&Reset|&Animation"},
+     "machine|The induction machine|Harmonics|-|Open a lesson...|&Help|&About "
+     "Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
     {"Stator|fréquence stator: 50 Hz|phase|phase|phase|phase 1|phase 2|phase 3|sinus|continu|"
      "rectangulaire",
