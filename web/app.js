@@ -8,8 +8,19 @@ import { MachineView } from "./machine-view.js";
 import { Layout } from "./layout.js";
 import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
-import { MessageLine, copyText, saveFile, watchSetupFiles } from "./setup-files.js";
+import { LessonWindow } from "./lesson.js";
+import { MessageLine, copyText, saveFile, watchPickedFile, watchSetupFiles } from "./setup-files.js";
 import { AnimationExport } from "./animation-export.js";
+
+const LESSON_LINK = "#lesson=";
+
+// "&Leçons", before the help menu: the shipped lessons under their themes, then a file's.
+function withLessons(menus, themes) {
+  const items = themes.flatMap(({ theme, lessons }) =>
+    lessons.map(({ id, title }) => ({ text: title, command: "lesson", argument: id, group: theme, check: "none" })));
+  items.push({ text: "Ouvrir une leçon...", command: "openLesson", check: "none", separatorBefore: true });
+  return [...menus.slice(0, -1), { title: "&Leçons", items }, ...menus.slice(-1)];
+}
 
 export class App {
   constructor(core) {
@@ -20,15 +31,17 @@ export class App {
     this.timer = 0;
     this.periodMs = this.texts.tickPeriodMs;
     this.measures = null; // created on first use
+    this.lesson = null; // created with the first lesson
+    this.lessonOpened = null; // how to open the lesson shown again: "Recommencer"
     this.projector = false;
     this.sequences = false; // "Deux champs tournants", for a "Mesures" window made later
     this.window = document.getElementById("window");
     this.window.hidden = false;
     this.view = new MachineView(document.getElementById("client"), this.simulator);
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
-      () => [...this.panels, this.measures].filter(Boolean), () => this.view.fit());
+      () => [...this.panels, this.measures, this.lesson].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox(this.texts);
-    const menus = core.menus();
+    const menus = withLessons(core.menus(), core.lessonMenu());
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
     this.animationButton = document.getElementById("animation");
@@ -44,6 +57,8 @@ export class App {
     this.animationExport = new AnimationExport(this.simulator, this.message);
     this.fileInput = document.getElementById("open-file");
     watchSetupFiles(this.fileInput, (text) => this.openSetup(text, false));
+    this.lessonInput = document.getElementById("open-lesson");
+    watchPickedFile(this.lessonInput, (text) => this.openLesson(text, false));
     this.view.sized.then(() => {
       // A link pasted into this tab's address changes only its fragment.
       window.addEventListener("hashchange", () => this.openLink());
@@ -75,11 +90,20 @@ export class App {
       case "about":
         this.about.show();
         break;
+      case "lesson":
+        this.openLesson(item.argument, true);
+        break;
+      case "openLesson":
+        this.lessonInput.click();
+        break;
       case "openMeasures":
         this.openMeasures();
         break;
       case "pace":
         this.setPace(item.argument);
+        break;
+      case "annotations":
+        this.view.setAnnotations(checked);
         break;
       case "projection":
         this.simulator.menuCommand(item.commandId, checked ? 1 : 0);
@@ -158,6 +182,8 @@ export class App {
   }
 
   toggleAnimation() {
+    // A lesson's prediction comes before the observation.
+    if (!this.simulator.running() && this.lesson?.waiting) return;
     const running = this.simulator.toggleAnimation();
     if (running && !this.timer) this.timer = setInterval(() => this.tick(), this.periodMs);
     if (!running && this.timer) {
@@ -190,12 +216,38 @@ export class App {
 
   // The address always holds the setup shown, replaced so that no history entry piles up.
   // The clock's ticks are left out until it stops: browsers throttle replaceState.
+  // While a shipped lesson is shown, the address is the lesson's, for a course page to link.
   keepLink() {
-    if (!this.window.hidden) history.replaceState(null, "", `#${this.simulator.setupLink(this.pageSetup())}`);
+    if (this.window.hidden) return;
+    const lesson = this.lesson?.id;
+    history.replaceState(null, "", lesson ? `${LESSON_LINK}${lesson}` : `#${this.simulator.setupLink(this.pageSetup())}`);
   }
 
   openLink() {
-    if (location.hash.length > 1) this.openSetup(location.hash.slice(1), true);
+    if (location.hash.startsWith(LESSON_LINK)) this.openLesson(decodeURIComponent(location.hash.slice(LESSON_LINK.length)), true);
+    else if (location.hash.length > 1) this.openSetup(location.hash.slice(1), true);
+  }
+
+  // Opens a shipped lesson's id, or a lesson file's text: its setup with the clock at zero and
+  // stopped, and the lesson window beside the machine. A refusal changes nothing.
+  openLesson(text, isId) {
+    const size = this.view.size;
+    if (!this.lesson) {
+      this.lesson = new LessonWindow(this.core, this.layout.dock, () => {
+        if (!this.simulator.running()) this.toggleAnimation();
+      }, () => this.lessonOpened(), () => this.windowShownOrHidden());
+    }
+    const opened = this.lesson.open(this.simulator, text, isId);
+    if (opened.error !== undefined) {
+      this.message.show(opened.error);
+      return;
+    }
+    this.lessonOpened = () => this.openLesson(text, isId);
+    if (opened.annotations) {
+      this.menuBar.mark("annotations", () => true);
+      this.view.setAnnotations(true);
+    }
+    this.showOpened(opened, () => this.lesson.run.open(this.simulator, text, isId), size);
   }
 
   // Opens a setup's text (a link's when `isLink`): the core sets the state, both panels'
@@ -208,8 +260,14 @@ export class App {
       this.message.show(opened.error);
       return;
     }
+    this.lesson?.hide(); // a setup of one's own ends the lesson
+    this.showOpened(opened, () => this.simulator.openSetup(text, isLink), this.view.size);
+  }
+
+  // Sets what the page keeps of an opened setup; `playAgain` plays it at the view's new size
+  // when the windows changed it from `size`.
+  showOpened(opened, playAgain, size) {
     this.message.hide();
-    const size = this.view.size;
     clearInterval(this.timer);
     this.timer = 0;
     this.setPace(opened.pace);
@@ -224,7 +282,7 @@ export class App {
     });
     if (opened.measures) this.openMeasures();
     else this.measures?.hide();
-    if (this.view.size !== size) this.simulator.openSetup(text, isLink);
+    if (this.view.size !== size) playAgain();
     for (const panel of this.panels) panel?.refresh();
     this.redrawAll();
     if (opened.running) this.toggleAnimation();

@@ -5,7 +5,10 @@ import { showRgba, sizeCanvas } from "./pixels.js";
 export class MachineView {
   constructor(client, simulator) {
     this.client = client;
-    this.canvas = client.querySelector("canvas");
+    this.canvas = client.querySelector("#view");
+    // "Annotations" lie on a canvas of their own over the frame, which stays the core's pixels.
+    this.overlay = client.querySelector("#annotations");
+    this.annotations = false;
     this.simulator = simulator;
     this.size = "";
     // Settled at the first size: the trace of a setup played before would be laid out for none.
@@ -37,13 +40,48 @@ export class MachineView {
     this.size = size;
     this.simulator.resizeView(deviceWidth, deviceHeight);
     sizeCanvas(this.canvas, width, height, deviceWidth, deviceHeight);
+    sizeCanvas(this.overlay, width, height, deviceWidth, deviceHeight);
+    this.draw();
+  }
+
+  setAnnotations(on) {
+    this.annotations = on;
+    this.overlay.hidden = !on;
     this.draw();
   }
 
   draw() {
     showRgba(this.canvas, this.simulator.drawFrame());
+    if (this.annotations) this.drawAnnotations();
     // Read by the benchmark: the time from navigation to the first frame on screen.
     if (!this.shown) performance.mark("vireflu-first-frame");
     this.shown = true;
+  }
+
+  // The core's phase labels, clock, field's arrow and colour scale, at their pixels.
+  drawAnnotations() {
+    const context = this.overlay.getContext("2d");
+    context.clearRect(0, 0, this.overlay.width, this.overlay.height);
+    const { texts, arrow, scale, colours } = this.simulator.annotations();
+    const height = scale.bottom - scale.top;
+    colours.forEach((colour, i) => {
+      const top = scale.top + Math.trunc((height * i) / colours.length);
+      context.fillStyle = colour;
+      context.fillRect(scale.left, top, scale.right - scale.left, scale.top + Math.trunc((height * (i + 1)) / colours.length) - top);
+    });
+    if (arrow.length > 0) {
+      context.strokeStyle = "rgb(0, 128, 0)";
+      context.lineWidth = 2 * devicePixelRatio;
+      context.beginPath();
+      for (let i = 0; i < arrow.length; i += 2) context[i === 0 ? "moveTo" : "lineTo"](arrow[i], arrow[i + 1]);
+      context.stroke();
+    }
+    context.fillStyle = "#000";
+    context.font = `bold ${Math.round(12 * devicePixelRatio)}px "DejaVu Sans", Arial, sans-serif`;
+    context.textBaseline = "middle";
+    for (const { x, y, text, left } of texts) {
+      context.textAlign = left ? "left" : "center";
+      context.fillText(text, x, y);
+    }
   }
 }

@@ -24,8 +24,16 @@ export class MenuBar {
     list.className = "menu-items";
     list.setAttribute("role", "menu");
     list.hidden = true;
+    let group;
     const items = menu.items.map((item) => {
       if (item.separatorBefore) list.append(document.createElement("hr"));
+      // Items of a group (the lessons of a theme) follow its heading, which is not chosen.
+      if (item.group !== undefined && item.group !== group) {
+        const heading = Object.assign(document.createElement("div"), { className: "menu-group", textContent: item.group });
+        heading.setAttribute("role", "presentation");
+        list.append(heading);
+      }
+      group = item.group;
       const button = document.createElement("button");
       button.type = "button";
       button.setAttribute("role", item.check === "none" ? "menuitem" : "menuitemcheckbox");

@@ -57,15 +57,21 @@ export async function copyText(text) {
   }
 }
 
-// Hands the text of a file picked in `input`, or dropped anywhere on the page, to `open`.
-export function watchSetupFiles(input, open) {
-  // A larger file is read only just past the limit, which the core then refuses by its size.
-  const read = (file) => file.slice(0, LARGEST_SETUP + 1).text().then(open);
+// A larger file is read only just past the limit, which the core then refuses by its size.
+const readText = (file, open) => file.slice(0, LARGEST_SETUP + 1).text().then(open);
+
+// Hands the text of a file picked in `input` to `open`.
+export function watchPickedFile(input, open) {
   input.addEventListener("change", () => {
     const [file] = input.files;
     input.value = ""; // so the same file can be picked again
-    if (file) read(file);
+    if (file) readText(file, open);
   });
+}
+
+// Hands the text of a file picked in `input`, or dropped anywhere on the page, to `open`.
+export function watchSetupFiles(input, open) {
+  watchPickedFile(input, open);
   // Without this, a file dropped on the page would replace the page.
   window.addEventListener("dragover", (e) => {
     if (e.dataTransfer.types.includes("Files")) e.preventDefault();
@@ -74,6 +80,6 @@ export function watchSetupFiles(input, open) {
     const [file] = e.dataTransfer.files;
     if (!file) return;
     e.preventDefault();
-    read(file);
+    readText(file, open);
   });
 }

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "lessons/lesson_library.h"
 #include "option_values.h"
 
 namespace vireflu {
@@ -79,19 +80,16 @@ void AddWindingOptions(std::vector<CommandOption>& options, const std::string& w
                        WindingSetup Setup::*member, std::span<const Named<int>> waveforms,
                        const std::string& waveformRule) {
     const auto field = [member](auto pick) {
-        return [member, pick](RenderOptions& o) -> decltype(auto) {
-            return pick(o.setup.*member);
-        };
+        return [member, pick](RenderOptions& o) -> decltype(auto) { return pick(o.setup.*member); };
     };
     const std::string prefix = "--" + winding + "-";
-    options.push_back(
-        {prefix + "phases",
-         "N",
-         "How many " + winding + " phases are on, phase 1 first",
-         "a whole number 0..3",
-         "0",
-         {},
-         WholeNumber(field([](WindingSetup& w) -> int& { return w.phases; }), 0, 3)});
+    options.push_back({prefix + "phases",
+                       "N",
+                       "How many " + winding + " phases are on, phase 1 first",
+                       "a whole number 0..3",
+                       "0",
+                       {},
+                       WholeNumber(field([](WindingSetup& w) -> int& { return w.phases; }), 0, 3)});
     options.push_back({prefix + "angles",
                        "A1,A2,A3",
                        "The " + winding + " phase angles, as typed in the panel",
@@ -131,6 +129,27 @@ std::vector<CommandOption> CommandOptions() {
                        "",
                        {},
                        Path([](RenderOptions & o) -> auto& { return o.setupPath; })});
+    std::vector<std::string> lessonIds;
+    for (const Lesson& lesson : ShippedLessons()) lessonIds.push_back(lesson.id);
+    options.push_back({"--lesson", "ID",
+                       "Start from a lesson's setup, at the clock's zero (see the lesson format); "
+                       "the options given beside it override its values, and --state then "
+                       "carries the lesson's quantity, its value and the right choice",
+                       "an id that --lessons lists", "", lessonIds,
+                       [](RenderOptions& o, const std::string& id) {
+                           const Lesson* lesson = FindLesson(id);
+                           if (lesson == nullptr) return false;
+                           o.setup = lesson->setup;
+                           o.lessonId = id;
+                           return true;
+                       }});
+    options.push_back({"--lessons",
+                       "",
+                       "Print the ids of the lessons, one per line, and exit",
+                       "",
+                       "",
+                       {},
+                       [](RenderOptions& o, const std::string&) { return o.listLessons = true; }});
     AddWindingOptions(options, "stator", &Setup::stator, kStatorWaveformNames,
                       "continu needs 1 phase, rectangulaire 3, and none is given with 0 phases");
     AddWindingOptions(options, "rotor", &Setup::rotor, kRotorWaveformNames,
@@ -142,7 +161,8 @@ std::vector<CommandOption> CommandOptions() {
          "a whole number of hertz 0..100",
          "0",
          {},
-         WholeNumber([](RenderOptions& o) -> int& { return o.setup.rotor.rotationHz; }, 0, kMaxHz)});
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.rotor.rotationHz; }, 0,
+                     kMaxHz)});
     options.push_back(
         {"--initial-position",
          "DEG",
@@ -253,18 +273,30 @@ std::vector<CommandOption> CommandOptions() {
                        "97x57",
                        {},
                        Size([](RenderOptions& o) -> PixelSize& { return o.pictureSize; })});
-    options.push_back({"--measures", "FILE",
+    options.push_back({"--measures",
+                       "FILE",
                        "Write the \"Mesures\" window after the run (the air-gap curve and the "
                        "numbers): SVG when FILE ends in .svg, PNG otherwise",
-                       "a file name", "", {},
+                       "a file name",
+                       "",
+                       {},
                        Path([](RenderOptions & o) -> auto& { return o.measuresPath; })});
     options.push_back(
-        {"--sequences", "", "Draw the two rotating fields (\"Deux champs tournants\") in the view",
-         "", "", {}, [](RenderOptions& o, const std::string&) { return o.setup.sequences = true; }});
-    options.push_back({"--projection", "",
-                       "The projector mode: vector, trace and curve lines three times thicker", "",
-                       "", {},
-                       [](RenderOptions& o, const std::string&) { return o.setup.projection = true; }});
+        {"--sequences",
+         "",
+         "Draw the two rotating fields (\"Deux champs tournants\") in the view",
+         "",
+         "",
+         {},
+         [](RenderOptions& o, const std::string&) { return o.setup.sequences = true; }});
+    options.push_back(
+        {"--projection",
+         "",
+         "The projector mode: vector, trace and curve lines three times thicker",
+         "",
+         "",
+         {},
+         [](RenderOptions& o, const std::string&) { return o.setup.projection = true; }});
     options.push_back({"--save-setup",
                        "FILE",
                        "Write the scenario as a setup file, which the program and --setup open",
@@ -272,10 +304,13 @@ std::vector<CommandOption> CommandOptions() {
                        "",
                        {},
                        Path([](RenderOptions & o) -> auto& { return o.saveSetupPath; })});
-    options.push_back({"--link", "",
+    options.push_back({"--link",
+                       "",
                        "Print the scenario as the browser page's link: what follows '#' in the "
                        "page's address",
-                       "", "", {},
+                       "",
+                       "",
+                       {},
                        [](RenderOptions& o, const std::string&) { return o.link = true; }});
     return options;
 }

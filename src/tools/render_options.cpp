@@ -9,8 +9,8 @@
 
 #include "option_table.h"
 #include "quoted_text.h"
-#include "setup/setup_scenario.h"
 #include "setup/setup_json.h"
+#include "setup/setup_scenario.h"
 
 namespace vireflu {
 
@@ -163,6 +163,8 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
         return Refuse("unexpected argument " + Quoted(Bytes(parser.positionalArguments().first())) +
                       ": options start with --, see --help");
 
+    if (given.contains("--setup") && given.contains("--lesson"))
+        return Refuse("--setup and --lesson cannot both give the starting setup");
     RenderOptions options;
     if (parser.isSet(QStringLiteral("setup")))
         if (auto refused = LoadSetup(Bytes(parser.value(QStringLiteral("setup"))), options.setup))
@@ -180,7 +182,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     }
     options.help = parser.isSet(kHelp);
     options.version = parser.isSet(kVersion);
-    if (options.help || options.version) return options;
+    if (options.help || options.version || options.listLessons) return options;
     if (auto refused = CheckWinding("stator", options.setup.stator)) return *refused;
     if (auto refused = CheckWinding("rotor", options.setup.rotor)) return *refused;
     if (auto refused = CheckOutputs(options, given)) return *refused;

@@ -26,6 +26,9 @@ struct RenderOptions {
     // starting values, which the options override.
     Setup setup;
     std::optional<std::string> setupPath;
+    // A shipped lesson's id: the run starts from its setup and --state adds its answer.
+    std::optional<std::string> lessonId;
+    bool listLessons = false;  // --lessons
     PixelSize size{600, 560};
 
     std::optional<std::string> statePath;  // "-" is standard output

@@ -10,13 +10,14 @@
 #include "destination_checks.h"
 #include "frame_recorder.h"
 #include "image_memory.h"
+#include "lessons/lesson_library.h"
 #include "measures_image.h"
 #include "output_files.h"
 #include "panel_image.h"
 #include "quoted_text.h"
 #include "render_options.h"
-#include "setup/setup_scenario.h"
 #include "setup/setup_json.h"
+#include "setup/setup_scenario.h"
 #include "state_json.h"
 #include "temporary_files.h"
 
@@ -30,6 +31,15 @@ int Refused(std::ostream& err, const OptionError& error) {
     return kExitRefused;
 }
 
+// The lesson the run started from, with the setup the options made of its own: the answer
+// --state carries is the one for what was played.
+std::unique_ptr<Lesson> LessonOf(const RenderOptions& options) {
+    if (!options.lessonId) return nullptr;
+    auto lesson = std::make_unique<Lesson>(*FindLesson(*options.lessonId));
+    lesson->setup = options.setup;
+    return lesson;
+}
+
 // The outputs that follow the run, written all or nothing.
 std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Destinations& to,
                                         const SimulationState& state, const MachineScene& scene,
@@ -37,8 +47,8 @@ std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Dest
                                         std::ostream& out) {
     OutputBatch batch;
     if (to.state)
-        if (auto failed =
-                batch.Stage(*to.state, QByteArray::fromStdString(StateJson(state, scene))))
+        if (auto failed = batch.Stage(*to.state, QByteArray::fromStdString(StateJson(
+                                                     state, scene, LessonOf(options).get()))))
             return failed;
     if (to.output) {
         QByteArray view = WantsSvg(options) ? frames.LastFrameSvg() : PngBytes(frames.LastFrame());
@@ -81,10 +91,16 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     const auto parsed = ParseRenderOptions(args);
     if (const auto* refused = std::get_if<OptionError>(&parsed)) return Refused(err, *refused);
     const RenderOptions& options = std::get<RenderOptions>(parsed);
-    if (options.help || options.version) {
-        out << (options.help ? UsageText() : VersionText()) << std::flush;
+    if (options.help || options.version || options.listLessons) {
+        if (options.listLessons)
+            for (const Lesson& lesson : ShippedLessons()) out << lesson.id << '\n';
+        else
+            out << (options.help ? UsageText() : VersionText());
+        out << std::flush;
         if (!out)
-            return Refused(err, {std::string(options.help ? "--help" : "--version") +
+            return Refused(err, {std::string(options.help      ? "--help"
+                                             : options.version ? "--version"
+                                                               : "--lessons") +
                                  ": standard output could not be written"});
         return kExitDone;
     }
@@ -110,8 +126,8 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     scene->Resize(options.size.width, options.size.height);
     // A setup and its link say what the options say: only the other outputs need the run,
     // which for ten million ticks takes a while.
-    const bool played = to.state || to.output || to.frames || to.animation || to.panelOutput ||
-                        to.measures;
+    const bool played =
+        to.state || to.output || to.frames || to.animation || to.panelOutput || to.measures;
     PanelRecords records{};
     if (played) records = PlaySetup(options.setup, *state, *scene, frames);
     frames.Finish();

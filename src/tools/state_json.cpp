@@ -5,6 +5,7 @@
 #include <limits>
 #include <span>
 
+#include "lessons/lesson_grade.h"
 #include "measures/measures.h"
 #include "view/air_gap.h"
 #include "view/field_vector.h"
@@ -28,7 +29,7 @@ public:
         const auto result = std::to_chars(digits, digits + sizeof digits, value);
         text_.append(digits, result.ptr);
     }
-    // A string of plain ASCII, or null.
+    // A string without quotes, backslashes or control characters, or null.
     void String(const char* name, const char* value) {
         Key(name);
         text_ += value == nullptr ? std::string("null") : '"' + std::string(value) + '"';
@@ -139,9 +140,29 @@ JsonObject MeasuresJson(const Measures& m) {
     return json;
 }
 
+// The lesson's quantity, its value (a sense's name, or a number), the index of the right
+// choice and the verdict's sentence; null where the setup gives no value or no one choice.
+JsonObject LessonJson(const Lesson& lesson) {
+    JsonObject json("    ");
+    const std::optional<LessonValue> value = ComputeLessonValue(lesson);
+    const std::optional<std::size_t> right = value ? RightChoice(lesson, *value) : std::nullopt;
+    json.String("id", lesson.id.c_str());
+    json.String("quantity", InfoOf(lesson.quantity).key);
+    if (value && !value->name.empty())
+        json.String("value", value->name.c_str());
+    else
+        json.Number("value", value ? value->number : kNone);
+    json.Number("rightChoice", right ? static_cast<double>(*right) : kNone);
+    const std::string sentence =
+        value ? LessonSentence(lesson.quantity, *value, LessonLanguage::English) : "";
+    json.String("sentence", value ? sentence.c_str() : nullptr);
+    return json;
+}
+
 }  // namespace
 
-std::string StateJson(const SimulationState& state, const MachineScene& scene) {
+std::string StateJson(const SimulationState& state, const MachineScene& scene,
+                      const Lesson* lesson) {
     AirGapLevels gap;
     ComputeAirGapLevels(state, scene.Tables(), gap);
     const Resultant resultant = ComputeResultant(state, scene.Geometry(), scene.Levels());
@@ -162,6 +183,7 @@ std::string StateJson(const SimulationState& state, const MachineScene& scene) {
     json.Object("geometry", GeometryJson(scene.Geometry()));
     json.Object("measures", MeasuresJson(ComputeMeasures(state, scene.Geometry(), scene.Tables(),
                                                          scene.Levels())));
+    if (lesson != nullptr) json.Object("lesson", LessonJson(*lesson));
     return json.Text() + "\n";
 }
 

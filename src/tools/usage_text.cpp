@@ -67,8 +67,11 @@ std::string UsageText() {
         "fieldRpm, slip and rotorCurrentHz (|slip| f) against a rotating field; slipPlus, "
         "slipMinus, rotorCurrentHzPlus and rotorCurrentHzMinus against the counterclockwise "
         "and clockwise halves of a pulsating one. The air-gap levels, the resultant and the "
-        "measures are computed from the state after the last frame. Numbers are written so "
-        "that they read back exactly.",
+        "measures are computed from the state after the last frame. A run from --lesson adds "
+        "lesson: id, quantity, value (a sense's name or a number, computed from the setup "
+        "played), rightChoice (the right choice's index from 0, null when not exactly one "
+        "choice is right) and sentence, the verdict in English. Numbers are written so that "
+        "they read back exactly.",
         "", kWidth);
     text += "\n";
     text += Wrapped(

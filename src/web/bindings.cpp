@@ -14,6 +14,7 @@
 #include "setup/setup_refusal.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
+#include "web_lesson.h"
 #include "web_simulator.h"
 
 using emscripten::val;
@@ -31,7 +32,7 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
     "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
-    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection"};
+    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection",   "annotations"};
 
 // The page's names of the animation writer's outcomes, in GifStatus order.
 constexpr const char* kGifStatusNames[] = {"ok", "tooManyColours", "failed"};
@@ -173,6 +174,41 @@ val MeasuresLegend() {
     return entries;
 }
 
+// "Annotations" as the page draws them: {texts: [{x, y, text, left}], arrow: [x, y, ...],
+// scale: {left, top, right, bottom}, colours: [css, ...]}, in the view's device pixels.
+val AnnotationsOf(const WebSimulator& simulator) {
+    const MachineAnnotations a = simulator.Annotations();
+    val texts = val::array();
+    for (const AnnotationText& t : a.texts) {
+        val text = val::object();
+        text.set("x", t.at.x);
+        text.set("y", t.at.y);
+        text.set("text", t.text);
+        text.set("left", t.left);
+        texts.call<void>("push", text);
+    }
+    val arrow = val::array();
+    for (const Point& p : a.senseArrow) {
+        arrow.call<void>("push", p.x);
+        arrow.call<void>("push", p.y);
+    }
+    val scale = val::object();
+    scale.set("left", a.scale.left);
+    scale.set("top", a.scale.top);
+    scale.set("right", a.scale.right);
+    scale.set("bottom", a.scale.bottom);
+    val colours = val::array();
+    for (const Rgb& c : a.scaleColours)
+        colours.call<void>("push", "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) +
+                                       ", " + std::to_string(c.blue) + ")");
+    val result = val::object();
+    result.set("texts", texts);
+    result.set("arrow", arrow);
+    result.set("scale", scale);
+    result.set("colours", colours);
+    return result;
+}
+
 // The panel handlers: each forwards one user action to the model and answers RedrawFlags.
 template <auto Handler, typename... Args>
 int Act(WebSimulator& simulator, int selector, Args... args) {
@@ -205,11 +241,9 @@ Setup PagePart(const val& page) {
     return setup;
 }
 
-// Opens a setup document, or a link's fragment when `link`: {error} with the refusal's
-// sentence, or the page's part of the opened setup with its running clock, projector and
-// two rotating fields.
-val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
-    const auto read = link ? ReadSetupLink(text) : ReadSetup(text);
+}  // namespace
+
+val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read) {
     val result = val::object();
     if (const auto refused = simulator.Open(read)) {
         result.set("error", SetupRefusalText(*refused, [](const char* french) { return french; }));
@@ -224,6 +258,13 @@ val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
     result.set("projection", setup.projection);
     result.set("sequences", setup.sequences);
     return result;
+}
+
+namespace {
+
+// Opens a setup document, or a link's fragment when `link`.
+val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
+    return OpenedSetup(simulator, link ? ReadSetupLink(text) : ReadSetup(text));
 }
 
 }  // namespace
@@ -249,6 +290,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       s.MenuCommand(static_cast<MenuCommand>(command), argument);
                   }))
         .function("measuresRows", &MeasuresRows)
+        .function("annotations", &AnnotationsOf)
         .function("drawMeasuresCurve", optional_override([](WebSimulator& s, int w, int h) {
                       return Bytes(s.DrawMeasuresCurve(w, h));
                   }))

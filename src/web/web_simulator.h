@@ -14,6 +14,7 @@
 #include "setup/setup_state.h"
 #include "shell/main_menu.h"
 #include "simulation/simulation_state.h"
+#include "view/annotations.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {
@@ -70,6 +71,8 @@ public:
     const std::vector<std::uint32_t>& DrawPhasePicture(Winding winding, int phase, int w, int h);
 
     const SimulationState& State() const { return state; }
+    // "Annotations" for the last frame drawn, laid over it by the page.
+    MachineAnnotations Annotations() const { return ComputeAnnotations(state, scene, true); }
 
     // "E&xporter l'animation...": starts one period of the present settings and
     // presentation as an animation of the view's size; its number of frames, 0 when no

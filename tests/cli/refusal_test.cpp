@@ -37,6 +37,9 @@ const Refusal kRefusals[] = {
     {"PictureSizeWithoutPanel", WithOutputs({"--picture-size", "50x30"}), "--picture-size"},
     // Values out of range, beyond the limits, malformed, or long (shortened to head and tail).
     {"AngleAbove360", WithOutputs({"--rotor-angles", "0,120,361"}), "--rotor-angles"},
+    {"UnknownLesson", WithOutputs({"--lesson", "nope"}), "'nope'"},
+    {"LessonBesideSetup", WithOutputs({"--lesson", "une-phase", "--setup", "@/s.vireflu"}),
+     "--lesson"},
     {"EmptyView", WithOutputs({"--size", "0x560"}), "--size"},
     {"ViewBeyond16384", WithOutputs({"--size", "16385x560"}), "--size"},
     {"TicksBeyondTenMillion", WithOutputs({"--ticks", "10000001"}), "--ticks"},

@@ -60,6 +60,20 @@ TEST(StateJsonTest, SignedSlipOfTheReadmeMachine) {
     EXPECT_NEAR(single["slipMinus"].toDouble(), 1.5, 1e-12);
 }
 
+// A lesson's setup is the start the options override, and the answer follows what is played.
+TEST(StateJsonTest, LessonAnswerOfTheSetupPlayed) {
+    const ToolRun ids = RunTool({"--lessons"});
+    EXPECT_EQ(ids.out.substr(0, ids.out.find('\n')), "une-phase");
+    const QJsonObject lesson = RunForState({"--lesson", "glissement"})["lesson"].toObject();
+    EXPECT_EQ(lesson["quantity"].toString(), "slip");
+    EXPECT_NEAR(lesson["value"].toDouble(), 0.04, 1e-12);
+    EXPECT_EQ(lesson["rightChoice"].toInt(-1), 1);
+    const QJsonObject faster =
+        RunForState({"--lesson", "glissement", "--rotation", "50"})["lesson"].toObject();
+    EXPECT_NEAR(faster["value"].toDouble(-1), 0, 1e-12);
+    EXPECT_EQ(faster["rightChoice"].toInt(-1), 0);
+}
+
 // Shortest exact forms: the fortieth tick at 50 Hz leaves 2^-50; a torque of 0 / 0 is null.
 // /dev/stdout names the standard output, here a pipe, written directly.
 TEST(StateJsonTest, NumbersReadBackExactly) {

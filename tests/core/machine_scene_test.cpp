@@ -4,6 +4,7 @@
 
 #include "recording_surface.h"
 #include "simulation/display_commands.h"
+#include "view/annotations.h"
 #include "view/machine_scene.h"
 #include "view/view_geometry.h"
 
@@ -147,6 +148,29 @@ TEST(DrawMachine, ConductorDiscsFollowThePhasePatternAndTheRotor) {
     turned.elapsedTime = 0.5;
     turned.rotationPulsation = 3.14159;
     EXPECT_EQ(BoxOf(Discs(400, 300, turned)[0]), (Rect{99, 138, 123, 162}));
+}
+
+// "Annotations": a label beside each conductor drawn, the clock, and an arrow whose head
+// points the way the field turns: clockwise for 0/120/240, the other way for 0/240/120.
+TEST(Annotations, LabelsAndTheFieldsSense) {
+    MachineScene scene;
+    scene.Resize(400, 300);
+    SimulationState state;
+    WindingSettings three{1, 1, 1, 0, 120, 240, 50, 0, 0, kWaveformSinus};
+    ApplyWindingSettings(state, 0, three);
+    SelectPresentation(state, Presentation::AirGap);
+    const MachineAnnotations a = ComputeAnnotations(state, scene, true);
+    std::vector<std::string> texts;
+    for (const AnnotationText& t : a.texts) texts.push_back(t.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"1", "1'", "2", "2'", "3", "3'", "t = 0,0 ms   0°",
+                                               "+1", "0", "-1"}));
+    EXPECT_EQ(a.scaleColours.front(), state.colourMap[64]);
+    // The head's tip follows the arc's last point: right of the top for clockwise.
+    const auto tipX = [&](const MachineAnnotations& m) { return m.senseArrow.end()[-2].x; };
+    EXPECT_GT(tipX(a), scene.Geometry().centreX);
+    std::swap(three.phase2AngleDeg, three.phase3AngleDeg);
+    ApplyWindingSettings(state, 0, three);
+    EXPECT_LT(tipX(ComputeAnnotations(state, scene, false)), scene.Geometry().centreX);
 }
 
 }  // namespace

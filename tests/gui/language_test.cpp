@@ -26,15 +26,20 @@ const std::pair<const char*, const char*> kWindows[] = {
     {"&Général|&Ouvrir...|&Enregistrer...|Ouverts &récemment|E&xporter "
      "l'animation...|-|&Quitter|&Représentation|Entrefer:couleur|Vecteur|"
      "Trace|Forces magnéto-motrices|Couple|&Vue|&Stator|&Rotor|&Mesures|Panneaux à côté|"
-     "Disposition initiale|-|Cadence x1/4|"
+     "Disposition initiale|Annotations|-|Cadence x1/4|"
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
-     "Bleu Blanc Orange|-|Projection|&?|&Langue|&A propos de Vireflu...|&Initialisation|&Animation",
+     "Bleu Blanc Orange|-|Projection|&Leçons|Le champ d'une phase|Le champ tournant|"
+     "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|-|"
+     "Ouvrir une leçon...|&?|&Langue|&A propos de Vireflu...|&Initialisation|&Animation",
      "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Presentation|Air gap: "
      "colour|Vector|Trace|"
-     "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|Panels beside|Initial layout|-|"
+     "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|Panels beside|Initial layout|"
+     "Annotations|-|"
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
-     "&Help|&Language|&About Vireflu...|&Reset|&Animation"},
+     "&Lessons|The field of one phase|The rotating field|Frequency and speed|The synchronous "
+     "machine|The induction machine|Harmonics|-|Open a lesson...|&Help|&Language|&About "
+     "Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
     {"Stator|fréquence stator: 50 Hz|phase|phase|phase|phase 1|phase 2|phase 3|sinus|continu|"
      "rectangulaire",

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "gui_test.h"
+#include "lesson_panel.h"
 #include "machine_view.h"
 #include "main_window.h"
 #include "measures_panel.h"
@@ -52,6 +53,7 @@ private slots:
     void placement();
     void setupsOpenedAndSavedAgain();
     void panelsBesideTheMachine();
+    void lessonJourney();
 
 private:
     void Choose(const QString& menu, const QString& item) { ::Choose(*window, menu, item); }
@@ -258,6 +260,36 @@ void MainWindowTest::panelsBesideTheMachine() {
     Choose("&Vue", "&Mesures");
     const QDialog* measures = window->findChild<CMeasuresPanel*>();
     QVERIFY(measures->isWindow() && !measures->frameGeometry().intersects(window->frameGeometry()));
+}
+
+// A lesson opens stopped at clock zero beside the machine, waits for the prediction, runs
+// once it is given with the simulator's verdict, and starts again on "Recommencer".
+void MainWindowTest::lessonJourney() {
+    Choose("&Vue", "&Mesures");  // a window of the last setup the lesson's own closes
+    QAction* lessons = window->menuBar()->actions()[4];
+    QCOMPARE(lessons->text(), QStringLiteral("&Leçons"));
+    QMenu* theme = lessons->menu()->actions()[1]->menu();
+    QCOMPARE(theme->title(), QStringLiteral("Le champ tournant"));
+    theme->actions()[0]->trigger();  // "Trois phases"
+    auto* panel = window->findChild<LessonPanel*>();
+    const auto onScreen = [](const QWidget* w) {
+        return QRect(w->mapToGlobal(QPoint()), w->size());
+    };
+    QVERIFY(panel->isVisible() && !onScreen(panel).intersects(onScreen(view)));
+    QVERIFY(!window->findChild<CMeasuresPanel*>()->isVisible());
+    QTest::keyClick(window, Qt::Key_Space);
+    QVERIFY(!Running() && state->elapsedTime == 0);
+    QTest::mouseClick(panel->findChild<QPushButton*>("choice2"), Qt::LeftButton);  // "pulse"
+    QVERIFY(Running());
+    QCOMPARE(panel->findChild<QLabel*>("verdict")->text(),
+             QStringLiteral("Ce n'est pas ce qui se passe. Le champ tourne dans le sens horaire à "
+                            "3000 tr/min."));
+    QTRY_VERIFY(state->elapsedTime > 0);
+    QVERIFY(panel->findChild<QLabel*>("followUp")->text().startsWith("Essayez : "));
+    QTest::mouseClick(panel->findChild<QPushButton*>("restartButton"), Qt::LeftButton);
+    QVERIFY(!Running() && state->elapsedTime == 0 && panel->Waiting());
+    QTest::mouseClick(panel->findChild<QPushButton*>("choice0"), Qt::LeftButton);
+    QVERIFY(Running() && panel->findChild<QLabel*>("verdict")->text().startsWith("Bonne"));
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

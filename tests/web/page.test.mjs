@@ -21,6 +21,10 @@ test("start-up: the air gap in Bleu Noir Rouge at pace x1, the clock stopped", a
   assert.deepEqual(page.errors, []);
 });
 
+const lessons = ["Une seule phase", "Trois phases", "Deux phases inversées", "Une phase perdue", "Deux phases à 90°",
+  "Fréquence et vitesse", "Courant continu", "Au synchronisme", "L'angle de couple", "Un rotor entraîné contre le champ",
+  "Le glissement", "La fréquence des courants du rotor", "L'harmonique 5 de l'onduleur", "L'harmonique 7 de l'onduleur"];
+
 test("menus: the French titles and items, with their access keys", async () => {
   const page = await open(browser);
   const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
@@ -29,12 +33,15 @@ test("menus: the French titles and items, with their access keys", async () => {
     ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Exporter l'animation...",
       "Quitter"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
-    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
+    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Annotations", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
+    ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],
     ["<u>?</u>", ["A propos de Vireflu..."]],
   ]);
-  assert.equal(await page.locator(".menu-items hr").count(), 3, "above Quitter, the paces and Projection");
+  assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
+    "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques"]);
+  assert.equal(await page.locator(".menu-items hr").count(), 4, "above Quitter, the paces, Projection and a lesson file");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
     ["Control+O", "Control+S"]);
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.

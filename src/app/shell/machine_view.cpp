@@ -1,10 +1,13 @@
 #include "machine_view.h"
 
+#include <QLocale>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
 #include "frame_renderer.h"
+#include "interface_language.h"
+#include "view/annotations.h"
 
 namespace vireflu {
 
@@ -47,8 +50,8 @@ void CMachineView::Redraw() {
     DrawFrame();
     framePending = true;
     // Only what changed is copied to the screen: at large sizes the copy costs more than
-    // the frame.
-    repaint(ChangedRegion());
+    // the frame. The annotations change with the clock and cover any part of it.
+    repaint(annotations ? QRegion(rect()) : ChangedRegion());
     framePending = false;
     showsPreviousFrame = isVisible() && devicePixelRatioF() <= 1.0;
 }
@@ -74,6 +77,43 @@ void CMachineView::paintEvent(QPaintEvent* event) {
         painter.drawImage(area.topLeft(), frame,
                           QRectF(area.topLeft() * frame.devicePixelRatio(),
                                  area.size() * frame.devicePixelRatio()));
+    }
+    if (annotations) {
+        painter.setClipRegion(event->region());
+        DrawAnnotations(painter);
+    }
+}
+
+void CMachineView::DrawAnnotations(QPainter& painter) {
+    const bool french =
+        InterfaceLanguage(QLocale::system().uiLanguages()).code == std::string_view("fr");
+    const MachineAnnotations a = ComputeAnnotations(state, scene, french);
+    const int bands = static_cast<int>(a.scaleColours.size());
+    for (int i = 0; i < bands; ++i) {
+        const Rgb c = a.scaleColours[static_cast<std::size_t>(i)];
+        const int height = a.scale.bottom - a.scale.top;
+        const int top = a.scale.top + height * i / bands;
+        const int bottom = a.scale.top + height * (i + 1) / bands;
+        painter.fillRect(QRect(QPoint(a.scale.left, top), QPoint(a.scale.right - 1, bottom - 1)),
+                         QColor(c.red, c.green, c.blue));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!a.senseArrow.empty()) {
+        QPolygon arrow;
+        for (const Point& p : a.senseArrow) arrow << QPoint(p.x, p.y);
+        painter.setPen(QPen(QColor(0, 128, 0), 2));
+        painter.drawPolyline(arrow);
+    }
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (const AnnotationText& t : a.texts) {
+        const QString text = QString::fromStdString(t.text);
+        const QRect box = painter.fontMetrics().boundingRect(text);
+        const QPoint at = t.left ? QPoint(t.at.x, t.at.y + box.height() / 2)
+                                 : QPoint(t.at.x - box.width() / 2, t.at.y + box.height() / 3);
+        painter.drawText(at, text);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
     PanelRecords OpenSetup(const Setup& setup);
     // The layout and levels of the last frame drawn.
     const MachineScene& Scene() const { return scene; }
+    // "Annotations": drawn over the frame, which stays the same pixels; the next Redraw
+    // shows the change.
+    void SetAnnotations(bool on) { annotations = on; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -38,6 +42,7 @@ private:
     void DrawFrame();
     // The part of the view that differs from what it showed before the last frame drawn.
     QRegion ChangedRegion();
+    void DrawAnnotations(QPainter& painter);
 
     SimulationState& state;
     MachineScene scene;
@@ -52,6 +57,7 @@ private:
     bool showsPreviousFrame = false;
     std::vector<Rect> changedRects;
     std::vector<QRect> changedQRects;
+    bool annotations = false;
 };
 
 }  // namespace vireflu

@@ -18,6 +18,9 @@
 #include "animation_export.h"
 #include "command_bar.h"
 #include "interface_language.h"
+#include "lesson_menu.h"
+#include "lesson_panel.h"
+#include "lessons/lesson_grade.h"
 #include "machine_view.h"
 #include "measures/measures.h"
 #include "measures_panel.h"
@@ -80,6 +83,10 @@ void CMainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     for (const Menu& menu : MainMenus()) {
+        // "&Leçons" stands before the help menu.
+        if (menu.items.front().command == MenuCommand::About)
+            bar->addMenu(
+                MakeLessonMenu(this, [this](const Lesson& lesson) { OpenLesson(lesson); }));
         QMenu* qmenu = bar->addMenu(QCoreApplication::translate("Menu", menu.title));
         // Qt would hide a separator that opens a menu.
         qmenu->setSeparatorsCollapsible(false);
@@ -108,7 +115,12 @@ void CMainWindow::CreateMenus() {
             if (item.command == MenuCommand::SaveSetup) {
                 QMenu* recent = qmenu->addMenu(tr("Ouverts &récemment"));
                 setupFiles = std::make_unique<SetupFiles>(
-                    this, recent, [this](const Setup& setup) { ApplySetup(setup); },
+                    this, recent,
+                    [this](const Setup& setup) {
+                        // A setup of one's own ends the lesson.
+                        if (lessonDock != nullptr) lessonDock->hide();
+                        ApplySetup(setup);
+                    },
                     [this] { return CurrentSetup(); });
             }
         }
@@ -189,6 +201,10 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             break;
         case MenuCommand::Projection:
             SetProjector(checked);
+            break;
+        case MenuCommand::Annotations:
+            machineView->SetAnnotations(checked);
+            RedrawView();
             break;
     }
 }
@@ -353,6 +369,32 @@ void CMainWindow::ApplySetup(const Setup& setup) {
     if (setup.running) ToggleAnimation();
 }
 
+void CMainWindow::OpenLesson(const Lesson& lesson) {
+    if (lessonDock == nullptr) {
+        lessonDock = new QDockWidget(tr("Leçon"), this);
+        lessonDock->setObjectName(QStringLiteral("lessonDock"));
+        lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+        lessonDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        lessonPanel = new LessonPanel(lessonDock);
+        lessonDock->setWidget(lessonPanel);
+        addDockWidget(Qt::RightDockWidgetArea, lessonDock);
+        connect(lessonPanel, &LessonPanel::Answered, this, [this] {
+            if (animationStopped) ToggleAnimation();
+        });
+        // "Recommencer": the same lesson afresh.
+        connect(lessonPanel, &LessonPanel::RestartRequested, this,
+                [this] { OpenLesson(Lesson(*currentLesson)); });
+    }
+    currentLesson = lesson;
+    if (lesson.annotations) {
+        CheckMenuItem(MenuCommand::Annotations, 0, true);
+        machineView->SetAnnotations(true);
+    }
+    ApplySetup(lesson.setup);
+    lessonPanel->Start(lesson, ComputeLessonValue(lesson));
+    lessonDock->show();
+}
+
 void CMainWindow::CheckMenuItem(MenuCommand command, int argument, bool checked) {
     for (const auto& [item, action] : checkableItems)
         if (item.command == command &&
@@ -394,6 +436,10 @@ void CMainWindow::ShowClockInPanels() {
 
 void CMainWindow::ToggleAnimation() {
     if (!CanToggleAnimation(state)) return;
+    // A lesson's prediction comes before the observation.
+    if (animationStopped && lessonPanel != nullptr && lessonPanel->Waiting() &&
+        lessonDock->isVisible())
+        return;
     if (animationStopped) {
         animationStopped = 0;
         clockTimer.start();

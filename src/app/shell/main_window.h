@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDockWidget>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -7,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "lessons/lesson.h"
 #include "panels/panel_model.h"
 #include "setup/setup_state.h"
 #include "shell/languages.h"
@@ -23,6 +25,7 @@ class CommandBar;
 class CMeasuresPanel;
 class SetupFiles;
 class PanelDocks;
+class LessonPanel;
 
 // The main window: menus, the machine view, the command bar along the bottom and the
 // clock timer. It applies the panels' settings to the simulation state and drives the
@@ -55,6 +58,9 @@ public slots:
     void ApplySetup(const Setup& setup);
     // Keeps the layout (docked panels, geometry) for the next window.
     void SaveLayout();
+    // Opens a lesson: its setup with the clock at zero and stopped, and its question beside
+    // the machine; the animation waits for the answer.
+    void OpenLesson(const Lesson& lesson);
 
 signals:
     // "&A propos de Vireflu...", which the application object answers.
@@ -118,6 +124,10 @@ private:
     QAction* dockAction = nullptr;
     bool measuresPlaced = false;  // "Mesures" was placed beside the window once
     QSize placedFrameSize;
+    // Made with the first lesson, docked beside the machine and never floating over it.
+    QDockWidget* lessonDock = nullptr;
+    LessonPanel* lessonPanel = nullptr;
+    std::optional<Lesson> currentLesson;
 };
 
 }  // namespace vireflu

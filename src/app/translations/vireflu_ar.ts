@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>LessonMenu</name>
+    <message>
+        <source>&amp;Leçons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leçons Vireflu (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
@@ -324,6 +351,10 @@
         <source>&amp;Langue</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Annotations</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -418,6 +449,10 @@
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>La clé « %1 » manque.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vireflu::AnimationExport</name>
@@ -475,6 +510,10 @@
         <source>Disposition initiale</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Leçon</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vireflu::CMeasuresPanel</name>
@@ -492,6 +531,33 @@
     </message>
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::LessonPanel</name>
+    <message>
+        <source>Répondre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -32,6 +32,33 @@
     </message>
 </context>
 <context>
+    <name>LessonMenu</name>
+    <message>
+        <source>&amp;Leçons</source>
+        <translation>&amp;Lessons</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon...</source>
+        <translation>Open a lesson...</translation>
+    </message>
+    <message>
+        <source>Ouvrir une leçon</source>
+        <translation>Open a lesson</translation>
+    </message>
+    <message>
+        <source>Leçons Vireflu (*.json)</source>
+        <translation>Vireflu lessons (*.json)</translation>
+    </message>
+    <message>
+        <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
+        <translation>The lesson %1 could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 was not opened.</translation>
+    </message>
+</context>
+<context>
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
@@ -324,6 +351,10 @@
         <source>&amp;Langue</source>
         <translation>&amp;Language</translation>
     </message>
+    <message>
+        <source>Annotations</source>
+        <translation>Annotations</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -418,6 +449,10 @@
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
         <translation>The key “%1” gives a waveform the panel does not offer with that many phases.</translation>
     </message>
+    <message>
+        <source>La clé « %1 » manque.</source>
+        <translation>The key “%1” is missing.</translation>
+    </message>
 </context>
 <context>
     <name>vireflu::AnimationExport</name>
@@ -475,6 +510,10 @@
         <source>Disposition initiale</source>
         <translation>Initial layout</translation>
     </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lesson</translation>
+    </message>
 </context>
 <context>
     <name>vireflu::CMeasuresPanel</name>
@@ -493,6 +532,33 @@
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Draws the positive (blue) and negative (orange) fields in the cross-section.</translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::LessonPanel</name>
+    <message>
+        <source>Répondre</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>Right prediction.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>That is not what happens.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>Try this:</translation>
     </message>
 </context>
 <context>

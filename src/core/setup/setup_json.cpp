@@ -237,7 +237,11 @@ std::variant<Setup, SetupError> ReadSetup(std::string_view document) {
             SetupFault::NotJson, "",
             "not a Vireflu setup: " + error->message + " at byte " + std::to_string(error->offset),
             std::to_string(error->offset));
-    const JsonValue::Members* members = std::get<JsonValue>(parsed).Object();
+    return ReadSetupValue(std::get<JsonValue>(parsed));
+}
+
+std::variant<Setup, SetupError> ReadSetupValue(const JsonValue& document) {
+    const JsonValue::Members* members = document.Object();
     if (members == nullptr)
         return Refused(SetupFault::NotAnObject, "", "not a Vireflu setup: not a JSON object");
     if (auto refused = ReadVersion(*members)) return *refused;

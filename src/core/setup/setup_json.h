@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "setup/json_value.h"
 #include "setup/setup.h"
 
 namespace vireflu {
@@ -29,6 +30,7 @@ enum class SetupFault {
     UnknownKey,
     BadValue,      // `accepts` says what the key takes
     WaveformRule,  // a waveform the panel cannot show with those phases
+    MissingKey,    // a key a lesson cannot do without
 };
 
 // Why a document is not a setup: the fault, the key at fault (empty for the document as a
@@ -47,6 +49,8 @@ struct SetupError {
 // ranges and waveforms the panels could not show are refused, as is a document of a newer
 // version. Keys left out keep the values of a fresh start.
 std::variant<Setup, SetupError> ReadSetup(std::string_view document);
+// The same for a document already read as JSON (a lesson holds its setup as one value).
+std::variant<Setup, SetupError> ReadSetupValue(const JsonValue& document);
 
 // The setup as the page's address carries it after '#': "setup=" and the canonical document
 // in base64url.

@@ -38,6 +38,8 @@ const char* Sentence(SetupFault fault) {
             return VIREFLU_UI_TEXT("Setup",
                                    "La clé « %1 » donne une forme d'onde que le panneau n'offre "
                                    "pas avec ce nombre de phases.");
+        case SetupFault::MissingKey:
+            return VIREFLU_UI_TEXT("Setup", "La clé « %1 » manque.");
     }
     return "";
 }

@@ -39,6 +39,7 @@ constexpr MenuItem kView[] = {
     {VIREFLU_UI_TEXT("Menu", "&Stator"), M::OpenStator},
     {VIREFLU_UI_TEXT("Menu", "&Rotor"), M::OpenRotor},
     {VIREFLU_UI_TEXT("Menu", "&Mesures"), M::OpenMeasures},
+    {VIREFLU_UI_TEXT("Menu", "Annotations"), M::Annotations, 0, false, MenuCheck::Toggle},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1/4"), M::Pace, 4 * kTickPeriodMs, true, MenuCheck::OneOf},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1/2"), M::Pace, 2 * kTickPeriodMs, false, MenuCheck::OneOf},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1"), M::Pace, kTickPeriodMs, false, MenuCheck::OneOf, true},

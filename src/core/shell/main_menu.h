@@ -21,8 +21,9 @@ enum class MenuCommand {
     ColourMap,
     About,
     OpenMeasures,
-    Pace,        // argument: the timer's period in milliseconds
-    Projection,  // checked: the projector mode is on
+    Pace,         // argument: the timer's period in milliseconds
+    Projection,   // checked: the projector mode is on
+    Annotations,  // checked: the phases, clock, field's sense and colour scale over the view
 };
 
 // How an item shows a state: not at all, as a check mark of its own, or as the one

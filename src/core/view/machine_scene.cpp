@@ -51,6 +51,13 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
     DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
                    geometry.statorConductorBoxes);
 
+    DrawConductors(surface, state.rotorPhaseOn, conductorLevels.rotor, RotorBoxes(state));
+
+    surface.SelectPen(keptPen);
+    surface.SelectBrush(keptBrush);
+}
+
+std::array<Rect, 8> MachineScene::RotorBoxes(const SimulationState& state) const {
     // The rotor turns with the clock; its angle is passed on unreduced.
     const double rotorDrawAngle =
         state.elapsedTime * state.rotationPulsation + state.initialRotorPosition;
@@ -58,34 +65,28 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
     std::array<Rect, 8> rotorBoxes;
     for (std::size_t j = 0; j < 8; ++j)
         rotorBoxes[j] = geometry.ConductorBox(rotorDrawAngle + kConductorAngles[j], rotorRadius);
-    DrawConductors(surface, state.rotorPhaseOn, conductorLevels.rotor, rotorBoxes);
+    return rotorBoxes;
+}
 
-    surface.SelectPen(keptPen);
-    surface.SelectBrush(keptBrush);
+std::vector<ConductorShown> ConductorsShown(const std::array<int, 3>& on) {
+    std::vector<ConductorShown> shown;
+    if (on[0]) shown.insert(shown.end(), {{0, 0}, {1, 1}});
+    if (!on[1]) return shown;
+    if (on[2])
+        // Three-phase winding: coils 120 degrees apart.
+        shown.insert(shown.end(), {{2, 2}, {3, 3}, {4, 4}, {5, 5}});
+    else
+        // Two-phase winding: the second coil turned by 90 degrees.
+        shown.insert(shown.end(), {{6, 2}, {7, 3}});
+    return shown;
 }
 
 void MachineScene::DrawConductors(Surface& surface, const std::array<int, 3>& on,
                                   const std::array<int, 6>& levels,
                                   const std::array<Rect, 8>& boxes) {
-    const auto disc = [&](std::size_t box, std::size_t level) {
-        surface.SelectBrush(Brush::Level(levels[level]));
-        surface.Ellipse(boxes[box]);
-    };
-    if (on[0]) {
-        disc(0, 0);
-        disc(1, 1);
-    }
-    if (!on[1]) return;
-    if (on[2]) {
-        // Three-phase winding: coils 120 degrees apart.
-        disc(2, 2);
-        disc(3, 3);
-        disc(4, 4);
-        disc(5, 5);
-    } else {
-        // Two-phase winding: the second coil turned by 90 degrees.
-        disc(6, 2);
-        disc(7, 3);
+    for (const ConductorShown& c : ConductorsShown(on)) {
+        surface.SelectBrush(Brush::Level(levels[c.level]));
+        surface.Ellipse(boxes[c.box]);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "drawing/raster_surface.h"
 #include "drawing/surface.h"
 #include "simulation/conductor_levels.h"
@@ -8,6 +10,17 @@
 #include "view/view_geometry.h"
 
 namespace vireflu {
+
+// A conductor drawn: its box (in kConductorAngles order) and its level's index in
+// ConductorLevels (2 p for phase p + 1 going in, 2 p + 1 returning).
+struct ConductorShown {
+    std::size_t box;
+    std::size_t level;
+};
+
+// The conductors a winding with these phases on draws: a phase 2 on without phase 3 is the
+// two-phase winding's, turned by 90 degrees.
+std::vector<ConductorShown> ConductorsShown(const std::array<int, 3>& on);
 
 // Everything the machine view keeps between frames, without a window: the angle tables,
 // the layout of the current size, the conductor levels and the air-gap levels. The
@@ -33,6 +46,8 @@ public:
     const AirGapLevels& GapLevels() const { return airGapLevels; }
     // Radius of the rotor conductor circle for the current size.
     int RotorRingRadius() const;
+    // The rotor conductors' boxes where the clock has turned the rotor.
+    std::array<Rect, 8> RotorBoxes(const SimulationState& state) const;
 
 private:
     void DrawConductors(Surface& surface, const std::array<int, 3>& on,

@@ -1,0 +1,64 @@
+#include "lesson_menu.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "lesson_panel.h"
+#include "lessons/lesson_json.h"
+#include "lessons/lesson_library.h"
+#include "setup/setup_refusal.h"
+
+namespace vireflu {
+
+QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open) {
+    auto* menu = new QMenu(QCoreApplication::translate("LessonMenu", "&Leçons"), window);
+    const LessonLanguage language = SpokenLessonLanguage();
+    QMenu* theme = nullptr;
+    for (const Lesson& lesson : ShippedLessons()) {
+        const QString themeTitle = QString::fromStdString(lesson.theme.In(language));
+        if (theme == nullptr || theme->title() != themeTitle) theme = menu->addMenu(themeTitle);
+        theme->addAction(QString::fromStdString(lesson.title.In(language)),
+                         [open, &lesson] { open(lesson); });
+    }
+    menu->addSeparator();
+    menu->addAction(
+        QCoreApplication::translate("LessonMenu", "Ouvrir une leçon..."), [window, open] {
+            const QString file = QFileDialog::getOpenFileName(
+                window, QCoreApplication::translate("LessonMenu", "Ouvrir une leçon"), QString(),
+                QCoreApplication::translate("LessonMenu", "Leçons Vireflu (*.json)"));
+            if (!file.isEmpty()) OpenLessonFile(window, file, open);
+        });
+    return menu;
+}
+
+bool OpenLessonFile(QWidget* window, const QString& file,
+                    const std::function<void(const Lesson&)>& open) {
+    QFile input(file);
+    const QString name = QFileInfo(file).fileName();
+    if (!input.open(QIODevice::ReadOnly)) {
+        QMessageBox::warning(
+            window, QStringLiteral("Vireflu"),
+            QCoreApplication::translate("LessonMenu", "La leçon %1 n'a pas pu être lue : %2.")
+                .arg(name, input.errorString()));
+        return false;
+    }
+    const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
+    const auto read = ReadLesson(std::string_view(document.constData(), document.size()));
+    if (const auto* refused = std::get_if<SetupError>(&read)) {
+        const std::string sentence = SetupRefusalText(*refused, [](const char* french) {
+            return QCoreApplication::translate("Setup", french).toStdString();
+        });
+        QMessageBox::warning(
+            window, QStringLiteral("Vireflu"),
+            QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) + "\n" +
+                QString::fromStdString(sentence));
+        return false;
+    }
+    open(std::get<Lesson>(read));
+    return true;
+}
+
+}  // namespace vireflu

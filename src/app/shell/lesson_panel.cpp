@@ -1,0 +1,140 @@
+#include "lesson_panel.h"
+
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include "interface_language.h"
+
+namespace vireflu {
+
+namespace {
+
+QLabel* Paragraph(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QString Text(const LessonText& text) {
+    return QString::fromStdString(text.In(SpokenLessonLanguage()));
+}
+
+}  // namespace
+
+LessonLanguage SpokenLessonLanguage() {
+    const std::string_view code = InterfaceLanguage(QLocale::system().uiLanguages()).code;
+    return code == "fr" ? LessonLanguage::French : LessonLanguage::English;
+}
+
+LessonPanel::LessonPanel(QWidget* parent)
+    : QWidget(parent),
+      title(Paragraph("lessonTitle", this)),
+      introduction(Paragraph("introduction", this)),
+      question(Paragraph("question", this)),
+      numberEdit(new QLineEdit(this)),
+      numberButton(new QPushButton(tr("Répondre"), this)),
+      showButton(new QPushButton(tr("Montrer"), this)),
+      verdict(Paragraph("verdict", this)),
+      explanation(Paragraph("explanation", this)),
+      followUp(Paragraph("followUp", this)),
+      restartButton(new QPushButton(tr("Recommencer"), this)) {
+    QFont bold = font();
+    bold.setBold(true);
+    title->setFont(bold);
+    question->setFont(bold);
+    verdict->setFont(bold);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(introduction);
+    layout->addWidget(question);
+    for (int i = 0; i < 4; ++i) {
+        auto* choice = new QPushButton(this);
+        choice->setObjectName(QStringLiteral("choice%1").arg(i));
+        choice->setStyleSheet(QStringLiteral("text-align: left; padding: 4px"));
+        choice->setCheckable(true);
+        connect(choice, &QPushButton::clicked, this, [this, i] {
+            const auto index = static_cast<std::size_t>(i);
+            Reveal(value && IsRightChoice(*lesson, *value, lesson->choices[index]));
+        });
+        layout->addWidget(choice);
+        choices.push_back(choice);
+    }
+    numberEdit->setObjectName(QStringLiteral("numberEdit"));
+    auto* number = new QHBoxLayout;
+    number->addWidget(numberEdit, 1);
+    number->addWidget(numberButton);
+    layout->addLayout(number);
+    connect(numberButton, &QPushButton::clicked, this, [this] {
+        // A decimal comma or point, whichever the student types.
+        bool read = false;
+        const double typed = QString(numberEdit->text()).replace(',', '.').toDouble(&read);
+        if (read) Reveal(value && IsRightNumber(*lesson, *value, typed));
+    });
+    showButton->setObjectName(QStringLiteral("showButton"));
+    connect(showButton, &QPushButton::clicked, this, [this] { Reveal(std::nullopt); });
+    layout->addWidget(showButton);
+    layout->addWidget(verdict);
+    layout->addWidget(explanation);
+    layout->addWidget(followUp);
+    restartButton->setObjectName(QStringLiteral("restartButton"));
+    connect(restartButton, &QPushButton::clicked, this, &LessonPanel::RestartRequested);
+    layout->addWidget(restartButton);
+    layout->addStretch(1);
+    setMinimumWidth(260);
+    setMaximumWidth(360);
+}
+
+void LessonPanel::Start(const Lesson& started, const std::optional<LessonValue>& computed) {
+    lesson = started;
+    value = computed;
+    waiting = true;
+    title->setText(Text(lesson->title));
+    introduction->setText(Text(lesson->introduction));
+    question->setText(Text(lesson->question));
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const bool offered = i < lesson->choices.size();
+        if (offered) choices[i]->setText(Text(lesson->choices[i].text));
+        choices[i]->setVisible(offered);
+        choices[i]->setEnabled(true);
+        choices[i]->setChecked(false);
+    }
+    const bool typed = lesson->choices.empty();
+    numberEdit->clear();
+    for (QWidget* widget : std::initializer_list<QWidget*>{numberEdit, numberButton}) {
+        widget->setVisible(typed);
+        widget->setEnabled(true);
+    }
+    showButton->setVisible(true);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{verdict, explanation, followUp, restartButton})
+        widget->hide();
+}
+
+void LessonPanel::Reveal(std::optional<bool> right) {
+    if (!waiting) return;
+    waiting = false;
+    // The prediction stays pressed.
+    for (QPushButton* choice : choices) choice->setEnabled(false);
+    numberEdit->setEnabled(false);
+    numberButton->setEnabled(false);
+    showButton->hide();
+    const LessonLanguage language = SpokenLessonLanguage();
+    QString said = right ? (*right ? tr("Bonne prédiction.") : tr("Ce n'est pas ce qui se passe."))
+                         : QString();
+    if (value)
+        said += (said.isEmpty() ? "" : " ") +
+                QString::fromStdString(LessonSentence(lesson->quantity, *value, language)) + ".";
+    verdict->setText(said);
+    explanation->setText(Text(lesson->explanation));
+    followUp->setText(lesson->followUp ? tr("Essayez :") + " " + Text(*lesson->followUp)
+                                       : QString());
+    for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
+        widget->show();
+    followUp->setVisible(lesson->followUp.has_value());
+    emit Answered();
+}
+
+}  // namespace vireflu

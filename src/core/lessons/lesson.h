@@ -1,0 +1,76 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "setup/setup.h"
+
+namespace vireflu {
+
+// The languages a lesson is written in.
+enum class LessonLanguage { French, English };
+
+// A lesson's text in each of its languages.
+struct LessonText {
+    std::string fr;
+    std::string en;
+
+    const std::string& In(LessonLanguage language) const {
+        return language == LessonLanguage::French ? fr : en;
+    }
+};
+
+// What the simulator computes from a lesson's setup to decide the answer. Senses are seen on
+// the screen; signed speeds count positive counterclockwise, as the rotation frequency does.
+enum class LessonQuantity {
+    FieldSense,             // "horaire", "antihoraire", "pulsant", "immobile", "nul"
+    SynchronousSpeed,       // the rotating field's signed speed, rpm
+    Slip,                   // (n_s - n) / n_s against the rotating field
+    RotorCurrentFrequency,  // |g| f, Hz
+    MeanTorque,             // the sense of the torque's mean over one period
+    TorquePosition,         // the rotor's initial position, in degrees, of the largest
+                            // counterclockwise torque
+    Harmonic5Sense,         // the sense the fifth harmonic's field turns
+    Harmonic7Sense,         // and the seventh's
+};
+
+// A quantity's name in a lesson file and the values it may take: names, or a number when
+// `names` is empty.
+struct QuantityInfo {
+    LessonQuantity quantity;
+    const char* key;
+    std::span<const char* const> names;
+};
+
+std::span<const QuantityInfo> LessonQuantities();
+const QuantityInfo& InfoOf(LessonQuantity quantity);
+
+// One answer a student may pick: the value of the quantity it stands for (a name, or a
+// number within the lesson's tolerance) and its text.
+struct LessonChoice {
+    std::string name;
+    double number = 0;
+    LessonText text;
+};
+
+// Predict, observe, explain: a setup, what to read before it plays, one question, and what
+// to read after. The file never says which choice is right: the simulator does.
+struct Lesson {
+    std::string id;
+    LessonText theme;
+    LessonText title;
+    Setup setup;
+    LessonText introduction;
+    LessonText question;
+    LessonQuantity quantity = LessonQuantity::FieldSense;
+    // Two to four; none when the student types a number.
+    std::vector<LessonChoice> choices;
+    double tolerance = 0;  // for a number
+    LessonText explanation;
+    std::optional<LessonText> followUp;  // "Essayez :"
+    bool annotations = false;
+};
+
+}  // namespace vireflu

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "lessons/lesson.h"
+
+namespace vireflu {
+
+// The value of a lesson's quantity as the simulator computes it from the lesson's setup: a
+// name for a sense, a number otherwise, and the figures the verdict's sentence quotes.
+struct LessonValue {
+    std::string name;
+    double number = 0;
+    double speedRpm = 0;  // the field's (or a harmonic's) speed: signed against a rotor
+    double rotorRpm = 0;  // signed
+    double supplyHz = 0;
+    double slip = 0;
+    double relative = 0;  // a harmonic's share of the fundamental
+};
+
+// None when the setup does not give the quantity a value (a slip without a rotating field).
+std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson);
+
+// Whether a choice, or a typed number, is the simulator's value.
+bool IsRightChoice(const Lesson& lesson, const LessonValue& value, const LessonChoice& choice);
+bool IsRightNumber(const Lesson& lesson, const LessonValue& value, double typed);
+
+// The one right choice; none when no choice or more than one matches.
+std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& value);
+
+// The value as the value a lesson file gives a choice: a name, or the number.
+std::string ValueText(const LessonValue& value);
+
+// The verdict's sentence with the simulator's figure: "Le champ tourne dans le sens horaire
+// à 3000 tr/min".
+std::string LessonSentence(LessonQuantity quantity, const LessonValue& value,
+                           LessonLanguage language);
+
+}  // namespace vireflu

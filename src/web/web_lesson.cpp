@@ -1,0 +1,103 @@
+#include "web_lesson.h"
+
+#include <emscripten/bind.h>
+
+#include <cstdlib>
+
+#include "lessons/lesson_json.h"
+#include "lessons/lesson_library.h"
+#include "setup/setup_refusal.h"
+
+using emscripten::val;
+
+namespace vireflu {
+
+namespace {
+
+val Fr(const LessonText& text) {
+    return val(text.fr);
+}
+
+}  // namespace
+
+val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId) {
+    std::variant<Lesson, SetupError> read = SetupError{SetupFault::BadValue, "lesson", "", "", ""};
+    if (!isId) read = ReadLesson(text);
+    if (const Lesson* found = isId ? FindLesson(text) : nullptr) read = *found;
+    if (const auto* refused = std::get_if<SetupError>(&read)) {
+        val result = val::object();
+        result.set("error",
+                   isId ? "Il n'y a pas de leçon « " + text + " »."
+                        : SetupRefusalText(*refused, [](const char* french) { return french; }));
+        return result;
+    }
+    lesson = std::get<Lesson>(read);
+    shipped = isId;
+    value = ComputeLessonValue(*lesson);
+    val result = OpenedSetup(simulator, lesson->setup);
+    result.set("title", Fr(lesson->title));
+    result.set("introduction", Fr(lesson->introduction));
+    result.set("question", Fr(lesson->question));
+    val choices = val::array();
+    for (const LessonChoice& choice : lesson->choices) choices.call<void>("push", Fr(choice.text));
+    result.set("choices", choices);
+    result.set("typed", lesson->choices.empty());
+    result.set("annotations", lesson->annotations);
+    return result;
+}
+
+val WebLesson::Answer(int choice, const std::string& typed) const {
+    val result = val::object();
+    if (!lesson) return result;
+    if (value && choice >= 0 && static_cast<std::size_t>(choice) < lesson->choices.size())
+        result.set("right", IsRightChoice(*lesson, *value,
+                                          lesson->choices[static_cast<std::size_t>(choice)]));
+    if (choice == -1) {
+        // A decimal comma or point, whichever the student types.
+        std::string number = typed;
+        for (char& c : number)
+            if (c == ',') c = '.';
+        char* end = nullptr;
+        const double read = std::strtod(number.c_str(), &end);
+        result.set("right", value && end != number.c_str() && *end == '\0' &&
+                                IsRightNumber(*lesson, *value, read));
+    }
+    if (value)
+        result.set("sentence",
+                   LessonSentence(lesson->quantity, *value, LessonLanguage::French) + ".");
+    result.set("explanation", Fr(lesson->explanation));
+    if (lesson->followUp) result.set("followUp", Fr(*lesson->followUp));
+    return result;
+}
+
+val LessonMenu() {
+    val themes = val::array();
+    val lessons = val::null();
+    std::string theme;
+    for (const Lesson& lesson : ShippedLessons()) {
+        if (lessons.isNull() || lesson.theme.fr != theme) {
+            theme = lesson.theme.fr;
+            lessons = val::array();
+            val entry = val::object();
+            entry.set("theme", theme);
+            entry.set("lessons", lessons);
+            themes.call<void>("push", entry);
+        }
+        val item = val::object();
+        item.set("id", lesson.id);
+        item.set("title", Fr(lesson.title));
+        lessons.call<void>("push", item);
+    }
+    return themes;
+}
+
+}  // namespace vireflu
+
+EMSCRIPTEN_BINDINGS(vireflu_lessons) {
+    emscripten::function("lessonMenu", &vireflu::LessonMenu);
+    emscripten::class_<vireflu::WebLesson>("Lesson")
+        .constructor<>()
+        .function("open", &vireflu::WebLesson::Open)
+        .function("answer", &vireflu::WebLesson::Answer)
+        .function("id", &vireflu::WebLesson::Id);
+}

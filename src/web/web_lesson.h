@@ -1,0 +1,43 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "lessons/lesson.h"
+#include "lessons/lesson_grade.h"
+#include "web_simulator.h"
+
+namespace vireflu {
+
+// Opens a setup read from a document or a link: {error} with the refusal's sentence, or the
+// page's part of the opened setup (pace, windows, running clock, projector, two rotating
+// fields). Defined with the bindings.
+emscripten::val OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read);
+
+// The lesson the page shows, in French as the page is: opened on the simulator, then
+// answered. The core decides what is right; the page only shows it.
+class WebLesson {
+public:
+    // A shipped lesson's id (from "&Leçons" or "#lesson=ID") or a lesson file's text: what
+    // OpenedSetup answers, with the lesson's title, introduction, question, choices and
+    // whether the student types a number; {error} when refused, the lesson kept.
+    emscripten::val Open(WebSimulator& simulator, const std::string& text, bool isId);
+    // A choice's index, or -1 for a typed number, or -2 for "Montrer": {right} (absent after
+    // "Montrer"), the simulator's sentence, the explanation and the follow-up.
+    emscripten::val Answer(int choice, const std::string& typed) const;
+    // The shipped lesson's id, for the page's address; empty for a file's.
+    std::string Id() const { return shipped ? lesson->id : std::string(); }
+
+private:
+    std::optional<Lesson> lesson;
+    std::optional<LessonValue> value;
+    bool shipped = false;
+};
+
+// "&Leçons": [{theme, lessons: [{id, title}]}], themes in the order of the files.
+emscripten::val LessonMenu();
+
+}  // namespace vireflu

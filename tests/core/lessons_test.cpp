@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "lessons/lesson_grade.h"
+#include "lessons/lesson_json.h"
+#include "lessons/lesson_library.h"
+
+namespace vireflu {
+namespace {
+
+// Every shipped lesson reads, and the simulator makes exactly one of its choices right,
+// the one the physics says.
+TEST(LessonTable, EveryLessonHasExactlyOneRightChoiceAndItIsThePhysicsAnswer) {
+    const std::map<std::string, std::string> physics = {{"une-phase", "pulsant"},
+                                                        {"trois-phases", "horaire"},
+                                                        {"deux-phases-inversees", "antihoraire"},
+                                                        {"phase-perdue", "pulsant"},
+                                                        {"deux-phases-90", "horaire"},
+                                                        {"frequence-vitesse", "1500"},
+                                                        {"courant-continu", "immobile"},
+                                                        {"machine-synchrone", "antihoraire"},
+                                                        {"angle-de-couple", "270"},
+                                                        {"rotor-contre-le-champ", "2"},
+                                                        {"glissement", "0.04"},
+                                                        {"frequence-rotor", "2"},
+                                                        {"harmonique-5", "horaire"},
+                                                        {"harmonique-7", "antihoraire"}};
+    ASSERT_EQ(ShippedLessons().size(), ShippedLessonFiles().size());
+    ASSERT_EQ(ShippedLessons().size(), physics.size());
+    for (const Lesson& lesson : ShippedLessons()) {
+        SCOPED_TRACE(lesson.id);
+        const auto value = ComputeLessonValue(lesson);
+        ASSERT_TRUE(value.has_value());
+        int right = 0;
+        for (const LessonChoice& choice : lesson.choices)
+            right += IsRightChoice(lesson, *value, choice) ? 1 : 0;
+        EXPECT_EQ(right, 1);
+        EXPECT_TRUE(RightChoice(lesson, *value).has_value());
+        EXPECT_EQ(ValueText(*value), physics.at(lesson.id));
+        EXPECT_EQ(FindLesson(lesson.id), &lesson);
+    }
+}
+
+TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
+    const Lesson& rotating = *FindLesson("trois-phases");
+    const LessonValue value = *ComputeLessonValue(rotating);
+    EXPECT_EQ(LessonSentence(rotating.quantity, value, LessonLanguage::French),
+              "Le champ tourne dans le sens horaire à 3000 tr/min");
+    const Lesson& slip = *FindLesson("glissement");
+    EXPECT_EQ(LessonSentence(slip.quantity, *ComputeLessonValue(slip), LessonLanguage::French),
+              "Le glissement vaut 0,04 : champ à 3000 tr/min, rotor à 2880 tr/min");
+    EXPECT_TRUE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.042));
+    EXPECT_FALSE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.046));
+}
+
+// A teacher's file is refused like a bad setup, naming the key.
+TEST(LessonFile, RefusalsNameTheKey) {
+    std::string lesson(ShippedLessonFiles()[1]);
+    const auto refusal = [](const std::string& document) {
+        const auto read = ReadLesson(document);
+        const auto* error = std::get_if<SetupError>(&read);
+        return error == nullptr ? std::pair{SetupFault::NotJson, std::string("accepted")}
+                                : std::pair{error->fault, error->key};
+    };
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string changed = lesson;
+        changed.replace(changed.find(from), from.size(), to);
+        return changed;
+    };
+    EXPECT_EQ(refusal(lesson).second, "accepted");
+    EXPECT_EQ(refusal(replaced("\"question\"", "\"questions\"")),
+              std::pair(SetupFault::UnknownKey, std::string("questions")));
+    EXPECT_EQ(refusal(replaced("\"stator-phases\": 3", "\"stator-phases\": 4")),
+              std::pair(SetupFault::BadValue, std::string("setup.stator-phases")));
+    EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"immobile\"")).second,
+              "accepted");
+    EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"vite\"")),
+              std::pair(SetupFault::BadValue, std::string("choices")));
+    EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"horaire\"")),
+              std::pair(SetupFault::BadValue, std::string("choices")));
+    std::string words;
+    for (int i = 0; i < kMaxLessonWords; ++i) words += "mot ";
+    EXPECT_EQ(refusal(replaced("Les trois bobines", words + "Les")),
+              std::pair(SetupFault::BadValue, std::string("introduction")));
+    EXPECT_EQ(refusal(replaced("\"id\": \"trois-phases\",", "")),
+              std::pair(SetupFault::MissingKey, std::string("id")));
+}
+
+}  // namespace
+}  // namespace vireflu
