@@ -5,30 +5,30 @@
     <name>AboutBox</name>
     <message>
         <source>Simulateur pédagogique, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>محاكي تعليمي، 2026</translation>
     </message>
     <message>
         <source>Le champ tournant des machines triphasées</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال الدوار في الآلات ثلاثية الطور</translation>
     </message>
     <message>
         <source>A propos de Vireflu</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Vireflu</translation>
     </message>
 </context>
 <context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ال&amp;ضبط</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;حريك</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إيقاف</translation>
     </message>
 </context>
 <context>
@@ -62,290 +62,290 @@
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد</translation>
     </message>
     <message>
         <source>Fréquence f des courants du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد f لتيارات العضو الثابت.</translation>
     </message>
     <message>
         <source>Sens du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>اتجاه المجال</translation>
     </message>
     <message>
         <source>Sens de rotation du champ du stator, celui de sa plus grande composante ; pulsant quand les deux sont égales. Vitesses et glissements sont positifs dans le sens trigonométrique, celui où tourne le rotor pour une fréquence de rotation positive, et négatifs dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>اتجاه دوران مجال العضو الثابت، وهو اتجاه مركّبته الأكبر؛ ويكون نابضًا عندما تتساوى المركّبتان. السرعات والانزلاقات موجبة عكس اتجاه عقارب الساعة، وهو الاتجاه الذي يدور فيه العضو الدوار عند تردد دوران موجب، وسالبة في اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Vitesse de synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة التزامنية</translation>
     </message>
     <message>
         <source>Vitesse du champ tournant : 60 f pour une paire de pôles, positive dans le sens trigonométrique, négative dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة المجال الدوار: 60 f لزوج واحد من الأقطاب، موجبة عكس اتجاه عقارب الساعة، وسالبة في اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Vitesse du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة العضو الدوار</translation>
     </message>
     <message>
         <source>60 fois la fréquence de rotation du rotor, positive dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 مرة تردد دوران العضو الدوار، موجبة عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). Champ pulsant : g+ et g− contre ses deux moitiés.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns بسرعات ذات إشارة: 0 عند التزامن، 1 عند السكون، أكثر من 1 عندما يدور العضو الدوار عكس المجال (كبح). المجال النابض: g+ و g− بالنسبة إلى نصفيه.</translation>
     </message>
     <message>
         <source>Fréquence rotorique</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد العضو الدوار</translation>
     </message>
     <message>
         <source>Fréquence |g| f des courants induits dans le rotor, pour chaque moitié d&apos;un champ pulsant.</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد |g| f للتيارات المستحثة في العضو الدوار، لكل نصف من نصفي المجال النابض.</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران</translation>
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤشر عزم الدوران بين مجالي العضو الثابت والعضو الدوار (بلا وحدة).</translation>
     </message>
     <message>
         <source>Champ résultant</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال المحصل</translation>
     </message>
     <message>
         <source>Longueur du vecteur champ rapportée à celle d&apos;un champ triphasé équilibré.</source>
-        <translation type="unfinished"></translation>
+        <translation>طول متجه المجال منسوبًا إلى طول مجال ثلاثي الطور متزن.</translation>
     </message>
     <message>
         <source>Angle du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>زاوية المجال</translation>
     </message>
     <message>
         <source>Direction du vecteur champ, comptée dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>اتجاه متجه المجال، مقيسًا عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Stator direct</source>
-        <translation type="unfinished"></translation>
+        <translation>الثابت (تتابع موجب)</translation>
     </message>
     <message>
         <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال يدور في اتجاه التتابع 0/120/240 (المركّبة الموجبة).</translation>
     </message>
     <message>
         <source>Stator inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>الثابت (تتابع سالب)</translation>
     </message>
     <message>
         <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال يدور في الاتجاه المعاكس (المركّبة السالبة).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
-        <translation type="unfinished"></translation>
+        <translation>الدوار (تتابع موجب)</translation>
     </message>
     <message>
         <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال العضو الدوار الذي يدور في اتجاه تتابعه 0/120/240.</translation>
     </message>
     <message>
         <source>Rotor inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>الدوار (تتابع سالب)</translation>
     </message>
     <message>
         <source>Champ du rotor tournant en sens opposé.</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال العضو الدوار الذي يدور في الاتجاه المعاكس.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقيات</translation>
     </message>
     <message>
         <source>Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار مستطيل: التوافقيات منسوبة إلى المركّبة الأساسية، تدور مع المجال أو عكسه.</translation>
     </message>
     <message>
         <source>Taux de distorsion</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل التشوه</translation>
     </message>
     <message>
         <source>Distorsion harmonique totale du courant rectangulaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>التشوه التوافقي الكلي للتيار المستطيل.</translation>
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>دورة/دقيقة</translation>
     </message>
     <message>
         <source>avec</source>
-        <translation type="unfinished"></translation>
+        <translation>مع</translation>
     </message>
     <message>
         <source>contre</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس</translation>
     </message>
     <message>
         <source>sens trigonométrique</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس عقارب الساعة</translation>
     </message>
     <message>
         <source>sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>مع عقارب الساعة</translation>
     </message>
     <message>
         <source>pulsant</source>
-        <translation type="unfinished"></translation>
+        <translation>نابض</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الثابت</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الدوار</translation>
     </message>
     <message>
         <source>Résultante</source>
-        <translation type="unfinished"></translation>
+        <translation>المحصلة</translation>
     </message>
     <message>
         <source>Fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>الأساسية</translation>
     </message>
     <message>
         <source>Champ</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Ouvrir...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح...</translation>
     </message>
     <message>
         <source>&amp;Enregistrer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حفظ...</translation>
     </message>
     <message>
         <source>Copier le &amp;lien</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ ال&amp;رابط</translation>
     </message>
     <message>
         <source>E&amp;xporter l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تصدير الرسم المتحرك...</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Entrefer:couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>الثغرة الهوائية: لون</translation>
     </message>
     <message>
         <source>Vecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>متجه</translation>
     </message>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار</translation>
     </message>
     <message>
         <source>Forces magnéto-motrices</source>
-        <translation type="unfinished"></translation>
+        <translation>القوى الدافعة المغناطيسية</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران</translation>
     </message>
     <message>
         <source>&amp;Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو ال&amp;ثابت</translation>
     </message>
     <message>
         <source>&amp;Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو ال&amp;دوار</translation>
     </message>
     <message>
         <source>&amp;Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;قياسات</translation>
     </message>
     <message>
         <source>Cadence x1/4</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيقاع x1/4</translation>
     </message>
     <message>
         <source>Cadence x1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيقاع x1/2</translation>
     </message>
     <message>
         <source>Cadence x1</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيقاع x1</translation>
     </message>
     <message>
         <source>Cadence x2</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيقاع x2</translation>
     </message>
     <message>
         <source>Cadence x4</source>
-        <translation type="unfinished"></translation>
+        <translation>الإيقاع x4</translation>
     </message>
     <message>
         <source>Bleu Noir Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق أسود أحمر</translation>
     </message>
     <message>
         <source>Vert NoirRouge</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر أسود أحمر</translation>
     </message>
     <message>
         <source>CAO</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD</translation>
     </message>
     <message>
         <source>Bleu Blanc Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق أبيض برتقالي</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز العرض</translation>
     </message>
     <message>
         <source>&amp;A propos de Vireflu...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حول Vireflu...</translation>
     </message>
     <message>
         <source>&amp;Général</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;عام</translation>
     </message>
     <message>
         <source>&amp;Représentation</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تمثيل</translation>
     </message>
     <message>
         <source>&amp;Vue</source>
-        <translation type="unfinished"></translation>
+        <translation>ع&amp;رض</translation>
     </message>
     <message>
         <source>&amp;Couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;لون</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مساعدة</translation>
     </message>
     <message>
         <source>&amp;Langue</source>
@@ -360,94 +360,94 @@
     <name>Panel</name>
     <message>
         <source>fréquence stator: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد العضو الثابت: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence rotor: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد العضو الدوار: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence de rotation: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد الدوران: %1 Hz</translation>
     </message>
     <message>
         <source>position initiale: %1 degré</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع الابتدائي: %1 درجة</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>الطور</translation>
     </message>
     <message>
         <source>phase 1</source>
-        <translation type="unfinished"></translation>
+        <translation>الطور 1</translation>
     </message>
     <message>
         <source>phase 2</source>
-        <translation type="unfinished"></translation>
+        <translation>الطور 2</translation>
     </message>
     <message>
         <source>phase 3</source>
-        <translation type="unfinished"></translation>
+        <translation>الطور 3</translation>
     </message>
     <message>
         <source>sinus</source>
-        <translation type="unfinished"></translation>
+        <translation>جيبي</translation>
     </message>
     <message>
         <source>continu</source>
-        <translation type="unfinished"></translation>
+        <translation>مستمر</translation>
     </message>
     <message>
         <source>rectangulaire</source>
-        <translation type="unfinished"></translation>
+        <translation>مستطيل</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الثابت</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الدوار</translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس إعداد Vireflu: النص ليس JSON مقروءًا (توقف عند البايت %2).</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس إعداد Vireflu: المستند ليس كائن JSON.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس إعداد Vireflu: حجمه يتجاوز 64 KiB.</translation>
     </message>
     <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي هذا الرابط على إعداد Vireflu مقروء.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس إعداد Vireflu: المفتاح «%1» (إصدار التنسيق) مفقود.</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُنشئ هذا الإعداد بإصدار أحدث من Vireflu (التنسيق %2): حدّث Vireflu لفتحه.</translation>
     </message>
     <message>
         <source>La clé « %1 » est inconnue de cette version de Vireflu.</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح «%1» غير معروف لهذا الإصدار من Vireflu.</translation>
     </message>
     <message>
         <source>La clé « %1 » accepte %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح «%1» يقبل %3.</translation>
     </message>
     <message>
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح «%1» يعطي شكل موجة لا تتيحه اللوحة مع هذا العدد من الأطوار.</translation>
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
@@ -458,57 +458,57 @@
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الرسم المتحرك</translation>
     </message>
     <message>
         <source>Images GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>صور GIF (*.gif)</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الرسم المتحرك: %1.</translation>
     </message>
     <message>
         <source>Exportation de l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تصدير الرسم المتحرك...</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي التصدير: لم يُكتب أي ملف.</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الرسم المتحرك: صوره تحتوي على أكثر من 256 لونًا.</translation>
     </message>
     <message>
         <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد رسم متحرك للتصدير: لا يُغذّى أي ملف بتيار «جيبي» أو «مستطيل» بتردد أعلى من 0 Hz.</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CAboutBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CMainWindow</name>
     <message>
         <source>Ouverts &amp;récemment</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتوحة &amp;مؤخرًا</translation>
     </message>
     <message>
         <source>Panneaux à côté</source>
-        <translation type="unfinished"></translation>
+        <translation>اللوحات على الجانب</translation>
     </message>
     <message>
         <source>Disposition initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>الترتيب الابتدائي</translation>
     </message>
     <message>
         <source>Leçon</source>
@@ -519,19 +519,19 @@
     <name>vireflu::CMeasuresPanel</name>
     <message>
         <source>Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>القياسات</translation>
     </message>
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation type="unfinished"></translation>
+        <translation>القوة الدافعة المغناطيسية على طول الثغرة الهوائية، من 0 إلى 360°.</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>
-        <translation type="unfinished"></translation>
+        <translation>مجالان دواران</translation>
     </message>
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرسم المجال الموجب (أزرق) والمجال السالب (برتقالي) في المقطع.</translation>
     </message>
 </context>
 <context>
@@ -565,27 +565,27 @@
     <name>vireflu::SetupFiles</name>
     <message>
         <source>Réglages Vireflu (*.vireflu)</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات Vireflu (*.vireflu)</translation>
     </message>
     <message>
         <source>Ouvrir un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح إعداد</translation>
     </message>
     <message>
         <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الإعداد %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُفتح %1.</translation>
     </message>
     <message>
         <source>Enregistrer le réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الإعداد</translation>
     </message>
     <message>
         <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الإعداد: %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,30 +5,30 @@
     <name>AboutBox</name>
     <message>
         <source>Simulateur pédagogique, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrsimulator, 2026</translation>
     </message>
     <message>
         <source>Le champ tournant des machines triphasées</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehfeld von Drehstrommaschinen</translation>
     </message>
     <message>
         <source>A propos de Vireflu</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Vireflu</translation>
     </message>
 </context>
 <context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ani&amp;mation</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
 </context>
 <context>
@@ -62,290 +62,290 @@
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Fréquence f des courants du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz f der Statorströme.</translation>
     </message>
     <message>
         <source>Sens du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehsinn des Felds</translation>
     </message>
     <message>
         <source>Sens de rotation du champ du stator, celui de sa plus grande composante ; pulsant quand les deux sont égales. Vitesses et glissements sont positifs dans le sens trigonométrique, celui où tourne le rotor pour une fréquence de rotation positive, et négatifs dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehsinn des Statorfelds, nämlich der seiner größeren Komponente; pulsierend, wenn beide gleich sind. Drehzahlen und Schlupfwerte sind positiv im Gegenuhrzeigersinn, in dem der Rotor bei positiver Drehfrequenz dreht, und negativ im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>Vitesse de synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchrone Drehzahl</translation>
     </message>
     <message>
         <source>Vitesse du champ tournant : 60 f pour une paire de pôles, positive dans le sens trigonométrique, négative dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl des Drehfelds: 60 f bei einem Polpaar, positiv im Gegenuhrzeigersinn, negativ im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>Vitesse du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotordrehzahl</translation>
     </message>
     <message>
         <source>60 fois la fréquence de rotation du rotor, positive dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das 60-Fache der Drehfrequenz des Rotors, positiv im Gegenuhrzeigersinn.</translation>
     </message>
     <message>
         <source>Glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlupf</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). Champ pulsant : g+ et g− contre ses deux moitiés.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns mit vorzeichenbehafteten Drehzahlen: 0 bei Synchronlauf, 1 im Stillstand, über 1, wenn der Rotor gegen das Feld dreht (Bremsen). Pulsierendes Feld: g+ und g− bezogen auf seine beiden Hälften.</translation>
     </message>
     <message>
         <source>Fréquence rotorique</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotorfrequenz</translation>
     </message>
     <message>
         <source>Fréquence |g| f des courants induits dans le rotor, pour chaque moitié d&apos;un champ pulsant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz |g| f der im Rotor induzierten Ströme, für jede Hälfte eines pulsierenden Felds.</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment</translation>
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmomentkennzahl zwischen Stator- und Rotorfeld (ohne Einheit).</translation>
     </message>
     <message>
         <source>Champ résultant</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultierendes Feld</translation>
     </message>
     <message>
         <source>Longueur du vecteur champ rapportée à celle d&apos;un champ triphasé équilibré.</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des Feldvektors, bezogen auf die eines symmetrischen dreiphasigen Felds.</translation>
     </message>
     <message>
         <source>Angle du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldwinkel</translation>
     </message>
     <message>
         <source>Direction du vecteur champ, comptée dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung des Feldvektors, im Gegenuhrzeigersinn gezählt.</translation>
     </message>
     <message>
         <source>Stator direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator Mitsystem</translation>
     </message>
     <message>
         <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld, das im Sinn der Folge 0/120/240 dreht (Mitsystem).</translation>
     </message>
     <message>
         <source>Stator inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator Gegensystem</translation>
     </message>
     <message>
         <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld, das in Gegenrichtung dreht (Gegensystem).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor Mitsystem</translation>
     </message>
     <message>
         <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotorfeld, das im Sinn seiner Folge 0/120/240 dreht.</translation>
     </message>
     <message>
         <source>Rotor inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor Gegensystem</translation>
     </message>
     <message>
         <source>Champ du rotor tournant en sens opposé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotorfeld, das in Gegenrichtung dreht.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberschwingungen</translation>
     </message>
     <message>
         <source>Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckstrom: Oberschwingungen bezogen auf die Grundschwingung, mit oder gegen das Feld drehend.</translation>
     </message>
     <message>
         <source>Taux de distorsion</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzerrungsgrad</translation>
     </message>
     <message>
         <source>Distorsion harmonique totale du courant rectangulaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte harmonische Verzerrung (THD) des Rechteckstroms.</translation>
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>U/min</translation>
     </message>
     <message>
         <source>avec</source>
-        <translation type="unfinished"></translation>
+        <translation>mit</translation>
     </message>
     <message>
         <source>contre</source>
-        <translation type="unfinished"></translation>
+        <translation>gegen</translation>
     </message>
     <message>
         <source>sens trigonométrique</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenuhrzeigersinn</translation>
     </message>
     <message>
         <source>sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeigersinn</translation>
     </message>
     <message>
         <source>pulsant</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsierend</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>Résultante</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultierende</translation>
     </message>
     <message>
         <source>Fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundschwingung</translation>
     </message>
     <message>
         <source>Champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Ouvrir...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Enregistrer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Copier le &amp;lien</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Link kopieren</translation>
     </message>
     <message>
         <source>E&amp;xporter l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Entrefer:couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftspalt: Farbe</translation>
     </message>
     <message>
         <source>Vecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Vektor</translation>
     </message>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortskurve</translation>
     </message>
     <message>
         <source>Forces magnéto-motrices</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetomotorische Kräfte</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment</translation>
     </message>
     <message>
         <source>&amp;Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stator</translation>
     </message>
     <message>
         <source>&amp;Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rotor</translation>
     </message>
     <message>
         <source>&amp;Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messwerte</translation>
     </message>
     <message>
         <source>Cadence x1/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo x1/4</translation>
     </message>
     <message>
         <source>Cadence x1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo x1/2</translation>
     </message>
     <message>
         <source>Cadence x1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo x1</translation>
     </message>
     <message>
         <source>Cadence x2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo x2</translation>
     </message>
     <message>
         <source>Cadence x4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo x4</translation>
     </message>
     <message>
         <source>Bleu Noir Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau Schwarz Rot</translation>
     </message>
     <message>
         <source>Vert NoirRouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün Schwarz Rot</translation>
     </message>
     <message>
         <source>CAO</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD</translation>
     </message>
     <message>
         <source>Bleu Blanc Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau Weiß Orange</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektor</translation>
     </message>
     <message>
         <source>&amp;A propos de Vireflu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Vireflu...</translation>
     </message>
     <message>
         <source>&amp;Général</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;llgemein</translation>
     </message>
     <message>
         <source>&amp;Représentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Darstellung</translation>
     </message>
     <message>
         <source>&amp;Vue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Langue</source>
@@ -360,94 +360,94 @@
     <name>Panel</name>
     <message>
         <source>fréquence stator: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Statorfrequenz: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence rotor: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotorfrequenz: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence de rotation: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfrequenz: %1 Hz</translation>
     </message>
     <message>
         <source>position initiale: %1 degré</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangslage: %1 Grad</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>phase 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase 1</translation>
     </message>
     <message>
         <source>phase 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase 2</translation>
     </message>
     <message>
         <source>phase 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase 3</translation>
     </message>
     <message>
         <source>sinus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinus</translation>
     </message>
     <message>
         <source>continu</source>
-        <translation type="unfinished"></translation>
+        <translation>konstant</translation>
     </message>
     <message>
         <source>rectangulaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine Vireflu-Einstellung: Der Text ist kein lesbares JSON (Abbruch bei Byte %2).</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine Vireflu-Einstellung: Das Dokument ist kein JSON-Objekt.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine Vireflu-Einstellung: Sie ist größer als 64 KiB.</translation>
     </message>
     <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Link enthält keine lesbare Vireflu-Einstellung.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine Vireflu-Einstellung: Der Schlüssel „%1“ (die Formatversion) fehlt.</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellung wurde mit einer neueren Vireflu-Version erstellt (Format %2): Aktualisieren Sie Vireflu, um sie zu öffnen.</translation>
     </message>
     <message>
         <source>La clé « %1 » est inconnue de cette version de Vireflu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „%1“ ist dieser Vireflu-Version unbekannt.</translation>
     </message>
     <message>
         <source>La clé « %1 » accepte %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „%1“ akzeptiert %3.</translation>
     </message>
     <message>
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „%1“ ergibt eine Wellenform, die das Bedienfeld mit dieser Phasenzahl nicht anbietet.</translation>
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
@@ -458,57 +458,57 @@
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation exportieren</translation>
     </message>
     <message>
         <source>Images GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF-Bilder (*.gif)</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Animation konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>Exportation de l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation wird exportiert...</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export abgebrochen: Es wurde keine Datei geschrieben.</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Animation konnte nicht gespeichert werden: Ihre Bilder haben mehr als 256 Farben.</translation>
     </message>
     <message>
         <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Animation zu exportieren: Keine Wicklung wird mit „Sinus“ oder „Rechteck“ über 0 Hz gespeist.</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CAboutBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CMainWindow</name>
     <message>
         <source>Ouverts &amp;récemment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Panneaux à côté</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedienfelder daneben</translation>
     </message>
     <message>
         <source>Disposition initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Anordnung</translation>
     </message>
     <message>
         <source>Leçon</source>
@@ -519,19 +519,19 @@
     <name>vireflu::CMeasuresPanel</name>
     <message>
         <source>Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwerte</translation>
     </message>
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetomotorische Kraft längs des Luftspalts, von 0 bis 360°.</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Drehfelder</translation>
     </message>
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnet Mitfeld (blau) und Gegenfeld (orange) in den Schnitt.</translation>
     </message>
 </context>
 <context>
@@ -565,27 +565,27 @@
     <name>vireflu::SetupFiles</name>
     <message>
         <source>Réglages Vireflu (*.vireflu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu-Einstellungen (*.vireflu)</translation>
     </message>
     <message>
         <source>Ouvrir un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung öffnen</translation>
     </message>
     <message>
         <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
         <source>Enregistrer le réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung speichern</translation>
     </message>
     <message>
         <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,30 +5,30 @@
     <name>AboutBox</name>
     <message>
         <source>Simulateur pédagogique, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulador didáctico, 2026</translation>
     </message>
     <message>
         <source>Le champ tournant des machines triphasées</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo giratorio de las máquinas trifásicas</translation>
     </message>
     <message>
         <source>A propos de Vireflu</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Vireflu</translation>
     </message>
 </context>
 <context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicializar</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animación</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
 </context>
 <context>
@@ -62,290 +62,290 @@
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Fréquence f des courants du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia f de las corrientes del estator.</translation>
     </message>
     <message>
         <source>Sens du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido del campo</translation>
     </message>
     <message>
         <source>Sens de rotation du champ du stator, celui de sa plus grande composante ; pulsant quand les deux sont égales. Vitesses et glissements sont positifs dans le sens trigonométrique, celui où tourne le rotor pour une fréquence de rotation positive, et négatifs dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido de giro del campo del estator, el de su mayor componente; pulsante cuando ambas son iguales. Velocidades y deslizamientos son positivos en sentido antihorario, en el que gira el rotor con una frecuencia de rotación positiva, y negativos en sentido horario.</translation>
     </message>
     <message>
         <source>Vitesse de synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de sincronismo</translation>
     </message>
     <message>
         <source>Vitesse du champ tournant : 60 f pour une paire de pôles, positive dans le sens trigonométrique, négative dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del campo giratorio: 60 f para un par de polos, positiva en sentido antihorario, negativa en sentido horario.</translation>
     </message>
     <message>
         <source>Vitesse du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del rotor</translation>
     </message>
     <message>
         <source>60 fois la fréquence de rotation du rotor, positive dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 veces la frecuencia de rotación del rotor, positiva en sentido antihorario.</translation>
     </message>
     <message>
         <source>Glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizamiento</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). Champ pulsant : g+ et g− contre ses deux moitiés.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns con las velocidades con signo: 0 en sincronismo, 1 en reposo, más de 1 cuando el rotor gira contra el campo (frenado). Campo pulsante: g+ y g− respecto a sus dos mitades.</translation>
     </message>
     <message>
         <source>Fréquence rotorique</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia rotórica</translation>
     </message>
     <message>
         <source>Fréquence |g| f des courants induits dans le rotor, pour chaque moitié d&apos;un champ pulsant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia |g| f de las corrientes inducidas en el rotor, para cada mitad de un campo pulsante.</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador del par entre los campos del estator y del rotor (sin unidad).</translation>
     </message>
     <message>
         <source>Champ résultant</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo resultante</translation>
     </message>
     <message>
         <source>Longueur du vecteur champ rapportée à celle d&apos;un champ triphasé équilibré.</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud del vector campo respecto a la de un campo trifásico equilibrado.</translation>
     </message>
     <message>
         <source>Angle du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo del campo</translation>
     </message>
     <message>
         <source>Direction du vecteur champ, comptée dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del vector campo, medida en sentido antihorario.</translation>
     </message>
     <message>
         <source>Stator direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator directo</translation>
     </message>
     <message>
         <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo que gira en el sentido de la secuencia 0/120/240 (componente directa).</translation>
     </message>
     <message>
         <source>Stator inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator inverso</translation>
     </message>
     <message>
         <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo que gira en sentido opuesto (componente inversa).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor directo</translation>
     </message>
     <message>
         <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo del rotor que gira en el sentido de su secuencia 0/120/240.</translation>
     </message>
     <message>
         <source>Rotor inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor inverso</translation>
     </message>
     <message>
         <source>Champ du rotor tournant en sens opposé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo del rotor que gira en sentido opuesto.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Armónicos</translation>
     </message>
     <message>
         <source>Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente rectangular: armónicos respecto al fundamental, que giran con o contra el campo.</translation>
     </message>
     <message>
         <source>Taux de distorsion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de distorsión</translation>
     </message>
     <message>
         <source>Distorsion harmonique totale du courant rectangulaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distorsión armónica total de la corriente rectangular.</translation>
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>avec</source>
-        <translation type="unfinished"></translation>
+        <translation>con</translation>
     </message>
     <message>
         <source>contre</source>
-        <translation type="unfinished"></translation>
+        <translation>contra</translation>
     </message>
     <message>
         <source>sens trigonométrique</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido antihorario</translation>
     </message>
     <message>
         <source>sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido horario</translation>
     </message>
     <message>
         <source>pulsant</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsante</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>Résultante</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultante</translation>
     </message>
     <message>
         <source>Fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundamental</translation>
     </message>
     <message>
         <source>Champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Ouvrir...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Enregistrer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>Copier le &amp;lien</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el &amp;enlace</translation>
     </message>
     <message>
         <source>E&amp;xporter l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar la animación...</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Entrefer:couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrehierro: color</translation>
     </message>
     <message>
         <source>Vecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector</translation>
     </message>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trayectoria</translation>
     </message>
     <message>
         <source>Forces magnéto-motrices</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerzas magnetomotrices</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source>&amp;Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estator</translation>
     </message>
     <message>
         <source>&amp;Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rotor</translation>
     </message>
     <message>
         <source>&amp;Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medidas</translation>
     </message>
     <message>
         <source>Cadence x1/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x1/4</translation>
     </message>
     <message>
         <source>Cadence x1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x1/2</translation>
     </message>
     <message>
         <source>Cadence x1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x1</translation>
     </message>
     <message>
         <source>Cadence x2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x2</translation>
     </message>
     <message>
         <source>Cadence x4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x4</translation>
     </message>
     <message>
         <source>Bleu Noir Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul Negro Rojo</translation>
     </message>
     <message>
         <source>Vert NoirRouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde Negro Rojo</translation>
     </message>
     <message>
         <source>CAO</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD</translation>
     </message>
     <message>
         <source>Bleu Blanc Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul Blanco Naranja</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyector</translation>
     </message>
     <message>
         <source>&amp;A propos de Vireflu...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vireflu...</translation>
     </message>
     <message>
         <source>&amp;Général</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;General</translation>
     </message>
     <message>
         <source>&amp;Représentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Representación</translation>
     </message>
     <message>
         <source>&amp;Vue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista</translation>
     </message>
     <message>
         <source>&amp;Couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Langue</source>
@@ -360,94 +360,94 @@
     <name>Panel</name>
     <message>
         <source>fréquence stator: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia del estator: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence rotor: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia del rotor: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence de rotation: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia de rotación: %1 Hz</translation>
     </message>
     <message>
         <source>position initiale: %1 degré</source>
-        <translation type="unfinished"></translation>
+        <translation>posición inicial: %1 grados</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>fase</translation>
     </message>
     <message>
         <source>phase 1</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 1</translation>
     </message>
     <message>
         <source>phase 2</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 2</translation>
     </message>
     <message>
         <source>phase 3</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 3</translation>
     </message>
     <message>
         <source>sinus</source>
-        <translation type="unfinished"></translation>
+        <translation>seno</translation>
     </message>
     <message>
         <source>continu</source>
-        <translation type="unfinished"></translation>
+        <translation>continua</translation>
     </message>
     <message>
         <source>rectangulaire</source>
-        <translation type="unfinished"></translation>
+        <translation>rectangular</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una configuración de Vireflu: el texto no es JSON legible (se detuvo en el byte %2).</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una configuración de Vireflu: el documento no es un objeto JSON.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una configuración de Vireflu: supera los 64 KiB.</translation>
     </message>
     <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este enlace no contiene ninguna configuración de Vireflu legible.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una configuración de Vireflu: falta la clave «%1» (la versión del formato).</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuración se hizo con una versión más reciente de Vireflu (formato %2): actualice Vireflu para abrirla.</translation>
     </message>
     <message>
         <source>La clé « %1 » est inconnue de cette version de Vireflu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de Vireflu no conoce la clave «%1».</translation>
     </message>
     <message>
         <source>La clé « %1 » accepte %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave «%1» acepta %3.</translation>
     </message>
     <message>
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave «%1» da una forma de onda que el panel no ofrece con este número de fases.</translation>
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
@@ -458,57 +458,57 @@
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la animación</translation>
     </message>
     <message>
         <source>Images GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes GIF (*.gif)</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la animación: %1.</translation>
     </message>
     <message>
         <source>Exportation de l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando la animación...</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación cancelada: no se ha escrito ningún archivo.</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la animación: sus imágenes tienen más de 256 colores.</translation>
     </message>
     <message>
         <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay animación que exportar: ningún devanado está alimentado con «seno» o «rectangular» por encima de 0 Hz.</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CAboutBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CMainWindow</name>
     <message>
         <source>Ouverts &amp;récemment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abiertos &amp;recientemente</translation>
     </message>
     <message>
         <source>Panneaux à côté</source>
-        <translation type="unfinished"></translation>
+        <translation>Paneles al lado</translation>
     </message>
     <message>
         <source>Disposition initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposición inicial</translation>
     </message>
     <message>
         <source>Leçon</source>
@@ -519,19 +519,19 @@
     <name>vireflu::CMeasuresPanel</name>
     <message>
         <source>Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidas</translation>
     </message>
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza magnetomotriz a lo largo del entrehierro, de 0 a 360°.</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos campos giratorios</translation>
     </message>
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibuja los campos directo (azul) e inverso (naranja) en la sección.</translation>
     </message>
 </context>
 <context>
@@ -565,27 +565,27 @@
     <name>vireflu::SetupFiles</name>
     <message>
         <source>Réglages Vireflu (*.vireflu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuraciones de Vireflu (*.vireflu)</translation>
     </message>
     <message>
         <source>Ouvrir un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una configuración</translation>
     </message>
     <message>
         <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la configuración %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha abierto.</translation>
     </message>
     <message>
         <source>Enregistrer le réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la configuración</translation>
     </message>
     <message>
         <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración: %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,30 +5,30 @@
     <name>AboutBox</name>
     <message>
         <source>Simulateur pédagogique, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulatore didattico, 2026</translation>
     </message>
     <message>
         <source>Le champ tournant des machines triphasées</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo rotante delle macchine trifase</translation>
     </message>
     <message>
         <source>A propos de Vireflu</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Vireflu</translation>
     </message>
 </context>
 <context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inizializza</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animazione</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stop</translation>
     </message>
 </context>
 <context>
@@ -62,290 +62,290 @@
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza</translation>
     </message>
     <message>
         <source>Fréquence f des courants du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza f delle correnti di statore.</translation>
     </message>
     <message>
         <source>Sens du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Verso del campo</translation>
     </message>
     <message>
         <source>Sens de rotation du champ du stator, celui de sa plus grande composante ; pulsant quand les deux sont égales. Vitesses et glissements sont positifs dans le sens trigonométrique, celui où tourne le rotor pour une fréquence de rotation positive, et négatifs dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verso di rotazione del campo di statore, quello della sua componente maggiore; pulsante quando le due sono uguali. Velocità e scorrimenti sono positivi in senso antiorario, quello in cui gira il rotore per una frequenza di rotazione positiva, e negativi in senso orario.</translation>
     </message>
     <message>
         <source>Vitesse de synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità di sincronismo</translation>
     </message>
     <message>
         <source>Vitesse du champ tournant : 60 f pour une paire de pôles, positive dans le sens trigonométrique, négative dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità del campo rotante: 60 f per una coppia di poli, positiva in senso antiorario, negativa in senso orario.</translation>
     </message>
     <message>
         <source>Vitesse du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità del rotore</translation>
     </message>
     <message>
         <source>60 fois la fréquence de rotation du rotor, positive dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 volte la frequenza di rotazione del rotore, positiva in senso antiorario.</translation>
     </message>
     <message>
         <source>Glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorrimento</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). Champ pulsant : g+ et g− contre ses deux moitiés.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns con le velocità con segno: 0 al sincronismo, 1 a rotore fermo, oltre 1 quando il rotore gira contro il campo (frenatura). Campo pulsante: g+ e g− rispetto alle sue due metà.</translation>
     </message>
     <message>
         <source>Fréquence rotorique</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza rotorica</translation>
     </message>
     <message>
         <source>Fréquence |g| f des courants induits dans le rotor, pour chaque moitié d&apos;un champ pulsant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza |g| f delle correnti indotte nel rotore, per ciascuna metà di un campo pulsante.</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Coppia</translation>
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatore di coppia tra i campi di statore e di rotore (adimensionale).</translation>
     </message>
     <message>
         <source>Champ résultant</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo risultante</translation>
     </message>
     <message>
         <source>Longueur du vecteur champ rapportée à celle d&apos;un champ triphasé équilibré.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza del vettore campo riferita a quella di un campo trifase equilibrato.</translation>
     </message>
     <message>
         <source>Angle du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo del campo</translation>
     </message>
     <message>
         <source>Direction du vecteur champ, comptée dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione del vettore campo, contata in senso antiorario.</translation>
     </message>
     <message>
         <source>Stator direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Statore diretto</translation>
     </message>
     <message>
         <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo che ruota nel verso della sequenza 0/120/240 (componente diretta).</translation>
     </message>
     <message>
         <source>Stator inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Statore inverso</translation>
     </message>
     <message>
         <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo che ruota in verso opposto (componente inversa).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotore diretto</translation>
     </message>
     <message>
         <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo del rotore che ruota nel verso della sua sequenza 0/120/240.</translation>
     </message>
     <message>
         <source>Rotor inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotore inverso</translation>
     </message>
     <message>
         <source>Champ du rotor tournant en sens opposé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo del rotore che ruota in verso opposto.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Armoniche</translation>
     </message>
     <message>
         <source>Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente rettangolare: armoniche riferite alla fondamentale, rotanti con o contro il campo.</translation>
     </message>
     <message>
         <source>Taux de distorsion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasso di distorsione</translation>
     </message>
     <message>
         <source>Distorsion harmonique totale du courant rectangulaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distorsione armonica totale della corrente rettangolare.</translation>
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>giri/min</translation>
     </message>
     <message>
         <source>avec</source>
-        <translation type="unfinished"></translation>
+        <translation>con</translation>
     </message>
     <message>
         <source>contre</source>
-        <translation type="unfinished"></translation>
+        <translation>contro</translation>
     </message>
     <message>
         <source>sens trigonométrique</source>
-        <translation type="unfinished"></translation>
+        <translation>senso antiorario</translation>
     </message>
     <message>
         <source>sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>senso orario</translation>
     </message>
     <message>
         <source>pulsant</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsante</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Statore</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotore</translation>
     </message>
     <message>
         <source>Résultante</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultante</translation>
     </message>
     <message>
         <source>Fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondamentale</translation>
     </message>
     <message>
         <source>Champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Ouvrir...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>&amp;Enregistrer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva...</translation>
     </message>
     <message>
         <source>Copier le &amp;lien</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia il &amp;link</translation>
     </message>
     <message>
         <source>E&amp;xporter l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta l&apos;animazione...</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Entrefer:couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Traferro: colore</translation>
     </message>
     <message>
         <source>Vecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Vettore</translation>
     </message>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia</translation>
     </message>
     <message>
         <source>Forces magnéto-motrices</source>
-        <translation type="unfinished"></translation>
+        <translation>Forze magnetomotrici</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Coppia</translation>
     </message>
     <message>
         <source>&amp;Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statore</translation>
     </message>
     <message>
         <source>&amp;Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rotore</translation>
     </message>
     <message>
         <source>&amp;Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Misure</translation>
     </message>
     <message>
         <source>Cadence x1/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenza x1/4</translation>
     </message>
     <message>
         <source>Cadence x1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenza x1/2</translation>
     </message>
     <message>
         <source>Cadence x1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenza x1</translation>
     </message>
     <message>
         <source>Cadence x2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenza x2</translation>
     </message>
     <message>
         <source>Cadence x4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadenza x4</translation>
     </message>
     <message>
         <source>Bleu Noir Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu Nero Rosso</translation>
     </message>
     <message>
         <source>Vert NoirRouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde Nero Rosso</translation>
     </message>
     <message>
         <source>CAO</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD</translation>
     </message>
     <message>
         <source>Bleu Blanc Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu Bianco Arancione</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Proiettore</translation>
     </message>
     <message>
         <source>&amp;A propos de Vireflu...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Vireflu...</translation>
     </message>
     <message>
         <source>&amp;Général</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generale</translation>
     </message>
     <message>
         <source>&amp;Représentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rappresentazione</translation>
     </message>
     <message>
         <source>&amp;Vue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista</translation>
     </message>
     <message>
         <source>&amp;Couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colore</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;uto</translation>
     </message>
     <message>
         <source>&amp;Langue</source>
@@ -360,94 +360,94 @@
     <name>Panel</name>
     <message>
         <source>fréquence stator: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frequenza statore: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence rotor: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frequenza rotore: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence de rotation: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frequenza di rotazione: %1 Hz</translation>
     </message>
     <message>
         <source>position initiale: %1 degré</source>
-        <translation type="unfinished"></translation>
+        <translation>posizione iniziale: %1 gradi</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>fase</translation>
     </message>
     <message>
         <source>phase 1</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 1</translation>
     </message>
     <message>
         <source>phase 2</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 2</translation>
     </message>
     <message>
         <source>phase 3</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 3</translation>
     </message>
     <message>
         <source>sinus</source>
-        <translation type="unfinished"></translation>
+        <translation>seno</translation>
     </message>
     <message>
         <source>continu</source>
-        <translation type="unfinished"></translation>
+        <translation>continua</translation>
     </message>
     <message>
         <source>rectangulaire</source>
-        <translation type="unfinished"></translation>
+        <translation>rettangolare</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Statore</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotore</translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una configurazione Vireflu: il testo non è JSON leggibile (interrotto al byte %2).</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una configurazione Vireflu: il documento non è un oggetto JSON.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una configurazione Vireflu: supera i 64 KiB.</translation>
     </message>
     <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo link non contiene una configurazione Vireflu leggibile.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una configurazione Vireflu: manca la chiave «%1» (la versione del formato).</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa configurazione è stata creata da una versione più recente di Vireflu (formato %2): aggiorna Vireflu per aprirla.</translation>
     </message>
     <message>
         <source>La clé « %1 » est inconnue de cette version de Vireflu.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave «%1» è sconosciuta a questa versione di Vireflu.</translation>
     </message>
     <message>
         <source>La clé « %1 » accepte %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave «%1» accetta %3.</translation>
     </message>
     <message>
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave «%1» dà una forma d&apos;onda che il pannello non offre con questo numero di fasi.</translation>
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
@@ -458,57 +458,57 @@
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta l&apos;animazione</translation>
     </message>
     <message>
         <source>Images GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini GIF (*.gif)</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;animazione: %1.</translation>
     </message>
     <message>
         <source>Exportation de l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione dell&apos;animazione...</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione annullata: nessun file è stato scritto.</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;animazione: le sue immagini hanno più di 256 colori.</translation>
     </message>
     <message>
         <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna animazione da esportare: nessun avvolgimento è alimentato in «seno» o «rettangolare» sopra 0 Hz.</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CAboutBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CMainWindow</name>
     <message>
         <source>Ouverts &amp;récemment</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperti di &amp;recente</translation>
     </message>
     <message>
         <source>Panneaux à côté</source>
-        <translation type="unfinished"></translation>
+        <translation>Pannelli a lato</translation>
     </message>
     <message>
         <source>Disposition initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposizione iniziale</translation>
     </message>
     <message>
         <source>Leçon</source>
@@ -519,19 +519,19 @@
     <name>vireflu::CMeasuresPanel</name>
     <message>
         <source>Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>Misure</translation>
     </message>
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza magnetomotrice lungo il traferro, da 0 a 360°.</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>
-        <translation type="unfinished"></translation>
+        <translation>Due campi rotanti</translation>
     </message>
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegna i campi diretto (blu) e inverso (arancione) nella sezione.</translation>
     </message>
 </context>
 <context>
@@ -565,27 +565,27 @@
     <name>vireflu::SetupFiles</name>
     <message>
         <source>Réglages Vireflu (*.vireflu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazioni Vireflu (*.vireflu)</translation>
     </message>
     <message>
         <source>Ouvrir un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri una configurazione</translation>
     </message>
     <message>
         <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la configurazione %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato aperto.</translation>
     </message>
     <message>
         <source>Enregistrer le réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la configurazione</translation>
     </message>
     <message>
         <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la configurazione: %1.</translation>
     </message>
 </context>
 </TS>

@@ -5,30 +5,30 @@
     <name>AboutBox</name>
     <message>
         <source>Simulateur pédagogique, 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulador didático, 2026</translation>
     </message>
     <message>
         <source>Le champ tournant des machines triphasées</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo girante das máquinas trifásicas</translation>
     </message>
     <message>
         <source>A propos de Vireflu</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Vireflu</translation>
     </message>
 </context>
 <context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicializar</translation>
     </message>
     <message>
         <source>&amp;Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animação</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
 </context>
 <context>
@@ -62,290 +62,290 @@
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência</translation>
     </message>
     <message>
         <source>Fréquence f des courants du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência f das correntes do estator.</translation>
     </message>
     <message>
         <source>Sens du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido do campo</translation>
     </message>
     <message>
         <source>Sens de rotation du champ du stator, celui de sa plus grande composante ; pulsant quand les deux sont égales. Vitesses et glissements sont positifs dans le sens trigonométrique, celui où tourne le rotor pour une fréquence de rotation positive, et négatifs dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido de rotação do campo do estator, o de sua maior componente; pulsante quando as duas são iguais. Velocidades e escorregamentos são positivos no sentido anti-horário, aquele em que o rotor gira para uma frequência de rotação positiva, e negativos no sentido horário.</translation>
     </message>
     <message>
         <source>Vitesse de synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade síncrona</translation>
     </message>
     <message>
         <source>Vitesse du champ tournant : 60 f pour une paire de pôles, positive dans le sens trigonométrique, négative dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade do campo girante: 60 f para um par de polos, positiva no sentido anti-horário, negativa no sentido horário.</translation>
     </message>
     <message>
         <source>Vitesse du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade do rotor</translation>
     </message>
     <message>
         <source>60 fois la fréquence de rotation du rotor, positive dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 vezes a frequência de rotação do rotor, positiva no sentido anti-horário.</translation>
     </message>
     <message>
         <source>Glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>Escorregamento</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 quand le rotor tourne contre le champ (freinage). Champ pulsant : g+ et g− contre ses deux moitiés.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns com as velocidades com sinal: 0 na velocidade síncrona, 1 com o rotor parado, mais de 1 quando o rotor gira contra o campo (frenagem). Campo pulsante: g+ e g− em relação às suas duas metades.</translation>
     </message>
     <message>
         <source>Fréquence rotorique</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência do rotor</translation>
     </message>
     <message>
         <source>Fréquence |g| f des courants induits dans le rotor, pour chaque moitié d&apos;un champ pulsant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência |g| f das correntes induzidas no rotor, para cada metade de um campo pulsante.</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque</translation>
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador de torque entre os campos do estator e do rotor (sem unidade).</translation>
     </message>
     <message>
         <source>Champ résultant</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo resultante</translation>
     </message>
     <message>
         <source>Longueur du vecteur champ rapportée à celle d&apos;un champ triphasé équilibré.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento do vetor campo em relação ao de um campo trifásico equilibrado.</translation>
     </message>
     <message>
         <source>Angle du champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ângulo do campo</translation>
     </message>
     <message>
         <source>Direction du vecteur champ, comptée dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direção do vetor campo, contada no sentido anti-horário.</translation>
     </message>
     <message>
         <source>Stator direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator direto</translation>
     </message>
     <message>
         <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo girando no sentido da sequência 0/120/240 (componente direta).</translation>
     </message>
     <message>
         <source>Stator inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator inverso</translation>
     </message>
     <message>
         <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo girando no sentido oposto (componente inversa).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor direto</translation>
     </message>
     <message>
         <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo do rotor girando no sentido de sua sequência 0/120/240.</translation>
     </message>
     <message>
         <source>Rotor inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor inverso</translation>
     </message>
     <message>
         <source>Champ du rotor tournant en sens opposé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo do rotor girando no sentido oposto.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmônicas</translation>
     </message>
     <message>
         <source>Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrente retangular: harmônicas em relação à fundamental, girando com ou contra o campo.</translation>
     </message>
     <message>
         <source>Taux de distorsion</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de distorção</translation>
     </message>
     <message>
         <source>Distorsion harmonique totale du courant rectangulaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distorção harmônica total da corrente retangular.</translation>
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished"></translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>avec</source>
-        <translation type="unfinished"></translation>
+        <translation>com</translation>
     </message>
     <message>
         <source>contre</source>
-        <translation type="unfinished"></translation>
+        <translation>contra</translation>
     </message>
     <message>
         <source>sens trigonométrique</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido anti-horário</translation>
     </message>
     <message>
         <source>sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>sentido horário</translation>
     </message>
     <message>
         <source>pulsant</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsante</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
     <message>
         <source>Résultante</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultante</translation>
     </message>
     <message>
         <source>Fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundamental</translation>
     </message>
     <message>
         <source>Champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Ouvrir...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Enregistrer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar...</translation>
     </message>
     <message>
         <source>Copier le &amp;lien</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar o &amp;link</translation>
     </message>
     <message>
         <source>E&amp;xporter l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar a animação...</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>Entrefer:couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Entreferro: cor</translation>
     </message>
     <message>
         <source>Vecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Vetor</translation>
     </message>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trajetória</translation>
     </message>
     <message>
         <source>Forces magnéto-motrices</source>
-        <translation type="unfinished"></translation>
+        <translation>Forças magnetomotrizes</translation>
     </message>
     <message>
         <source>Couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque</translation>
     </message>
     <message>
         <source>&amp;Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estator</translation>
     </message>
     <message>
         <source>&amp;Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rotor</translation>
     </message>
     <message>
         <source>&amp;Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Medidas</translation>
     </message>
     <message>
         <source>Cadence x1/4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x1/4</translation>
     </message>
     <message>
         <source>Cadence x1/2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x1/2</translation>
     </message>
     <message>
         <source>Cadence x1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x1</translation>
     </message>
     <message>
         <source>Cadence x2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x2</translation>
     </message>
     <message>
         <source>Cadence x4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo x4</translation>
     </message>
     <message>
         <source>Bleu Noir Rouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul Preto Vermelho</translation>
     </message>
     <message>
         <source>Vert NoirRouge</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde Preto Vermelho</translation>
     </message>
     <message>
         <source>CAO</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD</translation>
     </message>
     <message>
         <source>Bleu Blanc Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul Branco Laranja</translation>
     </message>
     <message>
         <source>Projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Projetor</translation>
     </message>
     <message>
         <source>&amp;A propos de Vireflu...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Vireflu...</translation>
     </message>
     <message>
         <source>&amp;Général</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geral</translation>
     </message>
     <message>
         <source>&amp;Représentation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Representação</translation>
     </message>
     <message>
         <source>&amp;Vue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exibir</translation>
     </message>
     <message>
         <source>&amp;Couleur</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cor</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Langue</source>
@@ -360,94 +360,94 @@
     <name>Panel</name>
     <message>
         <source>fréquence stator: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frequência do estator: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence rotor: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frequência do rotor: %1 Hz</translation>
     </message>
     <message>
         <source>fréquence de rotation: %1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>frequência de rotação: %1 Hz</translation>
     </message>
     <message>
         <source>position initiale: %1 degré</source>
-        <translation type="unfinished"></translation>
+        <translation>posição inicial: %1 graus</translation>
     </message>
     <message>
         <source>phase</source>
-        <translation type="unfinished"></translation>
+        <translation>fase</translation>
     </message>
     <message>
         <source>phase 1</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 1</translation>
     </message>
     <message>
         <source>phase 2</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 2</translation>
     </message>
     <message>
         <source>phase 3</source>
-        <translation type="unfinished"></translation>
+        <translation>fase 3</translation>
     </message>
     <message>
         <source>sinus</source>
-        <translation type="unfinished"></translation>
+        <translation>seno</translation>
     </message>
     <message>
         <source>continu</source>
-        <translation type="unfinished"></translation>
+        <translation>contínua</translation>
     </message>
     <message>
         <source>rectangulaire</source>
-        <translation type="unfinished"></translation>
+        <translation>retangular</translation>
     </message>
     <message>
         <source>Stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator</translation>
     </message>
     <message>
         <source>Rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor</translation>
     </message>
 </context>
 <context>
     <name>Setup</name>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é uma configuração do Vireflu: o texto não é um JSON legível (parada no byte %2).</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é uma configuração do Vireflu: o documento não é um objeto JSON.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é uma configuração do Vireflu: ela excede 64 KiB.</translation>
     </message>
     <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este link não contém nenhuma configuração legível do Vireflu.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto não é uma configuração do Vireflu: falta a chave “%1” (a versão do formato).</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta configuração foi feita por uma versão mais recente do Vireflu (formato %2): atualize o Vireflu para abri-la.</translation>
     </message>
     <message>
         <source>La clé « %1 » est inconnue de cette version de Vireflu.</source>
-        <translation type="unfinished"></translation>
+        <translation>A chave “%1” é desconhecida por esta versão do Vireflu.</translation>
     </message>
     <message>
         <source>La clé « %1 » accepte %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A chave “%1” aceita %3.</translation>
     </message>
     <message>
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>A chave “%1” dá uma forma de onda que o painel não oferece com este número de fases.</translation>
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
@@ -458,57 +458,57 @@
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a animação</translation>
     </message>
     <message>
         <source>Images GIF (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens GIF (*.gif)</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a animação: %1.</translation>
     </message>
     <message>
         <source>Exportation de l&apos;animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando a animação...</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportação cancelada: nenhum arquivo foi gravado.</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a animação: suas imagens têm mais de 256 cores.</translation>
     </message>
     <message>
         <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma animação para exportar: nenhum enrolamento é alimentado com “seno” ou “retangular” acima de 0 Hz.</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CAboutBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>vireflu::CMainWindow</name>
     <message>
         <source>Ouverts &amp;récemment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abertos &amp;recentemente</translation>
     </message>
     <message>
         <source>Panneaux à côté</source>
-        <translation type="unfinished"></translation>
+        <translation>Painéis ao lado</translation>
     </message>
     <message>
         <source>Disposition initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposição inicial</translation>
     </message>
     <message>
         <source>Leçon</source>
@@ -519,19 +519,19 @@
     <name>vireflu::CMeasuresPanel</name>
     <message>
         <source>Mesures</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidas</translation>
     </message>
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Força magnetomotriz ao longo do entreferro, de 0 a 360°.</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>
-        <translation type="unfinished"></translation>
+        <translation>Dois campos girantes</translation>
     </message>
     <message>
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenha os campos direto (azul) e inverso (laranja) no corte.</translation>
     </message>
 </context>
 <context>
@@ -565,27 +565,27 @@
     <name>vireflu::SetupFiles</name>
     <message>
         <source>Réglages Vireflu (*.vireflu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do Vireflu (*.vireflu)</translation>
     </message>
     <message>
         <source>Ouvrir un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir uma configuração</translation>
     </message>
     <message>
         <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a configuração %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi aberto.</translation>
     </message>
     <message>
         <source>Enregistrer le réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a configuração</translation>
     </message>
     <message>
         <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a configuração: %1.</translation>
     </message>
 </context>
 </TS>
