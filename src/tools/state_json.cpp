@@ -154,7 +154,8 @@ JsonObject LessonJson(const Lesson& lesson) {
         json.Number("value", value ? value->number : kNone);
     json.Number("rightChoice", right ? static_cast<double>(*right) : kNone);
     const std::string sentence =
-        value ? LessonSentence(lesson.quantity, *value, LessonLanguage::English) : "";
+        value ? LessonSentence(lesson.quantity, *value, [](const char* french) { return french; })
+              : "";
     json.String("sentence", value ? sentence.c_str() : nullptr);
     return json;
 }

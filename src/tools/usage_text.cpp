@@ -70,7 +70,8 @@ std::string UsageText() {
         "measures are computed from the state after the last frame. A run from --lesson adds "
         "lesson: id, quantity, value (a sense's name or a number, computed from the setup "
         "played), rightChoice (the right choice's index from 0, null when not exactly one "
-        "choice is right) and sentence, the verdict in English. Numbers are written so that "
+        "choice is right) and sentence, the verdict as the program words it (in French). Numbers "
+        "are written so that "
         "they read back exactly.",
         "", kWidth);
     text += "\n";

@@ -63,8 +63,9 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
                                 IsRightNumber(*lesson, *value, read));
     }
     if (value)
-        result.set("sentence",
-                   LessonSentence(lesson->quantity, *value, LessonLanguage::French) + ".");
+        result.set("sentence", LessonSentence(lesson->quantity, *value, [](const char* french) {
+                                   return french;
+                               }) + ".");
     result.set("explanation", Fr(lesson->explanation));
     if (lesson->followUp) result.set("followUp", Fr(*lesson->followUp));
     return result;

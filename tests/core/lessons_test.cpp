@@ -43,13 +43,24 @@ TEST(LessonTable, EveryLessonHasExactlyOneRightChoiceAndItIsThePhysicsAnswer) {
 }
 
 TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
+    const Translate French = [](const char* french) { return std::string(french); };
+    const Translate English = [](const char* french) {
+        const std::map<std::string, std::string> catalogue = {
+            {",", "."},
+            {"%1 tr/min", "%1 rpm"},
+            {"Le glissement vaut %1 : champ à %2, rotor à %3", "Slip %1: field %2, rotor %3"}};
+        const auto found = catalogue.find(french);
+        return found == catalogue.end() ? std::string(french) : found->second;
+    };
     const Lesson& rotating = *FindLesson("trois-phases");
     const LessonValue value = *ComputeLessonValue(rotating);
-    EXPECT_EQ(LessonSentence(rotating.quantity, value, LessonLanguage::French),
+    EXPECT_EQ(LessonSentence(rotating.quantity, value, French),
               "Le champ tourne dans le sens horaire à 3000 tr/min");
     const Lesson& slip = *FindLesson("glissement");
-    EXPECT_EQ(LessonSentence(slip.quantity, *ComputeLessonValue(slip), LessonLanguage::French),
+    EXPECT_EQ(LessonSentence(slip.quantity, *ComputeLessonValue(slip), French),
               "Le glissement vaut 0,04 : champ à 3000 tr/min, rotor à 2880 tr/min");
+    EXPECT_EQ(LessonSentence(slip.quantity, *ComputeLessonValue(slip), English),
+              "Slip 0.04: field 3000 rpm, rotor 2880 rpm");
     EXPECT_TRUE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.042));
     EXPECT_FALSE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.046));
 }

@@ -1,4 +1,5 @@
 #include "lesson_menu.h"
+#include "interface_language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,13 +16,11 @@ namespace vireflu {
 
 QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open) {
     auto* menu = new QMenu(QCoreApplication::translate("LessonMenu", "&Leçons"), window);
-    const LessonLanguage language = SpokenLessonLanguage();
     QMenu* theme = nullptr;
     for (const Lesson& lesson : ShippedLessons()) {
-        const QString themeTitle = QString::fromStdString(lesson.theme.In(language));
+        const QString themeTitle = ShownText(lesson.theme);
         if (theme == nullptr || theme->title() != themeTitle) theme = menu->addMenu(themeTitle);
-        theme->addAction(QString::fromStdString(lesson.title.In(language)),
-                         [open, &lesson] { open(lesson); });
+        theme->addAction(ShownText(lesson.title), [open, &lesson] { open(lesson); });
     }
     menu->addSeparator();
     menu->addAction(
@@ -48,9 +47,7 @@ bool OpenLessonFile(QWidget* window, const QString& file,
     const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
     const auto read = ReadLesson(std::string_view(document.constData(), document.size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
-        const std::string sentence = SetupRefusalText(*refused, [](const char* french) {
-            return QCoreApplication::translate("Setup", french).toStdString();
-        });
+        const std::string sentence = SetupRefusalText(*refused, CatalogueOf("Setup"));
         QMessageBox::warning(
             window, QStringLiteral("Vireflu"),
             QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) + "\n" +

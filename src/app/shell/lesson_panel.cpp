@@ -1,5 +1,6 @@
 #include "lesson_panel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -18,15 +19,16 @@ QLabel* Paragraph(const char* name, QWidget* parent) {
     return label;
 }
 
-QString Text(const LessonText& text) {
-    return QString::fromStdString(text.In(SpokenLessonLanguage()));
-}
-
 }  // namespace
 
-LessonLanguage SpokenLessonLanguage() {
+QString ShownText(const LessonText& text) {
+    // A shipped lesson's texts are in the catalogue; a teacher's own file has its French and
+    // English alone.
+    const QString french = QString::fromStdString(text.fr);
+    const QString translated = QCoreApplication::translate("Lesson", text.fr.c_str());
+    if (translated != french) return translated;
     const std::string_view code = InterfaceLanguage(QLocale::system().uiLanguages()).code;
-    return code == "fr" ? LessonLanguage::French : LessonLanguage::English;
+    return code == "en" ? QString::fromStdString(text.en) : french;
 }
 
 LessonPanel::LessonPanel(QWidget* parent)
@@ -91,12 +93,12 @@ void LessonPanel::Start(const Lesson& started, const std::optional<LessonValue>&
     lesson = started;
     value = computed;
     waiting = true;
-    title->setText(Text(lesson->title));
-    introduction->setText(Text(lesson->introduction));
-    question->setText(Text(lesson->question));
+    title->setText(ShownText(lesson->title));
+    introduction->setText(ShownText(lesson->introduction));
+    question->setText(ShownText(lesson->question));
     for (std::size_t i = 0; i < choices.size(); ++i) {
         const bool offered = i < lesson->choices.size();
-        if (offered) choices[i]->setText(Text(lesson->choices[i].text));
+        if (offered) choices[i]->setText(ShownText(lesson->choices[i].text));
         choices[i]->setVisible(offered);
         choices[i]->setEnabled(true);
         choices[i]->setChecked(false);
@@ -121,16 +123,17 @@ void LessonPanel::Reveal(std::optional<bool> right) {
     numberEdit->setEnabled(false);
     numberButton->setEnabled(false);
     showButton->hide();
-    const LessonLanguage language = SpokenLessonLanguage();
     QString said = right ? (*right ? tr("Bonne prédiction.") : tr("Ce n'est pas ce qui se passe."))
                          : QString();
     if (value)
         said += (said.isEmpty() ? "" : " ") +
-                QString::fromStdString(LessonSentence(lesson->quantity, *value, language)) + ".";
+                QString::fromStdString(
+                    LessonSentence(lesson->quantity, *value, CatalogueOf("Lesson"))) +
+                ".";
     verdict->setText(said);
-    explanation->setText(Text(lesson->explanation));
-    followUp->setText(lesson->followUp ? tr("Essayez :") + " " + Text(*lesson->followUp)
-                                       : QString());
+    explanation->setText(ShownText(lesson->explanation));
+    followUp->setText(lesson->followUp ? tr("Essayez :") + " " + ShownText(*lesson->followUp)
+                                            : QString());
     for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
         widget->show();
     followUp->setVisible(lesson->followUp.has_value());

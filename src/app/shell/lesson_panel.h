@@ -13,8 +13,9 @@
 
 namespace vireflu {
 
-// The text a lesson is shown in: the interface's language.
-LessonLanguage SpokenLessonLanguage();
+// A lesson's text in the interface's language: the catalogue's translation, else the lesson
+// file's own English for English, else its French.
+QString ShownText(const LessonText& text);
 
 // A lesson beside the machine: its introduction and question, then, once the student has
 // answered (or the teacher chose "Montrer"), whether the prediction was right, the

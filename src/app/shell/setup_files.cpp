@@ -1,4 +1,5 @@
 #include "setup_files.h"
+#include "interface_language.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -45,9 +46,7 @@ bool SetupFiles::Open(const QString& file) {
     const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
     const auto read = ReadSetup(std::string_view(document.constData(), document.size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
-        const std::string sentence = SetupRefusalText(*refused, [](const char* french) {
-            return QCoreApplication::translate("Setup", french).toStdString();
-        });
+        const std::string sentence = SetupRefusalText(*refused, CatalogueOf("Setup"));
         QMessageBox::warning(window, QStringLiteral("Vireflu"),
                              tr("%1 n'a pas été ouvert.").arg(QFileInfo(file).fileName()) + "\n" +
                                  QString::fromStdString(sentence));

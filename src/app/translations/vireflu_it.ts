@@ -32,6 +32,461 @@
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>%1 tr/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dans le sens horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dans le sens antihoraire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ tourne %1 à %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ tourne %1 à %2 : vitesse signée %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le glissement vaut %1 : champ à %2, rotor à %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sur une période, le couple moyen pousse le rotor %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le couple antihoraire est le plus grand avec le rotor à %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une seule phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il tourne dans le sens horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il tourne dans le sens antihoraire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il pulse sur place, sans tourner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ tournant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trois phases</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Que fait le champ résultant ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux phases inversées</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dans quel sens tourne le champ ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une phase perdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Que fait le champ ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux phases à 90°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fréquence et vitesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse de synchronisme du champ ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+3000 tr/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+1500 tr/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-1500 tr/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+750 tr/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Courant continu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La bobine 1 du stator est parcourue par un courant continu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Que fait le champ quand l&apos;horloge tourne ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il pulse sur place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il reste immobile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La machine synchrone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dans le sens de rotation (antihoraire)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contre la rotation (horaire)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il est nul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;angle de couple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stator et rotor sont alimentés en continu ; le champ du stator pointe vers la droite (0°). La position initiale du rotor, dans le panneau Rotor, fixe l&apos;angle entre les deux champs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>À quelle position du rotor le couple antihoraire est-il le plus grand ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>270°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un rotor entraîné contre le champ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quel est le glissement g = (ns - n) / ns ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La machine asynchrone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le glissement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quel est le glissement ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0,04</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0,96</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0,4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La fréquence des courants du rotor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>48 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les harmoniques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique 5 de l&apos;onduleur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dans le sens horaire, contre le fondamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dans le sens antihoraire, avec le fondamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique 7 de l&apos;onduleur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dans quel sens tourne le champ de l&apos;harmonique 7 ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LessonMenu</name>
     <message>
         <source>&amp;Leçons</source>
@@ -55,7 +510,7 @@
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 non è stato aperto.</translation>
     </message>
 </context>
 <context>

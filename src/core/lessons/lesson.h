@@ -9,17 +9,11 @@
 
 namespace vireflu {
 
-// The languages a lesson is written in.
-enum class LessonLanguage { French, English };
-
-// A lesson's text in each of its languages.
+// A lesson's text in the two languages of its file; the catalogue translates a shipped
+// lesson's French into the others.
 struct LessonText {
     std::string fr;
     std::string en;
-
-    const std::string& In(LessonLanguage language) const {
-        return language == LessonLanguage::French ? fr : en;
-    }
 };
 
 // What the simulator computes from a lesson's setup to decide the answer. Senses are seen on

@@ -1,11 +1,14 @@
 #include "lessons/lesson_grade.h"
 
+#include "shell/interface_text.h"
+
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
 #include "measures/measures.h"
 #include "setup/setup_state.h"
+#include "shell/interface_text.h"
 #include "simulation/clock.h"
 #include "simulation/period.h"
 #include "view/field_vector.h"
@@ -135,9 +138,9 @@ std::optional<LessonValue> HarmonicSense(int index, const SimulationState& state
     return v;
 }
 
-// A number as a sentence writes it: at most `decimals` decimals, no trailing zeros, a comma
-// in French.
-std::string Figure(double number, int decimals, LessonLanguage language) {
+// A number as a sentence writes it: at most `decimals` decimals, no trailing zeros, and the
+// language's decimal mark.
+std::string Figure(double number, int decimals, char decimalMark = '.') {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, number);
     std::string figure = text;
@@ -146,15 +149,8 @@ std::string Figure(double number, int decimals, LessonLanguage language) {
         if (figure.back() == '.') figure.pop_back();
     }
     if (figure == "-0") figure = "0";
-    if (language == LessonLanguage::French)
-        if (const auto dot = figure.find('.'); dot != std::string::npos) figure[dot] = ',';
+    if (const auto dot = figure.find('.'); dot != std::string::npos) figure[dot] = decimalMark;
     return figure;
-}
-
-std::string Sense(const std::string& name, LessonLanguage language) {
-    const bool fr = language == LessonLanguage::French;
-    if (name == "horaire") return fr ? "dans le sens horaire" : "clockwise";
-    return fr ? "dans le sens antihoraire" : "counterclockwise";
 }
 
 }  // namespace
@@ -215,64 +211,72 @@ std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& 
 }
 
 std::string ValueText(const LessonValue& value) {
-    return value.name.empty() ? Figure(value.number, 4, LessonLanguage::English) : value.name;
+    return value.name.empty() ? Figure(value.number, 4) : value.name;
 }
 
-std::string LessonSentence(LessonQuantity quantity, const LessonValue& v, LessonLanguage language) {
-    const bool fr = language == LessonLanguage::French;
+std::string LessonSentence(LessonQuantity quantity, const LessonValue& v,
+                           const Translate& translate) {
+    // The translators write each language's decimal mark in place of the French comma.
+    const std::string mark = translate(VIREFLU_UI_TEXT("Lesson", ","));
+    const auto figure = [&](double number, int decimals) {
+        return Figure(number, decimals, mark.empty() ? ',' : mark.front());
+    };
+    const auto say = [&](const char* french, std::initializer_list<std::string> arguments) {
+        return WithArguments(translate(french), arguments);
+    };
     const auto rpm = [&](double speed) {
-        return Figure(speed, 0, language) + (fr ? " tr/min" : " rpm");
+        return say(VIREFLU_UI_TEXT("Lesson", "%1 tr/min"), {figure(speed, 0)});
+    };
+    const auto sense = [&](const std::string& name) {
+        return translate(name == "horaire" ? VIREFLU_UI_TEXT("Lesson", "dans le sens horaire")
+                                           : VIREFLU_UI_TEXT("Lesson", "dans le sens antihoraire"));
     };
     switch (quantity) {
         case LessonQuantity::FieldSense:
             if (v.name == "pulsant")
-                return fr ? "Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens "
-                            "opposés à " +
-                                rpm(v.speedRpm)
-                          : "The field pulsates along a fixed axis: its two halves turn opposite "
-                            "ways at " +
-                                rpm(v.speedRpm);
+                return say(VIREFLU_UI_TEXT("Lesson",
+                                           "Le champ pulse sur un axe fixe : ses deux moitiés "
+                                           "tournent en sens opposés à %1"),
+                           {rpm(v.speedRpm)});
             if (v.name == "immobile")
-                return fr ? "Le champ reste immobile : rien n'alterne dans le stator"
-                          : "The field stands still: nothing alternates in the stator";
+                return translate(VIREFLU_UI_TEXT(
+                    "Lesson", "Le champ reste immobile : rien n'alterne dans le stator"));
             if (v.name == "nul")
-                return fr ? "Le stator ne crée aucun champ" : "The stator makes no field";
-            return (fr ? "Le champ tourne " : "The field turns ") + Sense(v.name, language) +
-                   (fr ? " à " : " at ") + rpm(v.speedRpm);
+                return translate(VIREFLU_UI_TEXT("Lesson", "Le stator ne crée aucun champ"));
+            return say(VIREFLU_UI_TEXT("Lesson", "Le champ tourne %1 à %2"),
+                       {sense(v.name), rpm(v.speedRpm)});
         case LessonQuantity::SynchronousSpeed:
-            return (fr ? "Le champ tourne " : "The field turns ") +
-                   Sense(v.speedRpm < 0 ? "horaire" : "antihoraire", language) +
-                   (fr ? " à " : " at ") + rpm(std::fabs(v.speedRpm)) +
-                   (fr ? " : vitesse signée " : ": signed speed ") + rpm(v.speedRpm);
+            return say(VIREFLU_UI_TEXT("Lesson", "Le champ tourne %1 à %2 : vitesse signée %3"),
+                       {sense(v.speedRpm < 0 ? "horaire" : "antihoraire"),
+                        rpm(std::fabs(v.speedRpm)), rpm(v.speedRpm)});
         case LessonQuantity::Slip:
-            return (fr ? "Le glissement vaut " : "The slip is ") + Figure(v.slip, 3, language) +
-                   (fr ? " : champ à " : ": field at ") + rpm(v.speedRpm) +
-                   (fr ? ", rotor à " : ", rotor at ") + rpm(v.rotorRpm);
+            return say(VIREFLU_UI_TEXT("Lesson", "Le glissement vaut %1 : champ à %2, rotor à %3"),
+                       {figure(v.slip, 3), rpm(v.speedRpm), rpm(v.rotorRpm)});
         case LessonQuantity::RotorCurrentFrequency:
-            return (fr ? "Les courants du rotor ont une fréquence de "
-                       : "The rotor currents' frequency is ") +
-                   Figure(v.number, 2, language) + " Hz (" +
-                   Figure(std::fabs(v.slip), 3, language) + " × " +
-                   Figure(v.supplyHz, 2, language) + " Hz)";
+            return say(VIREFLU_UI_TEXT("Lesson",
+                                       "Les courants du rotor ont une fréquence de %1 Hz "
+                                       "(%2 × %3 Hz)"),
+                       {figure(v.number, 2), figure(std::fabs(v.slip), 3), figure(v.supplyHz, 2)});
         case LessonQuantity::MeanTorque:
             if (v.name == "nul")
-                return (fr ? "Sur une période, le couple moyen est nul ("
-                           : "Over one period the mean torque is zero (") +
-                       Figure(v.number, 2, language) +
-                       (fr ? ") : il change de signe" : "): it changes sign");
-            return (fr ? "Sur une période, le couple moyen pousse le rotor "
-                       : "Over one period the mean torque drives the rotor ") +
-                   Sense(v.name, language) + " (" + Figure(v.number, 2, language) + ")";
+                return say(VIREFLU_UI_TEXT("Lesson",
+                                           "Sur une période, le couple moyen est nul (%1) : il "
+                                           "change de signe"),
+                           {figure(v.number, 2)});
+            return say(VIREFLU_UI_TEXT("Lesson",
+                                       "Sur une période, le couple moyen pousse le rotor %1 (%2)"),
+                       {sense(v.name), figure(v.number, 2)});
         case LessonQuantity::TorquePosition:
-            return (fr ? "Le couple antihoraire est le plus grand avec le rotor à "
-                       : "The counterclockwise torque is largest with the rotor at ") +
-                   Figure(v.number, 0, language) + "°";
+            return say(VIREFLU_UI_TEXT("Lesson",
+                                       "Le couple antihoraire est le plus grand avec le rotor à "
+                                       "%1°"),
+                       {figure(v.number, 0)});
         case LessonQuantity::Harmonic5Sense:
         case LessonQuantity::Harmonic7Sense:
-            return (fr ? "L'harmonique " : "Harmonic ") + Figure(v.number, 0, language) + " (" +
-                   Figure(100 * v.relative, 0, language) +
-                   (fr ? " % du fondamental) tourne " : " % of the fundamental) turns ") +
-                   Sense(v.name, language) + (fr ? " à " : " at ") + rpm(std::fabs(v.speedRpm));
+            return say(
+                VIREFLU_UI_TEXT("Lesson", "L'harmonique %1 (%2 % du fondamental) tourne %3 à %4"),
+                {figure(v.number, 0), figure(100 * v.relative, 0), sense(v.name),
+                 rpm(std::fabs(v.speedRpm))});
     }
     return "";
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lessons/lesson.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -34,8 +35,8 @@ std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& 
 std::string ValueText(const LessonValue& value);
 
 // The verdict's sentence with the simulator's figure: "Le champ tourne dans le sens horaire
-// à 3000 tr/min".
+// à 3000 tr/min", its parts translated (context "Lesson") into the user's language.
 std::string LessonSentence(LessonQuantity quantity, const LessonValue& value,
-                           LessonLanguage language);
+                           const Translate& translate);
 
 }  // namespace vireflu

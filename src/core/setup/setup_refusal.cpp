@@ -46,16 +46,9 @@ const char* Sentence(SetupFault fault) {
 
 }  // namespace
 
-std::string SetupRefusalText(const SetupError& error,
-                             const std::function<std::string(const char*)>& translate) {
-    std::string text = translate(Sentence(error.fault));
-    const std::string* values[] = {&error.key, &error.detail, &error.accepts};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        if (const std::size_t at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), *values[i]);
-    }
-    return text;
+std::string SetupRefusalText(const SetupError& error, const Translate& translate) {
+    return WithArguments(translate(Sentence(error.fault)),
+                         {error.key, error.detail, error.accepts});
 }
 
 }  // namespace vireflu
