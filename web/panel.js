@@ -42,7 +42,10 @@ export class Panel {
     const [start, end] = [0, 1].map(() => Object.assign(document.createElement("div"), { tabIndex: 0 }));
     start.addEventListener("focus", () => this.tabbables().at(-1)?.focus());
     end.addEventListener("focus", () => this.tabbables()[0]?.focus());
-    this.dialog.append(start, this.client, end);
+    // Says why a typed angle became 360; read out by screen readers as it appears.
+    this.hint = Object.assign(document.createElement("p"), { className: "angle-hint" });
+    this.hint.setAttribute("role", "status");
+    this.dialog.append(start, this.client, this.hint, end);
     this.dialog.addEventListener("keydown", (e) => this.onKey(e));
     this.dialog.addEventListener("focusin", (e) => (this.lastFocus = e.target));
     dock.append(this.dialog);
@@ -120,7 +123,17 @@ export class Panel {
           const text = e.data ?? e.dataTransfer?.getData("text/plain") ?? "";
           if (e.inputType.startsWith("insert") && !this.core.isAngleFieldText(text)) e.preventDefault();
         });
-        field.addEventListener("input", () => act("angleChanged", control.phase, field.value));
+        field.addEventListener("input", () => {
+          const typed = field.value;
+          act("angleChanged", control.phase, typed);
+          if (this.core.isAngleAboveRange(typed)) this.showHint(this.core.texts().angleHeld);
+        });
+        // Reached by a click or Tab, the field selects its text, so typing replaces the value;
+        // the click's own release would otherwise put the caret back after the digits.
+        field.addEventListener("focus", () => {
+          field.select();
+          field.addEventListener("mouseup", (e) => e.preventDefault(), { once: true });
+        });
         field.addEventListener("keydown", (e) => {
           if (e.key !== "ArrowUp" && e.key !== "ArrowDown") return;
           act("angleStepped", control.phase, e.key === "ArrowUp" ? 1 : -1);
@@ -162,6 +175,13 @@ export class Panel {
       box.append(button);
     }
     return box;
+  }
+
+  // Shown for a few seconds, long enough to be read at the back of the class.
+  showHint(text) {
+    this.hint.textContent = text;
+    clearTimeout(this.hintTimer);
+    this.hintTimer = setTimeout(() => (this.hint.textContent = ""), 4000);
   }
 
   // Projector mode: the panel, its font and its pictures one and a half times larger (the

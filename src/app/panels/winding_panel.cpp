@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolTip>
 #include <algorithm>
 
 #include "frame_renderer.h"
@@ -271,6 +272,13 @@ void CWindingPanel::OnWaveformClicked(int waveform) {
 
 void CWindingPanel::OnPhaseAngleChange(int phase, const QString& text) {
     Apply(model.OnPhaseAngleChange(phase, text.toStdString()));
+    // The field now shows 360: the hint says why the typed value did not stay.
+    if (vireflu::IsAngleAboveRange(text.toStdString())) {
+        const QWidget* edit = phaseEdits[phase - 1];
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                           QCoreApplication::translate("Panel", vireflu::kAngleHeldHint),
+                           phaseEdits[phase - 1]);
+    }
 }
 
 void CWindingPanel::OnPhaseAngleStepped(int phase, int delta) {
