@@ -29,7 +29,7 @@ export class App {
     this.view = new MachineView(document.getElementById("client"), this.simulator);
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
       () => [...this.panels, this.measures].filter(Boolean), () => this.view.fit());
-    this.about = new AboutBox(this.texts);
+    this.about = new AboutBox();
     const menus = core.menus().map((menu) => ({ ...menu, items: menu.items.filter((i) => !PAGE_LEAVES_OUT.includes(i.command)) }));
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
@@ -71,7 +71,10 @@ export class App {
         this.openPanel(item.command === "openRotor" ? 1 : 0);
         break;
       case "about":
-        this.about.show();
+        this.about.show(this.texts.aboutTitle, this.texts.aboutLines, true);
+        break;
+      case "shortcuts":
+        this.about.show(this.texts.shortcutsTitle, this.texts.shortcutLines, false);
         break;
       case "openMeasures":
         this.openMeasures();

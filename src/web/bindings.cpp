@@ -31,7 +31,7 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
     "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
-    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection"};
+    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection",   "shortcuts"};
 
 // The page's names of the control kinds, in ControlKind order.
 constexpr const char* kKindNames[] = {"group", "check",  "radio",    "frame",
@@ -76,8 +76,14 @@ val Texts() {
     val lines = val::array();
     for (const char* line : AboutLines()) lines.call<void>("push", std::string(line));
     texts.set("aboutLines", lines);
+    texts.set("shortcutsTitle", std::string(kShortcutsTitle));
+    val keys = val::array();
+    for (const ShortcutLine& line : ShortcutLines())
+        if (!line.desktopOnly) keys.call<void>("push", std::string(line.text));
+    texts.set("shortcutLines", keys);
     texts.set("tickPeriodMs", kTickPeriodMs);
     texts.set("angleFieldLength", kAngleFieldLength);
+    texts.set("angleHeld", std::string(kAngleHeldHint));
     return texts;
 }
 
@@ -231,6 +237,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("texts", &Texts);
     emscripten::function("panelTemplate", &Template);
     emscripten::function("isAngleFieldText", &IsAngleFieldText);
+    emscripten::function("isAngleAboveRange", &IsAngleAboveRange);
     emscripten::function("measuresLegend", &MeasuresLegend);
     emscripten::class_<WebSimulator>("Simulator")
         .constructor<>()

@@ -28,13 +28,13 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Trace|Forces magnéto-motrices|Couple|&Vue|&Stator|&Rotor|&Mesures|Panneaux à côté|"
      "Disposition initiale|-|Cadence x1/4|"
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
-     "Bleu Blanc Orange|-|Projection|&?|&A propos de Vireflu...|&Initialisation|&Animation",
+     "Bleu Blanc Orange|-|Projection|&?|Raccourcis &clavier|&A propos de Vireflu...|&Initialisation|&Animation",
      "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Presentation|Air gap: "
      "colour|Vector|Trace|"
      "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|Panels beside|Initial layout|-|"
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
-     "&Help|&About Vireflu...|&Reset|&Animation"},
+     "&Help|&Keyboard shortcuts|&About Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
     {"Stator|fréquence stator: 50 Hz|phase|phase|phase|phase 1|phase 2|phase 3|sinus|continu|"
      "rectangulaire",

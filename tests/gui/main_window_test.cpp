@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -52,6 +53,7 @@ private slots:
     void placement();
     void setupsOpenedAndSavedAgain();
     void panelsBesideTheMachine();
+    void keysInEveryWindow();
 
 private:
     void Choose(const QString& menu, const QString& item) { ::Choose(*window, menu, item); }
@@ -258,6 +260,47 @@ void MainWindowTest::panelsBesideTheMachine() {
     Choose("&Vue", "&Mesures");
     const QDialog* measures = window->findChild<CMeasuresPanel*>();
     QVERIFY(measures->isWindow() && !measures->frameGeometry().intersects(window->frameGeometry()));
+}
+
+// Space, Home and F11 act whichever window has the focus, a panel's clicked check box
+// included; a text field keeps Space and a button reached by Tab presses; Ctrl+Q quits.
+void MainWindowTest::keysInEveryWindow() {
+    window->ApplyWindingSettings(0, test::PhaseOneRecord());
+    for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
+    auto* stator = window->findChild<CWindingPanel*>("");
+    auto* check = stator->findChild<QAbstractButton*>("phase1Check");
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    const QList<QWidget*> windows = {window, stator, window->findChildren<CWindingPanel*>().last(),
+                                     window->findChild<CMeasuresPanel*>()};
+    for (QWidget* focused : windows) {
+        focused->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), focused);
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : focused;
+        QTest::keyClick(target, Qt::Key_Space);
+        QVERIFY2(Running(), qPrintable(focused->windowTitle()));
+        QTRY_VERIFY(state->elapsedTime > 0);
+        QTest::keyClick(target, Qt::Key_Home);
+        QCOMPARE(state->elapsedTime, 0.0);
+        QTest::keyClick(target, Qt::Key_Space);
+        QVERIFY(!Running());
+        QTest::keyClick(target, Qt::Key_F11);
+        QVERIFY(window->isFullScreen());
+        QTest::keyClick(target, Qt::Key_F11);
+        QVERIFY(!window->isFullScreen());
+    }
+    QVERIFY(check->isChecked());
+    stator->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), stator);
+    auto* edit = stator->findChild<QLineEdit*>("phase1Edit");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, "1 ");
+    QCOMPARE(edit->text(), "1 ");
+    check->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(check, Qt::Key_Space);
+    QVERIFY(!Running() && !check->isChecked());
+    QTest::keyClick(check, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window->isVisible());
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

@@ -31,7 +31,7 @@ test("menus: the French titles and items, with their access keys", async () => {
     ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
-    ["<u>?</u>", ["A propos de Vireflu..."]],
+    ["<u>?</u>", ["Raccourcis clavier", "A propos de Vireflu..."]],
   ]);
   assert.equal(await page.locator(".menu-items hr").count(), 3, "above Quitter, the paces and Projection");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),

@@ -3,10 +3,12 @@
 #include <functional>
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
@@ -16,6 +18,7 @@
 
 #include "animation_export.h"
 #include "command_bar.h"
+#include "keyboard_buttons.h"
 #include "machine_view.h"
 #include "measures/measures.h"
 #include "measures_panel.h"
@@ -87,6 +90,9 @@ void CMainWindow::CreateMenus() {
             action->setChecked(item.checkedAtStart);
             if (item.check != MenuCheck::None) checkableItems.emplace_back(item, action);
             if (item.shortcut != nullptr) action->setShortcut(QKeySequence(item.shortcut));
+            // The desktop's own quit key; a page cannot close itself, so the table has none.
+            if (item.command == MenuCommand::Quit) action->setShortcut(Qt::CTRL | Qt::Key_Q);
+            action->setShortcutContext(Qt::ApplicationShortcut);
             if (item.check == MenuCheck::OneOf) {
                 if (oneOf == nullptr) oneOf = new QActionGroup(qmenu);
                 oneOf->addAction(action);
@@ -131,12 +137,26 @@ void CMainWindow::AddLayoutItems(QMenu* view) {
 }
 
 void CMainWindow::CreateShortcuts() {
+    // The keys act whichever of the program's windows has the focus; a text field being
+    // edited keeps Space and Home (a line edit claims the keys it edits with), and a button
+    // reached by the keyboard keeps Space.
     const auto bind = [this](QKeySequence keys, auto slot) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
     };
+    qApp->installEventFilter(new KeyboardButtons(this));
     bind(Qt::Key_Space, &CMainWindow::ToggleAnimation);
     bind(Qt::Key_Home, &CMainWindow::ResetClock);
     bind(Qt::Key_F11, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+}
+
+void CMainWindow::ShowShortcuts() {
+    QStringList lines;
+    for (const ShortcutLine& line : ShortcutLines())
+        lines << QCoreApplication::translate("Shortcuts", line.text);
+    QMessageBox::information(this, QCoreApplication::translate("Shortcuts", kShortcutsTitle),
+                             lines.join(u'\n'));
 }
 
 void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
@@ -178,6 +198,9 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             break;
         case MenuCommand::Projection:
             SetProjector(checked);
+            break;
+        case MenuCommand::Shortcuts:
+            ShowShortcuts();
             break;
     }
 }

@@ -66,6 +66,7 @@ private:
     void CreateMenus();
     void OnMenuCommand(const MenuItem& item, bool checked);
     void CreateShortcuts();
+    void ShowShortcuts();
     // One frame of the view, and the measures of that frame when their window is open.
     void RedrawView();
     void OpenMeasures();

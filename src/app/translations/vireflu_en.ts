@@ -320,6 +320,10 @@
         <source>Copier le &amp;lien</source>
         <translation>Copy &amp;link</translation>
     </message>
+    <message>
+        <source>Raccourcis &amp;clavier</source>
+        <translation>&amp;Keyboard shortcuts</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -375,6 +379,10 @@
         <source>Rotor</source>
         <translation>Rotor</translation>
     </message>
+    <message>
+        <source>Angle limité à 360°</source>
+        <translation>Angle held at 360°</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -413,6 +421,45 @@
     <message>
         <source>La clé « %1 » donne une forme d&apos;onde que le panneau n&apos;offre pas avec ce nombre de phases.</source>
         <translation>The key “%1” gives a waveform the panel does not offer with that many phases.</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Espace : lancer ou arrêter l&apos;animation</source>
+        <translation>Space: start or stop the animation</translation>
+    </message>
+    <message>
+        <source>Origine : initialisation, l&apos;horloge à zéro</source>
+        <translation>Home: reset, the clock back to zero</translation>
+    </message>
+    <message>
+        <source>F11 : plein écran</source>
+        <translation>F11: full screen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
+        <translation>Ctrl+O, Ctrl+S: open, save a setup</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q : quitter</source>
+        <translation>Ctrl+Q: quit</translation>
+    </message>
+    <message>
+        <source>Alt + lettre soulignée : menus et boutons</source>
+        <translation>Alt + underlined letter: menus and buttons</translation>
+    </message>
+    <message>
+        <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
+        <translation>Tab, arrows, Enter, Esc: in the panels</translation>
+    </message>
+    <message>
+        <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
+        <translation>Space and Home act in every window, except in a field being edited</translation>
+    </message>
+    <message>
+        <source>Raccourcis clavier</source>
+        <translation>Keyboard shortcuts</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ enum class MenuCommand {
     OpenMeasures,
     Pace,        // argument: the timer's period in milliseconds
     Projection,  // checked: the projector mode is on
+    Shortcuts,   // the list of keys
 };
 
 // How an item shows a state: not at all, as a check mark of its own, or as the one
@@ -55,5 +56,13 @@ inline constexpr const char* kStopCaption = VIREFLU_UI_TEXT("CommandBar", "&Stop
 // The about box: its title and its three lines.
 inline constexpr const char* kAboutTitle = VIREFLU_UI_TEXT("AboutBox", "A propos de Vireflu");
 std::span<const char* const> AboutLines();
+
+// "Raccourcis clavier": the keys that act in every window, one line each.
+inline constexpr const char* kShortcutsTitle = VIREFLU_UI_TEXT("Shortcuts", "Raccourcis clavier");
+struct ShortcutLine {
+    const char* text;
+    bool desktopOnly;  // a page cannot close itself, nor take the browser's Ctrl+Q
+};
+std::span<const ShortcutLine> ShortcutLines();
 
 }  // namespace vireflu
