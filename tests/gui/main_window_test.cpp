@@ -1,8 +1,10 @@
 // The main window's wiring: menu commands and buttons reach the state and draw one frame
 // each, the clock's timer, and the panels opened from "&Vue".
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
@@ -54,6 +56,7 @@ private slots:
     void setupsOpenedAndSavedAgain();
     void panelsBesideTheMachine();
     void keysInEveryWindow();
+    void everyControlNamed();
 
 private:
     void Choose(const QString& menu, const QString& item) { ::Choose(*window, menu, item); }
@@ -301,6 +304,38 @@ void MainWindowTest::keysInEveryWindow() {
     QVERIFY(!Running() && !check->isChecked());
     QTest::keyClick(check, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!window->isVisible());
+}
+
+// Through Qt's accessibility interface, as a screen reader asks: every control, picture and
+// text shown in the main window, "Stator", "Rotor" and "Mesures" has a name.
+void MainWindowTest::everyControlNamed() {
+    window->ApplyWindingSettings(0, WindingSettings{1, 1, 1, 0, 120, 240, 50, 0, 0, 0});
+    for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
+    window->OnClockTick();
+    QList<QWidget*> windows = {window};
+    for (QWidget* panel : window->findChildren<QDialog*>()) windows << panel;
+    QCOMPARE(windows.size(), 4);
+    const QList<QAccessible::Role> containers = {QAccessible::Client,    QAccessible::Dialog,
+                                                 QAccessible::Window,    QAccessible::Grouping,
+                                                 QAccessible::Separator, QAccessible::MenuBar};
+    int named = 0;
+    QStringList unnamed;
+    for (QWidget* top : windows) {
+        for (QWidget* widget : top->findChildren<QWidget*>()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+            if (widget->window() != top || !widget->isVisibleTo(top) ||
+                containers.contains(face->role()))
+                continue;
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label && label->text().isEmpty() && !label->pixmap()) continue;  // shows nothing
+            if (face->text(QAccessible::Name).isEmpty())
+                unnamed << top->windowTitle() + " " + widget->metaObject()->className() + " " +
+                               widget->objectName();
+            ++named;
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    QVERIFY2(named >= 50, QByteArray::number(named));  // the walk did reach the controls
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

@@ -177,8 +177,53 @@ void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
     widget->setObjectName(QString::fromLatin1(vireflu::ControlName(role)));
     if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
         static_cast<CSpinButton*>(widget)->SetBuddy(phaseEdits[phase - 1]);
+    NameForScreenReaders(widget, role);
     placements.emplace_back(widget, pixels);
     controls.emplace_back(role, widget);
+}
+
+// Controls without a text of their own get one that a screen reader speaks.
+void CWindingPanel::NameForScreenReaders(QWidget* widget, vireflu::PanelControl role) {
+    const auto named = [](const char* pattern, int phase) {
+        return QCoreApplication::translate("Panel", pattern).arg(phase);
+    };
+    const int phase = vireflu::PhaseOf(role);
+    switch (vireflu::KindOf(role)) {
+        case vireflu::ControlKind::AngleField:
+            widget->setAccessibleName(
+                named(QT_TRANSLATE_NOOP("Panel", "angle de la phase %1"), phase));
+            widget->setAccessibleDescription(
+                QCoreApplication::translate("Panel", "degrés, de 0 à 360"));
+            break;
+        case vireflu::ControlKind::UpDown:
+            widget->setAccessibleName(
+                named(QT_TRANSLATE_NOOP("Panel", "angle de la phase %1"), phase));
+            static_cast<CSpinButton*>(widget)->SetAccessibleNames(
+                named(QT_TRANSLATE_NOOP("Panel", "augmenter l'angle de la phase %1"), phase),
+                named(QT_TRANSLATE_NOOP("Panel", "diminuer l'angle de la phase %1"), phase));
+            break;
+        case vireflu::ControlKind::PictureFrame:
+            widget->setAccessibleName(
+                named(QT_TRANSLATE_NOOP("Panel", "courbe de la phase %1"), phase));
+            widget->setAccessibleDescription(QCoreApplication::translate(
+                "Panel",
+                "le courant de la phase sur une période, le trait vertical marquant l'instant"));
+            break;
+        case vireflu::ControlKind::Trackbar: {
+            static constexpr const char* kSliderNames[] = {
+                QT_TRANSLATE_NOOP("Panel", "fréquence"),
+                QT_TRANSLATE_NOOP("Panel", "fréquence de rotation"),
+                QT_TRANSLATE_NOOP("Panel", "position initiale"),
+            };
+            const auto which = static_cast<std::size_t>(*vireflu::SliderOf(role));
+            widget->setAccessibleName(QCoreApplication::translate("Panel", kSliderNames[which]));
+            widget->setAccessibleDescription(QCoreApplication::translate(
+                "Panel", "flèches, Page préc. et Page suiv. pour régler"));
+            break;
+        }
+        default:  // check boxes, radio buttons and labels are named by their text
+            break;
+    }
 }
 
 // Linux fonts run wider than the template's; a button whose text would be clipped is

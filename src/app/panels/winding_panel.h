@@ -54,6 +54,7 @@ protected:
 private:
     void CreateControl(const vireflu::TemplateControl& control, const vireflu::Rect& pixels);
     void FitText(QWidget* widget);
+    void NameForScreenReaders(QWidget* widget, vireflu::PanelControl role);
 
     // User actions, forwarded to the model.
     void OnPhaseClicked(int phase, bool checked);

@@ -50,6 +50,7 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(Translate
     curve = new QLabel;
     curve->setObjectName(QStringLiteral("airGapCurve"));
     curve->setToolTip(tr("Force magnétomotrice le long de l'entrefer, de 0 à 360°."));
+    curve->setAccessibleName(curve->toolTip());
     layout->addWidget(curve, 0, 0, 1, 2);
 
     auto* legend = new QHBoxLayout;

@@ -30,6 +30,10 @@
         <source>&amp;Stop</source>
         <translation>&amp;Stop</translation>
     </message>
+    <message>
+        <source>Commandes de l&apos;horloge</source>
+        <translation>Clock commands</translation>
+    </message>
 </context>
 <context>
     <name>Measures</name>
@@ -383,6 +387,46 @@
         <source>Angle limité à 360°</source>
         <translation>Angle held at 360°</translation>
     </message>
+    <message>
+        <source>angle de la phase %1</source>
+        <translation>phase %1 angle</translation>
+    </message>
+    <message>
+        <source>degrés, de 0 à 360</source>
+        <translation>degrees, from 0 to 360</translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;angle de la phase %1</source>
+        <translation>increase the phase %1 angle</translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;angle de la phase %1</source>
+        <translation>decrease the phase %1 angle</translation>
+    </message>
+    <message>
+        <source>courbe de la phase %1</source>
+        <translation>phase %1 curve</translation>
+    </message>
+    <message>
+        <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
+        <translation>the phase current over one period, the vertical line marking the instant</translation>
+    </message>
+    <message>
+        <source>fréquence</source>
+        <translation>frequency</translation>
+    </message>
+    <message>
+        <source>fréquence de rotation</source>
+        <translation>rotation frequency</translation>
+    </message>
+    <message>
+        <source>position initiale</source>
+        <translation>initial position</translation>
+    </message>
+    <message>
+        <source>flèches, Page préc. et Page suiv. pour régler</source>
+        <translation>arrows, Page Up and Page Down to set</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -502,6 +546,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::CMachineView</name>
+    <message>
+        <source>Coupe de la machine</source>
+        <translation>Machine cross-section</translation>
     </message>
 </context>
 <context>
