@@ -17,6 +17,7 @@
 #include "frame_renderer.h"
 #include "numeric_edit.h"
 #include "panel_pictures/phase_picture.h"
+#include "panels/spoken_names.h"
 #include "phase_frame.h"
 #include "spin_button.h"
 #include "window_placement.h"
@@ -182,48 +183,20 @@ void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
     controls.emplace_back(role, widget);
 }
 
-// Controls without a text of their own get one that a screen reader speaks.
+// Controls without a text of their own get the core's spoken name and description.
 void CWindingPanel::NameForScreenReaders(QWidget* widget, vireflu::PanelControl role) {
-    const auto named = [](const char* pattern, int phase) {
+    const int phase = vireflu::PhaseOf(role);
+    const auto spoken = [phase](const char* pattern) {
         return QCoreApplication::translate("Panel", pattern).arg(phase);
     };
-    const int phase = vireflu::PhaseOf(role);
-    switch (vireflu::KindOf(role)) {
-        case vireflu::ControlKind::AngleField:
-            widget->setAccessibleName(
-                named(QT_TRANSLATE_NOOP("Panel", "angle de la phase %1"), phase));
-            widget->setAccessibleDescription(
-                QCoreApplication::translate("Panel", "degrés, de 0 à 360"));
-            break;
-        case vireflu::ControlKind::UpDown:
-            widget->setAccessibleName(
-                named(QT_TRANSLATE_NOOP("Panel", "angle de la phase %1"), phase));
-            static_cast<CSpinButton*>(widget)->SetAccessibleNames(
-                named(QT_TRANSLATE_NOOP("Panel", "augmenter l'angle de la phase %1"), phase),
-                named(QT_TRANSLATE_NOOP("Panel", "diminuer l'angle de la phase %1"), phase));
-            break;
-        case vireflu::ControlKind::PictureFrame:
-            widget->setAccessibleName(
-                named(QT_TRANSLATE_NOOP("Panel", "courbe de la phase %1"), phase));
-            widget->setAccessibleDescription(QCoreApplication::translate(
-                "Panel",
-                "le courant de la phase sur une période, le trait vertical marquant l'instant"));
-            break;
-        case vireflu::ControlKind::Trackbar: {
-            static constexpr const char* kSliderNames[] = {
-                QT_TRANSLATE_NOOP("Panel", "fréquence"),
-                QT_TRANSLATE_NOOP("Panel", "fréquence de rotation"),
-                QT_TRANSLATE_NOOP("Panel", "position initiale"),
-            };
-            const auto which = static_cast<std::size_t>(*vireflu::SliderOf(role));
-            widget->setAccessibleName(QCoreApplication::translate("Panel", kSliderNames[which]));
-            widget->setAccessibleDescription(QCoreApplication::translate(
-                "Panel", "flèches, Page préc. et Page suiv. pour régler"));
-            break;
-        }
-        default:  // check boxes, radio buttons and labels are named by their text
-            break;
-    }
+    const vireflu::SpokenName names = vireflu::SpokenNameOf(role);
+    if (names.name == nullptr) return;  // named by its own text
+    widget->setAccessibleName(spoken(names.name));
+    if (names.description != nullptr) widget->setAccessibleDescription(spoken(names.description));
+    if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
+        static_cast<CSpinButton*>(widget)->SetAccessibleNames(
+            spoken(vireflu::StepArrowName(vireflu::kStepUp)),
+            spoken(vireflu::StepArrowName(vireflu::kStepDown)));
 }
 
 // Linux fonts run wider than the template's; a button whose text would be clipped is

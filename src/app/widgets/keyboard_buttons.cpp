@@ -20,6 +20,11 @@ bool KeyboardButtons::eventFilter(QObject* watched, QEvent* event) {
             default:  // a window coming back to the front keeps what its focus was
                 break;
         }
+    } else if (event->type() == QEvent::KeyPress) {
+        // Tab in a window whose only stop is this button leaves the focus where it is, with no
+        // focus event: the key itself says the keyboard reached the button.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) reached = button;
     } else if (event->type() == QEvent::ShortcutOverride && button == reached) {
         // Accepting the override hands the key to the button instead of the shortcut.
         const auto* key = static_cast<QKeyEvent*>(event);
