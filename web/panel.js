@@ -54,8 +54,25 @@ export class Panel {
   buildControl(control) {
     const element = this.createElement(control);
     if (control.name) element.dataset.name = control.name;
+    this.nameForScreenReaders(element, control);
     this.placed.push([element, control]);
     if (control.role !== undefined) this.controls.push([control.role, element, control]);
+  }
+
+  // Controls without a text of their own carry the core's spoken name and description; a
+  // phase picture reads as an image.
+  nameForScreenReaders(element, control) {
+    if (!control.spokenName) return;
+    const target = element.querySelector("input, canvas") ?? element;
+    if (target.tagName === "CANVAS") target.setAttribute("role", "img");
+    if (control.kind === "updown") {
+      target.setAttribute("role", "group");
+      const [up, down] = element.querySelectorAll("button");
+      up.setAttribute("aria-label", control.stepUpName);
+      down.setAttribute("aria-label", control.stepDownName);
+    }
+    target.setAttribute("aria-label", control.spokenName);
+    if (control.spokenDescription) target.setAttribute("aria-description", control.spokenDescription);
   }
 
   // The template's rows, top to bottom, each control in its row's next column: a control

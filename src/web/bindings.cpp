@@ -11,6 +11,7 @@
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
 #include "panels/panel_template.h"
+#include "panels/spoken_names.h"
 #include "setup/setup_refusal.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
@@ -107,6 +108,15 @@ val Template(int selector) {
             entry.set("role", static_cast<int>(role));
             entry.set("name", std::string(ControlName(role)));
             entry.set("phase", PhaseOf(role));
+            const SpokenName spoken = SpokenNameOf(role);
+            if (spoken.name != nullptr)
+                entry.set("spokenName", WithPhase(spoken.name, PhaseOf(role)));
+            if (spoken.description != nullptr)
+                entry.set("spokenDescription", WithPhase(spoken.description, PhaseOf(role)));
+            if (KindOf(role) == ControlKind::UpDown) {
+                entry.set("stepUpName", WithPhase(StepArrowName(kStepUp), PhaseOf(role)));
+                entry.set("stepDownName", WithPhase(StepArrowName(kStepDown), PhaseOf(role)));
+            }
             entry.set("waveform", WaveformOf(role));
             if (const auto slider = SliderOf(role)) {
                 entry.set("slider", static_cast<int>(*slider));
@@ -162,13 +172,13 @@ val MeasuresRows(WebSimulator& simulator) {
     return rows;
 }
 
-// The curve's legend: each name with its colour as CSS writes it.
+// The curve's legend: each name with its text colour as CSS writes it.
 val MeasuresLegend() {
     val entries = val::array();
     for (const CurveLegendEntry& entry : CurveLegend()) {
         val item = val::object();
         item.set("name", std::string(entry.name));
-        const Rgb c = entry.colour;
+        const Rgb c = entry.textColour;
         item.set("colour", "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " +
                                std::to_string(c.blue) + ")");
         entries.call<void>("push", item);

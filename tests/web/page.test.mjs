@@ -24,7 +24,7 @@ test("start-up: the air gap in Bleu Noir Rouge at pace x1, the clock stopped", a
 test("menus: the French titles and items, with their access keys", async () => {
   const page = await open(browser);
   const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
-    [...r.querySelectorAll("[role^=menuitem]")].map((b) => b.textContent)]));
+    [...r.querySelectorAll(".menu-items [role^=menuitem]")].map((b) => b.textContent)]));
   assert.deepEqual(menus, [
     ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Quitter"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
@@ -62,8 +62,8 @@ test("Mesures: a single phase split into two fields turning oppositely", async (
   const plain = await canvasBytes(page, "#view");
   await page.locator("#mesures input[type=checkbox]").check();
   assert.ok((await canvasBytes(page, "#view")) !== plain, "two more vectors in the view");
-  await page.getByRole("button", { name: "Vue", exact: true }).click();
-  await page.getByRole("menuitemcheckbox", { name: "Cadence x4" }).click();
+  await page.getByRole("menubar").getByRole("menuitem", { name: "Vue", exact: true }).click();
+  await page.getByRole("menuitemradio", { name: "Cadence x4" }).click();
   await page.evaluate(() => document.activeElement.blur()); // the keys go to the window
   await page.keyboard.press(" ");
   await page.waitForFunction(() => [...document.querySelectorAll("#mesures tr")].some(

@@ -55,7 +55,7 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(Translate
 
     auto* legend = new QHBoxLayout;
     for (const CurveLegendEntry& entry : CurveLegend())
-        legend->addWidget(LegendEntry(Translated(entry.name), entry.colour));
+        legend->addWidget(LegendEntry(Translated(entry.name), entry.textColour));
     layout->addLayout(legend, 1, 0, 1, 2);
 
     int row = 2;
