@@ -26,7 +26,7 @@ export class App {
     this.sequences = false; // "Deux champs tournants", for a "Mesures" window made later
     this.window = document.getElementById("window");
     this.window.hidden = false;
-    this.view = new MachineView(document.getElementById("client"), this.simulator);
+    this.view = new MachineView(document.getElementById("client"), this.simulator, this.texts.descriptionPeriodMs);
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
       () => [...this.panels, this.measures].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox();

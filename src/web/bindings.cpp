@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "description/machine_description.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
 #include "panels/panel_template.h"
@@ -83,6 +84,7 @@ val Texts() {
         if (!line.desktopOnly) keys.call<void>("push", std::string(line.text));
     texts.set("shortcutLines", keys);
     texts.set("tickPeriodMs", kTickPeriodMs);
+    texts.set("descriptionPeriodMs", kDescriptionPeriodMs);
     texts.set("angleFieldLength", kAngleFieldLength);
     texts.set("angleHeld", std::string(kAngleHeldHint));
     return texts;
@@ -259,6 +261,9 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("tick", &WebSimulator::Tick)
         .function("toggleAnimation", &WebSimulator::ToggleAnimation)
         .function("running", &WebSimulator::Running)
+        .function("describe", optional_override([](const WebSimulator& s) {
+                      return DescribeMachine(s.State(), s.ComputeMeasures());
+                  }))
         .function("menuCommand", optional_override([](WebSimulator& s, int command, int argument) {
                       s.MenuCommand(static_cast<MenuCommand>(command), argument);
                   }))

@@ -307,7 +307,8 @@ void MainWindowTest::keysInEveryWindow() {
 }
 
 // Through Qt's accessibility interface, as a screen reader asks: every control, picture and
-// text shown in the main window, "Stator", "Rotor" and "Mesures" has a name.
+// text shown in the main window, "Stator", "Rotor" and "Mesures" has a name; the view's
+// description follows the machine, at most once a second while the clock runs.
 void MainWindowTest::everyControlNamed() {
     window->ApplyWindingSettings(0, WindingSettings{1, 1, 1, 0, 120, 240, 50, 0, 0, 0});
     for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
@@ -336,6 +337,17 @@ void MainWindowTest::everyControlNamed() {
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     QVERIFY2(named >= 50, QByteArray::number(named));  // the walk did reach the controls
+    const auto described = [this] {
+        return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description);
+    };
+    QCOMPARE(described(),
+             "Stator : phases 1, 2, 3 en sinus. Rotor : aucun courant. Champ sens horaire, -3000 "
+             "tr/min. Rotor à 0 tr/min. Couple 0,000. Présentation : Entrefer:couleur.");
+    QTest::mouseClick(test::Button(*window, "&Animation"), Qt::LeftButton);
+    window->OnClockTick();  // described now at the latest, so the next drawing is too soon
+    Choose("&Représentation", "Vecteur");
+    QVERIFY(described().endsWith("Entrefer:couleur."));
+    QTRY_VERIFY(described().endsWith("Présentation : Vecteur."));
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

@@ -38,6 +38,9 @@ test("WCAG 2.2 AA: every window open, menus, colour maps, projector mode, the ke
   await page.keyboard.press("Escape");
   await menu(page, "?", "Raccourcis clavier");
   await audit(page, "Raccourcis clavier");
+  const described = await page.locator("#view").getAttribute("aria-description");
+  assert.match(described, /^Stator : phases 1, 2, 3 en sinus\. Rotor : phase 1 en .*Présentation : Entrefer:couleur\.$/);
+  console.log(`The view's description: ${described}`);
   const version = await page.evaluate(() => window.axe.version);
   console.log(`axe-core ${version}, tags ${TAGS.join(" ")}: 0 violations; ${rules.size} rules passed: ${[...rules].sort().join(" ")}`);
 });

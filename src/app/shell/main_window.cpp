@@ -18,6 +18,7 @@
 
 #include "animation_export.h"
 #include "command_bar.h"
+#include "description/machine_description.h"
 #include "keyboard_buttons.h"
 #include "machine_view.h"
 #include "measures/measures.h"
@@ -38,6 +39,7 @@ CMainWindow::CMainWindow(SimulationState& state)
       machineView(new CMachineView(state)),
       commandBar(new CommandBar),
       clockTimer(this),
+      describedWords(TranslatedMeasureWords()),
       panelDocks(std::make_unique<PanelDocks>(*this)) {
     setWindowTitle(QStringLiteral("Vireflu"));
     CreateMenus();
@@ -246,10 +248,23 @@ void CMainWindow::OnClockTick() {
 
 void CMainWindow::RedrawView() {
     machineView->Redraw();
-    if (measuresPanel == nullptr || !measuresPanel->isVisible()) return;
+    const bool showMeasures = measuresPanel != nullptr && measuresPanel->isVisible();
+    // The view's description follows every drawing, but while the clock runs at most once a
+    // period, so a screen reader asked for it is not interrupted by a new text every tick.
+    const bool describe = !clockTimer.isActive() || !describedAt.isValid() ||
+                          describedAt.elapsed() >= kDescriptionPeriodMs;
+    if (!showMeasures && !describe) return;
     const MachineScene& scene = machineView->Scene();
-    measuresPanel->Show(ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels()),
-                        LineWidth(state));
+    const Measures measures =
+        ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+    if (showMeasures) measuresPanel->Show(measures, LineWidth(state));
+    if (!describe) return;
+    describedAt.start();
+    const QString text = QString::fromStdString(DescribeMachine(
+        state, measures, describedWords, [](const char* context, const char* french) {
+            return QCoreApplication::translate(context, french).toStdString();
+        }));
+    if (machineView->accessibleDescription() != text) machineView->setAccessibleDescription(text);
 }
 
 void CMainWindow::OpenMeasures() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -7,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "measures/measure_rows.h"
 #include "panels/panel_model.h"
 #include "setup/setup_state.h"
 #include "shell/main_menu.h"
@@ -101,6 +103,8 @@ private:
     CWindingPanel* rotorPanel = nullptr;
     CMeasuresPanel* measuresPanel = nullptr;
     QTimer clockTimer;
+    QElapsedTimer describedAt;    // when the view's description was last written
+    MeasureWords describedWords;  // the description's numbers in the user's language
     int animationStopped = 1;
     // The last records the panels sent, and the ticks since the clock's zero: what a saved
     // setup says of the windings and the clock.

@@ -30,8 +30,9 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("Measures", text);
 }
 
-// The values' decimal mark and words in the user's language.
-MeasureWords TranslatedWords() {
+}  // namespace
+
+MeasureWords TranslatedMeasureWords() {
     MeasureWords words;
     for (std::string* word : {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
                               &words.counterclockwise, &words.clockwise, &words.pulsating})
@@ -39,9 +40,7 @@ MeasureWords TranslatedWords() {
     return words;
 }
 
-}  // namespace
-
-CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(TranslatedWords()) {
+CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(TranslatedMeasureWords()) {
     setWindowTitle(tr("Mesures"));
     setObjectName(QStringLiteral("measuresPanel"));
     baseFont = font();

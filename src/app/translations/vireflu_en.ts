@@ -36,6 +36,41 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>%1 : phases %2 en %3.</source>
+        <translation>%1: phases %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 : phase %2 en %3.</source>
+        <translation>%1: phase %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 : aucun courant.</source>
+        <translation>%1: no current.</translation>
+    </message>
+    <message>
+        <source>Champ %1, %2.</source>
+        <translation>Field %1, %2.</translation>
+    </message>
+    <message>
+        <source>Pas de champ tournant.</source>
+        <translation>No rotating field.</translation>
+    </message>
+    <message>
+        <source>Rotor à %1.</source>
+        <translation>Rotor at %1.</translation>
+    </message>
+    <message>
+        <source>Couple %1.</source>
+        <translation>Torque %1.</translation>
+    </message>
+    <message>
+        <source>Présentation : %1.</source>
+        <translation>Presentation: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Measures</name>
     <message>
         <source>Fréquence</source>
