@@ -83,7 +83,7 @@ constexpr ShortcutLine kShortcutLines[] = {
     {VIREFLU_UI_TEXT("Shortcuts",
                      "Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours "
                      "de saisie"),
-     false},
+     true},
 };
 
 }  // namespace

@@ -61,7 +61,9 @@ std::span<const char* const> AboutLines();
 inline constexpr const char* kShortcutsTitle = VIREFLU_UI_TEXT("Shortcuts", "Raccourcis clavier");
 struct ShortcutLine {
     const char* text;
-    bool desktopOnly;  // a page cannot close itself, nor take the browser's Ctrl+Q
+    // Ctrl+Q (a page cannot close itself, nor take the browser's key) and the keys that act
+    // in every window (the page leaves Space and Home to the control that has the focus).
+    bool desktopOnly;
 };
 std::span<const ShortcutLine> ShortcutLines();
 
