@@ -1,14 +1,12 @@
-// "A propos de Vireflu": a modal box with the icon, the core's three lines and "OK".
+// "A propos de Vireflu" (with the icon) and "Raccourcis clavier": a modal box with the
+// core's lines and "OK".
 import { makeMovable, placeWithinPage } from "./dialog.js";
 
 export class AboutBox {
-  constructor(texts) {
+  constructor() {
     this.backdrop = document.getElementById("about-backdrop");
     this.dialog = document.getElementById("about");
     this.ok = document.getElementById("about-ok");
-    document.getElementById("about-title").textContent = texts.aboutTitle;
-    document.getElementById("about-lines").replaceChildren(
-      ...texts.aboutLines.map((line) => Object.assign(document.createElement("div"), { textContent: line })));
     this.ok.addEventListener("click", () => this.hide());
     this.dialog.addEventListener("keydown", (e) => {
       if (e.key === "Escape" || e.key === "Enter") {
@@ -25,7 +23,11 @@ export class AboutBox {
     return !this.backdrop.hidden;
   }
 
-  show() {
+  show(title, lines, withIcon) {
+    document.getElementById("about-title").textContent = title;
+    document.getElementById("about-lines").replaceChildren(
+      ...lines.map((line) => Object.assign(document.createElement("div"), { textContent: line })));
+    this.dialog.querySelector("img").hidden = !withIcon;
     this.returnFocus = document.activeElement;
     this.backdrop.hidden = false;
     placeWithinPage(this.dialog, (window.innerWidth - this.dialog.offsetWidth) / 2,

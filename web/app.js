@@ -37,10 +37,10 @@ export class App {
     this.sequences = false; // "Deux champs tournants", for a "Mesures" window made later
     this.window = document.getElementById("window");
     this.window.hidden = false;
-    this.view = new MachineView(document.getElementById("client"), this.simulator);
+    this.view = new MachineView(document.getElementById("client"), this.simulator, this.texts.descriptionPeriodMs);
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
       () => [...this.panels, this.measures, this.lesson].filter(Boolean), () => this.view.fit());
-    this.about = new AboutBox(this.texts);
+    this.about = new AboutBox();
     const menus = withLessons(core.menus(), core.lessonMenu());
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
@@ -88,7 +88,10 @@ export class App {
         this.openPanel(item.command === "openRotor" ? 1 : 0);
         break;
       case "about":
-        this.about.show();
+        this.about.show(this.texts.aboutTitle, this.texts.aboutLines, true);
+        break;
+      case "shortcuts":
+        this.about.show(this.texts.shortcutsTitle, this.texts.shortcutLines, false);
         break;
       case "lesson":
         this.openLesson(item.argument, true);

@@ -3,13 +3,15 @@
 import { showRgba, sizeCanvas } from "./pixels.js";
 
 export class MachineView {
-  constructor(client, simulator) {
+  constructor(client, simulator, describePeriodMs) {
     this.client = client;
     this.canvas = client.querySelector("#view");
     // "Annotations" lie on a canvas of their own over the frame, which stays the core's pixels.
     this.overlay = client.querySelector("#annotations");
     this.annotations = false;
     this.simulator = simulator;
+    this.describePeriodMs = describePeriodMs;
+    this.describedAt = -Infinity;
     this.size = "";
     // Settled at the first size: the trace of a setup played before would be laid out for none.
     this.sized = new Promise((resolve) => (this.settleSized = resolve));
@@ -53,6 +55,7 @@ export class MachineView {
   draw() {
     showRgba(this.canvas, this.simulator.drawFrame());
     if (this.annotations) this.drawAnnotations();
+    this.describe();
     // Read by the benchmark: the time from navigation to the first frame on screen.
     if (!this.shown) performance.mark("vireflu-first-frame");
     this.shown = true;
@@ -83,5 +86,15 @@ export class MachineView {
       context.textAlign = left ? "left" : "center";
       context.fillText(text, x, y);
     }
+  }
+
+  // The core's description of the machine, read by a screen reader on demand: it follows every
+  // drawing, but while the clock runs at most once a period, so it never chatters.
+  describe() {
+    const now = performance.now();
+    if (this.simulator.running() && now - this.describedAt < this.describePeriodMs) return;
+    this.describedAt = now;
+    const text = this.simulator.describe();
+    if (this.canvas.getAttribute("aria-description") !== text) this.canvas.setAttribute("aria-description", text);
   }
 }

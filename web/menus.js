@@ -1,5 +1,8 @@
 // The menu bar, built from the core's menu table: click or tap a title, or Alt + its
-// underlined letter; arrows move, Enter or Space choose, Escape closes.
+// underlined letter; arrows move, Enter or Space choose, Escape closes. Screen readers see a
+// menu bar of titles (one Tab stop, the arrows between them), each opening a menu whose
+// marked items are check boxes (a toggle) or radio buttons (the paces, the colour maps).
+let menuCount = 0;
 import { mnemonicKey, setMnemonicText } from "./mnemonic.js";
 
 export class MenuBar {
@@ -15,14 +18,19 @@ export class MenuBar {
   buildMenu(bar, menu, index) {
     const root = document.createElement("div");
     root.className = "menu";
+    root.setAttribute("role", "none");
     const title = document.createElement("button");
     title.type = "button";
+    title.id = `menu-title-${++menuCount}`;
+    title.tabIndex = index === 0 ? 0 : -1;
+    title.setAttribute("role", "menuitem");
     title.setAttribute("aria-haspopup", "menu");
     title.setAttribute("aria-expanded", "false");
     setMnemonicText(title, menu.title);
     const list = document.createElement("div");
     list.className = "menu-items";
     list.setAttribute("role", "menu");
+    list.setAttribute("aria-labelledby", title.id);
     list.hidden = true;
     let group;
     const items = menu.items.map((item) => {
@@ -36,7 +44,7 @@ export class MenuBar {
       group = item.group;
       const button = document.createElement("button");
       button.type = "button";
-      button.setAttribute("role", item.check === "none" ? "menuitem" : "menuitemcheckbox");
+      button.setAttribute("role", { none: "menuitem", toggle: "menuitemcheckbox", oneOf: "menuitemradio" }[item.check]);
       if (item.check !== "none") button.setAttribute("aria-checked", String(item.checked));
       button.tabIndex = -1;
       if (item.shortcut) {
@@ -85,6 +93,7 @@ export class MenuBar {
     if (beyond > 0) menu.list.style.left = `${-Math.min(beyond, box.left)}px`;
     menu.list.style.maxHeight = `${window.innerHeight - box.top}px`;
     menu.title.setAttribute("aria-expanded", "true");
+    this.menus.forEach((m, i) => (m.title.tabIndex = i === index ? 0 : -1));
     if (focusFirst) menu.items[0].button.focus();
   }
 
@@ -120,13 +129,22 @@ export class MenuBar {
         if (item.command === command) button.setAttribute("aria-checked", String(isChecked(item)));
   }
 
+  // Left and Right go along the titles (keeping one open if one was), Down opens.
   onTitleKey(event, index) {
-    if (event.key === "ArrowDown") {
-      this.show(index, true);
-      event.preventDefault();
-    } else if (event.key === "Escape") {
-      this.close();
-    }
+    if (event.key === "ArrowDown") this.show(index, true);
+    else if (event.key === "ArrowRight" || event.key === "ArrowLeft") {
+      const next = (index + (event.key === "ArrowRight" ? 1 : -1) + this.menus.length) % this.menus.length;
+      if (this.open >= 0) this.show(next, false);
+      this.focusTitle(next);
+    } else if (event.key === "Escape") this.close();
+    else return;
+    event.preventDefault();
+  }
+
+  // The title that takes Tab into the bar is the one last reached.
+  focusTitle(index) {
+    this.menus.forEach((m, i) => (m.title.tabIndex = i === index ? 0 : -1));
+    this.menus[index].title.focus();
   }
 
   onListKey(event, index) {
@@ -142,7 +160,7 @@ export class MenuBar {
     else if (event.key === "ArrowLeft") other(-1);
     else if (event.key === "Escape") {
       this.close();
-      menu.title.focus();
+      this.focusTitle(index);
     } else if (byKey && !event.altKey) this.choose(byKey.item);
     else return;
     event.preventDefault();

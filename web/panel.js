@@ -42,7 +42,10 @@ export class Panel {
     const [start, end] = [0, 1].map(() => Object.assign(document.createElement("div"), { tabIndex: 0 }));
     start.addEventListener("focus", () => this.tabbables().at(-1)?.focus());
     end.addEventListener("focus", () => this.tabbables()[0]?.focus());
-    this.dialog.append(start, this.client, end);
+    // Says why a typed angle became 360; read out by screen readers as it appears.
+    this.hint = Object.assign(document.createElement("p"), { className: "angle-hint" });
+    this.hint.setAttribute("role", "status");
+    this.dialog.append(start, this.client, this.hint, end);
     this.dialog.addEventListener("keydown", (e) => this.onKey(e));
     this.dialog.addEventListener("focusin", (e) => (this.lastFocus = e.target));
     dock.append(this.dialog);
@@ -51,8 +54,25 @@ export class Panel {
   buildControl(control) {
     const element = this.createElement(control);
     if (control.name) element.dataset.name = control.name;
+    this.nameForScreenReaders(element, control);
     this.placed.push([element, control]);
     if (control.role !== undefined) this.controls.push([control.role, element, control]);
+  }
+
+  // Controls without a text of their own carry the core's spoken name and description; a
+  // phase picture reads as an image.
+  nameForScreenReaders(element, control) {
+    if (!control.spokenName) return;
+    const target = element.querySelector("input, canvas") ?? element;
+    if (target.tagName === "CANVAS") target.setAttribute("role", "img");
+    if (control.kind === "updown") {
+      target.setAttribute("role", "group");
+      const [up, down] = element.querySelectorAll("button");
+      up.setAttribute("aria-label", control.stepUpName);
+      down.setAttribute("aria-label", control.stepDownName);
+    }
+    target.setAttribute("aria-label", control.spokenName);
+    if (control.spokenDescription) target.setAttribute("aria-description", control.spokenDescription);
   }
 
   // The template's rows, top to bottom, each control in its row's next column: a control
@@ -120,7 +140,17 @@ export class Panel {
           const text = e.data ?? e.dataTransfer?.getData("text/plain") ?? "";
           if (e.inputType.startsWith("insert") && !this.core.isAngleFieldText(text)) e.preventDefault();
         });
-        field.addEventListener("input", () => act("angleChanged", control.phase, field.value));
+        field.addEventListener("input", () => {
+          const typed = field.value;
+          act("angleChanged", control.phase, typed);
+          if (this.core.isAngleAboveRange(typed)) this.showHint(this.core.texts().angleHeld);
+        });
+        // Reached by a click or Tab, the field selects its text, so typing replaces the value;
+        // the click's own release would otherwise put the caret back after the digits.
+        field.addEventListener("focus", () => {
+          field.select();
+          field.addEventListener("mouseup", (e) => e.preventDefault(), { once: true });
+        });
         field.addEventListener("keydown", (e) => {
           if (e.key !== "ArrowUp" && e.key !== "ArrowDown") return;
           act("angleStepped", control.phase, e.key === "ArrowUp" ? 1 : -1);
@@ -162,6 +192,13 @@ export class Panel {
       box.append(button);
     }
     return box;
+  }
+
+  // Shown for a few seconds, long enough to be read at the back of the class.
+  showHint(text) {
+    this.hint.textContent = text;
+    clearTimeout(this.hintTimer);
+    this.hintTimer = setTimeout(() => (this.hint.textContent = ""), 4000);
   }
 
   // Projector mode: the panel, its font and its pictures one and a half times larger (the

@@ -31,7 +31,7 @@ void Paint(QPainter& painter, const Measures& measures, const std::vector<Measur
     const std::span<const CurveLegendEntry> legend = CurveLegend();
     int y = kCurveHeight + kRowHeight;
     for (std::size_t i = 0; i < legend.size(); ++i) {
-        const Rgb c = legend[i].colour;
+        const Rgb c = legend[i].textColour;
         painter.setPen(QColor(c.red, c.green, c.blue));
         painter.drawText(8 + static_cast<int>(i * kWidth / legend.size()), y,
                          QString::fromUtf8(legend[i].name));

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "description/machine_description.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
 #include "panels/panel_template.h"
+#include "panels/spoken_names.h"
 #include "setup/setup_refusal.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
@@ -32,7 +34,7 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
     "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
-    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection",   "annotations"};
+    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection",   "annotations", "shortcuts"};
 
 // The page's names of the animation writer's outcomes, in GifStatus order.
 constexpr const char* kGifStatusNames[] = {"ok", "tooManyColours", "failed"};
@@ -80,8 +82,15 @@ val Texts() {
     val lines = val::array();
     for (const char* line : AboutLines()) lines.call<void>("push", std::string(line));
     texts.set("aboutLines", lines);
+    texts.set("shortcutsTitle", std::string(kShortcutsTitle));
+    val keys = val::array();
+    for (const ShortcutLine& line : ShortcutLines())
+        if (!line.desktopOnly) keys.call<void>("push", std::string(line.text));
+    texts.set("shortcutLines", keys);
     texts.set("tickPeriodMs", kTickPeriodMs);
+    texts.set("descriptionPeriodMs", kDescriptionPeriodMs);
     texts.set("angleFieldLength", kAngleFieldLength);
+    texts.set("angleHeld", std::string(kAngleHeldHint));
     return texts;
 }
 
@@ -105,6 +114,15 @@ val Template(int selector) {
             entry.set("role", static_cast<int>(role));
             entry.set("name", std::string(ControlName(role)));
             entry.set("phase", PhaseOf(role));
+            const SpokenName spoken = SpokenNameOf(role);
+            if (spoken.name != nullptr)
+                entry.set("spokenName", WithPhase(spoken.name, PhaseOf(role)));
+            if (spoken.description != nullptr)
+                entry.set("spokenDescription", WithPhase(spoken.description, PhaseOf(role)));
+            if (KindOf(role) == ControlKind::UpDown) {
+                entry.set("stepUpName", WithPhase(StepArrowName(kStepUp), PhaseOf(role)));
+                entry.set("stepDownName", WithPhase(StepArrowName(kStepDown), PhaseOf(role)));
+            }
             entry.set("waveform", WaveformOf(role));
             if (const auto slider = SliderOf(role)) {
                 entry.set("slider", static_cast<int>(*slider));
@@ -160,13 +178,13 @@ val MeasuresRows(WebSimulator& simulator) {
     return rows;
 }
 
-// The curve's legend: each name with its colour as CSS writes it.
+// The curve's legend: each name with its text colour as CSS writes it.
 val MeasuresLegend() {
     val entries = val::array();
     for (const CurveLegendEntry& entry : CurveLegend()) {
         val item = val::object();
         item.set("name", std::string(entry.name));
-        const Rgb c = entry.colour;
+        const Rgb c = entry.textColour;
         item.set("colour", "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " +
                                std::to_string(c.blue) + ")");
         entries.call<void>("push", item);
@@ -275,6 +293,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("texts", &Texts);
     emscripten::function("panelTemplate", &Template);
     emscripten::function("isAngleFieldText", &IsAngleFieldText);
+    emscripten::function("isAngleAboveRange", &IsAngleAboveRange);
     emscripten::function("measuresLegend", &MeasuresLegend);
     emscripten::class_<WebSimulator>("Simulator")
         .constructor<>()
@@ -286,6 +305,9 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("tick", &WebSimulator::Tick)
         .function("toggleAnimation", &WebSimulator::ToggleAnimation)
         .function("running", &WebSimulator::Running)
+        .function("describe", optional_override([](const WebSimulator& s) {
+                      return DescribeMachine(s.State(), s.ComputeMeasures());
+                  }))
         .function("menuCommand", optional_override([](WebSimulator& s, int command, int argument) {
                       s.MenuCommand(static_cast<MenuCommand>(command), argument);
                   }))

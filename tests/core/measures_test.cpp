@@ -5,9 +5,13 @@
 #include <optional>
 #include <tuple>
 
+#include "description/machine_description.h"
 #include "measures/measures.h"
 #include "measures/measures_picture.h"
 #include "recording_surface.h"
+#include "simulation/clock.h"
+#include "simulation/display_commands.h"
+#include "view/machine_scene.h"
 
 namespace vireflu {
 namespace {
@@ -180,6 +184,37 @@ TEST(Measures, AirGapCurveAndItsPicture) {
         // The grid closes the frame on its last row and column, 6 + 138 and 6 + 360.
         for (const Point p : {Point{186, 144}, {366, 6}}) EXPECT_EQ(canvas.Pixel(p.x, p.y), grid);
         EXPECT_EQ(canvas.Pixel(186, 145) & canvas.Pixel(367, 6), rgb(Rgb{255, 255, 255}));
+    }
+}
+
+// What a screen reader hears of three classroom scenes: a balanced three-phase stator, a DC
+// coil facing a turning DC rotor set a quarter turn off, and a six-step stator.
+TEST(Measures, DescriptionOfThreeScenes) {
+    SimulationState balanced = Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus);
+    SimulationState coil = Stator({1, 0, 0}, {0, 0, 0}, kWaveformContinu);
+    ApplyWindingSettings(coil, 1, WindingSettings{1, 0, 0, 0, 0, 0, 0, 25, 90, kWaveformContinu});
+    ResetClockState(coil);
+    SelectPresentation(coil, Presentation::Torque);
+    SimulationState sixStep = Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire);
+    SelectPresentation(sixStep, Presentation::Vector);
+    const std::pair<SimulationState*, const char*> scenes[] = {
+        {&balanced,
+         "Stator : phases 1, 2, 3 en sinus. Rotor : aucun courant. Champ sens horaire, -3000 "
+         "tr/min. Rotor à 0 tr/min. Couple 0,000. Présentation : Entrefer:couleur."},
+        {&coil,
+         "Stator : phase 1 en continu. Rotor : phase 1 en continu. Pas de champ tournant. Rotor "
+         "à 1500 tr/min. Couple 0,900. Présentation : Couple."},
+        {&sixStep,
+         "Stator : phases 1, 2, 3 en rectangulaire. Rotor : aucun courant. Champ sens "
+         "trigonométrique, 3000 tr/min. Rotor à 0 tr/min. Couple 0,000. Présentation : Vecteur."}};
+    MachineScene scene;
+    scene.Resize(600, 560);
+    RasterSurface canvas;
+    for (const auto& [state, heard] : scenes) {
+        RenderMachineFrame(canvas, scene, *state);
+        EXPECT_EQ(DescribeMachine(*state, ComputeMeasures(*state, scene.Geometry(), scene.Tables(),
+                                                          scene.Levels())),
+                  heard);
     }
 }
 

@@ -30,7 +30,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
      "Bleu Blanc Orange|-|Projection|&Leçons|Le champ d'une phase|Le champ tournant|"
      "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|-|"
-     "Ouvrir une leçon...|&?|&Langue|&A propos de Vireflu...|&Initialisation|&Animation",
+     "Ouvrir une leçon...|&?|Raccourcis &clavier|&Langue|&A propos de Vireflu...|"
+     "&Initialisation|&Animation",
      "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Presentation|Air gap: "
      "colour|Vector|Trace|"
      "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|Panels beside|Initial layout|"
@@ -38,8 +39,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
      "&Lessons|The field of one phase|The rotating field|Frequency and speed|The synchronous "
-     "machine|The induction machine|Harmonics|-|Open a lesson...|&Help|&Language|&About "
-     "Vireflu...|&Reset|&Animation"},
+     "machine|The induction machine|Harmonics|-|Open a lesson...|&Help|&Keyboard "
+     "shortcuts|&Language|&About Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
     {"Stator|fréquence stator: 50 Hz|phase|phase|phase|phase 1|phase 2|phase 3|sinus|continu|"
      "rectangulaire",

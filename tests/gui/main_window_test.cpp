@@ -1,8 +1,11 @@
 // The main window's wiring: menu commands and buttons reach the state and draw one frame
 // each, the clock's timer, and the panels opened from "&Vue".
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
@@ -54,6 +57,8 @@ private slots:
     void setupsOpenedAndSavedAgain();
     void panelsBesideTheMachine();
     void lessonJourney();
+    void keysInEveryWindow();
+    void everyControlNamed();
 
 private:
     void Choose(const QString& menu, const QString& item) { ::Choose(*window, menu, item); }
@@ -290,6 +295,91 @@ void MainWindowTest::lessonJourney() {
     QVERIFY(!Running() && state->elapsedTime == 0 && panel->Waiting());
     QTest::mouseClick(panel->findChild<QPushButton*>("choice0"), Qt::LeftButton);
     QVERIFY(Running() && panel->findChild<QLabel*>("verdict")->text().startsWith("Bonne"));
+}
+
+// Space, Home and F11 act whichever window has the focus, a panel's clicked check box
+// included; a text field keeps Space and a button reached by Tab presses; Ctrl+Q quits.
+void MainWindowTest::keysInEveryWindow() {
+    window->ApplyWindingSettings(0, test::PhaseOneRecord());
+    for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
+    auto* stator = window->findChild<CWindingPanel*>("");
+    auto* check = stator->findChild<QAbstractButton*>("phase1Check");
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    const QList<QWidget*> windows = {window, stator, window->findChildren<CWindingPanel*>().last(),
+                                     window->findChild<CMeasuresPanel*>()};
+    for (QWidget* focused : windows) {
+        focused->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), focused);
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : focused;
+        QTest::keyClick(target, Qt::Key_Space);
+        QVERIFY2(Running(), qPrintable(focused->windowTitle()));
+        QTRY_VERIFY(state->elapsedTime > 0);
+        QTest::keyClick(target, Qt::Key_Home);
+        QCOMPARE(state->elapsedTime, 0.0);
+        QTest::keyClick(target, Qt::Key_Space);
+        QVERIFY(!Running());
+        QTest::keyClick(target, Qt::Key_F11);
+        QVERIFY(window->isFullScreen());
+        QTest::keyClick(target, Qt::Key_F11);
+        QVERIFY(!window->isFullScreen());
+    }
+    QVERIFY(check->isChecked());
+    stator->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), stator);
+    auto* edit = stator->findChild<QLineEdit*>("phase1Edit");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, "1 ");
+    QCOMPARE(edit->text(), "1 ");
+    check->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(check, Qt::Key_Space);
+    QVERIFY(!Running() && !check->isChecked());
+    QTest::keyClick(check, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window->isVisible());
+}
+
+// Through Qt's accessibility interface, as a screen reader asks: every control, picture and
+// text shown in the main window, "Stator", "Rotor" and "Mesures" has a name; the view's
+// description follows the machine, at most once a second while the clock runs.
+void MainWindowTest::everyControlNamed() {
+    window->ApplyWindingSettings(0, WindingSettings{1, 1, 1, 0, 120, 240, 50, 0, 0, 0});
+    for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
+    window->OnClockTick();
+    QList<QWidget*> windows = {window};
+    for (QWidget* panel : window->findChildren<QDialog*>()) windows << panel;
+    QCOMPARE(windows.size(), 4);
+    const QList<QAccessible::Role> containers = {QAccessible::Client,    QAccessible::Dialog,
+                                                 QAccessible::Window,    QAccessible::Grouping,
+                                                 QAccessible::Separator, QAccessible::MenuBar};
+    int named = 0;
+    QStringList unnamed;
+    for (QWidget* top : windows) {
+        for (QWidget* widget : top->findChildren<QWidget*>()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+            if (widget->window() != top || !widget->isVisibleTo(top) ||
+                containers.contains(face->role()))
+                continue;
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label && label->text().isEmpty() && !label->pixmap()) continue;  // shows nothing
+            if (face->text(QAccessible::Name).isEmpty())
+                unnamed << top->windowTitle() + " " + widget->metaObject()->className() + " " +
+                               widget->objectName();
+            ++named;
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    QVERIFY2(named >= 50, QByteArray::number(named));  // the walk did reach the controls
+    const auto described = [this] {
+        return QAccessible::queryAccessibleInterface(view)->text(QAccessible::Description);
+    };
+    QCOMPARE(described(),
+             "Stator : phases 1, 2, 3 en sinus. Rotor : aucun courant. Champ sens horaire, -3000 "
+             "tr/min. Rotor à 0 tr/min. Couple 0,000. Présentation : Entrefer:couleur.");
+    QTest::mouseClick(test::Button(*window, "&Animation"), Qt::LeftButton);
+    window->OnClockTick();  // described now at the latest, so the next drawing is too soon
+    Choose("&Représentation", "Vecteur");
+    QVERIFY(described().endsWith("Entrefer:couleur."));
+    QTRY_VERIFY(described().endsWith("Présentation : Vecteur."));
 }
 
 int vireflu::test::RunMainWindowTests(int argc, char* argv[]) {

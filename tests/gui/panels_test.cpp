@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWindow>
 
 #include "gui_test.h"
@@ -99,9 +100,9 @@ void PanelsTest::clicks() {
              (Records{vireflu::test::PhaseOneRecord(), {1, 1, 0, 0, 0, 0, 50, 0, 0, 0}}));
 }
 
-// Typed over the field's selected "0" in "sinus" with every phase on, then an arrow key or
-// a button of the up/down control: one record per change of the text; a step past either
-// end of 0..360 sends nothing.
+// Clicked after its "0" and typed over in "sinus" with every phase on (the click selects the
+// text), then an arrow key or a button of the up/down control: one record per change of the
+// text, a hint when a typed value is held at 360; a step past either end sends nothing.
 void PanelsTest::angleField() {
     struct Row {
         int phase;
@@ -109,19 +110,20 @@ void PanelsTest::angleField() {
         QList<int> angles;
         QString text;
     };
-    const Row rows[] = {{1, "450", "", {4, 45, 360}, "360"},
-                        {2, "1x2345", "", {1, 12, 123}, "123"},
-                        {3, "9", "up", {9, 10}, "10"},
-                        {1, "360", "Down", {3, 36, 360, 359}, "359"},
-                        {2, "360", "Up", {3, 36, 360}, "360"}};
+    const Row rows[] = {
+        {1, "450", "", {4, 45, 360}, "360"},          {3, "240", "", {2, 24, 240}, "240"},
+        {2, "1x2345", "", {1, 12, 123}, "123"},       {3, "9", "up", {9, 10}, "10"},
+        {1, "360", "Down", {3, 36, 360, 359}, "359"}, {2, "360", "Up", {3, 36, 360}, "360"}};
     for (const Row& row : rows) {
         OpenPanel open(Winding::Stator);
         open.Click(kAllPhases);
         open.sent.clear();
         auto* edit = open.Find<QLineEdit>(QString("phase%1Edit").arg(row.phase));
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+        QToolTip::hideText();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 3, edit->height() / 2));
         QTest::keyClicks(edit, row.typed);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : "",
+                 row.typed == "450" ? "Angle limité à 360°" : "");
         if (row.action == "Up" || row.action == "Down")
             QTest::keyClick(edit, row.action == "Up" ? Qt::Key_Up : Qt::Key_Down);
         else if (!row.action.isEmpty())
@@ -200,19 +202,20 @@ void PanelsTest::CheckLayout(Winding winding) {
 }
 
 // Typed characters other than digits and spaces are dropped one by one, the Ctrl shortcuts
-// other than paste and control codes with them; text pasted (Ctrl+V, the context menu) or
-// dropped is refused whole unless it is all digits and spaces.
+// other than paste and select-all and control codes with them; text pasted (Ctrl+V, the context
+// menu) or dropped is refused whole unless it is all digits and spaces.
 void PanelsTest::numericEdit() {
     CNumericEdit edit;
     QApplication::clipboard()->setText("12");
     QTest::keyClicks(&edit, "4a- 5");
-    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-    QKeyEvent control(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(QChar(1)));
+    QCOMPARE(edit.text(), "4 5");
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);  // selects all
+    QKeyEvent control(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QString(QChar(2)));
     QApplication::sendEvent(&edit, &control);
     QTest::keyClicks(&edit, "9");
-    QCOMPARE(edit.text(), "4 59");
+    QCOMPARE(edit.text(), "9");
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit.text(), "4 5912");
+    QCOMPARE(edit.text(), "912");
     for (const char* refused : {"1x", "-3"}) {
         QApplication::clipboard()->setText(refused);
         edit.paste();
@@ -222,7 +225,7 @@ void PanelsTest::numericEdit() {
         QDropEvent drop(QPointF(2, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&edit, &drop);
     }
-    QCOMPARE(edit.text(), "4 5912");
+    QCOMPARE(edit.text(), "912");
 }
 
 int vireflu::test::RunPanelsTests(int argc, char* argv[]) {

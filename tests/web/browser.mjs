@@ -36,7 +36,7 @@ export async function open(browser, { width = 1280, height = 800, scale = 1, has
 }
 
 export async function menu(page, title, item) {
-  await page.getByRole("button", { name: title, exact: true }).click();
+  await page.getByRole("menubar").getByRole("menuitem", { name: title, exact: true }).click();
   await page.getByRole("menuitem", { name: item, exact: true }).click();
 }
 

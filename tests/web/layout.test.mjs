@@ -19,7 +19,7 @@ for (const [width, height, { projector, ...device } = {}] of viewports) {
     const page = await open(browser, { width, height, ...device });
     for (const window of ["Stator", "Rotor", "Mesures"]) await menu(page, "Vue", window);
     if (projector) {
-      await page.getByRole("button", { name: "Couleur", exact: true }).click();
+      await page.getByRole("menubar").getByRole("menuitem", { name: "Couleur", exact: true }).click();
       await page.getByRole("menuitemcheckbox", { name: "Projection" }).click();
     }
     for (const p of [1, 2, 3]) await control(page, "stator", `phase${p}Check`).click();
@@ -48,7 +48,7 @@ for (const [width, height, { projector, ...device } = {}] of viewports) {
     const least = device.hasTouch ? 44 : 24;
     const enabled = (root) => `${root} button:not(:disabled), ${root} label:not(:has(:disabled))`;
     for (const [title, roots] of [[null, ["#stator", "#rotor", "#mesures", ".command-bar", ".menu >"]], ["Vue", ["[role=menu]"]]]) {
-      if (title) await page.getByRole("button", { name: title, exact: true }).click();
+      if (title) await page.getByRole("menubar").getByRole("menuitem", { name: title, exact: true }).click();
       const targets = page.locator(roots.map(enabled).join(", ")).locator("visible=true");
       const count = await targets.count();
       assert.ok(count >= (title ? 8 : 24), `${count} targets`);

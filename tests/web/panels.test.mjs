@@ -58,7 +58,7 @@ test("panel rules: phases 2 and 3 only with phase 1, continu, rectangulaire", as
   }
 });
 
-test("angle fields take digits and spaces, typed or pasted, and hold 0..360", async () => {
+test("angle fields take digits and spaces, typed over or pasted, and hold 0..360 with a hint", async () => {
   const page = await open(browser);
   await page.context().grantPermissions(["clipboard-read", "clipboard-write"]);
   await menu(page, "Vue", "Stator");
@@ -68,11 +68,14 @@ test("angle fields take digits and spaces, typed or pasted, and hold 0..360", as
     await page.evaluate((t) => navigator.clipboard.writeText(t), text);
     await field.press("Control+v");
   };
+  // A click selects the field's text, so what is typed replaces it (the field holds three).
   for (const [action, text, value] of [["type", "4a5-", "45"], ["paste", "1x", ""], ["paste", "2 ", "2 "],
-    ["type", "9999", "360"], ["paste", "7", "7"], ["type", "+.,e", ""]]) {
-    await field.fill("");
+    ["type", "9999", "360"], ["paste", "7", "7"], ["type", "240", "240"], ["type", "+.,e", "240"]]) {
+    if (action === "type") await field.evaluate((f) => f.blur());
+    await (action === "type" ? field.click() : field.fill(""));
     await (action === "type" ? field.pressSequentially(text) : paste(text));
     assert.equal(await field.inputValue(), value, `${action} ${text}`);
+    if (value === "360") assert.equal(await page.locator("#stator .angle-hint").textContent(), "Angle limité à 360°");
   }
 });
 

@@ -12,11 +12,13 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 
 #include "frame_renderer.h"
 #include "numeric_edit.h"
 #include "panel_pictures/phase_picture.h"
+#include "panels/spoken_names.h"
 #include "phase_frame.h"
 #include "spin_button.h"
 #include "window_placement.h"
@@ -188,8 +190,25 @@ void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
     widget->setObjectName(QString::fromLatin1(vireflu::ControlName(role)));
     if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
         static_cast<CSpinButton*>(widget)->SetBuddy(phaseEdits[phase - 1]);
+    NameForScreenReaders(widget, role);
     placements.emplace_back(widget, pixels);
     controls.emplace_back(role, widget);
+}
+
+// Controls without a text of their own get the core's spoken name and description.
+void CWindingPanel::NameForScreenReaders(QWidget* widget, vireflu::PanelControl role) {
+    const int phase = vireflu::PhaseOf(role);
+    const auto spoken = [phase](const char* pattern) {
+        return QCoreApplication::translate("Panel", pattern).arg(phase);
+    };
+    const vireflu::SpokenName names = vireflu::SpokenNameOf(role);
+    if (names.name == nullptr) return;  // named by its own text
+    widget->setAccessibleName(spoken(names.name));
+    if (names.description != nullptr) widget->setAccessibleDescription(spoken(names.description));
+    if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
+        static_cast<CSpinButton*>(widget)->SetAccessibleNames(
+            spoken(vireflu::StepArrowName(vireflu::kStepUp)),
+            spoken(vireflu::StepArrowName(vireflu::kStepDown)));
 }
 
 // Linux fonts run wider than the template's; a button whose text would be clipped is
@@ -282,6 +301,13 @@ void CWindingPanel::OnWaveformClicked(int waveform) {
 
 void CWindingPanel::OnPhaseAngleChange(int phase, const QString& text) {
     Apply(model.OnPhaseAngleChange(phase, text.toStdString()));
+    // The field now shows 360: the hint says why the typed value did not stay.
+    if (vireflu::IsAngleAboveRange(text.toStdString())) {
+        const QWidget* edit = phaseEdits[phase - 1];
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                           QCoreApplication::translate("Panel", vireflu::kAngleHeldHint),
+                           phaseEdits[phase - 1]);
+    }
 }
 
 void CWindingPanel::OnPhaseAngleStepped(int phase, int delta) {

@@ -57,6 +57,7 @@ private:
     void PlaceControls();
     // The width a button's or a label's text needs; 0 for the other controls.
     static int TextWidth(const QWidget* widget);
+    void NameForScreenReaders(QWidget* widget, vireflu::PanelControl role);
 
     // User actions, forwarded to the model.
     void OnPhaseClicked(int phase, bool checked);

@@ -27,6 +27,7 @@ CommandBar::CommandBar(QWidget* parent)
       animationButton(
           new QPushButton(QCoreApplication::translate("CommandBar", kAnimationCaption), this)) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setAccessibleName(QCoreApplication::translate("CommandBar", "Commandes de l'horloge"));
     for (QPushButton* button : {resetButton, animationButton}) {
         button->setFixedWidth(kButtonWidth);
         button->setAutoDefault(false);

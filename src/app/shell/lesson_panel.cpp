@@ -133,7 +133,7 @@ void LessonPanel::Reveal(std::optional<bool> right) {
     verdict->setText(said);
     explanation->setText(ShownText(lesson->explanation));
     followUp->setText(lesson->followUp ? tr("Essayez :") + " " + ShownText(*lesson->followUp)
-                                            : QString());
+                                       : QString());
     for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
         widget->show();
     followUp->setVisible(lesson->followUp.has_value());

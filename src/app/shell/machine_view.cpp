@@ -15,6 +15,7 @@ CMachineView::CMachineView(SimulationState& state, QWidget* parent)
     : QWidget(parent), state(state) {
     // The frame covers the whole view, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Coupe de la machine"));
 }
 
 void CMachineView::DrawFrame() {

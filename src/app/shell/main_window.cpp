@@ -1,13 +1,16 @@
 #include "main_window.h"
 
+#include <algorithm>
 #include <functional>
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
@@ -17,7 +20,9 @@
 
 #include "animation_export.h"
 #include "command_bar.h"
+#include "description/machine_description.h"
 #include "interface_language.h"
+#include "keyboard_buttons.h"
 #include "lesson_menu.h"
 #include "lesson_panel.h"
 #include "lessons/lesson_grade.h"
@@ -40,6 +45,7 @@ CMainWindow::CMainWindow(SimulationState& state)
       machineView(new CMachineView(state)),
       commandBar(new CommandBar),
       clockTimer(this),
+      describedWords(TranslatedMeasureWords()),
       panelDocks(std::make_unique<PanelDocks>(*this)) {
     setWindowTitle(QStringLiteral("Vireflu"));
     CreateMenus();
@@ -84,7 +90,9 @@ void CMainWindow::CreateMenus() {
     bar->setNativeMenuBar(false);
     for (const Menu& menu : MainMenus()) {
         // "&Leçons" stands before the help menu.
-        if (menu.items.front().command == MenuCommand::About)
+        if (std::ranges::any_of(menu.items, [](const MenuItem& item) {
+                return item.command == MenuCommand::About;
+            }))
             bar->addMenu(
                 MakeLessonMenu(this, [this](const Lesson& lesson) { OpenLesson(lesson); }));
         QMenu* qmenu = bar->addMenu(QCoreApplication::translate("Menu", menu.title));
@@ -105,6 +113,9 @@ void CMainWindow::CreateMenus() {
             action->setChecked(item.checkedAtStart);
             if (item.check != MenuCheck::None) checkableItems.emplace_back(item, action);
             if (item.shortcut != nullptr) action->setShortcut(QKeySequence(item.shortcut));
+            // The desktop's own quit key; a page cannot close itself, so the table has none.
+            if (item.command == MenuCommand::Quit) action->setShortcut(Qt::CTRL | Qt::Key_Q);
+            action->setShortcutContext(Qt::ApplicationShortcut);
             if (item.check == MenuCheck::OneOf) {
                 if (oneOf == nullptr) oneOf = new QActionGroup(qmenu);
                 oneOf->addAction(action);
@@ -154,12 +165,26 @@ void CMainWindow::AddLayoutItems(QMenu* view) {
 }
 
 void CMainWindow::CreateShortcuts() {
+    // The keys act whichever of the program's windows has the focus; a text field being
+    // edited keeps Space and Home (a line edit claims the keys it edits with), and a button
+    // reached by the keyboard keeps Space.
     const auto bind = [this](QKeySequence keys, auto slot) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
     };
+    qApp->installEventFilter(new KeyboardButtons(this));
     bind(Qt::Key_Space, &CMainWindow::ToggleAnimation);
     bind(Qt::Key_Home, &CMainWindow::ResetClock);
     bind(Qt::Key_F11, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+}
+
+void CMainWindow::ShowShortcuts() {
+    QStringList lines;
+    for (const ShortcutLine& line : ShortcutLines())
+        lines << QCoreApplication::translate("Shortcuts", line.text);
+    QMessageBox::information(this, QCoreApplication::translate("Shortcuts", kShortcutsTitle),
+                             lines.join(u'\n'));
 }
 
 void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
@@ -206,6 +231,9 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             machineView->SetAnnotations(checked);
             RedrawView();
             break;
+        case MenuCommand::Shortcuts:
+            ShowShortcuts();
+            break;
     }
 }
 
@@ -250,10 +278,23 @@ void CMainWindow::OnClockTick() {
 
 void CMainWindow::RedrawView() {
     machineView->Redraw();
-    if (measuresPanel == nullptr || !measuresPanel->isVisible()) return;
+    const bool showMeasures = measuresPanel != nullptr && measuresPanel->isVisible();
+    // The view's description follows every drawing, but while the clock runs at most once a
+    // period, so a screen reader asked for it is not interrupted by a new text every tick.
+    const bool describe = !clockTimer.isActive() || !describedAt.isValid() ||
+                          describedAt.elapsed() >= kDescriptionPeriodMs;
+    if (!showMeasures && !describe) return;
     const MachineScene& scene = machineView->Scene();
-    measuresPanel->Show(ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels()),
-                        LineWidth(state));
+    const Measures measures =
+        ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+    if (showMeasures) measuresPanel->Show(measures, LineWidth(state));
+    if (!describe) return;
+    describedAt.start();
+    const QString text = QString::fromStdString(DescribeMachine(
+        state, measures, describedWords, [](const char* context, const char* french) {
+            return QCoreApplication::translate(context, french).toStdString();
+        }));
+    if (machineView->accessibleDescription() != text) machineView->setAccessibleDescription(text);
 }
 
 void CMainWindow::OpenMeasures() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "lessons/lesson.h"
+#include "measures/measure_rows.h"
 #include "panels/panel_model.h"
 #include "setup/setup_state.h"
 #include "shell/languages.h"
@@ -80,6 +82,7 @@ private:
     void CreateMenus();
     void OnMenuCommand(const MenuItem& item, bool checked);
     void CreateShortcuts();
+    void ShowShortcuts();
     // One frame of the view, and the measures of that frame when their window is open.
     void RedrawView();
     void OpenMeasures();
@@ -111,6 +114,8 @@ private:
     CWindingPanel* rotorPanel = nullptr;
     CMeasuresPanel* measuresPanel = nullptr;
     QTimer clockTimer;
+    QElapsedTimer describedAt;    // when the view's description was last written
+    MeasureWords describedWords;  // the description's numbers in the user's language
     int animationStopped = 1;
     // The last records the panels sent, and the ticks since the clock's zero: what a saved
     // setup says of the windings and the clock.

@@ -30,8 +30,9 @@ QString Translated(const char* text) {
     return QCoreApplication::translate("Measures", text);
 }
 
-// The values' decimal mark and words in the user's language.
-MeasureWords TranslatedWords() {
+}  // namespace
+
+MeasureWords TranslatedMeasureWords() {
     MeasureWords words;
     for (std::string* word : {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
                               &words.counterclockwise, &words.clockwise, &words.pulsating})
@@ -39,9 +40,7 @@ MeasureWords TranslatedWords() {
     return words;
 }
 
-}  // namespace
-
-CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(TranslatedWords()) {
+CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(TranslatedMeasureWords()) {
     setWindowTitle(tr("Mesures"));
     setObjectName(QStringLiteral("measuresPanel"));
     baseFont = font();
@@ -50,11 +49,12 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(Translate
     curve = new QLabel;
     curve->setObjectName(QStringLiteral("airGapCurve"));
     curve->setToolTip(tr("Force magnétomotrice le long de l'entrefer, de 0 à 360°."));
+    curve->setAccessibleName(curve->toolTip());
     layout->addWidget(curve, 0, 0, 1, 2);
 
     auto* legend = new QHBoxLayout;
     for (const CurveLegendEntry& entry : CurveLegend())
-        legend->addWidget(LegendEntry(Translated(entry.name), entry.colour));
+        legend->addWidget(LegendEntry(Translated(entry.name), entry.textColour));
     layout->addLayout(legend, 1, 0, 1, 2);
 
     int row = 2;

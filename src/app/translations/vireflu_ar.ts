@@ -30,6 +30,45 @@
         <source>&amp;Stop</source>
         <translation>&amp;إيقاف</translation>
     </message>
+    <message>
+        <source>Commandes de l&apos;horloge</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Description</name>
+    <message>
+        <source>%1 : phases %2 en %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : phase %2 en %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : aucun courant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Champ %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pas de champ tournant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotor à %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couple %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Présentation : %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -810,6 +849,10 @@
         <source>Annotations</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Raccourcis &amp;clavier</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -865,6 +908,50 @@
         <source>Rotor</source>
         <translation>العضو الدوار</translation>
     </message>
+    <message>
+        <source>Angle limité à 360°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>angle de la phase %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flèches, Page préc. et Page suiv. pour régler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>degrés, de 0 à 360</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>courbe de la phase %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fréquence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fréquence de rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position initiale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;angle de la phase %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;angle de la phase %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -910,6 +997,45 @@
     </message>
 </context>
 <context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Espace : lancer ou arrêter l&apos;animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Origine : initialisation, l&apos;horloge à zéro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F11 : plein écran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Q : quitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt + lettre soulignée : menus et boutons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raccourcis clavier</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
@@ -949,6 +1075,13 @@
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::CMachineView</name>
+    <message>
+        <source>Coupe de la machine</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

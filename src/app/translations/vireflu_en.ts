@@ -30,6 +30,45 @@
         <source>&amp;Stop</source>
         <translation>&amp;Stop</translation>
     </message>
+    <message>
+        <source>Commandes de l&apos;horloge</source>
+        <translation>Clock commands</translation>
+    </message>
+</context>
+<context>
+    <name>Description</name>
+    <message>
+        <source>%1 : phases %2 en %3.</source>
+        <translation>%1: phases %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 : phase %2 en %3.</source>
+        <translation>%1: phase %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 : aucun courant.</source>
+        <translation>%1: no current.</translation>
+    </message>
+    <message>
+        <source>Champ %1, %2.</source>
+        <translation>Field %1, %2.</translation>
+    </message>
+    <message>
+        <source>Pas de champ tournant.</source>
+        <translation>No rotating field.</translation>
+    </message>
+    <message>
+        <source>Rotor à %1.</source>
+        <translation>Rotor at %1.</translation>
+    </message>
+    <message>
+        <source>Couple %1.</source>
+        <translation>Torque %1.</translation>
+    </message>
+    <message>
+        <source>Présentation : %1.</source>
+        <translation>Presentation: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -810,6 +849,10 @@
         <source>Annotations</source>
         <translation>Annotations</translation>
     </message>
+    <message>
+        <source>Raccourcis &amp;clavier</source>
+        <translation>&amp;Keyboard shortcuts</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -865,6 +908,50 @@
         <source>Rotor</source>
         <translation>Rotor</translation>
     </message>
+    <message>
+        <source>Angle limité à 360°</source>
+        <translation>Angle held at 360°</translation>
+    </message>
+    <message>
+        <source>angle de la phase %1</source>
+        <translation>phase %1 angle</translation>
+    </message>
+    <message>
+        <source>degrés, de 0 à 360</source>
+        <translation>degrees, from 0 to 360</translation>
+    </message>
+    <message>
+        <source>augmenter l&apos;angle de la phase %1</source>
+        <translation>increase the phase %1 angle</translation>
+    </message>
+    <message>
+        <source>diminuer l&apos;angle de la phase %1</source>
+        <translation>decrease the phase %1 angle</translation>
+    </message>
+    <message>
+        <source>courbe de la phase %1</source>
+        <translation>phase %1 curve</translation>
+    </message>
+    <message>
+        <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
+        <translation>the phase current over one period, the vertical line marking the instant</translation>
+    </message>
+    <message>
+        <source>fréquence</source>
+        <translation>frequency</translation>
+    </message>
+    <message>
+        <source>fréquence de rotation</source>
+        <translation>rotation frequency</translation>
+    </message>
+    <message>
+        <source>position initiale</source>
+        <translation>initial position</translation>
+    </message>
+    <message>
+        <source>flèches, Page préc. et Page suiv. pour régler</source>
+        <translation>arrows, Page Up and Page Down to set</translation>
+    </message>
 </context>
 <context>
     <name>Setup</name>
@@ -910,6 +997,45 @@
     </message>
 </context>
 <context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Espace : lancer ou arrêter l&apos;animation</source>
+        <translation>Space: start or stop the animation</translation>
+    </message>
+    <message>
+        <source>Origine : initialisation, l&apos;horloge à zéro</source>
+        <translation>Home: reset, the clock back to zero</translation>
+    </message>
+    <message>
+        <source>F11 : plein écran</source>
+        <translation>F11: full screen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
+        <translation>Ctrl+O, Ctrl+S: open, save a setup</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q : quitter</source>
+        <translation>Ctrl+Q: quit</translation>
+    </message>
+    <message>
+        <source>Alt + lettre soulignée : menus et boutons</source>
+        <translation>Alt + underlined letter: menus and buttons</translation>
+    </message>
+    <message>
+        <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
+        <translation>Tab, arrows, Enter, Esc: in the panels</translation>
+    </message>
+    <message>
+        <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
+        <translation>Space and Home act in every window, except in a field being edited</translation>
+    </message>
+    <message>
+        <source>Raccourcis clavier</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+</context>
+<context>
     <name>vireflu::AnimationExport</name>
     <message>
         <source>Exporter l&apos;animation</source>
@@ -949,6 +1075,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>vireflu::CMachineView</name>
+    <message>
+        <source>Coupe de la machine</source>
+        <translation>Machine cross-section</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "numeric_edit.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QValidator>
 
 #include "panels/panel_model.h"
@@ -18,7 +20,7 @@ public:
 
 bool PassesFilter(const QKeyEvent& event) {
     // Ctrl+V pastes as Shift+Insert and the context menu do, through the validator.
-    if (event.matches(QKeySequence::Paste)) return true;
+    if (event.matches(QKeySequence::Paste) || event.matches(QKeySequence::SelectAll)) return true;
     switch (event.key()) {
         // Dialog and editing keys: they type nothing into the field, whatever text the
         // platform attaches to them.
@@ -47,4 +49,16 @@ CNumericEdit::CNumericEdit(QWidget* parent) : QLineEdit(parent) {
 
 void CNumericEdit::keyPressEvent(QKeyEvent* event) {
     if (PassesFilter(*event)) QLineEdit::keyPressEvent(event);
+}
+
+void CNumericEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);  // selects the text when reached by Tab
+    selectOnRelease = event->reason() == Qt::MouseFocusReason;
+}
+
+void CNumericEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    // A drag that chose part of the text keeps its choice.
+    if (selectOnRelease && !hasSelectedText()) selectAll();
+    selectOnRelease = false;
 }

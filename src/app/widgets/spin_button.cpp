@@ -25,6 +25,11 @@ CSpinButton::CSpinButton(QWidget* parent)
     connect(down, &QToolButton::clicked, this, [this] { emit Stepped(-1); });
 }
 
+void CSpinButton::SetAccessibleNames(const QString& upName, const QString& downName) {
+    up->setAccessibleName(upName);
+    down->setAccessibleName(downName);
+}
+
 void CSpinButton::SetBuddy(QWidget* buddy) {
     buddy->installEventFilter(this);
 }

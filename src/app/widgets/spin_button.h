@@ -16,6 +16,8 @@ public:
     // Takes `buddy` (a sibling) as the field it steps, on the field's own arrow keys too.
     // The panel template places the two side by side.
     void SetBuddy(QWidget* buddy);
+    // What a screen reader calls the two arrows.
+    void SetAccessibleNames(const QString& upName, const QString& downName);
 
 signals:
     void Stepped(int delta);

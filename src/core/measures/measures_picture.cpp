@@ -14,11 +14,11 @@ constexpr Rgb kGridColour{210, 210, 210};
 constexpr int kMargin = 6;
 
 constexpr CurveLegendEntry kLegend[] = {
-    {VIREFLU_UI_TEXT("Measures", "Stator"), kStatorCurveColour},
-    {VIREFLU_UI_TEXT("Measures", "Rotor"), kRotorCurveColour},
-    {VIREFLU_UI_TEXT("Measures", "Résultante"), kResultantCurveColour},
-    {VIREFLU_UI_TEXT("Measures", "Fondamental"), kFundamentalColour},
-    {VIREFLU_UI_TEXT("Measures", "Champ"), kFieldMarkerColour},
+    {VIREFLU_UI_TEXT("Measures", "Stator"), kStatorCurveColour, kStatorCurveColour},
+    {VIREFLU_UI_TEXT("Measures", "Rotor"), kRotorCurveColour, Rgb{0, 120, 87}},
+    {VIREFLU_UI_TEXT("Measures", "Résultante"), kResultantCurveColour, kResultantCurveColour},
+    {VIREFLU_UI_TEXT("Measures", "Fondamental"), kFundamentalColour, Rgb{100, 100, 100}},
+    {VIREFLU_UI_TEXT("Measures", "Champ"), kFieldMarkerColour, Rgb{200, 0, 0}},
 };
 
 // Maps angles in degrees and values in -1..1 onto the area, inside a margin.

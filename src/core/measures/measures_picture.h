@@ -18,11 +18,14 @@ inline constexpr Rgb kFieldMarkerColour{255, 0, 0};  // the field vector's own r
 inline constexpr Rgb kDirectFieldColour{0, 114, 178};
 inline constexpr Rgb kInverseFieldColour{230, 159, 0};
 
-// One entry of the curve's legend: its French name (translated in the "Measures" context)
-// in its curve's colour. The window and the page show the same legend.
+// One entry of the curve's legend: its French name (translated in the "Measures" context),
+// its curve's colour, and the colour its name is written in: the curve's hue, dark enough
+// to read at 4.5:1 on a window's light grey (#f0f0f0) and on white, as small text must.
+// The window, the page and the tool's picture show the same legend.
 struct CurveLegendEntry {
     const char* name;
     Rgb colour;
+    Rgb textColour;
 };
 std::span<const CurveLegendEntry> CurveLegend();
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "shell/interface_text.h"
+
 namespace vireflu {
 
 namespace {
@@ -22,6 +24,12 @@ PanelReaction RedrawAndSend() {
 bool IsAngleFieldText(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return c == ' ' || (c >= '0' && c <= '9'); });
+}
+
+const char* const kAngleHeldHint = VIREFLU_UI_TEXT("Panel", "Angle limité à 360°");
+
+bool IsAngleAboveRange(const std::string& text) {
+    return PanelModel::TextValue(text) > kMaxAngle;
 }
 
 PanelModel::PanelModel(Winding w) : winding(w) {

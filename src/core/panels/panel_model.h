@@ -47,6 +47,9 @@ enum class PanelSlider { Frequency, Rotation, InitialPosition };
 // An angle field holds at most three characters, digits and spaces only, typed or pasted.
 inline constexpr int kAngleFieldLength = 3;
 bool IsAngleFieldText(const std::string& text);
+// A typed angle above 360 is held at 360; the front-ends say so beside the field.
+bool IsAngleAboveRange(const std::string& text);
+extern const char* const kAngleHeldHint;
 
 // What a handler asks of the window after it ran: redraw the phase pictures, and send the
 // panel's record to the main window.

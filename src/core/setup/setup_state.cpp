@@ -22,8 +22,7 @@ public:
         firstNeeded = std::max(0, drawings - 1) / kTraceCapacity * kTraceCapacity - 3;
     }
     bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) override {
-        if (frameNumber == lastFrame || !state.traceMode || frameNumber < firstNeeded)
-            return true;
+        if (frameNumber == lastFrame || !state.traceMode || frameNumber < firstNeeded) return true;
         BlindSurface blind;
         scene.DrawFrame(blind, state);
         return true;
@@ -57,13 +56,7 @@ Setup SetupOf(const SimulationState& state, const PanelRecords& records) {
     Setup setup;
     setup.stator = WindingSetupOf(records.stator);
     setup.rotor = WindingSetupOf(records.rotor);
-    setup.presentation = Matching(kPresentationNames, [&](Presentation p) {
-        SimulationState shown;
-        SelectPresentation(shown, p);
-        return shown.airGapMode == state.airGapMode && shown.traceMode == state.traceMode &&
-               shown.vectorMode == state.vectorMode && shown.mmfMode == state.mmfMode &&
-               shown.torqueMode == state.torqueMode;
-    });
+    setup.presentation = ShownPresentation(state);
     setup.colourMap = Matching(kColourMapNames, [&](ColourMapKind kind) {
         SimulationState shown;
         SelectColourMap(shown, kind);

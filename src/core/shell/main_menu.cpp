@@ -54,7 +54,8 @@ constexpr MenuItem kColour[] = {
      Arg(ColourMapKind::BlueWhiteOrange)},
     {VIREFLU_UI_TEXT("Menu", "Projection"), M::Projection, 0, true, MenuCheck::Toggle},
 };
-constexpr MenuItem kHelp[] = {{VIREFLU_UI_TEXT("Menu", "&A propos de Vireflu..."), M::About}};
+constexpr MenuItem kHelp[] = {{VIREFLU_UI_TEXT("Menu", "Raccourcis &clavier"), M::Shortcuts},
+                              {VIREFLU_UI_TEXT("Menu", "&A propos de Vireflu..."), M::About}};
 
 constexpr Menu kMenus[] = {
     {VIREFLU_UI_TEXT("Menu", "&Général"), kGeneral},
@@ -72,7 +73,25 @@ constexpr const char* kAboutLines[] = {
     VIREFLU_UI_TEXT("AboutBox", "Le champ tournant des machines triphasées"),
 };
 
+constexpr ShortcutLine kShortcutLines[] = {
+    {VIREFLU_UI_TEXT("Shortcuts", "Espace : lancer ou arrêter l'animation"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "Origine : initialisation, l'horloge à zéro"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "F11 : plein écran"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+Q : quitter"), true},
+    {VIREFLU_UI_TEXT("Shortcuts", "Alt + lettre soulignée : menus et boutons"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "Tab, flèches, Entrée, Échap : dans les panneaux"), false},
+    {VIREFLU_UI_TEXT("Shortcuts",
+                     "Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours "
+                     "de saisie"),
+     true},
+};
+
 }  // namespace
+
+std::span<const ShortcutLine> ShortcutLines() {
+    return kShortcutLines;
+}
 
 std::span<const Menu> MainMenus() {
     return kMenus;

@@ -24,6 +24,7 @@ enum class MenuCommand {
     Pace,         // argument: the timer's period in milliseconds
     Projection,   // checked: the projector mode is on
     Annotations,  // checked: the phases, clock, field's sense and colour scale over the view
+    Shortcuts,    // the list of keys
 };
 
 // How an item shows a state: not at all, as a check mark of its own, or as the one
@@ -56,5 +57,15 @@ inline constexpr const char* kStopCaption = VIREFLU_UI_TEXT("CommandBar", "&Stop
 // The about box: its title and its three lines.
 inline constexpr const char* kAboutTitle = VIREFLU_UI_TEXT("AboutBox", "A propos de Vireflu");
 std::span<const char* const> AboutLines();
+
+// "Raccourcis clavier": the keys that act in every window, one line each.
+inline constexpr const char* kShortcutsTitle = VIREFLU_UI_TEXT("Shortcuts", "Raccourcis clavier");
+struct ShortcutLine {
+    const char* text;
+    // Ctrl+Q (a page cannot close itself, nor take the browser's key) and the keys that act
+    // in every window (the page leaves Space and Home to the control that has the focus).
+    bool desktopOnly;
+};
+std::span<const ShortcutLine> ShortcutLines();
 
 }  // namespace vireflu

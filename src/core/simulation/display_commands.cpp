@@ -36,6 +36,17 @@ void SelectPresentation(SimulationState& state, Presentation presentation) {
     if (presentation == Presentation::Trace) state.traceCount = 0;
 }
 
+Presentation ShownPresentation(const SimulationState& state) {
+    for (const Presentation p : {Presentation::AirGap, Presentation::Vector, Presentation::Trace,
+                                 Presentation::MagnetomotiveForces, Presentation::Torque}) {
+        const DisplayFlags f = FlagsOf(p);
+        if (f.airGap == state.airGapMode && f.trace == state.traceMode &&
+            f.vector == state.vectorMode && f.mmf == state.mmfMode && f.torque == state.torqueMode)
+            return p;
+    }
+    return Presentation::AirGap;
+}
+
 void SelectColourMap(SimulationState& state, ColourMapKind kind) {
     switch (kind) {
         case ColourMapKind::BlueBlackRed:

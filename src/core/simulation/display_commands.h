@@ -14,6 +14,10 @@ enum class ColourMapKind { BlueBlackRed, GreenBlackRed, Cao, BlueWhiteOrange };
 // The caller redraws.
 void SelectPresentation(SimulationState& state, Presentation presentation);
 
+// The presentation whose display flags the state shows (the first when none matches, as
+// flags set by hand may).
+Presentation ShownPresentation(const SimulationState& state);
+
 // Rebuilds the colour map; the caller redraws.
 void SelectColourMap(SimulationState& state, ColourMapKind kind);
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "panels/panel_template.h"
+
+namespace vireflu {
+
+// What a screen reader says of a panel control that shows no text of its own: its name and a
+// short description, in French ("Panel" context). Patterns hold "%1" where the phase goes;
+// the up/down control names each of its two arrows. Check boxes, radio buttons and labels
+// are named by their own text: their name is null.
+struct SpokenName {
+    const char* name = nullptr;
+    const char* description = nullptr;
+};
+SpokenName SpokenNameOf(PanelControl control);
+inline constexpr int kStepUp = 0;
+inline constexpr int kStepDown = 1;
+const char* StepArrowName(int arrow);
+
+// A pattern with its "%1" replaced by the phase number.
+std::string WithPhase(const char* pattern, int phase);
+
+}  // namespace vireflu
