@@ -33,8 +33,9 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
-    "openSetup", "saveSetup", "copyLink", "exportAnimation", "quit", "presentation", "openStator",
-    "openRotor", "colourMap", "about",    "openMeasures",    "pace", "projection",   "annotations", "shortcuts"};
+    "openSetup",    "saveSetup",  "copyLink",   "exportAnimation", "quit",
+    "presentation", "openStator", "openRotor",  "colourMap",       "about",
+    "openMeasures", "pace",       "projection", "annotations",     "shortcuts"};
 
 // The page's names of the animation writer's outcomes, in GifStatus order.
 constexpr const char* kGifStatusNames[] = {"ok", "tooManyColours", "failed"};

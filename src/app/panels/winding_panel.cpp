@@ -1,5 +1,8 @@
 #include "winding_panel.h"
 
+#include "catalogue.h"
+#include "panels/panel_labels.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -35,30 +38,6 @@ constexpr int kTemplateFontPixels = 11;
 // Projector mode lays the panel out one and a half times larger, its font with it.
 int Scaled(int pixels, bool projector) {
     return projector ? pixels * 3 / 2 : pixels;
-}
-
-// The model writes its labels in French with their value ("fréquence stator: 50 Hz"); the
-// panel shows them in the user's language, the value put back in its place.
-constexpr const char* kLabelPatterns[] = {
-    QT_TRANSLATE_NOOP("Panel", "fréquence stator: %1 Hz"),
-    QT_TRANSLATE_NOOP("Panel", "fréquence rotor: %1 Hz"),
-    QT_TRANSLATE_NOOP("Panel", "fréquence de rotation: %1 Hz"),
-    QT_TRANSLATE_NOOP("Panel", "position initiale: %1 degré"),
-};
-
-QString ShownLabel(const std::string& label) {
-    const QString text = QString::fromStdString(label);
-    for (const char* pattern : kLabelPatterns) {
-        const QString french = QString::fromUtf8(pattern);
-        const qsizetype at = french.indexOf(QLatin1String("%1"));
-        const QString before = french.left(at);
-        const QString after = french.mid(at + 2);
-        if (text.size() > before.size() + after.size() && text.startsWith(before) &&
-            text.endsWith(after))
-            return QCoreApplication::translate("Panel", pattern)
-                .arg(text.mid(at, text.size() - before.size() - after.size()));
-    }
-    return text;
 }
 
 // A main window's client area starts below its menu bar, where its central widget sits.
@@ -356,7 +335,8 @@ void CWindingPanel::WriteControls() {
     for (const auto& [which, slider] : sliders) slider->setValue(model.SliderPosition(which));
     bool outgrown = false;
     for (const auto& [role, label] : labels) {
-        label->setText(ShownLabel(model.LabelText(role)));
+        label->setText(QString::fromStdString(
+            vireflu::TranslatedLabel(model.LabelText(role), vireflu::CatalogueOf("Panel"))));
         outgrown = outgrown || label->sizeHint().width() > label->width();
     }
     if (outgrown) PlaceControls();

@@ -27,12 +27,6 @@ void RememberLanguage(const Language& language) {
     QSettings().setValue(kLanguageKey, QString::fromLatin1(language.code));
 }
 
-Translate CatalogueOf(const char* context) {
-    return [context](const char* french) {
-        return QCoreApplication::translate(context, french).toStdString();
-    };
-}
-
 void AddLanguageMenu(QMenu* menu, const Language& spoken,
                      const std::function<void(const Language&)>& chosen) {
     QMenu* languages = menu->addMenu(QCoreApplication::translate("Menu", kLanguageMenuTitle));

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "shell/interface_text.h"
+#include "catalogue.h"
 #include "shell/languages.h"
 
 namespace vireflu {
@@ -16,9 +16,6 @@ namespace vireflu {
 const Language& InterfaceLanguage(const QStringList& sessionLanguages);
 // Remembers the choice for the next runs.
 void RememberLanguage(const Language& language);
-
-// The core's texts of one context, translated by the catalogue installed.
-Translate CatalogueOf(const char* context);
 
 // Adds "&Langue" to a menu: each language under its own name, the one spoken checked.
 void AddLanguageMenu(QMenu* menu, const Language& spoken,

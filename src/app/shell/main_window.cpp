@@ -45,7 +45,7 @@ CMainWindow::CMainWindow(SimulationState& state)
       machineView(new CMachineView(state)),
       commandBar(new CommandBar),
       clockTimer(this),
-      describedWords(TranslatedMeasureWords()),
+      describedWords(TranslatedMeasureWords(CatalogueOf("Measures"))),
       panelDocks(std::make_unique<PanelDocks>(*this)) {
     setWindowTitle(QStringLiteral("Vireflu"));
     CreateMenus();

@@ -1,5 +1,7 @@
 #include "measures_panel.h"
 
+#include "interface_language.h"
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -32,15 +34,8 @@ QString Translated(const char* text) {
 
 }  // namespace
 
-MeasureWords TranslatedMeasureWords() {
-    MeasureWords words;
-    for (std::string* word : {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
-                              &words.counterclockwise, &words.clockwise, &words.pulsating})
-        *word = Translated(word->c_str()).toStdString();
-    return words;
-}
-
-CMeasuresPanel::CMeasuresPanel(QWidget* owner) : QDialog(owner), words(TranslatedMeasureWords()) {
+CMeasuresPanel::CMeasuresPanel(QWidget* owner)
+    : QDialog(owner), words(TranslatedMeasureWords(CatalogueOf("Measures"))) {
     setWindowTitle(tr("Mesures"));
     setObjectName(QStringLiteral("measuresPanel"));
     baseFont = font();

@@ -11,9 +11,6 @@ class QLabel;
 
 namespace vireflu {
 
-// The values' decimal mark and words in the user's language.
-MeasureWords TranslatedMeasureWords();
-
 // The "Mesures" window: the air-gap curve, the machine's numbers with their units and
 // explanations, and the "Deux champs tournants" switch. Modeless like the winding panels;
 // the main window hands it the measures of every frame it draws.

@@ -524,6 +524,18 @@
         <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>,</source>
+        <translation type="unfinished">,</translation>
+    </message>
+    <message>
+        <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le stator ne crée aucun champ</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

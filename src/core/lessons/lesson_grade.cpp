@@ -215,21 +215,22 @@ std::string ValueText(const LessonValue& value) {
 }
 
 std::string LessonSentence(LessonQuantity quantity, const LessonValue& v,
-                           const Translate& translate) {
+                           const Translate& inLanguage) {
     // The translators write each language's decimal mark in place of the French comma.
-    const std::string mark = translate(VIREFLU_UI_TEXT("Lesson", ","));
+    const std::string mark = inLanguage(VIREFLU_UI_TEXT("Lesson", ","));
     const auto figure = [&](double number, int decimals) {
         return Figure(number, decimals, mark.empty() ? ',' : mark.front());
     };
     const auto say = [&](const char* french, std::initializer_list<std::string> arguments) {
-        return WithArguments(translate(french), arguments);
+        return WithArguments(inLanguage(french), arguments);
     };
     const auto rpm = [&](double speed) {
         return say(VIREFLU_UI_TEXT("Lesson", "%1 tr/min"), {figure(speed, 0)});
     };
     const auto sense = [&](const std::string& name) {
-        return translate(name == "horaire" ? VIREFLU_UI_TEXT("Lesson", "dans le sens horaire")
-                                           : VIREFLU_UI_TEXT("Lesson", "dans le sens antihoraire"));
+        return inLanguage(name == "horaire"
+                              ? VIREFLU_UI_TEXT("Lesson", "dans le sens horaire")
+                              : VIREFLU_UI_TEXT("Lesson", "dans le sens antihoraire"));
     };
     switch (quantity) {
         case LessonQuantity::FieldSense:
@@ -239,10 +240,10 @@ std::string LessonSentence(LessonQuantity quantity, const LessonValue& v,
                                            "tournent en sens opposés à %1"),
                            {rpm(v.speedRpm)});
             if (v.name == "immobile")
-                return translate(VIREFLU_UI_TEXT(
+                return inLanguage(VIREFLU_UI_TEXT(
                     "Lesson", "Le champ reste immobile : rien n'alterne dans le stator"));
             if (v.name == "nul")
-                return translate(VIREFLU_UI_TEXT("Lesson", "Le stator ne crée aucun champ"));
+                return inLanguage(VIREFLU_UI_TEXT("Lesson", "Le stator ne crée aucun champ"));
             return say(VIREFLU_UI_TEXT("Lesson", "Le champ tourne %1 à %2"),
                        {sense(v.name), rpm(v.speedRpm)});
         case LessonQuantity::SynchronousSpeed:

@@ -70,6 +70,14 @@ std::string PerField(const MachineNumbers& n, const char* symbol, Figure&& figur
 
 }  // namespace
 
+MeasureWords TranslatedMeasureWords(const Translate& translate) {
+    MeasureWords words;
+    for (std::string* word : {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
+                              &words.counterclockwise, &words.clockwise, &words.pulsating})
+        *word = translate(word->c_str());
+    return words;
+}
+
 std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
     const MachineNumbers& n = m.numbers;
     const double thd = ComputeSixStepSpectrum().totalHarmonicDistortion;

@@ -33,6 +33,9 @@ struct MeasureWords {
     std::string pulsating = VIREFLU_UI_TEXT("Measures", "pulsant");
 };
 
+// The words in the user's language (context "Measures").
+MeasureWords TranslatedMeasureWords(const Translate& translate);
+
 std::vector<MeasureRow> MeasureRows(const Measures& measures, const MeasureWords& words = {});
 
 }  // namespace vireflu

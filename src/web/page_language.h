@@ -1,0 +1,24 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "description/machine_description.h"
+#include "measures/measure_rows.h"
+#include "shell/interface_text.h"
+
+namespace vireflu {
+
+// The language the page speaks: the catalogue's table of that language (context → French
+// text → translation), handed over by the page; none for French, in which the texts are
+// written. Every text the core gives the page goes through it.
+void SpeakTable(emscripten::val table);
+
+// A French text of a context, in the language spoken; as written where the table has none.
+std::string PageText(const char* context, const char* french);
+// The same, for the core's functions that take a translation of one context, or of any.
+Translate PageTexts(const char* context);
+TranslateText PageTextsOfAnyContext();
+
+}  // namespace vireflu
