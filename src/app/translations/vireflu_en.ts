@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished">.</translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
