@@ -32,42 +32,42 @@
     </message>
     <message>
         <source>Commandes de l&apos;horloge</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung der Uhr</translation>
     </message>
 </context>
 <context>
     <name>Description</name>
     <message>
         <source>%1 : phases %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Phasen %2, Stromform %3.</translation>
     </message>
     <message>
         <source>%1 : phase %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Phase %2, Stromform %3.</translation>
     </message>
     <message>
         <source>%1 : aucun courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Strom.</translation>
     </message>
     <message>
         <source>Champ %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld: %1, %2.</translation>
     </message>
     <message>
         <source>Pas de champ tournant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drehfeld.</translation>
     </message>
     <message>
         <source>Rotor à %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotordrehzahl: %1.</translation>
     </message>
     <message>
         <source>Couple %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment: %1.</translation>
     </message>
     <message>
         <source>Présentation : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung: %1.</translation>
     </message>
 </context>
 <context>
@@ -529,27 +529,27 @@
     <name>LessonMenu</name>
     <message>
         <source>&amp;Leçons</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;ktionen</translation>
     </message>
     <message>
         <source>Ouvrir une leçon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen...</translation>
     </message>
     <message>
         <source>Ouvrir une leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen</translation>
     </message>
     <message>
         <source>Leçons Vireflu (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu-Lektionen (*.json)</translation>
     </message>
     <message>
         <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished">%1 wurde nicht geöffnet.</translation>
+        <translation>%1 wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -843,15 +843,15 @@
     </message>
     <message>
         <source>&amp;Langue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>Annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftungen</translation>
     </message>
     <message>
         <source>Raccourcis &amp;clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -910,47 +910,47 @@
     </message>
     <message>
         <source>Angle limité à 360°</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel auf 360° begrenzt</translation>
     </message>
     <message>
         <source>angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel der Phase %1</translation>
     </message>
     <message>
         <source>flèches, Page préc. et Page suiv. pour régler</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten, Bild auf und Bild ab zum Einstellen</translation>
     </message>
     <message>
         <source>degrés, de 0 à 360</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad, von 0 bis 360</translation>
     </message>
     <message>
         <source>courbe de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve der Phase %1</translation>
     </message>
     <message>
         <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom der Phase über eine Periode, der senkrechte Strich markiert den Zeitpunkt</translation>
     </message>
     <message>
         <source>fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>fréquence de rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfrequenz</translation>
     </message>
     <message>
         <source>position initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangslage</translation>
     </message>
     <message>
         <source>augmenter l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel der Phase %1 vergrößern</translation>
     </message>
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel der Phase %1 verkleinern</translation>
     </message>
 </context>
 <context>
@@ -993,46 +993,46 @@
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „%1“ fehlt.</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Espace : lancer ou arrêter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste: Animation starten oder anhalten</translation>
     </message>
     <message>
         <source>Origine : initialisation, l&apos;horloge à zéro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos1: Zurücksetzen, die Uhr auf null</translation>
     </message>
     <message>
         <source>F11 : plein écran</source>
-        <translation type="unfinished"></translation>
+        <translation>F11: Vollbild</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+O, Strg+S: Einstellung öffnen, speichern</translation>
     </message>
     <message>
         <source>Ctrl+Q : quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Q: Beenden</translation>
     </message>
     <message>
         <source>Alt + lettre soulignée : menus et boutons</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + unterstrichener Buchstabe: Menüs und Schaltflächen</translation>
     </message>
     <message>
         <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Pfeiltasten, Eingabe, Esc: in den Bedienfeldern</translation>
     </message>
     <message>
         <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste und Pos1 wirken in jedem Fenster, außer in einem Eingabefeld während der Eingabe</translation>
     </message>
     <message>
         <source>Raccourcis clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -1081,7 +1081,7 @@
     <name>vireflu::CMachineView</name>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Querschnitt der Maschine</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@
     </message>
     <message>
         <source>Leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion</translation>
     </message>
 </context>
 <context>
@@ -1126,27 +1126,27 @@
     <name>vireflu::LessonPanel</name>
     <message>
         <source>Répondre</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <source>Montrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source>Recommencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
     <message>
         <source>Bonne prédiction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Vorhersage.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist nicht das, was geschieht.</translation>
     </message>
     <message>
         <source>Essayez :</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie:</translation>
     </message>
 </context>
 <context>
