@@ -74,203 +74,203 @@
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 U/min</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>im Gegenuhrzeigersinn</translation>
     </message>
     <message>
         <source>Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld pulsiert auf einer festen Achse: Seine beiden Hälften drehen sich gegensinnig mit %1</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich %1 mit %2</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2 : vitesse signée %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich %1 mit %2: vorzeichenbehaftete Drehzahl %3</translation>
     </message>
     <message>
         <source>Le glissement vaut %1 : champ à %2, rotor à %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlupf beträgt %1: Feld mit %2, Rotor mit %3</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rotorströme haben eine Frequenz von %1 Hz (%2 × %3 Hz)</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>Über eine Periode ist das mittlere Drehmoment null (%1): Es wechselt das Vorzeichen</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen pousse le rotor %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Über eine Periode treibt das mittlere Drehmoment den Rotor %1 an (%2)</translation>
     </message>
     <message>
         <source>Le couple antihoraire est le plus grand avec le rotor à %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehmoment im Gegenuhrzeigersinn ist bei Rotorlage %1° am größten</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1. Oberschwingung (%2 % der Grundschwingung) dreht sich %3 mit %4</translation>
     </message>
     <message>
         <source>Le champ d&apos;une phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld einer Phase</translation>
     </message>
     <message>
         <source>Une seule phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzige Phase</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzige Statorspule wird mit einem sinusförmigen Strom von 50 Hz gespeist. Der rote Pfeil zeigt das Feld im Luftspalt.</translation>
     </message>
     <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das Feld, wenn die Uhr läuft?</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld einer Spule bleibt auf ihrer Achse: Es wächst, wird null und wechselt mit dem Strom das Vorzeichen. Es lässt sich in zwei gleiche Hälften zerlegen, die sich mit derselben Drehzahl gegensinnig drehen.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und aktivieren Sie „Zwei Drehfelder“: Die beiden Hälften drehen sich gegensinnig.</translation>
     </message>
     <message>
         <source>Il tourne dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Es dreht sich im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>Il tourne dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>Es dreht sich im Gegenuhrzeigersinn</translation>
     </message>
     <message>
         <source>Il pulse sur place, sans tourner</source>
-        <translation type="unfinished"></translation>
+        <translation>Es pulsiert auf der Stelle, ohne sich zu drehen</translation>
     </message>
     <message>
         <source>Le champ tournant</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehfeld</translation>
     </message>
     <message>
         <source>Trois phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Phasen</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei Statorspulen, räumlich um 120° versetzt, werden mit Strömen von 50 Hz gespeist, die zeitlich um 0°, 120° und 240° verschoben sind.</translation>
     </message>
     <message>
         <source>Que fait le champ résultant ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das resultierende Feld?</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei pulsierenden Felder addieren sich zu einem Feld konstanter Länge, das sich pro Periode einmal dreht: 50 Umdrehungen pro Sekunde, 3000 U/min. Es wandert von einer Spule zur nächsten in der Reihenfolge, in der ihre Ströme ihr Maximum erreichen.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Darstellung „Ortskurve“: Die Spitze des Felds beschreibt einen Kreis.</translation>
     </message>
     <message>
         <source>Deux phases inversées</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Phasen vertauscht</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Drehstromstator, aber die Ströme der Phasen 2 und 3 wurden vertauscht: Ihre Phasenverschiebungen sind jetzt 0°, 240° und 120°.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung dreht sich das Feld?</translation>
     </message>
     <message>
         <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ströme erreichen ihr Maximum jetzt in der Reihenfolge 1, 2, 3 statt 1, 3, 2: Das Feld, das von einer Spule zu der wandert, deren Strom als Nächstes sein Maximum erreicht, dreht sich in die andere Richtung, weiterhin mit 3000 U/min. So kehrt man die Drehrichtung eines Drehstrommotors um.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie im Bedienfeld Stator wieder 120° und 240° ein und vergleichen Sie.</translation>
     </message>
     <message>
         <source>Une phase perdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Phase ausgefallen</translation>
     </message>
     <message>
         <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zuleitung ist unterbrochen: Derselbe Strom fließt jetzt durch die beiden übrigen Spulen, durch die eine hin und durch die andere zurück (Phasenverschiebungen 0° und 180°).</translation>
     </message>
     <message>
         <source>Que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das Feld?</translation>
     </message>
     <message>
         <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei gleichphasige oder gegenphasige Ströme ergeben nur ein Feld, das auf einer festen Achse pulsiert. Seine beiden Hälften drehen sich gegensinnig: Ein stehender Motor läuft nicht mehr an, ein laufender dreht in seiner Richtung weiter, erwärmt sich aber.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und aktivieren Sie „Zwei Drehfelder“: Die beiden Hälften sind gleich lang.</translation>
     </message>
     <message>
         <source>Deux phases à 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Phasen um 90° versetzt</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei rechtwinklig angeordnete Spulen werden mit Strömen gespeist, die zeitlich um 90° verschoben sind: Spule 2 erreicht ihr Maximum eine Viertelperiode vor Spule 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei räumlich um 90° versetzte Spulen mit um 90° phasenverschobenen Strömen genügen für ein Drehfeld konstanter Länge. Es wandert von der Spule mit dem voreilenden Strom zur anderen. Das ist das Prinzip der Einphasen-Kondensatormotoren.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie für Phase 2 270° statt 90° ein: Das Feld kehrt seine Drehrichtung um.</translation>
     </message>
     <message>
         <source>Fréquence et vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz und Drehzahl</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drehstromstator mit einem Polpaar wird mit 25 Hz statt 50 Hz gespeist. Drehzahlen zählen im Gegenuhrzeigersinn positiv.</translation>
     </message>
     <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist die synchrone Drehzahl des Felds?</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich pro Stromperiode einmal: n = 60 f / p. Mit einem Polpaar bei 25 Hz sind das 1500 U/min. Die Phasen in der Reihenfolge 0°, 240°, 120° lassen es im Gegenuhrzeigersinn drehen, also ist die vorzeichenbehaftete Drehzahl positiv.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und ändern Sie die Frequenz im Bedienfeld Stator.</translation>
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+3000 U/min</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+1500 U/min</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>-1500 U/min</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+750 U/min</translation>
     </message>
     <message>
         <source>Courant continu</source>
