@@ -274,255 +274,255 @@
     </message>
     <message>
         <source>Courant continu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichstrom</translation>
     </message>
     <message>
         <source>La bobine 1 du stator est parcourue par un courant continu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statorspule 1 wird von einem Gleichstrom durchflossen.</translation>
     </message>
     <message>
         <source>Que fait le champ quand l&apos;horloge tourne ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das Feld, wenn die Uhr läuft?</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein konstanter Strom erzeugt ein konstantes Feld, fest auf der Spulenachse: Nichts dreht sich, solange der Rotor stillsteht. So sieht das Feld der Erregerwicklung einer Synchronmaschine oder eines Magneten aus.</translation>
     </message>
     <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speisen Sie stattdessen den Rotor mit Gleichstrom und lassen Sie ihn drehen: Sein Feld dreht sich mit ihm.</translation>
     </message>
     <message>
         <source>Il pulse sur place</source>
-        <translation type="unfinished"></translation>
+        <translation>Es pulsiert auf der Stelle</translation>
     </message>
     <message>
         <source>Il reste immobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Es steht still</translation>
     </message>
     <message>
         <source>La machine synchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Synchronmaschine</translation>
     </message>
     <message>
         <source>Au synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Synchronlauf</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Statorfeld dreht sich im Gegenuhrzeigersinn mit 3000 U/min. Der mit Gleichstrom gespeiste Rotor dreht sich mit derselben Drehzahl, sein Feld eilt dem Statorfeld um 60° nach. Der Balken links zeigt das Drehmoment.</translation>
     </message>
     <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung treibt das mittlere Drehmoment den Rotor über eine Periode an?</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Synchronlauf drehen sich beide Felder gemeinsam: Ihr Winkel bleibt fest, also ist das Drehmoment konstant. Das voreilende Statorfeld zieht das Rotorfeld in Drehrichtung mit: Die Maschine arbeitet als Motor.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie die Anfangslage auf 330°: Der Rotor eilt um 60° vor und die Maschine bremst.</translation>
     </message>
     <message>
         <source>Dans le sens de rotation (antihoraire)</source>
-        <translation type="unfinished"></translation>
+        <translation>In Drehrichtung (Gegenuhrzeigersinn)</translation>
     </message>
     <message>
         <source>Contre la rotation (horaire)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegen die Drehrichtung (Uhrzeigersinn)</translation>
     </message>
     <message>
         <source>Il est nul</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist null</translation>
     </message>
     <message>
         <source>L&apos;angle de couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lastwinkel</translation>
     </message>
     <message>
         <source>Stator et rotor sont alimentés en continu ; le champ du stator pointe vers la droite (0°). La position initiale du rotor, dans le panneau Rotor, fixe l&apos;angle entre les deux champs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator und Rotor werden mit Gleichstrom gespeist; das Statorfeld zeigt nach rechts (0°). Die Anfangslage des Rotors im Bedienfeld Rotor legt den Winkel zwischen den beiden Feldern fest.</translation>
     </message>
     <message>
         <source>À quelle position du rotor le couple antihoraire est-il le plus grand ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei welcher Rotorlage ist das Drehmoment im Gegenuhrzeigersinn am größten?</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehmoment ist das Produkt der beiden Felder und des Sinus ihres Winkels. Es ist null, wenn sie auf einer Linie liegen (0° oder 180°), und am größten, wenn sie senkrecht zueinander stehen. Bei 270° zieht das Statorfeld, das im Gegenuhrzeigersinn um 90° voreilt, den Rotor in diese Richtung.</translation>
     </message>
     <message>
         <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie als Anfangslage erst 90, dann 270 ein und vergleichen Sie die Drehmomentbalken.</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="unfinished"></translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Un rotor entraîné contre le champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gegen das Feld angetriebener Rotor</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Statorfeld dreht sich im Uhrzeigersinn mit 3000 U/min. Eine fremde Maschine treibt den Rotor im Gegenuhrzeigersinn an, ebenfalls mit 3000 U/min.</translation>
     </message>
     <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Schlupf g = (ns - n) / ns?</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit vorzeichenbehafteten Drehzahlen ist ns = -3000 und n = +3000 U/min: g = 2. Ein Schlupf über 1 bedeutet, dass der Rotor gegen das Feld dreht: Die Maschine bremst (Gegenstrombremsung), und die Rotorströme haben die doppelte Frequenz.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und lesen Sie die Frequenz der Rotorströme ab.</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Asynchronmaschine</translation>
     </message>
     <message>
         <source>Le glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlupf</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Asynchronmotor: Das Statorfeld dreht sich im Gegenuhrzeigersinn mit 3000 U/min, der Rotor folgt ihm mit 48 Umdrehungen pro Sekunde, also 2880 U/min.</translation>
     </message>
     <message>
         <source>Quel est le glissement ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Schlupf?</translation>
     </message>
     <message>
         <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (3000 - 2880) / 3000 = 0,04. Der Rotor bleibt etwas hinter dem Feld zurück: Diese Nacheilung induziert Ströme in seinen Stäben und damit das Drehmoment. Bei exaktem Synchronlauf wird nichts mehr induziert.</translation>
     </message>
     <message>
         <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie dem Rotor eine Drehfrequenz von 50 Hz: Der Schlupf wird null.</translation>
     </message>
     <message>
         <source>0,04</source>
-        <translation type="unfinished"></translation>
+        <translation>0,04</translation>
     </message>
     <message>
         <source>0,96</source>
-        <translation type="unfinished"></translation>
+        <translation>0,96</translation>
     </message>
     <message>
         <source>0,4</source>
-        <translation type="unfinished"></translation>
+        <translation>0,4</translation>
     </message>
     <message>
         <source>La fréquence des courants du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz der Rotorströme</translation>
     </message>
     <message>
         <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Motor: Feld mit 3000 U/min im Gegenuhrzeigersinn, Rotor mit 2880 U/min, Speisung mit 50 Hz. Der Rotor sieht das Feld langsam an sich vorbeiziehen.</translation>
     </message>
     <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Frequenz haben die im Rotor induzierten Ströme?</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld überholt den Rotor mit 120 U/min, also 2 Umdrehungen pro Sekunde: Die Rotorströme haben die Frequenz g f = 0,04 × 50 = 2 Hz. Im Stillstand hätten sie 50 Hz.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speisen Sie den Rotor dreiphasig mit 2 Hz (0°, 240°, 120°): Sein Feld dreht sich mit dem Statorfeld.</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>48 Hz</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Hz</translation>
     </message>
     <message>
         <source>0 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Hz</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Oberschwingungen</translation>
     </message>
     <message>
         <source>L&apos;harmonique 5 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 5. Oberschwingung des Wechselrichters</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wechselrichter mit sechsstufiger Blocktaktung speist den Stator: Seine treppenförmigen Ströme enthalten die Grundschwingung mit 50 Hz und Oberschwingungen. Die Grundschwingung lässt das Feld im Gegenuhrzeigersinn mit 3000 U/min drehen.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung dreht sich das Feld der 5. Oberschwingung?</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die 5. Oberschwingung werden die Phasenverschiebungen der drei Phasen mit 5 multipliziert: 0°, 600°, 1200°, also 0°, 240°, 120°. Die 5. und 11. Oberschwingung drehen sich daher gegen die Grundschwingung, die 7. und 13. mit ihr; die 5. mit 1/5 ihrer Drehzahl.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“: Das Spektrum zeigt die Drehrichtung jeder Oberschwingung.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Uhrzeigersinn, gegen die Grundschwingung</translation>
     </message>
     <message>
         <source>Dans le sens antihoraire, avec le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gegenuhrzeigersinn, mit der Grundschwingung</translation>
     </message>
     <message>
         <source>L&apos;harmonique 7 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 7. Oberschwingung des Wechselrichters</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 7 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung dreht sich das Feld der 7. Oberschwingung?</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die 7. Oberschwingung werden die Phasenverschiebungen der drei Phasen mit 7 multipliziert: 0°, 840°, 1680°, also 0°, 120°, 240°. Die 5. und 11. Oberschwingung drehen sich daher gegen die Grundschwingung, die 7. und 13. mit ihr; die 7. mit 1/7 ihrer Drehzahl.</translation>
     </message>
 </context>
 <context>
