@@ -32,497 +32,497 @@
     </message>
     <message>
         <source>Commandes de l&apos;horloge</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung der Uhr</translation>
     </message>
 </context>
 <context>
     <name>Description</name>
     <message>
         <source>%1 : phases %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Phasen %2, Stromform %3.</translation>
     </message>
     <message>
         <source>%1 : phase %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Phase %2, Stromform %3.</translation>
     </message>
     <message>
         <source>%1 : aucun courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Strom.</translation>
     </message>
     <message>
         <source>Champ %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld: %1, %2.</translation>
     </message>
     <message>
         <source>Pas de champ tournant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drehfeld.</translation>
     </message>
     <message>
         <source>Rotor à %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotordrehzahl: %1.</translation>
     </message>
     <message>
         <source>Couple %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmoment: %1.</translation>
     </message>
     <message>
         <source>Présentation : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 U/min</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>im Gegenuhrzeigersinn</translation>
     </message>
     <message>
         <source>Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld pulsiert auf einer festen Achse: Seine beiden Hälften drehen sich gegensinnig mit %1</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich %1 mit %2</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2 : vitesse signée %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich %1 mit %2: vorzeichenbehaftete Drehzahl %3</translation>
     </message>
     <message>
         <source>Le glissement vaut %1 : champ à %2, rotor à %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlupf beträgt %1: Feld mit %2, Rotor mit %3</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rotorströme haben eine Frequenz von %1 Hz (%2 × %3 Hz)</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>Über eine Periode ist das mittlere Drehmoment null (%1): Es wechselt das Vorzeichen</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen pousse le rotor %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Über eine Periode treibt das mittlere Drehmoment den Rotor %1 an (%2)</translation>
     </message>
     <message>
         <source>Le couple antihoraire est le plus grand avec le rotor à %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehmoment im Gegenuhrzeigersinn ist bei Rotorlage %1° am größten</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1. Oberschwingung (%2 % der Grundschwingung) dreht sich %3 mit %4</translation>
     </message>
     <message>
         <source>Le champ d&apos;une phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld einer Phase</translation>
     </message>
     <message>
         <source>Une seule phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzige Phase</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzige Statorspule wird mit einem sinusförmigen Strom von 50 Hz gespeist. Der rote Pfeil zeigt das Feld im Luftspalt.</translation>
     </message>
     <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das Feld, wenn die Uhr läuft?</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld einer Spule bleibt auf ihrer Achse: Es wächst, wird null und wechselt mit dem Strom das Vorzeichen. Es lässt sich in zwei gleiche Hälften zerlegen, die sich mit derselben Drehzahl gegensinnig drehen.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und aktivieren Sie „Zwei Drehfelder“: Die beiden Hälften drehen sich gegensinnig.</translation>
     </message>
     <message>
         <source>Il tourne dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Es dreht sich im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>Il tourne dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>Es dreht sich im Gegenuhrzeigersinn</translation>
     </message>
     <message>
         <source>Il pulse sur place, sans tourner</source>
-        <translation type="unfinished"></translation>
+        <translation>Es pulsiert auf der Stelle, ohne sich zu drehen</translation>
     </message>
     <message>
         <source>Le champ tournant</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehfeld</translation>
     </message>
     <message>
         <source>Trois phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei Phasen</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei Statorspulen, räumlich um 120° versetzt, werden mit Strömen von 50 Hz gespeist, die zeitlich um 0°, 120° und 240° verschoben sind.</translation>
     </message>
     <message>
         <source>Que fait le champ résultant ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das resultierende Feld?</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei pulsierenden Felder addieren sich zu einem Feld konstanter Länge, das sich pro Periode einmal dreht: 50 Umdrehungen pro Sekunde, 3000 U/min. Es wandert von einer Spule zur nächsten in der Reihenfolge, in der ihre Ströme ihr Maximum erreichen.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Darstellung „Ortskurve“: Die Spitze des Felds beschreibt einen Kreis.</translation>
     </message>
     <message>
         <source>Deux phases inversées</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Phasen vertauscht</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Drehstromstator, aber die Ströme der Phasen 2 und 3 wurden vertauscht: Ihre Phasenverschiebungen sind jetzt 0°, 240° und 120°.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung dreht sich das Feld?</translation>
     </message>
     <message>
         <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ströme erreichen ihr Maximum jetzt in der Reihenfolge 1, 2, 3 statt 1, 3, 2: Das Feld, das von einer Spule zu der wandert, deren Strom als Nächstes sein Maximum erreicht, dreht sich in die andere Richtung, weiterhin mit 3000 U/min. So kehrt man die Drehrichtung eines Drehstrommotors um.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie im Bedienfeld Stator wieder 120° und 240° ein und vergleichen Sie.</translation>
     </message>
     <message>
         <source>Une phase perdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Phase ausgefallen</translation>
     </message>
     <message>
         <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zuleitung ist unterbrochen: Derselbe Strom fließt jetzt durch die beiden übrigen Spulen, durch die eine hin und durch die andere zurück (Phasenverschiebungen 0° und 180°).</translation>
     </message>
     <message>
         <source>Que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das Feld?</translation>
     </message>
     <message>
         <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei gleichphasige oder gegenphasige Ströme ergeben nur ein Feld, das auf einer festen Achse pulsiert. Seine beiden Hälften drehen sich gegensinnig: Ein stehender Motor läuft nicht mehr an, ein laufender dreht in seiner Richtung weiter, erwärmt sich aber.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und aktivieren Sie „Zwei Drehfelder“: Die beiden Hälften sind gleich lang.</translation>
     </message>
     <message>
         <source>Deux phases à 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Phasen um 90° versetzt</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei rechtwinklig angeordnete Spulen werden mit Strömen gespeist, die zeitlich um 90° verschoben sind: Spule 2 erreicht ihr Maximum eine Viertelperiode vor Spule 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei räumlich um 90° versetzte Spulen mit um 90° phasenverschobenen Strömen genügen für ein Drehfeld konstanter Länge. Es wandert von der Spule mit dem voreilenden Strom zur anderen. Das ist das Prinzip der Einphasen-Kondensatormotoren.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie für Phase 2 270° statt 90° ein: Das Feld kehrt seine Drehrichtung um.</translation>
     </message>
     <message>
         <source>Fréquence et vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz und Drehzahl</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drehstromstator mit einem Polpaar wird mit 25 Hz statt 50 Hz gespeist. Drehzahlen zählen im Gegenuhrzeigersinn positiv.</translation>
     </message>
     <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist die synchrone Drehzahl des Felds?</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich pro Stromperiode einmal: n = 60 f / p. Mit einem Polpaar bei 25 Hz sind das 1500 U/min. Die Phasen in der Reihenfolge 0°, 240°, 120° lassen es im Gegenuhrzeigersinn drehen, also ist die vorzeichenbehaftete Drehzahl positiv.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und ändern Sie die Frequenz im Bedienfeld Stator.</translation>
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+3000 U/min</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+1500 U/min</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>-1500 U/min</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+750 U/min</translation>
     </message>
     <message>
         <source>Courant continu</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichstrom</translation>
     </message>
     <message>
         <source>La bobine 1 du stator est parcourue par un courant continu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statorspule 1 wird von einem Gleichstrom durchflossen.</translation>
     </message>
     <message>
         <source>Que fait le champ quand l&apos;horloge tourne ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was macht das Feld, wenn die Uhr läuft?</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein konstanter Strom erzeugt ein konstantes Feld, fest auf der Spulenachse: Nichts dreht sich, solange der Rotor stillsteht. So sieht das Feld der Erregerwicklung einer Synchronmaschine oder eines Magneten aus.</translation>
     </message>
     <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speisen Sie stattdessen den Rotor mit Gleichstrom und lassen Sie ihn drehen: Sein Feld dreht sich mit ihm.</translation>
     </message>
     <message>
         <source>Il pulse sur place</source>
-        <translation type="unfinished"></translation>
+        <translation>Es pulsiert auf der Stelle</translation>
     </message>
     <message>
         <source>Il reste immobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Es steht still</translation>
     </message>
     <message>
         <source>La machine synchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Synchronmaschine</translation>
     </message>
     <message>
         <source>Au synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Synchronlauf</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Statorfeld dreht sich im Gegenuhrzeigersinn mit 3000 U/min. Der mit Gleichstrom gespeiste Rotor dreht sich mit derselben Drehzahl, sein Feld eilt dem Statorfeld um 60° nach. Der Balken links zeigt das Drehmoment.</translation>
     </message>
     <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung treibt das mittlere Drehmoment den Rotor über eine Periode an?</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Synchronlauf drehen sich beide Felder gemeinsam: Ihr Winkel bleibt fest, also ist das Drehmoment konstant. Das voreilende Statorfeld zieht das Rotorfeld in Drehrichtung mit: Die Maschine arbeitet als Motor.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie die Anfangslage auf 330°: Der Rotor eilt um 60° vor und die Maschine bremst.</translation>
     </message>
     <message>
         <source>Dans le sens de rotation (antihoraire)</source>
-        <translation type="unfinished"></translation>
+        <translation>In Drehrichtung (Gegenuhrzeigersinn)</translation>
     </message>
     <message>
         <source>Contre la rotation (horaire)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegen die Drehrichtung (Uhrzeigersinn)</translation>
     </message>
     <message>
         <source>Il est nul</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist null</translation>
     </message>
     <message>
         <source>L&apos;angle de couple</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lastwinkel</translation>
     </message>
     <message>
         <source>Stator et rotor sont alimentés en continu ; le champ du stator pointe vers la droite (0°). La position initiale du rotor, dans le panneau Rotor, fixe l&apos;angle entre les deux champs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator und Rotor werden mit Gleichstrom gespeist; das Statorfeld zeigt nach rechts (0°). Die Anfangslage des Rotors im Bedienfeld Rotor legt den Winkel zwischen den beiden Feldern fest.</translation>
     </message>
     <message>
         <source>À quelle position du rotor le couple antihoraire est-il le plus grand ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei welcher Rotorlage ist das Drehmoment im Gegenuhrzeigersinn am größten?</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehmoment ist das Produkt der beiden Felder und des Sinus ihres Winkels. Es ist null, wenn sie auf einer Linie liegen (0° oder 180°), und am größten, wenn sie senkrecht zueinander stehen. Bei 270° zieht das Statorfeld, das im Gegenuhrzeigersinn um 90° voreilt, den Rotor in diese Richtung.</translation>
     </message>
     <message>
         <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie als Anfangslage erst 90, dann 270 ein und vergleichen Sie die Drehmomentbalken.</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="unfinished"></translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Un rotor entraîné contre le champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gegen das Feld angetriebener Rotor</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Statorfeld dreht sich im Uhrzeigersinn mit 3000 U/min. Eine fremde Maschine treibt den Rotor im Gegenuhrzeigersinn an, ebenfalls mit 3000 U/min.</translation>
     </message>
     <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Schlupf g = (ns - n) / ns?</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit vorzeichenbehafteten Drehzahlen ist ns = -3000 und n = +3000 U/min: g = 2. Ein Schlupf über 1 bedeutet, dass der Rotor gegen das Feld dreht: Die Maschine bremst (Gegenstrombremsung), und die Rotorströme haben die doppelte Frequenz.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und lesen Sie die Frequenz der Rotorströme ab.</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Asynchronmaschine</translation>
     </message>
     <message>
         <source>Le glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlupf</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Asynchronmotor: Das Statorfeld dreht sich im Gegenuhrzeigersinn mit 3000 U/min, der Rotor folgt ihm mit 48 Umdrehungen pro Sekunde, also 2880 U/min.</translation>
     </message>
     <message>
         <source>Quel est le glissement ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie groß ist der Schlupf?</translation>
     </message>
     <message>
         <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (3000 - 2880) / 3000 = 0,04. Der Rotor bleibt etwas hinter dem Feld zurück: Diese Nacheilung induziert Ströme in seinen Stäben und damit das Drehmoment. Bei exaktem Synchronlauf wird nichts mehr induziert.</translation>
     </message>
     <message>
         <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie dem Rotor eine Drehfrequenz von 50 Hz: Der Schlupf wird null.</translation>
     </message>
     <message>
         <source>0,04</source>
-        <translation type="unfinished"></translation>
+        <translation>0,04</translation>
     </message>
     <message>
         <source>0,96</source>
-        <translation type="unfinished"></translation>
+        <translation>0,96</translation>
     </message>
     <message>
         <source>0,4</source>
-        <translation type="unfinished"></translation>
+        <translation>0,4</translation>
     </message>
     <message>
         <source>La fréquence des courants du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz der Rotorströme</translation>
     </message>
     <message>
         <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Motor: Feld mit 3000 U/min im Gegenuhrzeigersinn, Rotor mit 2880 U/min, Speisung mit 50 Hz. Der Rotor sieht das Feld langsam an sich vorbeiziehen.</translation>
     </message>
     <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Frequenz haben die im Rotor induzierten Ströme?</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld überholt den Rotor mit 120 U/min, also 2 Umdrehungen pro Sekunde: Die Rotorströme haben die Frequenz g f = 0,04 × 50 = 2 Hz. Im Stillstand hätten sie 50 Hz.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speisen Sie den Rotor dreiphasig mit 2 Hz (0°, 240°, 120°): Sein Feld dreht sich mit dem Statorfeld.</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>48 Hz</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Hz</translation>
     </message>
     <message>
         <source>0 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Hz</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Oberschwingungen</translation>
     </message>
     <message>
         <source>L&apos;harmonique 5 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 5. Oberschwingung des Wechselrichters</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wechselrichter mit sechsstufiger Blocktaktung speist den Stator: Seine treppenförmigen Ströme enthalten die Grundschwingung mit 50 Hz und Oberschwingungen. Die Grundschwingung lässt das Feld im Gegenuhrzeigersinn mit 3000 U/min drehen.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung dreht sich das Feld der 5. Oberschwingung?</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die 5. Oberschwingung werden die Phasenverschiebungen der drei Phasen mit 5 multipliziert: 0°, 600°, 1200°, also 0°, 240°, 120°. Die 5. und 11. Oberschwingung drehen sich daher gegen die Grundschwingung, die 7. und 13. mit ihr; die 5. mit 1/5 ihrer Drehzahl.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“: Das Spektrum zeigt die Drehrichtung jeder Oberschwingung.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Uhrzeigersinn, gegen die Grundschwingung</translation>
     </message>
     <message>
         <source>Dans le sens antihoraire, avec le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Gegenuhrzeigersinn, mit der Grundschwingung</translation>
     </message>
     <message>
         <source>L&apos;harmonique 7 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 7. Oberschwingung des Wechselrichters</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 7 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In welche Richtung dreht sich das Feld der 7. Oberschwingung?</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die 7. Oberschwingung werden die Phasenverschiebungen der drei Phasen mit 7 multipliziert: 0°, 840°, 1680°, also 0°, 120°, 240°. Die 5. und 11. Oberschwingung drehen sich daher gegen die Grundschwingung, die 7. und 13. mit ihr; die 7. mit 1/7 ihrer Drehzahl.</translation>
     </message>
     <message>
         <source>,</source>
@@ -541,27 +541,27 @@
     <name>LessonMenu</name>
     <message>
         <source>&amp;Leçons</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;ktionen</translation>
     </message>
     <message>
         <source>Ouvrir une leçon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen...</translation>
     </message>
     <message>
         <source>Ouvrir une leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion öffnen</translation>
     </message>
     <message>
         <source>Leçons Vireflu (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu-Lektionen (*.json)</translation>
     </message>
     <message>
         <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektion %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished">%1 wurde nicht geöffnet.</translation>
+        <translation>%1 wurde nicht geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -855,15 +855,15 @@
     </message>
     <message>
         <source>&amp;Langue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>Annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftungen</translation>
     </message>
     <message>
         <source>Raccourcis &amp;clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -922,47 +922,47 @@
     </message>
     <message>
         <source>Angle limité à 360°</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel auf 360° begrenzt</translation>
     </message>
     <message>
         <source>angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel der Phase %1</translation>
     </message>
     <message>
         <source>flèches, Page préc. et Page suiv. pour régler</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten, Bild auf und Bild ab zum Einstellen</translation>
     </message>
     <message>
         <source>degrés, de 0 à 360</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad, von 0 bis 360</translation>
     </message>
     <message>
         <source>courbe de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve der Phase %1</translation>
     </message>
     <message>
         <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
-        <translation type="unfinished"></translation>
+        <translation>der Strom der Phase über eine Periode, der senkrechte Strich markiert den Zeitpunkt</translation>
     </message>
     <message>
         <source>fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>fréquence de rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfrequenz</translation>
     </message>
     <message>
         <source>position initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangslage</translation>
     </message>
     <message>
         <source>augmenter l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel der Phase %1 vergrößern</translation>
     </message>
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel der Phase %1 verkleinern</translation>
     </message>
 </context>
 <context>
@@ -1005,46 +1005,46 @@
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „%1“ fehlt.</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Espace : lancer ou arrêter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste: Animation starten oder anhalten</translation>
     </message>
     <message>
         <source>Origine : initialisation, l&apos;horloge à zéro</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos1: Zurücksetzen, die Uhr auf null</translation>
     </message>
     <message>
         <source>F11 : plein écran</source>
-        <translation type="unfinished"></translation>
+        <translation>F11: Vollbild</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+O, Strg+S: Einstellung öffnen, speichern</translation>
     </message>
     <message>
         <source>Ctrl+Q : quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Q: Beenden</translation>
     </message>
     <message>
         <source>Alt + lettre soulignée : menus et boutons</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + unterstrichener Buchstabe: Menüs und Schaltflächen</translation>
     </message>
     <message>
         <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, Pfeiltasten, Eingabe, Esc: in den Bedienfeldern</translation>
     </message>
     <message>
         <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste und Pos1 wirken in jedem Fenster, außer in einem Eingabefeld während der Eingabe</translation>
     </message>
     <message>
         <source>Raccourcis clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1093,7 @@
     <name>vireflu::CMachineView</name>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Querschnitt der Maschine</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion</translation>
     </message>
 </context>
 <context>
@@ -1138,27 +1138,27 @@
     <name>vireflu::LessonPanel</name>
     <message>
         <source>Répondre</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten</translation>
     </message>
     <message>
         <source>Montrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen</translation>
     </message>
     <message>
         <source>Recommencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu beginnen</translation>
     </message>
     <message>
         <source>Bonne prédiction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Vorhersage.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist nicht das, was geschieht.</translation>
     </message>
     <message>
         <source>Essayez :</source>
-        <translation type="unfinished"></translation>
+        <translation>Versuchen Sie:</translation>
     </message>
 </context>
 <context>
