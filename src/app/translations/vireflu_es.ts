@@ -32,93 +32,93 @@
     </message>
     <message>
         <source>Commandes de l&apos;horloge</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles del reloj</translation>
     </message>
 </context>
 <context>
     <name>Description</name>
     <message>
         <source>%1 : phases %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fases %2 (%3).</translation>
     </message>
     <message>
         <source>%1 : phase %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fase %2 (%3).</translation>
     </message>
     <message>
         <source>%1 : aucun courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin corriente.</translation>
     </message>
     <message>
         <source>Champ %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo %1, %2.</translation>
     </message>
     <message>
         <source>Pas de champ tournant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin campo giratorio.</translation>
     </message>
     <message>
         <source>Rotor à %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotor a %1.</translation>
     </message>
     <message>
         <source>Couple %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Par %1.</translation>
     </message>
     <message>
         <source>Présentation : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Representación: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rpm</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>en sentido horario</translation>
     </message>
     <message>
         <source>dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>en sentido antihorario</translation>
     </message>
     <message>
         <source>Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo pulsa sobre un eje fijo: sus dos mitades giran en sentidos opuestos a %1</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo gira %1 a %2</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2 : vitesse signée %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo gira %1 a %2: velocidad con signo %3</translation>
     </message>
     <message>
         <source>Le glissement vaut %1 : champ à %2, rotor à %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El deslizamiento vale %1: campo a %2, rotor a %3</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Las corrientes del rotor tienen una frecuencia de %1 Hz (%2 × %3 Hz)</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>En un periodo, el par medio es nulo (%1): cambia de signo</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen pousse le rotor %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>En un periodo, el par medio impulsa al rotor %1 (%2)</translation>
     </message>
     <message>
         <source>Le couple antihoraire est le plus grand avec le rotor à %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>El par en sentido antihorario es máximo con el rotor a %1°</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico %1 (%2 % del fundamental) gira %3 a %4</translation>
     </message>
     <message>
         <source>Le champ d&apos;une phase</source>
@@ -529,27 +529,27 @@
     <name>LessonMenu</name>
     <message>
         <source>&amp;Leçons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecciones</translation>
     </message>
     <message>
         <source>Ouvrir une leçon...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una lección...</translation>
     </message>
     <message>
         <source>Ouvrir une leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una lección</translation>
     </message>
     <message>
         <source>Leçons Vireflu (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecciones de Vireflu (*.json)</translation>
     </message>
     <message>
         <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la lección %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished">%1 no se ha abierto.</translation>
+        <translation>%1 no se ha abierto.</translation>
     </message>
 </context>
 <context>
@@ -843,15 +843,15 @@
     </message>
     <message>
         <source>&amp;Langue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>Annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotaciones</translation>
     </message>
     <message>
         <source>Raccourcis &amp;clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de &amp;teclado</translation>
     </message>
 </context>
 <context>
@@ -910,47 +910,47 @@
     </message>
     <message>
         <source>Angle limité à 360°</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo limitado a 360°</translation>
     </message>
     <message>
         <source>angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ángulo de la fase %1</translation>
     </message>
     <message>
         <source>flèches, Page préc. et Page suiv. pour régler</source>
-        <translation type="unfinished"></translation>
+        <translation>flechas, Re Pág y Av Pág para ajustar</translation>
     </message>
     <message>
         <source>degrés, de 0 à 360</source>
-        <translation type="unfinished"></translation>
+        <translation>grados, de 0 a 360</translation>
     </message>
     <message>
         <source>courbe de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>curva de la fase %1</translation>
     </message>
     <message>
         <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
-        <translation type="unfinished"></translation>
+        <translation>la corriente de la fase durante un periodo, con la línea vertical que marca el instante</translation>
     </message>
     <message>
         <source>fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia</translation>
     </message>
     <message>
         <source>fréquence de rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia de rotación</translation>
     </message>
     <message>
         <source>position initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>posición inicial</translation>
     </message>
     <message>
         <source>augmenter l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aumentar el ángulo de la fase %1</translation>
     </message>
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disminuir el ángulo de la fase %1</translation>
     </message>
 </context>
 <context>
@@ -993,46 +993,46 @@
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la clave «%1».</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Espace : lancer ou arrêter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio: iniciar o detener la animación</translation>
     </message>
     <message>
         <source>Origine : initialisation, l&apos;horloge à zéro</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio: inicializar, el reloj a cero</translation>
     </message>
     <message>
         <source>F11 : plein écran</source>
-        <translation type="unfinished"></translation>
+        <translation>F11: pantalla completa</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O, Ctrl+S: abrir, guardar una configuración</translation>
     </message>
     <message>
         <source>Ctrl+Q : quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q: salir</translation>
     </message>
     <message>
         <source>Alt + lettre soulignée : menus et boutons</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + letra subrayada: menús y botones</translation>
     </message>
     <message>
         <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab, flechas, Intro, Esc: en los paneles</translation>
     </message>
     <message>
         <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio e Inicio actúan en todas las ventanas, salvo en un campo que se está editando</translation>
     </message>
     <message>
         <source>Raccourcis clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
 </context>
 <context>
@@ -1081,7 +1081,7 @@
     <name>vireflu::CMachineView</name>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección de la máquina</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@
     </message>
     <message>
         <source>Leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección</translation>
     </message>
 </context>
 <context>
@@ -1126,27 +1126,27 @@
     <name>vireflu::LessonPanel</name>
     <message>
         <source>Répondre</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder</translation>
     </message>
     <message>
         <source>Montrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Recommencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a empezar</translation>
     </message>
     <message>
         <source>Bonne prédiction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicción correcta.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es lo que ocurre.</translation>
     </message>
     <message>
         <source>Essayez :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe:</translation>
     </message>
 </context>
 <context>
