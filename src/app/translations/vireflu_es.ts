@@ -122,183 +122,183 @@
     </message>
     <message>
         <source>Le champ d&apos;une phase</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de una fase</translation>
     </message>
     <message>
         <source>Une seule phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola fase</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola bobina del estator está alimentada por una corriente sinusoidal de 50 Hz. La flecha roja muestra el campo en el entrehierro.</translation>
     </message>
     <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando el reloj avanza, ¿qué hace el campo?</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de una bobina permanece sobre su eje: crece, se anula y cambia de signo con la corriente. Se descompone en dos mitades iguales que giran en sentidos opuestos a la misma velocidad.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas» y marque «Dos campos giratorios»: las dos mitades giran en sentidos opuestos.</translation>
     </message>
     <message>
         <source>Il tourne dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira en sentido horario</translation>
     </message>
     <message>
         <source>Il tourne dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira en sentido antihorario</translation>
     </message>
     <message>
         <source>Il pulse sur place, sans tourner</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa en su sitio, sin girar</translation>
     </message>
     <message>
         <source>Le champ tournant</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo giratorio</translation>
     </message>
     <message>
         <source>Trois phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres fases</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tres bobinas del estator, desplazadas 120° en el espacio, están alimentadas por corrientes desfasadas 0°, 120° y 240° en el tiempo, a 50 Hz.</translation>
     </message>
     <message>
         <source>Que fait le champ résultant ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hace el campo resultante?</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tres campos pulsantes se suman en un campo de longitud constante que da una vuelta por periodo: 50 vueltas por segundo, 3000 rpm. Pasa de una bobina a la siguiente en el orden en que sus corrientes alcanzan su máximo.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija la representación «Trayectoria»: la punta del campo describe un círculo.</translation>
     </message>
     <message>
         <source>Deux phases inversées</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos fases intercambiadas</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo estator trifásico, pero se han intercambiado las corrientes de las fases 2 y 3: sus desfases son ahora 0°, 240° y 120°.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué sentido gira el campo?</translation>
     </message>
     <message>
         <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las corrientes alcanzan ahora su máximo en el orden 1, 2, 3 en lugar de 1, 3, 2: el campo, que va de una bobina a aquella cuya corriente culmina a continuación, gira en el otro sentido, siempre a 3000 rpm. Así se invierte el sentido de giro de un motor trifásico.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelva a poner 120° y 240° en el panel Estator y compare.</translation>
     </message>
     <message>
         <source>Une phase perdue</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fase perdida</translation>
     </message>
     <message>
         <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cortado un conductor de alimentación: la misma corriente recorre ahora las dos bobinas restantes, a la ida por una y a la vuelta por la otra (desfases 0° y 180°).</translation>
     </message>
     <message>
         <source>Que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hace el campo?</translation>
     </message>
     <message>
         <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos corrientes en fase o en oposición solo producen un campo que pulsa sobre un eje fijo. Sus dos mitades giran en sentidos opuestos: un motor parado ya no arranca, y un motor en marcha sigue girando en su sentido, pero se calienta.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas» y marque «Dos campos giratorios»: las dos mitades tienen la misma longitud.</translation>
     </message>
     <message>
         <source>Deux phases à 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos fases a 90°</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos bobinas en ángulo recto están alimentadas por corrientes desfasadas 90° en el tiempo: la bobina 2 alcanza su máximo un cuarto de periodo antes que la bobina 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos bobinas en cuadratura, con corrientes en cuadratura, bastan para crear un campo giratorio de longitud constante. Va de la bobina cuya corriente está adelantada hacia la otra. Es el principio de los motores monofásicos con condensador.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>ponga 270° en lugar de 90° en la fase 2: el campo cambia de sentido.</translation>
     </message>
     <message>
         <source>Fréquence et vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia y velocidad</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>El estator trifásico de un par de polos se alimenta a 25 Hz en lugar de 50 Hz. Las velocidades se cuentan positivas en sentido antihorario.</translation>
     </message>
     <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es la velocidad de sincronismo del campo?</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo da una vuelta por cada periodo de la corriente: n = 60 f / p. Con un par de polos a 25 Hz, 1500 rpm. Las fases en el orden 0°, 240°, 120° lo hacen girar en sentido antihorario, así que la velocidad con signo es positiva.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas» y cambie la frecuencia en el panel Estator.</translation>
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+3000 rpm</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+1500 rpm</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>-1500 rpm</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+750 rpm</translation>
     </message>
     <message>
         <source>Courant continu</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriente continua</translation>
     </message>
     <message>
         <source>La bobine 1 du stator est parcourue par un courant continu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por la bobina 1 del estator circula una corriente continua.</translation>
     </message>
     <message>
         <source>Que fait le champ quand l&apos;horloge tourne ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué hace el campo cuando el reloj avanza?</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una corriente constante crea un campo constante, fijo sobre el eje de la bobina: nada gira mientras el rotor no gire. Es el campo del inductor de una máquina síncrona o el de un imán.</translation>
     </message>
     <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>alimente mejor el rotor con corriente continua y hágalo girar: su campo gira con él.</translation>
     </message>
     <message>
         <source>Il pulse sur place</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa en su sitio</translation>
     </message>
     <message>
         <source>Il reste immobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanece inmóvil</translation>
     </message>
     <message>
         <source>La machine synchrone</source>
