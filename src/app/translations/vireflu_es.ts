@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
-        <translation>alimente mejor el rotor con corriente continua y hágalo girar: su campo gira con él.</translation>
+        <translation>en su lugar, alimente el rotor con corriente continua y hágalo girar: su campo gira con él.</translation>
     </message>
     <message>
         <source>Il pulse sur place</source>
@@ -302,227 +302,227 @@
     </message>
     <message>
         <source>La machine synchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina síncrona</translation>
     </message>
     <message>
         <source>Au synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>En sincronismo</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo del estator gira en sentido antihorario a 3000 rpm. El rotor, alimentado con corriente continua, gira a la misma velocidad, con su campo 60° en retraso respecto al del estator. La barra de la izquierda muestra el par.</translation>
     </message>
     <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>En un periodo, ¿en qué sentido impulsa el par medio al rotor?</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation type="unfinished"></translation>
+        <translation>En sincronismo los dos campos giran juntos: su ángulo permanece fijo, así que el par es constante. El campo del estator, adelantado, arrastra al campo del rotor en el sentido de giro: la máquina funciona como motor.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
-        <translation type="unfinished"></translation>
+        <translation>ponga la posición inicial en 330°: el rotor va 60° adelantado y la máquina frena.</translation>
     </message>
     <message>
         <source>Dans le sens de rotation (antihoraire)</source>
-        <translation type="unfinished"></translation>
+        <translation>En el sentido de giro (antihorario)</translation>
     </message>
     <message>
         <source>Contre la rotation (horaire)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contra el giro (horario)</translation>
     </message>
     <message>
         <source>Il est nul</source>
-        <translation type="unfinished"></translation>
+        <translation>Es nulo</translation>
     </message>
     <message>
         <source>L&apos;angle de couple</source>
-        <translation type="unfinished"></translation>
+        <translation>El ángulo de par</translation>
     </message>
     <message>
         <source>Stator et rotor sont alimentés en continu ; le champ du stator pointe vers la droite (0°). La position initiale du rotor, dans le panneau Rotor, fixe l&apos;angle entre les deux champs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estator y rotor están alimentados con corriente continua; el campo del estator apunta hacia la derecha (0°). La posición inicial del rotor, en el panel Rotor, fija el ángulo entre los dos campos.</translation>
     </message>
     <message>
         <source>À quelle position du rotor le couple antihoraire est-il le plus grand ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué posición del rotor es máximo el par en sentido antihorario?</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>El par es el producto de los dos campos por el seno de su ángulo. Es nulo cuando están alineados (0° o 180°) y máximo en ángulo recto. A 270°, el campo del estator, 90° adelantado en sentido antihorario, arrastra al rotor en ese sentido.</translation>
     </message>
     <message>
         <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>escriba 90 y luego 270 como posición inicial y compare las barras de par.</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="unfinished"></translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Un rotor entraîné contre le champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Un rotor arrastrado contra el campo</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo del estator gira en sentido horario a 3000 rpm. Una máquina externa arrastra el rotor en sentido antihorario, también a 3000 rpm.</translation>
     </message>
     <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es el deslizamiento g = (ns - n) / ns?</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con las velocidades con signo, ns = -3000 y n = +3000 rpm: g = 2. Un deslizamiento mayor que 1 significa que el rotor gira contra el campo: la máquina frena, es el frenado por contracorriente, y las corrientes del rotor tienen el doble de frecuencia.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas» y lea la frecuencia de las corrientes del rotor.</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>La máquina asíncrona</translation>
     </message>
     <message>
         <source>Le glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>El deslizamiento</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un motor asíncrono: el campo del estator gira en sentido antihorario a 3000 rpm y el rotor lo sigue a 48 vueltas por segundo, es decir, a 2880 rpm.</translation>
     </message>
     <message>
         <source>Quel est le glissement ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es el deslizamiento?</translation>
     </message>
     <message>
         <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (3000 - 2880) / 3000 = 0,04. El rotor se desliza un poco por detrás del campo: es este retraso el que induce corrientes en sus barras y, por tanto, el par. En el sincronismo exacto ya no se induce nada.</translation>
     </message>
     <message>
         <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>dé al rotor una rotación de 50 Hz: el deslizamiento se anula.</translation>
     </message>
     <message>
         <source>0,04</source>
-        <translation type="unfinished"></translation>
+        <translation>0,04</translation>
     </message>
     <message>
         <source>0,96</source>
-        <translation type="unfinished"></translation>
+        <translation>0,96</translation>
     </message>
     <message>
         <source>0,4</source>
-        <translation type="unfinished"></translation>
+        <translation>0,4</translation>
     </message>
     <message>
         <source>La fréquence des courants du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia de las corrientes del rotor</translation>
     </message>
     <message>
         <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo motor: campo a 3000 rpm en sentido antihorario, rotor a 2880 rpm, alimentación a 50 Hz. El rotor ve pasar el campo lentamente.</translation>
     </message>
     <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál es la frecuencia de las corrientes inducidas en el rotor?</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo adelanta al rotor en 120 rpm, es decir, 2 vueltas por segundo: las corrientes del rotor tienen la frecuencia g f = 0,04 × 50 = 2 Hz. Con el rotor parado tendrían 50 Hz.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>alimente el rotor con corriente trifásica a 2 Hz (0°, 240°, 120°): su campo gira con el del estator.</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>48 Hz</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Hz</translation>
     </message>
     <message>
         <source>0 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Hz</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Los armónicos</translation>
     </message>
     <message>
         <source>L&apos;harmonique 5 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico 5 del inversor</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un inversor de seis pasos alimenta el estator: sus corrientes escalonadas contienen el fundamental a 50 Hz y armónicos. El fundamental hace girar el campo en sentido antihorario a 3000 rpm.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué sentido gira el campo del armónico 5?</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para el armónico 5, los desfases de las tres fases se multiplican por 5: 0°, 600°, 1200°, es decir, 0°, 240°, 120°. Por eso los armónicos 5 y 11 giran contra el fundamental, y el 7 y el 13 con él, a 1/5 de su velocidad.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas»: el espectro indica el sentido de cada armónico.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>En sentido horario, contra el fundamental</translation>
     </message>
     <message>
         <source>Dans le sens antihoraire, avec le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>En sentido antihorario, con el fundamental</translation>
     </message>
     <message>
         <source>L&apos;harmonique 7 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico 7 del inversor</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 7 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En qué sentido gira el campo del armónico 7?</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para el armónico 7, los desfases de las tres fases se multiplican por 7: 0°, 840°, 1680°, es decir, 0°, 120°, 240°. Por eso los armónicos 5 y 11 giran contra el fundamental, y el 7 y el 13 con él, a 1/7 de su velocidad.</translation>
     </message>
 </context>
 <context>
