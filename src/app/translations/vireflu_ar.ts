@@ -32,229 +32,229 @@
     </message>
     <message>
         <source>Commandes de l&apos;horloge</source>
-        <translation type="unfinished"></translation>
+        <translation>أوامر الساعة</translation>
     </message>
 </context>
 <context>
     <name>Description</name>
     <message>
         <source>%1 : phases %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الأطوار %2 بتيار %3.</translation>
     </message>
     <message>
         <source>%1 : phase %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الطور %2 بتيار %3.</translation>
     </message>
     <message>
         <source>%1 : aucun courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا تيار.</translation>
     </message>
     <message>
         <source>Champ %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال %1، %2.</translation>
     </message>
     <message>
         <source>Pas de champ tournant.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد مجال دوار.</translation>
     </message>
     <message>
         <source>Rotor à %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الدوار بسرعة %1.</translation>
     </message>
     <message>
         <source>Couple %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران %1.</translation>
     </message>
     <message>
         <source>Présentation : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>التمثيل: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 دورة/دقيقة</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>في اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال ينبض على محور ثابت: نصفاه يدوران في اتجاهين متعاكسين بسرعة %1</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال %1 بسرعة %2</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2 : vitesse signée %3</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال %1 بسرعة %2: السرعة ذات الإشارة %3</translation>
     </message>
     <message>
         <source>Le glissement vaut %1 : champ à %2, rotor à %3</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق يساوي %1: المجال بسرعة %2، والعضو الدوار بسرعة %3</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد تيارات العضو الدوار %1 Hz (%2 × %3 Hz)</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>خلال زمن دوري واحد، متوسط عزم الدوران صفر (%1): فهو يغيّر إشارته</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen pousse le rotor %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>خلال زمن دوري واحد، يدفع متوسط عزم الدوران العضو الدوار %1 (%2)</translation>
     </message>
     <message>
         <source>Le couple antihoraire est le plus grand avec le rotor à %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>يبلغ عزم الدوران عكس اتجاه عقارب الساعة أقصاه عندما يكون العضو الدوار عند %1°</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية %1 (%2 % من الأساسية) تدور %3 بسرعة %4</translation>
     </message>
     <message>
         <source>Le champ d&apos;une phase</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال طور واحد</translation>
     </message>
     <message>
         <source>Une seule phase</source>
-        <translation type="unfinished"></translation>
+        <translation>طور واحد فقط</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى ملف واحد فقط من ملفات العضو الثابت بتيار جيبي تردده 50 Hz. يبيّن السهم الأحمر المجال في الثغرة الهوائية.</translation>
     </message>
     <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>عندما تعمل الساعة، ماذا يفعل المجال؟</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبقى مجال الملف على محوره: يكبر وينعدم وتنعكس إشارته مع التيار. وهو يتحلل إلى نصفين متساويين يدوران في اتجاهين متعاكسين بالسرعة نفسها.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» وحدّد «مجالان دواران»: يدور النصفان في اتجاهين متعاكسين.</translation>
     </message>
     <message>
         <source>Il tourne dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور في اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>Il tourne dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور عكس اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>Il pulse sur place, sans tourner</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبض في مكانه دون أن يدور</translation>
     </message>
     <message>
         <source>Le champ tournant</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال الدوار</translation>
     </message>
     <message>
         <source>Trois phases</source>
-        <translation type="unfinished"></translation>
+        <translation>ثلاثة أطوار</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُغذّى ملفات العضو الثابت الثلاثة، المُزاحة بزاوية 120° في الفراغ، بتيارات مُزاحة زمنيًا بزوايا 0° و120° و240°، بتردد 50 Hz.</translation>
     </message>
     <message>
         <source>Que fait le champ résultant ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا يفعل المجال المحصل؟</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتجمع المجالات النابضة الثلاثة في مجال ثابت الطول يدور دورة واحدة في كل زمن دوري: 50 دورة في الثانية، أي 3000 دورة/دقيقة. وينتقل من ملف إلى الذي يليه بترتيب بلوغ تياراتها قيمتها العظمى.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر التمثيل «المسار»: يرسم رأس المجال دائرة.</translation>
     </message>
     <message>
         <source>Deux phases inversées</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل طورين</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الثابت ثلاثي الطور نفسه، لكن تيارَي الطورين 2 و3 تبادلا مكانيهما: أصبحت زوايا الطور الآن 0° و240° و120°.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي اتجاه يدور المجال؟</translation>
     </message>
     <message>
         <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation type="unfinished"></translation>
+        <translation>تبلغ التيارات الآن قيمتها العظمى بالترتيب 1، 2، 3 بدلًا من 1، 3، 2: فالمجال، الذي ينتقل من ملف إلى الملف الذي يبلغ تياره ذروته بعده، يدور في الاتجاه الآخر، وبسرعة 3000 دورة/دقيقة دائمًا. هكذا يُعكس اتجاه دوران المحرك ثلاثي الطور.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد 120° و240° في لوحة العضو الثابت وقارن.</translation>
     </message>
     <message>
         <source>Une phase perdue</source>
-        <translation type="unfinished"></translation>
+        <translation>فقدان طور</translation>
     </message>
     <message>
         <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع أحد خطوط التغذية: يمر التيار نفسه الآن في الملفين المتبقيين، ذهابًا في أحدهما وإيابًا في الآخر (زاويتا الطور 0° و180°).</translation>
     </message>
     <message>
         <source>Que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا يفعل المجال؟</translation>
     </message>
     <message>
         <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation type="unfinished"></translation>
+        <translation>تياران متفقان في الطور أو متعاكسان لا يُنتجان إلا مجالًا ينبض على محور ثابت. نصفاه يدوران في اتجاهين متعاكسين: المحرك المتوقف لا يعود يقلع، والمحرك الدائر يواصل الدوران في اتجاهه لكنه يسخن.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» وحدّد «مجالان دواران»: للنصفين الطول نفسه.</translation>
     </message>
     <message>
         <source>Deux phases à 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>طوران بزاوية 90°</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى ملفان متعامدان بتيارين مُزاحين زمنيًا بزاوية 90°: يبلغ الملف 2 قيمته العظمى قبل الملف 1 بربع زمن دوري.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكفي ملفان متعامدان، بتيارين متعامدين في الطور، لإنتاج مجال دوار ثابت الطول. وهو يتجه من الملف الذي يتقدم تياره نحو الملف الآخر. هذا هو مبدأ المحركات أحادية الطور ذات المكثف.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع 270° بدلًا من 90° للطور 2: ينعكس اتجاه المجال.</translation>
     </message>
     <message>
         <source>Fréquence et vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد والسرعة</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى العضو الثابت ثلاثي الطور ذو زوج الأقطاب الواحد بتردد 25 Hz بدلًا من 50 Hz. تُعدّ السرعات موجبة عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما السرعة التزامنية للمجال؟</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال دورة واحدة في كل زمن دوري للتيار: n = 60 f / p. مع زوج أقطاب واحد عند 25 Hz، تكون 1500 دورة/دقيقة. والأطوار بالترتيب 0°، 240°، 120° تديره عكس اتجاه عقارب الساعة، لذا فالسرعة ذات الإشارة موجبة.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» وغيّر التردد في لوحة العضو الثابت.</translation>
     </message>
     <message>
         <source>+3000 tr/min</source>
