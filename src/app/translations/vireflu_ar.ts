@@ -258,223 +258,223 @@
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+3000 دورة/دقيقة</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+1500 دورة/دقيقة</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>-1500 دورة/دقيقة</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+750 دورة/دقيقة</translation>
     </message>
     <message>
         <source>Courant continu</source>
-        <translation type="unfinished"></translation>
+        <translation>التيار المستمر</translation>
     </message>
     <message>
         <source>La bobine 1 du stator est parcourue par un courant continu.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمر في الملف 1 من ملفات العضو الثابت تيار مستمر.</translation>
     </message>
     <message>
         <source>Que fait le champ quand l&apos;horloge tourne ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا يفعل المجال عندما تعمل الساعة؟</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>التيار الثابت يُنتج مجالًا ثابتًا، مثبتًا على محور الملف: لا شيء يدور ما دام العضو الدوار لا يدور. هذا هو مجال ملف الإثارة في الآلة التزامنية أو مجال المغناطيس.</translation>
     </message>
     <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>غذِّ بدلًا من ذلك العضو الدوار بتيار مستمر وأعطه دورانًا: يدور مجاله معه.</translation>
     </message>
     <message>
         <source>Il pulse sur place</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبض في مكانه</translation>
     </message>
     <message>
         <source>Il reste immobile</source>
-        <translation type="unfinished"></translation>
+        <translation>يبقى ساكنًا</translation>
     </message>
     <message>
         <source>La machine synchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>الآلة التزامنية</translation>
     </message>
     <message>
         <source>Au synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التزامن</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور مجال العضو الثابت عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة. والعضو الدوار، المُغذّى بتيار مستمر، يدور بالسرعة نفسها، ومجاله متأخر بزاوية 60° عن مجال العضو الثابت. يبيّن الشريط على اليسار عزم الدوران.</translation>
     </message>
     <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>خلال زمن دوري واحد، في أي اتجاه يدفع متوسط عزم الدوران العضو الدوار؟</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التزامن يدور المجالان معًا: تبقى الزاوية بينهما ثابتة، لذا يكون عزم الدوران ثابتًا. ومجال العضو الثابت، المتقدم، يسحب مجال العضو الدوار في اتجاه الدوران: الآلة تعمل محركًا.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
-        <translation type="unfinished"></translation>
+        <translation>اجعل الموضع الابتدائي 330°: يتقدم العضو الدوار بزاوية 60° وتكبح الآلة.</translation>
     </message>
     <message>
         <source>Dans le sens de rotation (antihoraire)</source>
-        <translation type="unfinished"></translation>
+        <translation>في اتجاه الدوران (عكس عقارب الساعة)</translation>
     </message>
     <message>
         <source>Contre la rotation (horaire)</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس الدوران (مع عقارب الساعة)</translation>
     </message>
     <message>
         <source>Il est nul</source>
-        <translation type="unfinished"></translation>
+        <translation>يساوي صفرًا</translation>
     </message>
     <message>
         <source>L&apos;angle de couple</source>
-        <translation type="unfinished"></translation>
+        <translation>زاوية العزم</translation>
     </message>
     <message>
         <source>Stator et rotor sont alimentés en continu ; le champ du stator pointe vers la droite (0°). La position initiale du rotor, dans le panneau Rotor, fixe l&apos;angle entre les deux champs.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى العضوان الثابت والدوار بتيار مستمر؛ ويتجه مجال العضو الثابت نحو اليمين (0°). ويحدد الموضع الابتدائي للعضو الدوار، في لوحة العضو الدوار، الزاوية بين المجالين.</translation>
     </message>
     <message>
         <source>À quelle position du rotor le couple antihoraire est-il le plus grand ?</source>
-        <translation type="unfinished"></translation>
+        <translation>عند أي موضع للعضو الدوار يبلغ عزم الدوران عكس اتجاه عقارب الساعة أقصاه؟</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران يساوي حاصل ضرب المجالين في جيب الزاوية بينهما. وهو صفر عندما يكونان على استقامة واحدة (0° أو 180°) وأكبر ما يمكن عندما يتعامدان. عند 270° يسحب مجال العضو الثابت، المتقدم بزاوية 90° عكس اتجاه عقارب الساعة، العضو الدوار في هذا الاتجاه.</translation>
     </message>
     <message>
         <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب 90 ثم 270 موضعًا ابتدائيًا وقارن أشرطة عزم الدوران.</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="unfinished"></translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Un rotor entraîné contre le champ</source>
-        <translation type="unfinished"></translation>
+        <translation>عضو دوار يُدار عكس المجال</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور مجال العضو الثابت في اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة. وتدير آلة خارجية العضو الدوار عكس اتجاه عقارب الساعة، بسرعة 3000 دورة/دقيقة أيضًا.</translation>
     </message>
     <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما قيمة الانزلاق g = (ns - n) / ns؟</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation type="unfinished"></translation>
+        <translation>بالسرعات ذات الإشارة، ns = -3000 و n = +3000 دورة/دقيقة: g = 2. الانزلاق الأكبر من 1 يعني أن العضو الدوار يدور عكس المجال: الآلة تكبح، وهذا هو الكبح بعكس التيار، وتردد تيارات العضو الدوار ضعف تردد التغذية.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» واقرأ تردد تيارات العضو الدوار.</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>الآلة اللاتزامنية</translation>
     </message>
     <message>
         <source>Le glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>محرك لاتزامني: يدور مجال العضو الثابت عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة، ويتبعه العضو الدوار بسرعة 48 دورة في الثانية، أي 2880 دورة/دقيقة.</translation>
     </message>
     <message>
         <source>Quel est le glissement ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما قيمة الانزلاق؟</translation>
     </message>
     <message>
         <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (3000 - 2880) / 3000 = 0.04. ينزلق العضو الدوار قليلًا خلف المجال: وهذا التأخر هو ما يحث التيارات في قضبانه ومن ثم عزم الدوران. وعند التزامن التام لا يُستحث شيء.</translation>
     </message>
     <message>
         <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعطِ العضو الدوار دورانًا بتردد 50 Hz: يصبح الانزلاق صفرًا.</translation>
     </message>
     <message>
         <source>0,04</source>
-        <translation type="unfinished"></translation>
+        <translation>0.04</translation>
     </message>
     <message>
         <source>0,96</source>
-        <translation type="unfinished"></translation>
+        <translation>0.96</translation>
     </message>
     <message>
         <source>0,4</source>
-        <translation type="unfinished"></translation>
+        <translation>0.4</translation>
     </message>
     <message>
         <source>La fréquence des courants du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد تيارات العضو الدوار</translation>
     </message>
     <message>
         <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرك نفسه: المجال بسرعة 3000 دورة/دقيقة عكس اتجاه عقارب الساعة، والعضو الدوار بسرعة 2880 دورة/دقيقة، والتغذية بتردد 50 Hz. يرى العضو الدوار المجال يمر أمامه ببطء.</translation>
     </message>
     <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما تردد التيارات المستحثة في العضو الدوار؟</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>يسبق المجال العضو الدوار بفارق 120 دورة/دقيقة، أي دورتين في الثانية: تردد تيارات العضو الدوار هو g f = 0.04 × 50 = 2 Hz. ولو كان العضو الدوار ساكنًا لكان ترددها 50 Hz.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>غذِّ العضو الدوار بتيار ثلاثي الطور بتردد 2 Hz (0°، 240°، 120°): يدور مجاله مع مجال العضو الثابت.</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>48 Hz</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Hz</translation>
     </message>
     <message>
         <source>0 Hz</source>
