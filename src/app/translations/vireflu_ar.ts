@@ -478,78 +478,78 @@
     </message>
     <message>
         <source>0 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Hz</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقيات</translation>
     </message>
     <message>
         <source>L&apos;harmonique 5 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية 5 للعاكس</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغذّي عاكس سداسي الخطوات العضو الثابت: تحتوي تياراته الدرجية على المركّبة الأساسية بتردد 50 Hz وعلى توافقيات. وتدير المركّبة الأساسية المجال عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي اتجاه يدور مجال التوافقية 5؟</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>في التوافقية 5 تُضرب زوايا الطور للأطوار الثلاثة في 5: 0°، 600°، 1200°، أي 0°، 240°، 120°. لذا تدور التوافقيتان 5 و11 عكس الأساسية، و7 و13 معها، والتوافقية 5 بسرعة 1/5 من سرعة الأساسية.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات»: يبيّن الطيف اتجاه كل توافقية.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>في اتجاه عقارب الساعة، عكس الأساسية</translation>
     </message>
     <message>
         <source>Dans le sens antihoraire, avec le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس اتجاه عقارب الساعة، مع الأساسية</translation>
     </message>
     <message>
         <source>L&apos;harmonique 7 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية 7 للعاكس</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 7 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي اتجاه يدور مجال التوافقية 7؟</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>في التوافقية 7 تُضرب زوايا الطور للأطوار الثلاثة في 7: 0°، 840°، 1680°، أي 0°، 120°، 240°. لذا تدور التوافقيتان 5 و11 عكس الأساسية، و7 و13 معها، والتوافقية 7 بسرعة 1/7 من سرعة الأساسية.</translation>
     </message>
 </context>
 <context>
     <name>LessonMenu</name>
     <message>
         <source>&amp;Leçons</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;دروس</translation>
     </message>
     <message>
         <source>Ouvrir une leçon...</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح درس...</translation>
     </message>
     <message>
         <source>Ouvrir une leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح درس</translation>
     </message>
     <message>
         <source>Leçons Vireflu (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>دروس Vireflu (*.json)</translation>
     </message>
     <message>
         <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الدرس %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished">لم يُفتح %1.</translation>
+        <translation>لم يُفتح %1.</translation>
     </message>
 </context>
 <context>
@@ -843,15 +843,15 @@
     </message>
     <message>
         <source>&amp;Langue</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;لغة</translation>
     </message>
     <message>
         <source>Annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>التعليقات التوضيحية</translation>
     </message>
     <message>
         <source>Raccourcis &amp;clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اختصارات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -910,47 +910,47 @@
     </message>
     <message>
         <source>Angle limité à 360°</source>
-        <translation type="unfinished"></translation>
+        <translation>الزاوية محدودة بـ 360°</translation>
     </message>
     <message>
         <source>angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>زاوية الطور %1</translation>
     </message>
     <message>
         <source>flèches, Page préc. et Page suiv. pour régler</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسهم و Page Up و Page Down للضبط</translation>
     </message>
     <message>
         <source>degrés, de 0 à 360</source>
-        <translation type="unfinished"></translation>
+        <translation>بالدرجات، من 0 إلى 360</translation>
     </message>
     <message>
         <source>courbe de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>منحنى الطور %1</translation>
     </message>
     <message>
         <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار الطور خلال زمن دوري واحد، والخط الرأسي يحدد اللحظة الحالية</translation>
     </message>
     <message>
         <source>fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد</translation>
     </message>
     <message>
         <source>fréquence de rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد الدوران</translation>
     </message>
     <message>
         <source>position initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع الابتدائي</translation>
     </message>
     <message>
         <source>augmenter l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>زيادة زاوية الطور %1</translation>
     </message>
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إنقاص زاوية الطور %1</translation>
     </message>
 </context>
 <context>
@@ -993,46 +993,46 @@
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح «%1» مفقود.</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Espace : lancer ou arrêter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح المسافة: بدء التحريك أو إيقافه</translation>
     </message>
     <message>
         <source>Origine : initialisation, l&apos;horloge à zéro</source>
-        <translation type="unfinished"></translation>
+        <translation>Home: إعادة الضبط، والساعة إلى الصفر</translation>
     </message>
     <message>
         <source>F11 : plein écran</source>
-        <translation type="unfinished"></translation>
+        <translation>F11: ملء الشاشة</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O، Ctrl+S: فتح إعداد، حفظ إعداد</translation>
     </message>
     <message>
         <source>Ctrl+Q : quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q: خروج</translation>
     </message>
     <message>
         <source>Alt + lettre soulignée : menus et boutons</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + الحرف المسطَّر: القوائم والأزرار</translation>
     </message>
     <message>
         <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab، الأسهم، Enter، Esc: داخل اللوحات</translation>
     </message>
     <message>
         <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل مفتاح المسافة و Home في كل نافذة، إلا في حقل قيد الكتابة</translation>
     </message>
     <message>
         <source>Raccourcis clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>اختصارات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -1081,7 +1081,7 @@
     <name>vireflu::CMachineView</name>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished"></translation>
+        <translation>المقطع العرضي للآلة</translation>
     </message>
 </context>
 <context>
@@ -1100,7 +1100,7 @@
     </message>
     <message>
         <source>Leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>درس</translation>
     </message>
 </context>
 <context>
@@ -1126,27 +1126,27 @@
     <name>vireflu::LessonPanel</name>
     <message>
         <source>Répondre</source>
-        <translation type="unfinished"></translation>
+        <translation>إجابة</translation>
     </message>
     <message>
         <source>Montrer</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار</translation>
     </message>
     <message>
         <source>Recommencer</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء من جديد</translation>
     </message>
     <message>
         <source>Bonne prédiction.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقّع صحيح.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس هذا ما يحدث.</translation>
     </message>
     <message>
         <source>Essayez :</source>
-        <translation type="unfinished"></translation>
+        <translation>جرّب:</translation>
     </message>
 </context>
 <context>
