@@ -32,497 +32,497 @@
     </message>
     <message>
         <source>Commandes de l&apos;horloge</source>
-        <translation type="unfinished"></translation>
+        <translation>أوامر الساعة</translation>
     </message>
 </context>
 <context>
     <name>Description</name>
     <message>
         <source>%1 : phases %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الأطوار %2 بتيار %3.</translation>
     </message>
     <message>
         <source>%1 : phase %2 en %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: الطور %2 بتيار %3.</translation>
     </message>
     <message>
         <source>%1 : aucun courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا تيار.</translation>
     </message>
     <message>
         <source>Champ %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال %1، %2.</translation>
     </message>
     <message>
         <source>Pas de champ tournant.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد مجال دوار.</translation>
     </message>
     <message>
         <source>Rotor à %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الدوار بسرعة %1.</translation>
     </message>
     <message>
         <source>Couple %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران %1.</translation>
     </message>
     <message>
         <source>Présentation : %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>التمثيل: %1.</translation>
     </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 دورة/دقيقة</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>في اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>Le champ pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال ينبض على محور ثابت: نصفاه يدوران في اتجاهين متعاكسين بسرعة %1</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال %1 بسرعة %2</translation>
     </message>
     <message>
         <source>Le champ tourne %1 à %2 : vitesse signée %3</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال %1 بسرعة %2: السرعة ذات الإشارة %3</translation>
     </message>
     <message>
         <source>Le glissement vaut %1 : champ à %2, rotor à %3</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق يساوي %1: المجال بسرعة %2، والعضو الدوار بسرعة %3</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد تيارات العضو الدوار %1 Hz (%2 × %3 Hz)</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>خلال زمن دوري واحد، متوسط عزم الدوران صفر (%1): فهو يغيّر إشارته</translation>
     </message>
     <message>
         <source>Sur une période, le couple moyen pousse le rotor %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>خلال زمن دوري واحد، يدفع متوسط عزم الدوران العضو الدوار %1 (%2)</translation>
     </message>
     <message>
         <source>Le couple antihoraire est le plus grand avec le rotor à %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>يبلغ عزم الدوران عكس اتجاه عقارب الساعة أقصاه عندما يكون العضو الدوار عند %1°</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية %1 (%2 % من الأساسية) تدور %3 بسرعة %4</translation>
     </message>
     <message>
         <source>Le champ d&apos;une phase</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال طور واحد</translation>
     </message>
     <message>
         <source>Une seule phase</source>
-        <translation type="unfinished"></translation>
+        <translation>طور واحد فقط</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى ملف واحد فقط من ملفات العضو الثابت بتيار جيبي تردده 50 Hz. يبيّن السهم الأحمر المجال في الثغرة الهوائية.</translation>
     </message>
     <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>عندما تعمل الساعة، ماذا يفعل المجال؟</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبقى مجال الملف على محوره: يكبر وينعدم وتنعكس إشارته مع التيار. وهو يتحلل إلى نصفين متساويين يدوران في اتجاهين متعاكسين بالسرعة نفسها.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» وحدّد «مجالان دواران»: يدور النصفان في اتجاهين متعاكسين.</translation>
     </message>
     <message>
         <source>Il tourne dans le sens horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور في اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>Il tourne dans le sens antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور عكس اتجاه عقارب الساعة</translation>
     </message>
     <message>
         <source>Il pulse sur place, sans tourner</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبض في مكانه دون أن يدور</translation>
     </message>
     <message>
         <source>Le champ tournant</source>
-        <translation type="unfinished"></translation>
+        <translation>المجال الدوار</translation>
     </message>
     <message>
         <source>Trois phases</source>
-        <translation type="unfinished"></translation>
+        <translation>ثلاثة أطوار</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُغذّى ملفات العضو الثابت الثلاثة، المُزاحة بزاوية 120° في الفراغ، بتيارات مُزاحة زمنيًا بزوايا 0° و120° و240°، بتردد 50 Hz.</translation>
     </message>
     <message>
         <source>Que fait le champ résultant ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا يفعل المجال المحصل؟</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتجمع المجالات النابضة الثلاثة في مجال ثابت الطول يدور دورة واحدة في كل زمن دوري: 50 دورة في الثانية، أي 3000 دورة/دقيقة. وينتقل من ملف إلى الذي يليه بترتيب بلوغ تياراتها قيمتها العظمى.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر التمثيل «المسار»: يرسم رأس المجال دائرة.</translation>
     </message>
     <message>
         <source>Deux phases inversées</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل طورين</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الثابت ثلاثي الطور نفسه، لكن تيارَي الطورين 2 و3 تبادلا مكانيهما: أصبحت زوايا الطور الآن 0° و240° و120°.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي اتجاه يدور المجال؟</translation>
     </message>
     <message>
         <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation type="unfinished"></translation>
+        <translation>تبلغ التيارات الآن قيمتها العظمى بالترتيب 1، 2، 3 بدلًا من 1، 3، 2: فالمجال، الذي ينتقل من ملف إلى الملف الذي يبلغ تياره ذروته بعده، يدور في الاتجاه الآخر، وبسرعة 3000 دورة/دقيقة دائمًا. هكذا يُعكس اتجاه دوران المحرك ثلاثي الطور.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعد 120° و240° في لوحة العضو الثابت وقارن.</translation>
     </message>
     <message>
         <source>Une phase perdue</source>
-        <translation type="unfinished"></translation>
+        <translation>فقدان طور</translation>
     </message>
     <message>
         <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع أحد خطوط التغذية: يمر التيار نفسه الآن في الملفين المتبقيين، ذهابًا في أحدهما وإيابًا في الآخر (زاويتا الطور 0° و180°).</translation>
     </message>
     <message>
         <source>Que fait le champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا يفعل المجال؟</translation>
     </message>
     <message>
         <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation type="unfinished"></translation>
+        <translation>تياران متفقان في الطور أو متعاكسان لا يُنتجان إلا مجالًا ينبض على محور ثابت. نصفاه يدوران في اتجاهين متعاكسين: المحرك المتوقف لا يعود يقلع، والمحرك الدائر يواصل الدوران في اتجاهه لكنه يسخن.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» وحدّد «مجالان دواران»: للنصفين الطول نفسه.</translation>
     </message>
     <message>
         <source>Deux phases à 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>طوران بزاوية 90°</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى ملفان متعامدان بتيارين مُزاحين زمنيًا بزاوية 90°: يبلغ الملف 2 قيمته العظمى قبل الملف 1 بربع زمن دوري.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكفي ملفان متعامدان، بتيارين متعامدين في الطور، لإنتاج مجال دوار ثابت الطول. وهو يتجه من الملف الذي يتقدم تياره نحو الملف الآخر. هذا هو مبدأ المحركات أحادية الطور ذات المكثف.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>ضع 270° بدلًا من 90° للطور 2: ينعكس اتجاه المجال.</translation>
     </message>
     <message>
         <source>Fréquence et vitesse</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد والسرعة</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى العضو الثابت ثلاثي الطور ذو زوج الأقطاب الواحد بتردد 25 Hz بدلًا من 50 Hz. تُعدّ السرعات موجبة عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما السرعة التزامنية للمجال؟</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال دورة واحدة في كل زمن دوري للتيار: n = 60 f / p. مع زوج أقطاب واحد عند 25 Hz، تكون 1500 دورة/دقيقة. والأطوار بالترتيب 0°، 240°، 120° تديره عكس اتجاه عقارب الساعة، لذا فالسرعة ذات الإشارة موجبة.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» وغيّر التردد في لوحة العضو الثابت.</translation>
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+3000 دورة/دقيقة</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+1500 دورة/دقيقة</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>-1500 دورة/دقيقة</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation type="unfinished"></translation>
+        <translation>+750 دورة/دقيقة</translation>
     </message>
     <message>
         <source>Courant continu</source>
-        <translation type="unfinished"></translation>
+        <translation>التيار المستمر</translation>
     </message>
     <message>
         <source>La bobine 1 du stator est parcourue par un courant continu.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمر في الملف 1 من ملفات العضو الثابت تيار مستمر.</translation>
     </message>
     <message>
         <source>Que fait le champ quand l&apos;horloge tourne ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ماذا يفعل المجال عندما تعمل الساعة؟</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>التيار الثابت يُنتج مجالًا ثابتًا، مثبتًا على محور الملف: لا شيء يدور ما دام العضو الدوار لا يدور. هذا هو مجال ملف الإثارة في الآلة التزامنية أو مجال المغناطيس.</translation>
     </message>
     <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>غذِّ بدلًا من ذلك العضو الدوار بتيار مستمر وأعطه دورانًا: يدور مجاله معه.</translation>
     </message>
     <message>
         <source>Il pulse sur place</source>
-        <translation type="unfinished"></translation>
+        <translation>ينبض في مكانه</translation>
     </message>
     <message>
         <source>Il reste immobile</source>
-        <translation type="unfinished"></translation>
+        <translation>يبقى ساكنًا</translation>
     </message>
     <message>
         <source>La machine synchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>الآلة التزامنية</translation>
     </message>
     <message>
         <source>Au synchronisme</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التزامن</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور مجال العضو الثابت عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة. والعضو الدوار، المُغذّى بتيار مستمر، يدور بالسرعة نفسها، ومجاله متأخر بزاوية 60° عن مجال العضو الثابت. يبيّن الشريط على اليسار عزم الدوران.</translation>
     </message>
     <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>خلال زمن دوري واحد، في أي اتجاه يدفع متوسط عزم الدوران العضو الدوار؟</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التزامن يدور المجالان معًا: تبقى الزاوية بينهما ثابتة، لذا يكون عزم الدوران ثابتًا. ومجال العضو الثابت، المتقدم، يسحب مجال العضو الدوار في اتجاه الدوران: الآلة تعمل محركًا.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
-        <translation type="unfinished"></translation>
+        <translation>اجعل الموضع الابتدائي 330°: يتقدم العضو الدوار بزاوية 60° وتكبح الآلة.</translation>
     </message>
     <message>
         <source>Dans le sens de rotation (antihoraire)</source>
-        <translation type="unfinished"></translation>
+        <translation>في اتجاه الدوران (عكس عقارب الساعة)</translation>
     </message>
     <message>
         <source>Contre la rotation (horaire)</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس الدوران (مع عقارب الساعة)</translation>
     </message>
     <message>
         <source>Il est nul</source>
-        <translation type="unfinished"></translation>
+        <translation>يساوي صفرًا</translation>
     </message>
     <message>
         <source>L&apos;angle de couple</source>
-        <translation type="unfinished"></translation>
+        <translation>زاوية العزم</translation>
     </message>
     <message>
         <source>Stator et rotor sont alimentés en continu ; le champ du stator pointe vers la droite (0°). La position initiale du rotor, dans le panneau Rotor, fixe l&apos;angle entre les deux champs.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى العضوان الثابت والدوار بتيار مستمر؛ ويتجه مجال العضو الثابت نحو اليمين (0°). ويحدد الموضع الابتدائي للعضو الدوار، في لوحة العضو الدوار، الزاوية بين المجالين.</translation>
     </message>
     <message>
         <source>À quelle position du rotor le couple antihoraire est-il le plus grand ?</source>
-        <translation type="unfinished"></translation>
+        <translation>عند أي موضع للعضو الدوار يبلغ عزم الدوران عكس اتجاه عقارب الساعة أقصاه؟</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران يساوي حاصل ضرب المجالين في جيب الزاوية بينهما. وهو صفر عندما يكونان على استقامة واحدة (0° أو 180°) وأكبر ما يمكن عندما يتعامدان. عند 270° يسحب مجال العضو الثابت، المتقدم بزاوية 90° عكس اتجاه عقارب الساعة، العضو الدوار في هذا الاتجاه.</translation>
     </message>
     <message>
         <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب 90 ثم 270 موضعًا ابتدائيًا وقارن أشرطة عزم الدوران.</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="unfinished"></translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="unfinished"></translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>270°</source>
-        <translation type="unfinished"></translation>
+        <translation>270°</translation>
     </message>
     <message>
         <source>Un rotor entraîné contre le champ</source>
-        <translation type="unfinished"></translation>
+        <translation>عضو دوار يُدار عكس المجال</translation>
     </message>
     <message>
         <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور مجال العضو الثابت في اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة. وتدير آلة خارجية العضو الدوار عكس اتجاه عقارب الساعة، بسرعة 3000 دورة/دقيقة أيضًا.</translation>
     </message>
     <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما قيمة الانزلاق g = (ns - n) / ns؟</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation type="unfinished"></translation>
+        <translation>بالسرعات ذات الإشارة، ns = -3000 و n = +3000 دورة/دقيقة: g = 2. الانزلاق الأكبر من 1 يعني أن العضو الدوار يدور عكس المجال: الآلة تكبح، وهذا هو الكبح بعكس التيار، وتردد تيارات العضو الدوار ضعف تردد التغذية.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» واقرأ تردد تيارات العضو الدوار.</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>-1</source>
-        <translation type="unfinished"></translation>
+        <translation>-1</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
-        <translation type="unfinished"></translation>
+        <translation>الآلة اللاتزامنية</translation>
     </message>
     <message>
         <source>Le glissement</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>محرك لاتزامني: يدور مجال العضو الثابت عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة، ويتبعه العضو الدوار بسرعة 48 دورة في الثانية، أي 2880 دورة/دقيقة.</translation>
     </message>
     <message>
         <source>Quel est le glissement ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما قيمة الانزلاق؟</translation>
     </message>
     <message>
         <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (3000 - 2880) / 3000 = 0.04. ينزلق العضو الدوار قليلًا خلف المجال: وهذا التأخر هو ما يحث التيارات في قضبانه ومن ثم عزم الدوران. وعند التزامن التام لا يُستحث شيء.</translation>
     </message>
     <message>
         <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعطِ العضو الدوار دورانًا بتردد 50 Hz: يصبح الانزلاق صفرًا.</translation>
     </message>
     <message>
         <source>0,04</source>
-        <translation type="unfinished"></translation>
+        <translation>0.04</translation>
     </message>
     <message>
         <source>0,96</source>
-        <translation type="unfinished"></translation>
+        <translation>0.96</translation>
     </message>
     <message>
         <source>0,4</source>
-        <translation type="unfinished"></translation>
+        <translation>0.4</translation>
     </message>
     <message>
         <source>La fréquence des courants du rotor</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد تيارات العضو الدوار</translation>
     </message>
     <message>
         <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرك نفسه: المجال بسرعة 3000 دورة/دقيقة عكس اتجاه عقارب الساعة، والعضو الدوار بسرعة 2880 دورة/دقيقة، والتغذية بتردد 50 Hz. يرى العضو الدوار المجال يمر أمامه ببطء.</translation>
     </message>
     <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
-        <translation type="unfinished"></translation>
+        <translation>ما تردد التيارات المستحثة في العضو الدوار؟</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation type="unfinished"></translation>
+        <translation>يسبق المجال العضو الدوار بفارق 120 دورة/دقيقة، أي دورتين في الثانية: تردد تيارات العضو الدوار هو g f = 0.04 × 50 = 2 Hz. ولو كان العضو الدوار ساكنًا لكان ترددها 50 Hz.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>غذِّ العضو الدوار بتيار ثلاثي الطور بتردد 2 Hz (0°، 240°، 120°): يدور مجاله مع مجال العضو الثابت.</translation>
     </message>
     <message>
         <source>50 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Hz</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>48 Hz</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Hz</translation>
     </message>
     <message>
         <source>0 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>0 Hz</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقيات</translation>
     </message>
     <message>
         <source>L&apos;harmonique 5 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية 5 للعاكس</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغذّي عاكس سداسي الخطوات العضو الثابت: تحتوي تياراته الدرجية على المركّبة الأساسية بتردد 50 Hz وعلى توافقيات. وتدير المركّبة الأساسية المجال عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة.</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي اتجاه يدور مجال التوافقية 5؟</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>في التوافقية 5 تُضرب زوايا الطور للأطوار الثلاثة في 5: 0°، 600°، 1200°، أي 0°، 240°، 120°. لذا تدور التوافقيتان 5 و11 عكس الأساسية، و7 و13 معها، والتوافقية 5 بسرعة 1/5 من سرعة الأساسية.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات»: يبيّن الطيف اتجاه كل توافقية.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>في اتجاه عقارب الساعة، عكس الأساسية</translation>
     </message>
     <message>
         <source>Dans le sens antihoraire, avec le fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>عكس اتجاه عقارب الساعة، مع الأساسية</translation>
     </message>
     <message>
         <source>L&apos;harmonique 7 de l&apos;onduleur</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية 7 للعاكس</translation>
     </message>
     <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 7 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>في أي اتجاه يدور مجال التوافقية 7؟</translation>
     </message>
     <message>
         <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation type="unfinished"></translation>
+        <translation>في التوافقية 7 تُضرب زوايا الطور للأطوار الثلاثة في 7: 0°، 840°، 1680°، أي 0°، 120°، 240°. لذا تدور التوافقيتان 5 و11 عكس الأساسية، و7 و13 معها، والتوافقية 7 بسرعة 1/7 من سرعة الأساسية.</translation>
     </message>
     <message>
         <source>,</source>
@@ -541,27 +541,27 @@
     <name>LessonMenu</name>
     <message>
         <source>&amp;Leçons</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;دروس</translation>
     </message>
     <message>
         <source>Ouvrir une leçon...</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح درس...</translation>
     </message>
     <message>
         <source>Ouvrir une leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح درس</translation>
     </message>
     <message>
         <source>Leçons Vireflu (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>دروس Vireflu (*.json)</translation>
     </message>
     <message>
         <source>La leçon %1 n&apos;a pas pu être lue : %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الدرس %1: %2.</translation>
     </message>
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
-        <translation type="unfinished">لم يُفتح %1.</translation>
+        <translation>لم يُفتح %1.</translation>
     </message>
 </context>
 <context>
@@ -855,15 +855,15 @@
     </message>
     <message>
         <source>&amp;Langue</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;لغة</translation>
     </message>
     <message>
         <source>Annotations</source>
-        <translation type="unfinished"></translation>
+        <translation>التعليقات التوضيحية</translation>
     </message>
     <message>
         <source>Raccourcis &amp;clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اختصارات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -922,47 +922,47 @@
     </message>
     <message>
         <source>Angle limité à 360°</source>
-        <translation type="unfinished"></translation>
+        <translation>الزاوية محدودة بـ 360°</translation>
     </message>
     <message>
         <source>angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>زاوية الطور %1</translation>
     </message>
     <message>
         <source>flèches, Page préc. et Page suiv. pour régler</source>
-        <translation type="unfinished"></translation>
+        <translation>الأسهم و Page Up و Page Down للضبط</translation>
     </message>
     <message>
         <source>degrés, de 0 à 360</source>
-        <translation type="unfinished"></translation>
+        <translation>بالدرجات، من 0 إلى 360</translation>
     </message>
     <message>
         <source>courbe de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>منحنى الطور %1</translation>
     </message>
     <message>
         <source>le courant de la phase sur une période, le trait vertical marquant l&apos;instant</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار الطور خلال زمن دوري واحد، والخط الرأسي يحدد اللحظة الحالية</translation>
     </message>
     <message>
         <source>fréquence</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد</translation>
     </message>
     <message>
         <source>fréquence de rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد الدوران</translation>
     </message>
     <message>
         <source>position initiale</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع الابتدائي</translation>
     </message>
     <message>
         <source>augmenter l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>زيادة زاوية الطور %1</translation>
     </message>
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
-        <translation type="unfinished"></translation>
+        <translation>إنقاص زاوية الطور %1</translation>
     </message>
 </context>
 <context>
@@ -1005,46 +1005,46 @@
     </message>
     <message>
         <source>La clé « %1 » manque.</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح «%1» مفقود.</translation>
     </message>
 </context>
 <context>
     <name>Shortcuts</name>
     <message>
         <source>Espace : lancer ou arrêter l&apos;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح المسافة: بدء التحريك أو إيقافه</translation>
     </message>
     <message>
         <source>Origine : initialisation, l&apos;horloge à zéro</source>
-        <translation type="unfinished"></translation>
+        <translation>Home: إعادة الضبط، والساعة إلى الصفر</translation>
     </message>
     <message>
         <source>F11 : plein écran</source>
-        <translation type="unfinished"></translation>
+        <translation>F11: ملء الشاشة</translation>
     </message>
     <message>
         <source>Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O، Ctrl+S: فتح إعداد، حفظ إعداد</translation>
     </message>
     <message>
         <source>Ctrl+Q : quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q: خروج</translation>
     </message>
     <message>
         <source>Alt + lettre soulignée : menus et boutons</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt + الحرف المسطَّر: القوائم والأزرار</translation>
     </message>
     <message>
         <source>Tab, flèches, Entrée, Échap : dans les panneaux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab، الأسهم، Enter، Esc: داخل اللوحات</translation>
     </message>
     <message>
         <source>Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours de saisie</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل مفتاح المسافة و Home في كل نافذة، إلا في حقل قيد الكتابة</translation>
     </message>
     <message>
         <source>Raccourcis clavier</source>
-        <translation type="unfinished"></translation>
+        <translation>اختصارات لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -1093,7 +1093,7 @@
     <name>vireflu::CMachineView</name>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished"></translation>
+        <translation>المقطع العرضي للآلة</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1112,7 @@
     </message>
     <message>
         <source>Leçon</source>
-        <translation type="unfinished"></translation>
+        <translation>درس</translation>
     </message>
 </context>
 <context>
@@ -1138,27 +1138,27 @@
     <name>vireflu::LessonPanel</name>
     <message>
         <source>Répondre</source>
-        <translation type="unfinished"></translation>
+        <translation>إجابة</translation>
     </message>
     <message>
         <source>Montrer</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار</translation>
     </message>
     <message>
         <source>Recommencer</source>
-        <translation type="unfinished"></translation>
+        <translation>البدء من جديد</translation>
     </message>
     <message>
         <source>Bonne prédiction.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقّع صحيح.</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس هذا ما يحدث.</translation>
     </message>
     <message>
         <source>Essayez :</source>
-        <translation type="unfinished"></translation>
+        <translation>جرّب:</translation>
     </message>
 </context>
 <context>
