@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Builds the one-file page: web/index.html with its style sheet, the compiled core (whose
 WebAssembly is already inlined) and the front-end's JavaScript modules put inside it, and
-the program's icon as a data URL. Nothing is fetched when the page runs.
+the program's icon as a data URL, and the catalogue of every language (page_catalogue.py).
+Nothing is fetched when the page runs.
 
 The modules are joined in dependency order into one inline module script: their import
 lines are dropped and the `export` keywords removed, so their top-level names must differ.
 
-Usage: inline_page.py WEB_DIR CORE_JS ICON_SVG OUTPUT_HTML
+Usage: inline_page.py WEB_DIR CORE_JS ICON_SVG CATALOGUE_JSON OUTPUT_HTML
 """
 import base64
 import re
@@ -38,7 +39,7 @@ def script(text: str) -> str:
 
 
 def main() -> None:
-    web, core_js, icon, output = (Path(a) for a in sys.argv[1:5])
+    web, core_js, icon, catalogue, output = (Path(a) for a in sys.argv[1:6])
     page = (web / "index.html").read_text(encoding="utf-8")
     icon_url = "data:image/svg+xml;base64," + base64.b64encode(icon.read_bytes()).decode()
     pieces = {
@@ -47,6 +48,8 @@ def main() -> None:
             "<style>\n" + (web / "style.css").read_text(encoding="utf-8") + "</style>",
         '<script src="vireflu.js"></script>':
             "<script>\n" + script(core_js.read_text(encoding="utf-8")) + "</script>",
+        '<script id="catalogue" type="application/json">{}</script>':
+            '<script id="catalogue" type="application/json">' + script(catalogue.read_text(encoding="utf-8")) + "</script>",
         '<script type="module" src="main.js"></script>':
             '<script type="module">\n' + script(joined_modules(web, "main.js")) + "</script>",
     }

@@ -21,7 +21,7 @@ def catalogue(ts: Path) -> dict:
             if translation.get("type") in ("unfinished", "vanished", "obsolete") or not translation.text:
                 continue
             texts[message.findtext("source")] = translation.text
-    return contexts
+    return {name: texts for name, texts in contexts.items() if texts}
 
 
 def main() -> None:

@@ -4,19 +4,18 @@
 import { placeWithinPage } from "./dialog.js";
 import { saveFile } from "./setup-files.js";
 
-const NOTHING_TO_EXPORT = "Aucune animation à exporter : aucun enroulement n'est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.";
-const CANCELLED = "Exportation annulée : aucun fichier n'a été écrit.";
-const TOO_MANY_COLOURS = "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 couleurs.";
-const FAILED = "L'animation n'a pas pu être enregistrée.";
-
 export class AnimationExport {
-  constructor(simulator, message) {
+  constructor(simulator, message, texts) {
     this.simulator = simulator;
     this.message = message;
+    this.texts = texts;
     this.backdrop = document.getElementById("export-backdrop");
     this.dialog = document.getElementById("export");
     this.progress = document.getElementById("export-progress");
     this.cancelButton = document.getElementById("export-cancel");
+    document.getElementById("export-title").textContent = texts.exportTitle;
+    document.getElementById("export-label").textContent = texts.exporting;
+    this.cancelButton.textContent = texts.cancel;
     this.cancelButton.addEventListener("click", () => (this.cancelled = true));
     this.dialog.addEventListener("keydown", (e) => {
       if (e.key === "Escape") this.cancelled = true;
@@ -32,7 +31,7 @@ export class AnimationExport {
   async run() {
     const frames = this.simulator.startAnimation();
     if (!frames) {
-      this.message.show(NOTHING_TO_EXPORT);
+      this.message.show(this.texts.nothingToExport);
       return;
     }
     this.show(frames);
@@ -41,7 +40,10 @@ export class AnimationExport {
     this.simulator.endAnimation();
     this.hide();
     if (bytes) saveFile(new Blob([bytes], { type: "image/gif" }), "vireflu.gif");
-    else this.message.show(outcome === "cancelled" ? CANCELLED : outcome === "tooManyColours" ? TOO_MANY_COLOURS : FAILED);
+    else {
+      const why = { cancelled: "exportCancelled", tooManyColours: "tooManyColours" }[outcome] ?? "exportFailed";
+      this.message.show(this.texts[why]);
+    }
   }
 
   // "ok" once the last frame is in; otherwise why the file is not whole.

@@ -11,15 +11,33 @@ import { MeasuresWindow } from "./measures.js";
 import { LessonWindow } from "./lesson.js";
 import { MessageLine, copyText, saveFile, watchPickedFile, watchSetupFiles } from "./setup-files.js";
 import { AnimationExport } from "./animation-export.js";
+import { linkLanguage, rememberLanguage } from "./i18n.js";
 
-const LESSON_LINK = "#lesson=";
+const LESSON_LINK = "lesson=";
 
 // "&Leçons", before the help menu: the shipped lessons under their themes, then a file's.
-function withLessons(menus, themes) {
+function withLessons(menus, themes, texts) {
   const items = themes.flatMap(({ theme, lessons }) =>
     lessons.map(({ id, title }) => ({ text: title, command: "lesson", argument: id, group: theme, check: "none" })));
-  items.push({ text: "Ouvrir une leçon...", command: "openLesson", check: "none", separatorBefore: true });
-  return [...menus.slice(0, -1), { title: "&Leçons", items }, ...menus.slice(-1)];
+  items.push({ text: texts.openLesson, command: "openLesson", check: "none", separatorBefore: true });
+  return [...menus.slice(0, -1), { title: texts.lessons, items }, ...menus.slice(-1)];
+}
+
+// "Langue" in the help menu, before "A propos de Vireflu...": each language under its own name.
+function withLanguages(menus, languages, spoken, heading) {
+  const help = menus[menus.length - 1];
+  const about = help.items.findIndex((item) => item.command === "about");
+  const items = languages.map(({ code, name }, i) =>
+    ({ text: name, command: "language", argument: code, group: heading.replace("&", ""), check: "oneOf",
+      checked: code === spoken, separatorBefore: i === 0 }));
+  const helpItems = [...help.items.slice(0, about), ...items, { ...help.items[about], separatorBefore: true },
+    ...help.items.slice(about + 1)];
+  return [...menus.slice(0, -1), { ...help, items: helpItems }];
+}
+
+// The address without its `lang=`: what it opens.
+function linkWithoutLanguage() {
+  return location.hash.slice(1).replace(/(^|&)lang=[^&]*/, "").replace(/^&/, "");
 }
 
 export class App {
@@ -41,7 +59,11 @@ export class App {
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
       () => [...this.panels, this.measures, this.lesson].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox();
-    const menus = withLessons(core.menus(), core.lessonMenu());
+    // A language chosen in "Langue" or given by the link stays in the address.
+    this.language = document.documentElement.lang;
+    this.languageInLink = linkLanguage() !== null;
+    const menus = withLanguages(withLessons(core.menus(), core.lessonMenu(), this.texts), core.languages(),
+      this.language, this.texts.language);
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
     this.animationButton = document.getElementById("animation");
@@ -54,7 +76,12 @@ export class App {
     this.shortcuts = new Map(menus.flatMap((m) => m.items).filter((i) => i.shortcut).map((i) => [i.shortcut, i]));
     document.addEventListener("keydown", (e) => this.onShortcut(e));
     this.message = new MessageLine();
-    this.animationExport = new AnimationExport(this.simulator, this.message);
+    this.animationExport = new AnimationExport(this.simulator, this.message, this.texts);
+    // The page's own texts, in the language spoken.
+    document.getElementById("menubar").setAttribute("aria-label", this.texts.menus);
+    document.getElementById("view").setAttribute("aria-label", this.texts.machineView);
+    document.getElementById("message-close").setAttribute("aria-label", this.texts.close);
+    document.getElementById("closed").textContent = this.texts.closed;
     this.fileInput = document.getElementById("open-file");
     watchSetupFiles(this.fileInput, (text) => this.openSetup(text, false));
     this.lessonInput = document.getElementById("open-lesson");
@@ -74,6 +101,9 @@ export class App {
       case "saveSetup":
         saveFile(new Blob([this.simulator.setupDocument(this.pageSetup())], { type: "application/json" }), "vireflu.vireflu");
         break;
+      case "language":
+        this.switchLanguage(item.argument);
+        return;
       case "exportAnimation":
         this.animationExport.run();
         break;
@@ -223,12 +253,24 @@ export class App {
   keepLink() {
     if (this.window.hidden) return;
     const lesson = this.lesson?.id;
-    history.replaceState(null, "", lesson ? `${LESSON_LINK}${lesson}` : `#${this.simulator.setupLink(this.pageSetup())}`);
+    const link = lesson ? `${LESSON_LINK}${lesson}` : this.simulator.setupLink(this.pageSetup());
+    history.replaceState(null, "", `#${link}${this.languageInLink ? `&lang=${this.language}` : ""}`);
   }
 
   openLink() {
-    if (location.hash.startsWith(LESSON_LINK)) this.openLesson(decodeURIComponent(location.hash.slice(LESSON_LINK.length)), true);
-    else if (location.hash.length > 1) this.openSetup(location.hash.slice(1), true);
+    const link = linkWithoutLanguage();
+    if (link.startsWith(LESSON_LINK)) this.openLesson(decodeURIComponent(link.slice(LESSON_LINK.length)), true);
+    else if (link) this.openSetup(link, true);
+  }
+
+  // The page speaks another language at once: it opens again, from its address, in it.
+  switchLanguage(code) {
+    if (code === this.language) return;
+    rememberLanguage(code);
+    this.language = code;
+    this.languageInLink = true;
+    this.keepLink();
+    location.reload();
   }
 
   // Opens a shipped lesson's id, or a lesson file's text: its setup with the clock at zero and
@@ -295,7 +337,7 @@ export class App {
 
   async copyLink() {
     this.keepLink();
-    if (await copyText(location.href)) this.message.show("Lien copié", true);
+    if (await copyText(location.href)) this.message.show(this.texts.linkCopied, true);
   }
 
   // Ctrl+O and Ctrl+S open and save setups rather than the browser's own page.

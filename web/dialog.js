@@ -30,14 +30,14 @@ export function placeWithinPage(dialog, left, top) {
 }
 
 // A window for the dock, hidden until opened: a title bar with its caption and a close button.
-export function makeDockedWindow(id, className, caption, onClose) {
+export function makeDockedWindow(id, className, caption, closeLabel, onClose) {
   const dialog = Object.assign(document.createElement("div"), { id, className: `dialog ${className}`, hidden: true });
   dialog.setAttribute("role", "dialog");
   dialog.setAttribute("aria-label", caption);
   const titleBar = document.createElement("div");
   titleBar.className = "title-bar";
   const close = Object.assign(document.createElement("button"), { type: "button", tabIndex: -1, textContent: "×" });
-  close.setAttribute("aria-label", "Fermer");
+  close.setAttribute("aria-label", closeLabel);
   close.addEventListener("click", onClose);
   titleBar.append(Object.assign(document.createElement("span"), { textContent: caption }), close);
   dialog.append(titleBar);

@@ -13,9 +13,10 @@ export class MeasuresWindow {
     this.onShownOrHidden = onShownOrHidden;
     this.projector = false;
     this.curveLimit = Infinity;
-    this.dialog = makeDockedWindow("mesures", "measures", "Mesures", () => this.hide());
+    const texts = core.texts();
+    this.dialog = makeDockedWindow("mesures", "measures", texts.measures, texts.close, () => this.hide());
     this.canvas = document.createElement("canvas");
-    this.canvas.title = "Force magnétomotrice le long de l'entrefer, de 0 à 360°.";
+    this.canvas.title = texts.curveTip;
     const legend = document.createElement("div");
     legend.className = "legend";
     for (const { name, colour } of core.measuresLegend())
@@ -31,8 +32,8 @@ export class MeasuresWindow {
     this.sequences = document.createElement("input");
     this.sequences.type = "checkbox";
     this.sequences.addEventListener("change", () => onSequences(this.sequences.checked));
-    label.append(this.sequences, "Deux champs tournants");
-    label.title = "Dessine les champs direct (bleu) et inverse (orange) dans la coupe.";
+    label.append(this.sequences, texts.sequences);
+    label.title = texts.sequencesTip;
     const client = document.createElement("div");
     client.className = "measures-client";
     client.append(this.canvas, legend, this.table, label);

@@ -34,7 +34,9 @@ export class Panel {
   }
 
   buildDialog(layout, dock) {
-    this.dialog = makeDockedWindow(layout.caption.toLowerCase(), "panel", layout.caption, () => this.hide());
+    // Named by winding, whatever the language of its caption.
+    this.dialog = makeDockedWindow(this.selector === 1 ? "rotor" : "stator", "panel", layout.caption, this.core.texts().close,
+      () => this.hide());
     this.client = document.createElement("div");
     this.client.className = "panel-client";
     // Tab and Shift+Tab go round the panel's controls, as in a dialog: focus reaching either

@@ -11,9 +11,12 @@
 #include "description/machine_description.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
+#include "page_language.h"
+#include "panels/panel_labels.h"
 #include "panels/panel_template.h"
 #include "panels/spoken_names.h"
 #include "setup/setup_refusal.h"
+#include "shell/languages.h"
 #include "shell/main_menu.h"
 #include "simulation/clock.h"
 #include "web_lesson.h"
@@ -54,7 +57,7 @@ val Menus() {
         val items = val::array();
         for (const MenuItem& item : menu.items) {
             val entry = val::object();
-            entry.set("text", std::string(item.text));
+            entry.set("text", PageText("Menu", item.text));
             entry.set("command", std::string(kCommandNames[static_cast<int>(item.command)]));
             entry.set("commandId", static_cast<int>(item.command));
             entry.set("argument", item.argument);
@@ -67,32 +70,108 @@ val Menus() {
             items.call<void>("push", entry);
         }
         val entry = val::object();
-        entry.set("title", std::string(menu.title));
+        entry.set("title", PageText("Menu", menu.title));
         entry.set("items", items);
         menus.call<void>("push", entry);
     }
     return menus;
 }
 
+// The page's own texts and those it shares with the window, in the language spoken, by the
+// names the page knows them by.
+constexpr struct {
+    const char* name;
+    const char* context;
+    const char* french;
+} kPageTexts[] = {
+    {"close", "Page", VIREFLU_UI_TEXT("Page", "Fermer")},
+    {"linkCopied", "Page", VIREFLU_UI_TEXT("Page", "Lien copié")},
+    {"closed", "Page",
+     VIREFLU_UI_TEXT("Page", "Vireflu est arrêté : vous pouvez fermer cette page.")},
+    {"machineView", "Page", VIREFLU_UI_TEXT("Page", "Coupe de la machine")},
+    {"menus", "Page", VIREFLU_UI_TEXT("Page", "Menus")},
+    {"exportFailed", "Page", VIREFLU_UI_TEXT("Page", "L'animation n'a pas pu être enregistrée.")},
+    {"exportTitle", "vireflu::AnimationExport",
+     VIREFLU_UI_TEXT("vireflu::AnimationExport", "Exporter l'animation")},
+    {"exporting", "vireflu::AnimationExport",
+     VIREFLU_UI_TEXT("vireflu::AnimationExport", "Exportation de l'animation...")},
+    {"cancel", "vireflu::AnimationExport", VIREFLU_UI_TEXT("vireflu::AnimationExport", "Annuler")},
+    {"exportCancelled", "vireflu::AnimationExport",
+     VIREFLU_UI_TEXT("vireflu::AnimationExport",
+                     "Exportation annulée : aucun fichier n'a été écrit.")},
+    {"nothingToExport", "vireflu::AnimationExport",
+     VIREFLU_UI_TEXT("vireflu::AnimationExport",
+                     "Aucune animation à exporter : aucun enroulement n'est alimenté en « sinus » "
+                     "ou « rectangulaire » au-dessus de 0 Hz.")},
+    {"tooManyColours", "vireflu::AnimationExport",
+     VIREFLU_UI_TEXT("vireflu::AnimationExport",
+                     "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 "
+                     "couleurs.")},
+    {"measures", "vireflu::CMeasuresPanel", VIREFLU_UI_TEXT("vireflu::CMeasuresPanel", "Mesures")},
+    {"sequences", "vireflu::CMeasuresPanel",
+     VIREFLU_UI_TEXT("vireflu::CMeasuresPanel", "Deux champs tournants")},
+    {"sequencesTip", "vireflu::CMeasuresPanel",
+     VIREFLU_UI_TEXT("vireflu::CMeasuresPanel",
+                     "Dessine les champs direct (bleu) et inverse (orange) dans la coupe.")},
+    {"curveTip", "vireflu::CMeasuresPanel",
+     VIREFLU_UI_TEXT("vireflu::CMeasuresPanel",
+                     "Force magnétomotrice le long de l'entrefer, de 0 à 360°.")},
+    {"lesson", "vireflu::CMainWindow", VIREFLU_UI_TEXT("vireflu::CMainWindow", "Leçon")},
+    {"lessons", "LessonMenu", VIREFLU_UI_TEXT("LessonMenu", "&Leçons")},
+    {"openLesson", "LessonMenu", VIREFLU_UI_TEXT("LessonMenu", "Ouvrir une leçon...")},
+    {"answer", "vireflu::LessonPanel", VIREFLU_UI_TEXT("vireflu::LessonPanel", "Répondre")},
+    {"show", "vireflu::LessonPanel", VIREFLU_UI_TEXT("vireflu::LessonPanel", "Montrer")},
+    {"restart", "vireflu::LessonPanel", VIREFLU_UI_TEXT("vireflu::LessonPanel", "Recommencer")},
+    {"right", "vireflu::LessonPanel", VIREFLU_UI_TEXT("vireflu::LessonPanel", "Bonne prédiction.")},
+    {"wrong", "vireflu::LessonPanel",
+     VIREFLU_UI_TEXT("vireflu::LessonPanel", "Ce n'est pas ce qui se passe.")},
+    {"tryThis", "vireflu::LessonPanel", VIREFLU_UI_TEXT("vireflu::LessonPanel", "Essayez :")},
+    {"language", "Menu", kLanguageMenuTitle},
+};
+
+val TextList(auto&& texts, const char* context) {
+    val list = val::array();
+    for (const char* text : texts) list.call<void>("push", PageText(context, text));
+    return list;
+}
+
 val Texts() {
     val texts = val::object();
-    texts.set("reset", std::string(kResetCaption));
-    texts.set("animation", std::string(kAnimationCaption));
-    texts.set("stop", std::string(kStopCaption));
-    texts.set("aboutTitle", std::string(kAboutTitle));
-    val lines = val::array();
-    for (const char* line : AboutLines()) lines.call<void>("push", std::string(line));
-    texts.set("aboutLines", lines);
-    texts.set("shortcutsTitle", std::string(kShortcutsTitle));
-    val keys = val::array();
+    texts.set("reset", PageText("CommandBar", kResetCaption));
+    texts.set("animation", PageText("CommandBar", kAnimationCaption));
+    texts.set("stop", PageText("CommandBar", kStopCaption));
+    texts.set("aboutTitle", PageText("AboutBox", kAboutTitle));
+    texts.set("aboutLines", TextList(AboutLines(), "AboutBox"));
+    texts.set("shortcutsTitle", PageText("Shortcuts", kShortcutsTitle));
+    std::vector<const char*> keys;
     for (const ShortcutLine& line : ShortcutLines())
-        if (!line.desktopOnly) keys.call<void>("push", std::string(line.text));
-    texts.set("shortcutLines", keys);
+        if (!line.desktopOnly) keys.push_back(line.text);
+    texts.set("shortcutLines", TextList(keys, "Shortcuts"));
     texts.set("tickPeriodMs", kTickPeriodMs);
     texts.set("descriptionPeriodMs", kDescriptionPeriodMs);
     texts.set("angleFieldLength", kAngleFieldLength);
-    texts.set("angleHeld", std::string(kAngleHeldHint));
+    texts.set("angleHeld", PageText("Panel", kAngleHeldHint));
+    for (const auto& text : kPageTexts) texts.set(text.name, PageText(text.context, text.french));
     return texts;
+}
+
+// The languages the page speaks, French first: {code, name, rightToLeft}.
+val LanguageList() {
+    val list = val::array();
+    for (const Language& language : Languages()) {
+        val entry = val::object();
+        entry.set("code", std::string(language.code));
+        entry.set("name", std::string(language.name));
+        entry.set("rightToLeft", language.rightToLeft);
+        list.call<void>("push", entry);
+    }
+    return list;
+}
+
+// The code of the first preferred language (BCP 47 tags, in order) the page speaks; "fr" when
+// it speaks none of them.
+std::string ChosenLanguage(const val& tags) {
+    return ChooseLanguage(emscripten::vecFromJSArray<std::string>(tags)).code;
 }
 
 // A panel template in pixels: caption, client size, and the controls in template (tab)
@@ -105,7 +184,7 @@ val Template(int selector) {
         const Rect r = ControlPixels(layout, i);
         val entry = val::object();
         entry.set("kind", std::string(kKindNames[static_cast<int>(KindOf(control.role))]));
-        entry.set("text", std::string(control.text));
+        entry.set("text", PageText("Panel", control.text));
         entry.set("left", r.left);
         entry.set("top", r.top);
         entry.set("width", r.right - r.left);
@@ -117,12 +196,16 @@ val Template(int selector) {
             entry.set("phase", PhaseOf(role));
             const SpokenName spoken = SpokenNameOf(role);
             if (spoken.name != nullptr)
-                entry.set("spokenName", WithPhase(spoken.name, PhaseOf(role)));
+                entry.set("spokenName", WithArguments(PageText("Panel", spoken.name),
+                                                      {std::to_string(PhaseOf(role))}));
             if (spoken.description != nullptr)
-                entry.set("spokenDescription", WithPhase(spoken.description, PhaseOf(role)));
+                entry.set("spokenDescription", WithArguments(PageText("Panel", spoken.description),
+                                                             {std::to_string(PhaseOf(role))}));
             if (KindOf(role) == ControlKind::UpDown) {
-                entry.set("stepUpName", WithPhase(StepArrowName(kStepUp), PhaseOf(role)));
-                entry.set("stepDownName", WithPhase(StepArrowName(kStepDown), PhaseOf(role)));
+                entry.set("stepUpName", WithArguments(PageText("Panel", StepArrowName(kStepUp)),
+                                                      {std::to_string(PhaseOf(role))}));
+                entry.set("stepDownName", WithArguments(PageText("Panel", StepArrowName(kStepDown)),
+                                                        {std::to_string(PhaseOf(role))}));
             }
             entry.set("waveform", WaveformOf(role));
             if (const auto slider = SliderOf(role)) {
@@ -133,7 +216,7 @@ val Template(int selector) {
         controls.call<void>("push", entry);
     }
     val result = val::object();
-    result.set("caption", std::string(layout.caption));
+    result.set("caption", PageText("Panel", layout.caption));
     result.set("width", DialogUnitsToPixelsX(layout.width));
     result.set("height", DialogUnitsToPixelsY(layout.height));
     result.set("controls", controls);
@@ -151,7 +234,8 @@ val PanelState(WebSimulator& simulator, int selector) {
         val entry = val::object();
         entry.set("enabled", state.enabled);
         entry.set("visible", state.visible);
-        if (KindOf(control) == ControlKind::Label) entry.set("text", model.LabelText(control));
+        if (KindOf(control) == ControlKind::Label)
+            entry.set("text", TranslatedLabel(model.LabelText(control), PageTexts("Panel")));
         if (const auto slider = SliderOf(control))
             entry.set("position", model.SliderPosition(*slider));
         if (const int phase = PhaseOf(control)) {
@@ -169,11 +253,12 @@ val PanelState(WebSimulator& simulator, int selector) {
 // The "Mesures" window's rows: label, value with its unit, explanation.
 val MeasuresRows(WebSimulator& simulator) {
     val rows = val::array();
-    for (const MeasureRow& row : MeasureRows(simulator.ComputeMeasures())) {
+    const MeasureWords words = TranslatedMeasureWords(PageTexts("Measures"));
+    for (const MeasureRow& row : MeasureRows(simulator.ComputeMeasures(), words)) {
         val entry = val::object();
-        entry.set("label", std::string(row.label));
+        entry.set("label", PageText("Measures", row.label));
         entry.set("value", row.value);
-        entry.set("tip", std::string(row.tip));
+        entry.set("tip", PageText("Measures", row.tip));
         rows.call<void>("push", entry);
     }
     return rows;
@@ -184,7 +269,7 @@ val MeasuresLegend() {
     val entries = val::array();
     for (const CurveLegendEntry& entry : CurveLegend()) {
         val item = val::object();
-        item.set("name", std::string(entry.name));
+        item.set("name", PageText("Measures", entry.name));
         const Rgb c = entry.textColour;
         item.set("colour", "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " +
                                std::to_string(c.blue) + ")");
@@ -196,7 +281,7 @@ val MeasuresLegend() {
 // "Annotations" as the page draws them: {texts: [{x, y, text, left}], arrow: [x, y, ...],
 // scale: {left, top, right, bottom}, colours: [css, ...]}, in the view's device pixels.
 val AnnotationsOf(const WebSimulator& simulator) {
-    const MachineAnnotations a = simulator.Annotations();
+    const MachineAnnotations a = simulator.Annotations(PageText("Measures", ",") == ",");
     val texts = val::array();
     for (const AnnotationText& t : a.texts) {
         val text = val::object();
@@ -265,7 +350,7 @@ Setup PagePart(const val& page) {
 val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read) {
     val result = val::object();
     if (const auto refused = simulator.Open(read)) {
-        result.set("error", SetupRefusalText(*refused, [](const char* french) { return french; }));
+        result.set("error", SetupRefusalText(*refused, PageTexts("Setup")));
         return result;
     }
     const Setup& setup = std::get<Setup>(read);
@@ -296,6 +381,11 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("isAngleFieldText", &IsAngleFieldText);
     emscripten::function("isAngleAboveRange", &IsAngleAboveRange);
     emscripten::function("measuresLegend", &MeasuresLegend);
+    emscripten::function("languages", &LanguageList);
+    emscripten::function("chooseLanguage", &ChosenLanguage);
+    emscripten::function("speak", optional_override([](const std::string& code, val table) {
+                             SpeakTable(code, std::move(table));
+                         }));
     emscripten::class_<WebSimulator>("Simulator")
         .constructor<>()
         .function("resizeView", &WebSimulator::ResizeView)
@@ -307,7 +397,9 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("toggleAnimation", &WebSimulator::ToggleAnimation)
         .function("running", &WebSimulator::Running)
         .function("describe", optional_override([](const WebSimulator& s) {
-                      return DescribeMachine(s.State(), s.ComputeMeasures());
+                      return DescribeMachine(s.State(), s.ComputeMeasures(),
+                                             TranslatedMeasureWords(PageTexts("Measures")),
+                                             PageTextsOfAnyContext());
                   }))
         .function("menuCommand", optional_override([](WebSimulator& s, int command, int argument) {
                       s.MenuCommand(static_cast<MenuCommand>(command), argument);

@@ -11,18 +11,28 @@ val& Table() {
     return table;
 }
 
+std::string& Code() {
+    static std::string code = "fr";
+    return code;
+}
+
 }  // namespace
 
-void SpeakTable(val table) {
+void SpeakTable(const std::string& code, val table) {
+    Code() = code;
     Table() = std::move(table);
+}
+
+const std::string& SpokenLanguage() {
+    return Code();
 }
 
 std::string PageText(const char* context, const char* french) {
     const val& table = Table();
     if (!table.isUndefined() && !table.isNull()) {
-        const val texts = table[context];
+        const val texts = table[std::string(context)];
         if (!texts.isUndefined()) {
-            const val translated = texts[french];
+            const val translated = texts[std::string(french)];
             if (translated.isString()) return translated.as<std::string>();
         }
     }

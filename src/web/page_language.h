@@ -13,7 +13,9 @@ namespace vireflu {
 // The language the page speaks: the catalogue's table of that language (context → French
 // text → translation), handed over by the page; none for French, in which the texts are
 // written. Every text the core gives the page goes through it.
-void SpeakTable(emscripten::val table);
+void SpeakTable(const std::string& code, emscripten::val table);
+// The language spoken, by its code: "fr", "de", ...
+const std::string& SpokenLanguage();
 
 // A French text of a context, in the language spoken; as written where the table has none.
 std::string PageText(const char* context, const char* french);

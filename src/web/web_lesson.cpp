@@ -6,6 +6,7 @@
 
 #include "lessons/lesson_json.h"
 #include "lessons/lesson_library.h"
+#include "page_language.h"
 #include "setup/setup_refusal.h"
 
 using emscripten::val;
@@ -14,8 +15,12 @@ namespace vireflu {
 
 namespace {
 
+// A shipped lesson's text from the catalogue; a lesson file of one's own has its French and
+// English alone.
 val Fr(const LessonText& text) {
-    return val(text.fr);
+    const std::string translated = PageText("Lesson", text.fr.c_str());
+    if (translated != text.fr) return val(translated);
+    return val(SpokenLanguage() == "en" ? text.en : text.fr);
 }
 
 }  // namespace
@@ -26,9 +31,12 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId)
     if (const Lesson* found = isId ? FindLesson(text) : nullptr) read = *found;
     if (const auto* refused = std::get_if<SetupError>(&read)) {
         val result = val::object();
-        result.set("error",
-                   isId ? "Il n'y a pas de leçon « " + text + " »."
-                        : SetupRefusalText(*refused, [](const char* french) { return french; }));
+        result.set(
+            "error",
+            isId ? WithArguments(
+                       PageText("Page", VIREFLU_UI_TEXT("Page", "Il n'y a pas de leçon « %1 ».")),
+                       {text})
+                 : SetupRefusalText(*refused, PageTexts("Setup")));
         return result;
     }
     lesson = std::get<Lesson>(read);
@@ -63,9 +71,7 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
                                 IsRightNumber(*lesson, *value, read));
     }
     if (value)
-        result.set("sentence", LessonSentence(lesson->quantity, *value, [](const char* french) {
-                                   return french;
-                               }) + ".");
+        result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
     result.set("explanation", Fr(lesson->explanation));
     if (lesson->followUp) result.set("followUp", Fr(*lesson->followUp));
     return result;

@@ -72,7 +72,9 @@ public:
 
     const SimulationState& State() const { return state; }
     // "Annotations" for the last frame drawn, laid over it by the page.
-    MachineAnnotations Annotations() const { return ComputeAnnotations(state, scene, true); }
+    MachineAnnotations Annotations(bool decimalComma) const {
+        return ComputeAnnotations(state, scene, decimalComma);
+    }
 
     // "E&xporter l'animation...": starts one period of the present settings and
     // presentation as an animation of the view's size; its number of frames, 0 when no

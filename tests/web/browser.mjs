@@ -17,9 +17,10 @@ export function launch() {
 }
 
 // A fresh page, opened at `hash` if given, with its first frame drawn; `errors` collects
-// what it throws. `device` may add a touch screen (hasTouch, isMobile).
-export async function open(browser, { width = 1280, height = 800, scale = 1, hash = "", ...device } = {}) {
-  const page = await browser.newPage({ viewport: { width, height }, deviceScaleFactor: scale, ...device });
+// what it throws. `device` may add a touch screen (hasTouch, isMobile) or another browser
+// language than French (locale).
+export async function open(browser, { width = 1280, height = 800, scale = 1, hash = "", locale = "fr-FR", ...device } = {}) {
+  const page = await browser.newPage({ viewport: { width, height }, deviceScaleFactor: scale, locale, ...device });
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
   await page.addInitScript(() => {

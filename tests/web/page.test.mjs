@@ -16,7 +16,8 @@ test("start-up: the air gap in Bleu Noir Rouge at pace x1, the clock stopped", a
   await menu(page, "Représentation", "Entrefer:couleur");
   await menu(page, "Couleur", "Bleu Noir Rouge");
   assert.ok((await canvasBytes(page, "#view")) === first, "the same frame");
-  assert.deepEqual(await page.$$eval("[aria-checked=true]", (items) => items.map((i) => i.textContent)), ["Cadence x1"]);
+  assert.deepEqual(await page.$$eval("[aria-checked=true]", (items) => items.map((i) => i.textContent)),
+    ["Cadence x1", "Français"]);
   assert.equal(await page.locator("#animation").textContent(), "Animation");
   assert.deepEqual(page.errors, []);
 });
@@ -37,11 +38,14 @@ test("menus: the French titles and items, with their access keys", async () => {
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
     ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],
-    ["<u>?</u>", ["Raccourcis clavier", "A propos de Vireflu..."]],
+    ["<u>?</u>", ["Raccourcis clavier", "Français", "English", "Deutsch", "Español", "Italiano", "Português", "العربية",
+      "A propos de Vireflu..."]],
   ]);
   assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
-    "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques"]);
-  assert.equal(await page.locator(".menu-items hr").count(), 4, "above Quitter, the paces, Projection and a lesson file");
+    "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques",
+    "Langue"]);
+  assert.equal(await page.locator(".menu-items hr").count(), 6,
+    "above Quitter, the paces, Projection, a lesson file, the languages and A propos");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
     ["Control+O", "Control+S"]);
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.

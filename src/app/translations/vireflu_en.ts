@@ -867,6 +867,37 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Fermer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lien copié</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coupe de la machine</source>
+        <translation type="unfinished">Machine cross-section</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Il n&apos;y a pas de leçon « %1 ».</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Panel</name>
     <message>
         <source>fréquence stator: %1 Hz</source>

@@ -43,11 +43,4 @@ const char* StepArrowName(int arrow) {
                             : VIREFLU_UI_TEXT("Panel", "diminuer l'angle de la phase %1");
 }
 
-std::string WithPhase(const char* pattern, int phase) {
-    std::string text = pattern;
-    if (const std::size_t at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, std::to_string(phase));
-    return text;
-}
-
 }  // namespace vireflu

@@ -19,7 +19,4 @@ inline constexpr int kStepUp = 0;
 inline constexpr int kStepDown = 1;
 const char* StepArrowName(int arrow);
 
-// A pattern with its "%1" replaced by the phase number.
-std::string WithPhase(const char* pattern, int phase);
-
 }  // namespace vireflu
