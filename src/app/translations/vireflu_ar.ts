@@ -526,15 +526,15 @@
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished">.</translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
-        <translation type="unfinished"></translation>
+        <translation>يبقى المجال ساكنًا: لا شيء يتناوب في العضو الثابت</translation>
     </message>
     <message>
         <source>Le stator ne crée aucun champ</source>
-        <translation type="unfinished"></translation>
+        <translation>لا ينشئ العضو الثابت أي مجال</translation>
     </message>
 </context>
 <context>
@@ -870,31 +870,31 @@
     <name>Page</name>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Lien copié</source>
-        <translation type="unfinished"></translation>
+        <translation>تم نسخ الرابط</translation>
     </message>
     <message>
         <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إيقاف Vireflu: يمكنك إغلاق هذه الصفحة.</translation>
     </message>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished">المقطع العرضي للآلة</translation>
+        <translation>المقطع العرضي للآلة</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>القوائم</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الرسم المتحرك.</translation>
     </message>
     <message>
         <source>Il n&apos;y a pas de leçon « %1 ».</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد درس «%1».</translation>
     </message>
 </context>
 <context>

@@ -526,15 +526,15 @@
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished">,</translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld steht still: im Stator wechselt nichts</translation>
     </message>
     <message>
         <source>Le stator ne crée aucun champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stator erzeugt kein Feld</translation>
     </message>
 </context>
 <context>
@@ -870,31 +870,31 @@
     <name>Page</name>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Lien copié</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopiert</translation>
     </message>
     <message>
         <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu ist beendet: Sie können diese Seite schließen.</translation>
     </message>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished">Querschnitt der Maschine</translation>
+        <translation>Querschnitt der Maschine</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüs</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Animation konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Il n&apos;y a pas de leçon « %1 ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Lektion „%1“.</translation>
     </message>
 </context>
 <context>

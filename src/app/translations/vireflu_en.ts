@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
-        <translation>open the &quot;Mesures&quot; window and tick &quot;Two rotating fields&quot;: the two halves turn opposite ways.</translation>
+        <translation>open the &quot;Measures&quot; window and tick &quot;Two rotating fields&quot;: the two halves turn opposite ways.</translation>
     </message>
     <message>
         <source>Il tourne dans le sens horaire</source>
@@ -218,7 +218,7 @@
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation>open the &quot;Mesures&quot; window and tick &quot;Two rotating fields&quot;: the two halves have the same length.</translation>
+        <translation>open the &quot;Measures&quot; window and tick &quot;Two rotating fields&quot;: the two halves have the same length.</translation>
     </message>
     <message>
         <source>Deux phases à 90°</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
-        <translation>open the &quot;Mesures&quot; window and change the frequency in the Stator panel.</translation>
+        <translation>open the &quot;Measures&quot; window and change the frequency in the Stator panel.</translation>
     </message>
     <message>
         <source>+3000 tr/min</source>
@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation>open the &quot;Mesures&quot; window and read the rotor currents&apos; frequency.</translation>
+        <translation>open the &quot;Measures&quot; window and read the rotor currents&apos; frequency.</translation>
     </message>
     <message>
         <source>0</source>
@@ -502,7 +502,7 @@
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation>open the &quot;Mesures&quot; window: the spectrum gives each harmonic&apos;s sense.</translation>
+        <translation>open the &quot;Measures&quot; window: the spectrum gives each harmonic&apos;s sense.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
@@ -870,31 +870,31 @@
     <name>Page</name>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Lien copié</source>
-        <translation type="unfinished"></translation>
+        <translation>Link copied</translation>
     </message>
     <message>
         <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu has stopped: you may close this page.</translation>
     </message>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished">Machine cross-section</translation>
+        <translation>Cross-section of the machine</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menus</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
-        <translation type="unfinished"></translation>
+        <translation>The animation could not be saved.</translation>
     </message>
     <message>
         <source>Il n&apos;y a pas de leçon « %1 ».</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no lesson “%1”.</translation>
     </message>
 </context>
 <context>

@@ -526,15 +526,15 @@
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished">,</translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo permanece inmóvil: nada alterna en el estator</translation>
     </message>
     <message>
         <source>Le stator ne crée aucun champ</source>
-        <translation type="unfinished"></translation>
+        <translation>El estator no crea ningún campo</translation>
     </message>
 </context>
 <context>
@@ -870,31 +870,31 @@
     <name>Page</name>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Lien copié</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace copiado</translation>
     </message>
     <message>
         <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu se ha detenido: puede cerrar esta página.</translation>
     </message>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished">Sección de la máquina</translation>
+        <translation>Sección de la máquina</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menús</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la animación.</translation>
     </message>
     <message>
         <source>Il n&apos;y a pas de leçon « %1 ».</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna lección «%1».</translation>
     </message>
 </context>
 <context>

@@ -526,15 +526,15 @@
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished">,</translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo resta fermo: nello statore nulla si alterna</translation>
     </message>
     <message>
         <source>Le stator ne crée aucun champ</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo statore non crea alcun campo</translation>
     </message>
 </context>
 <context>
@@ -870,31 +870,31 @@
     <name>Page</name>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Lien copié</source>
-        <translation type="unfinished"></translation>
+        <translation>Link copiato</translation>
     </message>
     <message>
         <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vireflu è chiuso: puoi chiudere questa pagina.</translation>
     </message>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished">Sezione della macchina</translation>
+        <translation>Sezione della macchina</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare l&apos;animazione.</translation>
     </message>
     <message>
         <source>Il n&apos;y a pas de leçon « %1 ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste la lezione «%1».</translation>
     </message>
 </context>
 <context>

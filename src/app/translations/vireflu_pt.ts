@@ -526,15 +526,15 @@
     </message>
     <message>
         <source>,</source>
-        <translation type="unfinished">,</translation>
+        <translation>,</translation>
     </message>
     <message>
         <source>Le champ reste immobile : rien n&apos;alterne dans le stator</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo permanece imóvel: nada alterna no estator</translation>
     </message>
     <message>
         <source>Le stator ne crée aucun champ</source>
-        <translation type="unfinished"></translation>
+        <translation>O estator não cria nenhum campo</translation>
     </message>
 </context>
 <context>
@@ -870,31 +870,31 @@
     <name>Page</name>
     <message>
         <source>Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Lien copié</source>
-        <translation type="unfinished"></translation>
+        <translation>Link copiado</translation>
     </message>
     <message>
         <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Vireflu foi encerrado: você pode fechar esta página.</translation>
     </message>
     <message>
         <source>Coupe de la machine</source>
-        <translation type="unfinished">Corte da máquina</translation>
+        <translation>Seção da máquina</translation>
     </message>
     <message>
         <source>Menus</source>
-        <translation type="unfinished"></translation>
+        <translation>Menus</translation>
     </message>
     <message>
         <source>L&apos;animation n&apos;a pas pu être enregistrée.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a animação.</translation>
     </message>
     <message>
         <source>Il n&apos;y a pas de leçon « %1 ».</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe a lição “%1”.</translation>
     </message>
 </context>
 <context>
