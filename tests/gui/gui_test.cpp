@@ -19,5 +19,6 @@ WindingSettings PhaseOneRecord() {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const int mainWindow = vireflu::test::RunMainWindowTests(argc, argv);
-    return vireflu::test::RunPanelsTests(argc, argv) | mainWindow;
+    const int panels = vireflu::test::RunPanelsTests(argc, argv);
+    return vireflu::test::RunLanguagesTests(argc, argv) | panels | mainWindow;
 }

@@ -16,5 +16,6 @@ WindingSettings PhaseOneRecord();
 // Each fixture's run, as QTest::qExec returns it.
 int RunMainWindowTests(int argc, char* argv[]);
 int RunPanelsTests(int argc, char* argv[]);
+int RunLanguagesTests(int argc, char* argv[]);
 
 }  // namespace vireflu::test

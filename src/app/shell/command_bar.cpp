@@ -29,7 +29,8 @@ CommandBar::CommandBar(QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAccessibleName(QCoreApplication::translate("CommandBar", "Commandes de l'horloge"));
     for (QPushButton* button : {resetButton, animationButton}) {
-        button->setFixedWidth(kButtonWidth);
+        // Wider only where a translation needs it.
+        button->setMinimumWidth(kButtonWidth);
         button->setAutoDefault(false);
     }
 
