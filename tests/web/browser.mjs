@@ -19,7 +19,8 @@ export function launch() {
 // A fresh page, opened at `hash` if given, with its first frame drawn; `errors` collects
 // what it throws. `device` may add a touch screen (hasTouch, isMobile) or another browser
 // language than French (locale).
-export async function open(browser, { width = 1280, height = 800, scale = 1, hash = "", locale = "fr-FR", ...device } = {}) {
+export async function open(browser, { width = 1280, height = 800, scale = 1, hash = "", locale = "fr-FR", url = pageUrl,
+  ...device } = {}) {
   const page = await browser.newPage({ viewport: { width, height }, deviceScaleFactor: scale, locale, ...device });
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
@@ -31,7 +32,7 @@ export async function open(browser, { width = 1280, height = 800, scale = 1, has
       return btoa(text);
     };
   });
-  await page.goto(pageUrl + hash);
+  await page.goto(url + hash);
   await page.waitForFunction(() => window.vireflu && document.getElementById("view").width > 0);
   return page;
 }
