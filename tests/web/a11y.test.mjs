@@ -44,3 +44,14 @@ test("WCAG 2.2 AA: every window open, menus, colour maps, projector mode, the ke
   const version = await page.evaluate(() => window.axe.version);
   console.log(`axe-core ${version}, tags ${TAGS.join(" ")}: 0 violations; ${rules.size} rules passed: ${[...rules].sort().join(" ")}`);
 });
+
+test("WCAG 2.2 AA in English and in Arabic, a lesson beside every window", async () => {
+  for (const [locale, hash] of [["en-US", "#lesson=trois-phases"], ["fr-FR", "#lesson=glissement&lang=ar"]]) {
+    const page = await open(browser, { locale, hash });
+    await page.addScriptTag({ content: axeSource });
+    await page.evaluate(() => [0, 1].forEach((panel) => window.vireflu.openPanel(panel)) || window.vireflu.openMeasures());
+    await audit(page, `${locale} ${hash}`);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
+});
