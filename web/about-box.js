@@ -1,6 +1,6 @@
 // "A propos de Vireflu" (with the icon) and "Raccourcis clavier": a modal box with the
 // core's lines and "OK".
-import { makeMovable, placeWithinPage } from "./dialog.js";
+import { makeMovable, showModal } from "./dialog.js";
 
 export class AboutBox {
   constructor() {
@@ -28,15 +28,6 @@ export class AboutBox {
     document.getElementById("about-lines").replaceChildren(
       ...lines.map((line) => Object.assign(document.createElement("div"), { textContent: line })));
     this.dialog.querySelector("img").hidden = !withIcon;
-    this.returnFocus = document.activeElement;
-    this.backdrop.hidden = false;
-    placeWithinPage(this.dialog, (window.innerWidth - this.dialog.offsetWidth) / 2,
-      (window.innerHeight - this.dialog.offsetHeight) / 3);
-    this.ok.focus();
-  }
-
-  hide() {
-    this.backdrop.hidden = true;
-    this.returnFocus?.focus();
+    this.hide = showModal(this.backdrop, this.dialog, this.ok);
   }
 }

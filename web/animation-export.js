@@ -1,7 +1,7 @@
 // "E&xporter l'animation...": the core draws and encodes one period, a frame at a time, from
 // clock zero on a copy of the state, so the running animation goes on, this modal box shows
 // the progress and "Annuler" stops it between two frames. The GIF is then downloaded.
-import { placeWithinPage } from "./dialog.js";
+import { showModal } from "./dialog.js";
 import { saveFile } from "./setup-files.js";
 
 export class AnimationExport {
@@ -61,17 +61,8 @@ export class AnimationExport {
   }
 
   show(frames) {
-    this.returnFocus = document.activeElement;
     this.progress.max = frames;
     this.progress.value = 0;
-    this.backdrop.hidden = false;
-    placeWithinPage(this.dialog, (window.innerWidth - this.dialog.offsetWidth) / 2,
-      (window.innerHeight - this.dialog.offsetHeight) / 3);
-    this.cancelButton.focus();
-  }
-
-  hide() {
-    this.backdrop.hidden = true;
-    this.returnFocus?.focus();
+    this.hide = showModal(this.backdrop, this.dialog, this.cancelButton);
   }
 }

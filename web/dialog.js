@@ -29,6 +29,19 @@ export function placeWithinPage(dialog, left, top) {
   dialog.style.top = `${Math.min(Math.max(top, 0), maxTop)}px`;
 }
 
+// Shows a modal box on its backdrop, a third of the way down the page, with the focus on
+// `focused`; the function it returns hides it and gives the focus back where it was.
+export function showModal(backdrop, dialog, focused) {
+  const returnFocus = document.activeElement;
+  backdrop.hidden = false;
+  placeWithinPage(dialog, (window.innerWidth - dialog.offsetWidth) / 2, (window.innerHeight - dialog.offsetHeight) / 3);
+  focused.focus();
+  return () => {
+    backdrop.hidden = true;
+    returnFocus?.focus();
+  };
+}
+
 // A window for the dock, hidden until opened: a title bar with its caption and a close button.
 export function makeDockedWindow(id, className, caption, closeLabel, onClose) {
   const dialog = Object.assign(document.createElement("div"), { id, className: `dialog ${className}`, hidden: true });
