@@ -99,7 +99,8 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         {v + "\"running\": 1}", "running", "true | false"},
         {v + "\"pace\": \"x\xff\"}", "", "not UTF-8"},
         {v + "\"pace\": \"\xe0\x80\xaf\"}", "", "not UTF-8"},  // "/" in three bytes
-        {v + "\"pace\": \"\xed\xa0\x80\"}", "", "not UTF-8"},  // a surrogate
+        {v + "\"pace\": \"\xed\xa0\x80\"}", "", "not UTF-8"},  // the surrogates, first
+        {v + "\"pace\": \"\xed\xbf\xbf\"}", "", "not UTF-8"},  // and last
         // Keys as UTF-8, written as they are or escaped (a pair for U+1F600).
         {v + "\"\xf0\x9f\x98\x80\": 1}", "\xf0\x9f\x98\x80", "unknown key"},
         {v + "\"\\u00e9\\u20ac\\ud83d\\ude00\": 1}", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80",
