@@ -35,6 +35,8 @@ const frameTimes = await page.evaluate(([width, height, count]) => {
   simulator.openPanel(1);
   for (const selector of [0, 1]) for (const phase of [1, 2, 3]) simulator.phaseClicked(selector, phase, true);
   app.onMenu(app.core.menus().flatMap((menu) => menu.items).find((item) => item.text === "Couple"));
+  // Running, as an animated page is: the view's description then follows at most once a second.
+  simulator.toggleAnimation();
   const times = (w, h, draw) => {
     simulator.resizeView(w, h);
     Object.assign(view.canvas, { width: w, height: h });
