@@ -242,8 +242,9 @@ void MainWindowTest::setupsOpenedAndSavedAgain() {
     QCOMPARE(WriteSetup(window->CurrentSetup()), WriteSetup(trace));
 }
 
-// "Panneaux à côté" docks the three panels beside the view, none over it, and the next start
-// finds them so; "Disposition initiale" floats them again and forgets it. "Mesures", in its
+// "Panneaux à côté" docks the three panels beside the view, none over it, the two winding
+// panels as tabs of one place so that the window fits the screen, and the next start finds
+// them so; "Disposition initiale" floats them again and forgets it. "Mesures", in its
 // own window, opens beside the main window.
 void MainWindowTest::panelsBesideTheMachine() {
     Choose("&Vue", "Panneaux à côté");
@@ -253,8 +254,11 @@ void MainWindowTest::panelsBesideTheMachine() {
     };
     const QList<QDockWidget*> docks = window->findChildren<QDockWidget*>();
     QCOMPARE(docks.size(), 3);
-    for (const QDockWidget* dock : docks)
+    for (QDockWidget* dock : docks) {
+        dock->raise();  // a tab's own turn
         QVERIFY(dock->isVisible() && !onScreen(dock).intersects(onScreen(view)));
+    }
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
     window->close();  // the next start
     cleanup();
     init();

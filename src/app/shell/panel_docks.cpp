@@ -12,6 +12,7 @@ namespace {
 const QString kDocked = QStringLiteral("layout/panelsBeside");
 const QString kGeometry = QStringLiteral("layout/geometry");
 const QString kState = QStringLiteral("layout/docks");
+const QString kMeasuresDock = QStringLiteral("measuresDock");
 
 }  // namespace
 
@@ -34,8 +35,29 @@ void PanelDocks::Dock(QDialog* panel) {
     // Escape or the panel's own closing hides its dock, as it hid the window.
     QObject::connect(panel, &QDialog::finished, dock, &QDockWidget::hide);
     window.addDockWidget(Qt::RightDockWidgetArea, dock);
+    Arrange(dock);
     dock->setVisible(shown);
     docks[panel] = dock;
+}
+
+void PanelDocks::Arrange(QDockWidget* dock) {
+    // The two winding panels share one place, as tabs, and "Mesures" stands in a column of
+    // its own beside them: stacked, the three are taller than a laptop's screen.
+    const auto isMeasures = [](const QDockWidget* d) { return d->objectName() == kMeasuresDock; };
+    QDockWidget* twin = nullptr;
+    QDockWidget* beside = nullptr;
+    for (const auto& [panel, other] : docks)
+        if (other != nullptr && other != dock)
+            (isMeasures(other) == isMeasures(dock) ? twin : beside) = other;
+    if (twin != nullptr && !isMeasures(dock)) {
+        window.tabifyDockWidget(twin, dock);
+    } else if (beside != nullptr) {
+        // The winding panels nearer the machine, "Mesures" outside them.
+        if (isMeasures(dock))
+            window.splitDockWidget(beside, dock, Qt::Horizontal);
+        else
+            window.splitDockWidget(dock, beside, Qt::Horizontal);
+    }
 }
 
 void PanelDocks::SetDocked(bool on) {

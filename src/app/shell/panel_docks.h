@@ -37,6 +37,8 @@ public:
 
 private:
     void Dock(QDialog* panel);
+    // Places a new dock among those already made.
+    void Arrange(QDockWidget* dock);
 
     QMainWindow& window;
     bool docked = false;
