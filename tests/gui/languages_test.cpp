@@ -3,6 +3,7 @@
 // longer than French, accents added, fits every control.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
@@ -45,7 +46,8 @@ QStringList Clipped(const CMainWindow& window) {
     for (QWidget* top : windows)
         for (QWidget* widget : top->findChildren<QWidget*>()) {
             const auto* label = qobject_cast<QLabel*>(widget);
-            const bool text = qobject_cast<QAbstractButton*>(widget) || (label && !label->wordWrap());
+            const bool text =
+                qobject_cast<QAbstractButton*>(widget) || (label && !label->wordWrap());
             if (text && widget->isVisibleTo(top) && widget->sizeHint().width() > widget->width())
                 clipped << widget->objectName() + " " + widget->property("text").toString();
         }
@@ -84,11 +86,13 @@ void LanguagesTest::switchedAtOnceMirroredInArabic() {
     const QWidget* check = stator->findChild<QWidget*>("phase1Check");
     QVERIFY2(check->geometry().center().x() > stator->width() / 2, "the check boxes on the right");
     QCOMPARE(window->findChild<CMachineView*>()->grab().toImage(), french);
+    window->menuBar()->actions()[2]->menu()->actions()[3]->trigger();  // "Panneaux à côté"
+    QCOMPARE(window->dockWidgetArea(window->findChild<QDockWidget*>()), Qt::LeftDockWidgetArea);
     QVERIFY(window->grab().save(QStringLiteral(VIREFLU_ARTEFACTS "/desktop-ar.png")));
 
     app.SwitchLanguage("fr");
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-    QSettings().remove("language");
+    for (const char* key : {"language", "layout"}) QSettings().remove(key);
 }
 
 void LanguagesTest::pseudoLanguageFitsEveryControl() {

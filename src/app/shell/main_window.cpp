@@ -418,7 +418,7 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         lessonDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
         lessonPanel = new LessonPanel(lessonDock);
         lessonDock->setWidget(lessonPanel);
-        addDockWidget(Qt::RightDockWidgetArea, lessonDock);
+        addDockWidget(BesideTheMachine(*this), lessonDock);
         connect(lessonPanel, &LessonPanel::Answered, this, [this] {
             if (animationStopped) ToggleAnimation();
         });

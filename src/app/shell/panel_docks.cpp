@@ -34,7 +34,7 @@ void PanelDocks::Dock(QDialog* panel) {
     panel->show();
     // Escape or the panel's own closing hides its dock, as it hid the window.
     QObject::connect(panel, &QDialog::finished, dock, &QDockWidget::hide);
-    window.addDockWidget(Qt::RightDockWidgetArea, dock);
+    window.addDockWidget(BesideTheMachine(window), dock);
     Arrange(dock);
     dock->setVisible(shown);
     docks[panel] = dock;

@@ -9,6 +9,13 @@
 
 namespace vireflu {
 
+// Where docked windows stand: after the machine in reading order, on its left in a language
+// read from right to left.
+inline Qt::DockWidgetArea BesideTheMachine(const QWidget& window) {
+    return window.layoutDirection() == Qt::RightToLeft ? Qt::LeftDockWidgetArea
+                                                       : Qt::RightDockWidgetArea;
+}
+
 // "Panneaux à côté": the panels docked beside the machine view, so that none covers it, each
 // in a dock the user may float again; or, as at first start, each a window of its own. The
 // choice, the window's geometry and the docks' places are kept in the settings store.
