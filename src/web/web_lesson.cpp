@@ -15,12 +15,8 @@ namespace vireflu {
 
 namespace {
 
-// A shipped lesson's text from the catalogue; a lesson file of one's own has its French and
-// English alone.
-val Fr(const LessonText& text) {
-    const std::string translated = PageText("Lesson", text.fr.c_str());
-    if (translated != text.fr) return val(translated);
-    return val(SpokenLanguage() == "en" ? text.en : text.fr);
+val Shown(const LessonText& text) {
+    return val(ShownLessonText(text, PageTexts("Lesson"), SpokenLanguage() == "en"));
 }
 
 }  // namespace
@@ -43,11 +39,12 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId)
     shipped = isId;
     value = ComputeLessonValue(*lesson);
     val result = OpenedSetup(simulator, lesson->setup);
-    result.set("title", Fr(lesson->title));
-    result.set("introduction", Fr(lesson->introduction));
-    result.set("question", Fr(lesson->question));
+    result.set("title", Shown(lesson->title));
+    result.set("introduction", Shown(lesson->introduction));
+    result.set("question", Shown(lesson->question));
     val choices = val::array();
-    for (const LessonChoice& choice : lesson->choices) choices.call<void>("push", Fr(choice.text));
+    for (const LessonChoice& choice : lesson->choices)
+        choices.call<void>("push", Shown(choice.text));
     result.set("choices", choices);
     result.set("typed", lesson->choices.empty());
     result.set("annotations", lesson->annotations);
@@ -72,8 +69,8 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
     }
     if (value)
         result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
-    result.set("explanation", Fr(lesson->explanation));
-    if (lesson->followUp) result.set("followUp", Fr(*lesson->followUp));
+    result.set("explanation", Shown(lesson->explanation));
+    if (lesson->followUp) result.set("followUp", Shown(*lesson->followUp));
     return result;
 }
 
@@ -86,13 +83,13 @@ val LessonMenu() {
             theme = lesson.theme.fr;
             lessons = val::array();
             val entry = val::object();
-            entry.set("theme", theme);
+            entry.set("theme", Shown(lesson.theme));
             entry.set("lessons", lessons);
             themes.call<void>("push", entry);
         }
         val item = val::object();
         item.set("id", lesson.id);
-        item.set("title", Fr(lesson.title));
+        item.set("title", Shown(lesson.title));
         lessons.call<void>("push", item);
     }
     return themes;

@@ -22,13 +22,8 @@ QLabel* Paragraph(const char* name, QWidget* parent) {
 }  // namespace
 
 QString ShownText(const LessonText& text) {
-    // A shipped lesson's texts are in the catalogue; a teacher's own file has its French and
-    // English alone.
-    const QString french = QString::fromStdString(text.fr);
-    const QString translated = QCoreApplication::translate("Lesson", text.fr.c_str());
-    if (translated != french) return translated;
     const std::string_view code = InterfaceLanguage(QLocale::system().uiLanguages()).code;
-    return code == "en" ? QString::fromStdString(text.en) : french;
+    return QString::fromStdString(ShownLessonText(text, CatalogueOf("Lesson"), code == "en"));
 }
 
 LessonPanel::LessonPanel(QWidget* parent)

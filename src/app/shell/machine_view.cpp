@@ -1,12 +1,11 @@
 #include "machine_view.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
 #include "frame_renderer.h"
-#include "interface_language.h"
 #include "view/annotations.h"
 
 namespace vireflu {
@@ -86,9 +85,9 @@ void CMachineView::paintEvent(QPaintEvent* event) {
 }
 
 void CMachineView::DrawAnnotations(QPainter& painter) {
-    const bool french =
-        InterfaceLanguage(QLocale::system().uiLanguages()).code == std::string_view("fr");
-    const MachineAnnotations a = ComputeAnnotations(state, scene, french);
+    // The time takes the decimal mark the catalogue gives the measures, as in the page.
+    const bool decimalComma = QCoreApplication::translate("Measures", ",") == QLatin1String(",");
+    const MachineAnnotations a = ComputeAnnotations(state, scene, decimalComma);
     const int bands = static_cast<int>(a.scaleColours.size());
     for (int i = 0; i < bands; ++i) {
         const Rgb c = a.scaleColours[static_cast<std::size_t>(i)];

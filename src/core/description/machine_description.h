@@ -1,17 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "measures/measure_rows.h"
 #include "measures/measures.h"
+#include "shell/interface_text.h"
 #include "simulation/simulation_state.h"
 
 namespace vireflu {
-
-// Looks a French text up in the user's language by its context; the page, which speaks
-// French, keeps the text as it is.
-using TranslateText = std::function<std::string(const char* context, const char* text)>;
 
 // The machine in a few sentences for a screen reader: which phases of each winding carry
 // current and in which waveform, the field's sense and speed, the rotor's speed, the torque

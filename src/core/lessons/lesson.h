@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "setup/setup.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -15,6 +16,16 @@ struct LessonText {
     std::string fr;
     std::string en;
 };
+
+// A lesson's text in the user's language: the catalogue's translation of a shipped lesson's
+// French (context "Lesson"), else, for a lesson file of one's own, its English for an English
+// speaker and its French for everyone else.
+inline std::string ShownLessonText(const LessonText& text, const Translate& translate,
+                                   bool english) {
+    std::string translated = translate(text.fr.c_str());
+    if (translated != text.fr) return translated;
+    return english ? text.en : text.fr;
+}
 
 // What the simulator computes from a lesson's setup to decide the answer. Senses are seen on
 // the screen; signed speeds count positive counterclockwise, as the rotation frequency does.

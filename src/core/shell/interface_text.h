@@ -14,6 +14,8 @@ namespace vireflu {
 // A front-end's translation of a marked text of one context into the user's language; the
 // text itself where the catalogue has none.
 using Translate = std::function<std::string(const char*)>;
+// The same for texts of any context.
+using TranslateText = std::function<std::string(const char* context, const char* text)>;
 
 // The text with %1, %2, ... %9 replaced by the arguments in that order, in one pass, so an
 // argument that holds "%2" stays as it is.
