@@ -82,6 +82,7 @@ export class MachineView {
     context.fillStyle = "#000";
     context.font = `bold ${Math.round(12 * devicePixelRatio)}px "DejaVu Sans", Arial, sans-serif`;
     context.textBaseline = "middle";
+    context.direction = "ltr"; // labels such as "1'" and "0°" read left to right in every language
     for (const { x, y, text, left } of texts) {
       context.textAlign = left ? "left" : "center";
       context.fillText(text, x, y);

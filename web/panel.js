@@ -75,6 +75,7 @@ export class Panel {
     }
     target.setAttribute("aria-label", control.spokenName);
     if (control.spokenDescription) target.setAttribute("aria-description", control.spokenDescription);
+    if (control.tip) element.title = control.tip;
   }
 
   // The template's rows, top to bottom, each control in its row's next column: a control

@@ -5,7 +5,7 @@
 #include <limits>
 #include <span>
 
-#include "lessons/lesson_grade.h"
+#include "lessons/lesson_text.h"
 #include "measures/measures.h"
 #include "view/air_gap.h"
 #include "view/field_vector.h"
@@ -135,6 +135,12 @@ JsonObject MeasuresJson(const Measures& m) {
     for (const Harmonic& h : spectrum.harmonics) {
         const std::string name = "sixStepHarmonic" + std::to_string(h.order);
         json.Number(name.c_str(), m.sixStep ? h.relative : kNone);
+    }
+    for (const Harmonic& h : spectrum.harmonics) {
+        if (h.order == 1) continue;
+        const std::string name = "sixStepHarmonic" + std::to_string(h.order) + "Rpm";
+        json.Number(name.c_str(),
+                    m.sixStepFieldRpm ? HarmonicFieldRpm(h, *m.sixStepFieldRpm) : kNone);
     }
     json.Number("sixStepDistortion", m.sixStep ? spectrum.totalHarmonicDistortion : kNone);
     return json;

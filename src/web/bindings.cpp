@@ -201,6 +201,7 @@ val Template(int selector) {
             if (spoken.description != nullptr)
                 entry.set("spokenDescription", WithArguments(PageText("Panel", spoken.description),
                                                              {std::to_string(PhaseOf(role))}));
+            if (spoken.tip != nullptr) entry.set("tip", PageText("Panel", spoken.tip));
             if (KindOf(role) == ControlKind::UpDown) {
                 entry.set("stepUpName", WithArguments(PageText("Panel", StepArrowName(kStepUp)),
                                                       {std::to_string(PhaseOf(role))}));
@@ -287,7 +288,7 @@ val AnnotationsOf(const WebSimulator& simulator) {
         val text = val::object();
         text.set("x", t.at.x);
         text.set("y", t.at.y);
-        text.set("text", t.text);
+        text.set("text", PageText("Annotations", t.text.c_str()));
         text.set("left", t.left);
         texts.call<void>("push", text);
     }

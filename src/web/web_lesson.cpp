@@ -15,8 +15,8 @@ namespace vireflu {
 
 namespace {
 
-val Shown(const LessonText& text) {
-    return val(ShownLessonText(text, PageTexts("Lesson"), SpokenLanguage() == "en"));
+val Shown(const LessonText& text, const LessonFigures& figures = {}) {
+    return val(ShownLessonText(text, PageTexts("Lesson"), SpokenLanguage() == "en", figures));
 }
 
 }  // namespace
@@ -38,13 +38,14 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId)
     lesson = std::get<Lesson>(read);
     shipped = isId;
     value = ComputeLessonValue(*lesson);
+    figures = LessonFiguresOf(ComputeLessonNumbers(lesson->setup), PageTexts("Lesson"));
     val result = OpenedSetup(simulator, lesson->setup);
     result.set("title", Shown(lesson->title));
-    result.set("introduction", Shown(lesson->introduction));
-    result.set("question", Shown(lesson->question));
+    result.set("introduction", Shown(lesson->introduction, figures));
+    result.set("question", Shown(lesson->question, figures));
     val choices = val::array();
     for (const LessonChoice& choice : lesson->choices)
-        choices.call<void>("push", Shown(choice.text));
+        choices.call<void>("push", Shown(choice.text, figures));
     result.set("choices", choices);
     result.set("typed", lesson->choices.empty());
     result.set("annotations", lesson->annotations);
@@ -69,8 +70,8 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
     }
     if (value)
         result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
-    result.set("explanation", Shown(lesson->explanation));
-    if (lesson->followUp) result.set("followUp", Shown(*lesson->followUp));
+    result.set("explanation", Shown(lesson->explanation, figures));
+    if (lesson->followUp) result.set("followUp", Shown(*lesson->followUp, figures));
     return result;
 }
 

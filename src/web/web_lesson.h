@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "lessons/lesson.h"
-#include "lessons/lesson_grade.h"
+#include "lessons/lesson_text.h"
 #include "web_simulator.h"
 
 namespace vireflu {
@@ -34,6 +34,7 @@ public:
 private:
     std::optional<Lesson> lesson;
     std::optional<LessonValue> value;
+    LessonFigures figures;
     bool shipped = false;
 };
 

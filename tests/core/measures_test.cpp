@@ -28,10 +28,10 @@ SimulationState Stator(std::array<int, 3> on, std::array<int, 3> degrees, int wa
 }
 
 // Split of the stator field at clock zero, as shares of a balanced field and angles
-// (counterclockwise, degrees). A single coil pulsates: two halves in opposition. Losing
-// phase 3 leaves the two coils at 90 degrees fed at 0/120: direct cos 15, inverse sin 15. A
-// six-step supply's fundamental is 2 sqrt(3) / pi of the step, and its field turns
-// counterclockwise: all inverse.
+// (counterclockwise, degrees). The direct sequence peaks 1, 2, 3: 0/240/120, the angles being
+// leads. A single coil pulsates: two halves in opposition. Losing phase 3 leaves the two coils
+// at 90 degrees fed at 0/120: direct sin 15, inverse cos 15. A six-step supply's fundamental
+// is 2 sqrt(3) / pi of the step, and its field turns counterclockwise: all direct.
 TEST(Measures, FieldSplitOfHandWorkedSupplies) {
     struct Row {
         const char* name;
@@ -42,11 +42,11 @@ TEST(Measures, FieldSplitOfHandWorkedSupplies) {
     };
     const int ac = kWaveformSinus;
     const Row rows[] = {
-        {"balanced", {1, 1, 1}, {0, 120, 240}, ac, 1, 90, 0, -1},
-        {"reversed", {1, 1, 1}, {0, 240, 120}, ac, 0, -1, 1, 270},
-        {"single phase", {1, 0, 0}, {0, 0, 0}, ac, 0.5, 90, 0.5, 270},
-        {"phase 3 lost", {1, 1, 0}, {0, 120, 0}, ac, 0.965926, 75, 0.258819, 195},
-        {"six-step", {1, 1, 1}, {0, 120, 240}, kWaveformRectangulaire, 0, -1, 1.102658, 270},
+        {"inverse", {1, 1, 1}, {0, 120, 240}, ac, 0, -1, 1, 90},
+        {"direct", {1, 1, 1}, {0, 240, 120}, ac, 1, 270, 0, -1},
+        {"single phase", {1, 0, 0}, {0, 0, 0}, ac, 0.5, 270, 0.5, 90},
+        {"phase 3 lost", {1, 1, 0}, {0, 120, 0}, ac, 0.258819, 195, 0.965926, 75},
+        {"six-step", {1, 1, 1}, {0, 120, 240}, kWaveformRectangulaire, 1.102658, 270, 0, -1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -63,16 +63,26 @@ TEST(Measures, FieldSplitOfHandWorkedSupplies) {
 }
 
 // Harmonics of the six-step current: 1/n, orders 6k - 1 against the field, 6k + 1 with it;
-// THD = sqrt(pi^2 / 9 - 1).
+// THD = sqrt(pi^2 / 9 - 1). The n-th harmonic alternates n times as fast as the fundamental,
+// so at 50 Hz, the fundamental turning counterclockwise at +3000 rpm, its field turns at
+// -15000, +21000, -33000 and +39000 rpm; at 0 Hz nothing turns.
 TEST(Measures, SixStepSpectrum) {
     const SixStepSpectrum& s = ComputeSixStepSpectrum();
+    const double rpm[] = {3000, -15000, 21000, -33000, 39000};
+    const Measures m = ComputeMeasures(Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire),
+                                       ViewGeometry{}, AngleTables{}, ConductorLevels{});
+    ASSERT_TRUE(m.sixStepFieldRpm);
     for (std::size_t h = 0; h < 5; ++h) {
         const int order = std::array{1, 5, 7, 11, 13}[h];
         EXPECT_EQ(s.harmonics[h].order, order);
         EXPECT_NEAR(s.harmonics[h].relative, 1.0 / order, kTolerance);
         EXPECT_EQ(s.harmonics[h].withField, order % 6 == 1) << order;
+        EXPECT_NEAR(HarmonicFieldRpm(s.harmonics[h], *m.sixStepFieldRpm), rpm[h], 1e-6) << order;
     }
     EXPECT_NEAR(s.totalHarmonicDistortion, 0.310822, kTolerance);
+    EXPECT_FALSE(ComputeMeasures(Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire, 0),
+                                 ViewGeometry{}, AngleTables{}, ConductorLevels{})
+                     .sixStepFieldRpm);
 }
 
 // Speeds count positive counterclockwise, the way a positive rotation turns the rotor. The
@@ -130,19 +140,19 @@ TEST(Measures, MachineNumbers) {
 }
 
 // A single coil's two halves from the centre of a 400 x 300 view (Ra 105): at clock zero
-// the direct one up and the inverse one down, 0.5 x 0.6 x 105 long, in the blue and orange
+// the direct one down and the inverse one up, 0.5 x 0.6 x 105 long, in the blue and orange
 // of the Okabe-Ito palette that colour-blind viewers tell apart. Each ends in a chevron of
-// 4 + 2 pixels pointing the way it turns: both move rightward there, the direct one clockwise
-// over the top, the inverse one counterclockwise under the bottom. The rotor's split shows
-// only without the stator's; a field at 0 Hz has no chevron.
+// 4 + 2 pixels pointing the way it turns: both move rightward there, the direct one
+// counterclockwise under the bottom, the inverse one clockwise over the top. The rotor's split
+// shows only without the stator's; a field at 0 Hz has no chevron.
 TEST(Measures, RotatingFieldsFromTheCentre) {
     const ViewGeometry g = ComputeGeometry(Rect{0, 0, 400, 300}, AngleTables{});
     const auto single = SplitStatorField(Stator({1, 0, 0}, {0, 0, 0}, kWaveformSinus), 105);
     const auto balanced = SplitStatorField(Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus), 105);
     const auto still = SplitStatorField(Stator({1, 0, 0}, {0, 0, 0}, kWaveformSinus, 0), 105);
-    const std::pair<Point, Point> lines[] = {{{200, 150}, {200, 119}}, {{200, 119}, {194, 122}},
-                                             {{200, 119}, {194, 116}}, {{200, 150}, {200, 181}},
-                                             {{200, 181}, {194, 178}}, {{200, 181}, {194, 184}}};
+    const std::pair<Point, Point> lines[] = {{{200, 150}, {200, 181}}, {{200, 181}, {194, 178}},
+                                             {{200, 181}, {194, 184}}, {{200, 150}, {200, 119}},
+                                             {{200, 119}, {194, 122}}, {{200, 119}, {194, 116}}};
     for (const auto& [stator, rotor] : {std::pair{single, balanced}, {std::nullopt, single}}) {
         testing::RecordingSurface surface;
         DrawRotatingFields(surface, g, stator, rotor, 1);
@@ -203,7 +213,7 @@ TEST(Measures, DescriptionOfThreeScenes) {
          "tr/min. Rotor à 0 tr/min. Couple 0,000. Présentation : Entrefer:couleur."},
         {&coil,
          "Stator : phase 1 en continu. Rotor : phase 1 en continu. Pas de champ tournant. Rotor "
-         "à 1500 tr/min. Couple 0,900. Présentation : Couple."},
+         "à 1500 tr/min. Couple -0,900. Présentation : Couple."},
         {&sixStep,
          "Stator : phases 1, 2, 3 en rectangulaire. Rotor : aucun courant. Champ sens "
          "trigonométrique, 3000 tr/min. Rotor à 0 tr/min. Couple 0,000. Présentation : Vecteur."}};

@@ -185,7 +185,7 @@ void E2eTest::statorPanelJourney() {
     desktop.Click(at(7, checkRow[0]) + QPoint(6, 0));
 
     // Phase 1 alone pulsates: Space on "Deux champs tournants", "&Mesures"' one control, draws
-    // its halves, the direct one (blue) upright at clock zero, the inverse one (orange) down.
+    // its halves, the direct one (blue) down at clock zero, the inverse one (orange) upright.
     // Space runs the clock: mirror images about the horizontal, both tips move right, so they
     // turn in opposite senses. Both Spaces again stop and untick.
     const QRect reach(centre - QPoint(radius, radius), QSize(2 * radius + 1, 2 * radius + 1));
@@ -204,8 +204,8 @@ void E2eTest::statorPanelJourney() {
     desktop.Keys("Tab space");  // Space presses the check box Tab reached, not the clock's key
     const QColor direct(0, 114, 178), inverse(230, 159, 0);
     desktop.Await("12-two-fields", [&](const QImage& i) {
-        return i.pixelColor(centre + QPoint(0, -20)) == direct &&
-               i.pixelColor(centre + QPoint(0, 20)) == inverse;
+        return i.pixelColor(centre + QPoint(0, 20)) == direct &&
+               i.pixelColor(centre + QPoint(0, -20)) == inverse;
     });
     desktop.X({"windowfocus", "--sync", window});
     desktop.Keys("space");

@@ -55,15 +55,17 @@ const std::pair<const char*, const char*> kWindows[] = {
      "trigonométrique|Vitesse de "
      "synchronisme|3000 tr/min|Vitesse du rotor|0 tr/min|Glissement|100,00 %|Fréquence "
      "rotorique|50,00 Hz|Couple|0,000|Champ résultant|115,3 %|Angle du champ|270 °|Stator "
-     "direct|0,0 %  135 °|Stator inverse|110,3 %  270 °|Rotor direct|—|Rotor inverse|—|"
+     "direct|110,3 %  270 °|Stator inverse|0,0 %  135 °|Rotor direct|—|Rotor inverse|—|"
      "Harmoniques|h5 20,0 % contre, h7 14,3 % avec, h11 9,1 % contre, h13 7,7 % avec|"
+     "Vitesse des harmoniques|h5 -15000, h7 +21000, h11 -33000, h13 +39000 tr/min|"
      "Taux de distorsion|31,1 %|Deux champs tournants",
      "Measures|Stator|Rotor|Resultant|Fundamental|Field|Frequency|50.00 Hz|Field sense|"
      "counterclockwise|Synchronous speed|"
      "3000 rpm|Rotor speed|0 rpm|Slip|100.00 %|Rotor frequency|50.00 Hz|Torque|0.000|"
-     "Resultant field|115.3 %|Field angle|270 °|Stator positive|0.0 %  135 °|Stator negative|"
-     "110.3 %  270 °|Rotor positive|—|Rotor negative|—|Harmonics|h5 20.0 % against, h7 14.3 % "
-     "with, h11 9.1 % against, h13 7.7 % with|Distortion|31.1 %|Two rotating fields"},
+     "Resultant field|115.3 %|Field angle|270 °|Stator positive|110.3 %  270 °|Stator "
+     "negative|0.0 %  135 °|Rotor positive|—|Rotor negative|—|Harmonics|h5 20.0 % against, h7 "
+     "14.3 % with, h11 9.1 % against, h13 7.7 % with|Harmonic speeds|h5 -15000, h7 +21000, h11 "
+     "-33000, h13 +39000 rpm|Distortion|31.1 %|Two rotating fields"},
     {"A propos de Vireflu|OK|Vireflu version 2.0|Simulateur pédagogique, 2026|"
      "Le champ tournant des machines triphasées",
      "About Vireflu|OK|Vireflu version 2.0|Teaching simulator, 2026|"

@@ -60,7 +60,7 @@ test("menus: the French titles and items, with their access keys", async () => {
 });
 
 // A single phase pulsates: "Mesures" shows two halves, and "Deux champs tournants" draws
-// them turning oppositely (the direct field's angle falls, the inverse one's rises).
+// them turning oppositely (the direct field's angle rises, the inverse one's falls).
 // Space runs the clock; Home puts it back to zero; the pace changes only the period.
 test("Mesures: a single phase split into two fields turning oppositely", async () => {
   const page = await open(browser);
@@ -69,8 +69,8 @@ test("Mesures: a single phase split into two fields turning oppositely", async (
   await menu(page, "Vue", "Mesures");
   const row = (label) => page.locator("#mesures tr", { hasText: label }).locator("td").nth(1).textContent();
   const angle = async (label) => Number((await row(label)).match(/(\d+) °$/)[1]);
-  assert.equal(await row("Stator direct"), "50,0 %  90 °");
-  assert.equal(await row("Stator inverse"), "50,0 %  270 °");
+  assert.equal(await row("Stator direct"), "50,0 %  270 °");
+  assert.equal(await row("Stator inverse"), "50,0 %  90 °");
   const plain = await canvasBytes(page, "#view");
   await page.locator("#mesures input[type=checkbox]").check();
   assert.ok((await canvasBytes(page, "#view")) !== plain, "two more vectors in the view");
@@ -79,12 +79,12 @@ test("Mesures: a single phase split into two fields turning oppositely", async (
   await page.evaluate(() => document.activeElement.blur()); // the keys go to the window
   await page.keyboard.press(" ");
   await page.waitForFunction(() => [...document.querySelectorAll("#mesures tr")].some(
-    (tr) => tr.textContent.startsWith("Stator direct") && !tr.textContent.endsWith(" 90 °")));
+    (tr) => tr.textContent.startsWith("Stator direct") && !tr.textContent.endsWith(" 270 °")));
   await page.keyboard.press(" ");
   const [direct, inverse] = [await angle("Stator direct"), await angle("Stator inverse")];
-  assert.ok(direct < 90 && inverse > 270 && Math.abs(90 - direct - (inverse - 270)) <= 1, `${direct} ${inverse}`);
+  assert.ok(direct > 270 && inverse < 90 && Math.abs(direct - 270 - (90 - inverse)) <= 1, `${direct} ${inverse}`);
   await page.keyboard.press("Home");
-  assert.equal(await row("Stator direct"), "50,0 %  90 °");
+  assert.equal(await row("Stator direct"), "50,0 %  270 °");
   assert.deepEqual(page.errors, []);
 });
 

@@ -184,6 +184,7 @@ void CWindingPanel::NameForScreenReaders(QWidget* widget, vireflu::PanelControl 
     if (names.name == nullptr) return;  // named by its own text
     widget->setAccessibleName(spoken(names.name));
     if (names.description != nullptr) widget->setAccessibleDescription(spoken(names.description));
+    if (names.tip != nullptr) widget->setToolTip(QCoreApplication::translate("Panel", names.tip));
     if (vireflu::KindOf(role) == vireflu::ControlKind::UpDown)
         static_cast<CSpinButton*>(widget)->SetAccessibleNames(
             spoken(vireflu::StepArrowName(vireflu::kStepUp)),

@@ -21,9 +21,10 @@ QLabel* Paragraph(const char* name, QWidget* parent) {
 
 }  // namespace
 
-QString ShownText(const LessonText& text) {
+QString ShownText(const LessonText& text, const LessonFigures& figures) {
     const std::string_view code = InterfaceLanguage(QLocale::system().uiLanguages()).code;
-    return QString::fromStdString(ShownLessonText(text, CatalogueOf("Lesson"), code == "en"));
+    return QString::fromStdString(
+        ShownLessonText(text, CatalogueOf("Lesson"), code == "en", figures));
 }
 
 LessonPanel::LessonPanel(QWidget* parent)
@@ -87,13 +88,14 @@ LessonPanel::LessonPanel(QWidget* parent)
 void LessonPanel::Start(const Lesson& started, const std::optional<LessonValue>& computed) {
     lesson = started;
     value = computed;
+    figures = LessonFiguresOf(ComputeLessonNumbers(lesson->setup), CatalogueOf("Lesson"));
     waiting = true;
     title->setText(ShownText(lesson->title));
-    introduction->setText(ShownText(lesson->introduction));
-    question->setText(ShownText(lesson->question));
+    introduction->setText(ShownText(lesson->introduction, figures));
+    question->setText(ShownText(lesson->question, figures));
     for (std::size_t i = 0; i < choices.size(); ++i) {
         const bool offered = i < lesson->choices.size();
-        if (offered) choices[i]->setText(ShownText(lesson->choices[i].text));
+        if (offered) choices[i]->setText(ShownText(lesson->choices[i].text, figures));
         choices[i]->setVisible(offered);
         choices[i]->setEnabled(true);
         choices[i]->setChecked(false);
@@ -126,9 +128,10 @@ void LessonPanel::Reveal(std::optional<bool> right) {
                     LessonSentence(lesson->quantity, *value, CatalogueOf("Lesson"))) +
                 ".";
     verdict->setText(said);
-    explanation->setText(ShownText(lesson->explanation));
-    followUp->setText(lesson->followUp ? tr("Essayez :") + " " + ShownText(*lesson->followUp)
-                                       : QString());
+    explanation->setText(ShownText(lesson->explanation, figures));
+    followUp->setText(lesson->followUp
+                          ? tr("Essayez :") + " " + ShownText(*lesson->followUp, figures)
+                          : QString());
     for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
         widget->show();
     followUp->setVisible(lesson->followUp.has_value());

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "lessons/lesson.h"
-#include "lessons/lesson_grade.h"
+#include "lessons/lesson_text.h"
 
 namespace vireflu {
 
 // A lesson's text in the interface's language: the catalogue's translation, else the lesson
 // file's own English for English, else its French.
-QString ShownText(const LessonText& text);
+QString ShownText(const LessonText& text, const LessonFigures& figures = {});
 
 // A lesson beside the machine: its introduction and question, then, once the student has
 // answered (or the teacher chose "Montrer"), whether the prediction was right, the
@@ -53,6 +53,7 @@ private:
     QPushButton* restartButton;
     std::optional<Lesson> lesson;
     std::optional<LessonValue> value;
+    LessonFigures figures;  // what the texts quote, in the user's language
     bool waiting = false;
 };
 

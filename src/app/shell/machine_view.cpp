@@ -108,8 +108,10 @@ void CMachineView::DrawAnnotations(QPainter& painter) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::black);
+    // Labels such as "1'" and "0°" read left to right in every language.
+    painter.setLayoutDirection(Qt::LeftToRight);
     for (const AnnotationText& t : a.texts) {
-        const QString text = QString::fromStdString(t.text);
+        const QString text = QCoreApplication::translate("Annotations", t.text.c_str());
         const QRect box = painter.fontMetrics().boundingRect(text);
         const QPoint at = t.left ? QPoint(t.at.x, t.at.y + box.height() / 2)
                                  : QPoint(t.at.x - box.width() / 2, t.at.y + box.height() / 3);

@@ -1,14 +1,11 @@
 #include "lessons/lesson_grade.h"
 
-#include "shell/interface_text.h"
-
 #include <cmath>
-#include <cstdio>
 #include <memory>
 
+#include "lessons/lesson_text.h"
 #include "measures/measures.h"
 #include "setup/setup_state.h"
-#include "shell/interface_text.h"
 #include "simulation/clock.h"
 #include "simulation/period.h"
 #include "view/field_vector.h"
@@ -48,11 +45,9 @@ std::unique_ptr<SimulationState> Opened(const Setup& setup, MachineScene& scene)
     return state;
 }
 
-// The torque on the rotor, positive counterclockwise: the drawn figure pulls the rotor
-// towards the stator's field clockwise when positive.
-double CounterclockwiseTorque(const SimulationState& state, MachineScene& scene) {
+double TorqueNow(const SimulationState& state, MachineScene& scene) {
     scene.ComputeConductorLevels(state);
-    return -ComputeResultant(state, scene.Geometry(), scene.Levels()).torque;
+    return CounterclockwiseTorque(ComputeResultant(state, scene.Geometry(), scene.Levels()).torque);
 }
 
 std::string TurnName(bool clockwise) {
@@ -98,7 +93,7 @@ std::optional<LessonValue> MeanTorque(SimulationState& state, MachineScene& scen
     const int ticks = PeriodTicks(state).value_or(1);
     double sum = 0;
     for (int tick = 0; tick < ticks; ++tick) {
-        sum += CounterclockwiseTorque(state, scene);
+        sum += TorqueNow(state, scene);
         AdvanceClock(state);
     }
     LessonValue v;
@@ -113,7 +108,7 @@ std::optional<LessonValue> TorquePosition(const Setup& setup, MachineScene& scen
     for (int position = 0; position < kMaxDeg; ++position) {
         Setup turned = setup;
         turned.rotor.initialPositionDeg = position;
-        const double torque = CounterclockwiseTorque(*Opened(turned, scene), scene);
+        const double torque = TorqueNow(*Opened(turned, scene), scene);
         if (torque > largest) {
             largest = torque;
             v.number = position;
@@ -126,34 +121,43 @@ std::optional<LessonValue> TorquePosition(const Setup& setup, MachineScene& scen
 std::optional<LessonValue> HarmonicSense(int index, const SimulationState& state,
                                          const MachineNumbers& n) {
     const bool sixStep = state.statorPhaseOn[2] && state.statorWaveform == kWaveformRectangulaire;
-    const bool clockwise = n.fieldSense == FieldSense::Clockwise;
-    if (!sixStep || (!clockwise && n.fieldSense != FieldSense::Counterclockwise))
-        return std::nullopt;
+    if (!sixStep || n.slips.size() != 1) return std::nullopt;
     const Harmonic& h = ComputeSixStepSpectrum().harmonics[static_cast<std::size_t>(index)];
     LessonValue v;
-    v.name = TurnName(h.withField == clockwise);
+    v.speedRpm = HarmonicFieldRpm(h, n.slips[0].synchronousRpm);
+    v.name = TurnName(v.speedRpm < 0);
     v.number = h.order;
-    v.speedRpm = n.synchronousRpm / h.order;
     v.relative = h.relative;
     return v;
 }
 
-// A number as a sentence writes it: at most `decimals` decimals, no trailing zeros, and the
-// language's decimal mark.
-std::string Figure(double number, int decimals, char decimalMark = '.') {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, number);
-    std::string figure = text;
-    if (figure.find('.') != std::string::npos) {
-        figure.erase(figure.find_last_not_of('0') + 1);
-        if (figure.back() == '.') figure.pop_back();
-    }
-    if (figure == "-0") figure = "0";
-    if (const auto dot = figure.find('.'); dot != std::string::npos) figure[dot] = decimalMark;
-    return figure;
-}
-
 }  // namespace
+
+LessonNumbers ComputeLessonNumbers(const Setup& setup) {
+    MachineScene scene;
+    scene.Resize(kViewSize, kViewSize);
+    const auto state = Opened(setup, scene);
+    const MachineNumbers n = ComputeMachineNumbers(*state, scene.Geometry(), scene.Levels());
+    LessonNumbers numbers;
+    numbers.supplyHz = n.supplyHz;
+    numbers.fieldAlternates = n.fieldSense != FieldSense::None;
+    numbers.rotorRpm = n.rotorRpm;
+    if (n.slips.size() == 1) {
+        numbers.fieldRpm = n.slips[0].synchronousRpm;
+        numbers.slip = n.slips[0].slip;
+        numbers.rotorCurrentHz = n.slips[0].rotorCurrentHz;
+        const bool sixStep =
+            state->statorPhaseOn[2] && state->statorWaveform == kWaveformRectangulaire;
+        const auto& harmonics = ComputeSixStepSpectrum().harmonics;
+        for (std::size_t h = 1; sixStep && h < harmonics.size(); ++h)
+            numbers.harmonicRpm[h - 1] = HarmonicFieldRpm(harmonics[h], *numbers.fieldRpm);
+    }
+    if (state->statorPhaseOn[0] && state->rotorPhaseOn[0])
+        numbers.meanTorque = MeanTorque(*state, scene)->number;
+    for (int p = 0; p < setup.stator.phases; ++p)
+        numbers.statorAnglesDeg.push_back(setup.stator.anglesDeg[static_cast<std::size_t>(p)]);
+    return numbers;
+}
 
 std::span<const QuantityInfo> LessonQuantities() {
     return kQuantities;
@@ -208,78 +212,6 @@ std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& 
         right = i;
     }
     return right;
-}
-
-std::string ValueText(const LessonValue& value) {
-    return value.name.empty() ? Figure(value.number, 4) : value.name;
-}
-
-std::string LessonSentence(LessonQuantity quantity, const LessonValue& v,
-                           const Translate& inLanguage) {
-    // The translators write each language's decimal mark in place of the French comma.
-    const std::string mark = inLanguage(VIREFLU_UI_TEXT("Lesson", ","));
-    const auto figure = [&](double number, int decimals) {
-        return Figure(number, decimals, mark.empty() ? ',' : mark.front());
-    };
-    const auto say = [&](const char* french, std::initializer_list<std::string> arguments) {
-        return WithArguments(inLanguage(french), arguments);
-    };
-    const auto rpm = [&](double speed) {
-        return say(VIREFLU_UI_TEXT("Lesson", "%1 tr/min"), {figure(speed, 0)});
-    };
-    const auto sense = [&](const std::string& name) {
-        return inLanguage(name == "horaire"
-                              ? VIREFLU_UI_TEXT("Lesson", "dans le sens horaire")
-                              : VIREFLU_UI_TEXT("Lesson", "dans le sens antihoraire"));
-    };
-    switch (quantity) {
-        case LessonQuantity::FieldSense:
-            if (v.name == "pulsant")
-                return say(VIREFLU_UI_TEXT("Lesson",
-                                           "Le champ pulse sur un axe fixe : ses deux moitiés "
-                                           "tournent en sens opposés à %1"),
-                           {rpm(v.speedRpm)});
-            if (v.name == "immobile")
-                return inLanguage(VIREFLU_UI_TEXT(
-                    "Lesson", "Le champ reste immobile : rien n'alterne dans le stator"));
-            if (v.name == "nul")
-                return inLanguage(VIREFLU_UI_TEXT("Lesson", "Le stator ne crée aucun champ"));
-            return say(VIREFLU_UI_TEXT("Lesson", "Le champ tourne %1 à %2"),
-                       {sense(v.name), rpm(v.speedRpm)});
-        case LessonQuantity::SynchronousSpeed:
-            return say(VIREFLU_UI_TEXT("Lesson", "Le champ tourne %1 à %2 : vitesse signée %3"),
-                       {sense(v.speedRpm < 0 ? "horaire" : "antihoraire"),
-                        rpm(std::fabs(v.speedRpm)), rpm(v.speedRpm)});
-        case LessonQuantity::Slip:
-            return say(VIREFLU_UI_TEXT("Lesson", "Le glissement vaut %1 : champ à %2, rotor à %3"),
-                       {figure(v.slip, 3), rpm(v.speedRpm), rpm(v.rotorRpm)});
-        case LessonQuantity::RotorCurrentFrequency:
-            return say(VIREFLU_UI_TEXT("Lesson",
-                                       "Les courants du rotor ont une fréquence de %1 Hz "
-                                       "(%2 × %3 Hz)"),
-                       {figure(v.number, 2), figure(std::fabs(v.slip), 3), figure(v.supplyHz, 2)});
-        case LessonQuantity::MeanTorque:
-            if (v.name == "nul")
-                return say(VIREFLU_UI_TEXT("Lesson",
-                                           "Sur une période, le couple moyen est nul (%1) : il "
-                                           "change de signe"),
-                           {figure(v.number, 2)});
-            return say(VIREFLU_UI_TEXT("Lesson",
-                                       "Sur une période, le couple moyen pousse le rotor %1 (%2)"),
-                       {sense(v.name), figure(v.number, 2)});
-        case LessonQuantity::TorquePosition:
-            return say(VIREFLU_UI_TEXT("Lesson",
-                                       "Le couple antihoraire est le plus grand avec le rotor à "
-                                       "%1°"),
-                       {figure(v.number, 0)});
-        case LessonQuantity::Harmonic5Sense:
-        case LessonQuantity::Harmonic7Sense:
-            return say(
-                VIREFLU_UI_TEXT("Lesson", "L'harmonique %1 (%2 % du fondamental) tourne %3 à %4"),
-                {figure(v.number, 0), figure(100 * v.relative, 0), sense(v.name),
-                 rpm(std::fabs(v.speedRpm))});
-    }
-    return "";
 }
 
 }  // namespace vireflu

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "lessons/lesson.h"
-#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -30,13 +29,5 @@ bool IsRightNumber(const Lesson& lesson, const LessonValue& value, double typed)
 
 // The one right choice; none when no choice or more than one matches.
 std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& value);
-
-// The value as the value a lesson file gives a choice: a name, or the number.
-std::string ValueText(const LessonValue& value);
-
-// The verdict's sentence with the simulator's figure: "Le champ tourne dans le sens horaire
-// à 3000 tr/min", its parts translated (context "Lesson") into the user's language.
-std::string LessonSentence(LessonQuantity quantity, const LessonValue& value,
-                           const Translate& translate);
 
 }  // namespace vireflu

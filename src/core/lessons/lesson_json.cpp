@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "lessons/lesson_text.h"
 #include "setup/json_value.h"
 
 namespace vireflu {
@@ -123,6 +124,22 @@ std::optional<std::vector<LessonChoice>> ChoicesOf(const JsonValue& value,
     return choices;
 }
 
+// A text may quote the simulator only through the placeholders the front-ends fill.
+bool QuotesKnownFigures(const LessonText& text) {
+    const auto names = LessonFigureNames();
+    for (const std::string* words : {&text.fr, &text.en})
+        for (const std::string_view name : PlaceholdersIn(*words))
+            if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+    return true;
+}
+
+std::string FigureList() {
+    std::string list;
+    for (const char* name : LessonFigureNames())
+        list += (list.empty() ? "{" : " | {") + std::string(name) + "}";
+    return list;
+}
+
 std::optional<SetupError> ReadVersion(const std::map<std::string, const JsonValue*>& keys) {
     const auto found = keys.find(std::string(kVersionKey));
     if (found == keys.end())
@@ -225,6 +242,17 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         if (!choices) return Refused(SetupFault::BadValue, "choices", ChoiceAccepts(*info));
         lesson.choices = std::move(*choices);
     }
+    const std::pair<const char*, const LessonText*> quoting[] = {
+        {"introduction", &lesson.introduction},
+        {"question", &lesson.question},
+        {"explanation", &lesson.explanation},
+        {"follow-up", lesson.followUp ? &*lesson.followUp : nullptr}};
+    for (const auto& [key, text] : quoting)
+        if (text != nullptr && !QuotesKnownFigures(*text))
+            return Refused(SetupFault::BadValue, key, "the placeholders " + FigureList());
+    for (const LessonChoice& choice : lesson.choices)
+        if (!QuotesKnownFigures(choice.text))
+            return Refused(SetupFault::BadValue, "choices", "the placeholders " + FigureList());
     return lesson;
 }
 

@@ -44,6 +44,18 @@ std::string SpectrumText(const Measures& m, const MeasureWords& w) {
     return text;
 }
 
+std::string HarmonicSpeedsText(const Measures& m, const MeasureWords& w) {
+    if (!m.sixStepFieldRpm) return kDash;
+    std::string text;
+    for (const Harmonic& h : ComputeSixStepSpectrum().harmonics) {
+        if (h.order == 1) continue;
+        if (!text.empty()) text += ", ";
+        const double rpm = HarmonicFieldRpm(h, *m.sixStepFieldRpm);
+        text += 'h' + std::to_string(h.order) + " " + (rpm > 0 ? "+" : "") + Number(rpm, 0, "", w);
+    }
+    return text + " " + w.rpm;
+}
+
 std::string SenseText(FieldSense sense, const MeasureWords& w) {
     switch (sense) {
         case FieldSense::Counterclockwise:
@@ -115,9 +127,10 @@ std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
                          "Fréquence |g| f des courants induits dans le rotor, pour chaque "
                          "moitié d'un champ pulsant.")},
         {VIREFLU_UI_TEXT("Measures", "Couple"), Number(n.torque, 3, "", w),
-         VIREFLU_UI_TEXT(
-             "Measures",
-             "Indicateur de couple entre les champs du stator et du rotor (sans unité).")},
+         VIREFLU_UI_TEXT("Measures",
+                         "Indicateur de couple entre les champs du stator et du rotor (sans "
+                         "unité), positif quand il pousse le rotor dans le sens trigonométrique. "
+                         "La barre de couple monte pour un couple horaire.")},
         {VIREFLU_UI_TEXT("Measures", "Champ résultant"), Number(100 * n.resultantShare, 1, "%", w),
          VIREFLU_UI_TEXT(
              "Measures",
@@ -126,21 +139,32 @@ std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
          VIREFLU_UI_TEXT("Measures",
                          "Direction du vecteur champ, comptée dans le sens trigonométrique.")},
         {VIREFLU_UI_TEXT("Measures", "Stator direct"), FieldText(m.stator, true, w),
-         VIREFLU_UI_TEXT(
-             "Measures",
-             "Champ tournant dans le sens de la séquence 0/120/240 (composante directe).")},
+         VIREFLU_UI_TEXT("Measures",
+                         "Composante directe : le champ de la séquence dont les phases culminent "
+                         "dans l'ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle "
+                         "tourne dans le sens trigonométrique.")},
         {VIREFLU_UI_TEXT("Measures", "Stator inverse"), FieldText(m.stator, false, w),
-         VIREFLU_UI_TEXT("Measures", "Champ tournant en sens opposé (composante inverse).")},
+         VIREFLU_UI_TEXT("Measures",
+                         "Composante inverse : le champ de la séquence 1, 3, 2 (angles "
+                         "0/120/240). Elle tourne dans le sens horaire.")},
         {VIREFLU_UI_TEXT("Measures", "Rotor direct"), FieldText(m.rotor, true, w),
          VIREFLU_UI_TEXT("Measures",
-                         "Champ du rotor tournant dans le sens de sa séquence 0/120/240.")},
+                         "Composante directe du champ du rotor, tournant par rapport au rotor "
+                         "dans le sens trigonométrique.")},
         {VIREFLU_UI_TEXT("Measures", "Rotor inverse"), FieldText(m.rotor, false, w),
-         VIREFLU_UI_TEXT("Measures", "Champ du rotor tournant en sens opposé.")},
+         VIREFLU_UI_TEXT("Measures",
+                         "Composante inverse du champ du rotor, tournant par rapport au rotor "
+                         "dans le sens horaire.")},
         {VIREFLU_UI_TEXT("Measures", "Harmoniques"), SpectrumText(m, w),
          VIREFLU_UI_TEXT(
              "Measures",
              "Courant rectangulaire : harmoniques rapportés au fondamental, tournant avec ou "
              "contre le champ.")},
+        {VIREFLU_UI_TEXT("Measures", "Vitesse des harmoniques"), HarmonicSpeedsText(m, w),
+         VIREFLU_UI_TEXT("Measures",
+                         "Vitesse signée du champ de chaque harmonique : l'harmonique n alterne n "
+                         "fois plus vite que le fondamental, son champ tourne n fois plus vite, "
+                         "avec lui pour 7 et 13, contre lui pour 5 et 11.")},
         {VIREFLU_UI_TEXT("Measures", "Taux de distorsion"),
          m.sixStep ? Number(100 * thd, 1, "%", w) : kDash,
          VIREFLU_UI_TEXT("Measures", "Distorsion harmonique totale du courant rectangulaire.")},

@@ -38,14 +38,15 @@ Complex Upward(const FieldVector& v) {
 }
 
 // A winding's vector V(a) at its electrical angle a is A e^{ja} + B e^{-ja} when its
-// currents are sinusoidal; two samples a quarter period apart give both terms now.
+// currents are sinusoidal; two samples a quarter period apart give both terms now. As a grows
+// the first turns counterclockwise (y upward): the direct field.
 template <typename VectorAt>
 FieldSplit SplitSinusoidal(VectorAt&& vectorAt, double angle, double pulsation, double ra) {
     const Complex now = Upward(vectorAt(angle));
     const Complex quarterLater = Upward(vectorAt(angle + std::numbers::pi / 2));
     const Complex j{0, 1};
-    const Complex inverse = (now - j * quarterLater) / 2.0;
-    const Complex direct = (now + j * quarterLater) / 2.0;
+    const Complex direct = (now - j * quarterLater) / 2.0;
+    const Complex inverse = (now + j * quarterLater) / 2.0;
     return FieldSplit{FieldOf(direct, 0.6 * ra), FieldOf(inverse, 0.6 * ra), pulsation > 0};
 }
 
@@ -115,8 +116,8 @@ std::optional<FieldSplit> SplitStatorField(const SimulationState& state, double 
         const Terms t = FieldTerms(SixStepPhasors(1));
         const double gain = 0.4 * ra;
         const Complex turn = std::polar(1.0, state.statorAngle);
-        return FieldSplit{FieldOf(gain * t.backward / turn, 0.6 * ra),
-                          FieldOf(gain * t.forward * turn, 0.6 * ra), state.statorPulsation > 0};
+        return FieldSplit{FieldOf(gain * t.forward * turn, 0.6 * ra),
+                          FieldOf(gain * t.backward / turn, 0.6 * ra), state.statorPulsation > 0};
     }
     if (state.statorWaveform != kWaveformSinus) return std::nullopt;
     SimulationState at = state;
@@ -171,7 +172,7 @@ FieldSense StatorFieldSense(const SimulationState& state) {
     const double inverse = split->inverse.share;
     if (std::max(direct, inverse) < kPulsatingTolerance) return FieldSense::None;
     if (std::fabs(direct - inverse) < kPulsatingTolerance) return FieldSense::Pulsating;
-    return direct > inverse ? FieldSense::Clockwise : FieldSense::Counterclockwise;
+    return direct > inverse ? FieldSense::Counterclockwise : FieldSense::Clockwise;
 }
 
 MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,
@@ -191,7 +192,7 @@ MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeo
     if (counterclockwise || pulsating) against(n.synchronousRpm);
     if (clockwise || pulsating) against(-n.synchronousRpm);
     const Resultant r = ComputeResultant(state, geometry, levels);
-    n.torque = r.torque;
+    n.torque = CounterclockwiseTorque(r.torque);
     const double balanced = 0.6 * geometry.gapInnerRadius;
     n.resultantShare = balanced > 0 ? std::hypot(r.x, r.y) / balanced : 0;
     if (r.x != 0 || r.y != 0) n.fieldAngleDeg = Degrees(r.x, -r.y);
@@ -208,6 +209,8 @@ Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geome
     m.rotor = SplitRotorField(state, geometry.gapInnerRadius);
     m.numbers = ComputeMachineNumbers(state, geometry, levels);
     m.sixStep = state.statorPhaseOn[2] && state.statorWaveform == kWaveformRectangulaire;
+    if (m.sixStep && m.numbers.slips.size() == 1)
+        m.sixStepFieldRpm = m.numbers.slips[0].synchronousRpm;
     return m;
 }
 

@@ -36,10 +36,11 @@ struct RotatingField {
     double angleDeg = 0;
 };
 
-// The symmetrical components of a winding's field. The direct field turns the way the
-// sequence 0/120/240 turns (clockwise on the screen), the inverse field the other way;
-// for a three-phase winding their shares are the Fortescue components of the currents.
-// Their vectors add up to the winding's own vector.
+// The symmetrical components of a winding's field. The direct field turns the way the direct
+// sequence turns, the one whose phases peak in the order 1, 2, 3 (0/240/120, the angles being
+// leads): counterclockwise on the screen. The inverse field turns the other way. For a
+// three-phase winding their shares are the Fortescue components of the currents. Their
+// vectors add up to the winding's own vector.
 struct FieldSplit {
     RotatingField direct;
     RotatingField inverse;
@@ -58,6 +59,13 @@ struct Harmonic {
     double relative = 0;
     bool withField = true;
 };
+
+// The signed speed of a harmonic's field: the n-th harmonic of the currents alternates n times
+// as fast as the fundamental, so its field turns n times as fast, with the fundamental's for
+// orders 6k + 1 and against it for orders 6k - 1.
+inline double HarmonicFieldRpm(const Harmonic& h, double fundamentalRpm) {
+    return (h.withField ? 1 : -1) * h.order * fundamentalRpm;
+}
 
 struct SixStepSpectrum {
     std::array<Harmonic, 5> harmonics{};  // orders 1, 5, 7, 11, 13
@@ -78,7 +86,7 @@ enum class FieldSense { None, Counterclockwise, Clockwise, Pulsating };
 constexpr double kPulsatingTolerance = 1e-3;
 
 // The sense of the stator's field, from the larger of its components (the direct one turns
-// clockwise); none when the stator makes no alternating field: off, "continu", 0 Hz, or
+// counterclockwise); none when the stator makes no alternating field: off, "continu", 0 Hz, or
 // currents whose fields cancel.
 FieldSense StatorFieldSense(const SimulationState& state);
 
@@ -98,10 +106,17 @@ struct MachineNumbers {
     // Against the rotating field; for a pulsating field against each of its two halves,
     // the counterclockwise one (g+) first; none without a field sense.
     std::vector<Slip> slips;
-    double torque = 0;                    // torqueValue
+    double torque = 0;                    // CounterclockwiseTorque(torqueValue)
     double resultantShare = 0;            // displayed vector / (0.6 gapInnerRadius)
     std::optional<double> fieldAngleDeg;  // none when the vector is zero
 };
+
+// The torque on the rotor, counted positive counterclockwise like every signed figure shown.
+// The drawn figure (`torqueValue`, up on the torque bar when positive) is its opposite: it
+// compares the two fields' angles measured with y downward, that is clockwise.
+inline double CounterclockwiseTorque(double torqueValue) {
+    return -torqueValue;
+}
 
 MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,
                                      const ConductorLevels& levels);
@@ -113,6 +128,8 @@ struct Measures {
     std::optional<FieldSplit> rotor;
     MachineNumbers numbers;
     bool sixStep = false;  // the spectrum applies
+    // The signed speed of a six-step stator's fundamental field, when it turns.
+    std::optional<double> sixStepFieldRpm;
 };
 
 Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geometry,

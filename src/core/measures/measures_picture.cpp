@@ -117,8 +117,8 @@ void DrawRotatingFields(Surface& surface, const ViewGeometry& geometry,
         }
         surface.SelectPen(kept);
     };
-    draw(split->direct, kDirectFieldColour, -1);
-    draw(split->inverse, kInverseFieldColour, 1);
+    draw(split->direct, kDirectFieldColour, 1);
+    draw(split->inverse, kInverseFieldColour, -1);
 }
 
 }  // namespace vireflu

@@ -7,6 +7,11 @@ namespace vireflu {
 namespace {
 
 constexpr const char* kAngleName = VIREFLU_UI_TEXT("Panel", "angle de la phase %1");
+constexpr const char* kAngleTip =
+    VIREFLU_UI_TEXT("Panel",
+                    "Le courant de la phase vaut sin(ωt + angle) : l'angle est une avance. Dans la "
+                    "séquence directe, 0/240/120, les phases culminent dans l'ordre 1, 2, 3 et le "
+                    "champ tourne dans le sens antihoraire.");
 constexpr const char* kSliderDescription =
     VIREFLU_UI_TEXT("Panel", "flèches, Page préc. et Page suiv. pour régler");
 
@@ -15,9 +20,9 @@ constexpr const char* kSliderDescription =
 SpokenName SpokenNameOf(PanelControl control) {
     switch (KindOf(control)) {
         case ControlKind::AngleField:
-            return {kAngleName, VIREFLU_UI_TEXT("Panel", "degrés, de 0 à 360")};
+            return {kAngleName, VIREFLU_UI_TEXT("Panel", "degrés, de 0 à 360"), kAngleTip};
         case ControlKind::UpDown:
-            return {kAngleName};
+            return {kAngleName, nullptr, kAngleTip};
         case ControlKind::PictureFrame:
             return {VIREFLU_UI_TEXT("Panel", "courbe de la phase %1"),
                     VIREFLU_UI_TEXT("Panel",

@@ -13,6 +13,8 @@ namespace vireflu {
 struct SpokenName {
     const char* name = nullptr;
     const char* description = nullptr;
+    // What the control's tooltip teaches: for an angle, the convention it is read in.
+    const char* tip = nullptr;
 };
 SpokenName SpokenNameOf(PanelControl control);
 inline constexpr int kStepUp = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "measures/measures.h"
+#include "shell/interface_text.h"
 #include "simulation/constants.h"
 
 namespace vireflu {
@@ -85,6 +86,14 @@ MachineAnnotations ComputeAnnotations(const SimulationState& state, const Machin
         {{g.torqueBarRight + kLabelGap, kLabelGap * 2}, ClockText(state, decimalComma), true});
     a.senseArrow =
         SenseArrow(state, g, static_cast<int>(scene.RotorRingRadius() * kArrowRadiusShare));
+    if (state.torqueMode) {
+        // The bar rises for a positive drawn torque, which pushes the rotor clockwise.
+        const int reach = g.torqueSpan / 2 + kLabelGap;
+        a.texts.push_back(
+            {{5, g.centreY - reach}, VIREFLU_UI_TEXT("Annotations", "↑ horaire"), true});
+        a.texts.push_back(
+            {{5, g.centreY + reach}, VIREFLU_UI_TEXT("Annotations", "↓ antihoraire"), true});
+    }
     if (!state.airGapMode) return a;
     const int right = g.clientWidth - kScaleMargin;
     a.scale = {right - kScaleWidth, g.centreY - g.gapOuterRadius, right,

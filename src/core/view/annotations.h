@@ -22,7 +22,9 @@ struct AnnotationText {
 struct MachineAnnotations {
     // The phase of each conductor drawn ("1" where its current goes in, "1'" where it
     // returns), outside the stator's and inside the rotor's; the clock as a time and the
-    // stator's angle; the colour scale's "+1", "0" and "-1".
+    // stator's angle; the colour scale's "+1", "0" and "-1"; at the torque bar's ends, which
+    // way it pushes the rotor when it reaches them. Words are French, marked for the catalogue
+    // (context "Annotations"): the front-ends translate them as they draw.
     std::vector<AnnotationText> texts;
     // An arc around the centre ending in an arrow head the way the stator's field turns;
     // empty when it does not turn one way.
