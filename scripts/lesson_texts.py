@@ -14,7 +14,8 @@ TEXTS = ("theme", "title", "introduction", "question", "explanation", "follow-up
 
 def french_texts(lesson: dict) -> list:
     texts = [lesson[key]["fr"] for key in TEXTS if key in lesson]
-    return texts + [choice["fr"] for choice in lesson.get("choices", [])]
+    choices = lesson.get("choices", [])
+    return texts + [choice["fr"] for choice in choices] + [c["why"]["fr"] for c in choices if "why" in c]
 
 
 def main() -> None:

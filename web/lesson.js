@@ -87,7 +87,7 @@ export class LessonWindow {
     this.showButton.hidden = true;
     const verdict = said.right === undefined ? "" : `${said.right ? this.texts.right : this.texts.wrong} `;
     this.verdict.textContent = verdict + (said.sentence ?? "");
-    this.explanation.textContent = said.explanation;
+    this.explanation.textContent = said.why === undefined ? said.explanation : `${said.why} ${said.explanation}`;
     this.followUp.hidden = said.followUp === undefined;
     this.followUp.textContent = said.followUp === undefined ? "" : `${this.texts.tryThis} ${said.followUp}`;
     this.outcome.hidden = false;

@@ -55,9 +55,10 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId)
 val WebLesson::Answer(int choice, const std::string& typed) const {
     val result = val::object();
     if (!lesson) return result;
-    if (value && choice >= 0 && static_cast<std::size_t>(choice) < lesson->choices.size())
-        result.set("right", IsRightChoice(*lesson, *value,
-                                          lesson->choices[static_cast<std::size_t>(choice)]));
+    const bool chosen = choice >= 0 && static_cast<std::size_t>(choice) < lesson->choices.size();
+    const LessonChoice* picked =
+        chosen ? &lesson->choices[static_cast<std::size_t>(choice)] : nullptr;
+    if (value && picked != nullptr) result.set("right", IsRightChoice(*lesson, *value, *picked));
     if (choice == -1) {
         // A decimal comma or point, whichever the student types.
         std::string number = typed;
@@ -70,6 +71,8 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
     }
     if (value)
         result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
+    if (picked != nullptr && picked->why && !(value && IsRightChoice(*lesson, *value, *picked)))
+        result.set("why", Shown(*picked->why, figures));
     result.set("explanation", Shown(lesson->explanation, figures));
     if (lesson->followUp) result.set("followUp", Shown(*lesson->followUp, figures));
     return result;

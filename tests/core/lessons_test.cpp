@@ -32,8 +32,11 @@ TEST(LessonTable, EveryLessonHasExactlyOneRightChoiceAndItIsThePhysicsAnswer) {
         const auto value = ComputeLessonValue(lesson);
         ASSERT_TRUE(value.has_value());
         int right = 0;
-        for (const LessonChoice& choice : lesson.choices)
+        for (const LessonChoice& choice : lesson.choices) {
             right += IsRightChoice(lesson, *value, choice) ? 1 : 0;
+            // Only a wrong choice says why it tempts: on the right one it would never show.
+            EXPECT_FALSE(choice.why && IsRightChoice(lesson, *value, choice)) << choice.name;
+        }
         EXPECT_EQ(right, 1);
         EXPECT_TRUE(RightChoice(lesson, *value).has_value());
         EXPECT_EQ(ValueText(*value), physics.at(lesson.id));
@@ -133,6 +136,8 @@ TEST(LessonFile, RefusalsNameTheKey) {
     EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"immobile\"")).second,
               "accepted");
     EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"vite\"")),
+              std::pair(SetupFault::BadValue, std::string("choices")));
+    EXPECT_EQ(refusal(replaced("\"value\": \"horaire\"", "\"value\": \"horaire\", \"why\": 1")),
               std::pair(SetupFault::BadValue, std::string("choices")));
     EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"horaire\"")),
               std::pair(SetupFault::BadValue, std::string("choices")));

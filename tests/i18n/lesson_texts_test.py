@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The shipped lessons' texts quote the simulator: in every language, what a lesson states
-(introduction, explanation, follow-up) holds no speed, frequency, slip or sense of its own,
+(introduction, explanation, follow-up, why a wrong choice tempts) holds no speed, frequency, slip or sense of its own,
 only the placeholders the simulator fills ({field-speed}, ...), the same as the French.
 The question and the choices are exempt: they say what the student is asked, not what is so.
 
@@ -52,13 +52,13 @@ def main() -> int:
     found = []
     for path in sorted(lessons.glob("*.json")):
         lesson = json.loads(path.read_text(encoding="utf-8"))
-        for key in STATED:
-            if key not in lesson:
-                continue
-            french = lesson[key]["fr"]
+        stated = [(key, lesson[key]) for key in STATED if key in lesson]
+        stated += [(f"why {c['value']}", c["why"]) for c in lesson.get("choices", []) if "why" in c]
+        for key, text in stated:
+            french = text["fr"]
             where = f"{lesson['id']} {key}"
             found += faults(where, "fr", french, french)
-            found += faults(where, "en", lesson[key]["en"], french)
+            found += faults(where, "en", text["en"], french)
             for language, texts in catalogues.items():
                 if french in texts:
                     found += faults(where, language, texts[french], french)

@@ -54,8 +54,8 @@ LessonPanel::LessonPanel(QWidget* parent)
         choice->setStyleSheet(QStringLiteral("text-align: left; padding: 4px"));
         choice->setCheckable(true);
         connect(choice, &QPushButton::clicked, this, [this, i] {
-            const auto index = static_cast<std::size_t>(i);
-            Reveal(value && IsRightChoice(*lesson, *value, lesson->choices[index]));
+            const LessonChoice& picked = lesson->choices[static_cast<std::size_t>(i)];
+            Reveal(value && IsRightChoice(*lesson, *value, picked), &picked);
         });
         layout->addWidget(choice);
         choices.push_back(choice);
@@ -112,7 +112,7 @@ void LessonPanel::Start(const Lesson& started, const std::optional<LessonValue>&
         widget->hide();
 }
 
-void LessonPanel::Reveal(std::optional<bool> right) {
+void LessonPanel::Reveal(std::optional<bool> right, const LessonChoice* picked) {
     if (!waiting) return;
     waiting = false;
     // The prediction stays pressed.
@@ -128,7 +128,9 @@ void LessonPanel::Reveal(std::optional<bool> right) {
                     LessonSentence(lesson->quantity, *value, CatalogueOf("Lesson"))) +
                 ".";
     verdict->setText(said);
-    explanation->setText(ShownText(lesson->explanation, figures));
+    const bool tempted = right == false && picked != nullptr && picked->why;
+    explanation->setText((tempted ? ShownText(*picked->why, figures) + " " : QString()) +
+                         ShownText(lesson->explanation, figures));
     followUp->setText(lesson->followUp
                           ? tr("Essayez :") + " " + ShownText(*lesson->followUp, figures)
                           : QString());

@@ -38,7 +38,8 @@ signals:
 
 private:
     // `right` is none after "Montrer", which shows the outcome without a verdict.
-    void Reveal(std::optional<bool> right);
+    // `picked`: the choice the student pressed, if any.
+    void Reveal(std::optional<bool> right, const LessonChoice* picked = nullptr);
 
     QLabel* title;
     QLabel* introduction;

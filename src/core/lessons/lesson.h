@@ -58,6 +58,8 @@ struct LessonChoice {
     std::string name;
     double number = 0;
     LessonText text;
+    // For a wrong choice: why it is tempting and what to look at, shown to whoever picks it.
+    std::optional<LessonText> why;
 };
 
 // Predict, observe, explain: a setup, what to read before it plays, one question, and what

@@ -76,16 +76,22 @@ std::string ChoiceAccepts(const QuantityInfo& info) {
         values += (values.empty() ? "\"" : " | \"") + std::string(name) + "\"";
     if (values.empty()) values = "a number";
     return "2 to 4 of {\"value\": " + values +
-           ", \"fr\": \"...\", \"en\": \"...\"}, each value once";
+           ", \"fr\": \"...\", \"en\": \"...\", \"why\": " + kTextAccepts +
+           " (if wanted)}, each value once";
 }
 
 std::optional<LessonChoice> ChoiceOf(const JsonValue& value, const QuantityInfo& info) {
     const JsonValue::Members* members = value.Object();
-    if (members == nullptr || members->size() != 3) return std::nullopt;
+    if (members == nullptr || members->size() < 3) return std::nullopt;
     LessonChoice choice;
     JsonValue::Members texts;
     bool valued = false;
     for (const auto& [key, item] : *members) {
+        if (key == "why") {
+            choice.why = TextOf(item, kMaxLessonWords);
+            if (!choice.why) return std::nullopt;
+            continue;
+        }
         if (key != "value") {
             texts.emplace_back(key, item);
             continue;
@@ -251,7 +257,7 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         if (text != nullptr && !QuotesKnownFigures(*text))
             return Refused(SetupFault::BadValue, key, "the placeholders " + FigureList());
     for (const LessonChoice& choice : lesson.choices)
-        if (!QuotesKnownFigures(choice.text))
+        if (!QuotesKnownFigures(choice.text) || (choice.why && !QuotesKnownFigures(*choice.why)))
             return Refused(SetupFault::BadValue, "choices", "the placeholders " + FigureList());
     return lesson;
 }
