@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>Annotations</name>
+    <message>
+        <source>↑ horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>↓ antihoraire</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -101,10 +112,6 @@
         <translation>الانزلاق يساوي %1: المجال بسرعة %2، والعضو الدوار بسرعة %3</translation>
     </message>
     <message>
-        <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation>تردد تيارات العضو الدوار %1 Hz (%2 × %3 Hz)</translation>
-    </message>
-    <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
         <translation>خلال زمن دوري واحد، متوسط عزم الدوران صفر (%1): فهو يغيّر إشارته</translation>
     </message>
@@ -117,10 +124,6 @@
         <translation>يبلغ عزم الدوران عكس اتجاه عقارب الساعة أقصاه عندما يكون العضو الدوار عند %1°</translation>
     </message>
     <message>
-        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation>التوافقية %1 (%2 % من الأساسية) تدور %3 بسرعة %4</translation>
-    </message>
-    <message>
         <source>Le champ d&apos;une phase</source>
         <translation>مجال طور واحد</translation>
     </message>
@@ -129,16 +132,8 @@
         <translation>طور واحد فقط</translation>
     </message>
     <message>
-        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation>يُغذّى ملف واحد فقط من ملفات العضو الثابت بتيار جيبي تردده 50 Hz. يبيّن السهم الأحمر المجال في الثغرة الهوائية.</translation>
-    </message>
-    <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
         <translation>عندما تعمل الساعة، ماذا يفعل المجال؟</translation>
-    </message>
-    <message>
-        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation>يبقى مجال الملف على محوره: يكبر وينعدم وتنعكس إشارته مع التيار. وهو يتحلل إلى نصفين متساويين يدوران في اتجاهين متعاكسين بالسرعة نفسها.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
@@ -165,16 +160,8 @@
         <translation>ثلاثة أطوار</translation>
     </message>
     <message>
-        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation>تُغذّى ملفات العضو الثابت الثلاثة، المُزاحة بزاوية 120° في الفراغ، بتيارات مُزاحة زمنيًا بزوايا 0° و120° و240°، بتردد 50 Hz.</translation>
-    </message>
-    <message>
         <source>Que fait le champ résultant ?</source>
         <translation>ماذا يفعل المجال المحصل؟</translation>
-    </message>
-    <message>
-        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation>تتجمع المجالات النابضة الثلاثة في مجال ثابت الطول يدور دورة واحدة في كل زمن دوري: 50 دورة في الثانية، أي 3000 دورة/دقيقة. وينتقل من ملف إلى الذي يليه بترتيب بلوغ تياراتها قيمتها العظمى.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
@@ -185,52 +172,20 @@
         <translation>تبديل طورين</translation>
     </message>
     <message>
-        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation>العضو الثابت ثلاثي الطور نفسه، لكن تيارَي الطورين 2 و3 تبادلا مكانيهما: أصبحت زوايا الطور الآن 0° و240° و120°.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ ?</source>
         <translation>في أي اتجاه يدور المجال؟</translation>
-    </message>
-    <message>
-        <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation>تبلغ التيارات الآن قيمتها العظمى بالترتيب 1، 2، 3 بدلًا من 1، 3، 2: فالمجال، الذي ينتقل من ملف إلى الملف الذي يبلغ تياره ذروته بعده، يدور في الاتجاه الآخر، وبسرعة 3000 دورة/دقيقة دائمًا. هكذا يُعكس اتجاه دوران المحرك ثلاثي الطور.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
         <translation>أعد 120° و240° في لوحة العضو الثابت وقارن.</translation>
     </message>
     <message>
-        <source>Une phase perdue</source>
-        <translation>فقدان طور</translation>
-    </message>
-    <message>
-        <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation>انقطع أحد خطوط التغذية: يمر التيار نفسه الآن في الملفين المتبقيين، ذهابًا في أحدهما وإيابًا في الآخر (زاويتا الطور 0° و180°).</translation>
-    </message>
-    <message>
         <source>Que fait le champ ?</source>
         <translation>ماذا يفعل المجال؟</translation>
     </message>
     <message>
-        <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation>تياران متفقان في الطور أو متعاكسان لا يُنتجان إلا مجالًا ينبض على محور ثابت. نصفاه يدوران في اتجاهين متعاكسين: المحرك المتوقف لا يعود يقلع، والمحرك الدائر يواصل الدوران في اتجاهه لكنه يسخن.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation>افتح نافذة «القياسات» وحدّد «مجالان دواران»: للنصفين الطول نفسه.</translation>
-    </message>
-    <message>
         <source>Deux phases à 90°</source>
         <translation>طوران بزاوية 90°</translation>
-    </message>
-    <message>
-        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation>يُغذّى ملفان متعامدان بتيارين مُزاحين زمنيًا بزاوية 90°: يبلغ الملف 2 قيمته العظمى قبل الملف 1 بربع زمن دوري.</translation>
-    </message>
-    <message>
-        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation>يكفي ملفان متعامدان، بتيارين متعامدين في الطور، لإنتاج مجال دوار ثابت الطول. وهو يتجه من الملف الذي يتقدم تياره نحو الملف الآخر. هذا هو مبدأ المحركات أحادية الطور ذات المكثف.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
@@ -241,16 +196,8 @@
         <translation>التردد والسرعة</translation>
     </message>
     <message>
-        <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation>يُغذّى العضو الثابت ثلاثي الطور ذو زوج الأقطاب الواحد بتردد 25 Hz بدلًا من 50 Hz. تُعدّ السرعات موجبة عكس اتجاه عقارب الساعة.</translation>
-    </message>
-    <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
         <translation>ما السرعة التزامنية للمجال؟</translation>
-    </message>
-    <message>
-        <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation>يدور المجال دورة واحدة في كل زمن دوري للتيار: n = 60 f / p. مع زوج أقطاب واحد عند 25 Hz، تكون 1500 دورة/دقيقة. والأطوار بالترتيب 0°، 240°، 120° تديره عكس اتجاه عقارب الساعة، لذا فالسرعة ذات الإشارة موجبة.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
@@ -285,10 +232,6 @@
         <translation>ماذا يفعل المجال عندما تعمل الساعة؟</translation>
     </message>
     <message>
-        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation>التيار الثابت يُنتج مجالًا ثابتًا، مثبتًا على محور الملف: لا شيء يدور ما دام العضو الدوار لا يدور. هذا هو مجال ملف الإثارة في الآلة التزامنية أو مجال المغناطيس.</translation>
-    </message>
-    <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
         <translation>غذِّ بدلًا من ذلك العضو الدوار بتيار مستمر وأعطه دورانًا: يدور مجاله معه.</translation>
     </message>
@@ -309,16 +252,8 @@
         <translation>عند التزامن</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation>يدور مجال العضو الثابت عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة. والعضو الدوار، المُغذّى بتيار مستمر، يدور بالسرعة نفسها، ومجاله متأخر بزاوية 60° عن مجال العضو الثابت. يبيّن الشريط على اليسار عزم الدوران.</translation>
-    </message>
-    <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
         <translation>خلال زمن دوري واحد، في أي اتجاه يدفع متوسط عزم الدوران العضو الدوار؟</translation>
-    </message>
-    <message>
-        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation>عند التزامن يدور المجالان معًا: تبقى الزاوية بينهما ثابتة، لذا يكون عزم الدوران ثابتًا. ومجال العضو الثابت، المتقدم، يسحب مجال العضو الدوار في اتجاه الدوران: الآلة تعمل محركًا.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
@@ -349,14 +284,6 @@
         <translation>عند أي موضع للعضو الدوار يبلغ عزم الدوران عكس اتجاه عقارب الساعة أقصاه؟</translation>
     </message>
     <message>
-        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation>عزم الدوران يساوي حاصل ضرب المجالين في جيب الزاوية بينهما. وهو صفر عندما يكونان على استقامة واحدة (0° أو 180°) وأكبر ما يمكن عندما يتعامدان. عند 270° يسحب مجال العضو الثابت، المتقدم بزاوية 90° عكس اتجاه عقارب الساعة، العضو الدوار في هذا الاتجاه.</translation>
-    </message>
-    <message>
-        <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation>اكتب 90 ثم 270 موضعًا ابتدائيًا وقارن أشرطة عزم الدوران.</translation>
-    </message>
-    <message>
         <source>0°</source>
         <translation>0°</translation>
     </message>
@@ -377,20 +304,8 @@
         <translation>عضو دوار يُدار عكس المجال</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation>يدور مجال العضو الثابت في اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة. وتدير آلة خارجية العضو الدوار عكس اتجاه عقارب الساعة، بسرعة 3000 دورة/دقيقة أيضًا.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
         <translation>ما قيمة الانزلاق g = (ns - n) / ns؟</translation>
-    </message>
-    <message>
-        <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation>بالسرعات ذات الإشارة، ns = -3000 و n = +3000 دورة/دقيقة: g = 2. الانزلاق الأكبر من 1 يعني أن العضو الدوار يدور عكس المجال: الآلة تكبح، وهذا هو الكبح بعكس التيار، وتردد تيارات العضو الدوار ضعف تردد التغذية.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation>افتح نافذة «القياسات» واقرأ تردد تيارات العضو الدوار.</translation>
     </message>
     <message>
         <source>0</source>
@@ -417,20 +332,8 @@
         <translation>الانزلاق</translation>
     </message>
     <message>
-        <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation>محرك لاتزامني: يدور مجال العضو الثابت عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة، ويتبعه العضو الدوار بسرعة 48 دورة في الثانية، أي 2880 دورة/دقيقة.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement ?</source>
         <translation>ما قيمة الانزلاق؟</translation>
-    </message>
-    <message>
-        <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation>g = (3000 - 2880) / 3000 = 0.04. ينزلق العضو الدوار قليلًا خلف المجال: وهذا التأخر هو ما يحث التيارات في قضبانه ومن ثم عزم الدوران. وعند التزامن التام لا يُستحث شيء.</translation>
-    </message>
-    <message>
-        <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation>أعطِ العضو الدوار دورانًا بتردد 50 Hz: يصبح الانزلاق صفرًا.</translation>
     </message>
     <message>
         <source>0,04</source>
@@ -449,20 +352,8 @@
         <translation>تردد تيارات العضو الدوار</translation>
     </message>
     <message>
-        <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation>المحرك نفسه: المجال بسرعة 3000 دورة/دقيقة عكس اتجاه عقارب الساعة، والعضو الدوار بسرعة 2880 دورة/دقيقة، والتغذية بتردد 50 Hz. يرى العضو الدوار المجال يمر أمامه ببطء.</translation>
-    </message>
-    <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
         <translation>ما تردد التيارات المستحثة في العضو الدوار؟</translation>
-    </message>
-    <message>
-        <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation>يسبق المجال العضو الدوار بفارق 120 دورة/دقيقة، أي دورتين في الثانية: تردد تيارات العضو الدوار هو g f = 0.04 × 50 = 2 Hz. ولو كان العضو الدوار ساكنًا لكان ترددها 50 Hz.</translation>
-    </message>
-    <message>
-        <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation>غذِّ العضو الدوار بتيار ثلاثي الطور بتردد 2 Hz (0°، 240°، 120°): يدور مجاله مع مجال العضو الثابت.</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -489,20 +380,8 @@
         <translation>التوافقية 5 للعاكس</translation>
     </message>
     <message>
-        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation>يغذّي عاكس سداسي الخطوات العضو الثابت: تحتوي تياراته الدرجية على المركّبة الأساسية بتردد 50 Hz وعلى توافقيات. وتدير المركّبة الأساسية المجال عكس اتجاه عقارب الساعة بسرعة 3000 دورة/دقيقة.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
         <translation>في أي اتجاه يدور مجال التوافقية 5؟</translation>
-    </message>
-    <message>
-        <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation>في التوافقية 5 تُضرب زوايا الطور للأطوار الثلاثة في 5: 0°، 600°، 1200°، أي 0°، 240°، 120°. لذا تدور التوافقيتان 5 و11 عكس الأساسية، و7 و13 معها، والتوافقية 5 بسرعة 1/5 من سرعة الأساسية.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation>افتح نافذة «القياسات»: يبيّن الطيف اتجاه كل توافقية.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
@@ -521,10 +400,6 @@
         <translation>في أي اتجاه يدور مجال التوافقية 7؟</translation>
     </message>
     <message>
-        <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation>في التوافقية 7 تُضرب زوايا الطور للأطوار الثلاثة في 7: 0°، 840°، 1680°، أي 0°، 120°، 240°. لذا تدور التوافقيتان 5 و11 عكس الأساسية، و7 و13 معها، والتوافقية 7 بسرعة 1/7 من سرعة الأساسية.</translation>
-    </message>
-    <message>
         <source>,</source>
         <translation>.</translation>
     </message>
@@ -535,6 +410,194 @@
     <message>
         <source>Le stator ne crée aucun champ</source>
         <translation>لا ينشئ العضو الثابت أي مجال</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La valeur est juste, pas le signe. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -619,10 +682,6 @@
         <translation>عزم الدوران</translation>
     </message>
     <message>
-        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation>مؤشر عزم الدوران بين مجالي العضو الثابت والعضو الدوار (بلا وحدة).</translation>
-    </message>
-    <message>
         <source>Champ résultant</source>
         <translation>المجال المحصل</translation>
     </message>
@@ -643,32 +702,16 @@
         <translation>الثابت (تتابع موجب)</translation>
     </message>
     <message>
-        <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation>مجال يدور في اتجاه التتابع 0/120/240 (المركّبة الموجبة).</translation>
-    </message>
-    <message>
         <source>Stator inverse</source>
         <translation>الثابت (تتابع سالب)</translation>
-    </message>
-    <message>
-        <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation>مجال يدور في الاتجاه المعاكس (المركّبة السالبة).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
         <translation>الدوار (تتابع موجب)</translation>
     </message>
     <message>
-        <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation>مجال العضو الدوار الذي يدور في اتجاه تتابعه 0/120/240.</translation>
-    </message>
-    <message>
         <source>Rotor inverse</source>
         <translation>الدوار (تتابع سالب)</translation>
-    </message>
-    <message>
-        <source>Champ du rotor tournant en sens opposé.</source>
-        <translation>مجال العضو الدوار الذي يدور في الاتجاه المعاكس.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
@@ -733,6 +776,34 @@
     <message>
         <source>Champ</source>
         <translation>المجال</translation>
+    </message>
+    <message>
+        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -994,6 +1065,10 @@
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
         <translation>إنقاص زاوية الطور %1</translation>
+    </message>
+    <message>
+        <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

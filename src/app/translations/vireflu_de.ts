@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>Annotations</name>
+    <message>
+        <source>↑ horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>↓ antihoraire</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -101,10 +112,6 @@
         <translation>Der Schlupf beträgt %1: Feld mit %2, Rotor mit %3</translation>
     </message>
     <message>
-        <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation>Die Rotorströme haben eine Frequenz von %1 Hz (%2 × %3 Hz)</translation>
-    </message>
-    <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
         <translation>Über eine Periode ist das mittlere Drehmoment null (%1): Es wechselt das Vorzeichen</translation>
     </message>
@@ -117,10 +124,6 @@
         <translation>Das Drehmoment im Gegenuhrzeigersinn ist bei Rotorlage %1° am größten</translation>
     </message>
     <message>
-        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation>Die %1. Oberschwingung (%2 % der Grundschwingung) dreht sich %3 mit %4</translation>
-    </message>
-    <message>
         <source>Le champ d&apos;une phase</source>
         <translation>Das Feld einer Phase</translation>
     </message>
@@ -129,16 +132,8 @@
         <translation>Eine einzige Phase</translation>
     </message>
     <message>
-        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation>Eine einzige Statorspule wird mit einem sinusförmigen Strom von 50 Hz gespeist. Der rote Pfeil zeigt das Feld im Luftspalt.</translation>
-    </message>
-    <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
         <translation>Was macht das Feld, wenn die Uhr läuft?</translation>
-    </message>
-    <message>
-        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation>Das Feld einer Spule bleibt auf ihrer Achse: Es wächst, wird null und wechselt mit dem Strom das Vorzeichen. Es lässt sich in zwei gleiche Hälften zerlegen, die sich mit derselben Drehzahl gegensinnig drehen.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
@@ -165,16 +160,8 @@
         <translation>Drei Phasen</translation>
     </message>
     <message>
-        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation>Die drei Statorspulen, räumlich um 120° versetzt, werden mit Strömen von 50 Hz gespeist, die zeitlich um 0°, 120° und 240° verschoben sind.</translation>
-    </message>
-    <message>
         <source>Que fait le champ résultant ?</source>
         <translation>Was macht das resultierende Feld?</translation>
-    </message>
-    <message>
-        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation>Die drei pulsierenden Felder addieren sich zu einem Feld konstanter Länge, das sich pro Periode einmal dreht: 50 Umdrehungen pro Sekunde, 3000 U/min. Es wandert von einer Spule zur nächsten in der Reihenfolge, in der ihre Ströme ihr Maximum erreichen.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
@@ -185,52 +172,20 @@
         <translation>Zwei Phasen vertauscht</translation>
     </message>
     <message>
-        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation>Derselbe Drehstromstator, aber die Ströme der Phasen 2 und 3 wurden vertauscht: Ihre Phasenverschiebungen sind jetzt 0°, 240° und 120°.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ ?</source>
         <translation>In welche Richtung dreht sich das Feld?</translation>
-    </message>
-    <message>
-        <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation>Die Ströme erreichen ihr Maximum jetzt in der Reihenfolge 1, 2, 3 statt 1, 3, 2: Das Feld, das von einer Spule zu der wandert, deren Strom als Nächstes sein Maximum erreicht, dreht sich in die andere Richtung, weiterhin mit 3000 U/min. So kehrt man die Drehrichtung eines Drehstrommotors um.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
         <translation>Stellen Sie im Bedienfeld Stator wieder 120° und 240° ein und vergleichen Sie.</translation>
     </message>
     <message>
-        <source>Une phase perdue</source>
-        <translation>Eine Phase ausgefallen</translation>
-    </message>
-    <message>
-        <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation>Eine Zuleitung ist unterbrochen: Derselbe Strom fließt jetzt durch die beiden übrigen Spulen, durch die eine hin und durch die andere zurück (Phasenverschiebungen 0° und 180°).</translation>
-    </message>
-    <message>
         <source>Que fait le champ ?</source>
         <translation>Was macht das Feld?</translation>
     </message>
     <message>
-        <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation>Zwei gleichphasige oder gegenphasige Ströme ergeben nur ein Feld, das auf einer festen Achse pulsiert. Seine beiden Hälften drehen sich gegensinnig: Ein stehender Motor läuft nicht mehr an, ein laufender dreht in seiner Richtung weiter, erwärmt sich aber.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation>Öffnen Sie das Fenster „Messwerte“ und aktivieren Sie „Zwei Drehfelder“: Die beiden Hälften sind gleich lang.</translation>
-    </message>
-    <message>
         <source>Deux phases à 90°</source>
         <translation>Zwei Phasen um 90° versetzt</translation>
-    </message>
-    <message>
-        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation>Zwei rechtwinklig angeordnete Spulen werden mit Strömen gespeist, die zeitlich um 90° verschoben sind: Spule 2 erreicht ihr Maximum eine Viertelperiode vor Spule 1.</translation>
-    </message>
-    <message>
-        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation>Zwei räumlich um 90° versetzte Spulen mit um 90° phasenverschobenen Strömen genügen für ein Drehfeld konstanter Länge. Es wandert von der Spule mit dem voreilenden Strom zur anderen. Das ist das Prinzip der Einphasen-Kondensatormotoren.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
@@ -241,16 +196,8 @@
         <translation>Frequenz und Drehzahl</translation>
     </message>
     <message>
-        <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation>Der Drehstromstator mit einem Polpaar wird mit 25 Hz statt 50 Hz gespeist. Drehzahlen zählen im Gegenuhrzeigersinn positiv.</translation>
-    </message>
-    <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
         <translation>Wie groß ist die synchrone Drehzahl des Felds?</translation>
-    </message>
-    <message>
-        <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation>Das Feld dreht sich pro Stromperiode einmal: n = 60 f / p. Mit einem Polpaar bei 25 Hz sind das 1500 U/min. Die Phasen in der Reihenfolge 0°, 240°, 120° lassen es im Gegenuhrzeigersinn drehen, also ist die vorzeichenbehaftete Drehzahl positiv.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
@@ -285,10 +232,6 @@
         <translation>Was macht das Feld, wenn die Uhr läuft?</translation>
     </message>
     <message>
-        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation>Ein konstanter Strom erzeugt ein konstantes Feld, fest auf der Spulenachse: Nichts dreht sich, solange der Rotor stillsteht. So sieht das Feld der Erregerwicklung einer Synchronmaschine oder eines Magneten aus.</translation>
-    </message>
-    <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
         <translation>Speisen Sie stattdessen den Rotor mit Gleichstrom und lassen Sie ihn drehen: Sein Feld dreht sich mit ihm.</translation>
     </message>
@@ -309,16 +252,8 @@
         <translation>Im Synchronlauf</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation>Das Statorfeld dreht sich im Gegenuhrzeigersinn mit 3000 U/min. Der mit Gleichstrom gespeiste Rotor dreht sich mit derselben Drehzahl, sein Feld eilt dem Statorfeld um 60° nach. Der Balken links zeigt das Drehmoment.</translation>
-    </message>
-    <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
         <translation>In welche Richtung treibt das mittlere Drehmoment den Rotor über eine Periode an?</translation>
-    </message>
-    <message>
-        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation>Im Synchronlauf drehen sich beide Felder gemeinsam: Ihr Winkel bleibt fest, also ist das Drehmoment konstant. Das voreilende Statorfeld zieht das Rotorfeld in Drehrichtung mit: Die Maschine arbeitet als Motor.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
@@ -349,14 +284,6 @@
         <translation>Bei welcher Rotorlage ist das Drehmoment im Gegenuhrzeigersinn am größten?</translation>
     </message>
     <message>
-        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation>Das Drehmoment ist das Produkt der beiden Felder und des Sinus ihres Winkels. Es ist null, wenn sie auf einer Linie liegen (0° oder 180°), und am größten, wenn sie senkrecht zueinander stehen. Bei 270° zieht das Statorfeld, das im Gegenuhrzeigersinn um 90° voreilt, den Rotor in diese Richtung.</translation>
-    </message>
-    <message>
-        <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation>Geben Sie als Anfangslage erst 90, dann 270 ein und vergleichen Sie die Drehmomentbalken.</translation>
-    </message>
-    <message>
         <source>0°</source>
         <translation>0°</translation>
     </message>
@@ -377,20 +304,8 @@
         <translation>Ein gegen das Feld angetriebener Rotor</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation>Das Statorfeld dreht sich im Uhrzeigersinn mit 3000 U/min. Eine fremde Maschine treibt den Rotor im Gegenuhrzeigersinn an, ebenfalls mit 3000 U/min.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
         <translation>Wie groß ist der Schlupf g = (ns - n) / ns?</translation>
-    </message>
-    <message>
-        <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation>Mit vorzeichenbehafteten Drehzahlen ist ns = -3000 und n = +3000 U/min: g = 2. Ein Schlupf über 1 bedeutet, dass der Rotor gegen das Feld dreht: Die Maschine bremst (Gegenstrombremsung), und die Rotorströme haben die doppelte Frequenz.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation>Öffnen Sie das Fenster „Messwerte“ und lesen Sie die Frequenz der Rotorströme ab.</translation>
     </message>
     <message>
         <source>0</source>
@@ -417,20 +332,8 @@
         <translation>Der Schlupf</translation>
     </message>
     <message>
-        <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation>Ein Asynchronmotor: Das Statorfeld dreht sich im Gegenuhrzeigersinn mit 3000 U/min, der Rotor folgt ihm mit 48 Umdrehungen pro Sekunde, also 2880 U/min.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement ?</source>
         <translation>Wie groß ist der Schlupf?</translation>
-    </message>
-    <message>
-        <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation>g = (3000 - 2880) / 3000 = 0,04. Der Rotor bleibt etwas hinter dem Feld zurück: Diese Nacheilung induziert Ströme in seinen Stäben und damit das Drehmoment. Bei exaktem Synchronlauf wird nichts mehr induziert.</translation>
-    </message>
-    <message>
-        <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation>Geben Sie dem Rotor eine Drehfrequenz von 50 Hz: Der Schlupf wird null.</translation>
     </message>
     <message>
         <source>0,04</source>
@@ -449,20 +352,8 @@
         <translation>Die Frequenz der Rotorströme</translation>
     </message>
     <message>
-        <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation>Derselbe Motor: Feld mit 3000 U/min im Gegenuhrzeigersinn, Rotor mit 2880 U/min, Speisung mit 50 Hz. Der Rotor sieht das Feld langsam an sich vorbeiziehen.</translation>
-    </message>
-    <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
         <translation>Welche Frequenz haben die im Rotor induzierten Ströme?</translation>
-    </message>
-    <message>
-        <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation>Das Feld überholt den Rotor mit 120 U/min, also 2 Umdrehungen pro Sekunde: Die Rotorströme haben die Frequenz g f = 0,04 × 50 = 2 Hz. Im Stillstand hätten sie 50 Hz.</translation>
-    </message>
-    <message>
-        <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation>Speisen Sie den Rotor dreiphasig mit 2 Hz (0°, 240°, 120°): Sein Feld dreht sich mit dem Statorfeld.</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -489,20 +380,8 @@
         <translation>Die 5. Oberschwingung des Wechselrichters</translation>
     </message>
     <message>
-        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation>Ein Wechselrichter mit sechsstufiger Blocktaktung speist den Stator: Seine treppenförmigen Ströme enthalten die Grundschwingung mit 50 Hz und Oberschwingungen. Die Grundschwingung lässt das Feld im Gegenuhrzeigersinn mit 3000 U/min drehen.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
         <translation>In welche Richtung dreht sich das Feld der 5. Oberschwingung?</translation>
-    </message>
-    <message>
-        <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation>Für die 5. Oberschwingung werden die Phasenverschiebungen der drei Phasen mit 5 multipliziert: 0°, 600°, 1200°, also 0°, 240°, 120°. Die 5. und 11. Oberschwingung drehen sich daher gegen die Grundschwingung, die 7. und 13. mit ihr; die 5. mit 1/5 ihrer Drehzahl.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation>Öffnen Sie das Fenster „Messwerte“: Das Spektrum zeigt die Drehrichtung jeder Oberschwingung.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
@@ -521,10 +400,6 @@
         <translation>In welche Richtung dreht sich das Feld der 7. Oberschwingung?</translation>
     </message>
     <message>
-        <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation>Für die 7. Oberschwingung werden die Phasenverschiebungen der drei Phasen mit 7 multipliziert: 0°, 840°, 1680°, also 0°, 120°, 240°. Die 5. und 11. Oberschwingung drehen sich daher gegen die Grundschwingung, die 7. und 13. mit ihr; die 7. mit 1/7 ihrer Drehzahl.</translation>
-    </message>
-    <message>
         <source>,</source>
         <translation>,</translation>
     </message>
@@ -535,6 +410,194 @@
     <message>
         <source>Le stator ne crée aucun champ</source>
         <translation>Der Stator erzeugt kein Feld</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La valeur est juste, pas le signe. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -619,10 +682,6 @@
         <translation>Drehmoment</translation>
     </message>
     <message>
-        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation>Drehmomentkennzahl zwischen Stator- und Rotorfeld (ohne Einheit).</translation>
-    </message>
-    <message>
         <source>Champ résultant</source>
         <translation>Resultierendes Feld</translation>
     </message>
@@ -643,32 +702,16 @@
         <translation>Stator Mitsystem</translation>
     </message>
     <message>
-        <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation>Feld, das im Sinn der Folge 0/120/240 dreht (Mitsystem).</translation>
-    </message>
-    <message>
         <source>Stator inverse</source>
         <translation>Stator Gegensystem</translation>
-    </message>
-    <message>
-        <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation>Feld, das in Gegenrichtung dreht (Gegensystem).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
         <translation>Rotor Mitsystem</translation>
     </message>
     <message>
-        <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation>Rotorfeld, das im Sinn seiner Folge 0/120/240 dreht.</translation>
-    </message>
-    <message>
         <source>Rotor inverse</source>
         <translation>Rotor Gegensystem</translation>
-    </message>
-    <message>
-        <source>Champ du rotor tournant en sens opposé.</source>
-        <translation>Rotorfeld, das in Gegenrichtung dreht.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
@@ -733,6 +776,34 @@
     <message>
         <source>Champ</source>
         <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -994,6 +1065,10 @@
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
         <translation>Winkel der Phase %1 verkleinern</translation>
+    </message>
+    <message>
+        <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>Annotations</name>
+    <message>
+        <source>↑ horaire</source>
+        <translation>↑ clockwise</translation>
+    </message>
+    <message>
+        <source>↓ antihoraire</source>
+        <translation>↓ counterclockwise</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -101,10 +112,6 @@
         <translation>The slip is %1: field at %2, rotor at %3</translation>
     </message>
     <message>
-        <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation>The rotor currents&apos; frequency is %1 Hz (%2 × %3 Hz)</translation>
-    </message>
-    <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
         <translation>Over one period the mean torque is zero (%1): it changes sign</translation>
     </message>
@@ -117,10 +124,6 @@
         <translation>The counterclockwise torque is largest with the rotor at %1°</translation>
     </message>
     <message>
-        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation>Harmonic %1 (%2 % of the fundamental) turns %3 at %4</translation>
-    </message>
-    <message>
         <source>Le champ d&apos;une phase</source>
         <translation>The field of one phase</translation>
     </message>
@@ -129,16 +132,8 @@
         <translation>A single phase</translation>
     </message>
     <message>
-        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation>A single stator coil carries a 50 Hz sinusoidal current. The red arrow shows the field in the air gap.</translation>
-    </message>
-    <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
         <translation>When the clock runs, what does the field do?</translation>
-    </message>
-    <message>
-        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation>A coil&apos;s field stays on its axis: it grows, vanishes and changes sign with the current. It splits into two equal halves turning opposite ways at the same speed.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
@@ -165,16 +160,8 @@
         <translation>Three phases</translation>
     </message>
     <message>
-        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation>The three stator coils, 120° apart in space, carry currents shifted by 0°, 120° and 240° in time, at 50 Hz.</translation>
-    </message>
-    <message>
         <source>Que fait le champ résultant ?</source>
         <translation>What does the resultant field do?</translation>
-    </message>
-    <message>
-        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation>The three pulsating fields add up to a field of constant length turning one turn per period: 50 turns a second, 3000 rpm. It passes from one coil to the next in the order their currents peak.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
@@ -185,52 +172,20 @@
         <translation>Two phases swapped</translation>
     </message>
     <message>
-        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation>The same three-phase stator, but the currents of phases 2 and 3 are swapped: their phase angles are now 0°, 240° and 120°.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ ?</source>
         <translation>Which way does the field turn?</translation>
-    </message>
-    <message>
-        <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation>The currents now peak in the order 1, 2, 3 instead of 1, 3, 2: the field, which goes from one coil to the one whose current peaks next, turns the other way, still at 3000 rpm. That is how a three-phase motor is reversed.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
         <translation>put 120° and 240° back in the Stator panel and compare.</translation>
     </message>
     <message>
-        <source>Une phase perdue</source>
-        <translation>A phase lost</translation>
-    </message>
-    <message>
-        <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation>A supply line is cut: the same current now flows through the two remaining coils, out through one and back through the other (phase angles 0° and 180°).</translation>
-    </message>
-    <message>
         <source>Que fait le champ ?</source>
         <translation>What does the field do?</translation>
     </message>
     <message>
-        <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation>Two currents in phase or in opposition make one field pulsating on a fixed axis. Its two halves turn opposite ways: a stopped motor no longer starts, a running one keeps turning its way but heats up.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation>open the &quot;Measures&quot; window and tick &quot;Two rotating fields&quot;: the two halves have the same length.</translation>
-    </message>
-    <message>
         <source>Deux phases à 90°</source>
         <translation>Two phases at 90°</translation>
-    </message>
-    <message>
-        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation>Two coils at right angles carry currents 90° apart in time: coil 2 peaks a quarter period before coil 1.</translation>
-    </message>
-    <message>
-        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation>Two coils in quadrature with currents in quadrature are enough for a rotating field of constant length. It goes from the coil whose current leads towards the other. That is how capacitor-start motors work.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
@@ -241,16 +196,8 @@
         <translation>Frequency and speed</translation>
     </message>
     <message>
-        <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation>The three-phase stator with one pole pair is fed at 25 Hz instead of 50 Hz. Speeds count positive counterclockwise.</translation>
-    </message>
-    <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
         <translation>What is the field&apos;s synchronous speed?</translation>
-    </message>
-    <message>
-        <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation>The field turns once per period of the current: n = 60 f / p. With one pole pair at 25 Hz, 1500 rpm. Phases in the order 0°, 240°, 120° turn it counterclockwise, so the signed speed is positive.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
@@ -285,10 +232,6 @@
         <translation>What does the field do when the clock runs?</translation>
     </message>
     <message>
-        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation>A constant current makes a constant field, fixed on the coil&apos;s axis: nothing turns while the rotor stands still. It is the field of a synchronous machine&apos;s exciter, or of a magnet.</translation>
-    </message>
-    <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
         <translation>feed the rotor with direct current instead and make it rotate: its field turns with it.</translation>
     </message>
@@ -309,16 +252,8 @@
         <translation>At synchronism</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation>The stator&apos;s field turns counterclockwise at 3000 rpm. The rotor, fed with direct current, turns at the same speed, its field 60° behind the stator&apos;s. The bar on the left shows the torque.</translation>
-    </message>
-    <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
         <translation>Over one period, which way does the mean torque drive the rotor?</translation>
-    </message>
-    <message>
-        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation>At synchronism both fields turn together: their angle stays fixed, so the torque is constant. The stator&apos;s field, ahead, pulls the rotor&apos;s field along the rotation: the machine drives.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
@@ -349,14 +284,6 @@
         <translation>At which rotor position is the counterclockwise torque largest?</translation>
     </message>
     <message>
-        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation>The torque is the product of both fields and the sine of their angle. It is zero when they are aligned (0° or 180°) and largest at right angles. At 270° the stator&apos;s field, 90° ahead counterclockwise, pulls the rotor that way.</translation>
-    </message>
-    <message>
-        <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation>type 90 then 270 as the initial position and compare the torque bars.</translation>
-    </message>
-    <message>
         <source>0°</source>
         <translation>0°</translation>
     </message>
@@ -377,20 +304,8 @@
         <translation>A rotor driven against the field</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation>The stator&apos;s field turns clockwise at 3000 rpm. An outside machine drives the rotor counterclockwise, at 3000 rpm too.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
         <translation>What is the slip g = (ns - n) / ns?</translation>
-    </message>
-    <message>
-        <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation>With signed speeds ns = -3000 and n = +3000 rpm: g = 2. A slip above 1 means the rotor turns against the field: the machine brakes (plugging), and the rotor currents have twice the supply frequency.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation>open the &quot;Measures&quot; window and read the rotor currents&apos; frequency.</translation>
     </message>
     <message>
         <source>0</source>
@@ -417,20 +332,8 @@
         <translation>The slip</translation>
     </message>
     <message>
-        <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation>An induction motor: the stator&apos;s field turns counterclockwise at 3000 rpm, the rotor follows at 48 turns a second, that is 2880 rpm.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement ?</source>
         <translation>What is the slip?</translation>
-    </message>
-    <message>
-        <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation>g = (3000 - 2880) / 3000 = 0.04. The rotor slips a little behind the field: that lag induces currents in its bars and so the torque. At exact synchronism nothing is induced any more.</translation>
-    </message>
-    <message>
-        <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation>give the rotor a 50 Hz rotation: the slip becomes zero.</translation>
     </message>
     <message>
         <source>0,04</source>
@@ -449,20 +352,8 @@
         <translation>The rotor currents&apos; frequency</translation>
     </message>
     <message>
-        <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation>The same motor: field at 3000 rpm counterclockwise, rotor at 2880 rpm, 50 Hz supply. The rotor sees the field go by slowly.</translation>
-    </message>
-    <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
         <translation>What is the frequency of the currents induced in the rotor?</translation>
-    </message>
-    <message>
-        <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation>The field overtakes the rotor by 120 rpm, 2 turns a second: the rotor currents have the frequency g f = 0.04 × 50 = 2 Hz. At standstill they would have 50 Hz.</translation>
-    </message>
-    <message>
-        <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation>feed the rotor three-phase at 2 Hz (0°, 240°, 120°): its field turns with the stator&apos;s.</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -489,20 +380,8 @@
         <translation>The inverter&apos;s harmonic 5</translation>
     </message>
     <message>
-        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation>A six-step inverter feeds the stator: its staircase currents hold the 50 Hz fundamental and harmonics. The fundamental turns the field counterclockwise at 3000 rpm.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
         <translation>Which way does harmonic 5&apos;s field turn?</translation>
-    </message>
-    <message>
-        <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation>For harmonic 5 the three phase angles are multiplied by 5: 0°, 600°, 1200°, that is 0°, 240°, 120°. Harmonics 5 and 11 therefore turn against the fundamental, 7 and 13 with it, at 1/5 of its speed.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation>open the &quot;Measures&quot; window: the spectrum gives each harmonic&apos;s sense.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
@@ -521,10 +400,6 @@
         <translation>Which way does harmonic 7&apos;s field turn?</translation>
     </message>
     <message>
-        <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation>For harmonic 7 the three phase angles are multiplied by 7: 0°, 840°, 1680°, that is 0°, 120°, 240°. Harmonics 5 and 11 therefore turn against the fundamental, 7 and 13 with it, at 1/7 of its speed.</translation>
-    </message>
-    <message>
         <source>,</source>
         <translation>.</translation>
     </message>
@@ -535,6 +410,194 @@
     <message>
         <source>Le stator ne crée aucun champ</source>
         <translation>The stator makes no field</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
+        <translation>Speeds, slips, angles and torques count positive counterclockwise, the way the rotor turns for a positive rotation frequency.</translation>
+    </message>
+    <message>
+        <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
+        <translation>The torque bar rises when the torque pushes the rotor clockwise and drops when it pushes it counterclockwise.</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
+        <translation>The rotor currents have a frequency of %1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
+        <translation>Harmonic %1 (%2 % of the fundamental) turns %3 at %4, %1 times the fundamental&apos;s speed</translation>
+    </message>
+    <message>
+        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
+        <translation>A single stator coil carries a {frequency} sinusoidal current. The red arrow shows the field in the air gap.</translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
+        <translation>A coil&apos;s field stays on its axis: it grows, vanishes and changes sign with the current. It splits into two equal halves turning opposite ways, each at {field-speed}.</translation>
+    </message>
+    <message>
+        <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
+        <translation>A single coil only makes a field along its axis: the red arrow never leaves that axis, it only changes length and sign. Watch it for one period.</translation>
+    </message>
+    <message>
+        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
+        <translation>The three stator coils, 120° apart in space, carry {frequency} currents with the angles {stator-angles}. An angle is a lead: the phase&apos;s current is sin(ωt + angle).</translation>
+    </message>
+    <message>
+        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
+        <translation>The three pulsating fields add up to a field of constant length turning one turn per period: {field-speed}. It passes from one coil to the next in the order their currents peak: phase 1, then phase 3, 120° behind, then phase 2. That is the negative sequence, and the field turns {field-sense}.</translation>
+    </message>
+    <message>
+        <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
+        <translation>The angles look like the order 1, 2, 3, but they are leads: phase 3, 240° ahead, that is 120° behind, peaks before phase 2. Look in the Stator panel at which current peaks just after phase 1&apos;s.</translation>
+    </message>
+    <message>
+        <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
+        <translation>Each coil alone makes a pulsating field, but three pulsating fields shifted in space and in time add up to a field of constant length. Watch the red arrow&apos;s length.</translation>
+    </message>
+    <message>
+        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
+        <translation>The same three-phase stator, but the currents of phases 2 and 3 are swapped: their angles are now {stator-angles}.</translation>
+    </message>
+    <message>
+        <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
+        <translation>The currents now peak in the order 1, 2, 3 instead of 1, 3, 2: the positive sequence. The field, which goes from one coil to the one whose current peaks next, turns {field-sense}, still at {field-speed}. That is how a three-phase motor is reversed: swap two of its lines.</translation>
+    </message>
+    <message>
+        <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
+        <translation>That was the previous lesson&apos;s sense. Swapping two phases changes the order in which the currents peak, and the field follows that order.</translation>
+    </message>
+    <message>
+        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
+        <translation>Two coils at right angles carry currents 90° apart in time, with the angles {stator-angles}: coil 2 leads, peaking a quarter period before coil 1.</translation>
+    </message>
+    <message>
+        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
+        <translation>Two coils in quadrature with currents in quadrature are enough for a rotating field of constant length, here {field-sense} at {field-speed}. It goes from the coil whose current leads towards the other. That is how capacitor motors work.</translation>
+    </message>
+    <message>
+        <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
+        <translation>Coil 2 does lie 90° from coil 1, but its current leads: the field starts from it and goes towards coil 1.</translation>
+    </message>
+    <message>
+        <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
+        <translation>The three-phase stator with one pole pair is fed at {frequency}, with the angles {stator-angles}. {convention}</translation>
+    </message>
+    <message>
+        <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
+        <translation>The field turns once per period of the current: n = 60 f / p, that is {field-speed} with one pole pair at {frequency}. The angles {stator-angles} form the positive sequence, which turns it {field-sense}: the signed speed is {field-signed-speed}.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
+        <translation>That is the speed on a European grid. The synchronous speed follows the frequency: n = 60 f / p, here with f = {frequency}.</translation>
+    </message>
+    <message>
+        <source>La valeur est juste, pas le signe. {convention}</source>
+        <translation>The value is right, not the sign. {convention}</translation>
+    </message>
+    <message>
+        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
+        <translation>A constant current makes a constant field, fixed on the coil&apos;s axis: nothing turns while the rotor stands still. It is the field of a synchronous machine&apos;s field winding, or of a magnet.</translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
+        <translation>The stator&apos;s field turns {field-sense} at {field-speed}. The rotor, fed with direct current, turns {rotor-sense} at {rotor-speed}, its field 60° behind the stator&apos;s. The bar on the left shows the torque.</translation>
+    </message>
+    <message>
+        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
+        <translation>At synchronism both fields turn together: their angle stays fixed, and so does the torque, {mean-torque}. The stator&apos;s field, ahead, pulls the rotor&apos;s along the rotation: the machine drives. {torque-bar}</translation>
+    </message>
+    <message>
+        <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
+        <translation>The rotor&apos;s field lags the stator&apos;s: the stator pulls it forward, along the rotation, as one magnet drags another.</translation>
+    </message>
+    <message>
+        <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
+        <translation>At synchronism the angle between the two fields stays fixed: the torque never changes sign, so its mean is not zero. Watch the torque bar.</translation>
+    </message>
+    <message>
+        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
+        <translation>The torque is the product of both fields and the sine of their angle. It is zero when they are aligned (0° or 180°) and largest at right angles. At 270° the stator&apos;s field is 90° ahead of the rotor&apos;s and pulls it forward: the positive torque is largest.</translation>
+    </message>
+    <message>
+        <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
+        <translation>set the initial position to 90° then to 270° with the Rotor panel&apos;s slider and compare the torque bars. {torque-bar}</translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
+        <translation>The stator&apos;s field turns {field-sense} at {field-speed}. An outside machine drives the rotor {rotor-sense}, at {rotor-speed}. {convention}</translation>
+    </message>
+    <message>
+        <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
+        <translation>With signed speeds, ns = {field-signed-speed} and n = {rotor-signed-speed}: g = {slip}. A slip above 1 means the rotor turns against the field: the machine brakes (plugging), and the currents induced in the rotor have a frequency of {rotor-frequency}.</translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
+        <translation>open the &quot;Measures&quot; window and read the rotor frequency.</translation>
+    </message>
+    <message>
+        <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
+        <translation>A slip of zero would mean the rotor follows the field; here it turns the other way. Take the speeds with their signs.</translation>
+    </message>
+    <message>
+        <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
+        <translation>An induction motor: the stator&apos;s field turns {field-sense} at {field-speed}, the rotor follows at {rotor-speed}.</translation>
+    </message>
+    <message>
+        <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
+        <translation>g = (ns - n) / ns = {slip}: the rotor slips a little behind the field, by {slip-speed}. In an induction motor that lag induces currents in the rotor&apos;s bars and so the torque; at exact synchronism nothing is induced any more. Here the rotor is driven at a set speed, carrying no current.</translation>
+    </message>
+    <message>
+        <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
+        <translation>give the rotor a rotation of {frequency}, the supply&apos;s: the slip becomes zero.</translation>
+    </message>
+    <message>
+        <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
+        <translation>That is n / ns, the ratio of the two speeds. The slip is the gap between them relative to the field&apos;s speed: g = (ns - n) / ns.</translation>
+    </message>
+    <message>
+        <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
+        <translation>The same motor: field {field-sense} at {field-speed}, rotor at {rotor-speed}, supply at {frequency}. The rotor sees the field go by slowly.</translation>
+    </message>
+    <message>
+        <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
+        <translation>The field overtakes the rotor by {slip-speed}: the rotor currents have the frequency g f = {slip} × {frequency} = {rotor-frequency}. At standstill they would have the supply&apos;s.</translation>
+    </message>
+    <message>
+        <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
+        <translation>feed the rotor three-phase at {rotor-frequency} with the angles {stator-angles}: its field turns with the stator&apos;s.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
+        <translation>That is the supply frequency, which the rotor would see at standstill. It turns almost as fast as the field: it sees it pass slowly.</translation>
+    </message>
+    <message>
+        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
+        <translation>A six-step inverter feeds the stator: its staircase currents hold the {frequency} fundamental and harmonics. Its steps follow the positive sequence, {stator-angles}, and the fundamental turns the field {field-sense} at {field-speed}.</translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation>Harmonic n of a current is shifted by n times the fundamental&apos;s angle. For n = 5: 0°, 5 × 240° = 1200° and 5 × 120° = 600°, that is 0°, 120°, 240°: the negative sequence. Its field therefore turns {harmonic-5-sense}, and since its currents alternate 5 times as fast, at {harmonic-5-speed}. Harmonics 5 and 11 turn against the fundamental, 7 and 13 with it.</translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
+        <translation>open the &quot;Measures&quot; window: &quot;Harmonic speeds&quot; gives the signed speed of each one&apos;s field.</translation>
+    </message>
+    <message>
+        <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
+        <translation>The fundamental turns that way, but harmonic 5 multiplies the angles by 5, which reverses the order of the phases.</translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation>Harmonic n of a current is shifted by n times the fundamental&apos;s angle. For n = 7: 0°, 7 × 240° = 1680° and 7 × 120° = 840°, that is 0°, 240°, 120°: the positive sequence. Its field therefore turns {harmonic-7-sense}, and since its currents alternate 7 times as fast, at {harmonic-7-speed}. Harmonics 5 and 11 turn against the fundamental, 7 and 13 with it.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
+        <translation>That is the sense of harmonics 5 and 11. For harmonic 7, multiply the angles by 7: the order of the phases stays the fundamental&apos;s.</translation>
     </message>
 </context>
 <context>
@@ -595,10 +658,6 @@
         <translation>Torque</translation>
     </message>
     <message>
-        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation>Torque figure between the stator and rotor fields (no unit).</translation>
-    </message>
-    <message>
         <source>Champ résultant</source>
         <translation>Resultant field</translation>
     </message>
@@ -619,32 +678,16 @@
         <translation>Stator positive</translation>
     </message>
     <message>
-        <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation>Field turning the way the sequence 0/120/240 turns (positive sequence).</translation>
-    </message>
-    <message>
         <source>Stator inverse</source>
         <translation>Stator negative</translation>
-    </message>
-    <message>
-        <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation>Field turning the opposite way (negative sequence).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
         <translation>Rotor positive</translation>
     </message>
     <message>
-        <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation>Rotor field turning the way its sequence 0/120/240 turns.</translation>
-    </message>
-    <message>
         <source>Rotor inverse</source>
         <translation>Rotor negative</translation>
-    </message>
-    <message>
-        <source>Champ du rotor tournant en sens opposé.</source>
-        <translation>Rotor field turning the opposite way.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
@@ -733,6 +776,34 @@
     <message>
         <source>pulsant</source>
         <translation>pulsating</translation>
+    </message>
+    <message>
+        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
+        <translation>Torque indicator between the stator&apos;s and the rotor&apos;s fields (no unit), positive when it pushes the rotor counterclockwise. The torque bar rises for a clockwise torque.</translation>
+    </message>
+    <message>
+        <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
+        <translation>Positive-sequence component: the field of the sequence whose phases peak in the order 1, 2, 3 (angles 0/240/120, which are leads). It turns counterclockwise.</translation>
+    </message>
+    <message>
+        <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
+        <translation>Negative-sequence component: the field of the sequence 1, 3, 2 (angles 0/120/240). It turns clockwise.</translation>
+    </message>
+    <message>
+        <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
+        <translation>Positive-sequence component of the rotor&apos;s field, turning counterclockwise relative to the rotor.</translation>
+    </message>
+    <message>
+        <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
+        <translation>Negative-sequence component of the rotor&apos;s field, turning clockwise relative to the rotor.</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques</source>
+        <translation>Harmonic speeds</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>Signed speed of each harmonic&apos;s field: harmonic n alternates n times as fast as the fundamental, so its field turns n times as fast, with it for 7 and 13, against it for 5 and 11.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1065,10 @@
     <message>
         <source>flèches, Page préc. et Page suiv. pour régler</source>
         <translation>arrows, Page Up and Page Down to set</translation>
+    </message>
+    <message>
+        <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
+        <translation>The phase&apos;s current is sin(ωt + angle): the angle is a lead. In the positive sequence, 0/240/120, the phases peak in the order 1, 2, 3 and the field turns counterclockwise.</translation>
     </message>
 </context>
 <context>

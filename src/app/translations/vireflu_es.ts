@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>Annotations</name>
+    <message>
+        <source>↑ horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>↓ antihoraire</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -101,10 +112,6 @@
         <translation>El deslizamiento vale %1: campo a %2, rotor a %3</translation>
     </message>
     <message>
-        <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation>Las corrientes del rotor tienen una frecuencia de %1 Hz (%2 × %3 Hz)</translation>
-    </message>
-    <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
         <translation>En un periodo, el par medio es nulo (%1): cambia de signo</translation>
     </message>
@@ -117,10 +124,6 @@
         <translation>El par en sentido antihorario es máximo con el rotor a %1°</translation>
     </message>
     <message>
-        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation>El armónico %1 (%2 % del fundamental) gira %3 a %4</translation>
-    </message>
-    <message>
         <source>Le champ d&apos;une phase</source>
         <translation>El campo de una fase</translation>
     </message>
@@ -129,16 +132,8 @@
         <translation>Una sola fase</translation>
     </message>
     <message>
-        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation>Una sola bobina del estator está alimentada por una corriente sinusoidal de 50 Hz. La flecha roja muestra el campo en el entrehierro.</translation>
-    </message>
-    <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
         <translation>Cuando el reloj avanza, ¿qué hace el campo?</translation>
-    </message>
-    <message>
-        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation>El campo de una bobina permanece sobre su eje: crece, se anula y cambia de signo con la corriente. Se descompone en dos mitades iguales que giran en sentidos opuestos a la misma velocidad.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
@@ -165,16 +160,8 @@
         <translation>Tres fases</translation>
     </message>
     <message>
-        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation>Las tres bobinas del estator, desplazadas 120° en el espacio, están alimentadas por corrientes desfasadas 0°, 120° y 240° en el tiempo, a 50 Hz.</translation>
-    </message>
-    <message>
         <source>Que fait le champ résultant ?</source>
         <translation>¿Qué hace el campo resultante?</translation>
-    </message>
-    <message>
-        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation>Los tres campos pulsantes se suman en un campo de longitud constante que da una vuelta por periodo: 50 vueltas por segundo, 3000 rpm. Pasa de una bobina a la siguiente en el orden en que sus corrientes alcanzan su máximo.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
@@ -185,52 +172,20 @@
         <translation>Dos fases intercambiadas</translation>
     </message>
     <message>
-        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation>El mismo estator trifásico, pero se han intercambiado las corrientes de las fases 2 y 3: sus desfases son ahora 0°, 240° y 120°.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ ?</source>
         <translation>¿En qué sentido gira el campo?</translation>
-    </message>
-    <message>
-        <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation>Las corrientes alcanzan ahora su máximo en el orden 1, 2, 3 en lugar de 1, 3, 2: el campo, que va de una bobina a aquella cuya corriente culmina a continuación, gira en el otro sentido, siempre a 3000 rpm. Así se invierte el sentido de giro de un motor trifásico.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
         <translation>vuelva a poner 120° y 240° en el panel Estator y compare.</translation>
     </message>
     <message>
-        <source>Une phase perdue</source>
-        <translation>Una fase perdida</translation>
-    </message>
-    <message>
-        <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation>Se ha cortado un conductor de alimentación: la misma corriente recorre ahora las dos bobinas restantes, a la ida por una y a la vuelta por la otra (desfases 0° y 180°).</translation>
-    </message>
-    <message>
         <source>Que fait le champ ?</source>
         <translation>¿Qué hace el campo?</translation>
     </message>
     <message>
-        <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation>Dos corrientes en fase o en oposición solo producen un campo que pulsa sobre un eje fijo. Sus dos mitades giran en sentidos opuestos: un motor parado ya no arranca, y un motor en marcha sigue girando en su sentido, pero se calienta.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation>abra la ventana «Medidas» y marque «Dos campos giratorios»: las dos mitades tienen la misma longitud.</translation>
-    </message>
-    <message>
         <source>Deux phases à 90°</source>
         <translation>Dos fases a 90°</translation>
-    </message>
-    <message>
-        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation>Dos bobinas en ángulo recto están alimentadas por corrientes desfasadas 90° en el tiempo: la bobina 2 alcanza su máximo un cuarto de periodo antes que la bobina 1.</translation>
-    </message>
-    <message>
-        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation>Dos bobinas en cuadratura, con corrientes en cuadratura, bastan para crear un campo giratorio de longitud constante. Va de la bobina cuya corriente está adelantada hacia la otra. Es el principio de los motores monofásicos con condensador.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
@@ -241,16 +196,8 @@
         <translation>Frecuencia y velocidad</translation>
     </message>
     <message>
-        <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation>El estator trifásico de un par de polos se alimenta a 25 Hz en lugar de 50 Hz. Las velocidades se cuentan positivas en sentido antihorario.</translation>
-    </message>
-    <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
         <translation>¿Cuál es la velocidad de sincronismo del campo?</translation>
-    </message>
-    <message>
-        <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation>El campo da una vuelta por cada periodo de la corriente: n = 60 f / p. Con un par de polos a 25 Hz, 1500 rpm. Las fases en el orden 0°, 240°, 120° lo hacen girar en sentido antihorario, así que la velocidad con signo es positiva.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
@@ -285,10 +232,6 @@
         <translation>¿Qué hace el campo cuando el reloj avanza?</translation>
     </message>
     <message>
-        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation>Una corriente constante crea un campo constante, fijo sobre el eje de la bobina: nada gira mientras el rotor no gire. Es el campo del inductor de una máquina síncrona o el de un imán.</translation>
-    </message>
-    <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
         <translation>en su lugar, alimente el rotor con corriente continua y hágalo girar: su campo gira con él.</translation>
     </message>
@@ -309,16 +252,8 @@
         <translation>En sincronismo</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation>El campo del estator gira en sentido antihorario a 3000 rpm. El rotor, alimentado con corriente continua, gira a la misma velocidad, con su campo 60° en retraso respecto al del estator. La barra de la izquierda muestra el par.</translation>
-    </message>
-    <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
         <translation>En un periodo, ¿en qué sentido impulsa el par medio al rotor?</translation>
-    </message>
-    <message>
-        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation>En sincronismo los dos campos giran juntos: su ángulo permanece fijo, así que el par es constante. El campo del estator, adelantado, arrastra al campo del rotor en el sentido de giro: la máquina funciona como motor.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
@@ -349,14 +284,6 @@
         <translation>¿En qué posición del rotor es máximo el par en sentido antihorario?</translation>
     </message>
     <message>
-        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation>El par es el producto de los dos campos por el seno de su ángulo. Es nulo cuando están alineados (0° o 180°) y máximo en ángulo recto. A 270°, el campo del estator, 90° adelantado en sentido antihorario, arrastra al rotor en ese sentido.</translation>
-    </message>
-    <message>
-        <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation>escriba 90 y luego 270 como posición inicial y compare las barras de par.</translation>
-    </message>
-    <message>
         <source>0°</source>
         <translation>0°</translation>
     </message>
@@ -377,20 +304,8 @@
         <translation>Un rotor arrastrado contra el campo</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation>El campo del estator gira en sentido horario a 3000 rpm. Una máquina externa arrastra el rotor en sentido antihorario, también a 3000 rpm.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
         <translation>¿Cuál es el deslizamiento g = (ns - n) / ns?</translation>
-    </message>
-    <message>
-        <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation>Con las velocidades con signo, ns = -3000 y n = +3000 rpm: g = 2. Un deslizamiento mayor que 1 significa que el rotor gira contra el campo: la máquina frena, es el frenado por contracorriente, y las corrientes del rotor tienen el doble de frecuencia.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation>abra la ventana «Medidas» y lea la frecuencia de las corrientes del rotor.</translation>
     </message>
     <message>
         <source>0</source>
@@ -417,20 +332,8 @@
         <translation>El deslizamiento</translation>
     </message>
     <message>
-        <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation>Un motor asíncrono: el campo del estator gira en sentido antihorario a 3000 rpm y el rotor lo sigue a 48 vueltas por segundo, es decir, a 2880 rpm.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement ?</source>
         <translation>¿Cuál es el deslizamiento?</translation>
-    </message>
-    <message>
-        <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation>g = (3000 - 2880) / 3000 = 0,04. El rotor se desliza un poco por detrás del campo: es este retraso el que induce corrientes en sus barras y, por tanto, el par. En el sincronismo exacto ya no se induce nada.</translation>
-    </message>
-    <message>
-        <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation>dé al rotor una rotación de 50 Hz: el deslizamiento se anula.</translation>
     </message>
     <message>
         <source>0,04</source>
@@ -449,20 +352,8 @@
         <translation>La frecuencia de las corrientes del rotor</translation>
     </message>
     <message>
-        <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation>El mismo motor: campo a 3000 rpm en sentido antihorario, rotor a 2880 rpm, alimentación a 50 Hz. El rotor ve pasar el campo lentamente.</translation>
-    </message>
-    <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
         <translation>¿Cuál es la frecuencia de las corrientes inducidas en el rotor?</translation>
-    </message>
-    <message>
-        <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation>El campo adelanta al rotor en 120 rpm, es decir, 2 vueltas por segundo: las corrientes del rotor tienen la frecuencia g f = 0,04 × 50 = 2 Hz. Con el rotor parado tendrían 50 Hz.</translation>
-    </message>
-    <message>
-        <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation>alimente el rotor con corriente trifásica a 2 Hz (0°, 240°, 120°): su campo gira con el del estator.</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -489,20 +380,8 @@
         <translation>El armónico 5 del inversor</translation>
     </message>
     <message>
-        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation>Un inversor de seis pasos alimenta el estator: sus corrientes escalonadas contienen el fundamental a 50 Hz y armónicos. El fundamental hace girar el campo en sentido antihorario a 3000 rpm.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
         <translation>¿En qué sentido gira el campo del armónico 5?</translation>
-    </message>
-    <message>
-        <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation>Para el armónico 5, los desfases de las tres fases se multiplican por 5: 0°, 600°, 1200°, es decir, 0°, 240°, 120°. Por eso los armónicos 5 y 11 giran contra el fundamental, y el 7 y el 13 con él, a 1/5 de su velocidad.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation>abra la ventana «Medidas»: el espectro indica el sentido de cada armónico.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
@@ -521,10 +400,6 @@
         <translation>¿En qué sentido gira el campo del armónico 7?</translation>
     </message>
     <message>
-        <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation>Para el armónico 7, los desfases de las tres fases se multiplican por 7: 0°, 840°, 1680°, es decir, 0°, 120°, 240°. Por eso los armónicos 5 y 11 giran contra el fundamental, y el 7 y el 13 con él, a 1/7 de su velocidad.</translation>
-    </message>
-    <message>
         <source>,</source>
         <translation>,</translation>
     </message>
@@ -535,6 +410,194 @@
     <message>
         <source>Le stator ne crée aucun champ</source>
         <translation>El estator no crea ningún campo</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La valeur est juste, pas le signe. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -619,10 +682,6 @@
         <translation>Par</translation>
     </message>
     <message>
-        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation>Indicador del par entre los campos del estator y del rotor (sin unidad).</translation>
-    </message>
-    <message>
         <source>Champ résultant</source>
         <translation>Campo resultante</translation>
     </message>
@@ -643,32 +702,16 @@
         <translation>Estator directo</translation>
     </message>
     <message>
-        <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation>Campo que gira en el sentido de la secuencia 0/120/240 (componente directa).</translation>
-    </message>
-    <message>
         <source>Stator inverse</source>
         <translation>Estator inverso</translation>
-    </message>
-    <message>
-        <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation>Campo que gira en sentido opuesto (componente inversa).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
         <translation>Rotor directo</translation>
     </message>
     <message>
-        <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation>Campo del rotor que gira en el sentido de su secuencia 0/120/240.</translation>
-    </message>
-    <message>
         <source>Rotor inverse</source>
         <translation>Rotor inverso</translation>
-    </message>
-    <message>
-        <source>Champ du rotor tournant en sens opposé.</source>
-        <translation>Campo del rotor que gira en sentido opuesto.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
@@ -733,6 +776,34 @@
     <message>
         <source>Champ</source>
         <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -994,6 +1065,10 @@
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
         <translation>disminuir el ángulo de la fase %1</translation>
+    </message>
+    <message>
+        <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>Annotations</name>
+    <message>
+        <source>↑ horaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>↓ antihoraire</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -101,10 +112,6 @@
         <translation>Lo scorrimento vale %1: campo a %2, rotore a %3</translation>
     </message>
     <message>
-        <source>Les courants du rotor ont une fréquence de %1 Hz (%2 × %3 Hz)</source>
-        <translation>Le correnti del rotore hanno una frequenza di %1 Hz (%2 × %3 Hz)</translation>
-    </message>
-    <message>
         <source>Sur une période, le couple moyen est nul (%1) : il change de signe</source>
         <translation>Su un periodo, la coppia media è nulla (%1): cambia segno</translation>
     </message>
@@ -117,10 +124,6 @@
         <translation>La coppia antioraria è massima con il rotore a %1°</translation>
     </message>
     <message>
-        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4</source>
-        <translation>L&apos;armonica %1 (%2 % della fondamentale) ruota %3 a %4</translation>
-    </message>
-    <message>
         <source>Le champ d&apos;une phase</source>
         <translation>Il campo di una fase</translation>
     </message>
@@ -129,16 +132,8 @@
         <translation>Una sola fase</translation>
     </message>
     <message>
-        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de 50 Hz. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation>Una sola bobina dello statore è alimentata da una corrente sinusoidale a 50 Hz. La freccia rossa mostra il campo nel traferro.</translation>
-    </message>
-    <message>
         <source>Quand l&apos;horloge tourne, que fait le champ ?</source>
         <translation>Quando l&apos;orologio avanza, che cosa fa il campo?</translation>
-    </message>
-    <message>
-        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés à la même vitesse.</source>
-        <translation>Il campo di una bobina resta sul suo asse: cresce, si annulla e cambia segno con la corrente. Si scompone in due metà uguali che ruotano in versi opposti alla stessa velocità.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés tournent en sens opposés.</source>
@@ -165,16 +160,8 @@
         <translation>Tre fasi</translation>
     </message>
     <message>
-        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées par des courants décalés de 0°, 120° et 240° dans le temps, à 50 Hz.</source>
-        <translation>Le tre bobine dello statore, sfasate di 120° nello spazio, sono alimentate da correnti sfasate di 0°, 120° e 240° nel tempo, a 50 Hz.</translation>
-    </message>
-    <message>
         <source>Que fait le champ résultant ?</source>
         <translation>Che cosa fa il campo risultante?</translation>
-    </message>
-    <message>
-        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui tourne d&apos;un tour par période : 50 tours par seconde, 3000 tr/min. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants atteignent leur maximum.</source>
-        <translation>I tre campi pulsanti si sommano in un campo di lunghezza costante che compie un giro per periodo: 50 giri al secondo, 3000 giri/min. Passa da una bobina alla successiva nell&apos;ordine in cui le loro correnti raggiungono il massimo.</translation>
     </message>
     <message>
         <source>choisissez la représentation « Trace » : la pointe du champ décrit un cercle.</source>
@@ -185,52 +172,20 @@
         <translation>Due fasi invertite</translation>
     </message>
     <message>
-        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs déphasages sont maintenant 0°, 240° et 120°.</source>
-        <translation>Lo stesso statore trifase, ma le correnti delle fasi 2 e 3 sono state scambiate: i loro sfasamenti sono ora 0°, 240° e 120°.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ ?</source>
         <translation>In quale verso ruota il campo?</translation>
-    </message>
-    <message>
-        <source>Les courants atteignent maintenant leur maximum dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne dans l&apos;autre sens, toujours à 3000 tr/min. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé.</source>
-        <translation>Ora le correnti raggiungono il massimo nell&apos;ordine 1, 2, 3 invece di 1, 3, 2: il campo, che va da una bobina a quella la cui corrente culmina subito dopo, ruota nel verso opposto, sempre a 3000 giri/min. È così che si inverte il senso di rotazione di un motore trifase.</translation>
     </message>
     <message>
         <source>remettez 120° et 240° dans le panneau Stator et comparez.</source>
         <translation>rimetti 120° e 240° nel pannello Statore e confronta.</translation>
     </message>
     <message>
-        <source>Une phase perdue</source>
-        <translation>Una fase mancante</translation>
-    </message>
-    <message>
-        <source>Un fil d&apos;alimentation est coupé : le même courant traverse maintenant les deux bobines restantes, à l&apos;aller dans l&apos;une et au retour dans l&apos;autre (déphasages 0° et 180°).</source>
-        <translation>Un filo di alimentazione è interrotto: la stessa corrente attraversa ora le due bobine rimaste, in andata nell&apos;una e in ritorno nell&apos;altra (sfasamenti 0° e 180°).</translation>
-    </message>
-    <message>
         <source>Que fait le champ ?</source>
         <translation>Che cosa fa il campo?</translation>
     </message>
     <message>
-        <source>Deux courants en phase ou en opposition ne font qu&apos;un champ qui pulse sur un axe fixe. Ses deux moitiés tournent en sens opposés : un moteur arrêté ne démarre plus, un moteur lancé continue dans son sens mais chauffe.</source>
-        <translation>Due correnti in fase o in opposizione producono un solo campo che pulsa lungo un asse fisso. Le sue due metà ruotano in versi opposti: un motore fermo non si avvia più, un motore già in moto continua nel suo verso ma si surriscalda.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et cochez « Deux champs tournants » : les deux moitiés ont la même longueur.</source>
-        <translation>apri la finestra «Misure» e spunta «Due campi rotanti»: le due metà hanno la stessa lunghezza.</translation>
-    </message>
-    <message>
         <source>Deux phases à 90°</source>
         <translation>Due fasi a 90°</translation>
-    </message>
-    <message>
-        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps : la bobine 2 atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation>Due bobine ad angolo retto sono alimentate da correnti sfasate di 90° nel tempo: la bobina 2 raggiunge il massimo un quarto di periodo prima della bobina 1.</translation>
-    </message>
-    <message>
-        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation>Due bobine in quadratura, con correnti in quadratura, bastano a produrre un campo rotante di lunghezza costante. Il campo va dalla bobina la cui corrente è in anticipo verso l&apos;altra. È il principio dei motori monofase a condensatore.</translation>
     </message>
     <message>
         <source>mettez 270° au lieu de 90° pour la phase 2 : le champ change de sens.</source>
@@ -241,16 +196,8 @@
         <translation>Frequenza e velocità</translation>
     </message>
     <message>
-        <source>Le stator triphasé à une paire de pôles est alimenté à 25 Hz au lieu de 50 Hz. Les vitesses sont comptées positives dans le sens antihoraire.</source>
-        <translation>Lo statore trifase con una coppia di poli è alimentato a 25 Hz invece che a 50 Hz. Le velocità sono contate positive in senso antiorario.</translation>
-    </message>
-    <message>
         <source>Quelle est la vitesse de synchronisme du champ ?</source>
         <translation>Qual è la velocità di sincronismo del campo?</translation>
-    </message>
-    <message>
-        <source>Le champ fait un tour par période du courant : n = 60 f / p. Avec une paire de pôles à 25 Hz, 1500 tr/min. Les phases dans l&apos;ordre 0°, 240°, 120° le font tourner dans le sens antihoraire, donc la vitesse signée est positive.</source>
-        <translation>Il campo compie un giro per ogni periodo della corrente: n = 60 f / p. Con una coppia di poli a 25 Hz, 1500 giri/min. Le fasi nell&apos;ordine 0°, 240°, 120° lo fanno ruotare in senso antiorario, quindi la velocità con segno è positiva.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et changez la fréquence dans le panneau Stator.</source>
@@ -285,10 +232,6 @@
         <translation>Che cosa fa il campo quando l&apos;orologio avanza?</translation>
     </message>
     <message>
-        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ d&apos;un inducteur de machine synchrone ou d&apos;un aimant.</source>
-        <translation>Una corrente costante produce un campo costante, fisso sull&apos;asse della bobina: nulla ruota finché il rotore resta fermo. È il campo dell&apos;induttore di una macchina sincrona, o di un magnete.</translation>
-    </message>
-    <message>
         <source>alimentez plutôt le rotor en continu et donnez-lui une rotation : son champ tourne avec lui.</source>
         <translation>alimenta invece il rotore in corrente continua e fallo ruotare: il suo campo ruota insieme a lui.</translation>
     </message>
@@ -309,16 +252,8 @@
         <translation>Al sincronismo</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens antihoraire à 3000 tr/min. Le rotor, alimenté en continu, tourne à la même vitesse, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation>Il campo dello statore ruota in senso antiorario a 3000 giri/min. Il rotore, alimentato in corrente continua, ruota alla stessa velocità, con il suo campo in ritardo di 60° su quello dello statore. La barra a sinistra mostra la coppia.</translation>
-    </message>
-    <message>
         <source>Sur une période, dans quel sens le couple moyen pousse-t-il le rotor ?</source>
         <translation>Su un periodo, in quale verso la coppia media spinge il rotore?</translation>
-    </message>
-    <message>
-        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple est constant. Le champ du stator, en avance, tire le champ du rotor dans le sens de rotation : la machine est motrice.</source>
-        <translation>Al sincronismo i due campi ruotano insieme: il loro angolo resta fisso, quindi la coppia è costante. Il campo dello statore, in anticipo, trascina il campo del rotore nel verso di rotazione: la macchina funziona da motore.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 330° : le rotor est en avance de 60° et la machine freine.</source>
@@ -349,14 +284,6 @@
         <translation>In quale posizione del rotore la coppia antioraria è massima?</translation>
     </message>
     <message>
-        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270° le champ du stator, en avance de 90° dans le sens antihoraire, tire le rotor dans ce sens.</source>
-        <translation>La coppia vale il prodotto dei due campi per il seno del loro angolo. È nulla quando sono allineati (0° o 180°) e massima ad angolo retto. A 270° il campo dello statore, in anticipo di 90° in senso antiorario, trascina il rotore in quel verso.</translation>
-    </message>
-    <message>
-        <source>tapez 90 puis 270 comme position initiale et comparez les barres de couple.</source>
-        <translation>digita 90 e poi 270 come posizione iniziale e confronta le barre di coppia.</translation>
-    </message>
-    <message>
         <source>0°</source>
         <translation>0°</translation>
     </message>
@@ -377,20 +304,8 @@
         <translation>Un rotore trascinato contro il campo</translation>
     </message>
     <message>
-        <source>Le champ du stator tourne dans le sens horaire à 3000 tr/min. Une machine extérieure entraîne le rotor dans le sens antihoraire, à 3000 tr/min lui aussi.</source>
-        <translation>Il campo dello statore ruota in senso orario a 3000 giri/min. Una macchina esterna trascina il rotore in senso antiorario, anch&apos;esso a 3000 giri/min.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement g = (ns - n) / ns ?</source>
         <translation>Qual è lo scorrimento g = (ns - n) / ns?</translation>
-    </message>
-    <message>
-        <source>Avec les vitesses signées, ns = -3000 et n = +3000 tr/min : g = 2. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine, c&apos;est le freinage par contre-courant, et les courants du rotor ont une fréquence double.</source>
-        <translation>Con le velocità con segno, ns = -3000 e n = +3000 giri/min: g = 2. Uno scorrimento maggiore di 1 significa che il rotore gira contro il campo: la macchina frena, è la frenatura in controcorrente, e le correnti del rotore hanno frequenza doppia.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence des courants du rotor.</source>
-        <translation>apri la finestra «Misure» e leggi la frequenza delle correnti del rotore.</translation>
     </message>
     <message>
         <source>0</source>
@@ -417,20 +332,8 @@
         <translation>Lo scorrimento</translation>
     </message>
     <message>
-        <source>Un moteur asynchrone : le champ du stator tourne dans le sens antihoraire à 3000 tr/min, le rotor le suit à 48 tours par seconde, soit 2880 tr/min.</source>
-        <translation>Un motore asincrono: il campo dello statore ruota in senso antiorario a 3000 giri/min, il rotore lo segue a 48 giri al secondo, cioè 2880 giri/min.</translation>
-    </message>
-    <message>
         <source>Quel est le glissement ?</source>
         <translation>Qual è lo scorrimento?</translation>
-    </message>
-    <message>
-        <source>g = (3000 - 2880) / 3000 = 0,04. Le rotor glisse un peu derrière le champ : c&apos;est ce retard qui induit des courants dans ses barres et donc le couple. Au synchronisme exact, plus rien n&apos;est induit.</source>
-        <translation>g = (3000 - 2880) / 3000 = 0,04. Il rotore scorre un po&apos; dietro il campo: è questo ritardo che induce correnti nelle sue barre e quindi la coppia. Al sincronismo esatto non viene più indotto nulla.</translation>
-    </message>
-    <message>
-        <source>donnez une rotation de 50 Hz au rotor : le glissement devient nul.</source>
-        <translation>dai al rotore una rotazione di 50 Hz: lo scorrimento si annulla.</translation>
     </message>
     <message>
         <source>0,04</source>
@@ -449,20 +352,8 @@
         <translation>La frequenza delle correnti del rotore</translation>
     </message>
     <message>
-        <source>Le même moteur : champ à 3000 tr/min dans le sens antihoraire, rotor à 2880 tr/min, alimentation à 50 Hz. Le rotor voit le champ défiler lentement.</source>
-        <translation>Lo stesso motore: campo a 3000 giri/min in senso antiorario, rotore a 2880 giri/min, alimentazione a 50 Hz. Il rotore vede il campo scorrere lentamente.</translation>
-    </message>
-    <message>
         <source>Quelle est la fréquence des courants induits dans le rotor ?</source>
         <translation>Qual è la frequenza delle correnti indotte nel rotore?</translation>
-    </message>
-    <message>
-        <source>Le champ dépasse le rotor de 120 tr/min, soit 2 tours par seconde : les courants du rotor ont la fréquence g f = 0,04 × 50 = 2 Hz. À l&apos;arrêt ils auraient 50 Hz.</source>
-        <translation>Il campo supera il rotore di 120 giri/min, cioè 2 giri al secondo: le correnti del rotore hanno la frequenza g f = 0,04 × 50 = 2 Hz. A rotore fermo sarebbero a 50 Hz.</translation>
-    </message>
-    <message>
-        <source>alimentez le rotor en triphasé à 2 Hz (0°, 240°, 120°) : son champ tourne avec celui du stator.</source>
-        <translation>alimenta il rotore con una terna trifase a 2 Hz (0°, 240°, 120°): il suo campo ruota insieme a quello dello statore.</translation>
     </message>
     <message>
         <source>50 Hz</source>
@@ -489,20 +380,8 @@
         <translation>L&apos;armonica 5 dell&apos;inverter</translation>
     </message>
     <message>
-        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à 50 Hz et des harmoniques. Le fondamental fait tourner le champ dans le sens antihoraire à 3000 tr/min.</source>
-        <translation>Un inverter a sei gradini alimenta lo statore: le sue correnti a gradini contengono la fondamentale a 50 Hz e delle armoniche. La fondamentale fa ruotare il campo in senso antiorario a 3000 giri/min.</translation>
-    </message>
-    <message>
         <source>Dans quel sens tourne le champ de l&apos;harmonique 5 ?</source>
         <translation>In quale verso ruota il campo dell&apos;armonica 5?</translation>
-    </message>
-    <message>
-        <source>Pour l&apos;harmonique 5 les déphasages des trois phases sont multipliés par 5 : 0°, 600°, 1200°, soit 0°, 240°, 120°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/5 de sa vitesse.</source>
-        <translation>Per l&apos;armonica 5 gli sfasamenti delle tre fasi sono moltiplicati per 5: 0°, 600°, 1200°, cioè 0°, 240°, 120°. Le armoniche 5 e 11 ruotano quindi contro la fondamentale, la 7 e la 13 con essa, a 1/5 della sua velocità.</translation>
-    </message>
-    <message>
-        <source>ouvrez la fenêtre « Mesures » : le spectre donne le sens de chaque harmonique.</source>
-        <translation>apri la finestra «Misure»: lo spettro indica il verso di rotazione di ogni armonica.</translation>
     </message>
     <message>
         <source>Dans le sens horaire, contre le fondamental</source>
@@ -521,10 +400,6 @@
         <translation>In quale verso ruota il campo dell&apos;armonica 7?</translation>
     </message>
     <message>
-        <source>Pour l&apos;harmonique 7 les déphasages des trois phases sont multipliés par 7 : 0°, 840°, 1680°, soit 0°, 120°, 240°. Les harmoniques 5 et 11 tournent donc contre le fondamental, 7 et 13 avec lui, à 1/7 de sa vitesse.</source>
-        <translation>Per l&apos;armonica 7 gli sfasamenti delle tre fasi sono moltiplicati per 7: 0°, 840°, 1680°, cioè 0°, 120°, 240°. Le armoniche 5 e 11 ruotano quindi contro la fondamentale, la 7 e la 13 con essa, a 1/7 della sua velocità.</translation>
-    </message>
-    <message>
         <source>,</source>
         <translation>,</translation>
     </message>
@@ -535,6 +410,194 @@
     <message>
         <source>Le stator ne crée aucun champ</source>
         <translation>Lo statore non crea alcun campo</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La valeur est juste, pas le signe. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -619,10 +682,6 @@
         <translation>Coppia</translation>
     </message>
     <message>
-        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité).</source>
-        <translation>Indicatore di coppia tra i campi di statore e di rotore (adimensionale).</translation>
-    </message>
-    <message>
         <source>Champ résultant</source>
         <translation>Campo risultante</translation>
     </message>
@@ -643,32 +702,16 @@
         <translation>Statore diretto</translation>
     </message>
     <message>
-        <source>Champ tournant dans le sens de la séquence 0/120/240 (composante directe).</source>
-        <translation>Campo che ruota nel verso della sequenza 0/120/240 (componente diretta).</translation>
-    </message>
-    <message>
         <source>Stator inverse</source>
         <translation>Statore inverso</translation>
-    </message>
-    <message>
-        <source>Champ tournant en sens opposé (composante inverse).</source>
-        <translation>Campo che ruota in verso opposto (componente inversa).</translation>
     </message>
     <message>
         <source>Rotor direct</source>
         <translation>Rotore diretto</translation>
     </message>
     <message>
-        <source>Champ du rotor tournant dans le sens de sa séquence 0/120/240.</source>
-        <translation>Campo del rotore che ruota nel verso della sua sequenza 0/120/240.</translation>
-    </message>
-    <message>
         <source>Rotor inverse</source>
         <translation>Rotore inverso</translation>
-    </message>
-    <message>
-        <source>Champ du rotor tournant en sens opposé.</source>
-        <translation>Campo del rotore che ruota in verso opposto.</translation>
     </message>
     <message>
         <source>Harmoniques</source>
@@ -733,6 +776,34 @@
     <message>
         <source>Champ</source>
         <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -994,6 +1065,10 @@
     <message>
         <source>diminuer l&apos;angle de la phase %1</source>
         <translation>diminuisci l&apos;angolo della fase %1</translation>
+    </message>
+    <message>
+        <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
