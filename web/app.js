@@ -123,6 +123,9 @@ export class App {
       case "shortcuts":
         this.about.show(this.texts.shortcutsTitle, this.texts.shortcutLines, false);
         break;
+      case "conventions":
+        this.about.show(this.texts.conventionsTitle, this.texts.conventionLines, false);
+        break;
       case "lesson":
         this.openLesson(item.argument, true);
         break;

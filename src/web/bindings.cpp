@@ -36,9 +36,9 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
 
 // The page's names of the menu commands, in MenuCommand order.
 constexpr const char* kCommandNames[] = {
-    "openSetup",    "saveSetup",  "copyLink",   "exportAnimation", "quit",
-    "presentation", "openStator", "openRotor",  "colourMap",       "about",
-    "openMeasures", "pace",       "projection", "annotations",     "shortcuts"};
+    "openSetup",  "saveSetup",   "copyLink",  "exportAnimation", "quit",         "presentation",
+    "openStator", "openRotor",   "colourMap", "about",           "openMeasures", "pace",
+    "projection", "annotations", "shortcuts", "conventions"};
 
 // The page's names of the animation writer's outcomes, in GifStatus order.
 constexpr const char* kGifStatusNames[] = {"ok", "tooManyColours", "failed"};
@@ -147,6 +147,8 @@ val Texts() {
     for (const ShortcutLine& line : ShortcutLines())
         if (!line.desktopOnly) keys.push_back(line.text);
     texts.set("shortcutLines", TextList(keys, "Shortcuts"));
+    texts.set("conventionsTitle", PageText("Conventions", kConventionsTitle));
+    texts.set("conventionLines", TextList(ConventionLines(), "Conventions"));
     texts.set("tickPeriodMs", kTickPeriodMs);
     texts.set("descriptionPeriodMs", kDescriptionPeriodMs);
     texts.set("angleFieldLength", kAngleFieldLength);

@@ -179,12 +179,11 @@ void CMainWindow::CreateShortcuts() {
     bind(Qt::Key_F11, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 }
 
-void CMainWindow::ShowShortcuts() {
+void CMainWindow::ShowLines(const char* context, const char* title,
+                            std::span<const char* const> french) {
     QStringList lines;
-    for (const ShortcutLine& line : ShortcutLines())
-        lines << QCoreApplication::translate("Shortcuts", line.text);
-    QMessageBox::information(this, QCoreApplication::translate("Shortcuts", kShortcutsTitle),
-                             lines.join(u'\n'));
+    for (const char* line : french) lines << QCoreApplication::translate(context, line);
+    QMessageBox::information(this, QCoreApplication::translate(context, title), lines.join(u'\n'));
 }
 
 void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
@@ -231,8 +230,14 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             machineView->SetAnnotations(checked);
             RedrawView();
             break;
-        case MenuCommand::Shortcuts:
-            ShowShortcuts();
+        case MenuCommand::Shortcuts: {
+            std::vector<const char*> keys;
+            for (const ShortcutLine& line : ShortcutLines()) keys.push_back(line.text);
+            ShowLines("Shortcuts", kShortcutsTitle, keys);
+            break;
+        }
+        case MenuCommand::Conventions:
+            ShowLines("Conventions", kConventionsTitle, ConventionLines());
             break;
     }
 }

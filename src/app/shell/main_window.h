@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -82,7 +83,8 @@ private:
     void CreateMenus();
     void OnMenuCommand(const MenuItem& item, bool checked);
     void CreateShortcuts();
-    void ShowShortcuts();
+    // A box of translated lines: the keys, the conventions.
+    void ShowLines(const char* context, const char* title, std::span<const char* const> french);
     // One frame of the view, and the measures of that frame when their window is open.
     void RedrawView();
     void OpenMeasures();

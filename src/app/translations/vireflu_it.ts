@@ -47,6 +47,41 @@
     </message>
 </context>
 <context>
+    <name>Conventions</name>
+    <message>
+        <source>Le courant d&apos;une phase vaut sin(ωt + angle) : l&apos;angle est une avance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Séquence directe : les phases culminent dans l&apos;ordre 1, 2, 3, soit les angles 0/240/120 ; son champ tourne dans le sens antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Séquence inverse : 0/120/240, l&apos;ordre 1, 3, 2 ; son champ tourne dans le sens horaire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vitesses, glissements, angles et couples sont positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 contre le champ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La barre de couple monte pour un couple horaire et descend pour un couple antihoraire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L&apos;harmonique n des courants fait un champ qui tourne n fois plus vite que le fondamental : 5 et 11 contre lui, 7 et 13 avec lui.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conventions de signe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Description</name>
     <message>
         <source>%1 : phases %2 en %3.</source>
@@ -935,6 +970,10 @@
     <message>
         <source>Raccourcis &amp;clavier</source>
         <translation>Scorciatoie da &amp;tastiera</translation>
+    </message>
+    <message>
+        <source>Conventions de &amp;signe</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,7 @@ constexpr MenuItem kColour[] = {
     {VIREFLU_UI_TEXT("Menu", "Projection"), M::Projection, 0, true, MenuCheck::Toggle},
 };
 constexpr MenuItem kHelp[] = {{VIREFLU_UI_TEXT("Menu", "Raccourcis &clavier"), M::Shortcuts},
+                              {VIREFLU_UI_TEXT("Menu", "Conventions de &signe"), M::Conventions},
                               {VIREFLU_UI_TEXT("Menu", "&A propos de Vireflu..."), M::About}};
 
 constexpr Menu kMenus[] = {
@@ -87,7 +88,35 @@ constexpr ShortcutLine kShortcutLines[] = {
      true},
 };
 
+constexpr const char* kConventionLines[] = {
+    VIREFLU_UI_TEXT("Conventions",
+                    "Le courant d'une phase vaut sin(ωt + angle) : l'angle est une avance."),
+    VIREFLU_UI_TEXT("Conventions",
+                    "Séquence directe : les phases culminent dans l'ordre 1, 2, 3, soit les "
+                    "angles 0/240/120 ; son champ tourne dans le sens antihoraire."),
+    VIREFLU_UI_TEXT("Conventions",
+                    "Séquence inverse : 0/120/240, l'ordre 1, 3, 2 ; son champ tourne dans le "
+                    "sens horaire."),
+    VIREFLU_UI_TEXT("Conventions",
+                    "Vitesses, glissements, angles et couples sont positifs dans le sens "
+                    "antihoraire, celui où tourne le rotor pour une fréquence de rotation "
+                    "positive."),
+    VIREFLU_UI_TEXT("Conventions",
+                    "Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, "
+                    "1 à l'arrêt, plus de 1 contre le champ."),
+    VIREFLU_UI_TEXT("Conventions",
+                    "La barre de couple monte pour un couple horaire et descend pour un couple "
+                    "antihoraire."),
+    VIREFLU_UI_TEXT("Conventions",
+                    "L'harmonique n des courants fait un champ qui tourne n fois plus vite que "
+                    "le fondamental : 5 et 11 contre lui, 7 et 13 avec lui."),
+};
+
 }  // namespace
+
+std::span<const char* const> ConventionLines() {
+    return kConventionLines;
+}
 
 std::span<const ShortcutLine> ShortcutLines() {
     return kShortcutLines;

@@ -25,6 +25,7 @@ enum class MenuCommand {
     Projection,   // checked: the projector mode is on
     Annotations,  // checked: the phases, clock, field's sense and colour scale over the view
     Shortcuts,    // the list of keys
+    Conventions,  // how signs, senses and sequences are counted
 };
 
 // How an item shows a state: not at all, as a check mark of its own, or as the one
@@ -67,5 +68,10 @@ struct ShortcutLine {
     bool desktopOnly;
 };
 std::span<const ShortcutLine> ShortcutLines();
+
+// "Conventions de signe": how every figure shown is signed and what the angles mean.
+inline constexpr const char* kConventionsTitle =
+    VIREFLU_UI_TEXT("Conventions", "Conventions de signe");
+std::span<const char* const> ConventionLines();
 
 }  // namespace vireflu
