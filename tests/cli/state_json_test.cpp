@@ -72,6 +72,20 @@ TEST(StateJsonTest, LessonAnswerOfTheSetupPlayed) {
         RunForState({"--lesson", "glissement", "--rotation", "50"})["lesson"].toObject();
     EXPECT_NEAR(faster["value"].toDouble(-1), 0, 1e-12);
     EXPECT_EQ(faster["rightChoice"].toInt(-1), 0);
+    // The verdict and the window agree: the synchronous machine's stator field leads the
+    // rotor's by 60 degrees and pushes it counterclockwise, torque +0.9 sin 60 > 0, while
+    // the bar's own figure, up for clockwise, is its opposite.
+    const QJsonObject synchronous = RunForState({"--lesson", "machine-synchrone"});
+    EXPECT_EQ(synchronous["lesson"].toObject()["value"].toString(), "antihoraire");
+    EXPECT_NEAR(synchronous["measures"].toObject()["torque"].toDouble(), 0.779, 1e-3);
+    // A six-step stator's harmonic fields at n times the fundamental's +3000 rpm.
+    const QJsonObject harmonics = RunForState({"--lesson", "harmonique-5"})["measures"].toObject();
+    EXPECT_GT(harmonics["statorDirectShare"].toDouble(), 1);
+    const std::pair<const char*, double> speeds[] = {{"sixStepHarmonic5Rpm", -15000},
+                                                     {"sixStepHarmonic7Rpm", 21000},
+                                                     {"sixStepHarmonic11Rpm", -33000},
+                                                     {"sixStepHarmonic13Rpm", 39000}};
+    for (const auto& [key, rpm] : speeds) EXPECT_NEAR(harmonics[key].toDouble(), rpm, 1e-6) << key;
 }
 
 // Shortest exact forms: the fortieth tick at 50 Hz leaves 2^-50; a torque of 0 / 0 is null.
