@@ -22,7 +22,7 @@ test("start-up: the air gap in Bleu Noir Rouge at pace x1, the clock stopped", a
   assert.deepEqual(page.errors, []);
 });
 
-const lessons = ["Une seule phase", "Trois phases", "Deux phases inversées", "Une phase perdue", "Deux phases à 90°",
+const lessons = ["Une seule phase", "Trois phases", "Deux phases inversées", "Deux phases à 90°",
   "Fréquence et vitesse", "Courant continu", "Au synchronisme", "L'angle de couple", "Un rotor entraîné contre le champ",
   "Le glissement", "La fréquence des courants du rotor", "L'harmonique 5 de l'onduleur", "L'harmonique 7 de l'onduleur"];
 
@@ -38,7 +38,7 @@ test("menus: the French titles and items, with their access keys", async () => {
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
     ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],
-    ["<u>?</u>", ["Raccourcis clavier", "Français", "English", "Deutsch", "Español", "Italiano", "Português", "العربية",
+    ["<u>?</u>", ["Raccourcis clavier", "Conventions de signe", "Français", "English", "Deutsch", "Español", "Italiano", "Português", "العربية",
       "A propos de Vireflu..."]],
   ]);
   assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
