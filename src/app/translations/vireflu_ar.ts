@@ -20,11 +20,11 @@
     <name>Annotations</name>
     <message>
         <source>↑ horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>↑ مع عقارب الساعة</translation>
     </message>
     <message>
         <source>↓ antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>↓ عكس عقارب الساعة</translation>
     </message>
 </context>
 <context>
@@ -120,7 +120,7 @@
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation>%1 دورة/دقيقة</translation>
+        <translation>&#x2066;%1 دورة/دقيقة&#x2069;</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
@@ -240,19 +240,19 @@
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation>+3000 دورة/دقيقة</translation>
+        <translation>&#x2066;+3000 دورة/دقيقة&#x2069;</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation>+1500 دورة/دقيقة</translation>
+        <translation>&#x2066;+1500 دورة/دقيقة&#x2069;</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation>-1500 دورة/دقيقة</translation>
+        <translation>&#x2066;-1500 دورة/دقيقة&#x2069;</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation>+750 دورة/دقيقة</translation>
+        <translation>&#x2066;+750 دورة/دقيقة&#x2069;</translation>
     </message>
     <message>
         <source>Courant continu</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>-1</source>
-        <translation>-1</translation>
+        <translation>&#x2066;-1&#x2069;</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
@@ -392,19 +392,19 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation>50 Hz</translation>
+        <translation>&#x2066;50 Hz&#x2069;</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation>48 Hz</translation>
+        <translation>&#x2066;48 Hz&#x2069;</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation>2 Hz</translation>
+        <translation>&#x2066;2 Hz&#x2069;</translation>
     </message>
     <message>
         <source>0 Hz</source>
-        <translation>0 Hz</translation>
+        <translation>&#x2066;0 Hz&#x2069;</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
@@ -448,191 +448,191 @@
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>&#x2066;%1 Hz&#x2069;</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحسب السرعات والانزلاقات والزوايا والعزوم موجبةً عكس اتجاه عقارب الساعة، وهو الاتجاه الذي يدور فيه العضو الدوار عند تردد دوران موجب.</translation>
     </message>
     <message>
         <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرتفع شريط العزم عندما يدفع العزم العضو الدوار في اتجاه عقارب الساعة، وينخفض عندما يدفعه عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد تيارات العضو الدوار %1 (&#x2066;%2 × %3&#x2069;)</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية %1 (%2 في المئة من الأساسية) تدور %3 بسرعة %4، أي %1 أضعاف سرعة الأساسية</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى ملف واحد فقط من ملفات العضو الثابت بتيار جيبي تردده {frequency}. ويبيّن السهم الأحمر المجال في الثغرة الهوائية.</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبقى مجال الملف على محوره: يكبر وينعدم ويغيّر إشارته مع التيار. ويتحلل إلى نصفين متساويين يدوران في اتجاهين متعاكسين، كلٌّ منهما بسرعة {field-speed}.</translation>
     </message>
     <message>
         <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يُنشئ الملف وحده مجالًا إلا على محوره: لا يغادر السهم الأحمر هذا المحور، بل يتغير طوله وإشارته فقط. راقبه خلال زمن دوري واحد.</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>تُغذّى ملفات العضو الثابت الثلاثة، المزاحة بزاوية 120° في الفضاء، بتردد {frequency} بتيارات زواياها &#x2066;{stator-angles}&#x2069;. الزاوية تقدّم: تيار الطور يساوي &#x2066;sin(ωt + الزاوية)&#x2069;.</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتجمع المجالات النابضة الثلاثة في مجال ثابت الطول يدور دورة واحدة في كل زمن دوري: {field-speed}. وينتقل من ملف إلى الملف التالي بالترتيب الذي تبلغ به تياراتها قيمتها العظمى: الطور 1، ثم الطور 3، المتأخر بزاوية 120°، ثم الطور 2. هذا هو التتابع العكسي، ويدور المجال {field-sense}.</translation>
     </message>
     <message>
         <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تبدو الزوايا كأنها تعطي الترتيب 1، 2، 3، لكنها زوايا تقدّم: الطور 3، المتقدم بزاوية 240°، أي المتأخر بزاوية 120°، يبلغ قيمته العظمى قبل الطور 2. انظر في لوحة العضو الثابت أي تيار يبلغ قيمته العظمى مباشرة بعد تيار الطور 1.</translation>
     </message>
     <message>
         <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>كل ملف وحده يُنشئ مجالًا نابضًا، لكن ثلاثة مجالات نابضة مزاحة في الفضاء وفي الزمن تتجمع في مجال ثابت الطول. راقب طول السهم الأحمر.</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
-        <translation type="unfinished"></translation>
+        <translation>العضو الثابت الثلاثي الطور نفسه، لكن تياري الطورين 2 و3 تبادلا: أصبحت الزوايا الآن &#x2066;{stator-angles}&#x2069;.</translation>
     </message>
     <message>
         <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
-        <translation type="unfinished"></translation>
+        <translation>تبلغ التيارات الآن قيمتها العظمى بالترتيب 1، 2، 3 بدلًا من 1، 3، 2: هذا هو التتابع المباشر. والمجال، الذي ينتقل من ملف إلى الملف الذي يبلغ تياره قيمته العظمى بعده، يدور {field-sense}، دائمًا بسرعة {field-speed}. وهكذا يُعكس اتجاه دوران محرك ثلاثي الطور: بتبديل سلكين من أسلاكه.</translation>
     </message>
     <message>
         <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
-        <translation type="unfinished"></translation>
+        <translation>كان هذا اتجاه الدرس السابق. تبديل طورين يغيّر الترتيب الذي تبلغ به التيارات قيمتها العظمى، والمجال يتبع هذا الترتيب.</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى ملفان متعامدان بتيارين مزاحين بزاوية 90° في الزمن، زاويتاهما &#x2066;{stator-angles}&#x2069;: الملف 2، المتقدم، يبلغ قيمته العظمى قبل الملف 1 بربع زمن دوري.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>يكفي ملفان متعامدان، يمر فيهما تياران متعامدان زمنيًا، لإنشاء مجال دوار ثابت الطول، يدور هنا {field-sense} بسرعة {field-speed}. وهو ينتقل من الملف المتقدم تياره نحو الملف الآخر. هذا هو مبدأ المحركات أحادية الطور ذات المكثف.</translation>
     </message>
     <message>
         <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف 2 يقع فعلًا على بعد 90° من الملف 1، لكن تياره متقدم: ينطلق المجال منه ويتجه نحو الملف 1.</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>يُغذّى العضو الثابت الثلاثي الطور ذو زوج الأقطاب الواحد بتردد {frequency}، بالزوايا &#x2066;{stator-angles}&#x2069;. {convention}</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور المجال دورة واحدة في كل زمن دوري للتيار: &#x2066;n = 60 f / p&#x2069;، أي {field-speed} بزوج أقطاب واحد عند {frequency}. وتشكّل الزوايا &#x2066;{stator-angles}&#x2069; التتابع المباشر، الذي يجعله يدور {field-sense}: السرعة ذات الإشارة تساوي {field-signed-speed}.</translation>
     </message>
     <message>
         <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه سرعة شبكة أوروبية. السرعة التزامنية تتبع التردد: &#x2066;n = 60 f / p&#x2069;، وهنا &#x2066;f = {frequency}&#x2069;.</translation>
     </message>
     <message>
         <source>La valeur est juste, pas le signe. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة صحيحة، لكن الإشارة خاطئة. {convention}</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>التيار الثابت يُنشئ مجالًا ثابتًا، مثبتًا على محور الملف: لا شيء يدور ما دام العضو الدوار ساكنًا. إنه مجال ملف الإثارة في آلة تزامنية، أو مجال مغناطيس.</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور مجال العضو الثابت {field-sense} بسرعة {field-speed}. والعضو الدوار، المغذّى بتيار مستمر، يدور {rotor-sense} بسرعة {rotor-speed}، ومجاله متأخر بزاوية 60° عن مجال العضو الثابت. ويبيّن الشريط على اليسار عزم الدوران.</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التزامن يدور المجالان معًا: تبقى الزاوية بينهما ثابتة، وكذلك عزم الدوران، &#x2066;{mean-torque}&#x2069;. ومجال العضو الثابت، المتقدم، يجذب مجال العضو الدوار في اتجاه الدوران: الآلة تعمل محركًا. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال العضو الدوار متأخر عن مجال العضو الثابت: يجذبه العضو الثابت إلى الأمام، في اتجاه الدوران، كما يجرّ مغناطيسٌ مغناطيسًا آخر.</translation>
     </message>
     <message>
         <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التزامن تبقى الزاوية بين المجالين ثابتة: لا يغيّر عزم الدوران إشارته، فمتوسطه إذن ليس صفرًا. راقب شريط العزم.</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>عزم الدوران هو حاصل ضرب المجالين في جيب الزاوية بينهما. يكون صفرًا عندما يكونان على استقامة واحدة (0° أو 180°) وأكبر ما يكون عندما يتعامدان. عند 270°، يتقدم مجال العضو الثابت على مجال العضو الدوار بزاوية 90° ويجذبه إلى الأمام: يبلغ العزم الموجب أقصاه.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>اجعل الموضع الابتدائي 90° ثم 270° بمنزلق لوحة العضو الدوار وقارن أشرطة العزم. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>يدور مجال العضو الثابت {field-sense} بسرعة {field-speed}. وتُدير آلةٌ خارجية العضو الدوار {rotor-sense}، بسرعة {rotor-speed}. {convention}</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>بالسرعات ذات الإشارة: &#x2066;ns = {field-signed-speed}&#x2069; و&#x2066;n = {rotor-signed-speed}&#x2069;، ومنه &#x2066;g = {slip}&#x2069;. الانزلاق الأكبر من 1 يعني أن العضو الدوار يدور عكس المجال: الآلة تكبح (الكبح بعكس التيار)، وتردد التيارات المستحثة في العضو الدوار {rotor-frequency}.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات» واقرأ تردد العضو الدوار.</translation>
     </message>
     <message>
         <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق الصفري يعني أن العضو الدوار يتبع المجال؛ أما هنا فهو يدور في الاتجاه المعاكس. خذ السرعات بإشاراتها.</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>محرك لاتزامني: يدور مجال العضو الثابت {field-sense} بسرعة {field-speed}، ويتبعه العضو الدوار بسرعة {rotor-speed}.</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>&#x2066;g = (ns - n) / ns = {slip}&#x2069;: ينزلق العضو الدوار قليلًا خلف المجال، بفارق {slip-speed}. في المحرك اللاتزامني، هذا التأخر هو الذي يستحث تيارات في قضبان العضو الدوار ومن ثمّ عزم الدوران؛ وعند التزامن التام لا يُستحث شيء. هنا يُدار العضو الدوار بسرعة مفروضة، دون تيار.</translation>
     </message>
     <message>
         <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>أعطِ العضو الدوار تردد دوران {frequency}، وهو تردد الشبكة: يصبح الانزلاق صفرًا.</translation>
     </message>
     <message>
         <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا هو &#x2066;n / ns&#x2069;، النسبة بين السرعتين. أما الانزلاق فهو الفرق بينهما منسوبًا إلى سرعة المجال: &#x2066;g = (ns - n) / ns&#x2069;.</translation>
     </message>
     <message>
         <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرك نفسه: المجال {field-sense} بسرعة {field-speed}، والعضو الدوار بسرعة {rotor-speed}، والتغذية بتردد {frequency}. يرى العضو الدوار المجال يمر ببطء.</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
-        <translation type="unfinished"></translation>
+        <translation>يسبق المجال العضو الدوار بفارق {slip-speed}: تردد تيارات العضو الدوار هو &#x2066;g f = {slip} × {frequency} = {rotor-frequency}&#x2069;. وعند السكون يكون ترددها تردد الشبكة.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>غذِّ العضو الدوار بتيار ثلاثي الطور بتردد {rotor-frequency} بالزوايا &#x2066;{stator-angles}&#x2069;: يدور مجاله مع مجال العضو الثابت.</translation>
     </message>
     <message>
         <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا تردد الشبكة، الذي يراه العضو الدوار وهو ساكن. إنه يدور بسرعة قريبة جدًا من سرعة المجال: فيراه يمر ببطء.</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>عاكس سداسي الخطوات يغذّي العضو الثابت: تحتوي تياراته الدرجية على الأساسية بتردد {frequency} وعلى توافقيات. وتتوالى خطواته بترتيب التتابع المباشر، &#x2066;{stator-angles}&#x2069;، وتجعل الأساسيةُ المجالَ يدور {field-sense} بسرعة {field-speed}.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية n لتيارٍ مزاحة بمقدار n ضعف زاوية الأساسية. من أجل &#x2066;n = 5&#x2069;: 0°، و&#x2066;5 × 240° = 1200°&#x2069;، و&#x2066;5 × 120° = 600°&#x2069;، أي &#x2066;0°, 120°, 240°&#x2069;: التتابع العكسي. لذا يدور مجالها {harmonic-5-sense}، ولأن تياراتها تتناوب أسرع بخمس مرات، فبسرعة {harmonic-5-speed}. التوافقيتان 5 و11 تدوران عكس الأساسية، و7 و13 معها.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح نافذة «القياسات»: يعطي «سرعة التوافقيات» السرعة ذات الإشارة لمجال كل منها.</translation>
     </message>
     <message>
         <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>تدور الأساسية في هذا الاتجاه، لكن التوافقية 5 تضرب الزوايا في 5، مما يعكس ترتيب الأطوار.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية n لتيارٍ مزاحة بمقدار n ضعف زاوية الأساسية. من أجل &#x2066;n = 7&#x2069;: 0°، و&#x2066;7 × 240° = 1680°&#x2069;، و&#x2066;7 × 120° = 840°&#x2069;، أي &#x2066;0°, 240°, 120°&#x2069;: التتابع المباشر. لذا يدور مجالها {harmonic-7-sense}، ولأن تياراتها تتناوب أسرع بسبع مرات، فبسرعة {harmonic-7-speed}. التوافقيتان 5 و11 تدوران عكس الأساسية، و7 و13 معها.</translation>
     </message>
     <message>
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا اتجاه التوافقيتين 5 و11. أما للتوافقية 7 فاضرب الزوايا في 7: يبقى ترتيب الأطوار هو ترتيب الأساسية.</translation>
     </message>
 </context>
 <context>
@@ -814,31 +814,31 @@
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>مؤشر العزم بين مجالي العضو الثابت والعضو الدوار (بدون وحدة)، موجب عندما يدفع العضو الدوار عكس اتجاه عقارب الساعة. ويرتفع شريط العزم لعزم في اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>المركّبة المباشرة: مجال التتابع الذي تبلغ أطواره قيمتها العظمى بالترتيب 1، 2، 3 (الزوايا 0/240/120، وهي زوايا تقدّم). تدور عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>المركّبة العكسية: مجال التتابع 1، 3، 2 (الزوايا 0/120/240). تدور في اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>المركّبة المباشرة لمجال العضو الدوار، وتدور بالنسبة إلى العضو الدوار عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>المركّبة العكسية لمجال العضو الدوار، وتدور بالنسبة إلى العضو الدوار في اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Vitesse des harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة التوافقيات</translation>
     </message>
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة ذات الإشارة لمجال كل توافقية: التوافقية n تتناوب أسرع من الأساسية بـ n مرة، فيدور مجالها أسرع بـ n مرة، مع الأساسية للتوافقيتين 7 و13، وعكسها للتوافقيتين 5 و11.</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار الطور يساوي &#x2066;sin(ωt + الزاوية)&#x2069;: الزاوية زاوية تقدّم. في التتابع المباشر، 0/240/120، تبلغ الأطوار قيمتها العظمى بالترتيب 1، 2، 3، ويدور المجال عكس اتجاه عقارب الساعة.</translation>
     </message>
 </context>
 <context>

@@ -20,11 +20,11 @@
     <name>Annotations</name>
     <message>
         <source>↑ horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>↑ Uhrzeigersinn</translation>
     </message>
     <message>
         <source>↓ antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>↓ Gegenuhrzeigersinn</translation>
     </message>
 </context>
 <context>
@@ -448,191 +448,191 @@
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahlen, Schlupfwerte, Winkel und Drehmomente zählen positiv im Gegenuhrzeigersinn, in dem der Rotor bei positiver Drehfrequenz dreht.</translation>
     </message>
     <message>
         <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drehmomentbalken steigt, wenn das Drehmoment den Rotor im Uhrzeigersinn antreibt, und fällt, wenn es ihn im Gegenuhrzeigersinn antreibt.</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rotorströme haben eine Frequenz von %1 (%2 × %3)</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1. Oberschwingung (%2 % der Grundschwingung) dreht sich %3 mit %4, dem %1-Fachen der Drehzahl der Grundschwingung</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine einzige Statorspule wird mit einem sinusförmigen Strom von {frequency} gespeist. Der rote Pfeil zeigt das Feld im Luftspalt.</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld einer Spule bleibt auf ihrer Achse: Es wächst, verschwindet und wechselt mit dem Strom das Vorzeichen. Es lässt sich in zwei gleiche Hälften zerlegen, die sich gegensinnig drehen, jede mit {field-speed}.</translation>
     </message>
     <message>
         <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Spule allein erzeugt nur auf ihrer Achse ein Feld: Der rote Pfeil verlässt diese Achse nie, er ändert nur Länge und Vorzeichen. Beobachten Sie ihn während einer Periode.</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei Statorspulen, räumlich um 120° versetzt, werden mit {frequency} durch Ströme mit den Winkeln {stator-angles} gespeist. Ein Winkel gibt ein Voreilen an: Der Strom der Phase ist sin(ωt + Winkel).</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die drei pulsierenden Felder addieren sich zu einem Feld konstanter Länge, das sich je Periode einmal dreht: {field-speed}. Es wandert von einer Spule zur nächsten in der Reihenfolge, in der ihre Ströme ihr Maximum erreichen: Phase 1, dann Phase 3, um 120° nacheilend, dann Phase 2. Das ist die inverse Folge (Gegensystem), und das Feld dreht sich {field-sense}.</translation>
     </message>
     <message>
         <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Winkel scheinen die Reihenfolge 1, 2, 3 anzugeben, aber sie sind Voreilwinkel: Phase 3, um 240° voreilend, also um 120° nacheilend, erreicht ihr Maximum vor Phase 2. Sehen Sie im Bedienfeld Stator nach, welcher Strom direkt nach dem der Phase 1 sein Maximum erreicht.</translation>
     </message>
     <message>
         <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Spule allein erzeugt ein pulsierendes Feld, aber drei räumlich und zeitlich versetzte pulsierende Felder addieren sich zu einem Feld konstanter Länge. Beobachten Sie die Länge des roten Pfeils.</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe dreiphasige Stator, aber die Ströme der Phasen 2 und 3 wurden vertauscht: Ihre Winkel sind jetzt {stator-angles}.</translation>
     </message>
     <message>
         <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ströme erreichen ihr Maximum jetzt in der Reihenfolge 1, 2, 3 statt 1, 3, 2: Das ist die direkte Folge (Mitsystem). Das Feld, das von einer Spule zu derjenigen wandert, deren Strom als Nächstes sein Maximum erreicht, dreht sich {field-sense}, weiterhin mit {field-speed}. So kehrt man die Drehrichtung eines Drehstrommotors um: Man vertauscht zwei seiner Außenleiter.</translation>
     </message>
     <message>
         <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das war die Drehrichtung der vorigen Lektion. Das Vertauschen zweier Phasen ändert die Reihenfolge, in der die Ströme ihr Maximum erreichen, und das Feld folgt dieser Reihenfolge.</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei rechtwinklig zueinander stehende Spulen werden mit zeitlich um 90° versetzten Strömen mit den Winkeln {stator-angles} gespeist: Spule 2 eilt vor und erreicht ihr Maximum eine Viertelperiode vor Spule 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei räumlich um 90° versetzte Spulen mit um 90° phasenverschobenen Strömen genügen für ein Drehfeld konstanter Länge, das sich hier {field-sense} mit {field-speed} dreht. Es wandert von der Spule mit dem voreilenden Strom zur anderen. Das ist das Prinzip der Kondensatormotoren.</translation>
     </message>
     <message>
         <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spule 2 steht zwar um 90° gegenüber Spule 1 versetzt, aber ihr Strom eilt vor: Das Feld geht von ihr aus und wandert zu Spule 1.</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>Der dreiphasige Stator mit einem Polpaar wird mit {frequency} gespeist, mit den Winkeln {stator-angles}. {convention}</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld dreht sich einmal je Periode des Stroms: n = 60 f / p, also {field-speed} bei einem Polpaar und {frequency}. Die Winkel {stator-angles} bilden die direkte Folge (Mitsystem), durch die es sich {field-sense} dreht: Die vorzeichenbehaftete Drehzahl beträgt {field-signed-speed}.</translation>
     </message>
     <message>
         <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist die Drehzahl in einem europäischen Netz. Die synchrone Drehzahl folgt der Frequenz: n = 60 f / p, hier mit f = {frequency}.</translation>
     </message>
     <message>
         <source>La valeur est juste, pas le signe. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag stimmt, das Vorzeichen nicht. {convention}</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein konstanter Strom erzeugt ein konstantes Feld, fest auf der Achse der Spule: Nichts dreht sich, solange der Rotor stillsteht. Das ist das Feld der Erregerwicklung einer Synchronmaschine oder eines Magneten.</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Statorfeld dreht sich {field-sense} mit {field-speed}. Der mit Gleichstrom gespeiste Rotor dreht sich {rotor-sense} mit {rotor-speed}, sein Feld eilt dem des Stators um 60° nach. Der Balken links zeigt das Drehmoment.</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Synchronlauf drehen sich beide Felder gemeinsam: Ihr Winkel bleibt fest, also auch das Drehmoment, {mean-torque}. Das voreilende Statorfeld zieht das Rotorfeld in Drehrichtung mit: Die Maschine arbeitet als Motor. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rotorfeld eilt dem Statorfeld nach: Der Stator zieht es nach vorn, in Drehrichtung, so wie ein Magnet einen anderen mitzieht.</translation>
     </message>
     <message>
         <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Synchronlauf bleibt der Winkel zwischen beiden Feldern fest: Das Drehmoment wechselt nicht das Vorzeichen, sein Mittelwert ist also nicht null. Beobachten Sie den Drehmomentbalken.</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Drehmoment ist das Produkt der beiden Felder mit dem Sinus ihres Winkels. Es ist null, wenn sie gleich ausgerichtet sind (0° oder 180°), und am größten, wenn sie senkrecht aufeinander stehen. Bei 270° eilt das Statorfeld dem Rotorfeld um 90° vor und zieht es nach vorn: Das positive Drehmoment ist am größten.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellen Sie die Anfangslage mit dem Schieberegler im Bedienfeld Rotor auf 90° und dann auf 270° und vergleichen Sie die Drehmomentbalken. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Statorfeld dreht sich {field-sense} mit {field-speed}. Eine fremde Maschine treibt den Rotor {rotor-sense} an, mit {rotor-speed}. {convention}</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit vorzeichenbehafteten Drehzahlen ist ns = {field-signed-speed} und n = {rotor-signed-speed}, also g = {slip}. Ein Schlupf über 1 bedeutet, dass der Rotor gegen das Feld dreht: Die Maschine bremst (Gegenstrombremsung), und die im Rotor induzierten Ströme haben eine Frequenz von {rotor-frequency}.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“ und lesen Sie die Rotorfrequenz ab.</translation>
     </message>
     <message>
         <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schlupf von null würde bedeuten, dass der Rotor dem Feld folgt; hier dreht er sich in die Gegenrichtung. Nehmen Sie die Drehzahlen mit ihrem Vorzeichen.</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Asynchronmotor: Das Statorfeld dreht sich {field-sense} mit {field-speed}, der Rotor folgt ihm mit {rotor-speed}.</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns = {slip}: Der Rotor bleibt ein wenig hinter dem Feld zurück, um {slip-speed}. In einem Asynchronmotor induziert gerade dieses Zurückbleiben Ströme in den Rotorstäben und damit das Drehmoment; bei exaktem Synchronlauf wird nichts mehr induziert. Hier wird der Rotor mit vorgegebener Drehzahl angetrieben und führt keinen Strom.</translation>
     </message>
     <message>
         <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie dem Rotor eine Drehfrequenz von {frequency}, der des Netzes: Der Schlupf wird null.</translation>
     </message>
     <message>
         <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist n / ns, das Verhältnis der beiden Drehzahlen. Der Schlupf ist ihre Differenz, bezogen auf die Drehzahl des Felds: g = (ns - n) / ns.</translation>
     </message>
     <message>
         <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Motor: Feld {field-sense} mit {field-speed}, Rotor mit {rotor-speed}, Speisung mit {frequency}. Der Rotor sieht das Feld langsam vorbeiziehen.</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld überholt den Rotor um {slip-speed}: Die Rotorströme haben die Frequenz g f = {slip} × {frequency} = {rotor-frequency}. Im Stillstand hätten sie die Netzfrequenz.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speisen Sie den Rotor dreiphasig mit {rotor-frequency} und den Winkeln {stator-angles}: Sein Feld dreht sich mit dem des Stators.</translation>
     </message>
     <message>
         <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist die Netzfrequenz, die der Rotor im Stillstand sähe. Er dreht sich fast so schnell wie das Feld: Er sieht es langsam vorbeiziehen.</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wechselrichter mit Blocktaktung (sechs Stufen) speist den Stator: Seine treppenförmigen Ströme enthalten die Grundschwingung mit {frequency} und Oberschwingungen. Seine Stufen folgen in der Reihenfolge der direkten Folge (Mitsystem) aufeinander, {stator-angles}, und die Grundschwingung lässt das Feld {field-sense} mit {field-speed} drehen.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die n-te Oberschwingung eines Stroms ist um das n-Fache des Winkels der Grundschwingung verschoben. Für n = 5: 0°, 5 × 240° = 1200° und 5 × 120° = 600°, also 0°, 120°, 240°: die inverse Folge (Gegensystem). Ihr Feld dreht sich daher {harmonic-5-sense}, und da ihre Ströme 5-mal so schnell wechseln, mit {harmonic-5-speed}. Die 5. und die 11. Oberschwingung drehen sich gegen die Grundschwingung, die 7. und die 13. mit ihr.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie das Fenster „Messwerte“: „Drehzahl der Oberschwingungen“ gibt für jede die vorzeichenbehaftete Drehzahl ihres Felds an.</translation>
     </message>
     <message>
         <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Grundschwingung dreht sich in diese Richtung, aber die 5. Oberschwingung multipliziert die Winkel mit 5, was die Phasenfolge umkehrt.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die n-te Oberschwingung eines Stroms ist um das n-Fache des Winkels der Grundschwingung verschoben. Für n = 7: 0°, 7 × 240° = 1680° und 7 × 120° = 840°, also 0°, 240°, 120°: die direkte Folge (Mitsystem). Ihr Feld dreht sich daher {harmonic-7-sense}, und da ihre Ströme 7-mal so schnell wechseln, mit {harmonic-7-speed}. Die 5. und die 11. Oberschwingung drehen sich gegen die Grundschwingung, die 7. und die 13. mit ihr.</translation>
     </message>
     <message>
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist die Drehrichtung der 5. und der 11. Oberschwingung. Multiplizieren Sie für die 7. Oberschwingung die Winkel mit 7: Die Phasenfolge bleibt die der Grundschwingung.</translation>
     </message>
 </context>
 <context>
@@ -814,31 +814,31 @@
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmomentanzeige zwischen Stator- und Rotorfeld (ohne Einheit), positiv, wenn das Drehmoment den Rotor im Gegenuhrzeigersinn antreibt. Der Drehmomentbalken steigt bei einem Drehmoment im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitsystem: das Feld der Folge, deren Phasen ihr Maximum in der Reihenfolge 1, 2, 3 erreichen (Winkel 0/240/120, die Voreilwinkel sind). Es dreht sich im Gegenuhrzeigersinn.</translation>
     </message>
     <message>
         <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegensystem: das Feld der Folge 1, 3, 2 (Winkel 0/120/240). Es dreht sich im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitsystem des Rotorfelds, das sich relativ zum Rotor im Gegenuhrzeigersinn dreht.</translation>
     </message>
     <message>
         <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegensystem des Rotorfelds, das sich relativ zum Rotor im Uhrzeigersinn dreht.</translation>
     </message>
     <message>
         <source>Vitesse des harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahl der Oberschwingungen</translation>
     </message>
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeichenbehaftete Drehzahl des Felds jeder Oberschwingung: Die n-te Oberschwingung wechselt n-mal so schnell wie die Grundschwingung, ihr Feld dreht sich n-mal so schnell, mit ihr bei der 7. und 13., gegen sie bei der 5. und 11.</translation>
     </message>
 </context>
 <context>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>Forces magnéto-motrices</source>
-        <translation>Magnetomotorische Kräfte</translation>
+        <translation>Durchflutung</translation>
     </message>
     <message>
         <source>Couple</source>
@@ -1047,7 +1047,7 @@
     </message>
     <message>
         <source>continu</source>
-        <translation>konstant</translation>
+        <translation>Gleichstrom</translation>
     </message>
     <message>
         <source>rectangulaire</source>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Strom der Phase ist sin(ωt + Winkel): Der Winkel gibt ein Voreilen an. In der direkten Folge (Mitsystem), 0/240/120, erreichen die Phasen ihr Maximum in der Reihenfolge 1, 2, 3, und das Feld dreht sich im Gegenuhrzeigersinn.</translation>
     </message>
 </context>
 <context>
@@ -1268,7 +1268,7 @@
     </message>
     <message>
         <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>Magnetomotorische Kraft längs des Luftspalts, von 0 bis 360°.</translation>
+        <translation>Durchflutung längs des Luftspalts, von 0 bis 360°.</translation>
     </message>
     <message>
         <source>Deux champs tournants</source>

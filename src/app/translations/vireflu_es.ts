@@ -20,11 +20,11 @@
     <name>Annotations</name>
     <message>
         <source>↑ horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>↑ horario</translation>
     </message>
     <message>
         <source>↓ antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>↓ antihorario</translation>
     </message>
 </context>
 <context>
@@ -448,191 +448,191 @@
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades, deslizamientos, ángulos y pares se cuentan positivos en sentido antihorario, en el que gira el rotor con una frecuencia de rotación positiva.</translation>
     </message>
     <message>
         <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra de par sube cuando el par impulsa al rotor en sentido horario y baja cuando lo impulsa en sentido antihorario.</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Las corrientes del rotor tienen una frecuencia de %1 (%2 × %3)</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico %1 (%2 % del fundamental) gira %3 a %4, %1 veces la velocidad del fundamental</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola bobina del estator se alimenta con una corriente sinusoidal de {frequency}. La flecha roja muestra el campo en el entrehierro.</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de una bobina permanece sobre su eje: crece, se anula y cambia de signo con la corriente. Se descompone en dos mitades iguales que giran en sentidos opuestos, cada una a {field-speed}.</translation>
     </message>
     <message>
         <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una bobina sola solo crea un campo sobre su eje: la flecha roja no abandona ese eje, solo cambia de longitud y de signo. Obsérvela durante un periodo.</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tres bobinas del estator, desplazadas 120° en el espacio, se alimentan a {frequency} con corrientes de ángulos {stator-angles}. Un ángulo es un adelanto: la corriente de la fase vale sin(ωt + ángulo).</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tres campos pulsantes se suman en un campo de longitud constante que da una vuelta por periodo: {field-speed}. Pasa de una bobina a la siguiente en el orden en que sus corrientes alcanzan el máximo: la fase 1, luego la 3, retrasada 120°, luego la 2. Es la secuencia inversa, y el campo gira {field-sense}.</translation>
     </message>
     <message>
         <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ángulos parecen dar el orden 1, 2, 3, pero son adelantos: la fase 3, adelantada 240°, es decir, retrasada 120°, alcanza el máximo antes que la fase 2. Mire en el panel Estator qué corriente alcanza el máximo justo después de la de la fase 1.</translation>
     </message>
     <message>
         <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bobina sola crea un campo pulsante, pero tres campos pulsantes desplazados en el espacio y en el tiempo se suman en un campo de longitud constante. Observe la longitud de la flecha roja.</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo estator trifásico, pero las corrientes de las fases 2 y 3 se han intercambiado: sus ángulos son ahora {stator-angles}.</translation>
     </message>
     <message>
         <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las corrientes alcanzan ahora el máximo en el orden 1, 2, 3 en lugar de 1, 3, 2: es la secuencia directa. El campo, que va de una bobina a aquella cuya corriente alcanza el máximo a continuación, gira {field-sense}, siempre a {field-speed}. Así se invierte el sentido de giro de un motor trifásico: se intercambian dos de sus conductores de línea.</translation>
     </message>
     <message>
         <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese era el sentido de la lección anterior. Intercambiar dos fases cambia el orden en que las corrientes alcanzan el máximo, y el campo sigue ese orden.</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos bobinas en ángulo recto se alimentan con corrientes desfasadas 90° en el tiempo, de ángulos {stator-angles}: la bobina 2, adelantada, alcanza su máximo un cuarto de periodo antes que la bobina 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos bobinas en cuadratura, con corrientes en cuadratura, bastan para crear un campo giratorio de longitud constante, que aquí gira {field-sense} a {field-speed}. Va de la bobina cuya corriente está adelantada hacia la otra. Es el principio de los motores monofásicos con condensador.</translation>
     </message>
     <message>
         <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bobina 2 está, en efecto, a 90° de la bobina 1, pero su corriente está adelantada: el campo parte de ella y va hacia la bobina 1.</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>El estator trifásico de un par de polos se alimenta a {frequency}, con los ángulos {stator-angles}. {convention}</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo da una vuelta por periodo de la corriente: n = 60 f / p, es decir, {field-speed} con un par de polos a {frequency}. Los ángulos {stator-angles} forman la secuencia directa, que lo hace girar {field-sense}: la velocidad con signo vale {field-signed-speed}.</translation>
     </message>
     <message>
         <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la velocidad en una red europea. La velocidad de sincronismo sigue a la frecuencia: n = 60 f / p, aquí con f = {frequency}.</translation>
     </message>
     <message>
         <source>La valeur est juste, pas le signe. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor es correcto, el signo no. {convention}</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una corriente constante crea un campo constante, fijo sobre el eje de la bobina: nada gira mientras el rotor no gire. Es el campo del inductor de una máquina síncrona, o el de un imán.</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo del estator gira {field-sense} a {field-speed}. El rotor, alimentado con corriente continua, gira {rotor-sense} a {rotor-speed}, con su campo retrasado 60° respecto al del estator. La barra de la izquierda muestra el par.</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>En sincronismo los dos campos giran juntos: su ángulo permanece fijo, y por tanto también el par, {mean-torque}. El campo del estator, adelantado, arrastra al del rotor en el sentido de giro: la máquina funciona como motor. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo del rotor está retrasado respecto al del estator: el estator tira de él hacia delante, en el sentido de giro, como un imán arrastra a otro.</translation>
     </message>
     <message>
         <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>En sincronismo el ángulo entre los dos campos permanece fijo: el par no cambia de signo, así que su media no es nula. Observe la barra de par.</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>El par es el producto de los dos campos por el seno de su ángulo. Es nulo cuando están alineados (0° o 180°) y máximo en ángulo recto. A 270°, el campo del estator va 90° adelantado respecto al del rotor y tira de él hacia delante: el par positivo es máximo.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>ponga la posición inicial en 90° y luego en 270° con el cursor del panel Rotor y compare las barras de par. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo del estator gira {field-sense} a {field-speed}. Una máquina externa arrastra el rotor {rotor-sense}, a {rotor-speed}. {convention}</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con las velocidades con signo, ns = {field-signed-speed} y n = {rotor-signed-speed}: g = {slip}. Un deslizamiento mayor que 1 significa que el rotor gira contra el campo: la máquina frena (frenado por contracorriente) y las corrientes inducidas en el rotor tienen una frecuencia de {rotor-frequency}.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas» y lea la frecuencia rotórica.</translation>
     </message>
     <message>
         <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un deslizamiento nulo significaría que el rotor sigue al campo; aquí gira en sentido contrario. Tome las velocidades con su signo.</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un motor asíncrono: el campo del estator gira {field-sense} a {field-speed} y el rotor lo sigue a {rotor-speed}.</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns = {slip}: el rotor desliza un poco por detrás del campo, en {slip-speed}. En un motor asíncrono, ese retraso es lo que induce corrientes en las barras del rotor y, por tanto, el par; en el sincronismo exacto ya no se induce nada. Aquí el rotor se arrastra a velocidad impuesta, sin corriente.</translation>
     </message>
     <message>
         <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>dé al rotor una rotación de {frequency}, la de la red: el deslizamiento se anula.</translation>
     </message>
     <message>
         <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso es n / ns, la relación entre las dos velocidades. El deslizamiento es la diferencia entre ellas referida a la velocidad del campo: g = (ns - n) / ns.</translation>
     </message>
     <message>
         <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo motor: campo {field-sense} a {field-speed}, rotor a {rotor-speed}, alimentación a {frequency}. El rotor ve pasar el campo lentamente.</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo adelanta al rotor en {slip-speed}: las corrientes del rotor tienen la frecuencia g f = {slip} × {frequency} = {rotor-frequency}. Con el rotor parado, tendrían la de la red.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>alimente el rotor en trifásica a {rotor-frequency} con los ángulos {stator-angles}: su campo gira con el del estator.</translation>
     </message>
     <message>
         <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la frecuencia de la red, la que vería el rotor parado. Gira casi tan rápido como el campo: lo ve pasar lentamente.</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un inversor de seis pasos alimenta el estator: sus corrientes escalonadas contienen el fundamental a {frequency} y armónicos. Sus pasos se suceden en el orden de la secuencia directa, {stator-angles}, y el fundamental hace girar el campo {field-sense} a {field-speed}.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico n de una corriente está desfasado n veces el ángulo del fundamental. Para n = 5: 0°, 5 × 240° = 1200° y 5 × 120° = 600°, es decir, 0°, 120°, 240°: la secuencia inversa. Por tanto, su campo gira {harmonic-5-sense} y, como sus corrientes alternan 5 veces más rápido, a {harmonic-5-speed}. Los armónicos 5 y 11 giran contra el fundamental; el 7 y el 13, con él.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra la ventana «Medidas»: «Velocidad de los armónicos» da la velocidad con signo del campo de cada uno.</translation>
     </message>
     <message>
         <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>El fundamental gira en ese sentido, pero el armónico 5 multiplica los ángulos por 5, lo que invierte el orden de las fases.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico n de una corriente está desfasado n veces el ángulo del fundamental. Para n = 7: 0°, 7 × 240° = 1680° y 7 × 120° = 840°, es decir, 0°, 240°, 120°: la secuencia directa. Por tanto, su campo gira {harmonic-7-sense} y, como sus corrientes alternan 7 veces más rápido, a {harmonic-7-speed}. Los armónicos 5 y 11 giran contra el fundamental; el 7 y el 13, con él.</translation>
     </message>
     <message>
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese es el sentido de los armónicos 5 y 11. Para el armónico 7, multiplique los ángulos por 7: el orden de las fases sigue siendo el del fundamental.</translation>
     </message>
 </context>
 <context>
@@ -814,31 +814,31 @@
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador de par entre los campos del estator y del rotor (sin unidad), positivo cuando impulsa al rotor en sentido antihorario. La barra de par sube con un par en sentido horario.</translation>
     </message>
     <message>
         <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente directa: el campo de la secuencia cuyas fases alcanzan el máximo en el orden 1, 2, 3 (ángulos 0/240/120, que son adelantos). Gira en sentido antihorario.</translation>
     </message>
     <message>
         <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente inversa: el campo de la secuencia 1, 3, 2 (ángulos 0/120/240). Gira en sentido horario.</translation>
     </message>
     <message>
         <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente directa del campo del rotor, que gira respecto al rotor en sentido antihorario.</translation>
     </message>
     <message>
         <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente inversa del campo del rotor, que gira respecto al rotor en sentido horario.</translation>
     </message>
     <message>
         <source>Vitesse des harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de los armónicos</translation>
     </message>
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad con signo del campo de cada armónico: el armónico n alterna n veces más rápido que el fundamental y su campo gira n veces más rápido, con él para el 7 y el 13, contra él para el 5 y el 11.</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corriente de la fase vale sin(ωt + ángulo): el ángulo es un adelanto. En la secuencia directa, 0/240/120, las fases alcanzan el máximo en el orden 1, 2, 3 y el campo gira en sentido antihorario.</translation>
     </message>
 </context>
 <context>

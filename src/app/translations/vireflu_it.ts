@@ -20,11 +20,11 @@
     <name>Annotations</name>
     <message>
         <source>↑ horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>↑ orario</translation>
     </message>
     <message>
         <source>↓ antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>↓ antiorario</translation>
     </message>
 </context>
 <context>
@@ -448,191 +448,191 @@
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità, scorrimenti, angoli e coppie sono contati positivi in senso antiorario, quello in cui gira il rotore per una frequenza di rotazione positiva.</translation>
     </message>
     <message>
         <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra di coppia sale quando la coppia spinge il rotore in senso orario e scende quando lo spinge in senso antiorario.</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le correnti del rotore hanno una frequenza di %1 (%2 × %3)</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;armonica %1 (%2 % della fondamentale) ruota %3 a %4, %1 volte la velocità della fondamentale</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola bobina dello statore è alimentata da una corrente sinusoidale a {frequency}. La freccia rossa mostra il campo nel traferro.</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo di una bobina resta sul suo asse: cresce, si annulla e cambia segno con la corrente. Si scompone in due metà uguali che ruotano in versi opposti, ciascuna a {field-speed}.</translation>
     </message>
     <message>
         <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una bobina da sola crea un campo solo lungo il suo asse: la freccia rossa non lascia mai quell&apos;asse, cambia solo lunghezza e segno. Osservala per un periodo.</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tre bobine dello statore, sfasate di 120° nello spazio, sono alimentate a {frequency} da correnti con angoli {stator-angles}. Un angolo è un anticipo: la corrente della fase vale sin(ωt + angolo).</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tre campi pulsanti si sommano in un campo di lunghezza costante che compie un giro per periodo: {field-speed}. Passa da una bobina alla successiva nell&apos;ordine in cui le loro correnti raggiungono il massimo: la fase 1, poi la 3, in ritardo di 120°, poi la 2. È la sequenza inversa, e il campo ruota {field-sense}.</translation>
     </message>
     <message>
         <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli angoli sembrano dare l&apos;ordine 1, 2, 3, ma sono anticipi: la fase 3, in anticipo di 240°, cioè in ritardo di 120°, raggiunge il massimo prima della fase 2. Guarda nel pannello Statore quale corrente raggiunge il massimo subito dopo quella della fase 1.</translation>
     </message>
     <message>
         <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni bobina da sola crea un campo pulsante, ma tre campi pulsanti sfasati nello spazio e nel tempo si sommano in un campo di lunghezza costante. Osserva la lunghezza della freccia rossa.</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stesso statore trifase, ma le correnti delle fasi 2 e 3 sono state scambiate: i loro angoli sono ora {stator-angles}.</translation>
     </message>
     <message>
         <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora le correnti raggiungono il massimo nell&apos;ordine 1, 2, 3 invece di 1, 3, 2: è la sequenza diretta. Il campo, che va da una bobina a quella la cui corrente raggiunge il massimo subito dopo, ruota {field-sense}, sempre a {field-speed}. È così che si inverte il verso di rotazione di un motore trifase: si scambiano due dei suoi conduttori di linea.</translation>
     </message>
     <message>
         <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Era il verso della lezione precedente. Scambiare due fasi cambia l&apos;ordine in cui le correnti raggiungono il massimo, e il campo segue quell&apos;ordine.</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due bobine ad angolo retto sono alimentate da correnti sfasate di 90° nel tempo, con angoli {stator-angles}: la bobina 2, in anticipo, raggiunge il massimo un quarto di periodo prima della bobina 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due bobine in quadratura, con correnti in quadratura, bastano a creare un campo rotante di lunghezza costante, che qui ruota {field-sense} a {field-speed}. Va dalla bobina la cui corrente è in anticipo verso l&apos;altra. È il principio dei motori monofase a condensatore.</translation>
     </message>
     <message>
         <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bobina 2 è proprio a 90° dalla bobina 1, ma la sua corrente è in anticipo: il campo parte da essa e va verso la bobina 1.</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo statore trifase a una coppia di poli è alimentato a {frequency}, con gli angoli {stator-angles}. {convention}</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo compie un giro per periodo della corrente: n = 60 f / p, cioè {field-speed} con una coppia di poli a {frequency}. Gli angoli {stator-angles} formano la sequenza diretta, che lo fa ruotare {field-sense}: la velocità con segno vale {field-signed-speed}.</translation>
     </message>
     <message>
         <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>È la velocità su una rete europea. La velocità di sincronismo segue la frequenza: n = 60 f / p, qui con f = {frequency}.</translation>
     </message>
     <message>
         <source>La valeur est juste, pas le signe. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore è giusto, il segno no. {convention}</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una corrente costante crea un campo costante, fisso sull&apos;asse della bobina: nulla ruota finché il rotore è fermo. È il campo dell&apos;induttore di una macchina sincrona, o di un magnete.</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo dello statore ruota {field-sense} a {field-speed}. Il rotore, alimentato in corrente continua, ruota {rotor-sense} a {rotor-speed}, con il suo campo in ritardo di 60° su quello dello statore. La barra a sinistra mostra la coppia.</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>Al sincronismo i due campi ruotano insieme: il loro angolo resta fisso, e quindi anche la coppia, {mean-torque}. Il campo dello statore, in anticipo, trascina quello del rotore nel verso di rotazione: la macchina funziona da motore. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo del rotore è in ritardo su quello dello statore: lo statore lo tira in avanti, nel verso di rotazione, come un magnete ne trascina un altro.</translation>
     </message>
     <message>
         <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al sincronismo l&apos;angolo tra i due campi resta fisso: la coppia non cambia segno, quindi la sua media non è nulla. Osserva la barra di coppia.</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>La coppia è il prodotto dei due campi per il seno del loro angolo. È nulla quando sono allineati (0° o 180°) e massima ad angolo retto. A 270°, il campo dello statore è in anticipo di 90° su quello del rotore e lo tira in avanti: la coppia positiva è massima.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>imposta la posizione iniziale a 90° e poi a 270° con il cursore del pannello Rotore e confronta le barre di coppia. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo dello statore ruota {field-sense} a {field-speed}. Una macchina esterna trascina il rotore {rotor-sense}, a {rotor-speed}. {convention}</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con le velocità con segno, ns = {field-signed-speed} e n = {rotor-signed-speed}: g = {slip}. Uno scorrimento maggiore di 1 significa che il rotore gira contro il campo: la macchina frena (frenatura in controcorrente) e le correnti indotte nel rotore hanno una frequenza di {rotor-frequency}.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
-        <translation type="unfinished"></translation>
+        <translation>apri la finestra «Misure» e leggi la frequenza rotorica.</translation>
     </message>
     <message>
         <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno scorrimento nullo significherebbe che il rotore segue il campo; qui gira nel verso opposto. Prendi le velocità con il loro segno.</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un motore asincrono: il campo dello statore ruota {field-sense} a {field-speed}, il rotore lo segue a {rotor-speed}.</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns = {slip}: il rotore scorre un po&apos; dietro al campo, di {slip-speed}. In un motore asincrono è questo ritardo che induce correnti nelle barre del rotore e quindi la coppia; al sincronismo esatto non si induce più nulla. Qui il rotore è trascinato a velocità imposta, senza corrente.</translation>
     </message>
     <message>
         <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>dai al rotore una rotazione di {frequency}, quella della rete: lo scorrimento si annulla.</translation>
     </message>
     <message>
         <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo è n / ns, il rapporto tra le due velocità. Lo scorrimento è la differenza tra di esse riferita alla velocità del campo: g = (ns - n) / ns.</translation>
     </message>
     <message>
         <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stesso motore: campo {field-sense} a {field-speed}, rotore a {rotor-speed}, alimentazione a {frequency}. Il rotore vede il campo scorrere lentamente.</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo supera il rotore di {slip-speed}: le correnti del rotore hanno la frequenza g f = {slip} × {frequency} = {rotor-frequency}. A rotore fermo avrebbero quella della rete.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>alimenta il rotore in trifase a {rotor-frequency} con gli angoli {stator-angles}: il suo campo ruota con quello dello statore.</translation>
     </message>
     <message>
         <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>È la frequenza della rete, quella che il rotore vedrebbe da fermo. Gira quasi veloce quanto il campo: lo vede passare lentamente.</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un inverter a sei gradini alimenta lo statore: le sue correnti a gradini contengono la fondamentale a {frequency} e delle armoniche. I suoi gradini si susseguono nell&apos;ordine della sequenza diretta, {stator-angles}, e la fondamentale fa ruotare il campo {field-sense} a {field-speed}.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;armonica n di una corrente è sfasata di n volte l&apos;angolo della fondamentale. Per n = 5: 0°, 5 × 240° = 1200° e 5 × 120° = 600°, cioè 0°, 120°, 240°: la sequenza inversa. Il suo campo ruota quindi {harmonic-5-sense} e, poiché le sue correnti alternano 5 volte più velocemente, a {harmonic-5-speed}. Le armoniche 5 e 11 ruotano contro la fondamentale, la 7 e la 13 con essa.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
-        <translation type="unfinished"></translation>
+        <translation>apri la finestra «Misure»: «Velocità delle armoniche» dà la velocità con segno del campo di ciascuna.</translation>
     </message>
     <message>
         <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fondamentale ruota in questo verso, ma l&apos;armonica 5 moltiplica gli angoli per 5, il che inverte l&apos;ordine delle fasi.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;armonica n di una corrente è sfasata di n volte l&apos;angolo della fondamentale. Per n = 7: 0°, 7 × 240° = 1680° e 7 × 120° = 840°, cioè 0°, 240°, 120°: la sequenza diretta. Il suo campo ruota quindi {harmonic-7-sense} e, poiché le sue correnti alternano 7 volte più velocemente, a {harmonic-7-speed}. Le armoniche 5 e 11 ruotano contro la fondamentale, la 7 e la 13 con essa.</translation>
     </message>
     <message>
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
-        <translation type="unfinished"></translation>
+        <translation>È il verso delle armoniche 5 e 11. Per l&apos;armonica 7, moltiplica gli angoli per 7: l&apos;ordine delle fasi resta quello della fondamentale.</translation>
     </message>
 </context>
 <context>
@@ -814,31 +814,31 @@
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatore di coppia tra i campi dello statore e del rotore (senza unità), positivo quando spinge il rotore in senso antiorario. La barra di coppia sale per una coppia oraria.</translation>
     </message>
     <message>
         <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente diretta: il campo della sequenza le cui fasi raggiungono il massimo nell&apos;ordine 1, 2, 3 (angoli 0/240/120, che sono anticipi). Ruota in senso antiorario.</translation>
     </message>
     <message>
         <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente inversa: il campo della sequenza 1, 3, 2 (angoli 0/120/240). Ruota in senso orario.</translation>
     </message>
     <message>
         <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente diretta del campo del rotore, rotante rispetto al rotore in senso antiorario.</translation>
     </message>
     <message>
         <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente inversa del campo del rotore, rotante rispetto al rotore in senso orario.</translation>
     </message>
     <message>
         <source>Vitesse des harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità delle armoniche</translation>
     </message>
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità con segno del campo di ciascuna armonica: l&apos;armonica n alterna n volte più velocemente della fondamentale e il suo campo ruota n volte più velocemente, con essa per la 7 e la 13, contro di essa per la 5 e la 11.</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrente della fase vale sin(ωt + angolo): l&apos;angolo è un anticipo. Nella sequenza diretta, 0/240/120, le fasi raggiungono il massimo nell&apos;ordine 1, 2, 3 e il campo ruota in senso antiorario.</translation>
     </message>
 </context>
 <context>

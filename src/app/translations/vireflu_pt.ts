@@ -20,11 +20,11 @@
     <name>Annotations</name>
     <message>
         <source>↑ horaire</source>
-        <translation type="unfinished"></translation>
+        <translation>↑ horário</translation>
     </message>
     <message>
         <source>↓ antihoraire</source>
-        <translation type="unfinished"></translation>
+        <translation>↓ anti-horário</translation>
     </message>
 </context>
 <context>
@@ -448,191 +448,191 @@
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades, escorregamentos, ângulos e torques são contados como positivos no sentido anti-horário, aquele em que o rotor gira para uma frequência de rotação positiva.</translation>
     </message>
     <message>
         <source>La barre de couple monte quand le couple pousse le rotor dans le sens horaire et descend quand il le pousse dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>A barra de torque sobe quando o torque impulsiona o rotor no sentido horário e desce quando o impulsiona no sentido anti-horário.</translation>
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>As correntes do rotor têm uma frequência de %1 (%2 × %3)</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
-        <translation type="unfinished"></translation>
+        <translation>A %1ª harmônica (%2 % da fundamental) gira %3 a %4, %1 vezes a velocidade da fundamental</translation>
     </message>
     <message>
         <source>Une seule bobine du stator est alimentée par un courant sinusoïdal de {frequency}. La flèche rouge montre le champ dans l&apos;entrefer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma única bobina do estator é alimentada por uma corrente senoidal de {frequency}. A seta vermelha mostra o campo no entreferro.</translation>
     </message>
     <message>
         <source>Le champ d&apos;une bobine reste sur son axe : il grandit, s&apos;annule et change de signe avec le courant. Il se décompose en deux moitiés égales qui tournent en sens opposés, chacune à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo de uma bobina permanece sobre seu eixo: cresce, se anula e muda de sinal com a corrente. Ele se decompõe em duas metades iguais que giram em sentidos opostos, cada uma a {field-speed}.</translation>
     </message>
     <message>
         <source>Une bobine seule ne fait un champ que sur son axe : la flèche rouge ne quitte pas cet axe, elle change seulement de longueur et de signe. Regardez-la pendant une période.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma bobina sozinha só produz campo sobre seu eixo: a seta vermelha não sai desse eixo, apenas muda de comprimento e de sinal. Observe-a durante um período.</translation>
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
-        <translation type="unfinished"></translation>
+        <translation>As três bobinas do estator, defasadas de 120° no espaço, são alimentadas a {frequency} por correntes de ângulos {stator-angles}. Um ângulo é um avanço: a corrente da fase vale sin(ωt + ângulo).</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os três campos pulsantes se somam em um campo de comprimento constante que dá uma volta por período: {field-speed}. Ele passa de uma bobina à seguinte na ordem em que suas correntes atingem o máximo: a fase 1, depois a 3, atrasada de 120°, depois a 2. É a sequência inversa (negativa), e o campo gira {field-sense}.</translation>
     </message>
     <message>
         <source>Les angles semblent donner l&apos;ordre 1, 2, 3, mais ce sont des avances : la phase 3, en avance de 240°, c&apos;est-à-dire en retard de 120°, culmine avant la phase 2. Regardez dans le panneau Stator quel courant culmine juste après celui de la phase 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os ângulos parecem dar a ordem 1, 2, 3, mas são avanços: a fase 3, adiantada de 240°, ou seja, atrasada de 120°, atinge o máximo antes da fase 2. Veja no painel Estator qual corrente atinge o máximo logo depois da corrente da fase 1.</translation>
     </message>
     <message>
         <source>Chaque bobine seule fait un champ pulsant, mais trois champs pulsants décalés dans l&apos;espace et dans le temps s&apos;ajoutent en un champ de longueur constante. Regardez la longueur de la flèche rouge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada bobina sozinha produz um campo pulsante, mas três campos pulsantes defasados no espaço e no tempo se somam em um campo de comprimento constante. Observe o comprimento da seta vermelha.</translation>
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mesmo estator trifásico, mas as correntes das fases 2 e 3 foram trocadas: seus ângulos agora são {stator-angles}.</translation>
     </message>
     <message>
         <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
-        <translation type="unfinished"></translation>
+        <translation>As correntes agora atingem o máximo na ordem 1, 2, 3 em vez de 1, 3, 2: é a sequência direta (positiva). O campo, que vai de uma bobina àquela cuja corrente atinge o máximo em seguida, gira {field-sense}, sempre a {field-speed}. É assim que se inverte o sentido de rotação de um motor trifásico: trocam-se dois de seus fios de linha.</translation>
     </message>
     <message>
         <source>C&apos;était le sens de la leçon précédente. Échanger deux phases change l&apos;ordre dans lequel les courants culminent, et le champ suit cet ordre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse era o sentido da lição anterior. Trocar duas fases muda a ordem em que as correntes atingem o máximo, e o campo segue essa ordem.</translation>
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duas bobinas em ângulo reto são alimentadas por correntes defasadas de 90° no tempo, de ângulos {stator-angles}: a bobina 2, adiantada, atinge seu máximo um quarto de período antes da bobina 1.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duas bobinas em quadratura, com correntes em quadratura, bastam para produzir um campo girante de comprimento constante, que aqui gira {field-sense} a {field-speed}. Ele vai da bobina cuja corrente está adiantada para a outra. É o princípio dos motores monofásicos com capacitor.</translation>
     </message>
     <message>
         <source>La bobine 2 est bien à 90° de la bobine 1, mais son courant est en avance : le champ part d&apos;elle et va vers la bobine 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A bobina 2 está de fato a 90° da bobina 1, mas sua corrente está adiantada: o campo parte dela e vai para a bobina 1.</translation>
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>O estator trifásico com um par de polos é alimentado a {frequency}, com os ângulos {stator-angles}. {convention}</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo dá uma volta por período da corrente: n = 60 f / p, ou seja, {field-speed} com um par de polos a {frequency}. Os ângulos {stator-angles} formam a sequência direta (positiva), que o faz girar {field-sense}: a velocidade com sinal vale {field-signed-speed}.</translation>
     </message>
     <message>
         <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>É a velocidade de uma rede europeia. A velocidade síncrona acompanha a frequência: n = 60 f / p, aqui com f = {frequency}.</translation>
     </message>
     <message>
         <source>La valeur est juste, pas le signe. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor está certo, o sinal não. {convention}</translation>
     </message>
     <message>
         <source>Un courant constant fait un champ constant, fixe sur l&apos;axe de la bobine : rien ne tourne tant que le rotor ne tourne pas. C&apos;est le champ de l&apos;inducteur d&apos;une machine synchrone, ou d&apos;un aimant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma corrente constante produz um campo constante, fixo no eixo da bobina: nada gira enquanto o rotor não gira. É o campo do enrolamento de excitação de uma máquina síncrona, ou de um ímã.</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Le rotor, alimenté en continu, tourne {rotor-sense} à {rotor-speed}, son champ en retard de 60° sur celui du stator. La barre à gauche montre le couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo do estator gira {field-sense} a {field-speed}. O rotor, alimentado em corrente contínua, gira {rotor-sense} a {rotor-speed}, com seu campo atrasado de 60° em relação ao do estator. A barra à esquerda mostra o torque.</translation>
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronismo os dois campos giram juntos: seu ângulo permanece fixo, e portanto o torque também, {mean-torque}. O campo do estator, adiantado, puxa o do rotor no sentido de rotação: a máquina funciona como motor. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo do rotor está atrasado em relação ao do estator: o estator o puxa para a frente, no sentido de rotação, como um ímã arrasta outro.</translation>
     </message>
     <message>
         <source>Au synchronisme l&apos;angle entre les deux champs reste fixe : le couple ne change pas de signe, sa moyenne n&apos;est donc pas nulle. Regardez la barre de couple.</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronismo o ângulo entre os dois campos permanece fixo: o torque não muda de sinal, portanto sua média não é nula. Observe a barra de torque.</translation>
     </message>
     <message>
         <source>Le couple vaut le produit des deux champs par le sinus de leur angle. Il est nul quand ils sont alignés (0° ou 180°) et le plus grand à angle droit. À 270°, le champ du stator est en avance de 90° sur celui du rotor et le tire en avant : le couple positif est le plus grand.</source>
-        <translation type="unfinished"></translation>
+        <translation>O torque é o produto dos dois campos pelo seno do ângulo entre eles. É nulo quando estão alinhados (0° ou 180°) e máximo em ângulo reto. A 270°, o campo do estator está adiantado de 90° em relação ao do rotor e o puxa para a frente: o torque positivo é máximo.</translation>
     </message>
     <message>
         <source>mettez la position initiale à 90° puis à 270° avec le curseur du panneau Rotor et comparez les barres de couple. {torque-bar}</source>
-        <translation type="unfinished"></translation>
+        <translation>coloque a posição inicial em 90° e depois em 270° com o controle deslizante do painel Rotor e compare as barras de torque. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du stator tourne {field-sense} à {field-speed}. Une machine extérieure entraîne le rotor {rotor-sense}, à {rotor-speed}. {convention}</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo do estator gira {field-sense} a {field-speed}. Uma máquina externa aciona o rotor {rotor-sense}, a {rotor-speed}. {convention}</translation>
     </message>
     <message>
         <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com as velocidades com sinal, ns = {field-signed-speed} e n = {rotor-signed-speed}: g = {slip}. Um escorregamento maior que 1 significa que o rotor gira contra o campo: a máquina freia (frenagem por contracorrente) e as correntes induzidas no rotor têm uma frequência de {rotor-frequency}.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra a janela “Medidas” e leia a frequência do rotor.</translation>
     </message>
     <message>
         <source>Un glissement nul voudrait dire que le rotor suit le champ ; ici il tourne en sens inverse. Prenez les vitesses avec leur signe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um escorregamento nulo significaria que o rotor acompanha o campo; aqui ele gira em sentido contrário. Considere as velocidades com seus sinais.</translation>
     </message>
     <message>
         <source>Un moteur asynchrone : le champ du stator tourne {field-sense} à {field-speed}, le rotor le suit à {rotor-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um motor de indução: o campo do estator gira {field-sense} a {field-speed}, e o rotor o acompanha a {rotor-speed}.</translation>
     </message>
     <message>
         <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
-        <translation type="unfinished"></translation>
+        <translation>g = (ns - n) / ns = {slip}: o rotor escorrega um pouco atrás do campo, de {slip-speed}. Em um motor de indução, é esse atraso que induz correntes nas barras do rotor e, portanto, o torque; no sincronismo exato, nada mais é induzido. Aqui o rotor é acionado a uma velocidade imposta, sem corrente.</translation>
     </message>
     <message>
         <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>dê ao rotor uma rotação de {frequency}, a da rede: o escorregamento se anula.</translation>
     </message>
     <message>
         <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso é n / ns, a razão entre as duas velocidades. O escorregamento é a diferença entre elas em relação à velocidade do campo: g = (ns - n) / ns.</translation>
     </message>
     <message>
         <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mesmo motor: campo {field-sense} a {field-speed}, rotor a {rotor-speed}, alimentação a {frequency}. O rotor vê o campo passar lentamente.</translation>
     </message>
     <message>
         <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo ultrapassa o rotor em {slip-speed}: as correntes do rotor têm a frequência g f = {slip} × {frequency} = {rotor-frequency}. Com o rotor parado, teriam a da rede.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
-        <translation type="unfinished"></translation>
+        <translation>alimente o rotor com corrente trifásica a {rotor-frequency} com os ângulos {stator-angles}: seu campo gira com o do estator.</translation>
     </message>
     <message>
         <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
-        <translation type="unfinished"></translation>
+        <translation>É a frequência da rede, a que o rotor veria parado. Ele gira quase tão rápido quanto o campo: vê-o passar lentamente.</translation>
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um inversor de seis degraus alimenta o estator: suas correntes em escada contêm a fundamental a {frequency} e harmônicas. Seus degraus se sucedem na ordem da sequência direta, {stator-angles}, e a fundamental faz o campo girar {field-sense} a {field-speed}.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>A harmônica de ordem n de uma corrente é defasada de n vezes o ângulo da fundamental. Para n = 5: 0°, 5 × 240° = 1200° e 5 × 120° = 600°, ou seja, 0°, 120°, 240°: a sequência inversa. Seu campo gira, portanto, {harmonic-5-sense} e, como suas correntes alternam 5 vezes mais rápido, a {harmonic-5-speed}. A 5ª e a 11ª harmônicas giram contra a fundamental; a 7ª e a 13ª, com ela.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
-        <translation type="unfinished"></translation>
+        <translation>abra a janela “Medidas”: “Velocidade das harmônicas” dá a velocidade com sinal do campo de cada uma.</translation>
     </message>
     <message>
         <source>Le fondamental tourne dans ce sens, mais l&apos;harmonique 5 multiplie les angles par 5, ce qui inverse l&apos;ordre des phases.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fundamental gira nesse sentido, mas a 5ª harmônica multiplica os ângulos por 5, o que inverte a ordem das fases.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>A harmônica de ordem n de uma corrente é defasada de n vezes o ângulo da fundamental. Para n = 7: 0°, 7 × 240° = 1680° e 7 × 120° = 840°, ou seja, 0°, 240°, 120°: a sequência direta. Seu campo gira, portanto, {harmonic-7-sense} e, como suas correntes alternam 7 vezes mais rápido, a {harmonic-7-speed}. A 5ª e a 11ª harmônicas giram contra a fundamental; a 7ª e a 13ª, com ela.</translation>
     </message>
     <message>
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse é o sentido da 5ª e da 11ª harmônicas. Para a 7ª harmônica, multiplique os ângulos por 7: a ordem das fases continua sendo a da fundamental.</translation>
     </message>
 </context>
 <context>
@@ -814,31 +814,31 @@
     </message>
     <message>
         <source>Indicateur de couple entre les champs du stator et du rotor (sans unité), positif quand il pousse le rotor dans le sens trigonométrique. La barre de couple monte pour un couple horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicador de torque entre os campos do estator e do rotor (sem unidade), positivo quando impulsiona o rotor no sentido anti-horário. A barra de torque sobe para um torque no sentido horário.</translation>
     </message>
     <message>
         <source>Composante directe : le champ de la séquence dont les phases culminent dans l&apos;ordre 1, 2, 3 (angles 0/240/120, qui sont des avances). Elle tourne dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente direta: o campo da sequência cujas fases atingem o máximo na ordem 1, 2, 3 (ângulos 0/240/120, que são avanços). Ela gira no sentido anti-horário.</translation>
     </message>
     <message>
         <source>Composante inverse : le champ de la séquence 1, 3, 2 (angles 0/120/240). Elle tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente inversa: o campo da sequência 1, 3, 2 (ângulos 0/120/240). Ela gira no sentido horário.</translation>
     </message>
     <message>
         <source>Composante directe du champ du rotor, tournant par rapport au rotor dans le sens trigonométrique.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente direta do campo do rotor, girando em relação ao rotor no sentido anti-horário.</translation>
     </message>
     <message>
         <source>Composante inverse du champ du rotor, tournant par rapport au rotor dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Componente inversa do campo do rotor, girando em relação ao rotor no sentido horário.</translation>
     </message>
     <message>
         <source>Vitesse des harmoniques</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade das harmônicas</translation>
     </message>
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade com sinal do campo de cada harmônica: a harmônica de ordem n alterna n vezes mais rápido que a fundamental, e seu campo gira n vezes mais rápido, com ela para a 7ª e a 13ª, contra ela para a 5ª e a 11ª.</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1107,7 @@
     </message>
     <message>
         <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corrente da fase vale sin(ωt + ângulo): o ângulo é um avanço. Na sequência direta, 0/240/120, as fases atingem o máximo na ordem 1, 2, 3 e o campo gira no sentido anti-horário.</translation>
     </message>
 </context>
 <context>
