@@ -50,35 +50,35 @@
     <name>Conventions</name>
     <message>
         <source>Le courant d&apos;une phase vaut sin(ωt + angle) : l&apos;angle est une avance.</source>
-        <translation type="unfinished"></translation>
+        <translation>تيار الطور يساوي ⁦sin(ωt + الزاوية)⁩: الزاوية تقدُّم.</translation>
     </message>
     <message>
         <source>Séquence directe : les phases culminent dans l&apos;ordre 1, 2, 3, soit les angles 0/240/120 ; son champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>التتابع المباشر: تبلغ الأطوار ذروتها بالترتيب 1، 2، 3، أي الزوايا ⁦0/240/120⁩؛ ويدور مجاله عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Séquence inverse : 0/120/240, l&apos;ordre 1, 3, 2 ; son champ tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>التتابع العكسي: ⁦0/120/240⁩، بالترتيب 1، 3، 2؛ ويدور مجاله في اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعات والانزلاقات والزوايا والعزوم موجبة عكس اتجاه عقارب الساعة، وهو الاتجاه الذي يدور فيه العضو الدوار عند تردد دوران موجب.</translation>
     </message>
     <message>
         <source>Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>الانزلاق ⁦g = (ns - n) / ns⁩ بالسرعات ذات الإشارة: 0 عند التزامن، 1 عند التوقف، أكثر من 1 عكس المجال.</translation>
     </message>
     <message>
         <source>La barre de couple monte pour un couple horaire et descend pour un couple antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرتفع شريط العزم لعزم في اتجاه عقارب الساعة وينخفض لعزم عكس اتجاه عقارب الساعة.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n des courants fait un champ qui tourne n fois plus vite que le fondamental : 5 et 11 contre lui, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>التوافقية n للتيارات تُنشئ مجالًا يدور أسرع من الأساسي n مرة: 5 و11 عكسه، و7 و13 معه.</translation>
     </message>
     <message>
         <source>Conventions de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>اصطلاحات الإشارة</translation>
     </message>
 </context>
 <context>
@@ -973,7 +973,7 @@
     </message>
     <message>
         <source>Conventions de &amp;signe</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;صطلاحات الإشارة</translation>
     </message>
 </context>
 <context>

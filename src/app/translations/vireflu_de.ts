@@ -50,35 +50,35 @@
     <name>Conventions</name>
     <message>
         <source>Le courant d&apos;une phase vaut sin(ωt + angle) : l&apos;angle est une avance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Strom einer Phase ist sin(ωt + Winkel): Der Winkel ist eine Voreilung.</translation>
     </message>
     <message>
         <source>Séquence directe : les phases culminent dans l&apos;ordre 1, 2, 3, soit les angles 0/240/120 ; son champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitsystem (direkte Folge): Die Phasen erreichen ihr Maximum in der Reihenfolge 1, 2, 3, also mit den Winkeln 0/240/120; sein Feld dreht sich im Gegenuhrzeigersinn.</translation>
     </message>
     <message>
         <source>Séquence inverse : 0/120/240, l&apos;ordre 1, 3, 2 ; son champ tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegensystem (inverse Folge): 0/120/240, die Reihenfolge 1, 3, 2; sein Feld dreht sich im Uhrzeigersinn.</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehzahlen, Schlupf, Winkel und Drehmomente sind im Gegenuhrzeigersinn positiv, in dem sich der Rotor bei positiver Drehfrequenz dreht.</translation>
     </message>
     <message>
         <source>Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlupf g = (ns - n) / ns mit vorzeichenbehafteten Drehzahlen: 0 bei Synchronlauf, 1 im Stillstand, über 1 gegen das Feld.</translation>
     </message>
     <message>
         <source>La barre de couple monte pour un couple horaire et descend pour un couple antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drehmomentbalken steigt bei einem Drehmoment im Uhrzeigersinn und fällt bei einem im Gegenuhrzeigersinn.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n des courants fait un champ qui tourne n fois plus vite que le fondamental : 5 et 11 contre lui, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die n-te Oberschwingung der Ströme erzeugt ein Feld, das sich n-mal so schnell dreht wie die Grundschwingung: 5 und 11 gegen sie, 7 und 13 mit ihr.</translation>
     </message>
     <message>
         <source>Conventions de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeichenregeln</translation>
     </message>
 </context>
 <context>
@@ -973,7 +973,7 @@
     </message>
     <message>
         <source>Conventions de &amp;signe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorzeichenregeln</translation>
     </message>
 </context>
 <context>

@@ -50,35 +50,35 @@
     <name>Conventions</name>
     <message>
         <source>Le courant d&apos;une phase vaut sin(ωt + angle) : l&apos;angle est une avance.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corriente de una fase es sin(ωt + ángulo): el ángulo es un adelanto.</translation>
     </message>
     <message>
         <source>Séquence directe : les phases culminent dans l&apos;ordre 1, 2, 3, soit les angles 0/240/120 ; son champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia directa: las fases alcanzan su máximo en el orden 1, 2, 3, es decir, los ángulos 0/240/120; su campo gira en sentido antihorario.</translation>
     </message>
     <message>
         <source>Séquence inverse : 0/120/240, l&apos;ordre 1, 3, 2 ; son champ tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencia inversa: 0/120/240, el orden 1, 3, 2; su campo gira en sentido horario.</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades, deslizamientos, ángulos y pares son positivos en sentido antihorario, en el que gira el rotor con una frecuencia de rotación positiva.</translation>
     </message>
     <message>
         <source>Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deslizamiento g = (ns - n) / ns con las velocidades con signo: 0 en sincronismo, 1 parado, más de 1 contra el campo.</translation>
     </message>
     <message>
         <source>La barre de couple monte pour un couple horaire et descend pour un couple antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra de par sube con un par horario y baja con un par antihorario.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n des courants fait un champ qui tourne n fois plus vite que le fondamental : 5 et 11 contre lui, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>El armónico n de las corrientes crea un campo que gira n veces más rápido que el fundamental: 5 y 11 en su contra, 7 y 13 a su favor.</translation>
     </message>
     <message>
         <source>Conventions de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>Convenciones de signo</translation>
     </message>
 </context>
 <context>
@@ -973,7 +973,7 @@
     </message>
     <message>
         <source>Conventions de &amp;signe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convenciones de signo</translation>
     </message>
 </context>
 <context>

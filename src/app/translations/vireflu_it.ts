@@ -50,35 +50,35 @@
     <name>Conventions</name>
     <message>
         <source>Le courant d&apos;une phase vaut sin(ωt + angle) : l&apos;angle est une avance.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrente di una fase vale sin(ωt + angolo): l&apos;angolo è un anticipo.</translation>
     </message>
     <message>
         <source>Séquence directe : les phases culminent dans l&apos;ordre 1, 2, 3, soit les angles 0/240/120 ; son champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenza diretta: le fasi raggiungono il massimo nell&apos;ordine 1, 2, 3, cioè gli angoli 0/240/120; il suo campo ruota in senso antiorario.</translation>
     </message>
     <message>
         <source>Séquence inverse : 0/120/240, l&apos;ordre 1, 3, 2 ; son champ tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenza inversa: 0/120/240, l&apos;ordine 1, 3, 2; il suo campo ruota in senso orario.</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità, scorrimenti, angoli e coppie sono positivi in senso antiorario, quello in cui gira il rotore per una frequenza di rotazione positiva.</translation>
     </message>
     <message>
         <source>Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorrimento g = (ns - n) / ns con le velocità con segno: 0 al sincronismo, 1 da fermo, oltre 1 contro il campo.</translation>
     </message>
     <message>
         <source>La barre de couple monte pour un couple horaire et descend pour un couple antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra della coppia sale per una coppia oraria e scende per una coppia antioraria.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n des courants fait un champ qui tourne n fois plus vite que le fondamental : 5 et 11 contre lui, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;armonica n delle correnti crea un campo che ruota n volte più veloce della fondamentale: 5 e 11 contro di essa, 7 e 13 con essa.</translation>
     </message>
     <message>
         <source>Conventions de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>Convenzioni di segno</translation>
     </message>
 </context>
 <context>
@@ -973,7 +973,7 @@
     </message>
     <message>
         <source>Conventions de &amp;signe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convenzioni di segno</translation>
     </message>
 </context>
 <context>

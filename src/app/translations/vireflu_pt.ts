@@ -50,35 +50,35 @@
     <name>Conventions</name>
     <message>
         <source>Le courant d&apos;une phase vaut sin(ωt + angle) : l&apos;angle est une avance.</source>
-        <translation type="unfinished"></translation>
+        <translation>A corrente de uma fase vale sin(ωt + ângulo): o ângulo é um avanço.</translation>
     </message>
     <message>
         <source>Séquence directe : les phases culminent dans l&apos;ordre 1, 2, 3, soit les angles 0/240/120 ; son champ tourne dans le sens antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequência direta: as fases atingem o máximo na ordem 1, 2, 3, ou seja, os ângulos 0/240/120; seu campo gira no sentido anti-horário.</translation>
     </message>
     <message>
         <source>Séquence inverse : 0/120/240, l&apos;ordre 1, 3, 2 ; son champ tourne dans le sens horaire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequência inversa: 0/120/240, a ordem 1, 3, 2; seu campo gira no sentido horário.</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades, escorregamentos, ângulos e torques são positivos no sentido anti-horário, aquele em que o rotor gira para uma frequência de rotação positiva.</translation>
     </message>
     <message>
         <source>Glissement g = (ns - n) / ns avec les vitesses signées : 0 au synchronisme, 1 à l&apos;arrêt, plus de 1 contre le champ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escorregamento g = (ns - n) / ns com as velocidades com sinal: 0 no sincronismo, 1 parado, acima de 1 contra o campo.</translation>
     </message>
     <message>
         <source>La barre de couple monte pour un couple horaire et descend pour un couple antihoraire.</source>
-        <translation type="unfinished"></translation>
+        <translation>A barra de torque sobe para um torque horário e desce para um torque anti-horário.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n des courants fait un champ qui tourne n fois plus vite que le fondamental : 5 et 11 contre lui, 7 et 13 avec lui.</source>
-        <translation type="unfinished"></translation>
+        <translation>A harmônica n das correntes cria um campo que gira n vezes mais rápido que a fundamental: 5 e 11 contra ela, 7 e 13 com ela.</translation>
     </message>
     <message>
         <source>Conventions de signe</source>
-        <translation type="unfinished"></translation>
+        <translation>Convenções de sinal</translation>
     </message>
 </context>
 <context>
@@ -973,7 +973,7 @@
     </message>
     <message>
         <source>Conventions de &amp;signe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convenções de sinal</translation>
     </message>
 </context>
 <context>
