@@ -1,11 +1,12 @@
 #include "lessons/lesson_json.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <sstream>
 
+#include "lessons/lesson_grade.h"
 #include "setup/json_value.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -14,7 +15,8 @@ namespace {
 constexpr std::string_view kVersionKey = "vireflu-lesson";
 constexpr const char* kTextAccepts = "{\"fr\": \"...\", \"en\": \"...\"}";
 
-SetupError Refused(SetupFault fault, const std::string& key, const std::string& accepts = "") {
+SetupError Refused(SetupFault fault, std::string key, const std::string& accepts = "") {
+    key = Shortened(key);  // a file's own key may be as long as the file
     std::string message = "\"" + key + "\" ";
     if (fault == SetupFault::MissingKey) message += "is missing";
     if (fault == SetupFault::UnknownKey) message = "unknown key " + message + "(not a lesson's)";
@@ -129,14 +131,7 @@ std::optional<SetupError> ReadVersion(const std::map<std::string, const JsonValu
         return SetupError{
             SetupFault::NoVersion, std::string(kVersionKey), "", "",
             "not a Vireflu lesson: \"vireflu-lesson\" (the format's version) is missing"};
-    const double* version = found->second->Number();
-    if (version == nullptr || *version < 1 || *version != std::floor(*version))
-        return Refused(SetupFault::BadValue, found->first, "1..");
-    if (*version > kLessonVersion)
-        return SetupError{SetupFault::NewerVersion, found->first, "",
-                          std::to_string(static_cast<long long>(*version)),
-                          "made by a newer version of Vireflu"};
-    return std::nullopt;
+    return CheckVersion(found->first, *found->second, kLessonVersion);
 }
 
 }  // namespace
@@ -225,6 +220,7 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         if (!choices) return Refused(SetupFault::BadValue, "choices", ChoiceAccepts(*info));
         lesson.choices = std::move(*choices);
     }
+    if (auto undecided = UndecidedQuestion(lesson)) return *undecided;
     return lesson;
 }
 
