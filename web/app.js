@@ -35,9 +35,19 @@ function withLanguages(menus, languages, spoken, heading) {
   return [...menus.slice(0, -1), { ...help, items: helpItems }];
 }
 
-// The address without its `lang=`: what it opens.
+// The address without its `lang=` (every one a pasted link holds): what it opens.
 function linkWithoutLanguage() {
-  return location.hash.slice(1).replace(/(^|&)lang=[^&]*/, "").replace(/^&/, "");
+  return location.hash.slice(1).replace(/(^|&)lang=[^&]*/g, "").replace(/^&/, "");
+}
+
+// A lesson link's id; one whose escapes do not decode goes to the core as written, which
+// refuses it as any unknown id.
+function lessonId(escaped) {
+  try {
+    return decodeURIComponent(escaped);
+  } catch {
+    return escaped;
+  }
 }
 
 export class App {
@@ -262,7 +272,7 @@ export class App {
 
   openLink() {
     const link = linkWithoutLanguage();
-    if (link.startsWith(LESSON_LINK)) this.openLesson(decodeURIComponent(link.slice(LESSON_LINK.length)), true);
+    if (link.startsWith(LESSON_LINK)) this.openLesson(lessonId(link.slice(LESSON_LINK.length)), true);
     else if (link) this.openSetup(link, true);
   }
 

@@ -5,9 +5,10 @@
 const STORED = "vireflu-language";
 const CATALOGUE = JSON.parse(document.getElementById("catalogue")?.textContent || "{}");
 
-// The address's own `lang=`, beside a setup or a lesson: "#setup=...&lang=de".
+// The address's own `lang=`, beside a setup or a lesson: "#setup=...&lang=de"; the last
+// where a pasted link holds several.
 export function linkLanguage() {
-  return new URLSearchParams(location.hash.slice(1)).get("lang");
+  return new URLSearchParams(location.hash.slice(1)).getAll("lang").at(-1) ?? null;
 }
 
 // The link's language, else the one chosen in "Langue" before, else the browser's preferred

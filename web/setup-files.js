@@ -58,9 +58,12 @@ export async function copyText(text) {
 }
 
 // A larger file is read only just past the limit, which the core then refuses by its size.
-const readText = (file, open) => file.slice(0, LARGEST_SETUP + 1).text().then(open);
+// The core gets the bytes as they are, so its reader alone decides: a text decoder would drop
+// a byte-order mark or transcode UTF-16, which the format refuses.
+const readText = (file, open) =>
+  file.slice(0, LARGEST_SETUP + 1).arrayBuffer().then((bytes) => open(new Uint8Array(bytes)));
 
-// Hands the text of a file picked in `input` to `open`.
+// Hands the bytes of a file picked in `input` to `open`.
 export function watchPickedFile(input, open) {
   input.addEventListener("change", () => {
     const [file] = input.files;
@@ -69,7 +72,7 @@ export function watchPickedFile(input, open) {
   });
 }
 
-// Hands the text of a file picked in `input`, or dropped anywhere on the page, to `open`.
+// Hands the bytes of a file picked in `input`, or dropped anywhere on the page, to `open`.
 export function watchSetupFiles(input, open) {
   watchPickedFile(input, open);
   // Without this, a file dropped on the page would replace the page.

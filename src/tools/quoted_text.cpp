@@ -3,14 +3,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "shell/interface_text.h"
+
 namespace vireflu {
 
 namespace {
-
-// Past this many characters a quoted value keeps its first and last parts only.
-constexpr std::size_t kMaxShown = 80;
-constexpr std::size_t kHeadShown = 56;
-constexpr std::size_t kTailShown = 20;
 
 // The length of the well-formed UTF-8 sequence at the start of `text`, or 0.
 std::size_t Utf8Length(std::string_view text) {
@@ -75,26 +72,20 @@ std::vector<std::string> Shown(std::string_view text, bool quoted) {
     return pieces;
 }
 
-std::string Join(const std::vector<std::string>& pieces, std::size_t from, std::size_t to) {
-    std::string joined;
-    for (std::size_t i = from; i < to; ++i) joined += pieces[i];
-    return joined;
-}
-
 }  // namespace
 
 std::string Quoted(std::string_view value) {
     const std::vector<std::string> pieces = Shown(value, true);
     // Quotes as characters: GCC 12 takes "'" + text for an overlapping copy.
-    if (pieces.size() <= kMaxShown) return '\'' + Join(pieces, 0, pieces.size()) + '\'';
-    return '\'' + Join(pieces, 0, kHeadShown) + "..." +
-           Join(pieces, pieces.size() - kTailShown, pieces.size()) + "' (" +
-           std::to_string(value.size()) + " bytes)";
+    std::string quoted = '\'' + Shortened(pieces) + '\'';
+    if (pieces.size() > kShownCharacters) quoted += " (" + std::to_string(value.size()) + " bytes)";
+    return quoted;
 }
 
 std::string EscapeControls(std::string_view text) {
-    const std::vector<std::string> pieces = Shown(text, false);
-    return Join(pieces, 0, pieces.size());
+    std::string escaped;
+    for (const std::string& piece : Shown(text, false)) escaped += piece;
+    return escaped;
 }
 
 }  // namespace vireflu

@@ -5,6 +5,7 @@
 #include "lessons/lesson_json.h"
 #include "lessons/lesson_library.h"
 #include "lessons/lesson_text.h"
+#include "setup/setup_refusal.h"
 
 namespace vireflu {
 namespace {
@@ -123,11 +124,15 @@ TEST(LessonFile, RefusalsNameTheKey) {
         return error == nullptr ? std::pair{SetupFault::NotJson, std::string("accepted")}
                                 : std::pair{error->fault, error->key};
     };
-    const auto replaced = [&](const std::string& from, const std::string& to) {
-        std::string changed = lesson;
+    const auto replacedIn = [](std::string changed, const std::string& from,
+                               const std::string& to) {
         changed.replace(changed.find(from), from.size(), to);
         return changed;
     };
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        return replacedIn(lesson, from, to);
+    };
+    const std::string slip(ShippedLessonFiles()[9]);
     EXPECT_EQ(refusal(lesson).second, "accepted");
     EXPECT_EQ(refusal(replaced("\"question\"", "\"questions\"")),
               std::pair(SetupFault::UnknownKey, std::string("questions")));
@@ -150,6 +155,27 @@ TEST(LessonFile, RefusalsNameTheKey) {
               std::pair(SetupFault::BadValue, std::string("introduction")));
     EXPECT_EQ(refusal(replaced("\"id\": \"trois-phases\",", "")),
               std::pair(SetupFault::MissingKey, std::string("id")));
+    // Versions past an int, a whole number's text, a key as long as the file.
+    for (const char* version : {"1e300", "1e19", "1.000000000000000000001"})
+        EXPECT_EQ(refusal(replaced("\"vireflu-lesson\": 1",
+                                   "\"vireflu-lesson\": " + std::string(version))),
+                  std::pair(SetupFault::BadValue, std::string("vireflu-lesson")));
+    EXPECT_EQ(
+        refusal(replaced("\"question\"", "\"" + std::string(60000, 'q') + "\"")),
+        std::pair(SetupFault::UnknownKey, std::string(56, 'q') + "..." + std::string(20, 'q')));
+    // Questions the simulator cannot decide: no rotating field to slip against, every choice
+    // within the tolerance, none right.
+    EXPECT_EQ(refusal(replacedIn(slip, "\"stator-frequency\": 50", "\"stator-frequency\": 0")),
+              std::pair(SetupFault::NoValue, std::string("quantity")));
+    EXPECT_EQ(refusal(replacedIn(slip, "\"tolerance\": 0.005", "\"tolerance\": 1e300")),
+              std::pair(SetupFault::NotOneRight, std::string("choices")));
+    EXPECT_EQ(refusal(replacedIn(slip, "\"value\": 0.04", "\"value\": 0.05")),
+              std::pair(SetupFault::NotOneRight, std::string("choices")));
+    const auto undecided = std::get<SetupError>(
+        ReadLesson(replacedIn(slip, "\"stator-frequency\": 50", "\"stator-frequency\": 0")));
+    EXPECT_EQ(SetupRefusalText(undecided, [](const char* french) { return std::string(french); }),
+              "Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne "
+              "donne aucune valeur à « slip ».");
 }
 
 }  // namespace

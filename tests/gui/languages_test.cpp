@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "gui_test.h"
+#include "lessons/lesson_library.h"
 #include "machine_view.h"
 #include "main_window.h"
 #include "measures_panel.h"
@@ -90,8 +91,12 @@ void LanguagesTest::switchedAtOnceMirroredInArabic() {
     QCOMPARE(window->dockWidgetArea(window->findChild<QDockWidget*>()), Qt::LeftDockWidgetArea);
     QVERIFY(window->grab().save(QStringLiteral(VIREFLU_ARTEFACTS "/desktop-ar.png")));
 
+    window->OpenLesson(*FindLesson("trois-phases"));  // a lesson outlives the switch
     app.SwitchLanguage("fr");
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    const QLabel* title = app.MainWindow()->findChild<QLabel*>("lessonTitle");
+    QVERIFY(title != nullptr && title->isVisible());
+    QCOMPARE(title->text(), QStringLiteral("Trois phases"));
     for (const char* key : {"language", "layout"}) QSettings().remove(key);
 }
 

@@ -55,10 +55,13 @@ test("a lesson's link, its question before the animation, the verdict and the le
   await page.close();
 });
 
-test("a link to no lesson leaves the fresh page and says so", async () => {
-  const page = await open(browser, { hash: "#lesson=nope" });
-  await page.waitForSelector("#message:not([hidden])");
-  assert.equal(await page.textContent("#message-text"), "Il n'y a pas de leçon « nope ».");
-  assert.equal(await page.$("#lecon:not([hidden])"), null);
-  await page.close();
+test("a link to no lesson leaves the fresh page and says so, its escapes broken or not", async () => {
+  for (const id of ["nope", "%", "%E0%A4%A"]) {
+    const page = await open(browser, { hash: `#lesson=${id}` });
+    await page.waitForSelector("#message:not([hidden])");
+    assert.equal(await page.textContent("#message-text"), `Il n'y a pas de leçon « ${id} ».`);
+    assert.equal(await page.$("#lecon:not([hidden])"), null);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
 });

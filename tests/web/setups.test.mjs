@@ -64,6 +64,7 @@ const broken = [
   [`#setup=${base64url('{"vireflu-setup": 9}')}`, /version plus récente de Vireflu \(format 9\)/],
   [`#setup=${base64url('{"vireflu-setup": 1, "<img src=x onerror=alert(1)>": 1}')}`, /^La clé « <img src=x onerror=alert\(1\)> » est inconnue/],
   ["#nothing", /^Ce lien ne contient pas de réglage Vireflu lisible\.$/],
+  [`#setup=${base64url(`{"vireflu-setup": 1, "${"k".repeat(60000)}": 1}`)}`, /^La clé « k{56}\.\.\.k{20} » est inconnue/],
 ];
 
 test("a broken link opens the fresh page and says why; a link pasted or a file picked afterwards opens", async () => {
@@ -90,6 +91,16 @@ test("a broken link opens the fresh page and says why; a link pasted or a file p
   await (await choosing).setFiles(pulsating);
   await page.locator("#mesures").waitFor();
   assert.equal(await page.evaluate(() => location.hash), `#${render(...setups[2], "--link").toString().trim()}`);
+  // The core reads the file's bytes: a byte-order mark or UTF-16 is refused as by the others.
+  const text = readFileSync(pulsating, "utf8");
+  for (const buffer of [Buffer.from(`\ufeff${text}`), Buffer.from(`\ufeff${text}`, "utf16le")]) {
+    const picking = page.waitForEvent("filechooser");
+    await page.keyboard.press("Control+O");
+    await (await picking).setFiles({ name: "bom.vireflu", mimeType: "application/octet-stream", buffer });
+    await page.waitForSelector("#message:not([hidden])");
+    assert.match(await page.textContent("#message-text"), /n'est pas du JSON lisible \(arrêt à l'octet 0\)/);
+    await page.getByRole("alert").getByRole("button", { name: "Fermer" }).click();
+  }
   assert.deepEqual(page.errors, []);
 });
 

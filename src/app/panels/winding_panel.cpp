@@ -23,6 +23,7 @@
 #include "panel_pictures/phase_picture.h"
 #include "panels/spoken_names.h"
 #include "phase_frame.h"
+#include "shell/interface_text.h"
 #include "spin_button.h"
 #include "window_placement.h"
 
@@ -177,8 +178,10 @@ void CWindingPanel::CreateControl(const vireflu::TemplateControl& control,
 // Controls without a text of their own get the core's spoken name and description.
 void CWindingPanel::NameForScreenReaders(QWidget* widget, vireflu::PanelControl role) {
     const int phase = vireflu::PhaseOf(role);
+    // Through the core's WithArguments, as the page does: most names have no %1 to fill.
     const auto spoken = [phase](const char* pattern) {
-        return QCoreApplication::translate("Panel", pattern).arg(phase);
+        return QString::fromStdString(vireflu::WithArguments(
+            QCoreApplication::translate("Panel", pattern).toStdString(), {std::to_string(phase)}));
     };
     const vireflu::SpokenName names = vireflu::SpokenNameOf(role);
     if (names.name == nullptr) return;  // named by its own text

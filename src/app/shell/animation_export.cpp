@@ -7,6 +7,7 @@
 
 #include "gif_device.h"
 #include "period_animation.h"
+#include "plain_warning.h"
 #include "setup/setup_scenario.h"
 
 namespace vireflu {
@@ -59,7 +60,8 @@ void AnimationExport::Run(QWidget* parent, const Setup& setup, QSize viewSize) {
     const QString path = AskForFileName(parent);
     if (path.isEmpty()) return;
     const QString failure = Write(parent, setup, viewSize, *ticks, path);
-    if (!failure.isEmpty()) QMessageBox::warning(parent, QStringLiteral("Vireflu"), failure);
+    // The failure may quote the file's name.
+    if (!failure.isEmpty()) ShowPlainWarning(parent, failure);
 }
 
 }  // namespace vireflu

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "lesson_panel.h"
 #include "lessons/lesson_json.h"
 #include "lessons/lesson_library.h"
+#include "plain_warning.h"
 #include "setup/setup_refusal.h"
 
 namespace vireflu {
@@ -38,20 +38,18 @@ bool OpenLessonFile(QWidget* window, const QString& file,
     QFile input(file);
     const QString name = QFileInfo(file).fileName();
     if (!input.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(
-            window, QStringLiteral("Vireflu"),
-            QCoreApplication::translate("LessonMenu", "La leçon %1 n'a pas pu être lue : %2.")
-                .arg(name, input.errorString()));
+        ShowPlainWarning(window, QCoreApplication::translate(
+                                     "LessonMenu", "La leçon %1 n'a pas pu être lue : %2.")
+                                     .arg(name, input.errorString()));
         return false;
     }
     const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
     const auto read = ReadLesson(std::string_view(document.constData(), document.size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
         const std::string sentence = SetupRefusalText(*refused, CatalogueOf("Setup"));
-        QMessageBox::warning(
-            window, QStringLiteral("Vireflu"),
-            QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) + "\n" +
-                QString::fromStdString(sentence));
+        ShowPlainWarning(
+            window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) +
+                        "\n" + QString::fromStdString(sentence));
         return false;
     }
     open(std::get<Lesson>(read));

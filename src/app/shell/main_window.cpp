@@ -432,6 +432,7 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
                 [this] { OpenLesson(Lesson(*currentLesson)); });
     }
     currentLesson = lesson;
+    setupFiles->Forget();
     if (lesson.annotations) {
         CheckMenuItem(MenuCommand::Annotations, 0, true);
         machineView->SetAnnotations(true);
@@ -439,6 +440,11 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
     ApplySetup(lesson.setup);
     lessonPanel->Start(lesson, ComputeLessonValue(lesson));
     lessonDock->show();
+}
+
+std::optional<Lesson> CMainWindow::ShownLesson() const {
+    if (lessonDock == nullptr || lessonDock->isHidden()) return std::nullopt;
+    return currentLesson;
 }
 
 void CMainWindow::CheckMenuItem(MenuCommand command, int argument, bool checked) {

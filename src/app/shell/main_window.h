@@ -64,6 +64,8 @@ public slots:
     // Opens a lesson: its setup with the clock at zero and stopped, and its question beside
     // the machine; the animation waits for the answer.
     void OpenLesson(const Lesson& lesson);
+    // The lesson beside the machine, if one is shown.
+    std::optional<Lesson> ShownLesson() const;
 
 signals:
     // "&A propos de Vireflu...", which the application object answers.

@@ -3,10 +3,10 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QSaveFile>
 #include <QSettings>
 
+#include "plain_warning.h"
 #include "setup/setup_json.h"
 #include "setup/setup_refusal.h"
 
@@ -37,9 +37,8 @@ void SetupFiles::AskAndOpen() {
 bool SetupFiles::Open(const QString& file) {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(window, QStringLiteral("Vireflu"),
-                             tr("Le réglage %1 n'a pas pu être lu : %2.")
-                                 .arg(QFileInfo(file).fileName(), input.errorString()));
+        ShowPlainWarning(window, tr("Le réglage %1 n'a pas pu être lu : %2.")
+                                     .arg(QFileInfo(file).fileName(), input.errorString()));
         return false;
     }
     // One byte past the limit is enough to refuse a file that is too large.
@@ -47,9 +46,8 @@ bool SetupFiles::Open(const QString& file) {
     const auto read = ReadSetup(std::string_view(document.constData(), document.size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
         const std::string sentence = SetupRefusalText(*refused, CatalogueOf("Setup"));
-        QMessageBox::warning(window, QStringLiteral("Vireflu"),
-                             tr("%1 n'a pas été ouvert.").arg(QFileInfo(file).fileName()) + "\n" +
-                                 QString::fromStdString(sentence));
+        ShowPlainWarning(window, tr("%1 n'a pas été ouvert.").arg(QFileInfo(file).fileName()) +
+                                     "\n" + QString::fromStdString(sentence));
         return false;
     }
     opened(std::get<Setup>(read));
@@ -73,9 +71,8 @@ void SetupFiles::Save() {
         file.write(document.data(), static_cast<qint64>(document.size())) !=
             static_cast<qint64>(document.size()) ||
         !file.commit()) {
-        QMessageBox::warning(
-            window, QStringLiteral("Vireflu"),
-            tr("Le réglage n'a pas pu être enregistré : %1.").arg(file.errorString()));
+        ShowPlainWarning(window,
+                         tr("Le réglage n'a pas pu être enregistré : %1.").arg(file.errorString()));
         return;
     }
     Remember(target);
@@ -103,7 +100,9 @@ void SetupFiles::ShowRecent() {
     for (int i = 0; i < files.size(); ++i) {
         const QString file = files[i];
         recent
-            ->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()),
+            // A '&' of the name is shown, not taken for an access key.
+            ->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                            QFileInfo(file).fileName().replace('&', QStringLiteral("&&"))),
                         [this, file] { Open(file); })
             ->setToolTip(file);
     }

@@ -33,6 +33,9 @@ public:
     void Save();
     // Opens one file; false when it could not be read or is not a setup (the user was told).
     bool Open(const QString& path);
+    // Something that is not the file opened or saved last (a lesson) now shows: the next
+    // "&Enregistrer..." asks for a name instead of writing over that file.
+    void Forget() { path.clear(); }
 
 private:
     void Remember(const QString& path);

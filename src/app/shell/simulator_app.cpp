@@ -69,13 +69,18 @@ void CSimulatorApp::SwitchLanguage(const QString& code) {
     if (language == nullptr) return;
     RememberLanguage(*language);
     const Setup setup = mainWindow->CurrentSetup();
+    const std::optional<Lesson> lesson = mainWindow->ShownLesson();
     const QByteArray geometry = mainWindow->saveGeometry();
     mainWindow->SaveLayout();
     mainWindow.reset();
     InstallTranslations(*language);
     MakeMainWindow();
     mainWindow->restoreGeometry(geometry);
-    mainWindow->ApplySetup(setup);
+    // A lesson opens again from its start, in the new language, as the page's does.
+    if (lesson)
+        mainWindow->OpenLesson(*lesson);
+    else
+        mainWindow->ApplySetup(setup);
 }
 
 void CSimulatorApp::OnAppAbout() {

@@ -1152,6 +1152,14 @@
         <source>La clé « %1 » manque.</source>
         <translation>المفتاح «%1» مفقود.</translation>
     </message>
+    <message>
+        <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
+        <translation>لا يستطيع المحاكي الإجابة عن سؤال هذا الدرس: إعداده لا يعطي «%2» أي قيمة.</translation>
+    </message>
+    <message>
+        <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
+        <translation>يجب أن يكون خيار واحد فقط من خيارات هذا الدرس صحيحًا؛ بإعداده يجد المحاكي %2.</translation>
+    </message>
 </context>
 <context>
     <name>Shortcuts</name>

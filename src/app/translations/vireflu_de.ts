@@ -1152,6 +1152,14 @@
         <source>La clé « %1 » manque.</source>
         <translation>Der Schlüssel „%1“ fehlt.</translation>
     </message>
+    <message>
+        <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
+        <translation>Der Simulator kann die Frage dieser Lektion nicht beantworten: Ihre Einstellung gibt „%2“ keinen Wert.</translation>
+    </message>
+    <message>
+        <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
+        <translation>Genau eine Antwort dieser Lektion muss richtig sein; mit ihrer Einstellung findet der Simulator %2.</translation>
+    </message>
 </context>
 <context>
     <name>Shortcuts</name>

@@ -1152,6 +1152,14 @@
         <source>La clé « %1 » manque.</source>
         <translation>The key “%1” is missing.</translation>
     </message>
+    <message>
+        <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
+        <translation>The simulator cannot answer this lesson's question: its setup gives “%2” no value.</translation>
+    </message>
+    <message>
+        <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
+        <translation>Exactly one of this lesson's choices must be right; with its setup, the simulator finds %2.</translation>
+    </message>
 </context>
 <context>
     <name>Shortcuts</name>

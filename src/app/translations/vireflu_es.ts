@@ -1152,6 +1152,14 @@
         <source>La clé « %1 » manque.</source>
         <translation>Falta la clave «%1».</translation>
     </message>
+    <message>
+        <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
+        <translation>El simulador no puede responder a la pregunta de esta lección: su configuración no da ningún valor a «%2».</translation>
+    </message>
+    <message>
+        <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
+        <translation>Exactamente una de las opciones de esta lección debe ser correcta; con su configuración, el simulador obtiene %2.</translation>
+    </message>
 </context>
 <context>
     <name>Shortcuts</name>

@@ -1152,6 +1152,14 @@
         <source>La clé « %1 » manque.</source>
         <translation>Manca la chiave «%1».</translation>
     </message>
+    <message>
+        <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
+        <translation>Il simulatore non può rispondere alla domanda di questa lezione: la sua configurazione non dà alcun valore a «%2».</translation>
+    </message>
+    <message>
+        <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
+        <translation>Esattamente una delle scelte di questa lezione deve essere giusta; con la sua configurazione, il simulatore trova %2.</translation>
+    </message>
 </context>
 <context>
     <name>Shortcuts</name>

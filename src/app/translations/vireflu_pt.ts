@@ -1152,6 +1152,14 @@
         <source>La clé « %1 » manque.</source>
         <translation>Falta a chave “%1”.</translation>
     </message>
+    <message>
+        <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
+        <translation>O simulador não consegue responder à pergunta desta lição: a sua configuração não dá nenhum valor a «%2».</translation>
+    </message>
+    <message>
+        <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
+        <translation>Exatamente uma das opções desta lição tem de estar certa; com a sua configuração, o simulador obtém %2.</translation>
+    </message>
 </context>
 <context>
     <name>Shortcuts</name>

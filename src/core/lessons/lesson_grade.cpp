@@ -195,6 +195,19 @@ std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson) {
     return std::nullopt;
 }
 
+std::optional<SetupError> UndecidedQuestion(const Lesson& lesson) {
+    const std::optional<LessonValue> value = ComputeLessonValue(lesson);
+    const std::string quantity = InfoOf(lesson.quantity).key;
+    if (!value)
+        return SetupError{SetupFault::NoValue, "quantity", "", quantity,
+                          "the setup gives \"" + quantity + "\" no value to decide the answer"};
+    if (!lesson.choices.empty() && !RightChoice(lesson, *value))
+        return SetupError{
+            SetupFault::NotOneRight, "choices", "", ValueText(*value),
+            "not exactly one choice is " + ValueText(*value) + ", the simulator's value"};
+    return std::nullopt;
+}
+
 bool IsRightChoice(const Lesson& lesson, const LessonValue& value, const LessonChoice& choice) {
     if (!InfoOf(lesson.quantity).names.empty()) return choice.name == value.name;
     return IsRightNumber(lesson, value, choice.number);

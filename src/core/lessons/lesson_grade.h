@@ -5,6 +5,8 @@
 #include <string>
 
 #include "lessons/lesson.h"
+#include "setup/setup_json.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -22,6 +24,10 @@ struct LessonValue {
 
 // None when the setup does not give the quantity a value (a slip without a rotating field).
 std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson);
+
+// Why the simulator cannot decide a lesson's question: its setup gives the quantity no value,
+// or not exactly one of its choices is right. Such a lesson is refused when it is read.
+std::optional<SetupError> UndecidedQuestion(const Lesson& lesson);
 
 // Whether a choice, or a typed number, is the simulator's value.
 bool IsRightChoice(const Lesson& lesson, const LessonValue& value, const LessonChoice& choice);

@@ -1,12 +1,13 @@
 #include "lessons/lesson_json.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <sstream>
 
+#include "lessons/lesson_grade.h"
 #include "lessons/lesson_text.h"
 #include "setup/json_value.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -15,7 +16,8 @@ namespace {
 constexpr std::string_view kVersionKey = "vireflu-lesson";
 constexpr const char* kTextAccepts = "{\"fr\": \"...\", \"en\": \"...\"}";
 
-SetupError Refused(SetupFault fault, const std::string& key, const std::string& accepts = "") {
+SetupError Refused(SetupFault fault, std::string key, const std::string& accepts = "") {
+    key = Shortened(key);  // a file's own key may be as long as the file
     std::string message = "\"" + key + "\" ";
     if (fault == SetupFault::MissingKey) message += "is missing";
     if (fault == SetupFault::UnknownKey) message = "unknown key " + message + "(not a lesson's)";
@@ -152,14 +154,7 @@ std::optional<SetupError> ReadVersion(const std::map<std::string, const JsonValu
         return SetupError{
             SetupFault::NoVersion, std::string(kVersionKey), "", "",
             "not a Vireflu lesson: \"vireflu-lesson\" (the format's version) is missing"};
-    const double* version = found->second->Number();
-    if (version == nullptr || *version < 1 || *version != std::floor(*version))
-        return Refused(SetupFault::BadValue, found->first, "1..");
-    if (*version > kLessonVersion)
-        return SetupError{SetupFault::NewerVersion, found->first, "",
-                          std::to_string(static_cast<long long>(*version)),
-                          "made by a newer version of Vireflu"};
-    return std::nullopt;
+    return CheckVersion(found->first, *found->second, kLessonVersion);
 }
 
 }  // namespace
@@ -259,6 +254,7 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
     for (const LessonChoice& choice : lesson.choices)
         if (!QuotesKnownFigures(choice.text) || (choice.why && !QuotesKnownFigures(*choice.why)))
             return Refused(SetupFault::BadValue, "choices", "the placeholders " + FigureList());
+    if (auto undecided = UndecidedQuestion(lesson)) return *undecided;
     return lesson;
 }
 

@@ -7,6 +7,8 @@
 #include <locale>
 #include <sstream>
 
+#include "shell/interface_text.h"
+
 namespace vireflu {
 
 const JsonValue::Items* JsonValue::Array() const {
@@ -85,7 +87,7 @@ private:
         if (TakeWord("true")) return JsonValue{true};
         if (TakeWord("false")) return JsonValue{false};
         if (TakeWord("null")) return JsonValue{nullptr};
-        return JsonValue{NumberValue()};
+        return NumberValue();
     }
 
     JsonValue ObjectValue(int depth) {
@@ -100,7 +102,7 @@ private:
             }
             std::string name = StringValue();
             for (const auto& member : *members)
-                if (member.first == name) Fail("\"" + name + "\" is given twice");
+                if (member.first == name) Fail("\"" + Shortened(name) + "\" is given twice");
             Expect(':');
             members->emplace_back(std::move(name), Value(depth));
         } while (Take(','));
@@ -118,39 +120,71 @@ private:
         return JsonValue{items};
     }
 
-    double NumberValue() {
+    JsonValue NumberValue() {
         // The grammar first: from_chars alone would take "inf", "nan", "+1" or "01".
         const std::size_t start = at;
         const auto digits = [&] {
             const std::size_t from = at;
             while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
-            return at - from;
+            return text.substr(from, at - from);
         };
         if (at < text.size() && text[at] == '-') ++at;
-        const std::size_t whole = digits();
-        bool wellFormed = whole > 0 && (whole == 1 || text[at - whole] != '0');
+        const std::string_view whole = digits();
+        bool wellFormed = !whole.empty() && (whole.size() == 1 || whole[0] != '0');
+        std::string_view fraction, exponent;
+        bool negativeExponent = false;
         if (at < text.size() && text[at] == '.') {
             ++at;
-            wellFormed = wellFormed && digits() > 0;
+            fraction = digits();
+            wellFormed = wellFormed && !fraction.empty();
         }
         if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
             ++at;
+            negativeExponent = at < text.size() && text[at] == '-';
             if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-            wellFormed = wellFormed && digits() > 0;
+            exponent = digits();
+            wellFormed = wellFormed && !exponent.empty();
         }
-        double number = 0;
         if (!wellFormed) {
             at = start;
             Fail("not a JSON value");
-            return 0;
+            return {};
         }
+        JsonValue number;
+        number.fraction = HasFraction(whole, fraction, exponent, negativeExponent);
         // A stream of the classic locale reads '.' whatever the user's locale says.
         std::istringstream digitsRead(std::string(text.substr(start, at - start)));
         digitsRead.imbue(std::locale::classic());
-        digitsRead >> number;
-        if (digitsRead.fail() || !std::isfinite(number)) Fail("a number out of range");
+        double read = 0;
+        digitsRead >> read;
+        if (digitsRead.fail() || !std::isfinite(read)) Fail("a number out of range");
+        number.value = read;
         return number;
     }
+
+    // Whether the digits `whole`.`fraction` times ten to the exponent leave a nonzero digit
+    // after the point, worked on the text: a double rounds "1.000...0001" to a whole 1.
+    static bool HasFraction(std::string_view whole, std::string_view fraction,
+                            std::string_view exponent, bool negativeExponent) {
+        const std::string digits = std::string(whole) + std::string(fraction);
+        const std::size_t last = digits.find_last_not_of('0');
+        if (last == std::string::npos) return false;  // zero
+        // Where the point falls in `digits` once the exponent moved it; an exponent of more
+        // than nine significant digits moves it past any text's digits.
+        const std::size_t nonzero = exponent.find_first_not_of('0');
+        const std::string_view significant =
+            nonzero == std::string_view::npos ? std::string_view() : exponent.substr(nonzero);
+        std::size_t shift = kMaxShift;
+        if (significant.size() <= 9) {
+            shift = 0;
+            std::from_chars(significant.data(), significant.data() + significant.size(), shift);
+        }
+        const std::size_t point = negativeExponent
+                                      ? (whole.size() > shift ? whole.size() - shift : 0)
+                                      : whole.size() + shift;
+        return last >= point;
+    }
+    static constexpr std::size_t kMaxShift = 1'000'000'000;
 
     unsigned Hex4() {
         unsigned code = 0;

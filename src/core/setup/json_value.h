@@ -12,13 +12,17 @@ namespace vireflu {
 
 // A JSON document read strictly: one value, whitespace around it and nothing else; strings
 // of well-formed UTF-8; numbers as the grammar writes them (so no NaN or Infinity); objects
-// with distinct member names, kept in their order. Setups and lessons are read through it.
+// with distinct member names, kept in their order; a number keeps whether its text is whole. Setups
+// and lessons are read through it.
 struct JsonValue {
     using Members = std::vector<std::pair<std::string, JsonValue>>;
     using Items = std::vector<JsonValue>;
     std::variant<std::nullptr_t, bool, double, std::string, std::shared_ptr<Items>,
                  std::shared_ptr<Members>>
         value;
+    // A number whose text is not whole, however close to a whole number it comes: the double
+    // of "1.0000000000000000001" is 1, its text is not.
+    bool fraction = false;
 
     bool IsNull() const { return std::holds_alternative<std::nullptr_t>(value); }
     const bool* Bool() const { return std::get_if<bool>(&value); }

@@ -1,11 +1,11 @@
 #include "setup/setup_json.h"
 
-#include <cmath>
 #include <functional>
 #include <vector>
 
 #include "setup/base64url.h"
 #include "setup/json_value.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 
@@ -27,10 +27,11 @@ std::string Quoted(std::string_view text) {
     return '"' + std::string(text) + '"';
 }
 
+// A whole number by its text, compared as a double before any conversion, so no value is
+// out of the int's range when converted.
 std::optional<int> WholeNumber(const JsonValue& value, int min, int max) {
     const double* number = value.Number();
-    if (number == nullptr || *number != std::floor(*number) || *number < min || *number > max)
-        return std::nullopt;
+    if (number == nullptr || value.fraction || *number < min || *number > max) return std::nullopt;
     return static_cast<int>(*number);
 }
 
@@ -202,25 +203,28 @@ SetupError TooLarge() {
 }
 
 std::optional<SetupError> ReadVersion(const JsonValue::Members& members) {
-    for (const auto& [key, value] : members) {
-        if (key != kVersionKey) continue;
-        const std::optional<int> version = WholeNumber(value, 1, 1'000'000);
-        if (!version)
-            return Refused(SetupFault::BadValue, key, Quoted(key) + " accepts 1..", "", "1..");
-        if (*version > kSetupVersion)
-            return Refused(SetupFault::NewerVersion, key,
-                           "made by a newer version of Vireflu (format " +
-                               std::to_string(*version) + "; this one reads up to " +
-                               std::to_string(kSetupVersion) + ")",
-                           std::to_string(*version));
-        return std::nullopt;
-    }
+    for (const auto& [key, value] : members)
+        if (key == kVersionKey) return CheckVersion(key, value, kSetupVersion);
     return Refused(
         SetupFault::NoVersion, std::string(kVersionKey),
         "not a Vireflu setup: " + Quoted(kVersionKey) + " (the format's version) is missing");
 }
 
 }  // namespace
+
+std::optional<SetupError> CheckVersion(const std::string& key, const JsonValue& value,
+                                       int readable) {
+    // No format will see a million versions: a larger number is none.
+    const std::optional<int> version = WholeNumber(value, 1, 1'000'000);
+    if (!version)
+        return Refused(SetupFault::BadValue, key, Quoted(key) + " accepts 1..", "", "1..");
+    if (*version > readable)
+        return Refused(SetupFault::NewerVersion, key,
+                       "made by a newer version of Vireflu (format " + std::to_string(*version) +
+                           "; this one reads up to " + std::to_string(readable) + ")",
+                       std::to_string(*version));
+    return std::nullopt;
+}
 
 std::string WriteSetup(const Setup& setup) {
     Setup s = setup;
@@ -251,9 +255,12 @@ std::variant<Setup, SetupError> ReadSetupValue(const JsonValue& document) {
         const Field* field = nullptr;
         for (const Field& f : Fields())
             if (f.key == key) field = &f;
-        if (field == nullptr)
-            return Refused(SetupFault::UnknownKey, key,
-                           "unknown key " + Quoted(key) + " (not a setting of this version)");
+        if (field == nullptr) {
+            // The file's own key, as long as it may be: quoted shortened.
+            const std::string shown = Shortened(key);
+            return Refused(SetupFault::UnknownKey, shown,
+                           "unknown key " + Quoted(shown) + " (not a setting of this version)");
+        }
         if (!field->read(value, setup))
             return Refused(SetupFault::BadValue, key, Quoted(key) + " accepts " + field->accepts,
                            "", field->accepts);

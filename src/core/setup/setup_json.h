@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -31,6 +32,8 @@ enum class SetupFault {
     BadValue,      // `accepts` says what the key takes
     WaveformRule,  // a waveform the panel cannot show with those phases
     MissingKey,    // a key a lesson cannot do without
+    NoValue,       // a lesson's setup gives its quantity no value; `detail`: the quantity
+    NotOneRight,   // not exactly one of a lesson's choices is right; `detail`: the value
 };
 
 // Why a document is not a setup: the fault, the key at fault (empty for the document as a
@@ -51,6 +54,11 @@ struct SetupError {
 std::variant<Setup, SetupError> ReadSetup(std::string_view document);
 // The same for a document already read as JSON (a lesson holds its setup as one value).
 std::variant<Setup, SetupError> ReadSetupValue(const JsonValue& document);
+
+// Whether a document's format version (`key`'s value) is one this program reads: a whole
+// number from 1 to `readable`. Setups and lessons check theirs so.
+std::optional<SetupError> CheckVersion(const std::string& key, const JsonValue& value,
+                                       int readable);
 
 // The setup as the page's address carries it after '#': "setup=" and the canonical document
 // in base64url.

@@ -40,6 +40,14 @@ const char* Sentence(SetupFault fault) {
                                    "pas avec ce nombre de phases.");
         case SetupFault::MissingKey:
             return VIREFLU_UI_TEXT("Setup", "La clé « %1 » manque.");
+        case SetupFault::NoValue:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "Le simulateur ne peut pas répondre à la question de cette "
+                                   "leçon : son réglage ne donne aucune valeur à « %2 ».");
+        case SetupFault::NotOneRight:
+            return VIREFLU_UI_TEXT("Setup",
+                                   "Exactement un des choix de cette leçon doit être juste ; avec "
+                                   "son réglage, le simulateur trouve %2.");
     }
     return "";
 }

@@ -22,4 +22,27 @@ std::string WithArguments(const std::string& text, std::initializer_list<std::st
     return result;
 }
 
+std::string Shortened(const std::vector<std::string>& characters) {
+    constexpr std::size_t kHead = 56, kTail = 20;
+    const auto join = [&](std::size_t from, std::size_t to) {
+        std::string joined;
+        for (std::size_t i = from; i < to; ++i) joined += characters[i];
+        return joined;
+    };
+    if (characters.size() <= kShownCharacters) return join(0, characters.size());
+    return join(0, kHead) + "..." + join(characters.size() - kTail, characters.size());
+}
+
+std::string Shortened(std::string_view text) {
+    std::vector<std::string> characters;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t next = at + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        characters.emplace_back(text.substr(at, next - at));
+        at = next;
+    }
+    return Shortened(characters);
+}
+
 }  // namespace vireflu

@@ -3,6 +3,8 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Marks a text the user reads, as written (in French). A front-end with translations looks it
 // up by `context` and the text itself; Qt's lupdate collects it under the same context, as it
@@ -20,5 +22,13 @@ using TranslateText = std::function<std::string(const char* context, const char*
 // The text with %1, %2, ... %9 replaced by the arguments in that order, in one pass, so an
 // argument that holds "%2" stays as it is.
 std::string WithArguments(const std::string& text, std::initializer_list<std::string> arguments);
+
+// A value from a file or a command line as a message quotes it, kept within a line: past
+// `kShownCharacters` characters, its first 56 and its last 20 around "...". `characters` is
+// the value cut into what shows as one character each.
+constexpr std::size_t kShownCharacters = 80;
+std::string Shortened(const std::vector<std::string>& characters);
+// The same for a UTF-8 text, each character a lead byte and the continuation bytes after it.
+std::string Shortened(std::string_view text);
 
 }  // namespace vireflu
