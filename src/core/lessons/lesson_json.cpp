@@ -133,19 +133,20 @@ std::optional<std::vector<LessonChoice>> ChoicesOf(const JsonValue& value,
 }
 
 // A text may quote the simulator only through the placeholders the front-ends fill.
-bool QuotesKnownFigures(const LessonText& text) {
+// The first placeholder a text names that the simulator does not know, if any.
+std::optional<std::string> UnknownFigure(const LessonText& text) {
     const auto names = LessonFigureNames();
     for (const std::string* words : {&text.fr, &text.en})
         for (const std::string_view name : PlaceholdersIn(*words))
-            if (std::find(names.begin(), names.end(), name) == names.end()) return false;
-    return true;
+            if (std::find(names.begin(), names.end(), name) == names.end())
+                return std::string(name);
+    return std::nullopt;
 }
 
-std::string FigureList() {
-    std::string list;
-    for (const char* name : LessonFigureNames())
-        list += (list.empty() ? "{" : " | {") + std::string(name) + "}";
-    return list;
+// Names the unknown placeholder rather than listing the thirty known ones: a refusal is a line.
+SetupError UnknownFigureRefusal(const std::string& key, const std::string& name) {
+    return Refused(SetupFault::BadValue, key,
+                   "the placeholders of the lesson format, not {" + Shortened(name) + "}");
 }
 
 std::optional<SetupError> ReadVersion(const std::map<std::string, const JsonValue*>& keys) {
@@ -249,11 +250,12 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         {"explanation", &lesson.explanation},
         {"follow-up", lesson.followUp ? &*lesson.followUp : nullptr}};
     for (const auto& [key, text] : quoting)
-        if (text != nullptr && !QuotesKnownFigures(*text))
-            return Refused(SetupFault::BadValue, key, "the placeholders " + FigureList());
+        if (text != nullptr)
+            if (auto name = UnknownFigure(*text)) return UnknownFigureRefusal(key, *name);
     for (const LessonChoice& choice : lesson.choices)
-        if (!QuotesKnownFigures(choice.text) || (choice.why && !QuotesKnownFigures(*choice.why)))
-            return Refused(SetupFault::BadValue, "choices", "the placeholders " + FigureList());
+        for (const LessonText* text : {&choice.text, choice.why ? &*choice.why : nullptr})
+            if (text != nullptr)
+                if (auto name = UnknownFigure(*text)) return UnknownFigureRefusal("choices", *name);
     if (auto undecided = UndecidedQuestion(lesson)) return *undecided;
     return lesson;
 }
