@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <set>
 
+#include "description/machine_description.h"
 #include "lessons/lesson_grade.h"
 #include "lessons/lesson_json.h"
 #include "lessons/lesson_library.h"
+#include "lessons/pending_answer.h"
+#include "measures/measure_rows.h"
+#include "setup/setup_state.h"
+#include "view/annotations.h"
+#include "view/machine_scene.h"
 
 namespace vireflu {
 namespace {
@@ -63,6 +71,97 @@ TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
               "Slip 0.04: field 3000 rpm, rotor 2880 rpm");
     EXPECT_TRUE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.042));
     EXPECT_FALSE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.046));
+}
+
+// Until the prediction, each shipped lesson's window rows, description and annotations say
+// "après votre réponse" for exactly the figures that tell its answer, and show the rest.
+TEST(PendingAnswer, EachQuantityHoldsBackTheFiguresThatTellItsAnswer) {
+    using Q = LessonQuantity;
+    const std::set<std::string> slip = {"Glissement", "Fréquence rotorique"};
+    std::set<std::string> field = {"Sens du champ", "Vitesse de synchronisme",
+                                   "Stator direct", "Stator inverse",
+                                   "Rotor direct",  "Rotor inverse"};
+    field.insert(slip.begin(), slip.end());
+    const std::map<Q, std::set<std::string>> heldRows = {{Q::FieldSense, field},
+                                                         {Q::SynchronousSpeed, field},
+                                                         {Q::Slip, slip},
+                                                         {Q::RotorCurrentFrequency, slip},
+                                                         {Q::MeanTorque, {"Couple"}},
+                                                         {Q::TorquePosition, {"Couple"}},
+                                                         {Q::Harmonic5Sense, {"Harmoniques"}},
+                                                         {Q::Harmonic7Sense, {"Harmoniques"}}};
+    const std::string later = "après votre réponse";
+    MachineScene scene;
+    scene.Resize(300, 300);
+    for (const Lesson& lesson : ShippedLessons()) {
+        SCOPED_TRACE(lesson.id);
+        auto state = std::make_unique<SimulationState>();
+        OpenSetup(lesson.setup, *state, scene);
+        scene.ComputeConductorLevels(*state);
+        const auto measures = [&] {
+            return ComputeMeasures(*state, scene.Geometry(), scene.Tables(), scene.Levels());
+        };
+        const std::vector<MeasureRow> shown = MeasureRows(measures());
+        const std::string described = DescribeMachine(*state, measures());
+        const MachineAnnotations unheld = ComputeAnnotations(*state, scene, true);
+        state->withheld = WithheldBy(lesson.quantity);
+        const std::vector<MeasureRow> pending = MeasureRows(measures());
+        const std::string pendingDescription = DescribeMachine(*state, measures());
+        std::set<std::string> held;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_NE(shown[i].value, later);
+            if (pending[i].value == later) {
+                held.insert(shown[i].label);
+            } else {
+                EXPECT_EQ(pending[i].value, shown[i].value) << shown[i].label;
+            }
+        }
+        EXPECT_EQ(held, heldRows.at(lesson.quantity));
+        const bool sense = state->withheld.field, torque = state->withheld.torque;
+        EXPECT_EQ(pendingDescription.find("Champ : après votre réponse.") != std::string::npos,
+                  sense);
+        EXPECT_EQ(pendingDescription.find("Couple : après votre réponse.") != std::string::npos,
+                  torque);
+        EXPECT_EQ(pendingDescription == described, !sense && !torque);
+        for (const char* answer : {"horaire", "trigonométrique", "pulsant", "Pas de champ"})
+            EXPECT_TRUE(!sense || pendingDescription.find(answer) == std::string::npos) << answer;
+        // In place of the arrow, whether the field turns or not.
+        const MachineAnnotations a = ComputeAnnotations(*state, scene, true);
+        EXPECT_EQ(a.texts.size(), unheld.texts.size() + (sense ? 1 : 0));
+        EXPECT_EQ(a.texts.back().text == later, sense);
+        EXPECT_EQ(a.senseArrow.size(), sense ? 0 : unheld.senseArrow.size());
+    }
+}
+
+// The two rotating fields tell the sense by their lengths and colours: held back, the frame is
+// the one drawn without them.
+TEST(PendingAnswer, HeldBackRotatingFieldsLeaveTheFrameWithoutThem) {
+    MachineScene scene;
+    scene.Resize(200, 200);
+    auto state = std::make_unique<SimulationState>();
+    OpenSetup(FindLesson("trois-phases")->setup, *state, scene);
+    RasterSurface canvas;
+    const auto frame = [&](int sequences, bool held) {
+        state->sequenceMode = sequences;
+        state->withheld = held ? WithheldBy(LessonQuantity::FieldSense) : Withheld{};
+        RenderMachineFrame(canvas, scene, *state);
+        return std::vector<std::uint32_t>(canvas.Pixels().begin(), canvas.Pixels().end());
+    };
+    EXPECT_NE(frame(1, false), frame(0, false));
+    EXPECT_EQ(frame(1, true), frame(0, false));
+}
+
+// A lesson's annotations do not stay on for the next one, and leaving gives the user's back.
+TEST(PendingAnswer, AnnotationsOfALessonDoNotStayForTheNext) {
+    const Lesson& asks = *FindLesson("trois-phases");
+    const Lesson& other = *FindLesson("glissement");
+    LessonAnnotations annotations;
+    EXPECT_TRUE(annotations.Open(asks, false));
+    EXPECT_FALSE(annotations.Open(other, true));
+    EXPECT_EQ(annotations.Leave(), false);
+    EXPECT_EQ(annotations.Leave(), std::nullopt);
+    EXPECT_TRUE(annotations.Open(other, true));
+    EXPECT_EQ(annotations.Leave(), true);
 }
 
 // A teacher's file is refused like a bad setup, naming the key.

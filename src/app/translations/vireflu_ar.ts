@@ -69,6 +69,14 @@
         <source>Présentation : %1.</source>
         <translation>التمثيل: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>المجال: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>عزم الدوران: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -733,6 +741,10 @@
     <message>
         <source>Champ</source>
         <translation>المجال</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>بعد إجابتك</translation>
     </message>
 </context>
 <context>

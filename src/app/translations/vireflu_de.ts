@@ -69,6 +69,14 @@
         <source>Présentation : %1.</source>
         <translation>Darstellung: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Feld: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Drehmoment: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -733,6 +741,10 @@
     <message>
         <source>Champ</source>
         <translation>Feld</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>nach Ihrer Antwort</translation>
     </message>
 </context>
 <context>

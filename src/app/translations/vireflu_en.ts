@@ -69,6 +69,14 @@
         <source>Présentation : %1.</source>
         <translation>Presentation: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Field: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Torque: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -733,6 +741,10 @@
     <message>
         <source>pulsant</source>
         <translation>pulsating</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>after your answer</translation>
     </message>
 </context>
 <context>

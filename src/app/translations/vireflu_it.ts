@@ -69,6 +69,14 @@
         <source>Présentation : %1.</source>
         <translation>Rappresentazione: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Campo: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Coppia: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -733,6 +741,10 @@
     <message>
         <source>Champ</source>
         <translation>Campo</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>dopo la risposta</translation>
     </message>
 </context>
 <context>

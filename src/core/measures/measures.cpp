@@ -208,6 +208,7 @@ Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geome
     m.rotor = SplitRotorField(state, geometry.gapInnerRadius);
     m.numbers = ComputeMachineNumbers(state, geometry, levels);
     m.sixStep = state.statorPhaseOn[2] && state.statorWaveform == kWaveformRectangulaire;
+    m.withheld = state.withheld;
     return m;
 }
 

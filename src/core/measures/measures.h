@@ -113,6 +113,7 @@ struct Measures {
     std::optional<FieldSplit> rotor;
     MachineNumbers numbers;
     bool sixStep = false;  // the spectrum applies
+    Withheld withheld;     // the state's: the rows that say "après votre réponse"
 };
 
 Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geometry,
