@@ -178,6 +178,12 @@ export class App {
     this.layout.update();
   }
 
+  // "Annotations" on or off, as if chosen in the menu.
+  showAnnotations(on) {
+    this.menuBar.mark("annotations", () => on);
+    this.view.setAnnotations(on);
+  }
+
   // A window opened or closed moves the others in the dock and resizes the machine view.
   windowShownOrHidden() {
     this.layout.update();
@@ -292,20 +298,21 @@ export class App {
     const size = this.view.size;
     if (!this.lesson) {
       this.lesson = new LessonWindow(this.core, this.layout.dock, () => {
+        this.redrawAll(); // what the question held back shows at once
         if (!this.simulator.running()) this.toggleAnimation();
-      }, () => this.lessonOpened(), () => this.windowShownOrHidden());
+      }, () => this.lessonOpened(), () => this.windowShownOrHidden(), (own) => {
+        this.showAnnotations(own);
+        this.measures?.refresh();
+      });
     }
-    const opened = this.lesson.open(this.simulator, text, isId);
+    const opened = this.lesson.open(this.simulator, text, isId, this.view.annotations);
     if (opened.error !== undefined) {
       this.message.show(opened.error);
       return;
     }
     this.lessonOpened = () => this.openLesson(text, isId);
-    if (opened.annotations) {
-      this.menuBar.mark("annotations", () => true);
-      this.view.setAnnotations(true);
-    }
-    this.showOpened(opened, () => this.lesson.run.open(this.simulator, text, isId), size);
+    this.showAnnotations(opened.annotations);
+    this.showOpened(opened, () => this.lesson.run.open(this.simulator, text, isId, this.view.annotations), size);
   }
 
   // Opens a setup's text (a link's when `isLink`): the core sets the state, both panels'

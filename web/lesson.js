@@ -9,11 +9,12 @@ const button = (text) => Object.assign(document.createElement("button"), { type:
 
 export class LessonWindow {
   // `onAnswered` lets the animation run; `onRestart` opens the lesson again; `onShownOrHidden`
-  // runs when the window opens or closes.
-  constructor(core, dock, onAnswered, onRestart, onShownOrHidden) {
+  // runs when the window opens or closes; `onLeft` puts the user's own "Annotations" back.
+  constructor(core, dock, onAnswered, onRestart, onShownOrHidden, onLeft) {
     this.run = new core.Lesson();
     this.onAnswered = onAnswered;
     this.onShownOrHidden = onShownOrHidden;
+    this.onLeft = onLeft;
     this.waiting = false;
     const texts = core.texts();
     this.texts = texts;
@@ -47,11 +48,15 @@ export class LessonWindow {
     dock.append(this.dialog);
   }
 
-  // Opens a shipped lesson's id or a lesson file's text on the simulator: what the core
-  // answers, the page's part of the setup or {error}.
-  open(simulator, text, isId) {
-    const opened = this.run.open(simulator, text, isId);
-    if (opened.error === undefined) this.start(opened);
+  // Opens a shipped lesson's id or a lesson file's text on the simulator, "Annotations" being
+  // `annotations`: what the core answers, the page's part of the setup or {error}. Until the
+  // answer, the simulator holds back what would tell it.
+  open(simulator, text, isId, annotations) {
+    const opened = this.run.open(simulator, text, isId, annotations);
+    if (opened.error === undefined) {
+      this.simulator = simulator;
+      this.start(opened);
+    }
     return opened;
   }
 
@@ -76,8 +81,8 @@ export class LessonWindow {
 
   answer(choice, typed) {
     if (!this.waiting) return;
-    const said = this.run.answer(choice, typed);
-    if (choice === -1 && !said.right && Number.isNaN(Number(typed.replace(",", ".")))) return;
+    const said = this.run.answer(this.simulator, choice, typed);
+    if (!said.answered) return;
     this.waiting = false;
     [...this.choices.children].forEach((b, i) => {
       b.disabled = true;
@@ -103,6 +108,8 @@ export class LessonWindow {
   hide() {
     this.dialog.hidden = true;
     this.waiting = false;
+    const own = this.simulator && this.run.leave(this.simulator);
+    if (own !== undefined) this.onLeft(own);
     this.onShownOrHidden();
   }
 

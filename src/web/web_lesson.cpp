@@ -21,7 +21,8 @@ val Shown(const LessonText& text, const LessonFigures& figures = {}) {
 
 }  // namespace
 
-val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId) {
+val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId,
+                    bool annotationsShown) {
     std::variant<Lesson, SetupError> read = SetupError{SetupFault::BadValue, "lesson", "", "", ""};
     if (!isId) read = ReadLesson(text);
     if (const Lesson* found = isId ? FindLesson(text) : nullptr) read = *found;
@@ -40,6 +41,7 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId)
     value = ComputeLessonValue(*lesson);
     figures = LessonFiguresOf(ComputeLessonNumbers(lesson->setup), PageTexts("Lesson"));
     val result = OpenedSetup(simulator, lesson->setup);
+    simulator.Withhold(WithheldBy(lesson->quantity));
     result.set("title", Shown(lesson->title));
     result.set("introduction", Shown(lesson->introduction, figures));
     result.set("question", Shown(lesson->question, figures));
@@ -48,12 +50,13 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId)
         choices.call<void>("push", Shown(choice.text, figures));
     result.set("choices", choices);
     result.set("typed", lesson->choices.empty());
-    result.set("annotations", lesson->annotations);
+    result.set("annotations", annotations.Open(*lesson, annotationsShown));
     return result;
 }
 
-val WebLesson::Answer(int choice, const std::string& typed) const {
+val WebLesson::Answer(WebSimulator& simulator, int choice, const std::string& typed) const {
     val result = val::object();
+    result.set("answered", false);
     if (!lesson) return result;
     const bool chosen = choice >= 0 && static_cast<std::size_t>(choice) < lesson->choices.size();
     const LessonChoice* picked =
@@ -66,9 +69,11 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
             if (c == ',') c = '.';
         char* end = nullptr;
         const double read = std::strtod(number.c_str(), &end);
-        result.set("right", value && end != number.c_str() && *end == '\0' &&
-                                IsRightNumber(*lesson, *value, read));
+        if (end == number.c_str() || *end != '\0') return result;
+        result.set("right", value && IsRightNumber(*lesson, *value, read));
     }
+    result.set("answered", true);
+    simulator.Withhold({});
     if (value)
         result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
     if (picked != nullptr && picked->why && !(value && IsRightChoice(*lesson, *value, *picked)))
@@ -76,6 +81,12 @@ val WebLesson::Answer(int choice, const std::string& typed) const {
     result.set("explanation", Shown(lesson->explanation, figures));
     if (lesson->followUp) result.set("followUp", Shown(*lesson->followUp, figures));
     return result;
+}
+
+val WebLesson::Leave(WebSimulator& simulator) {
+    simulator.Withhold({});
+    const std::optional<bool> own = annotations.Leave();
+    return own ? val(*own) : val::undefined();
 }
 
 val LessonMenu() {
@@ -107,5 +118,6 @@ EMSCRIPTEN_BINDINGS(vireflu_lessons) {
         .constructor<>()
         .function("open", &vireflu::WebLesson::Open)
         .function("answer", &vireflu::WebLesson::Answer)
+        .function("leave", &vireflu::WebLesson::Leave)
         .function("id", &vireflu::WebLesson::Id);
 }

@@ -7,7 +7,9 @@
 #include <variant>
 
 #include "lessons/lesson.h"
+#include "lessons/lesson_grade.h"
 #include "lessons/lesson_text.h"
+#include "lessons/pending_answer.h"
 #include "web_simulator.h"
 
 namespace vireflu {
@@ -22,12 +24,20 @@ emscripten::val OpenedSetup(WebSimulator& simulator, const std::variant<Setup, S
 class WebLesson {
 public:
     // A shipped lesson's id (from "&Leçons" or "#lesson=ID") or a lesson file's text: what
-    // OpenedSetup answers, with the lesson's title, introduction, question, choices and
-    // whether the student types a number; {error} when refused, the lesson kept.
-    emscripten::val Open(WebSimulator& simulator, const std::string& text, bool isId);
-    // A choice's index, or -1 for a typed number, or -2 for "Montrer": {right} (absent after
-    // "Montrer"), the simulator's sentence, the explanation and the follow-up.
-    emscripten::val Answer(int choice, const std::string& typed) const;
+    // OpenedSetup answers, with the lesson's title, introduction, question, choices, whether
+    // the student types a number and whether "Annotations" show, opened while they were
+    // `annotationsShown`; {error} when refused, the lesson kept. The simulator holds back
+    // what would tell the answer.
+    emscripten::val Open(WebSimulator& simulator, const std::string& text, bool isId,
+                         bool annotationsShown);
+    // A choice's index, or -1 for a typed number, or -2 for "Montrer": {answered} (false for
+    // a typed text that is no number, which changes nothing), {right} (absent after
+    // "Montrer"), the simulator's sentence, the explanation and the follow-up. An answer
+    // lets the simulator show everything again.
+    emscripten::val Answer(WebSimulator& simulator, int choice, const std::string& typed) const;
+    // The lesson window closed: the simulator shows everything again. The user's own
+    // "Annotations" to put back, or undefined when no lesson was open.
+    emscripten::val Leave(WebSimulator& simulator);
     // The shipped lesson's id, for the page's address; empty for a file's.
     std::string Id() const { return shipped ? lesson->id : std::string(); }
 
@@ -36,6 +46,7 @@ private:
     std::optional<LessonValue> value;
     LessonFigures figures;
     bool shipped = false;
+    LessonAnnotations annotations;
 };
 
 // "&Leçons": [{theme, lessons: [{id, title}]}], themes in the order of the files.

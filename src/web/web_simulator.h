@@ -71,9 +71,11 @@ public:
     const std::vector<std::uint32_t>& DrawPhasePicture(Winding winding, int phase, int w, int h);
 
     const SimulationState& State() const { return state; }
+    // What a lesson's pending question holds back (nothing once answered or left).
+    void Withhold(const Withheld& withheld) { state.withheld = withheld; }
     // "Annotations" for the last frame drawn, laid over it by the page.
-    MachineAnnotations Annotations(bool decimalComma) const {
-        return ComputeAnnotations(state, scene, decimalComma);
+    MachineAnnotations Annotations(bool decimalComma, const std::string& withheldText) const {
+        return ComputeAnnotations(state, scene, decimalComma, withheldText);
     }
 
     // "E&xporter l'animation...": starts one period of the present settings and

@@ -308,10 +308,24 @@ void MainWindowTest::lessonJourney() {
     };
     QVERIFY(panel->isVisible() && !onScreen(panel).intersects(onScreen(view)));
     QVERIFY(!window->findChild<CMeasuresPanel*>()->isVisible());
+    // Until the prediction, no window tells the field's sense, nor the slip against it.
+    Choose("&Vue", "&Mesures");
+    const auto measure = [this](const QString& label) {
+        for (const QLabel* value : window->findChild<CMeasuresPanel*>()->findChildren<QLabel*>())
+            if (value->accessibleName() == label) return value->text();
+        return QString();
+    };
+    const QString later = QStringLiteral("après votre réponse");
+    QCOMPARE(measure("Glissement"), later);
+    QVERIFY(view->Annotations() &&
+            view->accessibleDescription().contains("Champ : après votre réponse.") &&
+            !view->accessibleDescription().contains("horaire"));
     QTest::keyClick(window, Qt::Key_Space);
     QVERIFY(!Running() && state->elapsedTime == 0);
     QTest::mouseClick(panel->findChild<QPushButton*>("choice2"), Qt::LeftButton);  // "pulse"
     QVERIFY(Running());
+    QCOMPARE(measure("Glissement"), QStringLiteral("100,00 %"));
+    QVERIFY(view->accessibleDescription().contains("Champ sens horaire"));
     QCOMPARE(panel->findChild<QLabel*>("verdict")->text(),
              QStringLiteral("Ce n'est pas ce qui se passe. Le champ tourne dans le sens horaire à "
                             "3000 tr/min."));
@@ -319,6 +333,8 @@ void MainWindowTest::lessonJourney() {
     QVERIFY(panel->findChild<QLabel*>("followUp")->text().startsWith("Essayez : "));
     QTest::mouseClick(panel->findChild<QPushButton*>("restartButton"), Qt::LeftButton);
     QVERIFY(!Running() && state->elapsedTime == 0 && panel->Waiting());
+    Choose("&Vue", "&Mesures");  // closed again by the lesson's setup
+    QCOMPARE(measure("Glissement"), later);
     QTest::mouseClick(panel->findChild<QPushButton*>("choice0"), Qt::LeftButton);
     QVERIFY(Running() && panel->findChild<QLabel*>("verdict")->text().startsWith("Bonne"));
     // The lesson is not the file opened before: Ctrl+S asks where to save it.
@@ -331,6 +347,9 @@ void MainWindowTest::lessonJourney() {
     QCoreApplication::processEvents();
     QVERIFY(asked);
     QCOMPARE(QFile(file).size(), qint64(WriteSetup(vireflu::Setup{}).size()));
+    // The next lesson does not ask for annotations: they go back to the user's own (off).
+    theme->actions()[1]->trigger();
+    QVERIFY(!view->Annotations());
 }
 
 // Space, Home and F11 act whichever window has the focus, a panel's clicked check box

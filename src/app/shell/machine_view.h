@@ -32,6 +32,7 @@ public:
     // "Annotations": drawn over the frame, which stays the same pixels; the next Redraw
     // shows the change.
     void SetAnnotations(bool on) { annotations = on; }
+    bool Annotations() const { return annotations; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -386,9 +386,10 @@ bool CMainWindow::OpenSetupFile(const QString& path) {
     return setupFiles->Open(path);
 }
 
-void CMainWindow::ApplySetup(const Setup& setup) {
+void CMainWindow::ApplySetup(const Setup& setup, const Withheld& withheld) {
     if (!animationStopped) ToggleAnimation();
     records = machineView->OpenSetup(setup);
+    state.withheld = withheld;
     ticks = setup.ticks;
     setupOpened = true;
     for (const Winding winding : {Winding::Stator, Winding::Rotor})
@@ -425,7 +426,16 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         lessonDock->setWidget(lessonPanel);
         addDockWidget(BesideTheMachine(*this), lessonDock);
         connect(lessonPanel, &LessonPanel::Answered, this, [this] {
+            state.withheld = {};
+            RedrawView();
             if (animationStopped) ToggleAnimation();
+        });
+        // Closed, or ended by a setup of one's own: everything shows again.
+        connect(lessonDock, &QDockWidget::visibilityChanged, this, [this] {
+            if (!lessonDock->isHidden()) return;
+            state.withheld = {};
+            if (const std::optional<bool> own = lessonAnnotations.Leave()) ShowAnnotations(*own);
+            RedrawView();
         });
         // "Recommencer": the same lesson afresh.
         connect(lessonPanel, &LessonPanel::RestartRequested, this,
@@ -433,11 +443,9 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
     }
     currentLesson = lesson;
     setupFiles->Forget();
-    if (lesson.annotations) {
-        CheckMenuItem(MenuCommand::Annotations, 0, true);
-        machineView->SetAnnotations(true);
-    }
-    ApplySetup(lesson.setup);
+    ShowAnnotations(lessonAnnotations.Open(lesson, machineView->Annotations()));
+    // Nothing tells the answer before the prediction.
+    ApplySetup(lesson.setup, WithheldBy(lesson.quantity));
     lessonPanel->Start(lesson, ComputeLessonValue(lesson));
     lessonDock->show();
 }
@@ -445,6 +453,11 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
 std::optional<Lesson> CMainWindow::ShownLesson() const {
     if (lessonDock == nullptr || lessonDock->isHidden()) return std::nullopt;
     return currentLesson;
+}
+
+void CMainWindow::ShowAnnotations(bool on) {
+    CheckMenuItem(MenuCommand::Annotations, 0, on);
+    machineView->SetAnnotations(on);
 }
 
 void CMainWindow::CheckMenuItem(MenuCommand command, int argument, bool checked) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lessons/lesson.h"
+#include "lessons/pending_answer.h"
 #include "measures/measure_rows.h"
 #include "panels/panel_model.h"
 #include "setup/setup_state.h"
@@ -57,8 +58,9 @@ public slots:
     // The setup the window shows: panels, display, windows open, pace and clock.
     Setup CurrentSetup() const;
     // Plays the setup on a fresh state as the panels would send it, then sets the windows,
-    // the menus' checks, the pace and the clock as it says.
-    void ApplySetup(const Setup& setup);
+    // the menus' checks, the pace and the clock as it says; a lesson's pending question
+    // holds `withheld` back from the first frame on.
+    void ApplySetup(const Setup& setup, const Withheld& withheld = {});
     // Keeps the layout (docked panels, geometry) for the next window.
     void SaveLayout();
     // Opens a lesson: its setup with the clock at zero and stopped, and its question beside
@@ -98,6 +100,8 @@ private:
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
     void CheckMenuItem(MenuCommand command, int argument, bool checked);
+    // "Annotations" on or off, as if chosen in the menu; the next redraw shows it.
+    void ShowAnnotations(bool on);
     // The outer square of the start, before the window exists: its size is taken for the
     // window's own until the first show tells the frame around it.
     void PlaceOnScreen();
@@ -137,6 +141,7 @@ private:
     QDockWidget* lessonDock = nullptr;
     LessonPanel* lessonPanel = nullptr;
     std::optional<Lesson> currentLesson;
+    LessonAnnotations lessonAnnotations;
 };
 
 }  // namespace vireflu

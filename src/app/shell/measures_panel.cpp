@@ -58,6 +58,7 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
         auto* value = new QLabel;
         name->setToolTip(Translated(measure.tip));
         value->setToolTip(name->toolTip());
+        value->setAccessibleName(name->text());  // a value read alone says what it is
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setWordWrap(true);  // the harmonics run long
         layout->addWidget(name, row, 0);

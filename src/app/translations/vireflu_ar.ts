@@ -115,12 +115,20 @@
         <source>Présentation : %1.</source>
         <translation>التمثيل: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>المجال: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>عزم الدوران: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
     <message>
         <source>%1 tr/min</source>
-        <translation>&#x2066;%1 دورة/دقيقة&#x2069;</translation>
+        <translation>⁦%1 دورة/دقيقة⁩</translation>
     </message>
     <message>
         <source>dans le sens horaire</source>
@@ -240,19 +248,19 @@
     </message>
     <message>
         <source>+3000 tr/min</source>
-        <translation>&#x2066;+3000 دورة/دقيقة&#x2069;</translation>
+        <translation>⁦+3000 دورة/دقيقة⁩</translation>
     </message>
     <message>
         <source>+1500 tr/min</source>
-        <translation>&#x2066;+1500 دورة/دقيقة&#x2069;</translation>
+        <translation>⁦+1500 دورة/دقيقة⁩</translation>
     </message>
     <message>
         <source>-1500 tr/min</source>
-        <translation>&#x2066;-1500 دورة/دقيقة&#x2069;</translation>
+        <translation>⁦-1500 دورة/دقيقة⁩</translation>
     </message>
     <message>
         <source>+750 tr/min</source>
-        <translation>&#x2066;+750 دورة/دقيقة&#x2069;</translation>
+        <translation>⁦+750 دورة/دقيقة⁩</translation>
     </message>
     <message>
         <source>Courant continu</source>
@@ -356,7 +364,7 @@
     </message>
     <message>
         <source>-1</source>
-        <translation>&#x2066;-1&#x2069;</translation>
+        <translation>⁦-1⁩</translation>
     </message>
     <message>
         <source>La machine asynchrone</source>
@@ -392,19 +400,19 @@
     </message>
     <message>
         <source>50 Hz</source>
-        <translation>&#x2066;50 Hz&#x2069;</translation>
+        <translation>⁦50 Hz⁩</translation>
     </message>
     <message>
         <source>48 Hz</source>
-        <translation>&#x2066;48 Hz&#x2069;</translation>
+        <translation>⁦48 Hz⁩</translation>
     </message>
     <message>
         <source>2 Hz</source>
-        <translation>&#x2066;2 Hz&#x2069;</translation>
+        <translation>⁦2 Hz⁩</translation>
     </message>
     <message>
         <source>0 Hz</source>
-        <translation>&#x2066;0 Hz&#x2069;</translation>
+        <translation>⁦0 Hz⁩</translation>
     </message>
     <message>
         <source>Les harmoniques</source>
@@ -448,7 +456,7 @@
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation>&#x2066;%1 Hz&#x2069;</translation>
+        <translation>⁦%1 Hz⁩</translation>
     </message>
     <message>
         <source>Vitesses, glissements, angles et couples sont comptés positifs dans le sens antihoraire, celui où tourne le rotor pour une fréquence de rotation positive.</source>
@@ -460,7 +468,7 @@
     </message>
     <message>
         <source>Les courants du rotor ont une fréquence de %1 (%2 × %3)</source>
-        <translation>تردد تيارات العضو الدوار %1 (&#x2066;%2 × %3&#x2069;)</translation>
+        <translation>تردد تيارات العضو الدوار %1 (⁦%2 × %3⁩)</translation>
     </message>
     <message>
         <source>L&apos;harmonique %1 (%2 % du fondamental) tourne %3 à %4, %1 fois la vitesse du fondamental</source>
@@ -480,7 +488,7 @@
     </message>
     <message>
         <source>Les trois bobines du stator, décalées de 120° dans l&apos;espace, sont alimentées à {frequency} par des courants d&apos;angles {stator-angles}. Un angle est une avance : le courant de la phase vaut sin(ωt + angle).</source>
-        <translation>تُغذّى ملفات العضو الثابت الثلاثة، المزاحة بزاوية 120° في الفضاء، بتردد {frequency} بتيارات زواياها &#x2066;{stator-angles}&#x2069;. الزاوية تقدّم: تيار الطور يساوي &#x2066;sin(ωt + الزاوية)&#x2069;.</translation>
+        <translation>تُغذّى ملفات العضو الثابت الثلاثة، المزاحة بزاوية 120° في الفضاء، بتردد {frequency} بتيارات زواياها ⁦{stator-angles}⁩. الزاوية تقدّم: تيار الطور يساوي ⁦sin(ωt + الزاوية)⁩.</translation>
     </message>
     <message>
         <source>Les trois champs pulsants s&apos;ajoutent en un champ de longueur constante qui fait un tour par période : {field-speed}. Il passe d&apos;une bobine à la suivante dans l&apos;ordre où leurs courants culminent : la phase 1, puis la 3, en retard de 120°, puis la 2. C&apos;est la séquence inverse, et le champ tourne {field-sense}.</source>
@@ -496,7 +504,7 @@
     </message>
     <message>
         <source>Le même stator triphasé, mais les courants des phases 2 et 3 ont été échangés : leurs angles sont maintenant {stator-angles}.</source>
-        <translation>العضو الثابت الثلاثي الطور نفسه، لكن تياري الطورين 2 و3 تبادلا: أصبحت الزوايا الآن &#x2066;{stator-angles}&#x2069;.</translation>
+        <translation>العضو الثابت الثلاثي الطور نفسه، لكن تياري الطورين 2 و3 تبادلا: أصبحت الزوايا الآن ⁦{stator-angles}⁩.</translation>
     </message>
     <message>
         <source>Les courants culminent maintenant dans l&apos;ordre 1, 2, 3 au lieu de 1, 3, 2 : c&apos;est la séquence directe. Le champ, qui va d&apos;une bobine à celle dont le courant culmine ensuite, tourne {field-sense}, toujours à {field-speed}. C&apos;est ainsi qu&apos;on inverse le sens d&apos;un moteur triphasé : on échange deux de ses fils.</source>
@@ -508,7 +516,7 @@
     </message>
     <message>
         <source>Deux bobines à angle droit sont alimentées par des courants décalés de 90° dans le temps, d&apos;angles {stator-angles} : la bobine 2, en avance, atteint son maximum un quart de période avant la bobine 1.</source>
-        <translation>يُغذّى ملفان متعامدان بتيارين مزاحين بزاوية 90° في الزمن، زاويتاهما &#x2066;{stator-angles}&#x2069;: الملف 2، المتقدم، يبلغ قيمته العظمى قبل الملف 1 بربع زمن دوري.</translation>
+        <translation>يُغذّى ملفان متعامدان بتيارين مزاحين بزاوية 90° في الزمن، زاويتاهما ⁦{stator-angles}⁩: الملف 2، المتقدم، يبلغ قيمته العظمى قبل الملف 1 بربع زمن دوري.</translation>
     </message>
     <message>
         <source>Deux bobines en quadrature, avec des courants en quadrature, suffisent à faire un champ tournant de longueur constante, ici {field-sense} à {field-speed}. Il va de la bobine dont le courant est en avance vers l&apos;autre. C&apos;est le principe des moteurs monophasés à condensateur.</source>
@@ -520,15 +528,15 @@
     </message>
     <message>
         <source>Le stator triphasé à une paire de pôles est alimenté à {frequency}, avec les angles {stator-angles}. {convention}</source>
-        <translation>يُغذّى العضو الثابت الثلاثي الطور ذو زوج الأقطاب الواحد بتردد {frequency}، بالزوايا &#x2066;{stator-angles}&#x2069;. {convention}</translation>
+        <translation>يُغذّى العضو الثابت الثلاثي الطور ذو زوج الأقطاب الواحد بتردد {frequency}، بالزوايا ⁦{stator-angles}⁩. {convention}</translation>
     </message>
     <message>
         <source>Le champ fait un tour par période du courant : n = 60 f / p, soit {field-speed} avec une paire de pôles à {frequency}. Les angles {stator-angles} forment la séquence directe, qui le fait tourner {field-sense} : la vitesse signée vaut {field-signed-speed}.</source>
-        <translation>يدور المجال دورة واحدة في كل زمن دوري للتيار: &#x2066;n = 60 f / p&#x2069;، أي {field-speed} بزوج أقطاب واحد عند {frequency}. وتشكّل الزوايا &#x2066;{stator-angles}&#x2069; التتابع المباشر، الذي يجعله يدور {field-sense}: السرعة ذات الإشارة تساوي {field-signed-speed}.</translation>
+        <translation>يدور المجال دورة واحدة في كل زمن دوري للتيار: ⁦n = 60 f / p⁩، أي {field-speed} بزوج أقطاب واحد عند {frequency}. وتشكّل الزوايا ⁦{stator-angles}⁩ التتابع المباشر، الذي يجعله يدور {field-sense}: السرعة ذات الإشارة تساوي {field-signed-speed}.</translation>
     </message>
     <message>
         <source>C&apos;est la vitesse d&apos;un réseau européen. La vitesse de synchronisme suit la fréquence : n = 60 f / p, avec ici f = {frequency}.</source>
-        <translation>هذه سرعة شبكة أوروبية. السرعة التزامنية تتبع التردد: &#x2066;n = 60 f / p&#x2069;، وهنا &#x2066;f = {frequency}&#x2069;.</translation>
+        <translation>هذه سرعة شبكة أوروبية. السرعة التزامنية تتبع التردد: ⁦n = 60 f / p⁩، وهنا ⁦f = {frequency}⁩.</translation>
     </message>
     <message>
         <source>La valeur est juste, pas le signe. {convention}</source>
@@ -544,7 +552,7 @@
     </message>
     <message>
         <source>Au synchronisme les deux champs tournent ensemble : leur angle reste fixe, donc le couple aussi, {mean-torque}. Le champ du stator, en avance, tire celui du rotor dans le sens de rotation : la machine est motrice. {torque-bar}</source>
-        <translation>عند التزامن يدور المجالان معًا: تبقى الزاوية بينهما ثابتة، وكذلك عزم الدوران، &#x2066;{mean-torque}&#x2069;. ومجال العضو الثابت، المتقدم، يجذب مجال العضو الدوار في اتجاه الدوران: الآلة تعمل محركًا. {torque-bar}</translation>
+        <translation>عند التزامن يدور المجالان معًا: تبقى الزاوية بينهما ثابتة، وكذلك عزم الدوران، ⁦{mean-torque}⁩. ومجال العضو الثابت، المتقدم، يجذب مجال العضو الدوار في اتجاه الدوران: الآلة تعمل محركًا. {torque-bar}</translation>
     </message>
     <message>
         <source>Le champ du rotor est en retard sur celui du stator : le stator le tire en avant, dans le sens de rotation, comme un aimant en entraîne un autre.</source>
@@ -568,7 +576,7 @@
     </message>
     <message>
         <source>Avec les vitesses signées, ns = {field-signed-speed} et n = {rotor-signed-speed} : g = {slip}. Un glissement supérieur à 1 veut dire que le rotor tourne contre le champ : la machine freine (freinage par contre-courant) et les courants induits dans le rotor ont une fréquence de {rotor-frequency}.</source>
-        <translation>بالسرعات ذات الإشارة: &#x2066;ns = {field-signed-speed}&#x2069; و&#x2066;n = {rotor-signed-speed}&#x2069;، ومنه &#x2066;g = {slip}&#x2069;. الانزلاق الأكبر من 1 يعني أن العضو الدوار يدور عكس المجال: الآلة تكبح (الكبح بعكس التيار)، وتردد التيارات المستحثة في العضو الدوار {rotor-frequency}.</translation>
+        <translation>بالسرعات ذات الإشارة: ⁦ns = {field-signed-speed}⁩ و⁦n = {rotor-signed-speed}⁩، ومنه ⁦g = {slip}⁩. الانزلاق الأكبر من 1 يعني أن العضو الدوار يدور عكس المجال: الآلة تكبح (الكبح بعكس التيار)، وتردد التيارات المستحثة في العضو الدوار {rotor-frequency}.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » et lisez la fréquence rotorique.</source>
@@ -584,7 +592,7 @@
     </message>
     <message>
         <source>g = (ns - n) / ns = {slip} : le rotor glisse un peu derrière le champ, de {slip-speed}. Dans un moteur asynchrone, c&apos;est ce retard qui induit des courants dans les barres du rotor et donc le couple ; au synchronisme exact, plus rien n&apos;est induit. Ici le rotor est entraîné à vitesse imposée, sans courant.</source>
-        <translation>&#x2066;g = (ns - n) / ns = {slip}&#x2069;: ينزلق العضو الدوار قليلًا خلف المجال، بفارق {slip-speed}. في المحرك اللاتزامني، هذا التأخر هو الذي يستحث تيارات في قضبان العضو الدوار ومن ثمّ عزم الدوران؛ وعند التزامن التام لا يُستحث شيء. هنا يُدار العضو الدوار بسرعة مفروضة، دون تيار.</translation>
+        <translation>⁦g = (ns - n) / ns = {slip}⁩: ينزلق العضو الدوار قليلًا خلف المجال، بفارق {slip-speed}. في المحرك اللاتزامني، هذا التأخر هو الذي يستحث تيارات في قضبان العضو الدوار ومن ثمّ عزم الدوران؛ وعند التزامن التام لا يُستحث شيء. هنا يُدار العضو الدوار بسرعة مفروضة، دون تيار.</translation>
     </message>
     <message>
         <source>donnez au rotor une rotation de {frequency}, celle du réseau : le glissement devient nul.</source>
@@ -592,7 +600,7 @@
     </message>
     <message>
         <source>C&apos;est n / ns, le rapport des deux vitesses. Le glissement est l&apos;écart entre elles rapporté à la vitesse du champ : g = (ns - n) / ns.</source>
-        <translation>هذا هو &#x2066;n / ns&#x2069;، النسبة بين السرعتين. أما الانزلاق فهو الفرق بينهما منسوبًا إلى سرعة المجال: &#x2066;g = (ns - n) / ns&#x2069;.</translation>
+        <translation>هذا هو ⁦n / ns⁩، النسبة بين السرعتين. أما الانزلاق فهو الفرق بينهما منسوبًا إلى سرعة المجال: ⁦g = (ns - n) / ns⁩.</translation>
     </message>
     <message>
         <source>Le même moteur : champ {field-sense} à {field-speed}, rotor à {rotor-speed}, alimentation à {frequency}. Le rotor voit le champ défiler lentement.</source>
@@ -600,11 +608,11 @@
     </message>
     <message>
         <source>Le champ dépasse le rotor de {slip-speed} : les courants du rotor ont la fréquence g f = {slip} × {frequency} = {rotor-frequency}. À l&apos;arrêt, ils auraient celle du réseau.</source>
-        <translation>يسبق المجال العضو الدوار بفارق {slip-speed}: تردد تيارات العضو الدوار هو &#x2066;g f = {slip} × {frequency} = {rotor-frequency}&#x2069;. وعند السكون يكون ترددها تردد الشبكة.</translation>
+        <translation>يسبق المجال العضو الدوار بفارق {slip-speed}: تردد تيارات العضو الدوار هو ⁦g f = {slip} × {frequency} = {rotor-frequency}⁩. وعند السكون يكون ترددها تردد الشبكة.</translation>
     </message>
     <message>
         <source>alimentez le rotor en triphasé à {rotor-frequency} avec les angles {stator-angles} : son champ tourne avec celui du stator.</source>
-        <translation>غذِّ العضو الدوار بتيار ثلاثي الطور بتردد {rotor-frequency} بالزوايا &#x2066;{stator-angles}&#x2069;: يدور مجاله مع مجال العضو الثابت.</translation>
+        <translation>غذِّ العضو الدوار بتيار ثلاثي الطور بتردد {rotor-frequency} بالزوايا ⁦{stator-angles}⁩: يدور مجاله مع مجال العضو الثابت.</translation>
     </message>
     <message>
         <source>C&apos;est la fréquence du réseau, celle que le rotor verrait à l&apos;arrêt. Il tourne presque aussi vite que le champ : il le voit passer lentement.</source>
@@ -612,11 +620,11 @@
     </message>
     <message>
         <source>Un onduleur à six pas alimente le stator : ses courants en escalier contiennent le fondamental à {frequency} et des harmoniques. Ses pas se suivent dans l&apos;ordre de la séquence directe, {stator-angles}, et le fondamental fait tourner le champ {field-sense} à {field-speed}.</source>
-        <translation>عاكس سداسي الخطوات يغذّي العضو الثابت: تحتوي تياراته الدرجية على الأساسية بتردد {frequency} وعلى توافقيات. وتتوالى خطواته بترتيب التتابع المباشر، &#x2066;{stator-angles}&#x2069;، وتجعل الأساسيةُ المجالَ يدور {field-sense} بسرعة {field-speed}.</translation>
+        <translation>عاكس سداسي الخطوات يغذّي العضو الثابت: تحتوي تياراته الدرجية على الأساسية بتردد {frequency} وعلى توافقيات. وتتوالى خطواته بترتيب التتابع المباشر، ⁦{stator-angles}⁩، وتجعل الأساسيةُ المجالَ يدور {field-sense} بسرعة {field-speed}.</translation>
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 5 : 0°, 5 × 240° = 1200° et 5 × 120° = 600°, soit 0°, 120°, 240° : la séquence inverse. Son champ tourne donc {harmonic-5-sense}, et comme ses courants alternent 5 fois plus vite, à {harmonic-5-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation>التوافقية n لتيارٍ مزاحة بمقدار n ضعف زاوية الأساسية. من أجل &#x2066;n = 5&#x2069;: 0°، و&#x2066;5 × 240° = 1200°&#x2069;، و&#x2066;5 × 120° = 600°&#x2069;، أي &#x2066;0°, 120°, 240°&#x2069;: التتابع العكسي. لذا يدور مجالها {harmonic-5-sense}، ولأن تياراتها تتناوب أسرع بخمس مرات، فبسرعة {harmonic-5-speed}. التوافقيتان 5 و11 تدوران عكس الأساسية، و7 و13 معها.</translation>
+        <translation>التوافقية n لتيارٍ مزاحة بمقدار n ضعف زاوية الأساسية. من أجل ⁦n = 5⁩: 0°، و⁦5 × 240° = 1200°⁩، و⁦5 × 120° = 600°⁩، أي ⁦0°, 120°, 240°⁩: التتابع العكسي. لذا يدور مجالها {harmonic-5-sense}، ولأن تياراتها تتناوب أسرع بخمس مرات، فبسرعة {harmonic-5-speed}. التوافقيتان 5 و11 تدوران عكس الأساسية، و7 و13 معها.</translation>
     </message>
     <message>
         <source>ouvrez la fenêtre « Mesures » : « Vitesse des harmoniques » donne la vitesse signée du champ de chacun.</source>
@@ -628,7 +636,7 @@
     </message>
     <message>
         <source>L&apos;harmonique n d&apos;un courant est décalé de n fois l&apos;angle du fondamental. Pour n = 7 : 0°, 7 × 240° = 1680° et 7 × 120° = 840°, soit 0°, 240°, 120° : la séquence directe. Son champ tourne donc {harmonic-7-sense}, et comme ses courants alternent 7 fois plus vite, à {harmonic-7-speed}. Les harmoniques 5 et 11 tournent contre le fondamental, 7 et 13 avec lui.</source>
-        <translation>التوافقية n لتيارٍ مزاحة بمقدار n ضعف زاوية الأساسية. من أجل &#x2066;n = 7&#x2069;: 0°، و&#x2066;7 × 240° = 1680°&#x2069;، و&#x2066;7 × 120° = 840°&#x2069;، أي &#x2066;0°, 240°, 120°&#x2069;: التتابع المباشر. لذا يدور مجالها {harmonic-7-sense}، ولأن تياراتها تتناوب أسرع بسبع مرات، فبسرعة {harmonic-7-speed}. التوافقيتان 5 و11 تدوران عكس الأساسية، و7 و13 معها.</translation>
+        <translation>التوافقية n لتيارٍ مزاحة بمقدار n ضعف زاوية الأساسية. من أجل ⁦n = 7⁩: 0°، و⁦7 × 240° = 1680°⁩، و⁦7 × 120° = 840°⁩، أي ⁦0°, 240°, 120°⁩: التتابع المباشر. لذا يدور مجالها {harmonic-7-sense}، ولأن تياراتها تتناوب أسرع بسبع مرات، فبسرعة {harmonic-7-speed}. التوافقيتان 5 و11 تدوران عكس الأساسية، و7 و13 معها.</translation>
     </message>
     <message>
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
@@ -839,6 +847,10 @@
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>السرعة ذات الإشارة لمجال كل توافقية: التوافقية n تتناوب أسرع من الأساسية بـ n مرة، فيدور مجالها أسرع بـ n مرة، مع الأساسية للتوافقيتين 7 و13، وعكسها للتوافقيتين 5 و11.</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>بعد إجابتك</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1119,7 @@
     </message>
     <message>
         <source>Le courant de la phase vaut sin(ωt + angle) : l&apos;angle est une avance. Dans la séquence directe, 0/240/120, les phases culminent dans l&apos;ordre 1, 2, 3 et le champ tourne dans le sens antihoraire.</source>
-        <translation>تيار الطور يساوي &#x2066;sin(ωt + الزاوية)&#x2069;: الزاوية زاوية تقدّم. في التتابع المباشر، 0/240/120، تبلغ الأطوار قيمتها العظمى بالترتيب 1، 2، 3، ويدور المجال عكس اتجاه عقارب الساعة.</translation>
+        <translation>تيار الطور يساوي ⁦sin(ωt + الزاوية)⁩: الزاوية زاوية تقدّم. في التتابع المباشر، 0/240/120، تبلغ الأطوار قيمتها العظمى بالترتيب 1، 2، 3، ويدور المجال عكس اتجاه عقارب الساعة.</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,14 @@
         <source>Présentation : %1.</source>
         <translation>Darstellung: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Feld: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Drehmoment: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -839,6 +847,10 @@
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Vorzeichenbehaftete Drehzahl des Felds jeder Oberschwingung: Die n-te Oberschwingung wechselt n-mal so schnell wie die Grundschwingung, ihr Feld dreht sich n-mal so schnell, mit ihr bei der 7. und 13., gegen sie bei der 5. und 11.</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>nach Ihrer Antwort</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,14 @@
         <source>Présentation : %1.</source>
         <translation>Presentation: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Field: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Torque: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -840,6 +848,10 @@
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Signed speed of each harmonic&apos;s field: harmonic n alternates n times as fast as the fundamental, so its field turns n times as fast, with it for 7 and 13, against it for 5 and 11.</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>after your answer</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1154,11 +1166,11 @@
     </message>
     <message>
         <source>Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne donne aucune valeur à « %2 ».</source>
-        <translation>The simulator cannot answer this lesson's question: its setup gives “%2” no value.</translation>
+        <translation>The simulator cannot answer this lesson&apos;s question: its setup gives “%2” no value.</translation>
     </message>
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
-        <translation>Exactly one of this lesson's choices must be right; with its setup, the simulator finds %2.</translation>
+        <translation>Exactly one of this lesson&apos;s choices must be right; with its setup, the simulator finds %2.</translation>
     </message>
 </context>
 <context>

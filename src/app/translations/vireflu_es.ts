@@ -115,6 +115,14 @@
         <source>Présentation : %1.</source>
         <translation>Representación: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Campo: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Par: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -839,6 +847,10 @@
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Velocidad con signo del campo de cada armónico: el armónico n alterna n veces más rápido que el fundamental y su campo gira n veces más rápido, con él para el 7 y el 13, contra él para el 5 y el 11.</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>tras su respuesta</translation>
     </message>
 </context>
 <context>

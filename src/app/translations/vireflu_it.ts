@@ -115,6 +115,14 @@
         <source>Présentation : %1.</source>
         <translation>Rappresentazione: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Campo: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Coppia: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -839,6 +847,10 @@
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Velocità con segno del campo di ciascuna armonica: l&apos;armonica n alterna n volte più velocemente della fondamentale e il suo campo ruota n volte più velocemente, con essa per la 7 e la 13, contro di essa per la 5 e la 11.</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>dopo la risposta</translation>
     </message>
 </context>
 <context>

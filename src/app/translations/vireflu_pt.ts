@@ -115,6 +115,14 @@
         <source>Présentation : %1.</source>
         <translation>Representação: %1.</translation>
     </message>
+    <message>
+        <source>Champ : %1.</source>
+        <translation>Campo: %1.</translation>
+    </message>
+    <message>
+        <source>Couple : %1.</source>
+        <translation>Torque: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Lesson</name>
@@ -839,6 +847,10 @@
     <message>
         <source>Vitesse signée du champ de chaque harmonique : l&apos;harmonique n alterne n fois plus vite que le fondamental, son champ tourne n fois plus vite, avec lui pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Velocidade com sinal do campo de cada harmônica: a harmônica de ordem n alterna n vezes mais rápido que a fundamental, e seu campo gira n vezes mais rápido, com ela para a 7ª e a 13ª, contra ela para a 5ª e a 11ª.</translation>
+    </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>após a sua resposta</translation>
     </message>
 </context>
 <context>

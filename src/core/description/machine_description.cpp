@@ -16,6 +16,9 @@ constexpr const char* kOnePhaseOn = VIREFLU_UI_TEXT("Description", "%1 : phase %
 constexpr const char* kNoPhaseOn = VIREFLU_UI_TEXT("Description", "%1 : aucun courant.");
 constexpr const char* kField = VIREFLU_UI_TEXT("Description", "Champ %1, %2.");
 constexpr const char* kNoField = VIREFLU_UI_TEXT("Description", "Pas de champ tournant.");
+// A lesson holds the field's sense and speed, or the torque, back until the prediction.
+constexpr const char* kFieldWithheld = VIREFLU_UI_TEXT("Description", "Champ : %1.");
+constexpr const char* kTorqueWithheld = VIREFLU_UI_TEXT("Description", "Couple : %1.");
 constexpr const char* kRotorSpeed = VIREFLU_UI_TEXT("Description", "Rotor à %1.");
 constexpr const char* kTorque = VIREFLU_UI_TEXT("Description", "Couple %1.");
 constexpr const char* kPresentation = VIREFLU_UI_TEXT("Description", "Présentation : %1.");
@@ -70,14 +73,18 @@ std::string DescribeMachine(const SimulationState& state, const Measures& measur
     winding(1, state.rotorPhaseOn, state.rotorWaveform);
 
     const std::vector<MeasureRow> rows = MeasureRows(measures, words);
-    if (measures.numbers.fieldSense == FieldSense::None)
+    if (measures.withheld.field)
+        text += Filled(translated("Description", kFieldWithheld), {words.withheld});
+    else if (measures.numbers.fieldSense == FieldSense::None)
         text += translated("Description", kNoField);
     else
         text += Filled(translated("Description", kField),
                        {ValueOf(rows, "Sens du champ"), ValueOf(rows, "Vitesse de synchronisme")});
     text +=
         " " + Filled(translated("Description", kRotorSpeed), {ValueOf(rows, "Vitesse du rotor")});
-    text += " " + Filled(translated("Description", kTorque), {ValueOf(rows, "Couple")});
+    text += " " +
+            Filled(translated("Description", measures.withheld.torque ? kTorqueWithheld : kTorque),
+                   {ValueOf(rows, "Couple")});
 
     const int shown = static_cast<int>(ShownPresentation(state));
     for (const Menu& menu : MainMenus())

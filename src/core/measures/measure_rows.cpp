@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace vireflu {
 
@@ -84,13 +85,16 @@ std::string PerField(const MachineNumbers& n, const char* symbol, Figure&& figur
 
 MeasureWords TranslatedMeasureWords(const Translate& translate) {
     MeasureWords words;
-    for (std::string* word : {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
-                              &words.counterclockwise, &words.clockwise, &words.pulsating})
+    for (std::string* word :
+         {&words.decimalMark, &words.rpm, &words.withField, &words.againstField,
+          &words.counterclockwise, &words.clockwise, &words.pulsating, &words.withheld})
         *word = translate(word->c_str());
     return words;
 }
 
-std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
+namespace {
+
+std::vector<MeasureRow> EveryRow(const Measures& m, const MeasureWords& w) {
     const MachineNumbers& n = m.numbers;
     const double thd = ComputeSixStepSpectrum().totalHarmonicDistortion;
     const std::string synchronous =
@@ -169,6 +173,38 @@ std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
          m.sixStep ? Number(100 * thd, 1, "%", w) : kDash,
          VIREFLU_UI_TEXT("Measures", "Distorsion harmonique totale du courant rectangulaire.")},
     };
+}
+
+// The rows that tell a pending lesson's answer, and the figures they belong to.
+struct HeldRow {
+    const char* label;
+    bool Withheld::*figure;
+};
+constexpr HeldRow kHeldRows[] = {
+    {"Sens du champ", &Withheld::field},
+    {"Vitesse de synchronisme", &Withheld::field},
+    {"Stator direct", &Withheld::field},
+    {"Stator inverse", &Withheld::field},
+    {"Rotor direct", &Withheld::field},
+    {"Rotor inverse", &Withheld::field},
+    {"Glissement", &Withheld::slip},
+    {"Fréquence rotorique", &Withheld::slip},
+    {"Couple", &Withheld::torque},
+    {"Harmoniques", &Withheld::harmonics},
+    // Signed, the harmonics' speeds tell the fundamental's sense as well as their own.
+    {"Vitesse des harmoniques", &Withheld::harmonics},
+    {"Vitesse des harmoniques", &Withheld::field},
+};
+
+}  // namespace
+
+std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
+    std::vector<MeasureRow> rows = EveryRow(m, w);
+    for (MeasureRow& row : rows)
+        for (const HeldRow& held : kHeldRows)
+            if (m.withheld.*held.figure && std::strcmp(row.label, held.label) == 0)
+                row.value = w.withheld;
+    return rows;
 }
 
 }  // namespace vireflu

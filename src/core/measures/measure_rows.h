@@ -19,6 +19,9 @@ struct MeasureRow {
     const char* tip;
 };
 
+// Said in place of a figure that a lesson holds back until the student's prediction.
+inline constexpr const char* kWithheldText = VIREFLU_UI_TEXT("Measures", "après votre réponse");
+
 // What the values are written with besides digits: the decimal mark (translated like a
 // word, so the English file turns it into a point), the speed unit, the sense of a
 // harmonic's field and the senses of the stator's field. French as written; a front-end passes its
@@ -31,11 +34,13 @@ struct MeasureWords {
     std::string counterclockwise = VIREFLU_UI_TEXT("Measures", "sens trigonométrique");
     std::string clockwise = VIREFLU_UI_TEXT("Measures", "sens horaire");
     std::string pulsating = VIREFLU_UI_TEXT("Measures", "pulsant");
+    std::string withheld = kWithheldText;
 };
 
 // The words in the user's language (context "Measures").
 MeasureWords TranslatedMeasureWords(const Translate& translate);
 
+// The rows a pending lesson holds back (`Measures::withheld`) say `words.withheld` instead.
 std::vector<MeasureRow> MeasureRows(const Measures& measures, const MeasureWords& words = {});
 
 }  // namespace vireflu

@@ -211,6 +211,7 @@ Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geome
     m.sixStep = state.statorPhaseOn[2] && state.statorWaveform == kWaveformRectangulaire;
     if (m.sixStep && m.numbers.slips.size() == 1)
         m.sixStepFieldRpm = m.numbers.slips[0].synchronousRpm;
+    m.withheld = state.withheld;
     return m;
 }
 

@@ -130,6 +130,7 @@ struct Measures {
     bool sixStep = false;  // the spectrum applies
     // The signed speed of a six-step stator's fundamental field, when it turns.
     std::optional<double> sixStepFieldRpm;
+    Withheld withheld;  // the state's: the rows that say "après votre réponse"
 };
 
 Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geometry,

@@ -37,6 +37,20 @@ enum class Winding : int { Stator = 0, Rotor = 1 };
 
 inline constexpr int kTraceCapacity = 1000;
 
+// What a lesson waiting for the student's prediction keeps off the screen, so that no window
+// gives its answer away: each front-end sets it when the question is asked and clears it on
+// the answer. Nothing is held back otherwise.
+struct Withheld {
+    // The stator field's sense and speed: its figures, its direct and inverse split, the slips
+    // against it, the two rotating fields drawn and the annotations' arrow.
+    bool field = false;
+    bool slip = false;       // the slips and the rotor currents' frequency
+    bool torque = false;     // the torque figure (the torque bar stays drawn)
+    bool harmonics = false;  // the six-step harmonics' senses
+
+    friend bool operator==(const Withheld&, const Withheld&) = default;
+};
+
 // Everything the simulator knows. Exactly one instance lives for the whole run; the
 // member values below are those the main window sets when it is created.
 struct SimulationState {
@@ -78,6 +92,8 @@ struct SimulationState {
 
     double torqueValue = 0;
     ColourMap colourMap = BuildBlueBlackRed();
+
+    Withheld withheld;
 };
 
 // Width in pixels of the vector, trace and curve lines: three times thicker for a projector.

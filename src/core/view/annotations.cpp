@@ -77,15 +77,18 @@ std::string ClockText(const SimulationState& state, bool decimalComma) {
 }  // namespace
 
 MachineAnnotations ComputeAnnotations(const SimulationState& state, const MachineScene& scene,
-                                      bool decimalComma) {
+                                      bool decimalComma, const std::string& withheldText) {
     const ViewGeometry& g = scene.Geometry();
     MachineAnnotations a;
     AddPhaseLabels(a.texts, g, state.statorPhaseOn, g.statorConductorBoxes, true);
     AddPhaseLabels(a.texts, g, state.rotorPhaseOn, scene.RotorBoxes(state), false);
     a.texts.push_back(
         {{g.torqueBarRight + kLabelGap, kLabelGap * 2}, ClockText(state, decimalComma), true});
-    a.senseArrow =
-        SenseArrow(state, g, static_cast<int>(scene.RotorRingRadius() * kArrowRadiusShare));
+    const int arrowRadius = static_cast<int>(scene.RotorRingRadius() * kArrowRadiusShare);
+    if (state.withheld.field)
+        a.texts.push_back({{g.centreX, g.centreY - arrowRadius}, withheldText});
+    else
+        a.senseArrow = SenseArrow(state, g, arrowRadius);
     if (state.torqueMode) {
         // The bar rises for a positive drawn torque, which pushes the rotor clockwise.
         const int reach = g.torqueSpan / 2 + kLabelGap;

@@ -40,7 +40,8 @@ void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
     if (state.airGapMode) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state, geometry, conductorLevels);
     if (state.vectorMode) DrawVector(surface, state, geometry, conductorLevels);
-    if (state.sequenceMode) {
+    // Their lengths and colours tell the field's sense, which a pending lesson holds back.
+    if (state.sequenceMode && !state.withheld.field) {
         const double ra = geometry.gapInnerRadius;
         DrawRotatingFields(surface, geometry, SplitStatorField(state, ra),
                            SplitRotorField(state, ra), LineWidth(state));
