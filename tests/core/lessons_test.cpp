@@ -123,163 +123,162 @@ TEST(LessonTable, TextsQuoteTheFiguresOfTheirOwnSetup) {
     EXPECT_EQ(
         filled("harmonique-5", "{stator-angles}: {harmonic-11-sense} {harmonic-13-speed} {x}"),
         "0°, 240°, 120°: dans le sens horaire 39000 tr/min {x}");
+}
 
-    // Until the prediction, each shipped lesson's window rows, description and annotations say
-    // "après votre réponse" for exactly the figures that tell its answer, and show the rest.
-    TEST(PendingAnswer, EachQuantityHoldsBackTheFiguresThatTellItsAnswer) {
-        using Q = LessonQuantity;
-        const std::set<std::string> slip = {"Glissement", "Fréquence rotorique"};
-        std::set<std::string> field = {
-            "Sens du champ", "Vitesse de synchronisme", "Stator direct",          "Stator inverse",
-            "Rotor direct",  "Rotor inverse",           "Vitesse des harmoniques"};
-        field.insert(slip.begin(), slip.end());
-        const std::map<Q, std::set<std::string>> heldRows = {
-            {Q::FieldSense, field},
-            {Q::SynchronousSpeed, field},
-            {Q::Slip, slip},
-            {Q::RotorCurrentFrequency, slip},
-            {Q::MeanTorque, {"Couple"}},
-            {Q::TorquePosition, {"Couple"}},
-            {Q::Harmonic5Sense, {"Harmoniques", "Vitesse des harmoniques"}},
-            {Q::Harmonic7Sense, {"Harmoniques", "Vitesse des harmoniques"}}};
-        const std::string later = "après votre réponse";
-        MachineScene scene;
-        scene.Resize(300, 300);
-        for (const Lesson& lesson : ShippedLessons()) {
-            SCOPED_TRACE(lesson.id);
-            auto state = std::make_unique<SimulationState>();
-            OpenSetup(lesson.setup, *state, scene);
-            scene.ComputeConductorLevels(*state);
-            const auto measures = [&] {
-                return ComputeMeasures(*state, scene.Geometry(), scene.Tables(), scene.Levels());
-            };
-            const std::vector<MeasureRow> shown = MeasureRows(measures());
-            const std::string described = DescribeMachine(*state, measures());
-            const MachineAnnotations unheld = ComputeAnnotations(*state, scene, true);
-            state->withheld = WithheldBy(lesson.quantity);
-            const std::vector<MeasureRow> pending = MeasureRows(measures());
-            const std::string pendingDescription = DescribeMachine(*state, measures());
-            std::set<std::string> held;
-            for (std::size_t i = 0; i < shown.size(); ++i) {
-                EXPECT_NE(shown[i].value, later);
-                if (pending[i].value == later) {
-                    held.insert(shown[i].label);
-                } else {
-                    EXPECT_EQ(pending[i].value, shown[i].value) << shown[i].label;
-                }
-            }
-            EXPECT_EQ(held, heldRows.at(lesson.quantity));
-            const bool sense = state->withheld.field, torque = state->withheld.torque;
-            EXPECT_EQ(pendingDescription.find("Champ : après votre réponse.") != std::string::npos,
-                      sense);
-            EXPECT_EQ(pendingDescription.find("Couple : après votre réponse.") != std::string::npos,
-                      torque);
-            EXPECT_EQ(pendingDescription == described, !sense && !torque);
-            for (const char* answer : {"horaire", "trigonométrique", "pulsant", "Pas de champ"})
-                EXPECT_TRUE(!sense || pendingDescription.find(answer) == std::string::npos)
-                    << answer;
-            // In place of the arrow, whether the field turns or not.
-            const MachineAnnotations a = ComputeAnnotations(*state, scene, true);
-            EXPECT_EQ(a.texts.size(), unheld.texts.size() + (sense ? 1 : 0));
-            EXPECT_EQ(std::ranges::count(a.texts, later, &AnnotationText::text), sense ? 1 : 0);
-            EXPECT_EQ(a.senseArrow.size(), sense ? 0 : unheld.senseArrow.size());
-        }
-    }
-
-    // The two rotating fields tell the sense by their lengths and colours: held back, the frame is
-    // the one drawn without them.
-    TEST(PendingAnswer, HeldBackRotatingFieldsLeaveTheFrameWithoutThem) {
-        MachineScene scene;
-        scene.Resize(200, 200);
+// Until the prediction, each shipped lesson's window rows, description and annotations say
+// "après votre réponse" for exactly the figures that tell its answer, and show the rest.
+TEST(PendingAnswer, EachQuantityHoldsBackTheFiguresThatTellItsAnswer) {
+    using Q = LessonQuantity;
+    const std::set<std::string> slip = {"Glissement", "Fréquence rotorique"};
+    std::set<std::string> field = {
+        "Sens du champ", "Vitesse de synchronisme", "Stator direct",          "Stator inverse",
+        "Rotor direct",  "Rotor inverse",           "Vitesse des harmoniques"};
+    field.insert(slip.begin(), slip.end());
+    const std::map<Q, std::set<std::string>> heldRows = {
+        {Q::FieldSense, field},
+        {Q::SynchronousSpeed, field},
+        {Q::Slip, slip},
+        {Q::RotorCurrentFrequency, slip},
+        {Q::MeanTorque, {"Couple"}},
+        {Q::TorquePosition, {"Couple"}},
+        {Q::Harmonic5Sense, {"Harmoniques", "Vitesse des harmoniques"}},
+        {Q::Harmonic7Sense, {"Harmoniques", "Vitesse des harmoniques"}}};
+    const std::string later = "après votre réponse";
+    MachineScene scene;
+    scene.Resize(300, 300);
+    for (const Lesson& lesson : ShippedLessons()) {
+        SCOPED_TRACE(lesson.id);
         auto state = std::make_unique<SimulationState>();
-        OpenSetup(FindLesson("trois-phases")->setup, *state, scene);
-        RasterSurface canvas;
-        const auto frame = [&](int sequences, bool held) {
-            state->sequenceMode = sequences;
-            state->withheld = held ? WithheldBy(LessonQuantity::FieldSense) : Withheld{};
-            RenderMachineFrame(canvas, scene, *state);
-            return std::vector<std::uint32_t>(canvas.Pixels().begin(), canvas.Pixels().end());
+        OpenSetup(lesson.setup, *state, scene);
+        scene.ComputeConductorLevels(*state);
+        const auto measures = [&] {
+            return ComputeMeasures(*state, scene.Geometry(), scene.Tables(), scene.Levels());
         };
-        EXPECT_NE(frame(1, false), frame(0, false));
-        EXPECT_EQ(frame(1, true), frame(0, false));
+        const std::vector<MeasureRow> shown = MeasureRows(measures());
+        const std::string described = DescribeMachine(*state, measures());
+        const MachineAnnotations unheld = ComputeAnnotations(*state, scene, true);
+        state->withheld = WithheldBy(lesson.quantity);
+        const std::vector<MeasureRow> pending = MeasureRows(measures());
+        const std::string pendingDescription = DescribeMachine(*state, measures());
+        std::set<std::string> held;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_NE(shown[i].value, later);
+            if (pending[i].value == later) {
+                held.insert(shown[i].label);
+            } else {
+                EXPECT_EQ(pending[i].value, shown[i].value) << shown[i].label;
+            }
+        }
+        EXPECT_EQ(held, heldRows.at(lesson.quantity));
+        const bool sense = state->withheld.field, torque = state->withheld.torque;
+        EXPECT_EQ(pendingDescription.find("Champ : après votre réponse.") != std::string::npos,
+                  sense);
+        EXPECT_EQ(pendingDescription.find("Couple : après votre réponse.") != std::string::npos,
+                  torque);
+        EXPECT_EQ(pendingDescription == described, !sense && !torque);
+        for (const char* answer : {"horaire", "trigonométrique", "pulsant", "Pas de champ"})
+            EXPECT_TRUE(!sense || pendingDescription.find(answer) == std::string::npos) << answer;
+        // In place of the arrow, whether the field turns or not.
+        const MachineAnnotations a = ComputeAnnotations(*state, scene, true);
+        EXPECT_EQ(a.texts.size(), unheld.texts.size() + (sense ? 1 : 0));
+        EXPECT_EQ(std::ranges::count(a.texts, later, &AnnotationText::text), sense ? 1 : 0);
+        EXPECT_EQ(a.senseArrow.size(), sense ? 0 : unheld.senseArrow.size());
     }
+}
 
-    // A lesson's annotations do not stay on for the next one, and leaving gives the user's back.
-    TEST(PendingAnswer, AnnotationsOfALessonDoNotStayForTheNext) {
-        const Lesson& asks = *FindLesson("trois-phases");
-        const Lesson& other = *FindLesson("glissement");
-        LessonAnnotations annotations;
-        EXPECT_TRUE(annotations.Open(asks, false));
-        EXPECT_FALSE(annotations.Open(other, true));
-        EXPECT_EQ(annotations.Leave(), false);
-        EXPECT_EQ(annotations.Leave(), std::nullopt);
-        EXPECT_TRUE(annotations.Open(other, true));
-        EXPECT_EQ(annotations.Leave(), true);
-    }
+// The two rotating fields tell the sense by their lengths and colours: held back, the frame is
+// the one drawn without them.
+TEST(PendingAnswer, HeldBackRotatingFieldsLeaveTheFrameWithoutThem) {
+    MachineScene scene;
+    scene.Resize(200, 200);
+    auto state = std::make_unique<SimulationState>();
+    OpenSetup(FindLesson("trois-phases")->setup, *state, scene);
+    RasterSurface canvas;
+    const auto frame = [&](int sequences, bool held) {
+        state->sequenceMode = sequences;
+        state->withheld = held ? WithheldBy(LessonQuantity::FieldSense) : Withheld{};
+        RenderMachineFrame(canvas, scene, *state);
+        return std::vector<std::uint32_t>(canvas.Pixels().begin(), canvas.Pixels().end());
+    };
+    EXPECT_NE(frame(1, false), frame(0, false));
+    EXPECT_EQ(frame(1, true), frame(0, false));
+}
 
-    // A teacher's file is refused like a bad setup, naming the key.
-    TEST(LessonFile, RefusalsNameTheKey) {
-        std::string lesson(ShippedLessonFiles()[1]);
-        const auto refusal = [](const std::string& document) {
-            const auto read = ReadLesson(document);
-            const auto* error = std::get_if<SetupError>(&read);
-            return error == nullptr ? std::pair{SetupFault::NotJson, std::string("accepted")}
-                                    : std::pair{error->fault, error->key};
-        };
-        const auto replacedIn = [](std::string changed, const std::string& from,
-                                   const std::string& to) {
-            changed.replace(changed.find(from), from.size(), to);
-            return changed;
-        };
-        const auto replaced = [&](const std::string& from, const std::string& to) {
-            return replacedIn(lesson, from, to);
-        };
-        const std::string slip(ShippedLessonFiles()[9]);
-        EXPECT_EQ(refusal(lesson).second, "accepted");
-        EXPECT_EQ(refusal(replaced("\"question\"", "\"questions\"")),
-                  std::pair(SetupFault::UnknownKey, std::string("questions")));
-        EXPECT_EQ(refusal(replaced("\"stator-phases\": 3", "\"stator-phases\": 4")),
-                  std::pair(SetupFault::BadValue, std::string("setup.stator-phases")));
-        EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"immobile\"")).second,
-                  "accepted");
-        EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"vite\"")),
-                  std::pair(SetupFault::BadValue, std::string("choices")));
-        EXPECT_EQ(refusal(replaced("\"value\": \"horaire\"", "\"value\": \"horaire\", \"why\": 1")),
-                  std::pair(SetupFault::BadValue, std::string("choices")));
-        EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"horaire\"")),
-                  std::pair(SetupFault::BadValue, std::string("choices")));
-        std::string words;
-        for (int i = 0; i < kMaxLessonWords; ++i) words += "mot ";
-        EXPECT_EQ(refusal(replaced("Les trois bobines", words + "Les")),
-                  std::pair(SetupFault::BadValue, std::string("introduction")));
-        EXPECT_EQ(refusal(replaced("Les trois bobines", "{field-speed} Les")).second, "accepted");
-        EXPECT_EQ(refusal(replaced("Les trois bobines", "{vitesse} Les")),
-                  std::pair(SetupFault::BadValue, std::string("introduction")));
-        EXPECT_EQ(refusal(replaced("\"id\": \"trois-phases\",", "")),
-                  std::pair(SetupFault::MissingKey, std::string("id")));
-        // Versions past an int, a whole number's text, a key as long as the file.
-        for (const char* version : {"1e300", "1e19", "1.000000000000000000001"})
-            EXPECT_EQ(refusal(replaced("\"vireflu-lesson\": 1",
-                                       "\"vireflu-lesson\": " + std::string(version))),
-                      std::pair(SetupFault::BadValue, std::string("vireflu-lesson")));
-        EXPECT_EQ(
-            refusal(replaced("\"question\"", "\"" + std::string(60000, 'q') + "\"")),
-            std::pair(SetupFault::UnknownKey, std::string(56, 'q') + "..." + std::string(20, 'q')));
-        // Questions the simulator cannot decide: no rotating field to slip against, every choice
-        // within the tolerance, none right.
-        EXPECT_EQ(refusal(replacedIn(slip, "\"stator-frequency\": 50", "\"stator-frequency\": 0")),
-                  std::pair(SetupFault::NoValue, std::string("quantity")));
-        EXPECT_EQ(refusal(replacedIn(slip, "\"tolerance\": 0.005", "\"tolerance\": 1e300")),
-                  std::pair(SetupFault::NotOneRight, std::string("choices")));
-        EXPECT_EQ(refusal(replacedIn(slip, "\"value\": 0.04", "\"value\": 0.05")),
-                  std::pair(SetupFault::NotOneRight, std::string("choices")));
-        const auto undecided = std::get<SetupError>(
-            ReadLesson(replacedIn(slip, "\"stator-frequency\": 50", "\"stator-frequency\": 0")));
-        EXPECT_EQ(
-            SetupRefusalText(undecided, [](const char* french) { return std::string(french); }),
-            "Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne "
-            "donne aucune valeur à « slip ».");
-    }
+// A lesson's annotations do not stay on for the next one, and leaving gives the user's back.
+TEST(PendingAnswer, AnnotationsOfALessonDoNotStayForTheNext) {
+    const Lesson& asks = *FindLesson("trois-phases");
+    const Lesson& other = *FindLesson("glissement");
+    LessonAnnotations annotations;
+    EXPECT_TRUE(annotations.Open(asks, false));
+    EXPECT_FALSE(annotations.Open(other, true));
+    EXPECT_EQ(annotations.Leave(), false);
+    EXPECT_EQ(annotations.Leave(), std::nullopt);
+    EXPECT_TRUE(annotations.Open(other, true));
+    EXPECT_EQ(annotations.Leave(), true);
+}
+
+// A teacher's file is refused like a bad setup, naming the key.
+TEST(LessonFile, RefusalsNameTheKey) {
+    std::string lesson(ShippedLessonFiles()[1]);
+    const auto refusal = [](const std::string& document) {
+        const auto read = ReadLesson(document);
+        const auto* error = std::get_if<SetupError>(&read);
+        return error == nullptr ? std::pair{SetupFault::NotJson, std::string("accepted")}
+                                : std::pair{error->fault, error->key};
+    };
+    const auto replacedIn = [](std::string changed, const std::string& from,
+                               const std::string& to) {
+        changed.replace(changed.find(from), from.size(), to);
+        return changed;
+    };
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        return replacedIn(lesson, from, to);
+    };
+    const std::string slip(ShippedLessonFiles()[9]);
+    EXPECT_EQ(refusal(lesson).second, "accepted");
+    EXPECT_EQ(refusal(replaced("\"question\"", "\"questions\"")),
+              std::pair(SetupFault::UnknownKey, std::string("questions")));
+    EXPECT_EQ(refusal(replaced("\"stator-phases\": 3", "\"stator-phases\": 4")),
+              std::pair(SetupFault::BadValue, std::string("setup.stator-phases")));
+    EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"immobile\"")).second,
+              "accepted");
+    EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"vite\"")),
+              std::pair(SetupFault::BadValue, std::string("choices")));
+    EXPECT_EQ(refusal(replaced("\"value\": \"horaire\"", "\"value\": \"horaire\", \"why\": 1")),
+              std::pair(SetupFault::BadValue, std::string("choices")));
+    EXPECT_EQ(refusal(replaced("\"value\": \"pulsant\"", "\"value\": \"horaire\"")),
+              std::pair(SetupFault::BadValue, std::string("choices")));
+    std::string words;
+    for (int i = 0; i < kMaxLessonWords; ++i) words += "mot ";
+    EXPECT_EQ(refusal(replaced("Les trois bobines", words + "Les")),
+              std::pair(SetupFault::BadValue, std::string("introduction")));
+    EXPECT_EQ(refusal(replaced("Les trois bobines", "{field-speed} Les")).second, "accepted");
+    EXPECT_EQ(refusal(replaced("Les trois bobines", "{vitesse} Les")),
+              std::pair(SetupFault::BadValue, std::string("introduction")));
+    EXPECT_EQ(refusal(replaced("\"id\": \"trois-phases\",", "")),
+              std::pair(SetupFault::MissingKey, std::string("id")));
+    // Versions past an int, a whole number's text, a key as long as the file.
+    for (const char* version : {"1e300", "1e19", "1.000000000000000000001"})
+        EXPECT_EQ(refusal(replaced("\"vireflu-lesson\": 1",
+                                   "\"vireflu-lesson\": " + std::string(version))),
+                  std::pair(SetupFault::BadValue, std::string("vireflu-lesson")));
+    EXPECT_EQ(
+        refusal(replaced("\"question\"", "\"" + std::string(60000, 'q') + "\"")),
+        std::pair(SetupFault::UnknownKey, std::string(56, 'q') + "..." + std::string(20, 'q')));
+    // Questions the simulator cannot decide: no rotating field to slip against, every choice
+    // within the tolerance, none right.
+    EXPECT_EQ(refusal(replacedIn(slip, "\"stator-frequency\": 50", "\"stator-frequency\": 0")),
+              std::pair(SetupFault::NoValue, std::string("quantity")));
+    EXPECT_EQ(refusal(replacedIn(slip, "\"tolerance\": 0.005", "\"tolerance\": 1e300")),
+              std::pair(SetupFault::NotOneRight, std::string("choices")));
+    EXPECT_EQ(refusal(replacedIn(slip, "\"value\": 0.04", "\"value\": 0.05")),
+              std::pair(SetupFault::NotOneRight, std::string("choices")));
+    const auto undecided = std::get<SetupError>(
+        ReadLesson(replacedIn(slip, "\"stator-frequency\": 50", "\"stator-frequency\": 0")));
+    EXPECT_EQ(SetupRefusalText(undecided, [](const char* french) { return std::string(french); }),
+              "Le simulateur ne peut pas répondre à la question de cette leçon : son réglage ne "
+              "donne aucune valeur à « slip ».");
+}
 
 }  // namespace
 }  // namespace vireflu
