@@ -380,7 +380,11 @@ PanelModel CMainWindow::PanelOfRecord(Winding winding) const {
     return PanelSetTo(winding, WindingSetupOf(records.Of(winding)));
 }
 
-CMainWindow::~CMainWindow() = default;
+CMainWindow::~CMainWindow() {
+    // Closing hides the lesson's dock after this window's own part is gone: it must not
+    // reach back into it.
+    if (lessonDock != nullptr) lessonDock->disconnect(this);
+}
 
 bool CMainWindow::OpenSetupFile(const QString& path) {
     return setupFiles->Open(path);
