@@ -43,21 +43,16 @@ int main(int argc, char* argv[]) {
             const std::size_t at = pick(input.size());
             const char c =
                 run % 2 == 0 ? static_cast<char>(pick(256)) : alphabet[pick(alphabet.size())];
-            switch (pick(8)) {
-                case 0:
-                    input.resize(at);
-                    break;
-                case 1:
-                case 2:
-                    input.erase(at, 1);
-                    break;
-                case 3:
-                case 4:
-                    input.insert(at, 1, c);
-                    break;
-                default:
-                    input[at] = c;
-            }
+            // Cuts are rarest, so that most inputs keep their length.
+            const std::size_t kind = pick(8);
+            if (kind == 0)
+                input.resize(at);
+            else if (kind < 3)
+                input.erase(at, 1);
+            else if (kind < 5)
+                input.insert(at, 1, c);
+            else
+                input[at] = c;
         }
         Feed(input);
     }

@@ -297,10 +297,8 @@ void MainWindowTest::lessonJourney() {
     QVERIFY(Write(file, WriteSetup(vireflu::Setup{}).c_str()));
     QVERIFY(window->OpenSetupFile(file));
     Choose("&Vue", "&Mesures");  // a window of the last setup the lesson's own closes
-    QAction* lessons = window->menuBar()->actions()[4];
-    QCOMPARE(lessons->text(), QStringLiteral("&Leçons"));
-    QMenu* theme = lessons->menu()->actions()[1]->menu();
-    QCOMPARE(theme->title(), QStringLiteral("Le champ tournant"));
+    // "&Leçons", "Le champ tournant" (the menus' order is the language test's).
+    QMenu* theme = window->menuBar()->actions()[4]->menu()->actions()[1]->menu();
     theme->actions()[0]->trigger();  // "Trois phases"
     auto* panel = window->findChild<LessonPanel*>();
     const auto onScreen = [](const QWidget* w) {

@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
-"""The shipped lessons' texts quote the simulator: in every language, what a lesson states
-(introduction, explanation, follow-up, why a wrong choice tempts) holds no speed, frequency, slip or sense of its own,
-only the placeholders the simulator fills ({field-speed}, ...), the same as the French.
-The question and the choices are exempt: they say what the student is asked, not what is so.
-
-Usage: lesson_texts_test.py LESSON_DIR TRANSLATIONS_DIR
-"""
+"""What the shipped lessons state (introduction, explanation, follow-up, why a choice tempts)
+holds, in every language, no speed, frequency, slip or sense of its own: only the French text's
+placeholders, which the simulator fills. Usage: lesson_texts_test.py LESSON_DIR TRANSLATIONS_DIR"""
 import json
 import re
 import sys
@@ -62,9 +58,7 @@ def main() -> int:
             for language, texts in catalogues.items():
                 if french in texts:
                     found += faults(where, language, texts[french], french)
-    for fault in found:
-        print(fault)
-    print(f"{len(found)} faults in the stated texts of {len(list(lessons.glob('*.json')))} lessons")
+    print(*found, f"{len(found)} faults in the stated texts of {len(list(lessons.glob('*.json')))} lessons", sep="\n")
     return 1 if found else 0
 
 
