@@ -30,8 +30,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
      "Bleu Blanc Orange|-|Projection|&Leçons|Le champ d'une phase|Le champ tournant|"
      "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|-|"
-     "Ouvrir une leçon...|&?|Raccourcis &clavier|Conventions de &signe|&Langue|&A propos de Vireflu...|"
-     "&Initialisation|&Animation",
+     "Ouvrir une leçon...|&?|Raccourcis &clavier|Conventions de &signe|&Langue|&A propos de "
+     "Vireflu...|&Initialisation|&Animation",
      "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Presentation|Air gap: "
      "colour|Vector|Trace|"
      "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|Panels beside|Initial layout|"
