@@ -78,6 +78,8 @@ const Refusal kRefusals[] = {
     {"LinkAndStateOnStandardOutput", {"--link", "--state", "-"}, "--link"},
     {"DelayBelowTen", WithOutputs({"--animation", "@/a.gif", "--frame-delay", "9"}),
      "--frame-delay"},
+    {"DelayOverTenSeconds", WithOutputs({"--animation", "@/a.gif", "--frame-delay", "10001"}),
+     "--frame-delay"},
     {"DelayWithoutAnimation", WithOutputs({"--frame-delay", "100"}), "--frame-delay"},
     {"AnimationInMissingFolder", WithOutputs({"--animation", "@/m/a.gif"}), "--animation"},
 };

@@ -165,9 +165,10 @@ TEST(Annotations, LabelsAndTheFieldsSense) {
     EXPECT_EQ(texts, (std::vector<std::string>{"1", "1'", "2", "2'", "3", "3'", "t = 0,0 ms   0°",
                                                "+1", "0", "-1"}));
     EXPECT_EQ(a.scaleColours.front(), state.colourMap[64]);
-    // The head's tip follows the arc's last point: right of the top for clockwise.
+    // The head's tip, past the arc's last point: right of the top for clockwise, the arc centred.
     const auto tipX = [&](const MachineAnnotations& m) { return m.senseArrow.end()[-2].x; };
     EXPECT_GT(tipX(a), scene.Geometry().centreX);
+    EXPECT_NEAR(tipX(a) + a.senseArrow.front().x, 2 * scene.Geometry().centreX, 1);
     std::swap(three.phase2AngleDeg, three.phase3AngleDeg);
     ApplyWindingSettings(state, 0, three);
     EXPECT_LT(tipX(ComputeAnnotations(state, scene, false)), scene.Geometry().centreX);
