@@ -104,7 +104,7 @@ TEST(ImageOutputTest, AnimationOfOnePeriodWithItsFramesFolder) {
 }
 
 // A scene the panels could set up, drawn at random: every presentation and colour map, the
-// rotor on or off, each waveform its phases allow, sizes from 1x1 to 800x600, a few ticks or
+// rotor on or off, each waveform its phases allow, sizes from 1x1 to 400x300, a few ticks or
 // one whole period (of 20 Hz at least, so 100 frames at most).
 QStringList RandomScene(std::mt19937& random) {
     const auto pick = [&](int low, int high) {
@@ -132,7 +132,7 @@ QStringList RandomScene(std::mt19937& random) {
     const char* maps[] = {"bleu-noir-rouge", "vert-noir-rouge", "cao", "bleu-blanc-orange"};
     args << "--rotation" << number(0, 100) << "--initial-position" << number(0, 360)
          << "--presentation" << presentations[pick(0, 4)] << "--colour-map" << maps[pick(0, 3)];
-    args << "--size" << number(1, 800) + "x" + number(1, 600);
+    args << "--size" << number(1, 400) + "x" + number(1, 300);
     if (alternates && pick(0, 3) == 0)
         args << "--period";
     else
