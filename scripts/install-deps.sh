@@ -10,7 +10,7 @@ packages=(
   help2man dpkg-dev file fakeroot desktop-file-utils appstream
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core locales
   emscripten python3 chromium
 )
 # npm installs the browser tests' playwright-core; a machine with its own Node.js keeps it.
@@ -22,14 +22,24 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The tests also run under a French C locale, as a French desktop session gives the program.
+french=true
+locale -a 2>/dev/null | grep -qx 'fr_FR.utf8' || french=false
+[ ${#missing[@]} -eq 0 ] && $french && exit 0
 
-echo "Installing: ${missing[*]}"
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
   as_root=(sudo)
 fi
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+fi
+if ! $french; then
+  echo "Generating the fr_FR.UTF-8 locale"
+  echo 'fr_FR.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen >/dev/null
+fi

@@ -20,6 +20,8 @@
 namespace vireflu {
 namespace {
 
+const Translate French = [](const char* french) { return std::string(french); };
+
 // Every shipped lesson reads, and the simulator makes exactly one of its choices right,
 // the one the physics says.
 TEST(LessonTable, EveryLessonHasExactlyOneRightChoiceAndItIsThePhysicsAnswer) {
@@ -55,7 +57,6 @@ TEST(LessonTable, EveryLessonHasExactlyOneRightChoiceAndItIsThePhysicsAnswer) {
 }
 
 TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
-    const Translate French = [](const char* french) { return std::string(french); };
     const Translate English = [](const char* french) {
         const std::map<std::string, std::string> catalogue = {
             {",", "."},
@@ -93,7 +94,6 @@ TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
 // Every placeholder of a shipped lesson's texts has a value in its setup, so no text shows a
 // dash where a figure belongs; what the figures say is worked out by hand for three lessons.
 TEST(LessonTable, TextsQuoteTheFiguresOfTheirOwnSetup) {
-    const Translate French = [](const char* french) { return std::string(french); };
     for (const Lesson& lesson : ShippedLessons()) {
         SCOPED_TRACE(lesson.id);
         const LessonFigures figures = LessonFiguresOf(ComputeLessonNumbers(lesson.setup), French);
@@ -253,7 +253,6 @@ TEST(LessonFile, RefusalsNameTheKey) {
         {slip, "\"tolerance\": 0.005", "\"tolerance\": 1e300", F::NotOneRight, "choices"},
         {slip, "\"value\": 0.04", "\"value\": 0.05", F::NotOneRight, "choices"},
     };
-    const Translate French = [](const char* french) { return std::string(french); };
     for (const Case& c : cases) {
         std::string file = c.file;
         file.replace(file.find(c.from), c.from.size(), c.to);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #include "recording_surface.h"
@@ -165,6 +166,10 @@ TEST(Annotations, LabelsAndTheFieldsSense) {
     EXPECT_EQ(texts, (std::vector<std::string>{"1", "1'", "2", "2'", "3", "3'", "t = 0,0 ms   0°",
                                                "+1", "0", "-1"}));
     EXPECT_EQ(a.scaleColours.front(), state.colourMap[64]);
+    // A Qt program on a French desktop runs under a C locale whose printf writes commas.
+    std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    EXPECT_EQ(ComputeAnnotations(state, scene, false).texts[6].text, "t = 0.0 ms   0°");
+    std::setlocale(LC_NUMERIC, "C");
     // The head's tip, past the arc's last point: right of the top for clockwise, the arc centred.
     const auto tipX = [&](const MachineAnnotations& m) { return m.senseArrow.end()[-2].x; };
     EXPECT_GT(tipX(a), scene.Geometry().centreX);

@@ -8,7 +8,6 @@ import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-STATED = ("introduction", "explanation", "follow-up")
 PLACEHOLDER = re.compile(r"\{[a-z0-9-]+\}")
 UNITS = (r"tr/min|rpm|U/min|giri/min|Hz|tours par seconde|turns (?:a|per) second|"
          r"Umdrehungen pro Sekunde|vueltas por segundo|giri al secondo|voltas por segundo")
@@ -48,7 +47,7 @@ def main() -> int:
     found = []
     for path in sorted(lessons.glob("*.json")):
         lesson = json.loads(path.read_text(encoding="utf-8"))
-        stated = [(key, lesson[key]) for key in STATED if key in lesson]
+        stated = [(key, lesson[key]) for key in ("introduction", "explanation", "follow-up") if key in lesson]
         stated += [(f"why {c['value']}", c["why"]) for c in lesson.get("choices", []) if "why" in c]
         for key, text in stated:
             french = text["fr"]

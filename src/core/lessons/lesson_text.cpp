@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace vireflu {
 
@@ -21,9 +20,7 @@ constexpr const char* kNoFigure = "\xE2\x80\x94";  // an em dash
 // A number as a sentence writes it: at most `decimals` decimals, no trailing zeros, and the
 // language's decimal mark.
 std::string Figure(double number, int decimals, char decimalMark = '.') {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, number);
-    std::string figure = text;
+    std::string figure = FixedText(number, decimals);
     if (figure.find('.') != std::string::npos) {
         figure.erase(figure.find_last_not_of('0') + 1);
         if (figure.back() == '.') figure.pop_back();

@@ -1,7 +1,6 @@
 #include "measures/measure_rows.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace vireflu {
@@ -13,9 +12,7 @@ constexpr const char* kDash = "\xE2\x80\x94";  // an em dash
 std::string Number(double value, int decimals, const std::string& unit, const MeasureWords& w) {
     // A value that rounds to zero shows no sign.
     if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string s = text;
+    std::string s = FixedText(value, decimals);
     if (const std::size_t point = s.find('.'); point != std::string::npos)
         s.replace(point, 1, w.decimalMark);
     return unit.empty() ? s : s + " " + unit;

@@ -1,5 +1,7 @@
 #include "shell/interface_text.h"
 
+#include <clocale>
+#include <cstdio>
 #include <vector>
 
 namespace vireflu {
@@ -43,6 +45,16 @@ std::string Shortened(std::string_view text) {
         at = next;
     }
     return Shortened(characters);
+}
+
+std::string FixedText(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string fixed = text;
+    const std::string_view mark = std::localeconv()->decimal_point;
+    if (const std::size_t at = fixed.find(mark); mark != "." && at != std::string::npos)
+        fixed.replace(at, mark.size(), ".");
+    return fixed;
 }
 
 }  // namespace vireflu

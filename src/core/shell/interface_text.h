@@ -31,4 +31,8 @@ std::string Shortened(const std::vector<std::string>& characters);
 // The same for a UTF-8 text, each character a lead byte and the continuation bytes after it.
 std::string Shortened(std::string_view text);
 
+// `value` with `decimals` decimals after a point, whatever the C locale: a Qt program on a
+// French desktop runs under one whose printf writes a comma.
+std::string FixedText(double value, int decimals);
+
 }  // namespace vireflu

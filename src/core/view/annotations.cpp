@@ -1,7 +1,6 @@
 #include "view/annotations.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "measures/measures.h"
 #include "shell/interface_text.h"
@@ -67,11 +66,9 @@ std::vector<Point> SenseArrow(const SimulationState& state, const ViewGeometry& 
 std::string ClockText(const SimulationState& state, bool decimalComma) {
     double degrees = std::fmod(state.statorAngle / kDegreeFactor, 360.0);
     if (degrees < 0) degrees += 360;
-    char text[64];
-    std::snprintf(text, sizeof text, "t = %.1f ms   %.0f°", state.elapsedTime * 1000, degrees);
-    std::string clock = text;
-    if (decimalComma) clock[clock.find('.')] = ',';
-    return clock;
+    std::string time = FixedText(state.elapsedTime * 1000, 1);
+    if (decimalComma) time[time.find('.')] = ',';
+    return "t = " + time + " ms   " + FixedText(degrees, 0) + "°";
 }
 
 }  // namespace
