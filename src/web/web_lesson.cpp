@@ -2,8 +2,6 @@
 
 #include <emscripten/bind.h>
 
-#include <cstdlib>
-
 #include "lessons/lesson_json.h"
 #include "lessons/lesson_library.h"
 #include "page_language.h"
@@ -63,14 +61,9 @@ val WebLesson::Answer(WebSimulator& simulator, int choice, const std::string& ty
         chosen ? &lesson->choices[static_cast<std::size_t>(choice)] : nullptr;
     if (value && picked != nullptr) result.set("right", IsRightChoice(*lesson, *value, *picked));
     if (choice == -1) {
-        // A decimal comma or point, whichever the student types.
-        std::string number = typed;
-        for (char& c : number)
-            if (c == ',') c = '.';
-        char* end = nullptr;
-        const double read = std::strtod(number.c_str(), &end);
-        if (end == number.c_str() || *end != '\0') return result;
-        result.set("right", value && IsRightNumber(*lesson, *value, read));
+        const std::optional<double> read = TypedNumber(typed);
+        if (!read) return result;
+        result.set("right", value && IsRightNumber(*lesson, *value, *read));
     }
     result.set("answered", true);
     simulator.Withhold({});

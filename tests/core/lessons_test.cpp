@@ -89,6 +89,11 @@ TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
     }
     EXPECT_TRUE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.042));
     EXPECT_FALSE(IsRightNumber(slip, *ComputeLessonValue(slip), 0.046));
+    // As a student types it, the same in every front-end and locale: "0,04" is 4 / 100.
+    EXPECT_EQ(TypedNumber(" 0,04 "), 0.04);
+    EXPECT_EQ(TypedNumber("-2.5"), -2.5);
+    for (const char* junk : {"", " - ", "1e3", "nan", "0,0,4", "4 2", "+.", "0x1"})
+        EXPECT_EQ(TypedNumber(junk), std::nullopt) << junk;
 }
 
 // Every placeholder of a shipped lesson's texts has a value in its setup, so no text shows a

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "interface_language.h"
+#include "lessons/lesson_grade.h"
 
 namespace vireflu {
 
@@ -66,10 +67,8 @@ LessonPanel::LessonPanel(QWidget* parent)
     number->addWidget(numberButton);
     layout->addLayout(number);
     connect(numberButton, &QPushButton::clicked, this, [this] {
-        // A decimal comma or point, whichever the student types.
-        bool read = false;
-        const double typed = QString(numberEdit->text()).replace(',', '.').toDouble(&read);
-        if (read) Reveal(value && IsRightNumber(*lesson, *value, typed));
+        if (const auto typed = TypedNumber(numberEdit->text().toStdString()))
+            Reveal(value && IsRightNumber(*lesson, *value, *typed));
     });
     showButton->setObjectName(QStringLiteral("showButton"));
     connect(showButton, &QPushButton::clicked, this, [this] { Reveal(std::nullopt); });

@@ -217,6 +217,30 @@ bool IsRightNumber(const Lesson& lesson, const LessonValue& value, double typed)
     return std::fabs(typed - value.number) <= lesson.tolerance;
 }
 
+std::optional<double> TypedNumber(std::string_view typed) {
+    while (!typed.empty() && typed.front() == ' ') typed.remove_prefix(1);
+    while (!typed.empty() && typed.back() == ' ') typed.remove_suffix(1);
+    const bool negative = !typed.empty() && typed.front() == '-';
+    if (!typed.empty() && (typed.front() == '-' || typed.front() == '+')) typed.remove_prefix(1);
+    // Every digit into one whole number (exact below 2^53), divided once by its power of ten:
+    // "0,04" reads as 4 / 100, the double nearest 0.04.
+    double digits = 0, scale = 1;
+    bool mark = false, anyDigit = false;
+    for (const char c : typed) {
+        if ((c == ',' || c == '.') && !mark) {
+            mark = true;
+        } else if (c >= '0' && c <= '9') {
+            digits = digits * 10 + (c - '0');
+            scale *= mark ? 10 : 1;
+            anyDigit = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!anyDigit) return std::nullopt;
+    return (negative ? -digits : digits) / scale;
+}
+
 std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& value) {
     std::optional<std::size_t> right;
     for (std::size_t i = 0; i < lesson.choices.size(); ++i) {

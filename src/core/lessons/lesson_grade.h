@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "lessons/lesson.h"
 #include "setup/setup_json.h"
@@ -32,6 +33,10 @@ std::optional<SetupError> UndecidedQuestion(const Lesson& lesson);
 // Whether a choice, or a typed number, is the simulator's value.
 bool IsRightChoice(const Lesson& lesson, const LessonValue& value, const LessonChoice& choice);
 bool IsRightNumber(const Lesson& lesson, const LessonValue& value, double typed);
+// A number as a student types it: an optional sign, digits with a decimal comma or point,
+// spaces around. None for anything else ("1e3", "nan", "0,0,4"). It reads the same in every
+// front-end and whatever the C locale.
+std::optional<double> TypedNumber(std::string_view typed);
 
 // The one right choice; none when no choice or more than one matches.
 std::optional<std::size_t> RightChoice(const Lesson& lesson, const LessonValue& value);
