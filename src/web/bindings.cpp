@@ -284,8 +284,7 @@ val MeasuresLegend() {
 // "Annotations" as the page draws them: {texts: [{x, y, text, left}], arrow: [x, y, ...],
 // scale: {left, top, right, bottom}, colours: [css, ...]}, in the view's device pixels.
 val AnnotationsOf(const WebSimulator& simulator) {
-    const MachineAnnotations a = simulator.Annotations(PageText("Measures", ",") == ",",
-                                                       PageText("Measures", kWithheldText));
+    const MachineAnnotations a = simulator.Annotations(PageText("Measures", ",") == ",");
     val texts = val::array();
     for (const AnnotationText& t : a.texts) {
         val text = val::object();

@@ -74,8 +74,8 @@ public:
     // What a lesson's pending question holds back (nothing once answered or left).
     void Withhold(const Withheld& withheld) { state.withheld = withheld; }
     // "Annotations" for the last frame drawn, laid over it by the page.
-    MachineAnnotations Annotations(bool decimalComma, const std::string& withheldText) const {
-        return ComputeAnnotations(state, scene, decimalComma, withheldText);
+    MachineAnnotations Annotations(bool decimalComma) const {
+        return ComputeAnnotations(state, scene, decimalComma);
     }
 
     // "E&xporter l'animation...": starts one period of the present settings and

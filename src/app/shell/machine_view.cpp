@@ -87,9 +87,7 @@ void CMachineView::paintEvent(QPaintEvent* event) {
 void CMachineView::DrawAnnotations(QPainter& painter) {
     // The time takes the decimal mark the catalogue gives the measures, as in the page.
     const bool decimalComma = QCoreApplication::translate("Measures", ",") == QLatin1String(",");
-    const MachineAnnotations a =
-        ComputeAnnotations(state, scene, decimalComma,
-                           QCoreApplication::translate("Measures", kWithheldText).toStdString());
+    const MachineAnnotations a = ComputeAnnotations(state, scene, decimalComma);
     const int bands = static_cast<int>(a.scaleColours.size());
     for (int i = 0; i < bands; ++i) {
         const Rgb c = a.scaleColours[static_cast<std::size_t>(i)];

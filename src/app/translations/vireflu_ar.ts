@@ -26,6 +26,10 @@
         <source>↓ antihoraire</source>
         <translation>↓ عكس عقارب الساعة</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>بعد إجابتك</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>

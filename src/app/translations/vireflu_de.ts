@@ -26,6 +26,10 @@
         <source>↓ antihoraire</source>
         <translation>↓ Gegenuhrzeigersinn</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>nach Ihrer Antwort</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>

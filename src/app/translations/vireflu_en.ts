@@ -26,6 +26,10 @@
         <source>↓ antihoraire</source>
         <translation>↓ counterclockwise</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>after your answer</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>

@@ -26,6 +26,10 @@
         <source>↓ antihoraire</source>
         <translation>↓ antihorario</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>tras su respuesta</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>

@@ -26,6 +26,10 @@
         <source>↓ antihoraire</source>
         <translation>↓ antiorario</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>dopo la risposta</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>

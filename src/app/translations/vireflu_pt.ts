@@ -26,6 +26,10 @@
         <source>↓ antihoraire</source>
         <translation>↓ anti-horário</translation>
     </message>
+    <message>
+        <source>après votre réponse</source>
+        <translation>após a sua resposta</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "lessons/lesson_grade.h"
 #include "lessons/lesson_text.h"
@@ -132,8 +133,9 @@ std::optional<std::vector<LessonChoice>> ChoicesOf(const JsonValue& value,
     return choices;
 }
 
-// A text may quote the simulator only through the placeholders the front-ends fill.
-// The first placeholder a text names that the simulator does not know, if any.
+// A text may quote the simulator only through the placeholders the front-ends fill: the first
+// one it names that the simulator does not know, if any. Its refusal names that one rather
+// than listing the thirty known, so that it stays a line.
 std::optional<std::string> UnknownFigure(const LessonText& text) {
     const auto names = LessonFigureNames();
     for (const std::string* words : {&text.fr, &text.en})
@@ -141,12 +143,6 @@ std::optional<std::string> UnknownFigure(const LessonText& text) {
             if (std::find(names.begin(), names.end(), name) == names.end())
                 return std::string(name);
     return std::nullopt;
-}
-
-// Names the unknown placeholder rather than listing the thirty known ones: a refusal is a line.
-SetupError UnknownFigureRefusal(const std::string& key, const std::string& name) {
-    return Refused(SetupFault::BadValue, key,
-                   "the placeholders of the lesson format, not {" + Shortened(name) + "}");
 }
 
 std::optional<SetupError> ReadVersion(const std::map<std::string, const JsonValue*>& keys) {
@@ -244,18 +240,20 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         if (!choices) return Refused(SetupFault::BadValue, "choices", ChoiceAccepts(*info));
         lesson.choices = std::move(*choices);
     }
-    const std::pair<const char*, const LessonText*> quoting[] = {
+    std::vector<std::pair<const char*, const LessonText*>> quoting = {
         {"introduction", &lesson.introduction},
         {"question", &lesson.question},
         {"explanation", &lesson.explanation},
         {"follow-up", lesson.followUp ? &*lesson.followUp : nullptr}};
+    for (const LessonChoice& choice : lesson.choices)
+        quoting.insert(quoting.end(), {{"choices", &choice.text},
+                                       {"choices", choice.why ? &*choice.why : nullptr}});
     for (const auto& [key, text] : quoting)
         if (text != nullptr)
-            if (auto name = UnknownFigure(*text)) return UnknownFigureRefusal(key, *name);
-    for (const LessonChoice& choice : lesson.choices)
-        for (const LessonText* text : {&choice.text, choice.why ? &*choice.why : nullptr})
-            if (text != nullptr)
-                if (auto name = UnknownFigure(*text)) return UnknownFigureRefusal("choices", *name);
+            if (auto name = UnknownFigure(*text))
+                return Refused(
+                    SetupFault::BadValue, key,
+                    "the placeholders of the lesson format, not {" + Shortened(*name) + "}");
     if (auto undecided = UndecidedQuestion(lesson)) return *undecided;
     return lesson;
 }

@@ -74,7 +74,7 @@ std::string ClockText(const SimulationState& state, bool decimalComma) {
 }  // namespace
 
 MachineAnnotations ComputeAnnotations(const SimulationState& state, const MachineScene& scene,
-                                      bool decimalComma, const std::string& withheldText) {
+                                      bool decimalComma) {
     const ViewGeometry& g = scene.Geometry();
     MachineAnnotations a;
     AddPhaseLabels(a.texts, g, state.statorPhaseOn, g.statorConductorBoxes, true);
@@ -83,7 +83,8 @@ MachineAnnotations ComputeAnnotations(const SimulationState& state, const Machin
         {{g.torqueBarRight + kLabelGap, kLabelGap * 2}, ClockText(state, decimalComma), true});
     const int arrowRadius = static_cast<int>(scene.RotorRingRadius() * kArrowRadiusShare);
     if (state.withheld.field)
-        a.texts.push_back({{g.centreX, g.centreY - arrowRadius}, withheldText});
+        a.texts.push_back({{g.centreX, g.centreY - arrowRadius},
+                           VIREFLU_UI_TEXT("Annotations", "après votre réponse")});
     else
         a.senseArrow = SenseArrow(state, g, arrowRadius);
     if (state.torqueMode) {

@@ -5,7 +5,6 @@
 
 #include "drawing/colour_map.h"
 #include "drawing/geometry.h"
-#include "measures/measure_rows.h"
 #include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
 
@@ -37,10 +36,9 @@ struct MachineAnnotations {
 };
 
 // `decimalComma` writes the time as French does. While a lesson holds the field's sense back
-// (`Withheld::field`), `withheldText` stands where the arrow would, whether or not the field
-// turns, so that neither the arrow nor its absence tells.
+// (`Withheld::field`), "après votre réponse" stands where the arrow would, whether or not the
+// field turns, so that neither the arrow nor its absence tells.
 MachineAnnotations ComputeAnnotations(const SimulationState& state, const MachineScene& scene,
-                                      bool decimalComma,
-                                      const std::string& withheldText = kWithheldText);
+                                      bool decimalComma);
 
 }  // namespace vireflu
