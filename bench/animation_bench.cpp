@@ -8,7 +8,7 @@
 #include "bench_scenario.h"
 #include "frame_renderer.h"
 #include "gif_device.h"
-#include "simulation/clock.h"
+#include "machine/clock.h"
 
 namespace vireflu::bench {
 namespace {

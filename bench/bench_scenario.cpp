@@ -1,6 +1,6 @@
 #include "bench_scenario.h"
 
-#include "simulation/clock.h"
+#include "machine/clock.h"
 
 namespace vireflu::bench {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "simulation/display_commands.h"
-#include "simulation/simulation_state.h"
+#include "machine/display_commands.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu::bench {
 

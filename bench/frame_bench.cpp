@@ -4,11 +4,11 @@
 #include <QPainter>
 
 #include "bench_scenario.h"
-#include "drawing/blind_surface.h"
 #include "drawing/raster_surface.h"
+#include "machine/clock.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
-#include "simulation/clock.h"
+#include "session/frame.h"
 #include "view/machine_scene.h"
 
 namespace vireflu::bench {
@@ -24,10 +24,10 @@ void Frame(benchmark::State& run, Presentation presentation, int width, int heig
     // Half a trace already recorded, so the path drawn is of typical length; it grows and
     // starts again every 1000 frames.
     for (int frame = 0; frame < kTraceCapacity / 2 && state.traceMode; ++frame)
-        RenderMachineFrame(canvas, scene, state);
+        RenderNextFrame(canvas, scene, state);
     for (auto _ : run) {
         AdvanceClock(state);
-        RenderMachineFrame(canvas, scene, state);
+        RenderNextFrame(canvas, scene, state);
     }
     benchmark::DoNotOptimize(canvas.Pixels().data());
 }
@@ -40,11 +40,11 @@ void TracePoints(benchmark::State& run, int points) {
     RasterSurface canvas;
     for (int frame = 1; frame < points; ++frame) {
         AdvanceClock(state);
-        RenderMachineFrame(canvas, scene, state);
+        RenderNextFrame(canvas, scene, state);
     }
     for (auto _ : run) {
         AdvanceClock(state);
-        RenderMachineFrame(canvas, scene, state);
+        RenderNextFrame(canvas, scene, state);
         // The next frame draws as many points again.
         --state.traceCount;
     }
@@ -62,25 +62,23 @@ void FrameWithMeasures(benchmark::State& run, Presentation presentation, int wid
     RasterSurface curve;
     for (auto _ : run) {
         AdvanceClock(state);
-        RenderMachineFrame(canvas, scene, state);
-        const Measures measures =
-            ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+        RenderNextFrame(canvas, scene, state);
+        const Measures measures = ComputeMeasures(state, scene.Instant());
         RenderAirGapCurve(curve, 372, 150, measures, LineWidth(state));
         benchmark::DoNotOptimize(MeasureRows(measures).data());
     }
     benchmark::DoNotOptimize(curve.Pixels().data());
 }
 
-// One tick of a run that writes no image: the clock, then the frame on a surface that keeps
-// no pixels, "Couple" being the presentation with the most to compute.
+// One tick of a run that writes no image: the clock, then the frame advanced without being
+// drawn, "Couple" being the presentation with the most to compute.
 void Headless(benchmark::State& run) {
     SimulationState state = BusyMachine(Presentation::Torque);
     MachineScene scene;
     scene.Resize(600, 560);
-    BlindSurface blind;
     for (auto _ : run) {
         AdvanceClock(state);
-        scene.DrawFrame(blind, state);
+        AdvanceFrame(scene, state);
     }
     benchmark::DoNotOptimize(state.torqueValue);
 }

@@ -27,7 +27,8 @@ export class MachineView {
     }
   }
 
-  // A new size lays the machine out anew and draws it, as the desktop view does. The layout
+  // A new size lays the machine out anew and shows the same instant at that size, as the
+  // desktop view does, without a new trace point. The layout
   // calls it at once rather than wait for the observer, so no frame is drawn at the old size.
   fit() {
     const box = this.client.getBoundingClientRect();
@@ -43,7 +44,7 @@ export class MachineView {
     this.simulator.resizeView(deviceWidth, deviceHeight);
     sizeCanvas(this.canvas, width, height, deviceWidth, deviceHeight);
     sizeCanvas(this.overlay, width, height, deviceWidth, deviceHeight);
-    this.draw();
+    this.draw(false);
   }
 
   setAnnotations(on) {
@@ -52,8 +53,9 @@ export class MachineView {
     this.draw();
   }
 
-  draw() {
-    showRgba(this.canvas, this.simulator.drawFrame());
+  // A frame after a command or a tick (`advance`), or the same instant shown anew.
+  draw(advance = true) {
+    showRgba(this.canvas, this.simulator.drawFrame(advance));
     if (this.annotations) this.drawAnnotations();
     this.describe();
     // Read by the benchmark: the time from navigation to the first frame on screen.

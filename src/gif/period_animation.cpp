@@ -2,8 +2,9 @@
 
 #include <utility>
 
+#include "machine/clock.h"
+#include "session/frame.h"
 #include "setup/setup_state.h"
-#include "simulation/clock.h"
 
 namespace vireflu {
 
@@ -24,7 +25,7 @@ PeriodAnimation::~PeriodAnimation() = default;
 GifStatus PeriodAnimation::AddNextFrame() {
     if (done >= frames) return GifStatus::WriteFailed;
     if (done > 0) AdvanceClock(*state);
-    RenderMachineFrame(canvas, *scene, *state);
+    RenderNextFrame(canvas, *scene, *state);
     GifStatus status = writer.AddFrame(canvas.Pixels(), canvas.Width());
     if (status == GifStatus::Ok && ++done == frames) status = writer.Finish();
     return status;

@@ -4,8 +4,8 @@
 
 #include "drawing/raster_surface.h"
 #include "gif_animation.h"
+#include "machine/simulation_state.h"
 #include "setup/setup.h"
-#include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {

@@ -33,10 +33,10 @@ QImage BlankImage(int w, int h, qreal ratio) {
 
 }  // namespace
 
-void PaintMachineFrame(QPainter& painter, MachineScene& scene, SimulationState& state) {
+void PaintMachineFrame(QPainter& painter, const MachineScene& scene, const SimulationState& state) {
     PainterSurface surface(painter);
     surface.SelectColourMap(&state.colourMap);
-    scene.DrawFrame(surface, state);
+    scene.DrawMachine(surface, state);
 }
 
 QImage WrapCanvas(const RasterSurface& canvas) {
@@ -45,7 +45,8 @@ QImage WrapCanvas(const RasterSurface& canvas) {
                   QImage::Format_RGB32);
 }
 
-QImage RenderMachineFrame(MachineScene& scene, SimulationState& state, qreal devicePixelRatio) {
+QImage RenderMachineFrame(const MachineScene& scene, const SimulationState& state,
+                          qreal devicePixelRatio) {
     if (Unscaled(devicePixelRatio)) {
         auto canvas = std::make_unique<RasterSurface>();
         RenderMachineFrame(*canvas, scene, state);
@@ -56,7 +57,7 @@ QImage RenderMachineFrame(MachineScene& scene, SimulationState& state, qreal dev
     return image;
 }
 
-void RenderMachineFrame(QImage& image, MachineScene& scene, SimulationState& state,
+void RenderMachineFrame(QImage& image, const MachineScene& scene, const SimulationState& state,
                         qreal devicePixelRatio) {
     const ViewGeometry& g = scene.Geometry();
     const QSize size(std::max(1, static_cast<int>(g.clientWidth * devicePixelRatio)),

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "drawing/blind_surface.h"
 #include "frame_name.h"
 #include "frame_renderer.h"
 #include "output_files.h"
+#include "session/frame.h"
 #include "svg_frame.h"
 
 namespace vireflu {
@@ -24,8 +24,9 @@ bool IsSvgName(const std::optional<std::string>& path) {
     return QByteArray::fromStdString(path->substr(path->size() - 4)).toLower() == ".svg";
 }
 
-FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> folder)
-    : options(o), framesFolder(std::move(folder)) {
+FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> folder,
+                             MachineScene& scene)
+    : options(o), framesFolder(std::move(folder)), scene(scene) {
     std::size_t frames = 1;
     if (framesFolder) {
         const auto pixels = static_cast<std::size_t>(o.size.width) * o.size.height;
@@ -42,16 +43,12 @@ FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> 
     }
 }
 
-bool FrameRecorder::Draw(MachineScene& scene, SimulationState& state, int frameNumber) {
+bool FrameRecorder::Draw(SimulationState& state, int frameNumber) {
+    AdvanceFrame(scene, state);
     const bool last = frameNumber == options.setup.ticks;
     if (last && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
     const bool kept = frameNumber >= 0 && (framesFolder || animation);
-    if (!kept && !(last && options.outputPath && !WantsSvg(options))) {
-        // No image shows this frame: only what it leaves in the state is needed.
-        BlindSurface blind;
-        scene.DrawFrame(blind, state);
-        return true;
-    }
+    if (!kept && !(last && options.outputPath && !WantsSvg(options))) return true;
     current = (current + 1) % canvases.size();
     RenderMachineFrame(canvases[current], scene, state);
     if (encoders) {

@@ -14,21 +14,22 @@
 #include "png_workers.h"
 #include "render_options.h"
 #include "setup/setup_scenario.h"
+#include "view/machine_scene.h"
 
 namespace vireflu {
 
-// The view of the headless run: every frame an image output shows is drawn into one
-// off-screen image of the client size, as the window's Redraw does; the others are drawn
-// without pixels, for what they leave in the state. It writes the frames the options ask
-// for as they are drawn, into a folder that exists by then, and keeps what the final
-// outputs need of the last one.
+// The view of the headless run: every frame is advanced, as the window's Redraw does, and
+// every frame an image output shows is drawn into an off-screen image of the client size. It writes
+// the frames the options ask for as they are drawn, into a folder that exists by then, and keeps
+// what the final outputs need of the last one.
 class FrameRecorder : public FrameSink {
 public:
-    // `framesFolder`, when given, is where the frame files go.
-    FrameRecorder(const RenderOptions& options, std::optional<std::string> framesFolder);
+    // `framesFolder`, when given, is where the frame files go; `scene` is the view's.
+    FrameRecorder(const RenderOptions& options, std::optional<std::string> framesFolder,
+                  MachineScene& scene);
 
     // False once a frame could not be written or encoded, which ends the run.
-    bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) override;
+    bool Draw(SimulationState& state, int frameNumber) override;
 
     // The last frame, viewing the recorder's own pixels.
     QImage LastFrame() const;
@@ -47,6 +48,7 @@ private:
 
     const RenderOptions& options;
     const std::optional<std::string> framesFolder;
+    MachineScene& scene;
     std::vector<RasterSurface> canvases;
     std::size_t current = 0;               // the canvas of the last frame
     std::unique_ptr<PngWorkers> encoders;  // with a frames folder

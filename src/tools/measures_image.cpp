@@ -49,8 +49,7 @@ void Paint(QPainter& painter, const Measures& measures, const std::vector<Measur
 
 QByteArray RenderMeasuresDocument(const SimulationState& state, const MachineScene& scene,
                                   bool svg) {
-    const Measures measures =
-        ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+    const Measures measures = ComputeMeasures(state, scene.InstantOf(state));
     const std::vector<MeasureRow> rows = MeasureRows(measures);
     // Text needs the toolkit's font database, which only a GUI application opens; the
     // offscreen platform needs no display.

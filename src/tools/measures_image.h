@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {

@@ -2,8 +2,8 @@
 
 #include <QImage>
 
+#include "machine/simulation_state.h"
 #include "render_options.h"
-#include "simulation/simulation_state.h"
 
 namespace vireflu {
 

@@ -6,10 +6,10 @@
 #include <variant>
 #include <vector>
 
+#include "machine/clock.h"
+#include "machine/display_commands.h"
+#include "machine/simulation_state.h"
 #include "setup/setup.h"
-#include "simulation/clock.h"
-#include "simulation/display_commands.h"
-#include "simulation/simulation_state.h"
 
 class QCommandLineParser;
 

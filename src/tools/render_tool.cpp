@@ -122,14 +122,14 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
     // The state and the scene hold kilobytes of tables and trace: keep them off the stack.
     auto state = std::make_unique<SimulationState>();
     auto scene = std::make_unique<MachineScene>();
-    FrameRecorder frames(options, framesFolder);
+    FrameRecorder frames(options, framesFolder, *scene);
     scene->Resize(options.size.width, options.size.height);
     // A setup and its link say what the options say: only the other outputs need the run,
     // which for ten million ticks takes a while.
     const bool played =
         to.state || to.output || to.frames || to.animation || to.panelOutput || to.measures;
     PanelRecords records{};
-    if (played) records = PlaySetup(options.setup, *state, *scene, frames);
+    if (played) records = PlaySetup(options.setup, *state, frames);
     frames.Finish();
     if (frames.Failure()) return Refused(err, *frames.Failure());
     if (auto failed = WriteOutputs(options, to, *state, *scene, frames, records, out))

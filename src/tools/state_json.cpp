@@ -172,7 +172,8 @@ std::string StateJson(const SimulationState& state, const MachineScene& scene,
                       const Lesson* lesson) {
     AirGapLevels gap;
     ComputeAirGapLevels(state, scene.Tables(), gap);
-    const Resultant resultant = ComputeResultant(state, scene.Geometry(), scene.Levels());
+    const MachineInstant instant = scene.InstantOf(state);
+    const Point tip = FieldTip(instant);
 
     JsonObject json("  ");
     json.Number("elapsedTime", state.elapsedTime);
@@ -184,12 +185,11 @@ std::string StateJson(const SimulationState& state, const MachineScene& scene,
     json.Integers("statorAirGapLevel", gap.stator);
     json.Integers("rotorAirGapLevel", gap.rotor);
     json.Integers("airGapLevel", gap.combined);
-    json.Integers("resultant", std::array<int, 2>{resultant.x, resultant.y});
+    json.Integers("resultant", std::array<int, 2>{tip.x, tip.y});
     json.Number("torqueValue", state.torqueValue);
     json.Integer("traceCount", state.traceCount);
     json.Object("geometry", GeometryJson(scene.Geometry()));
-    json.Object("measures", MeasuresJson(ComputeMeasures(state, scene.Geometry(), scene.Tables(),
-                                                         scene.Levels())));
+    json.Object("measures", MeasuresJson(ComputeMeasures(state, instant)));
     if (lesson != nullptr) json.Object("lesson", LessonJson(*lesson));
     return json.Text() + "\n";
 }

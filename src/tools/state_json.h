@@ -3,7 +3,7 @@
 #include <string>
 
 #include "lessons/lesson.h"
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {

@@ -8,7 +8,7 @@
 
 namespace vireflu {
 
-QByteArray RenderSvgFrame(MachineScene scene, SimulationState state) {
+QByteArray RenderSvgFrame(const MachineScene& scene, const SimulationState& state) {
     const ViewGeometry& g = scene.Geometry();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

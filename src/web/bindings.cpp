@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "description/machine_description.h"
+#include "machine/clock.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
 #include "page_language.h"
@@ -18,7 +19,6 @@
 #include "setup/setup_refusal.h"
 #include "shell/languages.h"
 #include "shell/main_menu.h"
-#include "simulation/clock.h"
 #include "web_lesson.h"
 #include "web_simulator.h"
 
@@ -392,8 +392,9 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::class_<WebSimulator>("Simulator")
         .constructor<>()
         .function("resizeView", &WebSimulator::ResizeView)
-        .function("drawFrame",
-                  optional_override([](WebSimulator& s) { return Bytes(s.DrawFrame()); }))
+        .function("drawFrame", optional_override([](WebSimulator& s, bool advance) {
+                      return Bytes(s.DrawFrame(advance));
+                  }))
         .function("renderFrame", &WebSimulator::RenderFrame)
         .function("resetClock", &WebSimulator::ResetClock)
         .function("tick", &WebSimulator::Tick)

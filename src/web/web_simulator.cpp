@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "machine/clock.h"
+#include "machine/display_commands.h"
 #include "measures/measures_picture.h"
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
+#include "session/frame.h"
 #include "setup/panel_record.h"
-#include "simulation/clock.h"
-#include "simulation/display_commands.h"
 
 namespace vireflu {
 
@@ -18,11 +19,16 @@ void WebSimulator::ResizeView(int width, int height) {
 }
 
 void WebSimulator::RenderFrame() {
-    RenderMachineFrame(frameCanvas, scene, state);
+    RenderNextFrame(frameCanvas, scene, state);
 }
 
-const std::vector<std::uint32_t>& WebSimulator::DrawFrame() {
-    RenderFrame();
+const std::vector<std::uint32_t>& WebSimulator::DrawFrame(bool advance) {
+    if (advance) {
+        RenderFrame();
+    } else {
+        scene.Prepare(state);
+        RenderMachineFrame(frameCanvas, scene, state);
+    }
     ToRgba(frameCanvas.Pixels(), frame);
     return frame;
 }
@@ -51,7 +57,7 @@ void WebSimulator::MenuCommand(vireflu::MenuCommand command, int argument) {
 }
 
 Measures WebSimulator::ComputeMeasures() const {
-    return vireflu::ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+    return vireflu::ComputeMeasures(state, scene.InstantOf(state));
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawMeasuresCurve(int w, int h) {

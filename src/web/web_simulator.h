@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "drawing/raster_surface.h"
+#include "machine/simulation_state.h"
 #include "measures/measures.h"
 #include "panels/panel_model.h"
 #include "period_animation.h"
 #include "setup/setup_json.h"
 #include "setup/setup_state.h"
 #include "shell/main_menu.h"
-#include "simulation/simulation_state.h"
 #include "view/annotations.h"
 #include "view/machine_scene.h"
 
@@ -33,9 +33,12 @@ class WebSimulator {
 public:
     // The machine view's size in device pixels.
     void ResizeView(int width, int height);
-    // One frame of the machine view at the present instant.
-    const std::vector<std::uint32_t>& DrawFrame();
-    // The core's part of DrawFrame alone, without the copy for the canvas (for the benchmark).
+    // One frame of the machine view at the present instant: `advance` after a command or a
+    // tick (the trace gains its point), not when the view only shows the instant anew at a
+    // new size.
+    const std::vector<std::uint32_t>& DrawFrame(bool advance);
+    // The core's part of an advancing DrawFrame alone, without the copy for the canvas (for
+    // the benchmark).
     void RenderFrame();
 
     // "&Initialisation": clock back to zero; the caller redraws everything.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 
+#include "machine/field.h"
 #include "recording_surface.h"
 #include "view/air_gap.h"
 #include "view/field_vector.h"
@@ -22,12 +23,10 @@ const Brush kEntryBrush = Brush::Level(5);
 // A 400 x 300 view: centre (200, 150), Ra = 105, torque span 240, bar right edge 20.
 const ViewGeometry kGeometry = ComputeGeometry(Rect{0, 0, 400, 300}, AngleTables{});
 
-Resultant ResultantOf(const SimulationState& state, int gapInnerRadius = 100) {
-    ViewGeometry geometry;
-    geometry.gapInnerRadius = gapInnerRadius;
+MachineInstant InstantOf(const SimulationState& state, int gapInnerRadius = 100) {
     ConductorLevels levels;
     ComputeConductorLevels(state, levels);
-    return ComputeResultant(state, geometry, levels);
+    return ComputeInstant(state, gapInnerRadius, levels);
 }
 
 constexpr std::array<double, 3> kIn{0, 0, 0};
@@ -95,9 +94,9 @@ TEST(OneWinding, AirGapLevelsAndResultant) {
         EXPECT_TRUE(std::all_of(other.begin(), other.end(), [](int l) { return l == 32; }));
         EXPECT_EQ(levels.combined, winding);
         if (!row.vector) continue;
-        const Resultant r = ResultantOf(state);
-        EXPECT_EQ((Point{r.x, r.y}), *row.vector);
-        EXPECT_EQ(r.torque, 0.0);
+        const MachineInstant now = InstantOf(state);
+        EXPECT_EQ(FieldTip(now), *row.vector);
+        EXPECT_EQ(now.torque, 0.0);
     }
 }
 
@@ -155,19 +154,18 @@ SimulationState BothContinuAtRightAngles() {
 // The stator's (60, 0) and the rotor's (0, -60) at 90 degrees are at right angles at
 // their usual length: the half-sum is shown and the torque is 0.9; with no view to speak of (Ra =
 // 0) the torque has no value.
-TEST(ComputeResultant, BothWindingsShowTheHalfSumAndMakeTorque) {
-    const Resultant quarter = ResultantOf(BothContinuAtRightAngles());
-    EXPECT_EQ((Point{quarter.x, quarter.y}), (Point{30, -29}));
+TEST(ComputeInstant, BothWindingsShowTheHalfSumAndMakeTorque) {
+    const MachineInstant quarter = InstantOf(BothContinuAtRightAngles());
+    EXPECT_EQ(FieldTip(quarter), (Point{30, -29}));
     EXPECT_NEAR(quarter.torque, 0.9, 1e-9);
-    const Resultant tiny = ResultantOf(BothContinuAtRightAngles(), 0);
-    EXPECT_EQ((Point{tiny.x, tiny.y}), (Point{0, 0}));
+    const MachineInstant tiny = InstantOf(BothContinuAtRightAngles(), 0);
+    EXPECT_EQ(FieldTip(tiny), (Point{0, 0}));
     EXPECT_TRUE(std::isnan(tiny.torque));
     // Stator "continu" with phase 2 on follows no rule.
     SimulationState noRule;
     noRule.statorWaveform = kWaveformContinu;
     noRule.statorPhaseOn = {1, 1, 0};
-    const Resultant none = ResultantOf(noRule);
-    EXPECT_EQ((Point{none.x, none.y}), (Point{0, 0}));
+    EXPECT_EQ(FieldTip(InstantOf(noRule)), (Point{0, 0}));
 }
 
 RecordingSurface Entered() {
@@ -177,21 +175,30 @@ RecordingSurface Entered() {
     return surface;
 }
 
-// One point per drawing; a single point draws nothing. The 1000th point is drawn with the
-// whole path, and the drawing after it starts again with a single point.
-TEST(DrawTrace, RecordsOnePointPerDrawingAndStartsAgainAfterTheThousandth) {
+// A frame of the trace: the instant recorded, then the path drawn.
+void TraceFrame(Surface& surface, SimulationState& state) {
+    const MachineInstant now = ComputeInstant(state, kGeometry.gapInnerRadius, {});
+    const Point tip = FieldTip(now);
+    RecordInstant(state, now, {kGeometry.centreX + tip.x, kGeometry.centreY + tip.y});
+    DrawTrace(surface, state);
+}
+
+// One point per frame; a single point draws nothing. The 1000th point is drawn with the
+// whole path, and the frame after it starts again with a single point.
+TEST(DrawTrace, RecordsOnePointPerFrameAndStartsAgainAfterTheThousandth) {
     SimulationState state;
     state.statorWaveform = kWaveformContinu;
     state.statorPhaseOn = {1, 0, 0};
+    state.traceMode = 1;
     RecordingSurface first = Entered();
-    DrawTrace(first, state, kGeometry, ConductorLevels{});
+    TraceFrame(first, state);
     EXPECT_TRUE(first.primitives.empty());
     EXPECT_EQ(state.traceCount, 1);
     for (int n = 1; n < kTraceCapacity - 1; ++n)
         state.traceBuffer[static_cast<std::size_t>(n)] = Point{n % 400, n / 400};
     state.traceCount = kTraceCapacity - 1;
     RecordingSurface full = Entered();
-    DrawTrace(full, state, kGeometry, ConductorLevels{});
+    TraceFrame(full, state);
     ASSERT_EQ(full.primitives.size(), 999u);
     EXPECT_EQ(full.primitives.front().points, (Points{{263, 150}, {1, 0}}));
     EXPECT_EQ(full.primitives.back().points, (Points{{198, 2}, {263, 150}}));
@@ -200,7 +207,7 @@ TEST(DrawTrace, RecordsOnePointPerDrawingAndStartsAgainAfterTheThousandth) {
     EXPECT_EQ(state.traceCount, 0);
 
     RecordingSurface next = Entered();
-    DrawTrace(next, state, kGeometry, ConductorLevels{});
+    TraceFrame(next, state);
     EXPECT_TRUE(next.primitives.empty());
     EXPECT_EQ(state.traceCount, 1);
 }

@@ -12,6 +12,7 @@
 #include "lessons/lesson_text.h"
 #include "lessons/pending_answer.h"
 #include "measures/measure_rows.h"
+#include "session/frame.h"
 #include "setup/setup_refusal.h"
 #include "setup/setup_state.h"
 #include "view/annotations.h"
@@ -154,10 +155,8 @@ TEST(PendingAnswer, EachQuantityHoldsBackTheFiguresThatTellItsAnswer) {
         SCOPED_TRACE(lesson.id);
         auto state = std::make_unique<SimulationState>();
         OpenSetup(lesson.setup, *state, scene);
-        scene.ComputeConductorLevels(*state);
-        const auto measures = [&] {
-            return ComputeMeasures(*state, scene.Geometry(), scene.Tables(), scene.Levels());
-        };
+        scene.Prepare(*state);
+        const auto measures = [&] { return ComputeMeasures(*state, scene.Instant()); };
         const std::vector<MeasureRow> shown = MeasureRows(measures());
         const std::string described = DescribeMachine(*state, measures());
         const MachineAnnotations unheld = ComputeAnnotations(*state, scene, true);
@@ -202,7 +201,7 @@ TEST(PendingAnswer, HeldBackRotatingFieldsLeaveTheFrameWithoutThem) {
     const auto frame = [&](int sequences, bool held) {
         state->sequenceMode = sequences;
         state->withheld = held ? WithheldBy(LessonQuantity::FieldSense) : Withheld{};
-        RenderMachineFrame(canvas, scene, *state);
+        RenderNextFrame(canvas, scene, *state);
         return std::vector<std::uint32_t>(canvas.Pixels().begin(), canvas.Pixels().end());
     };
     EXPECT_NE(frame(1, false), frame(0, false));

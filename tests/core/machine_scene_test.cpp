@@ -3,8 +3,9 @@
 #include <clocale>
 #include <string>
 
+#include "machine/display_commands.h"
 #include "recording_surface.h"
-#include "simulation/display_commands.h"
+#include "session/frame.h"
 #include "view/annotations.h"
 #include "view/machine_scene.h"
 #include "view/view_geometry.h"
@@ -65,7 +66,8 @@ RecordingSurface Frame(int width, int height, SimulationState& state) {
     RecordingSurface surface;
     surface.SelectPen(kEntryPen);
     surface.SelectBrush(Brush::Level(3));
-    scene.DrawFrame(surface, state);
+    AdvanceFrame(scene, state);
+    scene.DrawMachine(surface, state);
     return surface;
 }
 

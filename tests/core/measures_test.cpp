@@ -6,11 +6,12 @@
 #include <tuple>
 
 #include "description/machine_description.h"
+#include "machine/clock.h"
+#include "machine/display_commands.h"
 #include "measures/measures.h"
 #include "measures/measures_picture.h"
 #include "recording_surface.h"
-#include "simulation/clock.h"
-#include "simulation/display_commands.h"
+#include "session/frame.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {
@@ -69,8 +70,8 @@ TEST(Measures, FieldSplitOfHandWorkedSupplies) {
 TEST(Measures, SixStepSpectrum) {
     const SixStepSpectrum& s = ComputeSixStepSpectrum();
     const double rpm[] = {3000, -15000, 21000, -33000, 39000};
-    const Measures m = ComputeMeasures(Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire),
-                                       ViewGeometry{}, AngleTables{}, ConductorLevels{});
+    const Measures m =
+        ComputeMeasures(Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire), MachineInstant{});
     ASSERT_TRUE(m.sixStepFieldRpm);
     for (std::size_t h = 0; h < 5; ++h) {
         const int order = std::array{1, 5, 7, 11, 13}[h];
@@ -80,9 +81,9 @@ TEST(Measures, SixStepSpectrum) {
         EXPECT_NEAR(HarmonicFieldRpm(s.harmonics[h], *m.sixStepFieldRpm), rpm[h], 1e-6) << order;
     }
     EXPECT_NEAR(s.totalHarmonicDistortion, 0.310822, kTolerance);
-    EXPECT_FALSE(ComputeMeasures(Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire, 0),
-                                 ViewGeometry{}, AngleTables{}, ConductorLevels{})
-                     .sixStepFieldRpm);
+    EXPECT_FALSE(
+        ComputeMeasures(Stator({1, 1, 1}, {0, 0, 0}, kWaveformRectangulaire, 0), MachineInstant{})
+            .sixStepFieldRpm);
 }
 
 // Speeds count positive counterclockwise, the way a positive rotation turns the rotor. The
@@ -115,13 +116,11 @@ TEST(Measures, MachineNumbers) {
         {{1, 0, 0}, {0, 0, 0}, kWaveformContinu, 50, 50, FieldSense::None, {}},
         {{1, 1, 1}, {0, 120, 240}, ac, 0, 0, FieldSense::None, {}},
     };
-    ViewGeometry g;
-    g.gapInnerRadius = 1000;
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.degrees[1] << " " << row.rotationHz << " Hz");
         SimulationState s = Stator(row.on, row.degrees, row.waveform, row.supplyHz);
         ApplyWindingSettings(s, 1, WindingSettings{0, 0, 0, 0, 0, 0, 50, row.rotationHz, 0, -1});
-        const MachineNumbers n = ComputeMachineNumbers(s, g, ConductorLevels{});
+        const MachineNumbers n = ComputeMachineNumbers(s, ComputeInstant(s, 1000, {}));
         EXPECT_EQ(n.fieldSense, row.sense);
         EXPECT_NEAR(n.rotorRpm, 60 * row.rotationHz, 1e-9);
         ASSERT_EQ(n.slips.size(), row.slips.size());
@@ -134,7 +133,8 @@ TEST(Measures, MachineNumbers) {
     }
     // A balanced field at clock zero points up, 0.4 x 1000 x 1.5 long (just under 600,
     // truncated to 599).
-    const MachineNumbers n = ComputeMachineNumbers(Stator({1, 1, 1}, {0, 120, 240}, ac), g, {});
+    const SimulationState balanced = Stator({1, 1, 1}, {0, 120, 240}, ac);
+    const MachineNumbers n = ComputeMachineNumbers(balanced, ComputeInstant(balanced, 1000, {}));
     EXPECT_NEAR(n.resultantShare, 599.0 / 600, 1e-12);
     EXPECT_NEAR(*n.fieldAngleDeg, 90, 1e-12);
 }
@@ -146,7 +146,6 @@ TEST(Measures, MachineNumbers) {
 // counterclockwise under the bottom, the inverse one clockwise over the top. The rotor's split
 // shows only without the stator's; a field at 0 Hz has no chevron.
 TEST(Measures, RotatingFieldsFromTheCentre) {
-    const ViewGeometry g = ComputeGeometry(Rect{0, 0, 400, 300}, AngleTables{});
     const auto single = SplitStatorField(Stator({1, 0, 0}, {0, 0, 0}, kWaveformSinus), 105);
     const auto balanced = SplitStatorField(Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus), 105);
     const auto still = SplitStatorField(Stator({1, 0, 0}, {0, 0, 0}, kWaveformSinus, 0), 105);
@@ -155,7 +154,7 @@ TEST(Measures, RotatingFieldsFromTheCentre) {
                                              {{200, 119}, {194, 122}}, {{200, 119}, {194, 116}}};
     for (const auto& [stator, rotor] : {std::pair{single, balanced}, {std::nullopt, single}}) {
         testing::RecordingSurface surface;
-        DrawRotatingFields(surface, g, stator, rotor, 1);
+        DrawRotatingFields(surface, {200, 150}, stator, rotor, 1);
         ASSERT_EQ(surface.primitives.size(), 6u);
         for (std::size_t i = 0; i < 6; ++i) {
             EXPECT_EQ(surface.primitives[i].points,
@@ -165,7 +164,7 @@ TEST(Measures, RotatingFieldsFromTheCentre) {
         }
     }
     testing::RecordingSurface surface;
-    DrawRotatingFields(surface, g, still, std::nullopt, 1);
+    DrawRotatingFields(surface, {200, 150}, still, std::nullopt, 1);
     EXPECT_EQ(surface.primitives.size(), 2u);
 }
 
@@ -176,7 +175,7 @@ TEST(Measures, RotatingFieldsFromTheCentre) {
 TEST(Measures, AirGapCurveAndItsPicture) {
     const SimulationState s = Stator({1, 1, 1}, {0, 120, 240}, kWaveformSinus);
     const ViewGeometry g = ComputeGeometry(Rect{0, 0, 600, 560}, AngleTables{});
-    const Measures m = ComputeMeasures(s, g, AngleTables{}, ConductorLevels{});
+    const Measures m = ComputeMeasures(s, ComputeInstant(s, g.gapInnerRadius, {}));
     EXPECT_EQ(m.curve.resultant[135], -0.71875);
     EXPECT_NEAR(m.curve.fundamentalAmplitude, 0.75 - 4 / (64 * std::numbers::pi), 0.005);
     EXPECT_NEAR(m.curve.fundamentalAngleDeg, 90, 0.5);
@@ -221,10 +220,8 @@ TEST(Measures, DescriptionOfThreeScenes) {
     scene.Resize(600, 560);
     RasterSurface canvas;
     for (const auto& [state, heard] : scenes) {
-        RenderMachineFrame(canvas, scene, *state);
-        EXPECT_EQ(DescribeMachine(*state, ComputeMeasures(*state, scene.Geometry(), scene.Tables(),
-                                                          scene.Levels())),
-                  heard);
+        RenderNextFrame(canvas, scene, *state);
+        EXPECT_EQ(DescribeMachine(*state, ComputeMeasures(*state, scene.InstantOf(*state))), heard);
     }
 }
 

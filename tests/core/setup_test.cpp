@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "drawing/blind_surface.h"
+#include "session/frame.h"
 #include "setup/setup_json.h"
 #include "setup/setup_state.h"
 
@@ -139,15 +139,17 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         EXPECT_TRUE(std::holds_alternative<SetupError>(ReadSetupLink(link))) << link;
 }
 
-// Opening a setup draws only what its trace keeps, yet leaves the trace that drawing every
-// step leaves: at the edges of a fresh start (the 1000th and 1001st drawings) and past two.
+// Opening a setup advances only the frames its trace keeps, yet leaves the trace that
+// advancing every frame leaves: at the edges of a fresh start (the 1000th and 1001st
+// frames) and past two.
 TEST(Setups, OpenedSetupKeepsTheTraceOfEveryStepDrawn) {
     struct EveryStep : FrameSink {
-        bool Draw(MachineScene& scene, SimulationState& state, int) override {
-            BlindSurface blind;
-            scene.DrawFrame(blind, state);
+        explicit EveryStep(MachineScene& scene) : scene(scene) {}
+        bool Draw(SimulationState& state, int) override {
+            AdvanceFrame(scene, state);
             return true;
         }
+        MachineScene& scene;
     };
     vireflu::Setup setup;
     setup.stator = {3, {0, 120, 240}, 1, kWaveformSinus};
@@ -158,11 +160,10 @@ TEST(Setups, OpenedSetupKeepsTheTraceOfEveryStepDrawn) {
              opened = std::make_unique<SimulationState>();
         MachineScene scene;
         scene.Resize(300, 200);
-        EveryStep everyStep;
-        PlaySetup(setup, *played, scene, everyStep);
+        EveryStep everyStep(scene);
+        PlaySetup(setup, *played, everyStep);
         OpenSetup(setup, *opened, scene);
-        BlindSurface blind;
-        scene.DrawFrame(blind, *opened);
+        AdvanceFrame(scene, *opened);
         ASSERT_EQ(opened->traceCount, played->traceCount) << ticks;
         for (int i = 0; i < played->traceCount; ++i)
             EXPECT_EQ(opened->traceBuffer[i], played->traceBuffer[i]) << ticks << " " << i;

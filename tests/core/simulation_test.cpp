@@ -6,10 +6,10 @@
 #include <tuple>
 #include <vector>
 
-#include "simulation/clock.h"
-#include "simulation/conductor_levels.h"
-#include "simulation/period.h"
-#include "simulation/simulation_state.h"
+#include "machine/clock.h"
+#include "machine/conductor_levels.h"
+#include "machine/period.h"
+#include "machine/simulation_state.h"
 #include "view/air_gap.h"
 
 namespace vireflu {

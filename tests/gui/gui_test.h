@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu::test {
 

@@ -9,9 +9,10 @@
 #include <QPainter>
 
 #include "frame_renderer.h"
+#include "machine/clock.h"
+#include "machine/display_commands.h"
 #include "painter_surface.h"
-#include "simulation/clock.h"
-#include "simulation/display_commands.h"
+#include "session/frame.h"
 
 namespace vireflu {
 namespace {
@@ -112,9 +113,10 @@ TEST(RasterSurfaceTest, FramesMatchThePainterSurface) {
                     }
                     QImage image(w, h, QImage::Format_RGB32);
                     QPainter painter(&image);
+                    AdvanceFrame(scene, painted);
                     PaintMachineFrame(painter, scene, painted);
                     painter.end();
-                    RenderMachineFrame(canvas, scene, state);
+                    RenderNextFrame(canvas, scene, state);
                     ASSERT_EQ(image, WrapCanvas(canvas))
                         << w << " x " << h << ", presentation " << p << ", map " << map;
                     std::vector<Rect> changed;

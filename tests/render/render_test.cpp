@@ -84,6 +84,7 @@ TEST(FrameImageTest, SectorsTileTheRingAtEachPixelRatio) {
     SimulationState state;
     MachineScene scene;
     scene.Resize(600, 560);
+    scene.Prepare(state);
     const QImage frame = RenderMachineFrame(scene, state);
     for (int radius = 201; radius <= 219; radius += 3) {
         for (int tenth = 0; tenth < 3600; ++tenth) {

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
+#include "machine/simulation_state.h"
 #include "panels/panel_model.h"
 #include "panels/panel_template.h"
-#include "simulation/simulation_state.h"
 
 class QButtonGroup;
 class QCheckBox;

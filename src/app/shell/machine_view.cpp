@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 
 #include "frame_renderer.h"
+#include "session/frame.h"
 #include "view/annotations.h"
 
 namespace vireflu {
@@ -47,6 +48,7 @@ PanelRecords CMachineView::OpenSetup(const Setup& setup) {
 }
 
 void CMachineView::Redraw() {
+    AdvanceFrame(scene, state);
     DrawFrame();
     framePending = true;
     // Only what changed is copied to the screen: at large sizes the copy costs more than
@@ -63,8 +65,10 @@ void CMachineView::resizeEvent(QResizeEvent* event) {
 
 void CMachineView::paintEvent(QPaintEvent* event) {
     // A paint that Redraw did not ask for (the view uncovered or resized) draws the
-    // present instant anew; the view outside the paint still shows the frame before.
+    // present instant anew, at the view's present size, and adds nothing to the trace; the
+    // view outside the paint still shows the frame before.
     if (!framePending) {
+        scene.Prepare(state);
         DrawFrame();
         showsPreviousFrame =
             (QRegion(rect()) - event->region()).isEmpty() && devicePixelRatioF() <= 1.0;

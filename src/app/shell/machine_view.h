@@ -7,8 +7,8 @@
 
 #include "drawing/raster_surface.h"
 
+#include "machine/simulation_state.h"
 #include "setup/setup_state.h"
-#include "simulation/simulation_state.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {

@@ -26,6 +26,7 @@
 #include "lesson_menu.h"
 #include "lesson_panel.h"
 #include "lessons/lesson_grade.h"
+#include "machine/clock.h"
 #include "machine_view.h"
 #include "measures/measures.h"
 #include "measures_panel.h"
@@ -34,7 +35,6 @@
 #include "setup/panel_record.h"
 #include "setup_files.h"
 #include "shell/main_menu.h"
-#include "simulation/clock.h"
 #include "stator_panel.h"
 #include "window_placement.h"
 
@@ -290,8 +290,7 @@ void CMainWindow::RedrawView() {
                           describedAt.elapsed() >= kDescriptionPeriodMs;
     if (!showMeasures && !describe) return;
     const MachineScene& scene = machineView->Scene();
-    const Measures measures =
-        ComputeMeasures(state, scene.Geometry(), scene.Tables(), scene.Levels());
+    const Measures measures = ComputeMeasures(state, scene.InstantOf(state));
     if (showMeasures) measuresPanel->Show(measures, LineWidth(state));
     if (!describe) return;
     describedAt.start();

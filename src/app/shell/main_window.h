@@ -12,13 +12,13 @@
 
 #include "lessons/lesson.h"
 #include "lessons/pending_answer.h"
+#include "machine/display_commands.h"
+#include "machine/simulation_state.h"
 #include "measures/measure_rows.h"
 #include "panels/panel_model.h"
 #include "setup/setup_state.h"
 #include "shell/languages.h"
 #include "shell/main_menu.h"
-#include "simulation/display_commands.h"
-#include "simulation/simulation_state.h"
 
 class CWindingPanel;
 

@@ -4,8 +4,8 @@
 #include <QTranslator>
 #include <memory>
 
+#include "machine/simulation_state.h"
 #include "shell/languages.h"
-#include "simulation/simulation_state.h"
 
 namespace vireflu {
 

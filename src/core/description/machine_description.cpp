@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "machine/display_commands.h"
 #include "shell/interface_text.h"
 #include "shell/main_menu.h"
-#include "simulation/display_commands.h"
 
 namespace vireflu {
 

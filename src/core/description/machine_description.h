@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "machine/simulation_state.h"
 #include "measures/measure_rows.h"
 #include "measures/measures.h"
 #include "shell/interface_text.h"
-#include "simulation/simulation_state.h"
 
 namespace vireflu {
 

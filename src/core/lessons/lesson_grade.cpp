@@ -4,12 +4,11 @@
 #include <memory>
 
 #include "lessons/lesson_text.h"
+#include "machine/clock.h"
+#include "machine/field.h"
+#include "machine/period.h"
 #include "measures/measures.h"
 #include "setup/setup_state.h"
-#include "simulation/clock.h"
-#include "simulation/period.h"
-#include "view/field_vector.h"
-#include "view/machine_scene.h"
 
 namespace vireflu {
 
@@ -33,21 +32,18 @@ constexpr QuantityInfo kQuantities[] = {
 // A mean torque smaller than this share of the largest a balanced pair makes (0.9) is none:
 // a torque that changes sign averages to a few thousandths over the ticks of one period.
 constexpr double kNoTorque = 0.01;
-// The view the figures are taken in: torques and shares do not depend on its size.
-constexpr int kViewSize = 300;
+// The figures are taken with the gap's inner radius as the unit of length: torques and
+// shares do not depend on it.
+constexpr double kGapRadius = 1;
 
-// The state the front-ends show when the lesson opens, with the conductor levels of its
-// instant.
-std::unique_ptr<SimulationState> Opened(const Setup& setup, MachineScene& scene) {
-    auto state = std::make_unique<SimulationState>();
-    OpenSetup(setup, *state, scene);
-    scene.ComputeConductorLevels(*state);
-    return state;
+// The machine at the state's instant; the conductors keep what they last carried.
+MachineInstant InstantOf(const SimulationState& state, ConductorLevels& conductors) {
+    ComputeConductorLevels(state, conductors);
+    return ComputeInstant(state, kGapRadius, conductors);
 }
 
-double TorqueNow(const SimulationState& state, MachineScene& scene) {
-    scene.ComputeConductorLevels(state);
-    return CounterclockwiseTorque(ComputeResultant(state, scene.Geometry(), scene.Levels()).torque);
+double TorqueNow(const SimulationState& state, ConductorLevels& conductors) {
+    return CounterclockwiseTorque(InstantOf(state, conductors).torque);
 }
 
 std::string TurnName(bool clockwise) {
@@ -89,11 +85,11 @@ std::optional<LessonValue> AgainstRotor(LessonQuantity quantity, const MachineNu
     return v;
 }
 
-std::optional<LessonValue> MeanTorque(SimulationState& state, MachineScene& scene) {
+std::optional<LessonValue> MeanTorque(SimulationState& state, ConductorLevels& conductors) {
     const int ticks = PeriodTicks(state).value_or(1);
     double sum = 0;
     for (int tick = 0; tick < ticks; ++tick) {
-        sum += TorqueNow(state, scene);
+        sum += TorqueNow(state, conductors);
         AdvanceClock(state);
     }
     LessonValue v;
@@ -102,13 +98,14 @@ std::optional<LessonValue> MeanTorque(SimulationState& state, MachineScene& scen
     return v;
 }
 
-std::optional<LessonValue> TorquePosition(const Setup& setup, MachineScene& scene) {
+std::optional<LessonValue> TorquePosition(const Setup& setup) {
+    ConductorLevels conductors;
     LessonValue v;
     double largest = 0;
     for (int position = 0; position < kMaxDeg; ++position) {
         Setup turned = setup;
         turned.rotor.initialPositionDeg = position;
-        const double torque = TorqueNow(*Opened(turned, scene), scene);
+        const double torque = TorqueNow(*SetUp(turned), conductors);
         if (torque > largest) {
             largest = torque;
             v.number = position;
@@ -134,10 +131,9 @@ std::optional<LessonValue> HarmonicSense(int index, const SimulationState& state
 }  // namespace
 
 LessonNumbers ComputeLessonNumbers(const Setup& setup) {
-    MachineScene scene;
-    scene.Resize(kViewSize, kViewSize);
-    const auto state = Opened(setup, scene);
-    const MachineNumbers n = ComputeMachineNumbers(*state, scene.Geometry(), scene.Levels());
+    const auto state = SetUp(setup);
+    ConductorLevels conductors;
+    const MachineNumbers n = ComputeMachineNumbers(*state, InstantOf(*state, conductors));
     LessonNumbers numbers;
     numbers.supplyHz = n.supplyHz;
     numbers.fieldAlternates = n.fieldSense != FieldSense::None;
@@ -153,7 +149,7 @@ LessonNumbers ComputeLessonNumbers(const Setup& setup) {
             numbers.harmonicRpm[h - 1] = HarmonicFieldRpm(harmonics[h], *numbers.fieldRpm);
     }
     if (state->statorPhaseOn[0] && state->rotorPhaseOn[0])
-        numbers.meanTorque = MeanTorque(*state, scene)->number;
+        numbers.meanTorque = MeanTorque(*state, conductors)->number;
     for (int p = 0; p < setup.stator.phases; ++p)
         numbers.statorAnglesDeg.push_back(setup.stator.anglesDeg[static_cast<std::size_t>(p)]);
     return numbers;
@@ -170,12 +166,10 @@ const QuantityInfo& InfoOf(LessonQuantity quantity) {
 }
 
 std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson) {
-    MachineScene scene;
-    scene.Resize(kViewSize, kViewSize);
-    if (lesson.quantity == LessonQuantity::TorquePosition)
-        return TorquePosition(lesson.setup, scene);
-    const auto state = Opened(lesson.setup, scene);
-    const MachineNumbers n = ComputeMachineNumbers(*state, scene.Geometry(), scene.Levels());
+    if (lesson.quantity == LessonQuantity::TorquePosition) return TorquePosition(lesson.setup);
+    const auto state = SetUp(lesson.setup);
+    ConductorLevels conductors;
+    const MachineNumbers n = ComputeMachineNumbers(*state, InstantOf(*state, conductors));
     switch (lesson.quantity) {
         case LessonQuantity::FieldSense:
             return FieldSenseValue(*state, n);
@@ -184,7 +178,7 @@ std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson) {
         case LessonQuantity::RotorCurrentFrequency:
             return AgainstRotor(lesson.quantity, n);
         case LessonQuantity::MeanTorque:
-            return MeanTorque(*state, scene);
+            return MeanTorque(*state, conductors);
         case LessonQuantity::Harmonic5Sense:
             return HarmonicSense(1, *state, n);
         case LessonQuantity::Harmonic7Sense:

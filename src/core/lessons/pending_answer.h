@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "lessons/lesson.h"
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 

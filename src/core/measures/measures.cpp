@@ -5,9 +5,8 @@
 #include <complex>
 #include <numbers>
 
-#include "simulation/constants.h"
-#include "simulation/six_step.h"
-#include "view/field_vector.h"
+#include "machine/constants.h"
+#include "machine/six_step.h"
 
 namespace vireflu {
 
@@ -175,8 +174,7 @@ FieldSense StatorFieldSense(const SimulationState& state) {
     return direct > inverse ? FieldSense::Counterclockwise : FieldSense::Clockwise;
 }
 
-MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,
-                                     const ConductorLevels& levels) {
+MachineNumbers ComputeMachineNumbers(const SimulationState& state, const MachineInstant& instant) {
     MachineNumbers n;
     n.supplyHz = state.statorPulsation / kTurn;
     n.synchronousRpm = 60 * n.supplyHz;
@@ -191,23 +189,23 @@ MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeo
     const bool pulsating = n.fieldSense == FieldSense::Pulsating;
     if (counterclockwise || pulsating) against(n.synchronousRpm);
     if (clockwise || pulsating) against(-n.synchronousRpm);
-    const Resultant r = ComputeResultant(state, geometry, levels);
-    n.torque = CounterclockwiseTorque(r.torque);
-    const double balanced = 0.6 * geometry.gapInnerRadius;
+    const Point r = FieldTip(instant);
+    n.torque = CounterclockwiseTorque(instant.torque);
+    const double balanced = 0.6 * instant.gapRadius;
     n.resultantShare = balanced > 0 ? std::hypot(r.x, r.y) / balanced : 0;
     if (r.x != 0 || r.y != 0) n.fieldAngleDeg = Degrees(r.x, -r.y);
     return n;
 }
 
-Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geometry,
-                         const AngleTables& tables, const ConductorLevels& levels) {
+Measures ComputeMeasures(const SimulationState& state, const MachineInstant& instant) {
+    const AngleTables& tables = GapAngleTables();
     AirGapLevels gap;
     ComputeAirGapLevels(state, tables, gap);
     Measures m;
     m.curve = ComputeAirGapCurve(gap, tables);
-    m.stator = SplitStatorField(state, geometry.gapInnerRadius);
-    m.rotor = SplitRotorField(state, geometry.gapInnerRadius);
-    m.numbers = ComputeMachineNumbers(state, geometry, levels);
+    m.stator = SplitStatorField(state, instant.gapRadius);
+    m.rotor = SplitRotorField(state, instant.gapRadius);
+    m.numbers = ComputeMachineNumbers(state, instant);
     m.sixStep = state.statorPhaseOn[2] && state.statorWaveform == kWaveformRectangulaire;
     if (m.sixStep && m.numbers.slips.size() == 1)
         m.sixStepFieldRpm = m.numbers.slips[0].synchronousRpm;

@@ -4,10 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "simulation/conductor_levels.h"
-#include "simulation/simulation_state.h"
-#include "view/air_gap.h"
-#include "view/view_geometry.h"
+#include "machine/field.h"
+#include "machine/gap_mmf.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 
@@ -107,7 +106,7 @@ struct MachineNumbers {
     // the counterclockwise one (g+) first; none without a field sense.
     std::vector<Slip> slips;
     double torque = 0;                    // CounterclockwiseTorque(torqueValue)
-    double resultantShare = 0;            // displayed vector / (0.6 gapInnerRadius)
+    double resultantShare = 0;            // the field's tip / (0.6 gapRadius)
     std::optional<double> fieldAngleDeg;  // none when the vector is zero
 };
 
@@ -118,8 +117,7 @@ inline double CounterclockwiseTorque(double torqueValue) {
     return -torqueValue;
 }
 
-MachineNumbers ComputeMachineNumbers(const SimulationState& state, const ViewGeometry& geometry,
-                                     const ConductorLevels& levels);
+MachineNumbers ComputeMachineNumbers(const SimulationState& state, const MachineInstant& instant);
 
 // Everything the "Mesures" window shows at the present instant.
 struct Measures {
@@ -133,7 +131,7 @@ struct Measures {
     Withheld withheld;  // the state's: the rows that say "après votre réponse"
 };
 
-Measures ComputeMeasures(const SimulationState& state, const ViewGeometry& geometry,
-                         const AngleTables& tables, const ConductorLevels& levels);
+// At the instant of the state's clock; the split fields' lengths are in the instant's unit.
+Measures ComputeMeasures(const SimulationState& state, const MachineInstant& instant);
 
 }  // namespace vireflu

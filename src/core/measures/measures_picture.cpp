@@ -93,12 +93,10 @@ void RenderAirGapCurve(RasterSurface& canvas, int width, int height, const Measu
     DrawAirGapCurve(canvas, Rect{0, 0, canvas.Width(), canvas.Height()}, measures, lineWidth);
 }
 
-void DrawRotatingFields(Surface& surface, const ViewGeometry& geometry,
-                        const std::optional<FieldSplit>& stator,
+void DrawRotatingFields(Surface& surface, Point centre, const std::optional<FieldSplit>& stator,
                         const std::optional<FieldSplit>& rotor, int lineWidth) {
     const std::optional<FieldSplit>& split = stator ? stator : rotor;
     if (!split) return;
-    const Point centre{geometry.centreX, geometry.centreY};
     // `sense` is +1 for a field turning counterclockwise on the screen, -1 for clockwise.
     const auto draw = [&](const RotatingField& field, Rgb colour, int sense) {
         const Pen kept = surface.SelectPen(Pen::Solid(lineWidth, colour));

@@ -5,7 +5,6 @@
 #include "drawing/raster_surface.h"
 #include "drawing/surface.h"
 #include "measures/measures.h"
-#include "view/view_geometry.h"
 
 namespace vireflu {
 
@@ -41,8 +40,7 @@ void RenderAirGapCurve(RasterSurface& canvas, int width, int height, const Measu
 // The two rotating fields of the winding the red vector shows, from the machine centre:
 // the stator's when it is on, otherwise the rotor's. While its supply alternates, each ends
 // in a chevron pointing the way it turns (for the rotor, relative to the rotor).
-void DrawRotatingFields(Surface& surface, const ViewGeometry& geometry,
-                        const std::optional<FieldSplit>& stator,
+void DrawRotatingFields(Surface& surface, Point centre, const std::optional<FieldSplit>& stator,
                         const std::optional<FieldSplit>& rotor, int lineWidth);
 
 }  // namespace vireflu

@@ -4,7 +4,7 @@
 
 #include "drawing/raster_surface.h"
 #include "drawing/surface.h"
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 

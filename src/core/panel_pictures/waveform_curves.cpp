@@ -3,7 +3,7 @@
 #include <cmath>
 #include <span>
 
-#include "simulation/constants.h"
+#include "machine/constants.h"
 
 namespace vireflu {
 

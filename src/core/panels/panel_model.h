@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 

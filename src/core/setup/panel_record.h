@@ -1,8 +1,8 @@
 #pragma once
 
+#include "machine/simulation_state.h"
 #include "panels/panel_model.h"
 #include "setup/setup.h"
-#include "simulation/simulation_state.h"
 
 namespace vireflu {
 

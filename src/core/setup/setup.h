@@ -8,9 +8,9 @@
 #include <string_view>
 #include <variant>
 
-#include "simulation/clock.h"
-#include "simulation/display_commands.h"
-#include "simulation/simulation_state.h"
+#include "machine/clock.h"
+#include "machine/display_commands.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "machine/clock.h"
+#include "machine/display_commands.h"
+#include "machine/period.h"
 #include "setup/panel_record.h"
-#include "simulation/clock.h"
-#include "simulation/display_commands.h"
-#include "simulation/period.h"
 
 namespace vireflu {
 
@@ -19,24 +19,23 @@ void ApplyRecord(SimulationState& state, Winding winding, const WindingSettings&
 
 }  // namespace
 
-PanelRecords PlaySetup(const Setup& setup, SimulationState& state, MachineScene& scene,
-                       FrameSink& sink) {
+PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& sink) {
     const PanelRecords records{PanelSetTo(Winding::Stator, setup.stator).Record(),
                                PanelSetTo(Winding::Rotor, setup.rotor).Record()};
     int frame = -3;
     state.sequenceMode = setup.sequences ? 1 : 0;
     state.projectorMode = setup.projection ? 1 : 0;
     SelectPresentation(state, setup.presentation);
-    if (!sink.Draw(scene, state, frame++)) return records;
+    if (!sink.Draw(state, frame++)) return records;
     SelectColourMap(state, setup.colourMap);
-    if (!sink.Draw(scene, state, frame++)) return records;
+    if (!sink.Draw(state, frame++)) return records;
     ApplyRecord(state, Winding::Stator, records.stator);
-    if (!sink.Draw(scene, state, frame++)) return records;
+    if (!sink.Draw(state, frame++)) return records;
     ApplyRecord(state, Winding::Rotor, records.rotor);
-    if (!sink.Draw(scene, state, frame++)) return records;
+    if (!sink.Draw(state, frame++)) return records;
     for (int tick = 0; tick < setup.ticks; ++tick) {
         AdvanceClock(state);
-        if (!sink.Draw(scene, state, frame++)) break;
+        if (!sink.Draw(state, frame++)) break;
     }
     return records;
 }

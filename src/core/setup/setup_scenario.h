@@ -2,9 +2,8 @@
 
 #include <optional>
 
+#include "machine/simulation_state.h"
 #include "setup/setup.h"
-#include "simulation/simulation_state.h"
-#include "view/machine_scene.h"
 
 namespace vireflu {
 
@@ -16,7 +15,7 @@ public:
     virtual ~FrameSink() = default;
     // Frames are numbered from the rotor record's (0) on, 1 after the first tick and so
     // on; the three frames before the rotor record have negative numbers.
-    virtual bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) = 0;
+    virtual bool Draw(SimulationState& state, int frameNumber) = 0;
 };
 
 // The two records the panels sent.
@@ -29,12 +28,11 @@ struct PanelRecords {
     }
 };
 
-// Plays a setup on a state and a scene fresh from start-up, as a user would: the
+// Plays a setup on a state fresh from start-up, as a user would: the
 // presentation command, the colour-map command, the stator panel's record, the rotor
 // panel's record, then the ticks. The projector and the two rotating fields are set before
 // the first frame; the windows, the pace and the running clock are the front-end's.
-PanelRecords PlaySetup(const Setup& setup, SimulationState& state, MachineScene& scene,
-                       FrameSink& sink);
+PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& sink);
 
 // The period, in ticks, of the settings the setup's records give; none when no supply
 // alternates.

@@ -2,33 +2,33 @@
 
 #include <algorithm>
 
-#include "drawing/blind_surface.h"
+#include "session/frame.h"
 #include "setup/panel_record.h"
 
 namespace vireflu {
 
 namespace {
 
-// Draws the steps of the play before the last, which the front-end draws, without pixels.
-// What such a drawing leaves in the state is the trace alone (the torque figure is drawn
-// again with the last frame), and a trace starts afresh after every thousand points: so only
-// the drawings since the last fresh start before the end are made, and a setup of ten
+// Advances the frames of the play before the last, which the front-end draws, without
+// drawing them. What such a frame leaves in the state is the trace alone (the torque figure
+// comes again with the last frame), and a trace starts afresh after every thousand points: so
+// only the frames since the last fresh start before the end are advanced, and a setup of ten
 // million ticks opens in the time of its clock arithmetic.
 class AllButTheLast : public FrameSink {
 public:
-    explicit AllButTheLast(int lastFrame) : lastFrame(lastFrame) {
+    AllButTheLast(MachineScene& scene, int lastFrame) : scene(scene), lastFrame(lastFrame) {
         // Drawings are numbered from the presentation command's (frame -3), the last included.
         const int drawings = lastFrame + 4;
         firstNeeded = std::max(0, drawings - 1) / kTraceCapacity * kTraceCapacity - 3;
     }
-    bool Draw(MachineScene& scene, SimulationState& state, int frameNumber) override {
+    bool Draw(SimulationState& state, int frameNumber) override {
         if (frameNumber == lastFrame || !state.traceMode || frameNumber < firstNeeded) return true;
-        BlindSurface blind;
-        scene.DrawFrame(blind, state);
+        AdvanceFrame(scene, state);
         return true;
     }
 
 private:
+    MachineScene& scene;
     int lastFrame;
     int firstNeeded;
 };
@@ -48,8 +48,17 @@ PanelRecords FreshRecords() {
 
 PanelRecords OpenSetup(const Setup& setup, SimulationState& state, MachineScene& scene) {
     state = SimulationState{};
-    AllButTheLast sink(setup.ticks);
-    return PlaySetup(setup, state, scene, sink);
+    AllButTheLast sink(scene, setup.ticks);
+    return PlaySetup(setup, state, sink);
+}
+
+std::unique_ptr<SimulationState> SetUp(const Setup& setup) {
+    struct NoFrames : FrameSink {
+        bool Draw(SimulationState&, int) override { return true; }
+    } none;
+    auto state = std::make_unique<SimulationState>();
+    PlaySetup(setup, *state, none);
+    return state;
 }
 
 Setup SetupOf(const SimulationState& state, const PanelRecords& records) {

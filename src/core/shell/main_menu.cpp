@@ -1,8 +1,8 @@
 #include "shell/main_menu.h"
 
 #include "build_info.h"
+#include "machine/display_commands.h"
 #include "shell/interface_text.h"
-#include "simulation/display_commands.h"
 
 namespace vireflu {
 

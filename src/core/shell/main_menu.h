@@ -2,8 +2,8 @@
 
 #include <span>
 
+#include "machine/clock.h"
 #include "shell/interface_text.h"
-#include "simulation/clock.h"
 
 namespace vireflu {
 

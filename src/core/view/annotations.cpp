@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "machine/constants.h"
 #include "measures/measures.h"
 #include "shell/interface_text.h"
-#include "simulation/constants.h"
 
 namespace vireflu {
 

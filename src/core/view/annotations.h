@@ -5,7 +5,7 @@
 
 #include "drawing/colour_map.h"
 #include "drawing/geometry.h"
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {

@@ -1,38 +1,16 @@
 #pragma once
 
 #include "drawing/surface.h"
-#include "simulation/conductor_levels.h"
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 #include "view/view_geometry.h"
 
 namespace vireflu {
 
-// One winding's field vector in pixels relative to the machine centre (y downward),
-// before the two windings are combined.
-struct FieldVector {
-    double x = 0;
-    double y = 0;
-};
-FieldVector StatorVector(const SimulationState& state, double ra, const ConductorLevels& levels);
-FieldVector RotorVector(const SimulationState& state, double ra);
-
-// The field vector to display, in pixels relative to the machine centre (y downward),
-// and the torque the stator and rotor vectors make together.
-struct Resultant {
-    int x = 0;
-    int y = 0;
-    double torque = 0;
-};
-
-Resultant ComputeResultant(const SimulationState& state, const ViewGeometry& geometry,
-                           const ConductorLevels& levels);
-
-// Each of these computes the resultant, stores its torque in the state and draws.
-void DrawVector(Surface& surface, SimulationState& state, const ViewGeometry& geometry,
-                const ConductorLevels& levels);
-// Records the vector's tip (one point per drawing) and draws the recorded path.
-void DrawTrace(Surface& surface, SimulationState& state, const ViewGeometry& geometry,
-               const ConductorLevels& levels);
+// The field vector from the machine centre to its tip.
+void DrawVector(Surface& surface, const SimulationState& state, const ViewGeometry& geometry,
+                Point tip);
+// The recorded path of the vector's tip.
+void DrawTrace(Surface& surface, const SimulationState& state);
 
 // Number of cells and colour of the first cell of the torque bar: upward cells take
 // levels first, first + 1, ...; downward cells first, first - 1, ... The bar stops at the

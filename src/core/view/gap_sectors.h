@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "drawing/polygon_raster.h"
+#include "machine/gap_mmf.h"
 
 namespace vireflu {
-
-inline constexpr int kGapSectors = 180;
 
 // Corner points of the air-gap ring at one angle: on the inner and on the outer circle.
 struct GapPoint {

@@ -15,13 +15,19 @@ void MachineScene::Resize(int width, int height) {
     geometry = ComputeGeometry(Rect{0, 0, std::max(width, 0), std::max(height, 0)}, tables);
 }
 
-void MachineScene::DrawFrame(Surface& surface, SimulationState& state) {
-    ComputeConductorLevels(state);
-    DrawMachine(surface, state);
+void MachineScene::Prepare(const SimulationState& state) {
+    ComputeConductorLevels(state, conductorLevels);
+    instant = InstantOf(state);
+    if (state.airGapMode || state.mmfMode) ComputeAirGapLevels(state, tables, airGapLevels);
 }
 
-void MachineScene::ComputeConductorLevels(const SimulationState& state) {
-    vireflu::ComputeConductorLevels(state, conductorLevels);
+MachineInstant MachineScene::InstantOf(const SimulationState& state) const {
+    return ComputeInstant(state, geometry.gapInnerRadius, conductorLevels);
+}
+
+Point MachineScene::FieldTipPoint() const {
+    const Point tip = FieldTip(instant);
+    return Point{geometry.centreX + tip.x, geometry.centreY + tip.y};
 }
 
 int MachineScene::RotorRingRadius() const {
@@ -30,21 +36,21 @@ int MachineScene::RotorRingRadius() const {
     return Trunc(m * 0.3);
 }
 
-void MachineScene::DrawMachine(Surface& surface, SimulationState& state) {
+void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) const {
     const Pen keptPen = surface.SelectPen(Pen::Null());
     const Brush white = Brush::Of(Colour::FromRgb(255, 255, 255));
     const Brush keptBrush = surface.SelectBrush(white);
     surface.FillRect(Rect{0, 0, geometry.clientWidth, geometry.clientHeight}, white);
 
-    if (state.airGapMode || state.mmfMode) ComputeAirGapLevels(state, tables, airGapLevels);
     if (state.airGapMode) DrawAirGap(surface, geometry, airGapLevels);
-    if (state.traceMode) DrawTrace(surface, state, geometry, conductorLevels);
-    if (state.vectorMode) DrawVector(surface, state, geometry, conductorLevels);
+    if (state.traceMode) DrawTrace(surface, state);
+    if (state.vectorMode) DrawVector(surface, state, geometry, FieldTip(instant));
     // Their lengths and colours tell the field's sense, which a pending lesson holds back.
     if (state.sequenceMode && !state.withheld.field) {
         const double ra = geometry.gapInnerRadius;
-        DrawRotatingFields(surface, geometry, SplitStatorField(state, ra),
-                           SplitRotorField(state, ra), LineWidth(state));
+        DrawRotatingFields(surface, {geometry.centreX, geometry.centreY},
+                           SplitStatorField(state, ra), SplitRotorField(state, ra),
+                           LineWidth(state));
     }
     if (state.mmfMode) DrawMmfRings(surface, geometry, airGapLevels);
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
@@ -91,11 +97,12 @@ void MachineScene::DrawConductors(Surface& surface, const std::array<int, 3>& on
     }
 }
 
-void RenderMachineFrame(RasterSurface& canvas, MachineScene& scene, SimulationState& state) {
+void RenderMachineFrame(RasterSurface& canvas, const MachineScene& scene,
+                        const SimulationState& state) {
     const ViewGeometry& g = scene.Geometry();
     canvas.Resize(std::max(g.clientWidth, 1), std::max(g.clientHeight, 1));
     canvas.SelectColourMap(&state.colourMap);
-    scene.DrawFrame(canvas, state);
+    scene.DrawMachine(canvas, state);
 }
 
 }  // namespace vireflu

@@ -4,8 +4,9 @@
 
 #include "drawing/raster_surface.h"
 #include "drawing/surface.h"
-#include "simulation/conductor_levels.h"
-#include "simulation/simulation_state.h"
+#include "machine/conductor_levels.h"
+#include "machine/field.h"
+#include "machine/simulation_state.h"
 #include "view/air_gap.h"
 #include "view/view_geometry.h"
 
@@ -32,35 +33,40 @@ public:
     // Recomputes the whole layout for a new client size.
     void Resize(int width, int height);
 
-    // One frame: conductor levels at the current instant, then the machine. Draws into a
-    // surface of at least clientWidth x clientHeight pixels; records a trace point in
-    // "Trace" presentation and stores the torque figure.
-    void DrawFrame(Surface& surface, SimulationState& state);
-
-    void ComputeConductorLevels(const SimulationState& state);
-    void DrawMachine(Surface& surface, SimulationState& state);
+    // Works out what the next frame shows of the state's present instant: the conductor
+    // levels, the machine's instant in pixels, the air-gap levels when a ring shows them.
+    void Prepare(const SimulationState& state);
+    // The prepared frame into a surface of at least clientWidth x clientHeight pixels.
+    void DrawMachine(Surface& surface, const SimulationState& state) const;
 
     const AngleTables& Tables() const { return tables; }
     const ViewGeometry& Geometry() const { return geometry; }
     const ConductorLevels& Levels() const { return conductorLevels; }
     const AirGapLevels& GapLevels() const { return airGapLevels; }
+    const MachineInstant& Instant() const { return instant; }
+    // The state's present instant in the view's pixels, with the conductors' last levels.
+    MachineInstant InstantOf(const SimulationState& state) const;
+    // The field's tip in the view's pixels.
+    Point FieldTipPoint() const;
     // Radius of the rotor conductor circle for the current size.
     int RotorRingRadius() const;
     // The rotor conductors' boxes where the clock has turned the rotor.
     std::array<Rect, 8> RotorBoxes(const SimulationState& state) const;
 
 private:
-    void DrawConductors(Surface& surface, const std::array<int, 3>& on,
-                        const std::array<int, 6>& levels, const std::array<Rect, 8>& boxes);
+    static void DrawConductors(Surface& surface, const std::array<int, 3>& on,
+                               const std::array<int, 6>& levels, const std::array<Rect, 8>& boxes);
 
     AngleTables tables;
     ViewGeometry geometry;
     ConductorLevels conductorLevels;
     AirGapLevels airGapLevels;
+    MachineInstant instant;
 };
 
-// One frame into `canvas`, resized to the scene's client size (at least 1 x 1) with the
-// state's colour map: what the window, the command-line tool and the browser show.
-void RenderMachineFrame(RasterSurface& canvas, MachineScene& scene, SimulationState& state);
+// The prepared frame into `canvas`, resized to the scene's client size (at least 1 x 1) with
+// the state's colour map: what the window, the command-line tool and the browser show.
+void RenderMachineFrame(RasterSurface& canvas, const MachineScene& scene,
+                        const SimulationState& state);
 
 }  // namespace vireflu

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "simulation/constants.h"
+#include "machine/constants.h"
 
 namespace vireflu {
 
@@ -11,13 +11,6 @@ using namespace constants;
 
 const std::array<double, 8> kConductorAngles = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
                                                 -kDeg30,      kDeg150,       kHalfTurn, 0};
-
-AngleTables::AngleTables() {
-    for (int i = 0; i <= 360; i += 2) {
-        cosTable[static_cast<std::size_t>(i / 2)] = std::cos(i * kViewDegreeFactor);
-        sinTable[static_cast<std::size_t>(i / 2)] = std::sin(i * kViewDegreeFactor);
-    }
-}
 
 int ViewGeometry::ShorterSide() const {
     return std::min(clientWidth, clientHeight);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "drawing/geometry.h"
+#include "machine/gap_mmf.h"
 #include "view/gap_sectors.h"
 
 namespace vireflu {
@@ -11,14 +12,6 @@ namespace vireflu {
 // pairs of phases 2 and 3, then the two-phase pair of phase 2. The stator boxes sit at these
 // angles; the rotor conductors at these offsets from the rotor's angle.
 extern const std::array<double, 8> kConductorAngles;
-
-// Cosine and sine at 0, 2, 4, ..., 360 degrees, computed once per view.
-struct AngleTables {
-    std::array<double, 181> cosTable{};
-    std::array<double, 181> sinTable{};
-
-    AngleTables();
-};
 
 // The layout of the machine derived from the view's client size, recomputed as a whole
 // at every size change so the machine always fills the view and stays round.

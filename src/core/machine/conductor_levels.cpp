@@ -1,9 +1,9 @@
-#include "simulation/conductor_levels.h"
+#include "machine/conductor_levels.h"
 
 #include <cmath>
 
 #include "drawing/geometry.h"
-#include "simulation/six_step.h"
+#include "machine/six_step.h"
 
 namespace vireflu {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 

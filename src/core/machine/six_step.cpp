@@ -1,4 +1,4 @@
-#include "simulation/six_step.h"
+#include "machine/six_step.h"
 
 namespace vireflu {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
 namespace vireflu {
 

@@ -86,9 +86,11 @@ struct SimulationState {
     int sequenceMode = 0;
     int projectorMode = 0;
 
-    // Recorded tips of the field vector; traceCount is also the next free slot.
+    // Recorded tips of the field vector; traceCount is also the next free slot. The trace
+    // shows the first traceShown points: all of them just after the buffer filled up.
     std::array<Point, kTraceCapacity> traceBuffer{};
     int traceCount = 0;
+    int traceShown = 0;
 
     double torqueValue = 0;
     ColourMap colourMap = BuildBlueBlackRed();

@@ -1,6 +1,6 @@
-#include "simulation/simulation_state.h"
+#include "machine/simulation_state.h"
 
-#include "simulation/constants.h"
+#include "machine/constants.h"
 
 namespace vireflu {
 

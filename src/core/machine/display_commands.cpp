@@ -1,4 +1,4 @@
-#include "simulation/display_commands.h"
+#include "machine/display_commands.h"
 
 namespace vireflu {
 
@@ -33,7 +33,7 @@ void SelectPresentation(SimulationState& state, Presentation presentation) {
     state.vectorMode = flags.vector;
     state.mmfMode = flags.mmf;
     state.torqueMode = flags.torque;
-    if (presentation == Presentation::Trace) state.traceCount = 0;
+    if (presentation == Presentation::Trace) state.traceCount = state.traceShown = 0;
 }
 
 Presentation ShownPresentation(const SimulationState& state) {

@@ -1,8 +1,8 @@
-#include "simulation/period.h"
+#include "machine/period.h"
 
 #include <cmath>
 
-#include "simulation/constants.h"
+#include "machine/constants.h"
 
 namespace vireflu {
 

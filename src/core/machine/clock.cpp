@@ -1,6 +1,6 @@
-#include "simulation/clock.h"
+#include "machine/clock.h"
 
-#include "simulation/constants.h"
+#include "machine/constants.h"
 
 namespace vireflu {
 
