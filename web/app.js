@@ -233,9 +233,8 @@ export class App {
     this.measures?.refresh();
   }
 
+  // The core keeps the clock still while a lesson's prediction is awaited.
   toggleAnimation() {
-    // A lesson's prediction comes before the observation.
-    if (!this.simulator.running() && this.lesson?.waiting) return;
     const running = this.simulator.toggleAnimation();
     if (running && !this.timer) this.timer = setInterval(() => this.tick(), this.periodMs);
     if (!running && this.timer) {

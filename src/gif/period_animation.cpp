@@ -4,7 +4,7 @@
 
 #include "machine/clock.h"
 #include "session/frame.h"
-#include "setup/setup_state.h"
+#include "session/open_setup.h"
 
 namespace vireflu {
 

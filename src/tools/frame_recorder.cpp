@@ -5,7 +5,6 @@
 #include "frame_name.h"
 #include "frame_renderer.h"
 #include "output_files.h"
-#include "session/frame.h"
 #include "svg_frame.h"
 
 namespace vireflu {
@@ -25,8 +24,8 @@ bool IsSvgName(const std::optional<std::string>& path) {
 }
 
 FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> folder,
-                             MachineScene& scene)
-    : options(o), framesFolder(std::move(folder)), scene(scene) {
+                             Session& session)
+    : options(o), framesFolder(std::move(folder)), session(session) {
     std::size_t frames = 1;
     if (framesFolder) {
         const auto pixels = static_cast<std::size_t>(o.size.width) * o.size.height;
@@ -44,13 +43,13 @@ FrameRecorder::FrameRecorder(const RenderOptions& o, std::optional<std::string> 
 }
 
 bool FrameRecorder::Draw(SimulationState& state, int frameNumber) {
-    AdvanceFrame(scene, state);
+    session.AdvanceFrame();
     const bool last = frameNumber == options.setup.ticks;
-    if (last && WantsSvg(options)) lastSvg = RenderSvgFrame(scene, state);
+    if (last && WantsSvg(options)) lastSvg = RenderSvgFrame(session.Scene(), state);
     const bool kept = frameNumber >= 0 && (framesFolder || animation);
     if (!kept && !(last && options.outputPath && !WantsSvg(options))) return true;
     current = (current + 1) % canvases.size();
-    RenderMachineFrame(canvases[current], scene, state);
+    RenderMachineFrame(canvases[current], session.Scene(), state);
     if (encoders) {
         encoders->Add(LastFrame());
         WriteEncodedFrames(false);

@@ -13,8 +13,8 @@
 #include "gif_device.h"
 #include "png_workers.h"
 #include "render_options.h"
+#include "session/session.h"
 #include "setup/setup_scenario.h"
-#include "view/machine_scene.h"
 
 namespace vireflu {
 
@@ -24,9 +24,9 @@ namespace vireflu {
 // what the final outputs need of the last one.
 class FrameRecorder : public FrameSink {
 public:
-    // `framesFolder`, when given, is where the frame files go; `scene` is the view's.
+    // `framesFolder`, when given, is where the frame files go; `session` shows the frames.
     FrameRecorder(const RenderOptions& options, std::optional<std::string> framesFolder,
-                  MachineScene& scene);
+                  Session& session);
 
     // False once a frame could not be written or encoded, which ends the run.
     bool Draw(SimulationState& state, int frameNumber) override;
@@ -48,7 +48,7 @@ private:
 
     const RenderOptions& options;
     const std::optional<std::string> framesFolder;
-    MachineScene& scene;
+    Session& session;
     std::vector<RasterSurface> canvases;
     std::size_t current = 0;               // the canvas of the last frame
     std::unique_ptr<PngWorkers> encoders;  // with a frames folder

@@ -119,20 +119,19 @@ int RunRenderTool(const std::vector<std::string>& args, std::ostream& out, std::
         if (auto failed = CreateFramesFolder(*to.frames)) return Refused(err, *failed);
         framesFolder = to.frames->path;
     }
-    // The state and the scene hold kilobytes of tables and trace: keep them off the stack.
-    auto state = std::make_unique<SimulationState>();
-    auto scene = std::make_unique<MachineScene>();
-    FrameRecorder frames(options, framesFolder, *scene);
-    scene->Resize(options.size.width, options.size.height);
+    Session session;
+    session.ResizeView(options.size.width, options.size.height);
+    FrameRecorder frames(options, framesFolder, session);
     // A setup and its link say what the options say: only the other outputs need the run,
     // which for ten million ticks takes a while.
     const bool played =
         to.state || to.output || to.frames || to.animation || to.panelOutput || to.measures;
     PanelRecords records{};
-    if (played) records = PlaySetup(options.setup, *state, frames);
+    if (played) records = PlaySetup(options.setup, session.State(), frames);
     frames.Finish();
     if (frames.Failure()) return Refused(err, *frames.Failure());
-    if (auto failed = WriteOutputs(options, to, *state, *scene, frames, records, out))
+    if (auto failed =
+            WriteOutputs(options, to, session.State(), session.Scene(), frames, records, out))
         return Refused(err, *failed);
     return kExitDone;
 }

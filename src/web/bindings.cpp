@@ -396,24 +396,30 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       return Bytes(s.DrawFrame(advance));
                   }))
         .function("renderFrame", &WebSimulator::RenderFrame)
-        .function("resetClock", &WebSimulator::ResetClock)
-        .function("tick", &WebSimulator::Tick)
-        .function("toggleAnimation", &WebSimulator::ToggleAnimation)
-        .function("running", &WebSimulator::Running)
+        .function("resetClock",
+                  optional_override([](WebSimulator& s) { s.GetSession().ResetClock(); }))
+        .function("tick", optional_override([](WebSimulator& s) { s.GetSession().Tick(); }))
+        .function("toggleAnimation", optional_override([](WebSimulator& s) {
+                      return s.GetSession().ToggleAnimation();
+                  }))
+        .function("running",
+                  optional_override([](const WebSimulator& s) { return s.GetSession().Running(); }))
         .function("describe", optional_override([](const WebSimulator& s) {
                       return DescribeMachine(s.State(), s.ComputeMeasures(),
                                              TranslatedMeasureWords(PageTexts("Measures")),
                                              PageTextsOfAnyContext());
                   }))
         .function("menuCommand", optional_override([](WebSimulator& s, int command, int argument) {
-                      s.MenuCommand(static_cast<MenuCommand>(command), argument);
+                      s.GetSession().Command(static_cast<MenuCommand>(command), argument);
                   }))
         .function("measuresRows", &MeasuresRows)
         .function("annotations", &AnnotationsOf)
         .function("drawMeasuresCurve", optional_override([](WebSimulator& s, int w, int h) {
                       return Bytes(s.DrawMeasuresCurve(w, h));
                   }))
-        .function("setSequences", &WebSimulator::SetSequences)
+        .function("setSequences", optional_override([](WebSimulator& s, bool on) {
+                      s.GetSession().SetSequences(on);
+                  }))
         .function("openPanel", optional_override([](WebSimulator& s, int selector) {
                       s.OpenPanel(WindingOf(selector));
                   }))
@@ -422,10 +428,10 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                   }))
         .function("panelState", &PanelState)
         .function("setupLink", optional_override([](const WebSimulator& s, const val& page) {
-                      return SetupLink(s.CurrentSetup(PagePart(page)));
+                      return SetupLink(s.GetSession().CurrentSetup(PagePart(page)));
                   }))
         .function("setupDocument", optional_override([](const WebSimulator& s, const val& page) {
-                      return WriteSetup(s.CurrentSetup(PagePart(page)));
+                      return WriteSetup(s.GetSession().CurrentSetup(PagePart(page)));
                   }))
         .function("openSetup", &OpenSetupText)
         .function("startAnimation", &WebSimulator::StartAnimation)

@@ -39,7 +39,7 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId,
     value = ComputeLessonValue(*lesson);
     figures = LessonFiguresOf(ComputeLessonNumbers(lesson->setup), PageTexts("Lesson"));
     val result = OpenedSetup(simulator, lesson->setup);
-    simulator.Withhold(WithheldBy(lesson->quantity));
+    simulator.GetSession().AwaitPrediction(WithheldBy(lesson->quantity));
     result.set("title", Shown(lesson->title));
     result.set("introduction", Shown(lesson->introduction, figures));
     result.set("question", Shown(lesson->question, figures));
@@ -66,7 +66,7 @@ val WebLesson::Answer(WebSimulator& simulator, int choice, const std::string& ty
         result.set("right", value && IsRightNumber(*lesson, *value, *read));
     }
     result.set("answered", true);
-    simulator.Withhold({});
+    simulator.GetSession().EndPrediction();
     if (value)
         result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
     if (picked != nullptr && picked->why && !(value && IsRightChoice(*lesson, *value, *picked)))
@@ -77,7 +77,7 @@ val WebLesson::Answer(WebSimulator& simulator, int choice, const std::string& ty
 }
 
 val WebLesson::Leave(WebSimulator& simulator) {
-    simulator.Withhold({});
+    simulator.GetSession().EndPrediction();
     const std::optional<bool> own = annotations.Leave();
     return own ? val(*own) : val::undefined();
 }

@@ -2,66 +2,31 @@
 
 #include <algorithm>
 
-#include "machine/clock.h"
-#include "machine/display_commands.h"
 #include "measures/measures_picture.h"
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
-#include "session/frame.h"
 #include "setup/panel_record.h"
 
 namespace vireflu {
 
-void WebSimulator::ResizeView(int width, int height) {
-    viewWidth = width;
-    viewHeight = height;
-    scene.Resize(width, height);
-}
-
 void WebSimulator::RenderFrame() {
-    RenderNextFrame(frameCanvas, scene, state);
+    session.AdvanceFrame();
+    RenderMachineFrame(frameCanvas, session.Scene(), session.State());
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawFrame(bool advance) {
     if (advance) {
         RenderFrame();
     } else {
-        scene.Prepare(state);
-        RenderMachineFrame(frameCanvas, scene, state);
+        session.PrepareFrame();
+        RenderMachineFrame(frameCanvas, session.Scene(), session.State());
     }
     ToRgba(frameCanvas.Pixels(), frame);
     return frame;
 }
 
-void WebSimulator::ResetClock() {
-    ResetClockState(state);
-    ticks = 0;
-}
-
-void WebSimulator::Tick() {
-    AdvanceClock(state);
-    ++ticks;
-}
-
-bool WebSimulator::ToggleAnimation() {
-    if (CanToggleAnimation(state)) running = !running;
-    return running;
-}
-
-void WebSimulator::MenuCommand(vireflu::MenuCommand command, int argument) {
-    if (command == MenuCommand::Presentation)
-        SelectPresentation(state, static_cast<Presentation>(argument));
-    if (command == MenuCommand::ColourMap)
-        SelectColourMap(state, static_cast<ColourMapKind>(argument));
-    if (command == MenuCommand::Projection) state.projectorMode = argument != 0 ? 1 : 0;
-}
-
-Measures WebSimulator::ComputeMeasures() const {
-    return vireflu::ComputeMeasures(state, scene.InstantOf(state));
-}
-
 const std::vector<std::uint32_t>& WebSimulator::DrawMeasuresCurve(int w, int h) {
-    RenderAirGapCurve(curveCanvas, w, h, ComputeMeasures(), LineWidth(state));
+    RenderAirGapCurve(curveCanvas, w, h, ComputeMeasures(), LineWidth(State()));
     ToRgba(curveCanvas.Pixels(), curve);
     return curve;
 }
@@ -70,17 +35,15 @@ PanelModel& WebSimulator::OpenPanel(Winding winding) {
     std::optional<PanelModel>& panel = Slot(winding);
     if (!panel) {
         panel.emplace(winding);
-        panel->SetPhaseFlags(winding == Winding::Rotor ? state.rotorPhaseOn : state.statorPhaseOn);
+        panel->SetPhaseFlags(winding == Winding::Rotor ? State().rotorPhaseOn
+                                                       : State().statorPhaseOn);
     }
     return *panel;
 }
 
 int WebSimulator::Apply(Winding winding, PanelReaction reaction) {
     if (reaction.send) {
-        const WindingSettings record = Panel(winding).Record();
-        (winding == Winding::Rotor ? records.rotor : records.stator) = record;
-        ApplyWindingSettings(state, static_cast<int>(winding), record);
-        ResetClock();
+        session.ApplyRecord(winding, Panel(winding).Record());
         return kRedrawAll;
     }
     return reaction.redrawPictures ? kRedrawPanelPictures : kRedrawNothing;
@@ -88,11 +51,13 @@ int WebSimulator::Apply(Winding winding, PanelReaction reaction) {
 
 int WebSimulator::StartAnimation() {
     EndAnimation();
-    const Setup setup = SetupOf(state, records);
+    const Setup setup = SetupOf(State(), session.Records());
     const std::optional<int> ticks = SetupPeriodTicks(setup);
     if (!ticks) return 0;
+    const ViewGeometry& view = session.Scene().Geometry();
     animation = std::make_unique<PeriodAnimation>(
-        setup, viewWidth, viewHeight, *ticks, [this](std::span<const std::uint8_t> bytes) {
+        setup, view.clientWidth, view.clientHeight, *ticks,
+        [this](std::span<const std::uint8_t> bytes) {
             animationBytes.insert(animationBytes.end(), bytes.begin(), bytes.end());
             return true;
         });
@@ -104,25 +69,12 @@ void WebSimulator::EndAnimation() {
     animationBytes = {};
 }
 
-Setup WebSimulator::CurrentSetup(const Setup& page) const {
-    Setup setup = SetupOf(state, records);
-    setup.pacePeriodMs = page.pacePeriodMs;
-    setup.statorWindow = page.statorWindow;
-    setup.rotorWindow = page.rotorWindow;
-    setup.measuresWindow = page.measuresWindow;
-    setup.ticks = ticks;
-    setup.running = running;
-    return setup;
-}
-
 std::optional<SetupError> WebSimulator::Open(const std::variant<Setup, SetupError>& read) {
     if (const auto* refused = std::get_if<SetupError>(&read)) return *refused;
     const Setup& setup = std::get<Setup>(read);
-    records = OpenSetup(setup, state, scene);
-    statorPanel = PanelSetTo(Winding::Stator, setup.stator);
-    rotorPanel = PanelSetTo(Winding::Rotor, setup.rotor);
-    ticks = setup.ticks;
-    running = false;
+    session.Open(setup);
+    statorPanel = session.PanelOfRecord(Winding::Stator);
+    rotorPanel = session.PanelOfRecord(Winding::Rotor);
     return std::nullopt;
 }
 
@@ -132,8 +84,8 @@ const std::vector<std::uint32_t>& WebSimulator::DrawPhasePicture(Winding winding
     const WindingSettings values = Panel(winding).Record();
     const std::vector<int> pictured = PicturedPhases(values);
     if (std::find(pictured.begin(), pictured.end(), phase) == pictured.end()) return picture;
-    const double angle = winding == Winding::Rotor ? state.rotorAngle : state.statorAngle;
-    RenderPhasePicture(pictureCanvas, w, h, winding, phase, values, angle, LineWidth(state));
+    const double angle = winding == Winding::Rotor ? State().rotorAngle : State().statorAngle;
+    RenderPhasePicture(pictureCanvas, w, h, winding, phase, values, angle, LineWidth(State()));
     ToRgba(pictureCanvas.Pixels(), picture);
     return picture;
 }

@@ -11,11 +11,10 @@
 #include "measures/measures.h"
 #include "panels/panel_model.h"
 #include "period_animation.h"
+#include "session/session.h"
 #include "setup/setup_json.h"
-#include "setup/setup_state.h"
 #include "shell/main_menu.h"
 #include "view/annotations.h"
-#include "view/machine_scene.h"
 
 namespace vireflu {
 
@@ -26,13 +25,14 @@ enum RedrawFlags : int {
     kRedrawAll = 2,            // the machine view and every open panel's pictures
 };
 
-// The page's main window without widgets: the one SimulationState, the machine scene, the
-// two panels' models and the animation switch, driven as the desktop window drives them.
-// Pictures come back as RGBA pixels, ready for the canvas.
+// The page's main window without widgets: its session, and the two panels' models, driven
+// as the desktop window drives them. Pictures come back as RGBA pixels, ready for the canvas.
 class WebSimulator {
 public:
+    Session& GetSession() { return session; }
+    const Session& GetSession() const { return session; }
     // The machine view's size in device pixels.
-    void ResizeView(int width, int height);
+    void ResizeView(int width, int height) { session.ResizeView(width, height); }
     // One frame of the machine view at the present instant: `advance` after a command or a
     // tick (the trace gains its point), not when the view only shows the instant anew at a
     // new size.
@@ -41,24 +41,10 @@ public:
     // the benchmark).
     void RenderFrame();
 
-    // "&Initialisation": clock back to zero; the caller redraws everything.
-    void ResetClock();
-    // One tick of the 150 ms clock; the caller redraws everything.
-    void Tick();
-    // "&Animation" / "&Stop": whether the clock runs afterwards. Nothing changes while no
-    // winding has its phase 1 on.
-    bool ToggleAnimation();
-    bool Running() const { return running; }
-    // A presentation, colour-map or "Projection" command of the menus (for "Projection" the
-    // argument is 1 when checked); the caller redraws the view.
-    void MenuCommand(MenuCommand command, int argument);
-
     // What the "Mesures" window shows for the last frame drawn, and its curve in w x h
     // device pixels.
-    Measures ComputeMeasures() const;
+    Measures ComputeMeasures() const { return session.ComputeMeasures(); }
     const std::vector<std::uint32_t>& DrawMeasuresCurve(int w, int h);
-    // "Deux champs tournants"; the caller redraws the view.
-    void SetSequences(bool on) { state.sequenceMode = on ? 1 : 0; }
 
     // "&Stator" / "&Rotor": the panel's model, created on first use with the winding's
     // phase switches.
@@ -73,12 +59,10 @@ public:
     // empty when the panel does not show that phase.
     const std::vector<std::uint32_t>& DrawPhasePicture(Winding winding, int phase, int w, int h);
 
-    const SimulationState& State() const { return state; }
-    // What a lesson's pending question holds back (nothing once answered or left).
-    void Withhold(const Withheld& withheld) { state.withheld = withheld; }
+    const SimulationState& State() const { return session.State(); }
     // "Annotations" for the last frame drawn, laid over it by the page.
     MachineAnnotations Annotations(bool decimalComma) const {
-        return ComputeAnnotations(state, scene, decimalComma);
+        return ComputeAnnotations(session.State(), session.Scene(), decimalComma);
     }
 
     // "E&xporter l'animation...": starts one period of the present settings and
@@ -91,12 +75,9 @@ public:
     const std::vector<std::uint8_t>& AnimationBytes() const { return animationBytes; }
     void EndAnimation();
 
-    // The setup the page shows, given what only the page knows: the pace and the windows
-    // open (in `page`, whose other fields are ignored).
-    Setup CurrentSetup(const Setup& page) const;
-    // Opens a setup read from a document or a link: the state, both panels' models and the
-    // clock become the setup's, with the clock stopped, and the caller redraws everything
-    // and sets the pace, the windows and the running clock from it. A refusal changes nothing.
+    // Opens a setup read from a document or a link: the session and both panels' models
+    // become the setup's, with the clock stopped, and the caller redraws everything and sets
+    // the pace, the windows and the running clock from it. A refusal changes nothing.
     std::optional<SetupError> Open(const std::variant<Setup, SetupError>& read);
 
 private:
@@ -107,16 +88,9 @@ private:
         return winding == Winding::Rotor ? rotorPanel : statorPanel;
     }
 
-    SimulationState state;
-    MachineScene scene;
-    int viewWidth = 0;
-    int viewHeight = 0;
+    Session session;
     std::optional<PanelModel> statorPanel;
     std::optional<PanelModel> rotorPanel;
-    // The last records the panels sent, and the ticks since the clock's zero.
-    PanelRecords records = FreshRecords();
-    int ticks = 0;
-    bool running = false;
     // The core's canvases, kept from one drawing to the next, and their RGBA copies.
     RasterSurface frameCanvas;
     RasterSurface pictureCanvas;

@@ -13,8 +13,8 @@
 #include "lessons/pending_answer.h"
 #include "measures/measure_rows.h"
 #include "session/frame.h"
+#include "session/open_setup.h"
 #include "setup/setup_refusal.h"
-#include "setup/setup_state.h"
 #include "view/annotations.h"
 #include "view/machine_scene.h"
 

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "session/frame.h"
+#include "session/open_setup.h"
 #include "setup/setup_json.h"
-#include "setup/setup_state.h"
 
 namespace vireflu {
 namespace {

@@ -103,8 +103,8 @@ void LanguagesTest::switchedAtOnceMirroredInArabic() {
 void LanguagesTest::pseudoLanguageFitsEveryControl() {
     PseudoLanguage pseudo;
     QCoreApplication::installTranslator(&pseudo);
-    SimulationState state;
-    CMainWindow window(state);
+    Session session;
+    CMainWindow window(session);
     window.show();
     OpenWindows(window);
     QVERIFY(window.menuBar()->actions()[0]->text().endsWith(QChar(0xE9)));

@@ -68,14 +68,16 @@ private:
     QColor ViewPixel(QPoint at) const { return view->grab().toImage().pixelColor(at); }
     bool Running() const { return window->findChild<QTimer*>("clockTimer")->isActive(); }
 
-    SimulationState* state = nullptr;
+    Session* session = nullptr;
+    SimulationState* state = nullptr;  // the session's
     CMainWindow* window = nullptr;
     CMachineView* view = nullptr;
 };
 
 void MainWindowTest::init() {
-    state = new SimulationState;
-    window = new CMainWindow(*state);
+    session = new Session;
+    state = &session->State();
+    window = new CMainWindow(*session);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     view = window->findChild<CMachineView*>();
@@ -83,7 +85,7 @@ void MainWindowTest::init() {
 
 void MainWindowTest::cleanup() {
     delete window;
-    delete state;
+    delete session;
 }
 
 void MainWindowTest::commands_data() {

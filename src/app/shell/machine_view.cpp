@@ -6,13 +6,11 @@
 #include <QResizeEvent>
 
 #include "frame_renderer.h"
-#include "session/frame.h"
 #include "view/annotations.h"
 
 namespace vireflu {
 
-CMachineView::CMachineView(SimulationState& state, QWidget* parent)
-    : QWidget(parent), state(state) {
+CMachineView::CMachineView(Session& session, QWidget* parent) : QWidget(parent), session(session) {
     // The frame covers the whole view, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Coupe de la machine"));
@@ -22,11 +20,11 @@ void CMachineView::DrawFrame() {
     const qreal ratio = devicePixelRatioF();
     if (ratio > 1.0) {
         // One image for as long as the size and the ratio hold, drawn at full resolution.
-        RenderMachineFrame(frame, scene, state, ratio);
+        RenderMachineFrame(frame, session.Scene(), session.State(), ratio);
         return;
     }
     // One canvas for as long as the size holds, shown without a copy.
-    RenderMachineFrame(canvas, scene, state);
+    RenderMachineFrame(canvas, session.Scene(), session.State());
     frame = WrapCanvas(canvas);
 }
 
@@ -43,12 +41,8 @@ QRegion CMachineView::ChangedRegion() {
     return changed;
 }
 
-PanelRecords CMachineView::OpenSetup(const Setup& setup) {
-    return vireflu::OpenSetup(setup, state, scene);
-}
-
 void CMachineView::Redraw() {
-    AdvanceFrame(scene, state);
+    session.AdvanceFrame();
     DrawFrame();
     framePending = true;
     // Only what changed is copied to the screen: at large sizes the copy costs more than
@@ -60,7 +54,7 @@ void CMachineView::Redraw() {
 
 void CMachineView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    scene.Resize(width(), height());
+    session.ResizeView(width(), height());
 }
 
 void CMachineView::paintEvent(QPaintEvent* event) {
@@ -68,7 +62,7 @@ void CMachineView::paintEvent(QPaintEvent* event) {
     // present instant anew, at the view's present size, and adds nothing to the trace; the
     // view outside the paint still shows the frame before.
     if (!framePending) {
-        scene.Prepare(state);
+        session.PrepareFrame();
         DrawFrame();
         showsPreviousFrame =
             (QRegion(rect()) - event->region()).isEmpty() && devicePixelRatioF() <= 1.0;
@@ -91,7 +85,7 @@ void CMachineView::paintEvent(QPaintEvent* event) {
 void CMachineView::DrawAnnotations(QPainter& painter) {
     // The time takes the decimal mark the catalogue gives the measures, as in the page.
     const bool decimalComma = QCoreApplication::translate("Measures", ",") == QLatin1String(",");
-    const MachineAnnotations a = ComputeAnnotations(state, scene, decimalComma);
+    const MachineAnnotations a = ComputeAnnotations(session.State(), session.Scene(), decimalComma);
     const int bands = static_cast<int>(a.scaleColours.size());
     for (int i = 0; i < bands; ++i) {
         const Rgb c = a.scaleColours[static_cast<std::size_t>(i)];

@@ -8,7 +8,7 @@
 #include "drawing/raster_surface.h"
 
 #include "machine/simulation_state.h"
-#include "setup/setup_state.h"
+#include "session/session.h"
 #include "view/machine_scene.h"
 
 namespace vireflu {
@@ -19,16 +19,11 @@ class CMachineView : public QWidget {
     Q_OBJECT
 
 public:
-    CMachineView(SimulationState& state, QWidget* parent = nullptr);
+    CMachineView(Session& session, QWidget* parent = nullptr);
 
     // Draws one frame of the present instant and shows it at once. Each call draws
     // exactly one frame: in "Trace" presentation it records exactly one point.
     void Redraw();
-    // Plays a setup on a fresh state up to the frame before its last, which the next Redraw
-    // draws (see vireflu::OpenSetup); returns the records the panels sent.
-    PanelRecords OpenSetup(const Setup& setup);
-    // The layout and levels of the last frame drawn.
-    const MachineScene& Scene() const { return scene; }
     // "Annotations": drawn over the frame, which stays the same pixels; the next Redraw
     // shows the change.
     void SetAnnotations(bool on) { annotations = on; }
@@ -45,8 +40,7 @@ private:
     QRegion ChangedRegion();
     void DrawAnnotations(QPainter& painter);
 
-    SimulationState& state;
-    MachineScene scene;
+    Session& session;
     // The frames at one pixel per logical pixel; `frame` views it, or holds the scaled frames.
     RasterSurface canvas;
     QImage frame;

@@ -40,9 +40,10 @@
 
 namespace vireflu {
 
-CMainWindow::CMainWindow(SimulationState& state)
-    : state(state),
-      machineView(new CMachineView(state)),
+CMainWindow::CMainWindow(Session& session)
+    : session(session),
+      state(session.State()),
+      machineView(new CMachineView(session)),
       commandBar(new CommandBar),
       clockTimer(this),
       describedWords(TranslatedMeasureWords(CatalogueOf("Measures"))),
@@ -262,21 +263,21 @@ void CMainWindow::showEvent(QShowEvent* event) {
 }
 
 void CMainWindow::ApplyWindingSettings(int selector, const WindingSettings& record) {
-    vireflu::ApplyWindingSettings(state, selector, record);
-    (selector == 1 ? records.rotor : records.stator) = record;
-    ResetClock();
+    // A selector names a winding or nothing.
+    if (selector != 0 && selector != 1) return;
+    session.ApplyRecord(static_cast<Winding>(selector), record);
+    RedrawView();
+    ShowClockInPanels();
 }
 
 void CMainWindow::ResetClock() {
-    ResetClockState(state);
-    ticks = 0;
+    session.ResetClock();
     RedrawView();
     ShowClockInPanels();
 }
 
 void CMainWindow::OnClockTick() {
-    AdvanceClock(state);
-    ++ticks;
+    session.Tick();
     ShowClockInPanels();
     RedrawView();
 }
@@ -289,8 +290,7 @@ void CMainWindow::RedrawView() {
     const bool describe = !clockTimer.isActive() || !describedAt.isValid() ||
                           describedAt.elapsed() >= kDescriptionPeriodMs;
     if (!showMeasures && !describe) return;
-    const MachineScene& scene = machineView->Scene();
-    const Measures measures = ComputeMeasures(state, scene.InstantOf(state));
+    const Measures measures = session.ComputeMeasures();
     if (showMeasures) measuresPanel->Show(measures, LineWidth(state));
     if (!describe) return;
     describedAt.start();
@@ -319,14 +319,14 @@ void CMainWindow::MakeMeasures() {
     measuresPanel = new CMeasuresPanel(this);
     measuresPanel->SetProjector(state.projectorMode != 0);
     connect(measuresPanel, &CMeasuresPanel::SequencesToggled, this, [this](bool on) {
-        state.sequenceMode = on ? 1 : 0;
+        session.SetSequences(on);
         RedrawView();
     });
     panelDocks->Adopt(measuresPanel, "measuresDock");
 }
 
 void CMainWindow::SetProjector(bool on) {
-    state.projectorMode = on ? 1 : 0;
+    session.Command(MenuCommand::Projection, on ? 1 : 0);
     for (CWindingPanel* panel : {statorPanel, rotorPanel})
         if (panel != nullptr) panel->SetProjector(on);
     if (measuresPanel != nullptr) {
@@ -368,15 +368,11 @@ void CMainWindow::MakePanel(Winding winding) {
     panel->SetProjector(state.projectorMode != 0);
     panel->SetPhaseFlags(rotor ? state.rotorPhaseOn : state.statorPhaseOn);
     panel->SetCurrentAngle(rotor ? state.rotorAngle : state.statorAngle);
-    if (setupOpened) panel->Load(PanelOfRecord(winding));
+    if (setupOpened) panel->Load(session.PanelOfRecord(winding));
     // The record is applied, and both panels redrawn, before the panel's send returns.
     connect(panel, &CWindingPanel::SettingsSent, this, &CMainWindow::ApplyWindingSettings,
             Qt::DirectConnection);
     panelDocks->Adopt(panel, rotor ? "rotorDock" : "statorDock");
-}
-
-PanelModel CMainWindow::PanelOfRecord(Winding winding) const {
-    return PanelSetTo(winding, WindingSetupOf(records.Of(winding)));
 }
 
 CMainWindow::~CMainWindow() {
@@ -390,13 +386,12 @@ bool CMainWindow::OpenSetupFile(const QString& path) {
 }
 
 void CMainWindow::ApplySetup(const Setup& setup, const Withheld& withheld) {
-    if (!animationStopped) ToggleAnimation();
-    records = machineView->OpenSetup(setup);
-    state.withheld = withheld;
-    ticks = setup.ticks;
+    session.Open(setup);
+    ShowRunning();
+    if (withheld != Withheld{}) session.AwaitPrediction(withheld);
     setupOpened = true;
     for (const Winding winding : {Winding::Stator, Winding::Rotor})
-        if (PanelOf(winding) != nullptr) PanelOf(winding)->Load(PanelOfRecord(winding));
+        if (PanelOf(winding) != nullptr) PanelOf(winding)->Load(session.PanelOfRecord(winding));
     SetProjector(setup.projection);
     CheckMenuItem(MenuCommand::Projection, 0, setup.projection);
     SetPace(setup.pacePeriodMs);
@@ -429,14 +424,14 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         lessonDock->setWidget(lessonPanel);
         addDockWidget(BesideTheMachine(*this), lessonDock);
         connect(lessonPanel, &LessonPanel::Answered, this, [this] {
-            state.withheld = {};
+            session.EndPrediction();
             RedrawView();
-            if (animationStopped) ToggleAnimation();
+            if (!session.Running()) ToggleAnimation();
         });
         // Closed, or ended by a setup of one's own: everything shows again.
         connect(lessonDock, &QDockWidget::visibilityChanged, this, [this] {
             if (!lessonDock->isHidden()) return;
-            state.withheld = {};
+            session.EndPrediction();
             if (const std::optional<bool> own = lessonAnnotations.Leave()) ShowAnnotations(*own);
             RedrawView();
         });
@@ -471,14 +466,12 @@ void CMainWindow::CheckMenuItem(MenuCommand command, int argument, bool checked)
 }
 
 Setup CMainWindow::CurrentSetup() const {
-    Setup setup = SetupOf(state, records);
-    setup.pacePeriodMs = clockTimer.interval();
-    setup.statorWindow = statorPanel != nullptr && statorPanel->isVisible();
-    setup.rotorWindow = rotorPanel != nullptr && rotorPanel->isVisible();
-    setup.measuresWindow = measuresPanel != nullptr && measuresPanel->isVisible();
-    setup.ticks = ticks;
-    setup.running = animationStopped == 0;
-    return setup;
+    Setup windows;
+    windows.pacePeriodMs = clockTimer.interval();
+    windows.statorWindow = statorPanel != nullptr && statorPanel->isVisible();
+    windows.rotorWindow = rotorPanel != nullptr && rotorPanel->isVisible();
+    windows.measuresWindow = measuresPanel != nullptr && measuresPanel->isVisible();
+    return session.CurrentSetup(windows);
 }
 
 void CMainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -503,29 +496,28 @@ void CMainWindow::ShowClockInPanels() {
 }
 
 void CMainWindow::ToggleAnimation() {
-    if (!CanToggleAnimation(state)) return;
-    // A lesson's prediction comes before the observation.
-    if (animationStopped && lessonPanel != nullptr && lessonPanel->Waiting() &&
-        lessonDock->isVisible())
-        return;
-    if (animationStopped) {
-        animationStopped = 0;
+    session.ToggleAnimation();
+    ShowRunning();
+}
+
+void CMainWindow::ShowRunning() {
+    const bool running = session.Running();
+    if (running == clockTimer.isActive()) return;
+    if (running)
         clockTimer.start();
-    } else {
-        animationStopped = 1;
+    else
         clockTimer.stop();
-    }
-    commandBar->animationButton->setText(QCoreApplication::translate(
-        "CommandBar", animationStopped ? kAnimationCaption : kStopCaption));
+    commandBar->animationButton->setText(
+        QCoreApplication::translate("CommandBar", running ? kStopCaption : kAnimationCaption));
 }
 
 void CMainWindow::OnPresentationCommand(Presentation presentation) {
-    SelectPresentation(state, presentation);
+    session.Command(MenuCommand::Presentation, static_cast<int>(presentation));
     RedrawView();
 }
 
 void CMainWindow::OnColourMapCommand(ColourMapKind kind) {
-    SelectColourMap(state, kind);
+    session.Command(MenuCommand::ColourMap, static_cast<int>(kind));
     RedrawView();
 }
 

@@ -16,7 +16,7 @@
 #include "machine/simulation_state.h"
 #include "measures/measure_rows.h"
 #include "panels/panel_model.h"
-#include "setup/setup_state.h"
+#include "session/session.h"
 #include "shell/languages.h"
 #include "shell/main_menu.h"
 
@@ -38,7 +38,7 @@ class CMainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CMainWindow(SimulationState& state);
+    explicit CMainWindow(Session& session);
     ~CMainWindow() override;
 
 public slots:
@@ -100,6 +100,8 @@ private:
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
     void CheckMenuItem(MenuCommand command, int argument, bool checked);
+    // The clock's timer and the "&Animation" / "&Stop" caption as the session runs.
+    void ShowRunning();
     // "Annotations" on or off, as if chosen in the menu; the next redraw shows it.
     void ShowAnnotations(bool on);
     // The outer square of the start, before the window exists: its size is taken for the
@@ -111,10 +113,8 @@ private:
     // setup was opened, the settings of the winding's last record.
     void MakePanel(Winding winding);
     CWindingPanel*& PanelOf(Winding winding);
-    // The panel as its winding's last record says it was set.
-    PanelModel PanelOfRecord(Winding winding) const;
-
-    SimulationState& state;
+    Session& session;
+    SimulationState& state;  // the session's
     CMachineView* machineView;
     CommandBar* commandBar;
     // Created on first use and kept until the main window closes.
@@ -124,11 +124,6 @@ private:
     QTimer clockTimer;
     QElapsedTimer describedAt;    // when the view's description was last written
     MeasureWords describedWords;  // the description's numbers in the user's language
-    int animationStopped = 1;
-    // The last records the panels sent, and the ticks since the clock's zero: what a saved
-    // setup says of the windings and the clock.
-    PanelRecords records = FreshRecords();
-    int ticks = 0;
     // Set once a setup was opened: a panel created afterwards shows the setup's settings.
     bool setupOpened = false;
     std::vector<std::pair<MenuItem, QAction*>> checkableItems;

@@ -56,7 +56,7 @@ void CSimulatorApp::InitInstance() {
 }
 
 void CSimulatorApp::MakeMainWindow() {
-    mainWindow = std::make_unique<CMainWindow>(state);
+    mainWindow = std::make_unique<CMainWindow>(session);
     connect(mainWindow.get(), &CMainWindow::AboutRequested, this, &CSimulatorApp::OnAppAbout);
     // Queued: the window that asks is replaced, which its own menu must not see happen.
     connect(mainWindow.get(), &CMainWindow::LanguageChosen, this, &CSimulatorApp::SwitchLanguage,

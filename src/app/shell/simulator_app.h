@@ -4,14 +4,14 @@
 #include <QTranslator>
 #include <memory>
 
-#include "machine/simulation_state.h"
+#include "session/session.h"
 #include "shell/languages.h"
 
 namespace vireflu {
 
 class CMainWindow;
 
-// The application: owns the one simulation state of the process and the main window,
+// The application: owns the one session of the process and the main window,
 // and answers "&A propos de Vireflu...". Lives inside a running QApplication.
 class CSimulatorApp : public QObject {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     // Speaks the chosen or the session's language, then builds the main window and shows it.
     void InitInstance();
     CMainWindow* MainWindow() const { return mainWindow.get(); }
-    const SimulationState& State() const { return state; }
+    const SimulationState& State() const { return session.State(); }
 
 public slots:
     // Runs the about box modally; the clock keeps ticking behind it.
@@ -39,7 +39,7 @@ private:
 
     QTranslator programTexts;
     QTranslator qtTexts;
-    SimulationState state;
+    Session session;
     std::unique_ptr<CMainWindow> mainWindow;
 };
 

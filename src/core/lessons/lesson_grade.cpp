@@ -8,7 +8,7 @@
 #include "machine/field.h"
 #include "machine/period.h"
 #include "measures/measures.h"
-#include "setup/setup_state.h"
+#include "setup/setup_scenario.h"
 
 namespace vireflu {
 

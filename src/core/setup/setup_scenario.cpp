@@ -40,6 +40,15 @@ PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& si
     return records;
 }
 
+std::unique_ptr<SimulationState> SetUp(const Setup& setup) {
+    struct NoFrames : FrameSink {
+        bool Draw(SimulationState&, int) override { return true; }
+    } none;
+    auto state = std::make_unique<SimulationState>();
+    PlaySetup(setup, *state, none);
+    return state;
+}
+
 std::optional<int> SetupPeriodTicks(const Setup& setup) {
     const auto state = std::make_unique<SimulationState>();
     ApplyRecord(*state, Winding::Stator, PanelSetTo(Winding::Stator, setup.stator).Record());

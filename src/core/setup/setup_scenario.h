@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "machine/simulation_state.h"
@@ -33,6 +34,9 @@ struct PanelRecords {
 // panel's record, then the ticks. The projector and the two rotating fields are set before
 // the first frame; the windows, the pace and the running clock are the front-end's.
 PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& sink);
+
+// The state a setup leaves, no frame shown (so no trace): what its figures are read from.
+std::unique_ptr<SimulationState> SetUp(const Setup& setup);
 
 // The period, in ticks, of the settings the setup's records give; none when no supply
 // alternates.

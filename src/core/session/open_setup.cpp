@@ -1,4 +1,4 @@
-#include "setup/setup_state.h"
+#include "session/open_setup.h"
 
 #include <algorithm>
 
@@ -50,15 +50,6 @@ PanelRecords OpenSetup(const Setup& setup, SimulationState& state, MachineScene&
     state = SimulationState{};
     AllButTheLast sink(scene, setup.ticks);
     return PlaySetup(setup, state, sink);
-}
-
-std::unique_ptr<SimulationState> SetUp(const Setup& setup) {
-    struct NoFrames : FrameSink {
-        bool Draw(SimulationState&, int) override { return true; }
-    } none;
-    auto state = std::make_unique<SimulationState>();
-    PlaySetup(setup, *state, none);
-    return state;
 }
 
 Setup SetupOf(const SimulationState& state, const PanelRecords& records) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "machine/simulation_state.h"
 #include "setup/setup.h"
 #include "setup/setup_scenario.h"
@@ -17,9 +15,6 @@ PanelRecords FreshRecords();
 // frame the caller draws next is the one vireflu-render draws for the same setup. Returns
 // the records the panels sent.
 PanelRecords OpenSetup(const Setup& setup, SimulationState& state, MachineScene& scene);
-
-// The state a setup leaves, no frame shown (so no trace): what its figures are read from.
-std::unique_ptr<SimulationState> SetUp(const Setup& setup);
 
 // The part of a setup that the state and the panels' last records hold: the windings, the
 // presentation, the colour map, the projector and the two rotating fields. The pace, the
