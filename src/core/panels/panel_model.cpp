@@ -56,6 +56,41 @@ PanelModel::PanelModel(Winding w) : winding(w) {
     }
 }
 
+PanelModel::PanelModel(Winding w, const WindingSettings& record) : PanelModel(w) {
+    SetPhaseFlags({record.phase1On, record.phase2On, record.phase3On});
+    const std::array<int, 3> angles{record.phase1AngleDeg, record.phase2AngleDeg,
+                                    record.phase3AngleDeg};
+    for (int phase = 1; phase <= 3; ++phase) {
+        auto p = PhaseMembers(*this, phase);
+        p.angleDeg = angles[static_cast<std::size_t>(phase - 1)];
+        p.angleText = std::to_string(p.angleDeg);
+    }
+    frequencyHz = frequencyPosition = record.frequencyHz;
+    if (winding == Winding::Rotor) {
+        rotationHz = rotationPosition = record.rotationHz;
+        initialPositionDeg = initialPositionPosition = record.initialPositionDeg;
+        rotationLabel = Label("fréquence de rotation: ", rotationHz, " Hz");
+        initialPositionLabel = Label("position initiale: ", initialPositionDeg, " degré");
+    }
+    if (!phase1On) return;
+    waveform = record.waveform;
+    RefreshFrequency();
+    ShowSwitchedOn();
+}
+
+void PanelModel::ShowSwitchedOn() {
+    using C = PanelControl;
+    EnableWaveforms(true);
+    const bool sinus = waveform == kWaveformSinus;
+    Enable(C::Phase2Check, sinus);
+    Enable(C::Phase3Check, sinus && phase2On);
+    for (int phase = 1; phase <= 3; ++phase) {
+        ShowFrame(phase, PhaseOn(phase) != 0);
+        ShowAngleControls(phase, sinus && PhaseOn(phase) != 0);
+    }
+    ShowFrequency(waveform != kWaveformContinu);
+}
+
 bool PanelModel::Has(PanelControl control) const {
     using C = PanelControl;
     if (winding == Winding::Stator)

@@ -64,6 +64,9 @@ struct PanelReaction {
 class PanelModel {
 public:
     explicit PanelModel(Winding winding);
+    // A panel showing `record` as the panel that sent it showed it: its values, and its
+    // controls as the settings call for (a phase's frame and field show while it is on).
+    PanelModel(Winding winding, const WindingSettings& record);
 
     Winding GetWinding() const { return winding; }
     const ControlState& State(PanelControl control) const;
@@ -126,6 +129,8 @@ private:
     void EnableWaveforms(bool enabled);
     void RefreshFrequency();
     void ClampAngle(int phase);
+    // The controls' enabled and visible states for the present values, phase 1 on.
+    void ShowSwitchedOn();
 
     Winding winding;
     std::array<ControlState, static_cast<std::size_t>(PanelControl::Count)> controls{};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "panels/panel_model.h"
 #include "session/frame.h"
 #include "setup/panel_record.h"
 

@@ -35,7 +35,7 @@ void Session::ApplyRecord(Winding winding, const WindingSettings& record) {
 }
 
 PanelModel Session::PanelOfRecord(Winding winding) const {
-    return PanelSetTo(winding, WindingSetupOf(records.Of(winding)));
+    return PanelModel(winding, records.Of(winding));
 }
 
 void Session::ResetClock() {

@@ -1,40 +1,25 @@
 #include "setup/panel_record.h"
 
-#include <algorithm>
-#include <string>
-
 namespace vireflu {
 
-PanelModel PanelSetTo(Winding winding, const WindingSetup& wanted) {
-    PanelModel panel(winding);
-
-    // An angle field can only be typed into while its phase is on, and the frequency
-    // trackbar only shows while phase 1 is on: switch on as many phases as that needs.
-    int opened = wanted.phases;
-    for (int phase = 3; phase > opened; --phase)
-        if (wanted.anglesDeg[phase - 1] != panel.AngleDeg(phase)) opened = phase;
-    const bool frequencyMoves = wanted.frequencyHz != panel.SliderPosition(PanelSlider::Frequency);
-    if (frequencyMoves) opened = std::max(opened, 1);
-
-    for (int phase = 1; phase <= opened; ++phase) panel.OnPhaseClicked(phase, true);
-    for (int phase = 1; phase <= opened; ++phase) {
-        const std::string text = std::to_string(wanted.anglesDeg[phase - 1]);
-        if (text != panel.AngleText(phase)) panel.OnPhaseAngleChange(phase, text);
-    }
-    if (frequencyMoves) panel.OnHScroll(PanelSlider::Frequency, wanted.frequencyHz);
-    // Unchecking a phase also unchecks the phases above it; the values typed stay.
-    if (opened > wanted.phases) panel.OnPhaseClicked(wanted.phases + 1, false);
-
-    if (wanted.waveform == kWaveformContinu) panel.OnContinuClicked();
-    if (wanted.waveform == kWaveformRectangulaire) panel.OnRectangulaireClicked();
-
+WindingSettings RecordOf(Winding winding, const WindingSetup& wanted) {
+    WindingSettings record;
+    record.phase1On = wanted.phases >= 1 ? 1 : 0;
+    record.phase2On = wanted.phases >= 2 ? 1 : 0;
+    record.phase3On = wanted.phases >= 3 ? 1 : 0;
+    record.phase1AngleDeg = wanted.anglesDeg[0];
+    record.phase2AngleDeg = wanted.anglesDeg[1];
+    record.phase3AngleDeg = wanted.anglesDeg[2];
+    record.frequencyHz = wanted.frequencyHz;
     if (winding == Winding::Rotor) {
-        if (wanted.rotationHz != panel.SliderPosition(PanelSlider::Rotation))
-            panel.OnHScroll(PanelSlider::Rotation, wanted.rotationHz);
-        if (wanted.initialPositionDeg != panel.SliderPosition(PanelSlider::InitialPosition))
-            panel.OnHScroll(PanelSlider::InitialPosition, wanted.initialPositionDeg);
+        record.rotationHz = wanted.rotationHz;
+        record.initialPositionDeg = wanted.initialPositionDeg;
     }
-    return panel;
+    const bool sixStep = wanted.waveform == kWaveformRectangulaire && winding == Winding::Stator;
+    if (wanted.phases > 0)
+        record.waveform =
+            sixStep || wanted.waveform == kWaveformContinu ? *wanted.waveform : kWaveformSinus;
+    return record;
 }
 
 WindingSetup WindingSetupOf(const WindingSettings& record) {

@@ -20,8 +20,8 @@ void ApplyRecord(SimulationState& state, Winding winding, const WindingSettings&
 }  // namespace
 
 PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& sink) {
-    const PanelRecords records{PanelSetTo(Winding::Stator, setup.stator).Record(),
-                               PanelSetTo(Winding::Rotor, setup.rotor).Record()};
+    const PanelRecords records{RecordOf(Winding::Stator, setup.stator),
+                               RecordOf(Winding::Rotor, setup.rotor)};
     int frame = -3;
     state.sequenceMode = setup.sequences ? 1 : 0;
     state.projectorMode = setup.projection ? 1 : 0;
@@ -51,8 +51,8 @@ std::unique_ptr<SimulationState> SetUp(const Setup& setup) {
 
 std::optional<int> SetupPeriodTicks(const Setup& setup) {
     const auto state = std::make_unique<SimulationState>();
-    ApplyRecord(*state, Winding::Stator, PanelSetTo(Winding::Stator, setup.stator).Record());
-    ApplyRecord(*state, Winding::Rotor, PanelSetTo(Winding::Rotor, setup.rotor).Record());
+    ApplyRecord(*state, Winding::Stator, RecordOf(Winding::Stator, setup.stator));
+    ApplyRecord(*state, Winding::Rotor, RecordOf(Winding::Rotor, setup.rotor));
     return PeriodTicks(*state);
 }
 
