@@ -29,7 +29,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(kIconSize));
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,6 @@
 #include "animation_export.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -13,7 +14,8 @@
 namespace vireflu {
 
 QString AnimationExport::AskForFileName(QWidget* parent) {
-    QFileDialog dialog(parent, tr("Exporter l'animation"), QString(), tr("Images GIF (*.gif)"));
+    QFileDialog dialog(parent, QCoreApplication::translate("Animation", "Exporter l'animation"),
+                       QString(), QCoreApplication::translate("Animation", "Images GIF (*.gif)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("gif"));
     dialog.selectFile(QStringLiteral("vireflu.gif"));
@@ -25,10 +27,14 @@ QString AnimationExport::Write(QWidget* parent, const Setup& setup, QSize size, 
                                const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
+        return QCoreApplication::translate("Animation",
+                                           "L'animation n'a pas pu être enregistrée : %1.")
+            .arg(file.errorString());
     PeriodAnimation animation(setup, size.width(), size.height(), ticks, DeviceSink(file));
 
-    QProgressDialog progress(tr("Exportation de l'animation..."), tr("Annuler"), 0, ticks, parent);
+    QProgressDialog progress(
+        QCoreApplication::translate("Animation", "Exportation de l'animation..."),
+        QCoreApplication::translate("Animation", "Annuler"), 0, ticks, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     GifStatus status = GifStatus::Ok;
@@ -36,25 +42,32 @@ QString AnimationExport::Write(QWidget* parent, const Setup& setup, QSize size, 
         progress.setValue(animation.FramesDone());
         if (progress.wasCanceled()) {
             file.cancelWriting();
-            return tr("Exportation annulée : aucun fichier n'a été écrit.");
+            return QCoreApplication::translate(
+                "Animation", "Exportation annulée : aucun fichier n'a été écrit.");
         }
         status = animation.AddNextFrame();
     }
     progress.setValue(ticks);
     if (status == GifStatus::TooManyColours)
-        return tr("L'animation n'a pas pu être enregistrée : ses images ont plus de 256 couleurs.");
+        return QCoreApplication::translate(
+            "Animation",
+            "L'animation n'a pas pu être enregistrée : ses images ont plus de 256 couleurs.");
     if (status != GifStatus::Ok || !file.commit())
-        return tr("L'animation n'a pas pu être enregistrée : %1.").arg(file.errorString());
+        return QCoreApplication::translate("Animation",
+                                           "L'animation n'a pas pu être enregistrée : %1.")
+            .arg(file.errorString());
     return {};
 }
 
 void AnimationExport::Run(QWidget* parent, const Setup& setup, QSize viewSize) {
     const std::optional<int> ticks = SetupPeriodTicks(setup);
     if (!ticks) {
-        QMessageBox::information(parent, QStringLiteral("Vireflu"),
-                                 tr("Aucune animation à exporter : aucun enroulement n'est "
-                                    "alimenté en « sinus » ou « rectangulaire » au-dessus de "
-                                    "0 Hz."));
+        QMessageBox::information(
+            parent, QStringLiteral("Vireflu"),
+            QCoreApplication::translate("Animation",
+                                        "Aucune animation à exporter : aucun enroulement n'est "
+                                        "alimenté en « sinus » ou « rectangulaire » au-dessus de "
+                                        "0 Hz."));
         return;
     }
     const QString path = AskForFileName(parent);

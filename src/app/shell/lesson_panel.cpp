@@ -34,12 +34,12 @@ LessonPanel::LessonPanel(QWidget* parent)
       introduction(Paragraph("introduction", this)),
       question(Paragraph("question", this)),
       numberEdit(new QLineEdit(this)),
-      numberButton(new QPushButton(tr("Répondre"), this)),
-      showButton(new QPushButton(tr("Montrer"), this)),
+      numberButton(new QPushButton(QCoreApplication::translate("Lesson", "Répondre"), this)),
+      showButton(new QPushButton(QCoreApplication::translate("Lesson", "Montrer"), this)),
       verdict(Paragraph("verdict", this)),
       explanation(Paragraph("explanation", this)),
       followUp(Paragraph("followUp", this)),
-      restartButton(new QPushButton(tr("Recommencer"), this)) {
+      restartButton(new QPushButton(QCoreApplication::translate("Lesson", "Recommencer"), this)) {
     QFont bold = font();
     bold.setBold(true);
     title->setFont(bold);
@@ -119,8 +119,10 @@ void LessonPanel::Reveal(std::optional<bool> right, const LessonChoice* picked) 
     numberEdit->setEnabled(false);
     numberButton->setEnabled(false);
     showButton->hide();
-    QString said = right ? (*right ? tr("Bonne prédiction.") : tr("Ce n'est pas ce qui se passe."))
-                         : QString();
+    QString said =
+        right ? (*right ? QCoreApplication::translate("Lesson", "Bonne prédiction.")
+                        : QCoreApplication::translate("Lesson", "Ce n'est pas ce qui se passe."))
+              : QString();
     if (value)
         said += (said.isEmpty() ? "" : " ") +
                 QString::fromStdString(
@@ -130,9 +132,9 @@ void LessonPanel::Reveal(std::optional<bool> right, const LessonChoice* picked) 
     const bool tempted = right == false && picked != nullptr && picked->why;
     explanation->setText((tempted ? ShownText(*picked->why, figures) + " " : QString()) +
                          ShownText(lesson->explanation, figures));
-    followUp->setText(lesson->followUp
-                          ? tr("Essayez :") + " " + ShownText(*lesson->followUp, figures)
-                          : QString());
+    followUp->setText(lesson->followUp ? QCoreApplication::translate("Lesson", "Essayez :") + " " +
+                                             ShownText(*lesson->followUp, figures)
+                                       : QString());
     for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
         widget->show();
     followUp->setVisible(lesson->followUp.has_value());

@@ -13,7 +13,7 @@ namespace vireflu {
 CMachineView::CMachineView(Session& session, QWidget* parent) : QWidget(parent), session(session) {
     // The frame covers the whole view, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Coupe de la machine"));
+    setAccessibleName(QCoreApplication::translate("View", "Coupe de la machine"));
 }
 
 void CMachineView::DrawFrame() {

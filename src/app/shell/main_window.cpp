@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLocale>
@@ -125,7 +126,8 @@ void CMainWindow::CreateMenus() {
                     [this, item](bool checked) { OnMenuCommand(item, checked); });
             if (item.command == MenuCommand::OpenMeasures) AddLayoutItems(qmenu);
             if (item.command == MenuCommand::SaveSetup) {
-                QMenu* recent = qmenu->addMenu(tr("Ouverts &récemment"));
+                QMenu* recent =
+                    qmenu->addMenu(QCoreApplication::translate("Window", "Ouverts &récemment"));
                 setupFiles = std::make_unique<SetupFiles>(
                     this, recent,
                     [this](const Setup& setup) {
@@ -140,7 +142,7 @@ void CMainWindow::CreateMenus() {
 }
 
 void CMainWindow::AddLayoutItems(QMenu* view) {
-    dockAction = view->addAction(tr("Panneaux à côté"));
+    dockAction = view->addAction(QCoreApplication::translate("Window", "Panneaux à côté"));
     dockAction->setCheckable(true);
     connect(dockAction, &QAction::toggled, this, [this](bool on) {
         if (on) {
@@ -151,18 +153,19 @@ void CMainWindow::AddLayoutItems(QMenu* view) {
         }
         panelDocks->SetDocked(on);
     });
-    connect(view->addAction(tr("Disposition initiale")), &QAction::triggered, this, [this] {
-        const QSignalBlocker quiet(dockAction);
-        dockAction->setChecked(false);
-        panelDocks->Forget();
-        measuresPlaced = false;
-        showNormal();
-        PlaceOnScreen();
-        // The frame is known by now: the square is the outer one, as at first start.
-        if (windowHandle() != nullptr)
-            resize(placedFrameSize.shrunkBy(windowHandle()->frameMargins()));
-        placedFrameSize = QSize();
-    });
+    connect(view->addAction(QCoreApplication::translate("Window", "Disposition initiale")),
+            &QAction::triggered, this, [this] {
+                const QSignalBlocker quiet(dockAction);
+                dockAction->setChecked(false);
+                panelDocks->Forget();
+                measuresPlaced = false;
+                showNormal();
+                PlaceOnScreen();
+                // The frame is known by now: the square is the outer one, as at first start.
+                if (windowHandle() != nullptr)
+                    resize(placedFrameSize.shrunkBy(windowHandle()->frameMargins()));
+                placedFrameSize = QSize();
+            });
 }
 
 void CMainWindow::CreateShortcuts() {
@@ -416,7 +419,7 @@ void CMainWindow::ApplySetup(const Setup& setup, const Withheld& withheld) {
 
 void CMainWindow::OpenLesson(const Lesson& lesson) {
     if (lessonDock == nullptr) {
-        lessonDock = new QDockWidget(tr("Leçon"), this);
+        lessonDock = new QDockWidget(QCoreApplication::translate("Window", "Leçon"), this);
         lessonDock->setObjectName(QStringLiteral("lessonDock"));
         lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
         lessonDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);

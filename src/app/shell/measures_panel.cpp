@@ -36,14 +36,15 @@ QString Translated(const char* text) {
 
 CMeasuresPanel::CMeasuresPanel(QWidget* owner)
     : QDialog(owner), words(TranslatedMeasureWords(CatalogueOf("Measures"))) {
-    setWindowTitle(tr("Mesures"));
+    setWindowTitle(QCoreApplication::translate("Measures", "Mesures"));
     setObjectName(QStringLiteral("measuresPanel"));
     baseFont = font();
 
     auto* layout = new QGridLayout(this);
     curve = new QLabel;
     curve->setObjectName(QStringLiteral("airGapCurve"));
-    curve->setToolTip(tr("Force magnétomotrice le long de l'entrefer, de 0 à 360°."));
+    curve->setToolTip(QCoreApplication::translate(
+        "Measures", "Force magnétomotrice le long de l'entrefer, de 0 à 360°."));
     curve->setAccessibleName(curve->toolTip());
     layout->addWidget(curve, 0, 0, 1, 2);
 
@@ -67,9 +68,10 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
         ++row;
     }
 
-    sequencesCheck = new QCheckBox(tr("Deux champs tournants"));
-    sequencesCheck->setToolTip(
-        tr("Dessine les champs direct (bleu) et inverse (orange) dans la coupe."));
+    sequencesCheck =
+        new QCheckBox(QCoreApplication::translate("Measures", "Deux champs tournants"));
+    sequencesCheck->setToolTip(QCoreApplication::translate(
+        "Measures", "Dessine les champs direct (bleu) et inverse (orange) dans la coupe."));
     layout->addWidget(sequencesCheck, row, 0, 1, 2);
     connect(sequencesCheck, &QCheckBox::toggled, this, &CMeasuresPanel::SequencesToggled);
     layout->setSizeConstraint(QLayout::SetFixedSize);

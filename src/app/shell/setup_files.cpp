@@ -1,6 +1,7 @@
 #include "setup_files.h"
 #include "interface_language.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,7 +19,7 @@ constexpr int kRecentFiles = 4;
 const QString kRecentKey = QStringLiteral("recentSetups");
 
 QString Filter() {
-    return SetupFiles::tr("Réglages Vireflu (*.vireflu)");
+    return QCoreApplication::translate("Files", "Réglages Vireflu (*.vireflu)");
 }
 
 }  // namespace
@@ -29,16 +30,18 @@ SetupFiles::SetupFiles(QWidget* window, QMenu* recent, Opened opened, Current cu
 }
 
 void SetupFiles::AskAndOpen() {
-    const QString chosen = QFileDialog::getOpenFileName(window, tr("Ouvrir un réglage"),
-                                                        QFileInfo(path).path(), Filter());
+    const QString chosen = QFileDialog::getOpenFileName(
+        window, QCoreApplication::translate("Files", "Ouvrir un réglage"), QFileInfo(path).path(),
+        Filter());
     if (!chosen.isEmpty()) Open(chosen);
 }
 
 bool SetupFiles::Open(const QString& file) {
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        ShowPlainWarning(window, tr("Le réglage %1 n'a pas pu être lu : %2.")
-                                     .arg(QFileInfo(file).fileName(), input.errorString()));
+        ShowPlainWarning(
+            window, QCoreApplication::translate("Files", "Le réglage %1 n'a pas pu être lu : %2.")
+                        .arg(QFileInfo(file).fileName(), input.errorString()));
         return false;
     }
     // One byte past the limit is enough to refuse a file that is too large.
@@ -46,7 +49,8 @@ bool SetupFiles::Open(const QString& file) {
     const auto read = ReadSetup(std::string_view(document.constData(), document.size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
         const std::string sentence = SetupRefusalText(*refused, CatalogueOf("Setup"));
-        ShowPlainWarning(window, tr("%1 n'a pas été ouvert.").arg(QFileInfo(file).fileName()) +
+        ShowPlainWarning(window, QCoreApplication::translate("Files", "%1 n'a pas été ouvert.")
+                                         .arg(QFileInfo(file).fileName()) +
                                      "\n" + QString::fromStdString(sentence));
         return false;
     }
@@ -58,7 +62,8 @@ bool SetupFiles::Open(const QString& file) {
 void SetupFiles::Save() {
     QString target = path;
     if (target.isEmpty()) {
-        QFileDialog dialog(window, tr("Enregistrer le réglage"), QString(), Filter());
+        QFileDialog dialog(window, QCoreApplication::translate("Files", "Enregistrer le réglage"),
+                           QString(), Filter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("vireflu"));
         dialog.selectFile(QStringLiteral("vireflu.vireflu"));
@@ -71,8 +76,9 @@ void SetupFiles::Save() {
         file.write(document.data(), static_cast<qint64>(document.size())) !=
             static_cast<qint64>(document.size()) ||
         !file.commit()) {
-        ShowPlainWarning(window,
-                         tr("Le réglage n'a pas pu être enregistré : %1.").arg(file.errorString()));
+        ShowPlainWarning(window, QCoreApplication::translate(
+                                     "Files", "Le réglage n'a pas pu être enregistré : %1.")
+                                     .arg(file.errorString()));
         return;
     }
     Remember(target);

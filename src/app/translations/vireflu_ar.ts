@@ -15,6 +15,45 @@
         <source>A propos de Vireflu</source>
         <translation>حول Vireflu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>تصدير الرسم المتحرك</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>صور GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>تعذّر حفظ الرسم المتحرك: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>جارٍ تصدير الرسم المتحرك...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>أُلغي التصدير: لم يُكتب أي ملف.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>تعذّر حفظ الرسم المتحرك: صوره تحتوي على أكثر من 256 لونًا.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>لا يوجد رسم متحرك للتصدير: لا يُغذّى أي ملف بتيار «جيبي» أو «مستطيل» بتردد أعلى من 0 Hz.</translation>
+    </message>
 </context>
 <context>
     <name>Annotations</name>
@@ -126,6 +165,33 @@
     <message>
         <source>Couple : %1.</source>
         <translation>عزم الدوران: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>إعدادات Vireflu (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>فتح إعداد</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>تعذّرت قراءة الإعداد %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>لم يُفتح %1.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>حفظ الإعداد</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>تعذّر حفظ الإعداد: %1.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +712,30 @@
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
         <translation>هذا اتجاه التوافقيتين 5 و11. أما للتوافقية 7 فاضرب الزوايا في 7: يبقى ترتيب الأطوار هو ترتيب الأساسية.</translation>
     </message>
+    <message>
+        <source>Répondre</source>
+        <translation>إجابة</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>البدء من جديد</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>توقّع صحيح.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>ليس هذا ما يحدث.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>جرّب:</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -855,6 +945,22 @@
     <message>
         <source>après votre réponse</source>
         <translation>بعد إجابتك</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>القياسات</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>القوة الدافعة المغناطيسية على طول الثغرة الهوائية، من 0 إلى 360°.</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>مجالان دواران</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>يرسم المجال الموجب (أزرق) والمجال السالب (برتقالي) في المقطع.</translation>
     </message>
 </context>
 <context>
@@ -1217,56 +1323,14 @@
     </message>
 </context>
 <context>
-    <name>vireflu::AnimationExport</name>
-    <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>تصدير الرسم المتحرك</translation>
-    </message>
-    <message>
-        <source>Images GIF (*.gif)</source>
-        <translation>صور GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation>تعذّر حفظ الرسم المتحرك: %1.</translation>
-    </message>
-    <message>
-        <source>Exportation de l&apos;animation...</source>
-        <translation>جارٍ تصدير الرسم المتحرك...</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>إلغاء</translation>
-    </message>
-    <message>
-        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation>أُلغي التصدير: لم يُكتب أي ملف.</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation>تعذّر حفظ الرسم المتحرك: صوره تحتوي على أكثر من 256 لونًا.</translation>
-    </message>
-    <message>
-        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation>لا يوجد رسم متحرك للتصدير: لا يُغذّى أي ملف بتيار «جيبي» أو «مستطيل» بتردد أعلى من 0 Hz.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CAboutBox</name>
-    <message>
-        <source>OK</source>
-        <translation>موافق</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMachineView</name>
+    <name>View</name>
     <message>
         <source>Coupe de la machine</source>
         <translation>المقطع العرضي للآلة</translation>
     </message>
 </context>
 <context>
-    <name>vireflu::CMainWindow</name>
+    <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
         <translation>المفتوحة &amp;مؤخرًا</translation>
@@ -1282,79 +1346,6 @@
     <message>
         <source>Leçon</source>
         <translation>درس</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMeasuresPanel</name>
-    <message>
-        <source>Mesures</source>
-        <translation>القياسات</translation>
-    </message>
-    <message>
-        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>القوة الدافعة المغناطيسية على طول الثغرة الهوائية، من 0 إلى 360°.</translation>
-    </message>
-    <message>
-        <source>Deux champs tournants</source>
-        <translation>مجالان دواران</translation>
-    </message>
-    <message>
-        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation>يرسم المجال الموجب (أزرق) والمجال السالب (برتقالي) في المقطع.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::LessonPanel</name>
-    <message>
-        <source>Répondre</source>
-        <translation>إجابة</translation>
-    </message>
-    <message>
-        <source>Montrer</source>
-        <translation>إظهار</translation>
-    </message>
-    <message>
-        <source>Recommencer</source>
-        <translation>البدء من جديد</translation>
-    </message>
-    <message>
-        <source>Bonne prédiction.</source>
-        <translation>توقّع صحيح.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation>ليس هذا ما يحدث.</translation>
-    </message>
-    <message>
-        <source>Essayez :</source>
-        <translation>جرّب:</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::SetupFiles</name>
-    <message>
-        <source>Réglages Vireflu (*.vireflu)</source>
-        <translation>إعدادات Vireflu (*.vireflu)</translation>
-    </message>
-    <message>
-        <source>Ouvrir un réglage</source>
-        <translation>فتح إعداد</translation>
-    </message>
-    <message>
-        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation>تعذّرت قراءة الإعداد %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;a pas été ouvert.</source>
-        <translation>لم يُفتح %1.</translation>
-    </message>
-    <message>
-        <source>Enregistrer le réglage</source>
-        <translation>حفظ الإعداد</translation>
-    </message>
-    <message>
-        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation>تعذّر حفظ الإعداد: %1.</translation>
     </message>
 </context>
 </TS>

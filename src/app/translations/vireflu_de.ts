@@ -15,6 +15,45 @@
         <source>A propos de Vireflu</source>
         <translation>Über Vireflu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Animation exportieren</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>GIF-Bilder (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>Die Animation konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Animation wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>Export abgebrochen: Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>Die Animation konnte nicht gespeichert werden: Ihre Bilder haben mehr als 256 Farben.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>Keine Animation zu exportieren: Keine Wicklung wird mit „Sinus“ oder „Rechteck“ über 0 Hz gespeist.</translation>
+    </message>
 </context>
 <context>
     <name>Annotations</name>
@@ -126,6 +165,33 @@
     <message>
         <source>Couple : %1.</source>
         <translation>Drehmoment: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>Vireflu-Einstellungen (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>Einstellung öffnen</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Die Einstellung %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>Einstellung speichern</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Die Einstellung konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +712,30 @@
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
         <translation>Das ist die Drehrichtung der 5. und der 11. Oberschwingung. Multiplizieren Sie für die 7. Oberschwingung die Winkel mit 7: Die Phasenfolge bleibt die der Grundschwingung.</translation>
     </message>
+    <message>
+        <source>Répondre</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>Neu beginnen</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>Richtige Vorhersage.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>Das ist nicht das, was geschieht.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>Versuchen Sie:</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -855,6 +945,22 @@
     <message>
         <source>après votre réponse</source>
         <translation>nach Ihrer Antwort</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>Durchflutung längs des Luftspalts, von 0 bis 360°.</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>Zwei Drehfelder</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>Zeichnet Mitfeld (blau) und Gegenfeld (orange) in den Schnitt.</translation>
     </message>
 </context>
 <context>
@@ -1217,56 +1323,14 @@
     </message>
 </context>
 <context>
-    <name>vireflu::AnimationExport</name>
-    <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>Animation exportieren</translation>
-    </message>
-    <message>
-        <source>Images GIF (*.gif)</source>
-        <translation>GIF-Bilder (*.gif)</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation>Die Animation konnte nicht gespeichert werden: %1.</translation>
-    </message>
-    <message>
-        <source>Exportation de l&apos;animation...</source>
-        <translation>Animation wird exportiert...</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation>Export abgebrochen: Es wurde keine Datei geschrieben.</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation>Die Animation konnte nicht gespeichert werden: Ihre Bilder haben mehr als 256 Farben.</translation>
-    </message>
-    <message>
-        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation>Keine Animation zu exportieren: Keine Wicklung wird mit „Sinus“ oder „Rechteck“ über 0 Hz gespeist.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CAboutBox</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMachineView</name>
+    <name>View</name>
     <message>
         <source>Coupe de la machine</source>
         <translation>Querschnitt der Maschine</translation>
     </message>
 </context>
 <context>
-    <name>vireflu::CMainWindow</name>
+    <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
         <translation>&amp;Zuletzt geöffnet</translation>
@@ -1282,79 +1346,6 @@
     <message>
         <source>Leçon</source>
         <translation>Lektion</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMeasuresPanel</name>
-    <message>
-        <source>Mesures</source>
-        <translation>Messwerte</translation>
-    </message>
-    <message>
-        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>Durchflutung längs des Luftspalts, von 0 bis 360°.</translation>
-    </message>
-    <message>
-        <source>Deux champs tournants</source>
-        <translation>Zwei Drehfelder</translation>
-    </message>
-    <message>
-        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation>Zeichnet Mitfeld (blau) und Gegenfeld (orange) in den Schnitt.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::LessonPanel</name>
-    <message>
-        <source>Répondre</source>
-        <translation>Antworten</translation>
-    </message>
-    <message>
-        <source>Montrer</source>
-        <translation>Zeigen</translation>
-    </message>
-    <message>
-        <source>Recommencer</source>
-        <translation>Neu beginnen</translation>
-    </message>
-    <message>
-        <source>Bonne prédiction.</source>
-        <translation>Richtige Vorhersage.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation>Das ist nicht das, was geschieht.</translation>
-    </message>
-    <message>
-        <source>Essayez :</source>
-        <translation>Versuchen Sie:</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::SetupFiles</name>
-    <message>
-        <source>Réglages Vireflu (*.vireflu)</source>
-        <translation>Vireflu-Einstellungen (*.vireflu)</translation>
-    </message>
-    <message>
-        <source>Ouvrir un réglage</source>
-        <translation>Einstellung öffnen</translation>
-    </message>
-    <message>
-        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation>Die Einstellung %1 konnte nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;a pas été ouvert.</source>
-        <translation>%1 wurde nicht geöffnet.</translation>
-    </message>
-    <message>
-        <source>Enregistrer le réglage</source>
-        <translation>Einstellung speichern</translation>
-    </message>
-    <message>
-        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation>Die Einstellung konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 </TS>

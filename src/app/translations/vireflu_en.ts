@@ -15,6 +15,45 @@
         <source>A propos de Vireflu</source>
         <translation>About Vireflu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Export animation</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>GIF images (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>The animation could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Exporting the animation...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>Export cancelled: no file was written.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>The animation could not be saved: its frames have more than 256 colours.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>No animation to export: no winding is supplied with “sine” or “rectangular” above 0 Hz.</translation>
+    </message>
 </context>
 <context>
     <name>Annotations</name>
@@ -126,6 +165,33 @@
     <message>
         <source>Couple : %1.</source>
         <translation>Torque: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>Vireflu setups (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>Open a setup</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>The setup %1 could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 was not opened.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>Save the setup</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>The setup could not be saved: %1.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +712,30 @@
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
         <translation>That is the sense of harmonics 5 and 11. For harmonic 7, multiply the angles by 7: the order of the phases stays the fundamental&apos;s.</translation>
     </message>
+    <message>
+        <source>Répondre</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>Right prediction.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>That is not what happens.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>Try this:</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -855,6 +945,22 @@
     <message>
         <source>après votre réponse</source>
         <translation>after your answer</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Measures</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>Magnetomotive force along the air gap, from 0 to 360°.</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>Two rotating fields</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>Draws the positive (blue) and negative (orange) fields in the cross-section.</translation>
     </message>
 </context>
 <context>
@@ -1217,56 +1323,14 @@
     </message>
 </context>
 <context>
-    <name>vireflu::AnimationExport</name>
-    <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>Export animation</translation>
-    </message>
-    <message>
-        <source>Images GIF (*.gif)</source>
-        <translation>GIF images (*.gif)</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation>The animation could not be saved: %1.</translation>
-    </message>
-    <message>
-        <source>Exportation de l&apos;animation...</source>
-        <translation>Exporting the animation...</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation>Export cancelled: no file was written.</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation>The animation could not be saved: its frames have more than 256 colours.</translation>
-    </message>
-    <message>
-        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation>No animation to export: no winding is supplied with “sine” or “rectangular” above 0 Hz.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CAboutBox</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMachineView</name>
+    <name>View</name>
     <message>
         <source>Coupe de la machine</source>
         <translation>Machine cross-section</translation>
     </message>
 </context>
 <context>
-    <name>vireflu::CMainWindow</name>
+    <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
         <translation>Open &amp;recent</translation>
@@ -1282,79 +1346,6 @@
     <message>
         <source>Leçon</source>
         <translation>Lesson</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMeasuresPanel</name>
-    <message>
-        <source>Mesures</source>
-        <translation>Measures</translation>
-    </message>
-    <message>
-        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>Magnetomotive force along the air gap, from 0 to 360°.</translation>
-    </message>
-    <message>
-        <source>Deux champs tournants</source>
-        <translation>Two rotating fields</translation>
-    </message>
-    <message>
-        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation>Draws the positive (blue) and negative (orange) fields in the cross-section.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::LessonPanel</name>
-    <message>
-        <source>Répondre</source>
-        <translation>Answer</translation>
-    </message>
-    <message>
-        <source>Montrer</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>Recommencer</source>
-        <translation>Start again</translation>
-    </message>
-    <message>
-        <source>Bonne prédiction.</source>
-        <translation>Right prediction.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation>That is not what happens.</translation>
-    </message>
-    <message>
-        <source>Essayez :</source>
-        <translation>Try this:</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::SetupFiles</name>
-    <message>
-        <source>Réglages Vireflu (*.vireflu)</source>
-        <translation>Vireflu setups (*.vireflu)</translation>
-    </message>
-    <message>
-        <source>Ouvrir un réglage</source>
-        <translation>Open a setup</translation>
-    </message>
-    <message>
-        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation>The setup %1 could not be read: %2.</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;a pas été ouvert.</source>
-        <translation>%1 was not opened.</translation>
-    </message>
-    <message>
-        <source>Enregistrer le réglage</source>
-        <translation>Save the setup</translation>
-    </message>
-    <message>
-        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation>The setup could not be saved: %1.</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,45 @@
         <source>A propos de Vireflu</source>
         <translation>Acerca de Vireflu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Exportar la animación</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>Imágenes GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>No se pudo guardar la animación: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Exportando la animación...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>Exportación cancelada: no se ha escrito ningún archivo.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>No se pudo guardar la animación: sus imágenes tienen más de 256 colores.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>No hay animación que exportar: ningún devanado está alimentado con «seno» o «rectangular» por encima de 0 Hz.</translation>
+    </message>
 </context>
 <context>
     <name>Annotations</name>
@@ -126,6 +165,33 @@
     <message>
         <source>Couple : %1.</source>
         <translation>Par: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>Configuraciones de Vireflu (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>Abrir una configuración</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>No se pudo leer la configuración %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 no se ha abierto.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>Guardar la configuración</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>No se pudo guardar la configuración: %1.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +712,30 @@
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
         <translation>Ese es el sentido de los armónicos 5 y 11. Para el armónico 7, multiplique los ángulos por 7: el orden de las fases sigue siendo el del fundamental.</translation>
     </message>
+    <message>
+        <source>Répondre</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>Volver a empezar</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>Predicción correcta.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>No es lo que ocurre.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>Pruebe:</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -855,6 +945,22 @@
     <message>
         <source>après votre réponse</source>
         <translation>tras su respuesta</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>Fuerza magnetomotriz a lo largo del entrehierro, de 0 a 360°.</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>Dos campos giratorios</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>Dibuja los campos directo (azul) e inverso (naranja) en la sección.</translation>
     </message>
 </context>
 <context>
@@ -1217,56 +1323,14 @@
     </message>
 </context>
 <context>
-    <name>vireflu::AnimationExport</name>
-    <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>Exportar la animación</translation>
-    </message>
-    <message>
-        <source>Images GIF (*.gif)</source>
-        <translation>Imágenes GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation>No se pudo guardar la animación: %1.</translation>
-    </message>
-    <message>
-        <source>Exportation de l&apos;animation...</source>
-        <translation>Exportando la animación...</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation>Exportación cancelada: no se ha escrito ningún archivo.</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation>No se pudo guardar la animación: sus imágenes tienen más de 256 colores.</translation>
-    </message>
-    <message>
-        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation>No hay animación que exportar: ningún devanado está alimentado con «seno» o «rectangular» por encima de 0 Hz.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CAboutBox</name>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMachineView</name>
+    <name>View</name>
     <message>
         <source>Coupe de la machine</source>
         <translation>Sección de la máquina</translation>
     </message>
 </context>
 <context>
-    <name>vireflu::CMainWindow</name>
+    <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
         <translation>Abiertos &amp;recientemente</translation>
@@ -1282,79 +1346,6 @@
     <message>
         <source>Leçon</source>
         <translation>Lección</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMeasuresPanel</name>
-    <message>
-        <source>Mesures</source>
-        <translation>Medidas</translation>
-    </message>
-    <message>
-        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>Fuerza magnetomotriz a lo largo del entrehierro, de 0 a 360°.</translation>
-    </message>
-    <message>
-        <source>Deux champs tournants</source>
-        <translation>Dos campos giratorios</translation>
-    </message>
-    <message>
-        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation>Dibuja los campos directo (azul) e inverso (naranja) en la sección.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::LessonPanel</name>
-    <message>
-        <source>Répondre</source>
-        <translation>Responder</translation>
-    </message>
-    <message>
-        <source>Montrer</source>
-        <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>Recommencer</source>
-        <translation>Volver a empezar</translation>
-    </message>
-    <message>
-        <source>Bonne prédiction.</source>
-        <translation>Predicción correcta.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation>No es lo que ocurre.</translation>
-    </message>
-    <message>
-        <source>Essayez :</source>
-        <translation>Pruebe:</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::SetupFiles</name>
-    <message>
-        <source>Réglages Vireflu (*.vireflu)</source>
-        <translation>Configuraciones de Vireflu (*.vireflu)</translation>
-    </message>
-    <message>
-        <source>Ouvrir un réglage</source>
-        <translation>Abrir una configuración</translation>
-    </message>
-    <message>
-        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation>No se pudo leer la configuración %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;a pas été ouvert.</source>
-        <translation>%1 no se ha abierto.</translation>
-    </message>
-    <message>
-        <source>Enregistrer le réglage</source>
-        <translation>Guardar la configuración</translation>
-    </message>
-    <message>
-        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation>No se pudo guardar la configuración: %1.</translation>
     </message>
 </context>
 </TS>

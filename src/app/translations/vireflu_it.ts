@@ -15,6 +15,45 @@
         <source>A propos de Vireflu</source>
         <translation>Informazioni su Vireflu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Esporta l&apos;animazione</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>Immagini GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>Impossibile salvare l&apos;animazione: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Esportazione dell&apos;animazione...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>Esportazione annullata: nessun file è stato scritto.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>Impossibile salvare l&apos;animazione: le sue immagini hanno più di 256 colori.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>Nessuna animazione da esportare: nessun avvolgimento è alimentato in «seno» o «rettangolare» sopra 0 Hz.</translation>
+    </message>
 </context>
 <context>
     <name>Annotations</name>
@@ -126,6 +165,33 @@
     <message>
         <source>Couple : %1.</source>
         <translation>Coppia: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>Configurazioni Vireflu (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>Apri una configurazione</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Impossibile leggere la configurazione %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 non è stato aperto.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>Salva la configurazione</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Impossibile salvare la configurazione: %1.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +712,30 @@
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
         <translation>È il verso delle armoniche 5 e 11. Per l&apos;armonica 7, moltiplica gli angoli per 7: l&apos;ordine delle fasi resta quello della fondamentale.</translation>
     </message>
+    <message>
+        <source>Répondre</source>
+        <translation>Rispondi</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>Previsione corretta.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>Non è ciò che succede.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>Prova:</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -855,6 +945,22 @@
     <message>
         <source>après votre réponse</source>
         <translation>dopo la risposta</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>Forza magnetomotrice lungo il traferro, da 0 a 360°.</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>Due campi rotanti</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>Disegna i campi diretto (blu) e inverso (arancione) nella sezione.</translation>
     </message>
 </context>
 <context>
@@ -1217,56 +1323,14 @@
     </message>
 </context>
 <context>
-    <name>vireflu::AnimationExport</name>
-    <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>Esporta l&apos;animazione</translation>
-    </message>
-    <message>
-        <source>Images GIF (*.gif)</source>
-        <translation>Immagini GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation>Impossibile salvare l&apos;animazione: %1.</translation>
-    </message>
-    <message>
-        <source>Exportation de l&apos;animation...</source>
-        <translation>Esportazione dell&apos;animazione...</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation>Esportazione annullata: nessun file è stato scritto.</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation>Impossibile salvare l&apos;animazione: le sue immagini hanno più di 256 colori.</translation>
-    </message>
-    <message>
-        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation>Nessuna animazione da esportare: nessun avvolgimento è alimentato in «seno» o «rettangolare» sopra 0 Hz.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CAboutBox</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMachineView</name>
+    <name>View</name>
     <message>
         <source>Coupe de la machine</source>
         <translation>Sezione della macchina</translation>
     </message>
 </context>
 <context>
-    <name>vireflu::CMainWindow</name>
+    <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
         <translation>Aperti di &amp;recente</translation>
@@ -1282,79 +1346,6 @@
     <message>
         <source>Leçon</source>
         <translation>Lezione</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMeasuresPanel</name>
-    <message>
-        <source>Mesures</source>
-        <translation>Misure</translation>
-    </message>
-    <message>
-        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>Forza magnetomotrice lungo il traferro, da 0 a 360°.</translation>
-    </message>
-    <message>
-        <source>Deux champs tournants</source>
-        <translation>Due campi rotanti</translation>
-    </message>
-    <message>
-        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation>Disegna i campi diretto (blu) e inverso (arancione) nella sezione.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::LessonPanel</name>
-    <message>
-        <source>Répondre</source>
-        <translation>Rispondi</translation>
-    </message>
-    <message>
-        <source>Montrer</source>
-        <translation>Mostra</translation>
-    </message>
-    <message>
-        <source>Recommencer</source>
-        <translation>Ricomincia</translation>
-    </message>
-    <message>
-        <source>Bonne prédiction.</source>
-        <translation>Previsione corretta.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation>Non è ciò che succede.</translation>
-    </message>
-    <message>
-        <source>Essayez :</source>
-        <translation>Prova:</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::SetupFiles</name>
-    <message>
-        <source>Réglages Vireflu (*.vireflu)</source>
-        <translation>Configurazioni Vireflu (*.vireflu)</translation>
-    </message>
-    <message>
-        <source>Ouvrir un réglage</source>
-        <translation>Apri una configurazione</translation>
-    </message>
-    <message>
-        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation>Impossibile leggere la configurazione %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;a pas été ouvert.</source>
-        <translation>%1 non è stato aperto.</translation>
-    </message>
-    <message>
-        <source>Enregistrer le réglage</source>
-        <translation>Salva la configurazione</translation>
-    </message>
-    <message>
-        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation>Impossibile salvare la configurazione: %1.</translation>
     </message>
 </context>
 </TS>

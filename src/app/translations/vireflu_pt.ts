@@ -15,6 +15,45 @@
         <source>A propos de Vireflu</source>
         <translation>Sobre o Vireflu</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Animation</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Exportar a animação</translation>
+    </message>
+    <message>
+        <source>Images GIF (*.gif)</source>
+        <translation>Imagens GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
+        <translation>Não foi possível salvar a animação: %1.</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Exportando a animação...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
+        <translation>Exportação cancelada: nenhum arquivo foi gravado.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
+        <translation>Não foi possível salvar a animação: suas imagens têm mais de 256 cores.</translation>
+    </message>
+    <message>
+        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
+        <translation>Nenhuma animação para exportar: nenhum enrolamento é alimentado com “seno” ou “retangular” acima de 0 Hz.</translation>
+    </message>
 </context>
 <context>
     <name>Annotations</name>
@@ -126,6 +165,33 @@
     <message>
         <source>Couple : %1.</source>
         <translation>Torque: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Réglages Vireflu (*.vireflu)</source>
+        <translation>Configurações do Vireflu (*.vireflu)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un réglage</source>
+        <translation>Abrir uma configuração</translation>
+    </message>
+    <message>
+        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Não foi possível ler a configuração %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas été ouvert.</source>
+        <translation>%1 não foi aberto.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le réglage</source>
+        <translation>Salvar a configuração</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Não foi possível salvar a configuração: %1.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +712,30 @@
         <source>C&apos;est le sens des harmoniques 5 et 11. Pour l&apos;harmonique 7, multipliez les angles par 7 : l&apos;ordre des phases reste celui du fondamental.</source>
         <translation>Esse é o sentido da 5ª e da 11ª harmônicas. Para a 7ª harmônica, multiplique os ângulos por 7: a ordem das fases continua sendo a da fundamental.</translation>
     </message>
+    <message>
+        <source>Répondre</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Montrer</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Recommencer</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Bonne prédiction.</source>
+        <translation>Previsão correta.</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas ce qui se passe.</source>
+        <translation>Não é isso que acontece.</translation>
+    </message>
+    <message>
+        <source>Essayez :</source>
+        <translation>Experimente:</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -855,6 +945,22 @@
     <message>
         <source>après votre réponse</source>
         <translation>após a sua resposta</translation>
+    </message>
+    <message>
+        <source>Mesures</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
+        <translation>Força magnetomotriz ao longo do entreferro, de 0 a 360°.</translation>
+    </message>
+    <message>
+        <source>Deux champs tournants</source>
+        <translation>Dois campos girantes</translation>
+    </message>
+    <message>
+        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
+        <translation>Desenha os campos direto (azul) e inverso (laranja) no corte.</translation>
     </message>
 </context>
 <context>
@@ -1217,56 +1323,14 @@
     </message>
 </context>
 <context>
-    <name>vireflu::AnimationExport</name>
-    <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>Exportar a animação</translation>
-    </message>
-    <message>
-        <source>Images GIF (*.gif)</source>
-        <translation>Imagens GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : %1.</source>
-        <translation>Não foi possível salvar a animação: %1.</translation>
-    </message>
-    <message>
-        <source>Exportation de l&apos;animation...</source>
-        <translation>Exportando a animação...</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Exportation annulée : aucun fichier n&apos;a été écrit.</source>
-        <translation>Exportação cancelada: nenhum arquivo foi gravado.</translation>
-    </message>
-    <message>
-        <source>L&apos;animation n&apos;a pas pu être enregistrée : ses images ont plus de 256 couleurs.</source>
-        <translation>Não foi possível salvar a animação: suas imagens têm mais de 256 cores.</translation>
-    </message>
-    <message>
-        <source>Aucune animation à exporter : aucun enroulement n&apos;est alimenté en « sinus » ou « rectangulaire » au-dessus de 0 Hz.</source>
-        <translation>Nenhuma animação para exportar: nenhum enrolamento é alimentado com “seno” ou “retangular” acima de 0 Hz.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CAboutBox</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMachineView</name>
+    <name>View</name>
     <message>
         <source>Coupe de la machine</source>
         <translation>Corte da máquina</translation>
     </message>
 </context>
 <context>
-    <name>vireflu::CMainWindow</name>
+    <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
         <translation>Abertos &amp;recentemente</translation>
@@ -1282,79 +1346,6 @@
     <message>
         <source>Leçon</source>
         <translation>Lição</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::CMeasuresPanel</name>
-    <message>
-        <source>Mesures</source>
-        <translation>Medidas</translation>
-    </message>
-    <message>
-        <source>Force magnétomotrice le long de l&apos;entrefer, de 0 à 360°.</source>
-        <translation>Força magnetomotriz ao longo do entreferro, de 0 a 360°.</translation>
-    </message>
-    <message>
-        <source>Deux champs tournants</source>
-        <translation>Dois campos girantes</translation>
-    </message>
-    <message>
-        <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
-        <translation>Desenha os campos direto (azul) e inverso (laranja) no corte.</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::LessonPanel</name>
-    <message>
-        <source>Répondre</source>
-        <translation>Responder</translation>
-    </message>
-    <message>
-        <source>Montrer</source>
-        <translation>Mostrar</translation>
-    </message>
-    <message>
-        <source>Recommencer</source>
-        <translation>Recomeçar</translation>
-    </message>
-    <message>
-        <source>Bonne prédiction.</source>
-        <translation>Previsão correta.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas ce qui se passe.</source>
-        <translation>Não é isso que acontece.</translation>
-    </message>
-    <message>
-        <source>Essayez :</source>
-        <translation>Experimente:</translation>
-    </message>
-</context>
-<context>
-    <name>vireflu::SetupFiles</name>
-    <message>
-        <source>Réglages Vireflu (*.vireflu)</source>
-        <translation>Configurações do Vireflu (*.vireflu)</translation>
-    </message>
-    <message>
-        <source>Ouvrir un réglage</source>
-        <translation>Abrir uma configuração</translation>
-    </message>
-    <message>
-        <source>Le réglage %1 n&apos;a pas pu être lu : %2.</source>
-        <translation>Não foi possível ler a configuração %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;a pas été ouvert.</source>
-        <translation>%1 não foi aberto.</translation>
-    </message>
-    <message>
-        <source>Enregistrer le réglage</source>
-        <translation>Salvar a configuração</translation>
-    </message>
-    <message>
-        <source>Le réglage n&apos;a pas pu être enregistré : %1.</source>
-        <translation>Não foi possível salvar a configuração: %1.</translation>
     </message>
 </context>
 </TS>
