@@ -3,7 +3,6 @@
 import { makeDockedWindow } from "./dialog.js";
 import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
 
-const CURVE = { width: 372, height: 150 }; // CSS pixels; one and a half times for a projector
 const NARROWEST_CURVE = 120; // on a page too narrow for the whole width
 
 export class MeasuresWindow {
@@ -11,7 +10,6 @@ export class MeasuresWindow {
   constructor(core, simulator, dock, onSequences, onShownOrHidden) {
     this.simulator = simulator;
     this.onShownOrHidden = onShownOrHidden;
-    this.projector = false;
     this.curveLimit = Infinity;
     const texts = core.texts();
     this.dialog = makeDockedWindow("mesures", "measures", texts.measures, texts.close, () => this.hide());
@@ -75,16 +73,16 @@ export class MeasuresWindow {
   }
 
   setProjector(on) {
-    this.projector = on;
     this.dialog.classList.toggle("projector", on);
     this.refresh();
   }
 
   refresh() {
     if (this.dialog.hidden) return;
-    const scale = this.projector ? 1.5 : 1;
-    const cssWidth = Math.min(Math.trunc(CURVE.width * scale), this.curveLimit);
-    const cssHeight = Math.trunc(CURVE.height * scale);
+    // The core's size in CSS pixels, larger for a projector.
+    const curve = this.simulator.measuresCurveSize();
+    const cssWidth = Math.min(curve.width, this.curveLimit);
+    const cssHeight = curve.height;
     const width = devicePixels(cssWidth);
     const height = devicePixels(cssHeight);
     sizeCanvas(this.canvas, cssWidth, cssHeight, width, height);

@@ -34,12 +34,6 @@ val Bytes(const std::vector<std::uint32_t>& pixels) {
                                              reinterpret_cast<const std::uint8_t*>(pixels.data())));
 }
 
-// The page's names of the menu commands, in MenuCommand order.
-constexpr const char* kCommandNames[] = {
-    "openSetup",  "saveSetup",   "copyLink",  "exportAnimation", "quit",         "presentation",
-    "openStator", "openRotor",   "colourMap", "about",           "openMeasures", "pace",
-    "projection", "annotations", "shortcuts", "conventions"};
-
 // The page's names of the animation writer's outcomes, in GifStatus order.
 constexpr const char* kGifStatusNames[] = {"ok", "tooManyColours", "failed"};
 
@@ -58,7 +52,7 @@ val Menus() {
         for (const MenuItem& item : menu.items) {
             val entry = val::object();
             entry.set("text", PageText("Menu", item.text));
-            entry.set("command", std::string(kCommandNames[static_cast<int>(item.command)]));
+            entry.set("command", std::string(CommandName(item.command)));
             entry.set("commandId", static_cast<int>(item.command));
             entry.set("argument", item.argument);
             entry.set("separatorBefore", item.separatorBefore);
@@ -407,6 +401,13 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       s.GetSession().Command(static_cast<MenuCommand>(command), argument);
                   }))
         .function("measuresRows", &MeasuresRows)
+        .function("measuresCurveSize", optional_override([](const WebSimulator& s) {
+                      const CurveSize size = MeasuresCurveSize(s.State().projectorMode != 0);
+                      val result = val::object();
+                      result.set("width", size.width);
+                      result.set("height", size.height);
+                      return result;
+                  }))
         .function("annotations", &AnnotationsOf)
         .function("drawMeasuresCurve", optional_override([](WebSimulator& s, int w, int h) {
                       return Bytes(s.DrawMeasuresCurve(w, h));

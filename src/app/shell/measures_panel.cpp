@@ -15,9 +15,6 @@ namespace vireflu {
 
 namespace {
 
-constexpr int kCurveWidth = 372;
-constexpr int kCurveHeight = 150;
-
 // A legend entry in its curve's colour. A palette rather than a style sheet, so the entry
 // still takes the window's font in projector mode.
 QLabel* LegendEntry(const QString& text, Rgb colour) {
@@ -79,9 +76,8 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
 
 void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
     if (!isVisible()) return;
-    const double scale = lineWidth > 1 ? 1.5 : 1;
-    RenderAirGapCurve(canvas, static_cast<int>(kCurveWidth * scale),
-                      static_cast<int>(kCurveHeight * scale), measures, lineWidth);
+    const CurveSize size = MeasuresCurveSize(lineWidth > 1);
+    RenderAirGapCurve(canvas, size.width, size.height, measures, lineWidth);
     curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
     const std::vector<MeasureRow> rows = MeasureRows(measures, words);
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -90,7 +86,7 @@ void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
 
 void CMeasuresPanel::SetProjector(bool on) {
     QFont f = baseFont;
-    if (on) f.setPointSizeF(baseFont.pointSizeF() * 1.5);
+    if (on) f.setPointSizeF(baseFont.pointSizeF() * kProjectorTextScale);
     setFont(f);
 }
 

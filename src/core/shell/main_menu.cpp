@@ -130,4 +130,43 @@ std::span<const char* const> AboutLines() {
     return kAboutLines;
 }
 
+const char* CommandName(MenuCommand command) {
+    using M = MenuCommand;
+    switch (command) {
+        case M::OpenSetup:
+            return "openSetup";
+        case M::SaveSetup:
+            return "saveSetup";
+        case M::CopyLink:
+            return "copyLink";
+        case M::ExportAnimation:
+            return "exportAnimation";
+        case M::Quit:
+            return "quit";
+        case M::Presentation:
+            return "presentation";
+        case M::OpenStator:
+            return "openStator";
+        case M::OpenRotor:
+            return "openRotor";
+        case M::ColourMap:
+            return "colourMap";
+        case M::About:
+            return "about";
+        case M::OpenMeasures:
+            return "openMeasures";
+        case M::Pace:
+            return "pace";
+        case M::Projection:
+            return "projection";
+        case M::Annotations:
+            return "annotations";
+        case M::Shortcuts:
+            return "shortcuts";
+        case M::Conventions:
+            return "conventions";
+    }
+    return "";
+}
+
 }  // namespace vireflu

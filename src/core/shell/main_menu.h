@@ -28,6 +28,9 @@ enum class MenuCommand {
     Conventions,  // how signs, senses and sequences are counted
 };
 
+// The command's name where a front-end names commands (the page's "openSetup", ...).
+const char* CommandName(MenuCommand command);
+
 // How an item shows a state: not at all, as a check mark of its own, or as the one
 // checked item among those of the same command (the paces).
 enum class MenuCheck { None, Toggle, OneOf };
