@@ -125,6 +125,12 @@ TEST(LessonTable, TextsQuoteTheFiguresOfTheirOwnSetup) {
     // The synchronous machine's rotor lags by 60°: a mean torque of 0.9 sin 60°, pushing it
     // counterclockwise; a six-step stator's angles as the panel shows them.
     EXPECT_EQ(filled("machine-synchrone", "{mean-torque} {harmonic-5-speed}"), "0,78 \xE2\x80\x94");
+    // Single coils fed with direct current, the rotor's field a quarter turn ahead of the
+    // stator's: drawn back towards it, clockwise, with the balanced pair's 0.9.
+    vireflu::Setup coils;
+    coils.stator = {1, {0, 0, 0}, 50, kWaveformContinu};
+    coils.rotor = {1, {0, 0, 0}, 50, kWaveformContinu, 0, 90};
+    EXPECT_NEAR(ComputeLessonNumbers(coils).meanTorque.value_or(0), -0.9, 1e-6);
     EXPECT_EQ(
         filled("harmonique-5", "{stator-angles}: {harmonic-11-sense} {harmonic-13-speed} {x}"),
         "0°, 240°, 120°: dans le sens horaire 39000 tr/min {x}");

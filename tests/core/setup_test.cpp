@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <string>
 
-#include "panels/panel_model.h"
 #include "session/frame.h"
 #include "session/open_setup.h"
-#include "setup/panel_record.h"
 #include "setup/setup_json.h"
 
 namespace vireflu {
@@ -141,69 +137,6 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
     }
     for (const char* link : {"#setup=e", "#setup=e*", "#setup=ew", "#other=ewo"})
         EXPECT_TRUE(std::holds_alternative<SetupError>(ReadSetupLink(link))) << link;
-}
-
-// A panel set by a user's clicks, phase by phase, field by field, as a teacher sets it.
-PanelModel Clicked(Winding winding, const WindingSetup& wanted) {
-    PanelModel panel(winding);
-    // A field takes typing only while its phase is on: switch on what the values need.
-    int opened = wanted.phases;
-    for (int phase = 3; phase > opened; --phase)
-        if (wanted.anglesDeg[phase - 1] != 0) opened = phase;
-    if (wanted.frequencyHz != 50) opened = std::max(opened, 1);
-    for (int phase = 1; phase <= opened; ++phase) panel.OnPhaseClicked(phase, true);
-    for (int phase = 1; phase <= opened; ++phase)
-        panel.OnPhaseAngleChange(phase, std::to_string(wanted.anglesDeg[phase - 1]));
-    if (wanted.frequencyHz != 50) panel.OnHScroll(PanelSlider::Frequency, wanted.frequencyHz);
-    if (opened > wanted.phases) panel.OnPhaseClicked(wanted.phases + 1, false);
-    if (wanted.waveform == kWaveformContinu) panel.OnContinuClicked();
-    if (wanted.waveform == kWaveformRectangulaire) panel.OnRectangulaireClicked();
-    if (winding == Winding::Rotor && wanted.rotationHz + wanted.initialPositionDeg != 0) {
-        panel.OnHScroll(PanelSlider::Rotation, wanted.rotationHz);
-        panel.OnHScroll(PanelSlider::InitialPosition, wanted.initialPositionDeg);
-    }
-    return panel;
-}
-
-// Opening a setup clicks nothing: the record and the panel it shows are the ones a user's
-// clicks give, down to every control a user can see or use.
-TEST(Setups, OpenedPanelsAreTheClickedOnes) {
-    const std::optional<int> waveforms[] = {std::nullopt, kWaveformSinus, kWaveformContinu,
-                                            kWaveformRectangulaire};
-    for (const Winding winding : {Winding::Stator, Winding::Rotor})
-        for (int phases = 0; phases <= 3; ++phases)
-            for (const auto& waveform : waveforms)
-                for (const WindingSetup values : {WindingSetup{0, {0, 0, 0}, 50},
-                                                  WindingSetup{0, {10, 250, 360}, 0, {}, 35, 270},
-                                                  WindingSetup{0, {0, 0, 30}, 73}}) {
-                    WindingSetup wanted = values;
-                    wanted.phases = phases;
-                    wanted.waveform = waveform;
-                    if (WaveformRule(wanted) ||
-                        (winding == Winding::Rotor && waveform == kWaveformRectangulaire))
-                        continue;
-                    SCOPED_TRACE(::testing::Message()
-                                 << int(winding) << " " << phases << " " << waveform.value_or(-1));
-                    const PanelModel clicked = Clicked(winding, wanted);
-                    const PanelModel opened(winding, RecordOf(winding, wanted));
-                    EXPECT_EQ(opened.Record(), clicked.Record());
-                    EXPECT_EQ(WindingSetupOf(opened.Record()).anglesDeg, wanted.anglesDeg);
-                    for (int c = 0; c < static_cast<int>(PanelControl::Count); ++c) {
-                        const auto control = static_cast<PanelControl>(c);
-                        const ControlState& seen = opened.State(control);
-                        EXPECT_EQ(seen.enabled, clicked.State(control).enabled) << c;
-                        // A label with nothing to say shows nothing, shown or not.
-                        if (control != PanelControl::FrequencyLabel || phases > 0)
-                            EXPECT_EQ(seen.visible, clicked.State(control).visible) << c;
-                        const bool label = control == PanelControl::FrequencyLabel ||
-                                           control == PanelControl::RotationLabel ||
-                                           control == PanelControl::PositionLabel;
-                        if (label && seen.visible && clicked.State(control).visible)
-                            EXPECT_EQ(opened.LabelText(control), clicked.LabelText(control));
-                    }
-                    for (int phase = 1; phase <= 3; ++phase)
-                        EXPECT_EQ(opened.AngleText(phase), clicked.AngleText(phase));
-                }
 }
 
 // Opening a setup advances only the frames its trace keeps, yet leaves the trace that
