@@ -17,7 +17,6 @@ export class LessonWindow {
     this.onLeft = onLeft;
     this.waiting = false;
     const texts = core.texts();
-    this.texts = texts;
     this.dialog = makeDockedWindow("lecon", "lesson", texts.lesson, texts.close, () => this.hide());
     this.title = paragraph("lesson-title");
     this.introduction = paragraph("introduction");
@@ -90,11 +89,10 @@ export class LessonWindow {
     });
     for (const control of [this.number, this.numberButton]) control.disabled = true;
     this.showButton.hidden = true;
-    const verdict = said.right === undefined ? "" : `${said.right ? this.texts.right : this.texts.wrong} `;
-    this.verdict.textContent = verdict + (said.sentence ?? "");
-    this.explanation.textContent = said.why === undefined ? said.explanation : `${said.why} ${said.explanation}`;
+    this.verdict.textContent = said.verdict;
+    this.explanation.textContent = said.explanation;
     this.followUp.hidden = said.followUp === undefined;
-    this.followUp.textContent = said.followUp === undefined ? "" : `${this.texts.tryThis} ${said.followUp}`;
+    this.followUp.textContent = said.followUp ?? "";
     this.outcome.hidden = false;
     this.onShownOrHidden();
     this.onAnswered();

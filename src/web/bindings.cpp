@@ -111,9 +111,6 @@ constexpr struct {
     {"answer", "Lesson", VIREFLU_UI_TEXT("Lesson", "Répondre")},
     {"show", "Lesson", VIREFLU_UI_TEXT("Lesson", "Montrer")},
     {"restart", "Lesson", VIREFLU_UI_TEXT("Lesson", "Recommencer")},
-    {"right", "Lesson", VIREFLU_UI_TEXT("Lesson", "Bonne prédiction.")},
-    {"wrong", "Lesson", VIREFLU_UI_TEXT("Lesson", "Ce n'est pas ce qui se passe.")},
-    {"tryThis", "Lesson", VIREFLU_UI_TEXT("Lesson", "Essayez :")},
     {"language", "Menu", kLanguageMenuTitle},
 };
 
@@ -344,7 +341,11 @@ val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, Setu
         result.set("error", SetupRefusalText(*refused, PageTexts("Setup")));
         return result;
     }
-    const Setup& setup = std::get<Setup>(read);
+    return PagePartOf(std::get<Setup>(read));
+}
+
+val vireflu::PagePartOf(const Setup& setup) {
+    val result = val::object();
     result.set("pace", setup.pacePeriodMs);
     result.set("stator", setup.statorWindow);
     result.set("rotor", setup.rotorWindow);

@@ -34,50 +34,39 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId,
                  : SetupRefusalText(*refused, PageTexts("Setup")));
         return result;
     }
-    lesson = std::get<Lesson>(read);
-    shipped = isId;
-    value = ComputeLessonValue(*lesson);
-    figures = LessonFiguresOf(ComputeLessonNumbers(lesson->setup), PageTexts("Lesson"));
-    val result = OpenedSetup(simulator, lesson->setup);
-    simulator.GetSession().AwaitPrediction(WithheldBy(lesson->quantity));
-    result.set("title", Shown(lesson->title));
-    result.set("introduction", Shown(lesson->introduction, figures));
-    result.set("question", Shown(lesson->question, figures));
+    const Lesson& lesson = std::get<Lesson>(read);
+    shippedId = isId ? lesson.id : std::string();
+    const LessonPage page =
+        simulator.OpenLesson(lesson, PageTexts("Lesson"), SpokenLanguage() == "en");
+    val result = PagePartOf(lesson.setup);
+    result.set("title", page.title);
+    result.set("introduction", page.introduction);
+    result.set("question", page.question);
     val choices = val::array();
-    for (const LessonChoice& choice : lesson->choices)
-        choices.call<void>("push", Shown(choice.text, figures));
+    for (const std::string& choice : page.choices) choices.call<void>("push", choice);
     result.set("choices", choices);
-    result.set("typed", lesson->choices.empty());
-    result.set("annotations", annotations.Open(*lesson, annotationsShown));
+    result.set("typed", page.choices.empty());
+    result.set("annotations", annotations.Open(lesson, annotationsShown));
     return result;
 }
 
 val WebLesson::Answer(WebSimulator& simulator, int choice, const std::string& typed) const {
+    Session& session = simulator.GetSession();
+    const std::optional<LessonVerdict> said =
+        choice >= 0    ? session.AnswerChoice(static_cast<std::size_t>(choice))
+        : choice == -1 ? session.AnswerNumber(typed)
+                       : session.ShowAnswer();
     val result = val::object();
-    result.set("answered", false);
-    if (!lesson) return result;
-    const bool chosen = choice >= 0 && static_cast<std::size_t>(choice) < lesson->choices.size();
-    const LessonChoice* picked =
-        chosen ? &lesson->choices[static_cast<std::size_t>(choice)] : nullptr;
-    if (value && picked != nullptr) result.set("right", IsRightChoice(*lesson, *value, *picked));
-    if (choice == -1) {
-        const std::optional<double> read = TypedNumber(typed);
-        if (!read) return result;
-        result.set("right", value && IsRightNumber(*lesson, *value, *read));
-    }
-    result.set("answered", true);
-    simulator.GetSession().EndPrediction();
-    if (value)
-        result.set("sentence", LessonSentence(lesson->quantity, *value, PageTexts("Lesson")) + ".");
-    if (picked != nullptr && picked->why && !(value && IsRightChoice(*lesson, *value, *picked)))
-        result.set("why", Shown(*picked->why, figures));
-    result.set("explanation", Shown(lesson->explanation, figures));
-    if (lesson->followUp) result.set("followUp", Shown(*lesson->followUp, figures));
+    result.set("answered", said.has_value());
+    if (!said) return result;
+    result.set("verdict", said->verdict);
+    result.set("explanation", said->explanation);
+    if (said->followUp) result.set("followUp", *said->followUp);
     return result;
 }
 
 val WebLesson::Leave(WebSimulator& simulator) {
-    simulator.GetSession().EndPrediction();
+    simulator.GetSession().LeaveLesson();
     const std::optional<bool> own = annotations.Leave();
     return own ? val(*own) : val::undefined();
 }

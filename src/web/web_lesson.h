@@ -7,17 +7,16 @@
 #include <variant>
 
 #include "lessons/lesson.h"
-#include "lessons/lesson_grade.h"
-#include "lessons/lesson_text.h"
 #include "lessons/pending_answer.h"
 #include "web_simulator.h"
 
 namespace vireflu {
 
 // Opens a setup read from a document or a link: {error} with the refusal's sentence, or the
-// page's part of the opened setup (pace, windows, running clock, projector, two rotating
-// fields). Defined with the bindings.
+// page's part of the opened setup (PagePartOf). Defined with the bindings.
 emscripten::val OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read);
+// The page's part of a setup: pace, windows, running clock, projector, two rotating fields.
+emscripten::val PagePartOf(const Setup& setup);
 
 // The lesson the page shows, in French as the page is: opened on the simulator, then
 // answered. The core decides what is right; the page only shows it.
@@ -31,21 +30,18 @@ public:
     emscripten::val Open(WebSimulator& simulator, const std::string& text, bool isId,
                          bool annotationsShown);
     // A choice's index, or -1 for a typed number, or -2 for "Montrer": {answered} (false for
-    // a typed text that is no number, which changes nothing), {right} (absent after
-    // "Montrer"), the simulator's sentence, the explanation and the follow-up. An answer
-    // lets the simulator show everything again.
+    // a typed text that is no number, which changes nothing), the verdict, the explanation
+    // and the follow-up, as the session words them. An answer lets the simulator show
+    // everything again.
     emscripten::val Answer(WebSimulator& simulator, int choice, const std::string& typed) const;
     // The lesson window closed: the simulator shows everything again. The user's own
     // "Annotations" to put back, or undefined when no lesson was open.
     emscripten::val Leave(WebSimulator& simulator);
     // The shipped lesson's id, for the page's address; empty for a file's.
-    std::string Id() const { return shipped ? lesson->id : std::string(); }
+    std::string Id() const { return shippedId; }
 
 private:
-    std::optional<Lesson> lesson;
-    std::optional<LessonValue> value;
-    LessonFigures figures;
-    bool shipped = false;
+    std::string shippedId;
     LessonAnnotations annotations;
 };
 

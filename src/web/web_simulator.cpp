@@ -73,9 +73,19 @@ std::optional<SetupError> WebSimulator::Open(const std::variant<Setup, SetupErro
     if (const auto* refused = std::get_if<SetupError>(&read)) return *refused;
     const Setup& setup = std::get<Setup>(read);
     session.Open(setup);
+    LoadPanels();
+    return std::nullopt;
+}
+
+LessonPage WebSimulator::OpenLesson(const Lesson& lesson, Translate texts, bool english) {
+    LessonPage page = session.OpenLesson(lesson, std::move(texts), english);
+    LoadPanels();
+    return page;
+}
+
+void WebSimulator::LoadPanels() {
     statorPanel = session.PanelOfRecord(Winding::Stator);
     rotorPanel = session.PanelOfRecord(Winding::Rotor);
-    return std::nullopt;
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawPhasePicture(Winding winding, int phase, int w,

@@ -79,8 +79,12 @@ public:
     // become the setup's, with the clock stopped, and the caller redraws everything and sets
     // the pace, the windows and the running clock from it. A refusal changes nothing.
     std::optional<SetupError> Open(const std::variant<Setup, SetupError>& read);
+    // Opens a lesson's setup as Open does and asks its question (see Session::OpenLesson).
+    LessonPage OpenLesson(const Lesson& lesson, Translate texts, bool english);
 
 private:
+    // Both panels' models as the session's records say.
+    void LoadPanels();
     std::optional<PanelModel>& Slot(Winding winding) {
         return winding == Winding::Rotor ? rotorPanel : statorPanel;
     }

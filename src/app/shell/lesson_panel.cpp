@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "interface_language.h"
-#include "lessons/lesson_grade.h"
 
 namespace vireflu {
 
@@ -22,14 +21,17 @@ QLabel* Paragraph(const char* name, QWidget* parent) {
 
 }  // namespace
 
-QString ShownText(const LessonText& text, const LessonFigures& figures) {
-    const std::string_view code = InterfaceLanguage(QLocale::system().uiLanguages()).code;
-    return QString::fromStdString(
-        ShownLessonText(text, CatalogueOf("Lesson"), code == "en", figures));
+bool LessonsInEnglish() {
+    return InterfaceLanguage(QLocale::system().uiLanguages()).code == std::string_view("en");
 }
 
-LessonPanel::LessonPanel(QWidget* parent)
+QString ShownText(const LessonText& text) {
+    return QString::fromStdString(ShownLessonText(text, CatalogueOf("Lesson"), LessonsInEnglish()));
+}
+
+LessonPanel::LessonPanel(Session& session, QWidget* parent)
     : QWidget(parent),
+      session(session),
       title(Paragraph("lessonTitle", this)),
       introduction(Paragraph("introduction", this)),
       question(Paragraph("question", this)),
@@ -54,10 +56,8 @@ LessonPanel::LessonPanel(QWidget* parent)
         choice->setObjectName(QStringLiteral("choice%1").arg(i));
         choice->setStyleSheet(QStringLiteral("text-align: left; padding: 4px"));
         choice->setCheckable(true);
-        connect(choice, &QPushButton::clicked, this, [this, i] {
-            const LessonChoice& picked = lesson->choices[static_cast<std::size_t>(i)];
-            Reveal(value && IsRightChoice(*lesson, *value, picked), &picked);
-        });
+        connect(choice, &QPushButton::clicked, this,
+                [this, i] { Reveal(this->session.AnswerChoice(static_cast<std::size_t>(i))); });
         layout->addWidget(choice);
         choices.push_back(choice);
     }
@@ -66,12 +66,11 @@ LessonPanel::LessonPanel(QWidget* parent)
     number->addWidget(numberEdit, 1);
     number->addWidget(numberButton);
     layout->addLayout(number);
-    connect(numberButton, &QPushButton::clicked, this, [this] {
-        if (const auto typed = TypedNumber(numberEdit->text().toStdString()))
-            Reveal(value && IsRightNumber(*lesson, *value, *typed));
-    });
+    connect(numberButton, &QPushButton::clicked, this,
+            [this] { Reveal(this->session.AnswerNumber(numberEdit->text().toStdString())); });
     showButton->setObjectName(QStringLiteral("showButton"));
-    connect(showButton, &QPushButton::clicked, this, [this] { Reveal(std::nullopt); });
+    connect(showButton, &QPushButton::clicked, this,
+            [this] { Reveal(this->session.ShowAnswer()); });
     layout->addWidget(showButton);
     layout->addWidget(verdict);
     layout->addWidget(explanation);
@@ -84,22 +83,18 @@ LessonPanel::LessonPanel(QWidget* parent)
     setMaximumWidth(360);
 }
 
-void LessonPanel::Start(const Lesson& started, const std::optional<LessonValue>& computed) {
-    lesson = started;
-    value = computed;
-    figures = LessonFiguresOf(ComputeLessonNumbers(lesson->setup), CatalogueOf("Lesson"));
-    waiting = true;
-    title->setText(ShownText(lesson->title));
-    introduction->setText(ShownText(lesson->introduction, figures));
-    question->setText(ShownText(lesson->question, figures));
+void LessonPanel::Start(const LessonPage& page) {
+    title->setText(QString::fromStdString(page.title));
+    introduction->setText(QString::fromStdString(page.introduction));
+    question->setText(QString::fromStdString(page.question));
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        const bool offered = i < lesson->choices.size();
-        if (offered) choices[i]->setText(ShownText(lesson->choices[i].text, figures));
+        const bool offered = i < page.choices.size();
+        if (offered) choices[i]->setText(QString::fromStdString(page.choices[i]));
         choices[i]->setVisible(offered);
         choices[i]->setEnabled(true);
         choices[i]->setChecked(false);
     }
-    const bool typed = lesson->choices.empty();
+    const bool typed = page.choices.empty();
     numberEdit->clear();
     for (QWidget* widget : std::initializer_list<QWidget*>{numberEdit, numberButton}) {
         widget->setVisible(typed);
@@ -111,33 +106,20 @@ void LessonPanel::Start(const Lesson& started, const std::optional<LessonValue>&
         widget->hide();
 }
 
-void LessonPanel::Reveal(std::optional<bool> right, const LessonChoice* picked) {
-    if (!waiting) return;
-    waiting = false;
+void LessonPanel::Reveal(const std::optional<LessonVerdict>& said) {
+    // A typed text that is no number answers nothing.
+    if (!said) return;
     // The prediction stays pressed.
     for (QPushButton* choice : choices) choice->setEnabled(false);
     numberEdit->setEnabled(false);
     numberButton->setEnabled(false);
     showButton->hide();
-    QString said =
-        right ? (*right ? QCoreApplication::translate("Lesson", "Bonne prédiction.")
-                        : QCoreApplication::translate("Lesson", "Ce n'est pas ce qui se passe."))
-              : QString();
-    if (value)
-        said += (said.isEmpty() ? "" : " ") +
-                QString::fromStdString(
-                    LessonSentence(lesson->quantity, *value, CatalogueOf("Lesson"))) +
-                ".";
-    verdict->setText(said);
-    const bool tempted = right == false && picked != nullptr && picked->why;
-    explanation->setText((tempted ? ShownText(*picked->why, figures) + " " : QString()) +
-                         ShownText(lesson->explanation, figures));
-    followUp->setText(lesson->followUp ? QCoreApplication::translate("Lesson", "Essayez :") + " " +
-                                             ShownText(*lesson->followUp, figures)
-                                       : QString());
+    verdict->setText(QString::fromStdString(said->verdict));
+    explanation->setText(QString::fromStdString(said->explanation));
+    followUp->setText(QString::fromStdString(said->followUp.value_or("")));
     for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
         widget->show();
-    followUp->setVisible(lesson->followUp.has_value());
+    followUp->setVisible(said->followUp.has_value());
     emit Answered();
 }
 

@@ -9,27 +9,29 @@
 #include <vector>
 
 #include "lessons/lesson.h"
-#include "lessons/lesson_text.h"
+#include "session/session.h"
 
 namespace vireflu {
 
 // A lesson's text in the interface's language: the catalogue's translation, else the lesson
 // file's own English for English, else its French.
-QString ShownText(const LessonText& text, const LessonFigures& figures = {});
+QString ShownText(const LessonText& text);
+// Whether a lesson file's own English is shown rather than its French.
+bool LessonsInEnglish();
 
 // A lesson beside the machine: its introduction and question, then, once the student has
-// answered (or the teacher chose "Montrer"), whether the prediction was right, the
-// simulator's figure in a sentence, the explanation and the follow-up.
+// answered (or the teacher chose "Montrer"), the session's verdict, the simulator's figure in
+// a sentence, the explanation and the follow-up.
 class LessonPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LessonPanel(QWidget* parent = nullptr);
+    LessonPanel(Session& session, QWidget* parent = nullptr);
 
-    // Shows the lesson's question; `value` is what the simulator computes for its setup.
-    void Start(const Lesson& lesson, const std::optional<LessonValue>& value);
+    // Shows the question of the lesson the session has just opened.
+    void Start(const LessonPage& page);
     // Until the student answers, the animation stays stopped.
-    bool Waiting() const { return waiting; }
+    bool Waiting() const { return session.AwaitsPrediction(); }
 
 signals:
     // An answer, or "Montrer": the animation may run.
@@ -37,10 +39,10 @@ signals:
     void RestartRequested();
 
 private:
-    // `right` is none after "Montrer", which shows the outcome without a verdict.
-    // `picked`: the choice the student pressed, if any.
-    void Reveal(std::optional<bool> right, const LessonChoice* picked = nullptr);
+    // Shows the session's verdict, if it gave one; `picked` stays pressed.
+    void Reveal(const std::optional<LessonVerdict>& said);
 
+    Session& session;
     QLabel* title;
     QLabel* introduction;
     QLabel* question;
@@ -52,10 +54,6 @@ private:
     QLabel* explanation;
     QLabel* followUp;
     QPushButton* restartButton;
-    std::optional<Lesson> lesson;
-    std::optional<LessonValue> value;
-    LessonFigures figures;  // what the texts quote, in the user's language
-    bool waiting = false;
 };
 
 }  // namespace vireflu

@@ -388,10 +388,13 @@ bool CMainWindow::OpenSetupFile(const QString& path) {
     return setupFiles->Open(path);
 }
 
-void CMainWindow::ApplySetup(const Setup& setup, const Withheld& withheld) {
+void CMainWindow::ApplySetup(const Setup& setup) {
     session.Open(setup);
+    ShowOpened(setup);
+}
+
+void CMainWindow::ShowOpened(const Setup& setup) {
     ShowRunning();
-    if (withheld != Withheld{}) session.AwaitPrediction(withheld);
     setupOpened = true;
     for (const Winding winding : {Winding::Stator, Winding::Rotor})
         if (PanelOf(winding) != nullptr) PanelOf(winding)->Load(session.PanelOfRecord(winding));
@@ -423,37 +426,37 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         lessonDock->setObjectName(QStringLiteral("lessonDock"));
         lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
         lessonDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-        lessonPanel = new LessonPanel(lessonDock);
+        lessonPanel = new LessonPanel(session, lessonDock);
         lessonDock->setWidget(lessonPanel);
         addDockWidget(BesideTheMachine(*this), lessonDock);
         connect(lessonPanel, &LessonPanel::Answered, this, [this] {
-            session.EndPrediction();
             RedrawView();
             if (!session.Running()) ToggleAnimation();
         });
         // Closed, or ended by a setup of one's own: everything shows again.
         connect(lessonDock, &QDockWidget::visibilityChanged, this, [this] {
             if (!lessonDock->isHidden()) return;
-            session.EndPrediction();
+            session.LeaveLesson();
             if (const std::optional<bool> own = lessonAnnotations.Leave()) ShowAnnotations(*own);
             RedrawView();
         });
         // "Recommencer": the same lesson afresh.
         connect(lessonPanel, &LessonPanel::RestartRequested, this,
-                [this] { OpenLesson(Lesson(*currentLesson)); });
+                [this] { OpenLesson(Lesson(session.LessonTaken()->Taken())); });
     }
-    currentLesson = lesson;
     setupFiles->Forget();
     ShowAnnotations(lessonAnnotations.Open(lesson, machineView->Annotations()));
-    // Nothing tells the answer before the prediction.
-    ApplySetup(lesson.setup, WithheldBy(lesson.quantity));
-    lessonPanel->Start(lesson, ComputeLessonValue(lesson));
+    // Nothing tells the answer before the prediction, from the first frame on.
+    const LessonPage page = session.OpenLesson(lesson, CatalogueOf("Lesson"), LessonsInEnglish());
+    ShowOpened(lesson.setup);
+    lessonPanel->Start(page);
     lessonDock->show();
 }
 
 std::optional<Lesson> CMainWindow::ShownLesson() const {
-    if (lessonDock == nullptr || lessonDock->isHidden()) return std::nullopt;
-    return currentLesson;
+    const LessonRun* taken = session.LessonTaken();
+    if (lessonDock == nullptr || lessonDock->isHidden() || taken == nullptr) return std::nullopt;
+    return taken->Taken();
 }
 
 void CMainWindow::ShowAnnotations(bool on) {

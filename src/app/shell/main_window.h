@@ -57,10 +57,9 @@ public slots:
     bool OpenSetupFile(const QString& path);
     // The setup the window shows: panels, display, windows open, pace and clock.
     Setup CurrentSetup() const;
-    // Plays the setup on a fresh state as the panels would send it, then sets the windows,
-    // the menus' checks, the pace and the clock as it says; a lesson's pending question
-    // holds `withheld` back from the first frame on.
-    void ApplySetup(const Setup& setup, const Withheld& withheld = {});
+    // Opens the setup in the session, then sets the windows, the menus' checks, the pace and
+    // the clock as it says.
+    void ApplySetup(const Setup& setup);
     // Keeps the layout (docked panels, geometry) for the next window.
     void SaveLayout();
     // Opens a lesson: its setup with the clock at zero and stopped, and its question beside
@@ -100,6 +99,8 @@ private:
     void OnColourMapCommand(ColourMapKind kind);
     void ShowClockInPanels();
     void CheckMenuItem(MenuCommand command, int argument, bool checked);
+    // The windows, checks, pace and clock of a setup the session has just opened.
+    void ShowOpened(const Setup& setup);
     // The clock's timer and the "&Animation" / "&Stop" caption as the session runs.
     void ShowRunning();
     // "Annotations" on or off, as if chosen in the menu; the next redraw shows it.
@@ -135,7 +136,6 @@ private:
     // Made with the first lesson, docked beside the machine and never floating over it.
     QDockWidget* lessonDock = nullptr;
     LessonPanel* lessonPanel = nullptr;
-    std::optional<Lesson> currentLesson;
     LessonAnnotations lessonAnnotations;
 };
 

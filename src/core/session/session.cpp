@@ -1,5 +1,8 @@
 #include "session/session.h"
 
+#include <utility>
+
+#include "lessons/pending_answer.h"
 #include "machine/clock.h"
 #include "machine/display_commands.h"
 #include "session/frame.h"
@@ -69,7 +72,8 @@ void Session::Open(const Setup& setup) {
     records = OpenSetup(setup, *state, *scene);
     ticks = setup.ticks;
     running = false;
-    awaitsPrediction = false;
+    EndPrediction();
+    lesson.reset();
 }
 
 Setup Session::CurrentSetup(const Setup& frontEnd) const {
@@ -91,6 +95,42 @@ void Session::AwaitPrediction(const Withheld& withheld) {
 void Session::EndPrediction() {
     state->withheld = {};
     awaitsPrediction = false;
+}
+
+LessonPage Session::OpenLesson(const Lesson& taken, Translate texts, bool english) {
+    Open(taken.setup);
+    AwaitPrediction(WithheldBy(taken.quantity));
+    return lesson.emplace(taken, std::move(texts), english).Page();
+}
+
+namespace {
+
+template <typename Answer>
+std::optional<LessonVerdict> Answered(Session& session, std::optional<LessonRun>& run,
+                                      Answer&& answer) {
+    if (!run) return std::nullopt;
+    std::optional<LessonVerdict> verdict = answer(*run);
+    if (verdict) session.EndPrediction();
+    return verdict;
+}
+
+}  // namespace
+
+std::optional<LessonVerdict> Session::AnswerChoice(std::size_t choice) {
+    return Answered(*this, lesson, [choice](LessonRun& run) { return run.Choose(choice); });
+}
+
+std::optional<LessonVerdict> Session::AnswerNumber(const std::string& typed) {
+    return Answered(*this, lesson, [&typed](LessonRun& run) { return run.Type(typed); });
+}
+
+std::optional<LessonVerdict> Session::ShowAnswer() {
+    return Answered(*this, lesson, [](LessonRun& run) { return run.Show(); });
+}
+
+void Session::LeaveLesson() {
+    EndPrediction();
+    lesson.reset();
 }
 
 }  // namespace vireflu

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "lessons/lesson_run.h"
 #include "machine/simulation_state.h"
 #include "measures/measures.h"
 #include "panels/panel_model.h"
@@ -56,7 +59,8 @@ public:
     Measures ComputeMeasures() const;
 
     // Opens a setup: the state, the records and the clock become the setup's, the clock
-    // stopped; the next frame is the one vireflu-render draws last for it.
+    // stopped; the next frame is the one vireflu-render draws last for it. A lesson being
+    // taken ends.
     void Open(const Setup& setup);
     // The setup shown, with what only the front-end knows (the pace and the windows open)
     // taken from `frontEnd`.
@@ -68,6 +72,18 @@ public:
     void EndPrediction();
     bool AwaitsPrediction() const { return awaitsPrediction; }
 
+    // Opens a lesson's setup and asks its question, worded by `texts` (see LessonRun).
+    LessonPage OpenLesson(const Lesson& lesson, Translate texts, bool english);
+    // The lesson being taken, if any.
+    const LessonRun* LessonTaken() const { return lesson ? &*lesson : nullptr; }
+    // The student's answer: a choice, a typed number, or "Montrer"; with a verdict everything
+    // shows again. None when nothing was answered (see LessonRun).
+    std::optional<LessonVerdict> AnswerChoice(std::size_t choice);
+    std::optional<LessonVerdict> AnswerNumber(const std::string& typed);
+    std::optional<LessonVerdict> ShowAnswer();
+    // The lesson's window closed: everything shows again.
+    void LeaveLesson();
+
 private:
     std::unique_ptr<SimulationState> state;
     std::unique_ptr<MachineScene> scene;
@@ -75,6 +91,7 @@ private:
     int ticks = 0;
     bool running = false;
     bool awaitsPrediction = false;
+    std::optional<LessonRun> lesson;
 };
 
 }  // namespace vireflu
