@@ -95,6 +95,10 @@ TEST(ImageOutputTest, AnimationOfOnePeriodWithItsFramesFolder) {
                  "--frame-delay", "44", "--animation", gif, "--frames", dir + "/"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_LT(QFile(gif).size(), 400'000);
+    // Its loop and transparency need the 89a format, which the header must say.
+    QFile file(gif);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(6), "GIF89a");
     int delay = -1;
     EXPECT_EQ(DecodeGif(gif, delay).size(), 40u);
     EXPECT_EQ(delay, 4);

@@ -38,6 +38,7 @@ const Refusal kRefusals[] = {
     // Values out of range, beyond the limits, malformed, or long (shortened to head and tail).
     {"AngleAbove360", WithOutputs({"--rotor-angles", "0,120,361"}), "--rotor-angles"},
     {"UnknownLesson", WithOutputs({"--lesson", "nope"}), "'nope'"},
+    {"UnknownPanel", WithOutputs({"--panel", "left"}), "accepts stator or rotor, not 'left'"},
     {"LessonBesideSetup", WithOutputs({"--lesson", "une-phase", "--setup", "@/s.vireflu"}),
      "--lesson"},
     {"EmptyView", WithOutputs({"--size", "0x560"}), "--size"},
