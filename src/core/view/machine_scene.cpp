@@ -71,20 +71,18 @@ std::array<Rect, 8> MachineScene::RotorBoxes(const SimulationState& state) const
     const int rotorRadius = RotorRingRadius();
     std::array<Rect, 8> rotorBoxes;
     for (std::size_t j = 0; j < 8; ++j)
-        rotorBoxes[j] = geometry.ConductorBox(rotorDrawAngle + kConductorAngles[j], rotorRadius);
+        rotorBoxes[j] =
+            geometry.ConductorBox(rotorDrawAngle + TeachingMachine().slotAngles[j], rotorRadius);
     return rotorBoxes;
 }
 
 std::vector<ConductorShown> ConductorsShown(const std::array<int, 3>& on) {
     std::vector<ConductorShown> shown;
-    if (on[0]) shown.insert(shown.end(), {{0, 0}, {1, 1}});
-    if (!on[1]) return shown;
-    if (on[2])
-        // Three-phase winding: coils 120 degrees apart.
-        shown.insert(shown.end(), {{2, 2}, {3, 3}, {4, 4}, {5, 5}});
-    else
-        // Two-phase winding: the second coil turned by 90 degrees.
-        shown.insert(shown.end(), {{6, 2}, {7, 3}});
+    for (const Coil& coil : TeachingMachine().CoilsOf(on)) {
+        const auto level = static_cast<std::size_t>(2 * (coil.phase - 1));
+        shown.push_back({static_cast<std::size_t>(coil.slotIn), level});
+        shown.push_back({static_cast<std::size_t>(coil.slotOut), level + 1});
+    }
     return shown;
 }
 

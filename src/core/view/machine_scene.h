@@ -12,15 +12,15 @@
 
 namespace vireflu {
 
-// A conductor drawn: its box (in kConductorAngles order) and its level's index in
+// A conductor drawn: its box (its slot in the machine's layout) and its level's index in
 // ConductorLevels (2 p for phase p + 1 going in, 2 p + 1 returning).
 struct ConductorShown {
     std::size_t box;
     std::size_t level;
 };
 
-// The conductors a winding with these phases on draws: a phase 2 on without phase 3 is the
-// two-phase winding's, turned by 90 degrees.
+// The conductors a winding with these phases on draws, from the machine's layout: a phase 2
+// on without phase 3 is the two-phase winding's, turned by 90 degrees.
 std::vector<ConductorShown> ConductorsShown(const std::array<int, 3>& on);
 
 // Everything the machine view keeps between frames, without a window: the angle tables,

@@ -3,14 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "machine/constants.h"
-
 namespace vireflu {
-
-using namespace constants;
-
-const std::array<double, 8> kConductorAngles = {kQuarterTurn, -kQuarterTurn, kDeg210,   kDeg30,
-                                                -kDeg30,      kDeg150,       kHalfTurn, 0};
 
 int ViewGeometry::ShorterSide() const {
     return std::min(clientWidth, clientHeight);
@@ -58,7 +51,8 @@ ViewGeometry ComputeGeometry(const Rect& clientRect, const AngleTables& tables) 
     }
 
     for (std::size_t j = 0; j < 8; ++j)
-        g.statorConductorBoxes[j] = g.ConductorBox(kConductorAngles[j], g.conductorRingRadius);
+        g.statorConductorBoxes[j] =
+            g.ConductorBox(TeachingMachine().slotAngles[j], g.conductorRingRadius);
 
     g.torqueSpan = Trunc(g.clientHeight * 0.8);
     g.torqueBarRight = Trunc(g.clientWidth * 0.05);

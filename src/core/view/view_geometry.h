@@ -4,14 +4,10 @@
 
 #include "drawing/geometry.h"
 #include "machine/gap_mmf.h"
+#include "machine/machine_layout.h"
 #include "view/gap_sectors.h"
 
 namespace vireflu {
-
-// Angles of the eight conductor places, in box order: the phase 1 pair, the three-phase
-// pairs of phases 2 and 3, then the two-phase pair of phase 2. The stator boxes sit at these
-// angles; the rotor conductors at these offsets from the rotor's angle.
-extern const std::array<double, 8> kConductorAngles;
 
 // The layout of the machine derived from the view's client size, recomputed as a whole
 // at every size change so the machine always fills the view and stays round.
