@@ -97,6 +97,7 @@ export class App {
     this.lessonInput = document.getElementById("open-lesson");
     watchPickedFile(this.lessonInput, (text) => this.openLesson(text, false));
     this.view.sized.then(() => {
+      this.simulator.remember(this.pageSetup()); // the start, which a change can be taken back to
       // A link pasted into this tab's address changes only its fragment.
       window.addEventListener("hashchange", () => this.openLink());
       this.openLink();
@@ -147,6 +148,15 @@ export class App {
         break;
       case "pace":
         this.setPace(item.argument);
+        break;
+      case "undo":
+        this.restore(this.simulator.undo());
+        break;
+      case "redo":
+        this.restore(this.simulator.redo());
+        break;
+      case "resetAll":
+        this.restore(this.simulator.resetAll());
         break;
       case "annotations":
         this.view.setAnnotations(checked);
@@ -225,6 +235,15 @@ export class App {
   tick() {
     this.simulator.tick();
     this.redrawAll();
+    this.simulator.remember(this.pageSetup()); // the ticks a setup taken back comes back to
+  }
+
+  // A setup taken back or forward, or the start's, shown as an opened one; it ends a lesson.
+  restore(opened) {
+    if (!opened) return;
+    this.showingOpened = true;
+    this.lesson?.hide();
+    this.showOpened(opened, () => this.simulator.openSetup(opened.document, false), this.view.size);
   }
 
   redrawAll() {
@@ -270,6 +289,8 @@ export class App {
   // While a shipped lesson is shown, the address is the lesson's, for a course page to link.
   keepLink() {
     if (this.window.hidden) return;
+    // Each change comes here: the core's history keeps the setup before it.
+    if (!this.showingOpened) this.simulator.remember(this.pageSetup());
     const lesson = this.lesson?.id;
     const link = lesson ? `${LESSON_LINK}${lesson}` : this.simulator.setupLink(this.pageSetup());
     history.replaceState(null, "", `#${link}${this.languageInLink ? `&lang=${this.language}` : ""}`);
@@ -324,6 +345,7 @@ export class App {
       this.message.show(opened.error);
       return;
     }
+    this.showingOpened = true;
     this.lesson?.hide(); // a setup of one's own ends the lesson
     this.showOpened(opened, () => this.simulator.openSetup(text, isLink), this.view.size);
   }
@@ -331,6 +353,8 @@ export class App {
   // Sets what the page keeps of an opened setup; `playAgain` plays it at the view's new size
   // when the windows changed it from `size`.
   showOpened(opened, playAgain, size) {
+    // Its windows and checks are the setup's, not changes of their own.
+    this.showingOpened = true;
     this.message.hide();
     clearInterval(this.timer);
     this.timer = 0;
@@ -349,6 +373,7 @@ export class App {
     if (this.view.size !== size) playAgain();
     for (const panel of this.panels) panel?.refresh();
     this.redrawAll();
+    this.showingOpened = false;
     if (opened.running) this.toggleAnimation();
     this.showAnimationCaption();
     this.keepLink();
@@ -359,10 +384,13 @@ export class App {
     if (await copyText(location.href)) this.message.show(this.texts.linkCopied, true);
   }
 
-  // Ctrl+O and Ctrl+S open and save setups rather than the browser's own page.
+  // Ctrl+O, Ctrl+S, Ctrl+Z and Ctrl+Shift+Z act on setups rather than the browser's own page;
+  // a text field keeps undoing its own typing.
   onShortcut(event) {
-    if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey || this.window.hidden || this.modalShown) return;
-    const item = this.shortcuts.get(`Ctrl+${event.key.toUpperCase()}`);
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || this.window.hidden || this.modalShown) return;
+    const key = event.key.toUpperCase();
+    if (key === "Z" && event.target.closest?.("input, textarea")) return;
+    const item = this.shortcuts.get(`Ctrl+${event.shiftKey ? "Shift+" : ""}${key}`);
     if (!item) return;
     event.preventDefault();
     this.menuBar.close();

@@ -335,6 +335,21 @@ Setup PagePart(const val& page) {
 
 }  // namespace
 
+namespace {
+
+// A setup taken back or forward, or the start's: the page's part of it (as an opened one's)
+// and its document, to play it again at another size; null when there is none.
+template <std::optional<Setup> (Session::*Step)()>
+val Restored(WebSimulator& simulator) {
+    const std::optional<Setup> setup = simulator.Restore(Step);
+    if (!setup) return val::null();
+    val result = PagePartOf(*setup);
+    result.set("document", WriteSetup(*setup));
+    return result;
+}
+
+}  // namespace
+
 val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read) {
     val result = val::object();
     if (const auto refused = simulator.Open(read)) {
@@ -430,6 +445,12 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       return WriteSetup(s.GetSession().CurrentSetup(PagePart(page)));
                   }))
         .function("openSetup", &OpenSetupText)
+        .function("remember", optional_override([](WebSimulator& s, const val& page) {
+                      s.GetSession().Remember(PagePart(page));
+                  }))
+        .function("undo", &Restored<&Session::Undo>)
+        .function("redo", &Restored<&Session::Redo>)
+        .function("resetAll", &Restored<&Session::ResetAll>)
         .function("startAnimation", &WebSimulator::StartAnimation)
         .function("addAnimationFrame", optional_override([](WebSimulator& s) {
                       return std::string(kGifStatusNames[static_cast<int>(s.AddAnimationFrame())]);

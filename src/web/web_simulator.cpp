@@ -83,6 +83,12 @@ LessonPage WebSimulator::OpenLesson(const Lesson& lesson, Translate texts, bool 
     return page;
 }
 
+std::optional<Setup> WebSimulator::Restore(std::optional<Setup> (Session::*step)()) {
+    std::optional<Setup> setup = (session.*step)();
+    if (setup) LoadPanels();
+    return setup;
+}
+
 void WebSimulator::LoadPanels() {
     statorPanel = session.PanelOfRecord(Winding::Stator);
     rotorPanel = session.PanelOfRecord(Winding::Rotor);

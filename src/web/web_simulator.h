@@ -79,6 +79,9 @@ public:
     // become the setup's, with the clock stopped, and the caller redraws everything and sets
     // the pace, the windows and the running clock from it. A refusal changes nothing.
     std::optional<SetupError> Open(const std::variant<Setup, SetupError>& read);
+    // "Annuler", "Rétablir" or "Tout réinitialiser": the session's step, the panels' models
+    // then made as its records say; the setup now shown, or none.
+    std::optional<Setup> Restore(std::optional<Setup> (Session::*step)());
     // Opens a lesson's setup as Open does and asks its question (see Session::OpenLesson).
     LessonPage OpenLesson(const Lesson& lesson, Translate texts, bool english);
 

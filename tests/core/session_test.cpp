@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "session/frame.h"
 #include "session/session.h"
+#include "setup/panel_record.h"
 #include "setup/setup_json.h"
 
 namespace vireflu {
@@ -59,6 +63,81 @@ TEST(Session, ClockWaitsForAWindingAndForThePrediction) {
     session.Open(Prepared());
     EXPECT_FALSE(session.Running());
     EXPECT_EQ(session.State().withheld, Withheld{});
+}
+
+// Twenty random changes, each a record, a command, the two fields, a window or the pace: undo
+// shows each setup before them again, down to the frame's pixels (the trace aside, which
+// keeps every frame drawn), and redo replays them.
+TEST(Session, UndoAndRedoTwentyChanges) {
+    std::mt19937 random(20261208);
+    const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    Session session;
+    session.ResizeView(120, 90);
+    RasterSurface canvas;
+    const auto frame = [&] {
+        session.AdvanceFrame();
+        RenderMachineFrame(canvas, session.Scene(), session.State());
+        return std::vector<std::uint32_t>(canvas.Pixels().begin(), canvas.Pixels().end());
+    };
+    const auto stopped = [&](vireflu::Setup setup) {
+        setup.ticks = 0;
+        return WriteSetup(setup);
+    };
+    vireflu::Setup windows;
+    std::vector<std::pair<std::string, std::vector<std::uint32_t>>> shown;
+    session.Remember(windows);
+    while (shown.size() < 20) {
+        const vireflu::Setup before = session.CurrentSetup(windows);
+        shown.emplace_back(WriteSetup(before), frame());
+        const int phases = 1 + pick(3);
+        const WindingSetup winding{phases,    {pick(361), pick(361), pick(361)},
+                                   pick(101), kWaveformSinus,
+                                   pick(101), pick(361)};
+        switch (pick(5)) {
+            case 0: {
+                const auto panel = Winding(pick(2));
+                session.ApplyRecord(panel, RecordOf(panel, winding));
+                break;
+            }
+            case 1:
+                session.Command(MenuCommand::Presentation, pick(2) * 3 + pick(2));
+                break;
+            case 2:
+                session.Command(MenuCommand::ColourMap, pick(4));
+                break;
+            case 3:
+                session.SetSequences(!session.State().sequenceMode);
+                break;
+            default:
+                windows.measuresWindow = !windows.measuresWindow;
+                windows.pacePeriodMs = 150 << pick(2);
+        }
+        // A change to what already was is none.
+        if (stopped(session.CurrentSetup(windows)) == stopped(before)) shown.pop_back();
+        session.Tick();
+        session.Remember(windows);
+    }
+    const std::string last = WriteSetup(session.CurrentSetup(windows));
+    for (int change = 19; change >= 0; --change) {
+        const std::optional<vireflu::Setup> back = session.Undo();
+        ASSERT_TRUE(back) << change;
+        windows = *back;
+        EXPECT_EQ(WriteSetup(session.CurrentSetup(windows)), shown[change].first) << change;
+        EXPECT_EQ(frame(), shown[change].second) << change;
+    }
+    EXPECT_FALSE(session.Undo());
+    for (int change = 0; change < 20; ++change) windows = *session.Redo();
+    EXPECT_FALSE(session.Redo());
+    EXPECT_EQ(WriteSetup(session.CurrentSetup(windows)), last);
+    // Typing 1, 12, 120 into one angle field is one change.
+    for (const int angle : {1, 12, 120}) {
+        WindingSettings record = session.Records().stator;
+        record.phase2AngleDeg = angle;
+        session.ApplyRecord(Winding::Stator, record);
+        session.Remember(windows);
+    }
+    session.Undo();
+    EXPECT_EQ(WriteSetup(session.CurrentSetup(windows)), last);
 }
 
 }  // namespace

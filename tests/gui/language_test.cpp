@@ -24,7 +24,8 @@ namespace {
 // between texts, "-" for a menu's separator): as written, in French, then in English.
 const std::pair<const char*, const char*> kWindows[] = {
     {"&Général|&Ouvrir...|&Enregistrer...|Ouverts &récemment|E&xporter "
-     "l'animation...|-|&Quitter|&Représentation|Entrefer:couleur|Vecteur|"
+     "l'animation...|-|&Quitter|É&dition|&Annuler|&Rétablir|-|Tout "
+     "réi&nitialiser|&Représentation|Entrefer:couleur|Vecteur|"
      "Trace|Forces magnéto-motrices|Couple|&Vue|&Stator|&Rotor|&Mesures|Panneaux à côté|"
      "Disposition initiale|Annotations|-|Cadence x1/4|"
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
@@ -32,7 +33,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|-|"
      "Ouvrir une leçon...|&?|Raccourcis &clavier|Conventions de &signe|&Langue|&A propos de "
      "Vireflu...|&Initialisation|&Animation",
-     "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Presentation|Air gap: "
+     "&General|&Open...|&Save...|Open &recent|&Export animation...|-|&Quit|&Edit|&Undo|&Redo|-|"
+     "Reset &all|&Presentation|Air gap: "
      "colour|Vector|Trace|"
      "Magnetomotive forces|Torque|&View|&Stator|&Rotor|&Measures|Panels beside|Initial layout|"
      "Annotations|-|"
@@ -121,7 +123,7 @@ void LanguageTest::everyTextInTheExpectedLanguage() {
     altKeys << texts.mid(texts.size() - 2);
     QVERIFY2(UniqueMnemonics(altKeys), qPrintable(altKeys.join(' ')));
 
-    QMenu* view = window.menuBar()->actions()[2]->menu();
+    QMenu* view = window.menuBar()->actions()[3]->menu();
     view->actions()[0]->trigger();
     auto* stator = window.findChild<CWindingPanel*>();
     for (const char* name : {"phase1Check", "rectangulaire"}) {

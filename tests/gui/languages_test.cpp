@@ -35,7 +35,7 @@ public:
 void OpenWindows(CMainWindow& window) {
     window.ApplyWindingSettings(0, WindingSettings{1, 1, 1, 0, 120, 240, 50, 0, 0, 0});
     window.ApplyWindingSettings(1, PhaseOneRecord());
-    QMenu* view = window.menuBar()->actions()[2]->menu();
+    QMenu* view = window.menuBar()->actions()[3]->menu();
     for (int item = 0; item < 3; ++item) view->actions()[item]->trigger();
 }
 
@@ -87,7 +87,7 @@ void LanguagesTest::switchedAtOnceMirroredInArabic() {
     const QWidget* check = stator->findChild<QWidget*>("phase1Check");
     QVERIFY2(check->geometry().center().x() > stator->width() / 2, "the check boxes on the right");
     QCOMPARE(window->findChild<CMachineView*>()->grab().toImage(), french);
-    window->menuBar()->actions()[2]->menu()->actions()[3]->trigger();  // "Panneaux à côté"
+    window->menuBar()->actions()[3]->menu()->actions()[3]->trigger();  // "Panneaux à côté"
     QCOMPARE(window->dockWidgetArea(window->findChild<QDockWidget*>()), Qt::LeftDockWidgetArea);
     QVERIFY(window->grab().save(QStringLiteral(VIREFLU_ARTEFACTS "/desktop-ar.png")));
 

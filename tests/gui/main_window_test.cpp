@@ -55,6 +55,7 @@ private slots:
     void oneFramePerEvent();
     void animationAndReset();
     void pacesSetTheTimersPeriod();
+    void undoAndRedo();
     void panelsSendAndFollowTheClock();
     void placement();
     void setupsOpenedAndSavedAgain();
@@ -167,6 +168,22 @@ void MainWindowTest::animationAndReset() {
     QTest::mouseClick(animation, Qt::LeftButton);
     QVERIFY(!Running());
     QCOMPARE(animation->text(), "&Animation");
+}
+
+// "Annuler" takes the last change back, a window opened included, and Ctrl+Shift+Z replays it;
+// in an angle field Ctrl+Z stays the field's own.
+void MainWindowTest::undoAndRedo() {
+    Choose("&Représentation", "Trace");
+    Choose("&Vue", "&Mesures");
+    Choose("É&dition", "&Annuler");
+    QVERIFY(!window->CurrentSetup().measuresWindow && state->traceMode == 1);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->CurrentSetup().presentation, Presentation::AirGap);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window->CurrentSetup().measuresWindow && state->traceMode == 1);
+    Choose("É&dition", "Tout réi&nitialiser");
+    QCOMPARE(WriteSetup(window->CurrentSetup()), WriteSetup(vireflu::Setup{}));
 }
 
 // Each pace is a period of the clock's timer.
@@ -296,7 +313,7 @@ void MainWindowTest::lessonJourney() {
     QVERIFY(window->OpenSetupFile(file));
     Choose("&Vue", "&Mesures");  // a window of the last setup the lesson's own closes
     // "&Leçons", "Le champ tournant" (the menus' order is the language test's).
-    QMenu* theme = window->menuBar()->actions()[4]->menu()->actions()[1]->menu();
+    QMenu* theme = window->menuBar()->actions()[5]->menu()->actions()[1]->menu();
     theme->actions()[0]->trigger();  // "Trois phases"
     auto* panel = window->findChild<LessonPanel*>();
     const auto onScreen = [](const QWidget* w) {

@@ -20,7 +20,7 @@ const titles = (page) => page.$$eval(".menu > button", (buttons) => buttons.map(
 test("the browser's language, then a link's, then the one chosen in Langue, which stays", async () => {
   const page = await open(browser, { locale: "de-DE" });
   assert.deepEqual(await language(page), ["de", "ltr"]);
-  assert.deepEqual((await titles(page)).slice(0, 2), ["Allgemein", "Darstellung"]);
+  assert.deepEqual((await titles(page)).slice(0, 2), ["Allgemein", "Bearbeiten"]);
   await page.goto(`${page.url().split("#")[0]}#lang=es`);
   await page.reload();
   await page.waitForFunction(() => window.vireflu);
@@ -31,7 +31,7 @@ test("the browser's language, then a link's, then the one chosen in Langue, whic
   assert.match(await page.evaluate(() => location.hash), /&lang=en$/, "the address carries the choice");
   await page.goto(page.url().split("#")[0]);
   await page.waitForFunction(() => window.vireflu);
-  assert.deepEqual((await titles(page)).slice(0, 2), ["General", "Presentation"], "remembered without the link");
+  assert.deepEqual((await titles(page)).slice(0, 2), ["General", "Edit"], "remembered without the link");
   assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -33,6 +33,7 @@ test("menus: the French titles and items, with their access keys", async () => {
   assert.deepEqual(menus, [
     ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Exporter l'animation...",
       "Quitter"]],
+    ["É<u>d</u>ition", ["AnnulerCtrl+Z", "RétablirCtrl+Shift+Z", "Tout réinitialiser"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
     ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Annotations", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
@@ -44,15 +45,17 @@ test("menus: the French titles and items, with their access keys", async () => {
   assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
     "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques",
     "Langue"]);
-  assert.equal(await page.locator(".menu-items hr").count(), 6,
-    "above Quitter, the paces, Projection, a lesson file, the languages and A propos");
+  assert.equal(await page.locator(".menu-items hr").count(), 7,
+    "above Quitter, Tout réinitialiser, the paces, Projection, a lesson file, the languages and A propos");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
-    ["Control+O", "Control+S"]);
+    ["Control+O", "Control+S", "Control+Z", "Control+Shift+Z"]);
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.
   const first = await canvasBytes(page, "#view");
   await page.keyboard.press("Alt+r");
   for (const key of ["ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown", "Enter"]) await page.keyboard.press(key);
   assert.ok((await canvasBytes(page, "#view")) !== first, "Couple shows the torque bar");
+  await page.keyboard.press("Control+z");
+  assert.equal(await canvasBytes(page, "#view"), first, "Ctrl+Z takes Couple back");
   await page.keyboard.press("Alt+c");
   await page.keyboard.press("Escape");
   assert.equal(await page.locator(".menu-items:visible").count(), 0);

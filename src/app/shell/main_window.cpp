@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -76,6 +77,12 @@ CMainWindow::CMainWindow(Session& session)
         panelDocks->Restore();
         placedFrameSize = QSize();
     }
+    // The first setup shown, which the first change can be taken back to.
+    session.Remember(WindowsPart());
+    // A menu bar too wide for the window ends in a button of its own, which a screen reader
+    // names too.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QCoreApplication::translate("Window", "Autres menus"));
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
@@ -243,7 +250,22 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
         case MenuCommand::Conventions:
             ShowLines("Conventions", kConventionsTitle, ConventionLines());
             break;
+        case MenuCommand::Undo:
+            Restore(&Session::Undo);
+            break;
+        case MenuCommand::Redo:
+            Restore(&Session::Redo);
+            break;
+        case MenuCommand::ResetAll:
+            Restore(&Session::ResetAll);
+            break;
     }
+}
+
+void CMainWindow::Restore(std::optional<Setup> (Session::*step)()) {
+    // A setup taken back or forward, like one of one's own, ends the lesson.
+    if (lessonDock != nullptr) lessonDock->hide();
+    if (const std::optional<Setup> setup = (session.*step)()) ShowOpened(*setup);
 }
 
 void CMainWindow::PlaceOnScreen() {
@@ -287,6 +309,8 @@ void CMainWindow::OnClockTick() {
 
 void CMainWindow::RedrawView() {
     machineView->Redraw();
+    // Every change ends here, and so does every tick: the history sees each of them.
+    if (!showingOpened) session.Remember(WindowsPart());
     const bool showMeasures = measuresPanel != nullptr && measuresPanel->isVisible();
     // The view's description follows every drawing, but while the clock runs at most once a
     // period, so a screen reader asked for it is not interrupted by a new text every tick.
@@ -394,6 +418,7 @@ void CMainWindow::ApplySetup(const Setup& setup) {
 }
 
 void CMainWindow::ShowOpened(const Setup& setup) {
+    showingOpened = true;
     ShowRunning();
     setupOpened = true;
     for (const Winding winding : {Winding::Stator, Winding::Rotor})
@@ -415,6 +440,7 @@ void CMainWindow::ShowOpened(const Setup& setup) {
     show(setup.statorWindow, statorPanel, [this] { OpenPanel(Winding::Stator); });
     show(setup.rotorWindow, rotorPanel, [this] { OpenPanel(Winding::Rotor); });
     show(setup.measuresWindow, measuresPanel, [this] { OpenMeasures(); });
+    showingOpened = false;
     RedrawView();
     ShowClockInPanels();
     if (setup.running) ToggleAnimation();
@@ -471,13 +497,17 @@ void CMainWindow::CheckMenuItem(MenuCommand command, int argument, bool checked)
             action->setChecked(checked);
 }
 
-Setup CMainWindow::CurrentSetup() const {
+Setup CMainWindow::WindowsPart() const {
     Setup windows;
     windows.pacePeriodMs = clockTimer.interval();
     windows.statorWindow = statorPanel != nullptr && statorPanel->isVisible();
     windows.rotorWindow = rotorPanel != nullptr && rotorPanel->isVisible();
     windows.measuresWindow = measuresPanel != nullptr && measuresPanel->isVisible();
-    return session.CurrentSetup(windows);
+    return windows;
+}
+
+Setup CMainWindow::CurrentSetup() const {
+    return session.CurrentSetup(WindowsPart());
 }
 
 void CMainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -101,6 +101,10 @@ private:
     void CheckMenuItem(MenuCommand command, int argument, bool checked);
     // The windows, checks, pace and clock of a setup the session has just opened.
     void ShowOpened(const Setup& setup);
+    // "Annuler", "Rétablir", "Tout réinitialiser": the session's step, then its setup shown.
+    void Restore(std::optional<Setup> (Session::*step)());
+    // What only the window knows of the setup shown: the pace and the windows open.
+    Setup WindowsPart() const;
     // The clock's timer and the "&Animation" / "&Stop" caption as the session runs.
     void ShowRunning();
     // "Annotations" on or off, as if chosen in the menu; the next redraw shows it.
@@ -127,6 +131,8 @@ private:
     MeasureWords describedWords;  // the description's numbers in the user's language
     // Set once a setup was opened: a panel created afterwards shows the setup's settings.
     bool setupOpened = false;
+    // Set while an opened setup is being shown, whose steps are no changes of their own.
+    bool showingOpened = false;
     std::vector<std::pair<MenuItem, QAction*>> checkableItems;
     std::unique_ptr<SetupFiles> setupFiles;
     std::unique_ptr<PanelDocks> panelDocks;

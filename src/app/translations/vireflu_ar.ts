@@ -1097,6 +1097,22 @@
         <source>Conventions de &amp;signe</source>
         <translation>ا&amp;صطلاحات الإشارة</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>Tout réi&amp;nitialiser</source>
+        <translation>إعادة تعيين ال&amp;كل</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>ت&amp;حرير</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1321,6 +1337,10 @@
         <source>Raccourcis clavier</source>
         <translation>اختصارات لوحة المفاتيح</translation>
     </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
+        <translation>Ctrl+Z، Ctrl+Shift+Z: تراجع، إعادة</translation>
+    </message>
 </context>
 <context>
     <name>View</name>
@@ -1346,6 +1366,10 @@
     <message>
         <source>Leçon</source>
         <translation>درس</translation>
+    </message>
+    <message>
+        <source>Autres menus</source>
+        <translation>قوائم أخرى</translation>
     </message>
 </context>
 </TS>

@@ -1097,6 +1097,22 @@
         <source>Conventions de &amp;signe</source>
         <translation>&amp;Vorzeichenregeln</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Tout réi&amp;nitialiser</source>
+        <translation>Alles &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1321,6 +1337,10 @@
         <source>Raccourcis clavier</source>
         <translation>Tastenkürzel</translation>
     </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
+        <translation>Strg+Z, Strg+Umschalt+Z: rückgängig, wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>View</name>
@@ -1346,6 +1366,10 @@
     <message>
         <source>Leçon</source>
         <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Autres menus</source>
+        <translation>Weitere Menüs</translation>
     </message>
 </context>
 </TS>

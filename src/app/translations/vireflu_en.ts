@@ -1097,6 +1097,22 @@
         <source>Conventions de &amp;signe</source>
         <translation>&amp;Sign conventions</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Tout réi&amp;nitialiser</source>
+        <translation>Reset &amp;all</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>&amp;Edit</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1321,6 +1337,10 @@
         <source>Raccourcis clavier</source>
         <translation>Keyboard shortcuts</translation>
     </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
+        <translation>Ctrl+Z, Ctrl+Shift+Z: undo, redo</translation>
+    </message>
 </context>
 <context>
     <name>View</name>
@@ -1346,6 +1366,10 @@
     <message>
         <source>Leçon</source>
         <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Autres menus</source>
+        <translation>More menus</translation>
     </message>
 </context>
 </TS>

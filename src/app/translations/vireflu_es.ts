@@ -1097,6 +1097,22 @@
         <source>Conventions de &amp;signe</source>
         <translation>&amp;Convenciones de signo</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Tout réi&amp;nitialiser</source>
+        <translation>Restablecer &amp;todo</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>&amp;Edición</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1321,6 +1337,10 @@
         <source>Raccourcis clavier</source>
         <translation>Atajos de teclado</translation>
     </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
+        <translation>Ctrl+Z, Ctrl+Mayús+Z: deshacer, rehacer</translation>
+    </message>
 </context>
 <context>
     <name>View</name>
@@ -1346,6 +1366,10 @@
     <message>
         <source>Leçon</source>
         <translation>Lección</translation>
+    </message>
+    <message>
+        <source>Autres menus</source>
+        <translation>Más menús</translation>
     </message>
 </context>
 </TS>

@@ -1097,6 +1097,22 @@
         <source>Conventions de &amp;signe</source>
         <translation>&amp;Convenzioni di segno</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Tout réi&amp;nitialiser</source>
+        <translation>Reimposta &amp;tutto</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>&amp;Modifica</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1321,6 +1337,10 @@
         <source>Raccourcis clavier</source>
         <translation>Scorciatoie da tastiera</translation>
     </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
+        <translation>Ctrl+Z, Ctrl+Maiusc+Z: annulla, ripeti</translation>
+    </message>
 </context>
 <context>
     <name>View</name>
@@ -1346,6 +1366,10 @@
     <message>
         <source>Leçon</source>
         <translation>Lezione</translation>
+    </message>
+    <message>
+        <source>Autres menus</source>
+        <translation>Altri menu</translation>
     </message>
 </context>
 </TS>

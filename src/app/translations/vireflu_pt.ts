@@ -1097,6 +1097,22 @@
         <source>Conventions de &amp;signe</source>
         <translation>&amp;Convenções de sinal</translation>
     </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Rétablir</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Tout réi&amp;nitialiser</source>
+        <translation>Repor &amp;tudo</translation>
+    </message>
+    <message>
+        <source>É&amp;dition</source>
+        <translation>E&amp;ditar</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1321,6 +1337,10 @@
         <source>Raccourcis clavier</source>
         <translation>Atalhos de teclado</translation>
     </message>
+    <message>
+        <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
+        <translation>Ctrl+Z, Ctrl+Shift+Z: desfazer, refazer</translation>
+    </message>
 </context>
 <context>
     <name>View</name>
@@ -1346,6 +1366,10 @@
     <message>
         <source>Leçon</source>
         <translation>Lição</translation>
+    </message>
+    <message>
+        <source>Autres menus</source>
+        <translation>Mais menus</translation>
     </message>
 </context>
 </TS>

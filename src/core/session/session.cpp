@@ -87,6 +87,24 @@ Setup Session::CurrentSetup(const Setup& frontEnd) const {
     return setup;
 }
 
+std::optional<Setup> Session::Undo() {
+    std::optional<Setup> setup = history.Undo();
+    if (setup) Open(*setup);
+    return setup;
+}
+
+std::optional<Setup> Session::Redo() {
+    std::optional<Setup> setup = history.Redo();
+    if (setup) Open(*setup);
+    return setup;
+}
+
+std::optional<Setup> Session::ResetAll() {
+    const Setup start;
+    Open(start);
+    return start;
+}
+
 void Session::AwaitPrediction(const Withheld& withheld) {
     state->withheld = withheld;
     awaitsPrediction = true;

@@ -9,6 +9,7 @@
 #include "measures/measures.h"
 #include "panels/panel_model.h"
 #include "session/open_setup.h"
+#include "session/setup_history.h"
 #include "setup/setup.h"
 #include "shell/main_menu.h"
 #include "view/machine_scene.h"
@@ -66,6 +67,15 @@ public:
     // taken from `frontEnd`.
     Setup CurrentSetup(const Setup& frontEnd) const;
 
+    // "Annuler" and "Rétablir": after every change (and tick) the front-end hands its part
+    // of the setup shown (see CurrentSetup); Undo and Redo open the setup to show instead,
+    // which the front-end then shows as an opened one. None when there is nothing to do.
+    void Remember(const Setup& frontEnd) { history.Remember(CurrentSetup(frontEnd)); }
+    std::optional<Setup> Undo();
+    std::optional<Setup> Redo();
+    // "Tout réinitialiser": the start's setup opened (itself a change that can be undone).
+    std::optional<Setup> ResetAll();
+
     // A lesson's question is asked: until the prediction (or "Montrer", or the lesson left),
     // what would tell the answer is held back and the clock waits.
     void AwaitPrediction(const Withheld& withheld);
@@ -92,6 +102,7 @@ private:
     bool running = false;
     bool awaitsPrediction = false;
     std::optional<LessonRun> lesson;
+    SetupHistory history;
 };
 
 }  // namespace vireflu

@@ -26,6 +26,12 @@ constexpr MenuItem kGeneral[] = {
     {VIREFLU_UI_TEXT("Menu", "Copier le &lien"), M::CopyLink},
     {VIREFLU_UI_TEXT("Menu", "E&xporter l'animation..."), M::ExportAnimation},
     {VIREFLU_UI_TEXT("Menu", "&Quitter"), M::Quit, 0, true}};
+constexpr MenuItem kEdit[] = {
+    {VIREFLU_UI_TEXT("Menu", "&Annuler"), M::Undo, 0, false, MenuCheck::None, false, "Ctrl+Z"},
+    {VIREFLU_UI_TEXT("Menu", "&Rétablir"), M::Redo, 0, false, MenuCheck::None, false,
+     "Ctrl+Shift+Z"},
+    {VIREFLU_UI_TEXT("Menu", "Tout réi&nitialiser"), M::ResetAll, 0, true},
+};
 constexpr MenuItem kPresentation[] = {
     {VIREFLU_UI_TEXT("Menu", "Entrefer:couleur"), M::Presentation, Arg(Presentation::AirGap)},
     {VIREFLU_UI_TEXT("Menu", "Vecteur"), M::Presentation, Arg(Presentation::Vector)},
@@ -60,6 +66,7 @@ constexpr MenuItem kHelp[] = {{VIREFLU_UI_TEXT("Menu", "Raccourcis &clavier"), M
 
 constexpr Menu kMenus[] = {
     {VIREFLU_UI_TEXT("Menu", "&Général"), kGeneral},
+    {VIREFLU_UI_TEXT("Menu", "É&dition"), kEdit},
     {VIREFLU_UI_TEXT("Menu", "&Représentation"), kPresentation},
     {VIREFLU_UI_TEXT("Menu", "&Vue"), kView},
     {VIREFLU_UI_TEXT("Menu", "&Couleur"), kColour},
@@ -79,6 +86,7 @@ constexpr ShortcutLine kShortcutLines[] = {
     {VIREFLU_UI_TEXT("Shortcuts", "Origine : initialisation, l'horloge à zéro"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "F11 : plein écran"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+Q : quitter"), true},
     {VIREFLU_UI_TEXT("Shortcuts", "Alt + lettre soulignée : menus et boutons"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "Tab, flèches, Entrée, Échap : dans les panneaux"), false},
@@ -165,6 +173,12 @@ const char* CommandName(MenuCommand command) {
             return "shortcuts";
         case M::Conventions:
             return "conventions";
+        case M::Undo:
+            return "undo";
+        case M::Redo:
+            return "redo";
+        case M::ResetAll:
+            return "resetAll";
     }
     return "";
 }

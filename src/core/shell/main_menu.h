@@ -26,6 +26,9 @@ enum class MenuCommand {
     Annotations,  // checked: the phases, clock, field's sense and colour scale over the view
     Shortcuts,    // the list of keys
     Conventions,  // how signs, senses and sequences are counted
+    Undo,
+    Redo,
+    ResetAll,  // back to the start: the panels, the display and the windows as at start-up
 };
 
 // The command's name where a front-end names commands (the page's "openSetup", ...).
