@@ -252,8 +252,13 @@ export class App {
     this.measures?.refresh();
   }
 
-  // The core keeps the clock still while a lesson's prediction is awaited.
+  // A clock that cannot start (no phase on, a lesson's prediction awaited) says why.
   toggleAnimation() {
+    const why = this.simulator.whyStill();
+    if (why) {
+      this.message.show(why, true);
+      return;
+    }
     const running = this.simulator.toggleAnimation();
     if (running && !this.timer) this.timer = setInterval(() => this.tick(), this.periodMs);
     if (!running && this.timer) {

@@ -406,6 +406,10 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("toggleAnimation", optional_override([](WebSimulator& s) {
                       return s.GetSession().ToggleAnimation();
                   }))
+        .function("whyStill", optional_override([](const WebSimulator& s) {
+                      const char* why = s.GetSession().WhyStill();
+                      return std::string(why != nullptr ? PageText("Window", why) : "");
+                  }))
         .function("running",
                   optional_override([](const WebSimulator& s) { return s.GetSession().Running(); }))
         .function("describe", optional_override([](const WebSimulator& s) {

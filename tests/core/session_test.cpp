@@ -47,10 +47,13 @@ TEST(Session, OpensAndSavesTheSameSetup) {
 TEST(Session, ClockWaitsForAWindingAndForThePrediction) {
     Session session;
     EXPECT_FALSE(session.ToggleAnimation());
+    EXPECT_STREQ(session.WhyStill(), "Rien à animer : cochez une phase dans « Stator ».");
     session.Open(Prepared());
+    EXPECT_EQ(session.WhyStill(), nullptr);
     session.AwaitPrediction({true, false, false, false});
     EXPECT_TRUE(session.State().withheld.field);
     EXPECT_FALSE(session.ToggleAnimation());
+    EXPECT_STREQ(session.WhyStill(), "Répondez d'abord à la question de la leçon.");
     session.EndPrediction();
     EXPECT_EQ(session.State().withheld, Withheld{});
     EXPECT_TRUE(session.ToggleAnimation());

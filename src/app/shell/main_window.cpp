@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -532,6 +533,13 @@ void CMainWindow::ShowClockInPanels() {
 }
 
 void CMainWindow::ToggleAnimation() {
+    // A clock that cannot start says why, beside its button, rather than nothing.
+    if (const char* why = session.WhyStill()) {
+        QToolTip::showText(commandBar->animationButton->mapToGlobal(
+                               QPoint(0, commandBar->animationButton->height())),
+                           QCoreApplication::translate("Window", why), commandBar->animationButton);
+        return;
+    }
     session.ToggleAnimation();
     ShowRunning();
 }

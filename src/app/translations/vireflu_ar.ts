@@ -1371,5 +1371,13 @@
         <source>Autres menus</source>
         <translation>قوائم أخرى</translation>
     </message>
+    <message>
+        <source>Rien à animer : cochez une phase dans « Stator ».</source>
+        <translation>لا شيء لتحريكه: فعّل طورًا في «العضو الثابت».</translation>
+    </message>
+    <message>
+        <source>Répondez d&apos;abord à la question de la leçon.</source>
+        <translation>أجب أولًا عن سؤال الدرس.</translation>
+    </message>
 </context>
 </TS>

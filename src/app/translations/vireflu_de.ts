@@ -1371,5 +1371,13 @@
         <source>Autres menus</source>
         <translation>Weitere Menüs</translation>
     </message>
+    <message>
+        <source>Rien à animer : cochez une phase dans « Stator ».</source>
+        <translation>Nichts zu animieren: Haken Sie in „Stator“ eine Phase an.</translation>
+    </message>
+    <message>
+        <source>Répondez d&apos;abord à la question de la leçon.</source>
+        <translation>Beantworten Sie zuerst die Frage der Lektion.</translation>
+    </message>
 </context>
 </TS>

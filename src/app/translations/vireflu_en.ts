@@ -1371,5 +1371,13 @@
         <source>Autres menus</source>
         <translation>More menus</translation>
     </message>
+    <message>
+        <source>Rien à animer : cochez une phase dans « Stator ».</source>
+        <translation>Nothing to animate: tick a phase in “Stator”.</translation>
+    </message>
+    <message>
+        <source>Répondez d&apos;abord à la question de la leçon.</source>
+        <translation>Answer the lesson’s question first.</translation>
+    </message>
 </context>
 </TS>

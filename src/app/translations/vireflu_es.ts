@@ -1371,5 +1371,13 @@
         <source>Autres menus</source>
         <translation>Más menús</translation>
     </message>
+    <message>
+        <source>Rien à animer : cochez une phase dans « Stator ».</source>
+        <translation>Nada que animar: marque una fase en «Estator».</translation>
+    </message>
+    <message>
+        <source>Répondez d&apos;abord à la question de la leçon.</source>
+        <translation>Responda primero a la pregunta de la lección.</translation>
+    </message>
 </context>
 </TS>

@@ -1371,5 +1371,13 @@
         <source>Autres menus</source>
         <translation>Altri menu</translation>
     </message>
+    <message>
+        <source>Rien à animer : cochez une phase dans « Stator ».</source>
+        <translation>Niente da animare: spunti una fase in «Statore».</translation>
+    </message>
+    <message>
+        <source>Répondez d&apos;abord à la question de la leçon.</source>
+        <translation>Risponda prima alla domanda della lezione.</translation>
+    </message>
 </context>
 </TS>

@@ -1371,5 +1371,13 @@
         <source>Autres menus</source>
         <translation>Mais menus</translation>
     </message>
+    <message>
+        <source>Rien à animer : cochez une phase dans « Stator ».</source>
+        <translation>Nada para animar: marque uma fase em «Estator».</translation>
+    </message>
+    <message>
+        <source>Répondez d&apos;abord à la question de la leçon.</source>
+        <translation>Responda primeiro à pergunta da lição.</translation>
+    </message>
 </context>
 </TS>

@@ -56,6 +56,15 @@ bool Session::ToggleAnimation() {
     return running;
 }
 
+const char* Session::WhyStill() const {
+    if (running) return nullptr;
+    if (!CanToggleAnimation(*state))
+        return VIREFLU_UI_TEXT("Window", "Rien à animer : cochez une phase dans « Stator ».");
+    if (awaitsPrediction)
+        return VIREFLU_UI_TEXT("Window", "Répondez d'abord à la question de la leçon.");
+    return nullptr;
+}
+
 void Session::AdvanceFrame() {
     vireflu::AdvanceFrame(*scene, *state);
 }

@@ -51,6 +51,9 @@ public:
     bool ToggleAnimation();
     bool Running() const { return running; }
     int Ticks() const { return ticks; }
+    // Why "&Animation" would not start the clock, in French (context "Window"), and where to
+    // look; none when it would, or the clock runs.
+    const char* WhyStill() const;
 
     // The frame after a command or a tick: prepared, its torque figure and trace point kept.
     void AdvanceFrame();
