@@ -259,6 +259,10 @@ TEST(PanelModel, HiddenValuesAreStillSent) {
     EXPECT_EQ(stator.Record(), (WindingSettings{0, 0, 0, 45, 120, 0, 30, 0, 0, -1}));
     Phase1On(stator);
     EXPECT_EQ(stator.AngleText(1) + " " + stator.AngleText(2), "45 120");
+    // A panel opened on a record keeps every value of it, shown or not.
+    const WindingSettings kept{1, 1, 1, 45, 120, 250, 30, 0, 0, 0};
+    EXPECT_EQ(PanelModel(Winding::Stator, kept).Record(), kept);
+    EXPECT_EQ(PanelModel(Winding::Stator, kept).AngleText(3), "250");
     EXPECT_TRUE(stator.OnOK().send && !stator.OnOK().redrawPictures);
 
     PanelModel rotor(Winding::Rotor);

@@ -78,6 +78,8 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         {"[1]", "", "not a JSON object"},
         {"{\"ticks\": 1}", "vireflu-setup", "is missing"},
         {"{\"vireflu-setup\": 2}", "vireflu-setup", "made by a newer version of Vireflu"},
+        {"{\"vireflu-setup\": 1000000}", "vireflu-setup", "made by a newer version of Vireflu"},
+        {"{\"vireflu-setup\": 1000001}", "vireflu-setup", "accepts 1.."},
         {"{\"vireflu-setup\": 0}", "vireflu-setup", "accepts 1.."},
         {v + "\"colour\": \"cao\"}", "colour", "unknown key \"colour\""},
         {v + "\"ticks\": 1, \"ticks\": 2}", "", "\"ticks\" is given twice"},
