@@ -190,6 +190,8 @@ TEST(Measures, AirGapCurveAndItsPicture) {
         EXPECT_EQ(canvas.Pixel(96, 10), rgb(kFieldMarkerColour));
         EXPECT_EQ(canvas.Pixel(94, 10), rgb(width == 3 ? kFieldMarkerColour : Rgb{255, 255, 255}));
         EXPECT_EQ(canvas.Pixel(276, 124), rgb(kResultantCurveColour));
+        // The fundamental lies there with it (-0.73); its opposite would cross row 24 at 268°.
+        EXPECT_EQ(canvas.Pixel(274, 24), rgb(Rgb{255, 255, 255}));
         // The grid closes the frame on its last row and column, 6 + 138 and 6 + 360.
         for (const Point p : {Point{186, 144}, {366, 6}}) EXPECT_EQ(canvas.Pixel(p.x, p.y), grid);
         EXPECT_EQ(canvas.Pixel(186, 145) & canvas.Pixel(367, 6), rgb(Rgb{255, 255, 255}));
