@@ -84,6 +84,7 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         {v + "\"colour\": \"cao\"}", "colour", "unknown key \"colour\""},
         {v + "\"ticks\": 1, \"ticks\": 2}", "", "\"ticks\" is given twice"},
         {v + "\"ticks\": 1e}", "", "not a JSON value"},
+        {v + "\"ticks\": 1e+8}", "ticks", "0..10000000"},
         {v + "\"ticks\": \"1\"}", "ticks", "\"ticks\" accepts 0..10000000"},
         {v + "\"ticks\": 1.5}", "ticks", "0..10000000"},
         {v + "\"ticks\": 1e400}", "", "a number out of range"},
