@@ -15,12 +15,11 @@ void WebSimulator::RenderFrame() {
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawFrame(bool advance) {
-    if (advance) {
-        RenderFrame();
-    } else {
+    if (advance)
+        session.AdvanceFrame();
+    else
         session.PrepareFrame();
-        RenderMachineFrame(frameCanvas, session.Scene(), session.State());
-    }
+    RenderMachineFrame(frameCanvas, session.Scene(), session.State());
     ToRgba(frameCanvas.Pixels(), frame);
     return frame;
 }

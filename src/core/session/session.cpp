@@ -81,8 +81,7 @@ void Session::Open(const Setup& setup) {
     records = OpenSetup(setup, *state, *scene);
     ticks = setup.ticks;
     running = false;
-    EndPrediction();
-    lesson.reset();
+    LeaveLesson();
 }
 
 Setup Session::CurrentSetup(const Setup& frontEnd) const {
