@@ -50,6 +50,7 @@ val Menus() {
     for (const Menu& menu : MainMenus()) {
         val items = val::array();
         for (const MenuItem& item : menu.items) {
+            if (item.place == MenuPlace::Desktop) continue;
             val entry = val::object();
             entry.set("text", PageText("Menu", item.text));
             entry.set("command", std::string(CommandName(item.command)));
@@ -350,10 +351,11 @@ val Restored(WebSimulator& simulator) {
 
 }  // namespace
 
-val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read) {
+val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read,
+                         RefusedText source) {
     val result = val::object();
     if (const auto refused = simulator.Open(read)) {
-        result.set("error", SetupRefusalText(*refused, PageTexts("Setup")));
+        result.set("error", SetupRefusalText(*refused, PageTexts("Setup"), source));
         return result;
     }
     return PagePartOf(std::get<Setup>(read));
@@ -375,7 +377,8 @@ namespace {
 
 // Opens a setup document, or a link's fragment when `link`.
 val OpenSetupText(WebSimulator& simulator, const std::string& text, bool link) {
-    return OpenedSetup(simulator, link ? ReadSetupLink(text) : ReadSetup(text));
+    return link ? OpenedSetup(simulator, ReadSetupLink(text), RefusedText::Link)
+                : OpenedSetup(simulator, ReadSetup(text), RefusedText::Setup);
 }
 
 }  // namespace

@@ -31,14 +31,14 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId,
             isId ? WithArguments(
                        PageText("Page", VIREFLU_UI_TEXT("Page", "Il n'y a pas de leçon « %1 ».")),
                        {text})
-                 : SetupRefusalText(*refused, PageTexts("Setup")));
+                 : SetupRefusalText(*refused, PageTexts("Setup"), RefusedText::Lesson));
         return result;
     }
     const Lesson& lesson = std::get<Lesson>(read);
     shippedId = isId ? lesson.id : std::string();
     const LessonPage page =
         simulator.OpenLesson(lesson, PageTexts("Lesson"), SpokenLanguage() == "en");
-    val result = PagePartOf(lesson.setup);
+    val result = PagePartOf(page.setup);
     result.set("title", page.title);
     result.set("introduction", page.introduction);
     result.set("question", page.question);

@@ -8,13 +8,15 @@
 
 #include "lessons/lesson.h"
 #include "lessons/pending_answer.h"
+#include "setup/setup_refusal.h"
 #include "web_simulator.h"
 
 namespace vireflu {
 
 // Opens a setup read from a document or a link: {error} with the refusal's sentence, or the
 // page's part of the opened setup (PagePartOf). Defined with the bindings.
-emscripten::val OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read);
+emscripten::val OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read,
+                            RefusedText source);
 // The page's part of a setup: pace, windows, running clock, projector, two rotating fields.
 emscripten::val PagePartOf(const Setup& setup);
 

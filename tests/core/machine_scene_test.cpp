@@ -155,6 +155,7 @@ TEST(DrawMachine, ConductorDiscsFollowThePhasePatternAndTheRotor) {
 
 // "Annotations": a label beside each conductor drawn, the clock, and an arrow whose head
 // points the way the field turns: clockwise for 0/120/240, the other way for 0/240/120.
+// "Légende" alone: only what the colour scale and the torque bar's ends mean.
 TEST(Annotations, LabelsAndTheFieldsSense) {
     MachineScene scene;
     scene.Resize(400, 300);
@@ -162,11 +163,22 @@ TEST(Annotations, LabelsAndTheFieldsSense) {
     WindingSettings three{1, 1, 1, 0, 120, 240, 50, 0, 0, kWaveformSinus};
     ApplyWindingSettings(state, 0, three);
     SelectPresentation(state, Presentation::AirGap);
+    const auto textsOf = [](const MachineAnnotations& m) {
+        std::vector<std::string> texts;
+        for (const AnnotationText& t : m.texts) texts.push_back(t.text);
+        return texts;
+    };
     const MachineAnnotations a = ComputeAnnotations(state, scene, true);
-    std::vector<std::string> texts;
-    for (const AnnotationText& t : a.texts) texts.push_back(t.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"1", "1'", "2", "2'", "3", "3'", "t = 0,0 ms   0°",
-                                               "+1", "0", "-1"}));
+    EXPECT_EQ(textsOf(a), (std::vector<std::string>{"1", "1'", "2", "2'", "3", "3'",
+                                                    "t = 0,0 ms   0°", "f.m.m.", "+1", "0", "-1"}));
+    const MachineAnnotations legend =
+        ComputeAnnotations(state, scene, true, AnnotationParts::Legend);
+    EXPECT_EQ(textsOf(legend), (std::vector<std::string>{"f.m.m.", "+1", "0", "-1"}));
+    EXPECT_TRUE(legend.senseArrow.empty() && legend.scaleColours.size() == 65);
+    SelectPresentation(state, Presentation::Torque);
+    EXPECT_EQ(textsOf(ComputeAnnotations(state, scene, true, AnnotationParts::Legend)),
+              (std::vector<std::string>{"↑ horaire", "↓ antihoraire"}));
+    SelectPresentation(state, Presentation::AirGap);
     EXPECT_EQ(a.scaleColours.front(), state.colourMap[64]);
     // A Qt program on a French desktop runs under a C locale whose printf writes commas.
     std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");

@@ -66,6 +66,8 @@ private slots:
 };
 
 void LanguagesTest::switchedAtOnceMirroredInArabic() {
+    QSettings("vireflu", "Vireflu")
+        .setValue("welcomeDismissed", true);  // its width is the language's
     CSimulatorApp app;
     app.InitInstance();
     OpenWindows(*app.MainWindow());

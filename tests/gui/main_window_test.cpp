@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "lesson_panel.h"
 #include "machine_view.h"
 #include "main_window.h"
+#include "measures/measures.h"
 #include "measures_panel.h"
 #include "setup/setup_json.h"
 #include "simulator_app.h"
@@ -42,6 +44,24 @@ bool Write(const QString& path, const char* text) {
     return file.open(QIODevice::WriteOnly) && file.write(text) == qint64(std::strlen(text));
 }
 
+std::string ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+QRect OnScreen(const QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint()), widget->size());
+}
+
+// Clicks the button of this caption in the box that the next call opens.
+void AnswerBox(const QString& caption) {
+    QTimer::singleShot(0, [caption] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == caption) button->click();
+    });
+}
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -61,6 +81,9 @@ private slots:
     void setupsOpenedAndSavedAgain();
     void panelsBesideTheMachine();
     void lessonJourney();
+    void welcomeToARotatingField();
+    void documentsAsPeopleExpect();
+    void projectorForTheBackRow();
     void keysInEveryWindow();
     void everyControlNamed();
 
@@ -282,17 +305,15 @@ void MainWindowTest::setupsOpenedAndSavedAgain() {
 void MainWindowTest::panelsBesideTheMachine() {
     Choose("&Vue", "Panneaux à côté");
     for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
-    const auto onScreen = [](const QWidget* w) {
-        return QRect(w->mapToGlobal(QPoint()), w->size());
-    };
     const QList<QDockWidget*> docks = window->findChildren<QDockWidget*>();
     QCOMPARE(docks.size(), 3);
     for (QDockWidget* dock : docks) {
         dock->raise();  // a tab's own turn
-        QVERIFY(dock->isVisible() && !onScreen(dock).intersects(onScreen(view)));
+        QVERIFY(dock->isVisible() && !OnScreen(dock).intersects(OnScreen(view)));
     }
     QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
-    window->close();  // the next start
+    AnswerBox("&Ne pas enregistrer");  // the windows opened are a change
+    window->close();                   // the next start
     cleanup();
     init();
     QCOMPARE(window->findChildren<QDockWidget*>().size(), 3);
@@ -314,12 +335,10 @@ void MainWindowTest::lessonJourney() {
     Choose("&Vue", "&Mesures");  // a window of the last setup the lesson's own closes
     // "&Leçons", "Le champ tournant" (the menus' order is the language test's).
     QMenu* theme = window->menuBar()->actions()[5]->menu()->actions()[1]->menu();
-    theme->actions()[0]->trigger();  // "Trois phases"
+    AnswerBox("&Ne pas enregistrer");  // "Mesures" opened changed the file's setup
+    theme->actions()[0]->trigger();    // "Trois phases"
     auto* panel = window->findChild<LessonPanel*>();
-    const auto onScreen = [](const QWidget* w) {
-        return QRect(w->mapToGlobal(QPoint()), w->size());
-    };
-    QVERIFY(panel->isVisible() && !onScreen(panel).intersects(onScreen(view)));
+    QVERIFY(panel->isVisible() && !OnScreen(panel).intersects(OnScreen(view)));
     QVERIFY(!window->findChild<CMeasuresPanel*>()->isVisible());
     // Until the prediction, no window tells the field's sense, nor the slip against it.
     Choose("&Vue", "&Mesures");
@@ -361,8 +380,85 @@ void MainWindowTest::lessonJourney() {
     QVERIFY(asked);
     QCOMPARE(QFile(file).size(), qint64(WriteSetup(vireflu::Setup{}).size()));
     // The next lesson does not ask for annotations: they go back to the user's own (off).
+    AnswerBox("&Ne pas enregistrer");
     theme->actions()[1]->trigger();
     QVERIFY(!view->Annotations());
+}
+
+// The welcome stands beside the machine; "Commencer par une leçon", then any choice: a field
+// turning in two clicks. The way chosen is kept for the next start.
+void MainWindowTest::welcomeToARotatingField() {
+    QSettings().remove("welcomeDismissed");
+    window->ShowWelcome();
+    auto* welcome = window->findChild<QDockWidget*>("welcomeDock");
+    QVERIFY(welcome->isVisible() && !OnScreen(welcome).intersects(OnScreen(view)));
+    QTest::mouseClick(welcome->findChild<QPushButton*>("welcomeLesson"), Qt::LeftButton);
+    auto* lesson = window->findChild<LessonPanel*>();
+    QTest::mouseClick(lesson->findChild<QPushButton*>("choice2"), Qt::LeftButton);
+    QVERIFY(Running() && welcome->isHidden() && CMainWindow::WelcomeDismissed());
+    QCOMPARE(StatorFieldSense(*state), FieldSense::Clockwise);
+}
+
+// The file's name in the title, marked while the setup shown differs from it (undone back to
+// it, unmarked); "Enregistrer sous..." writes a copy and names it; a changed setup is not lost
+// without a question, whose "Annuler" keeps everything.
+void MainWindowTest::documentsAsPeopleExpect() {
+    const QTemporaryDir dir;
+    const QString file = dir.filePath("s.vireflu"), copy = dir.filePath("copie.vireflu");
+    const std::string document = WriteSetup(vireflu::Setup{});
+    QVERIFY(Write(file, document.c_str()));
+    QVERIFY(window->OpenSetupFile(file));
+    QCOMPARE(window->windowTitle(), "s.vireflu[*] — Vireflu");
+    QVERIFY(!window->isWindowModified());
+    Choose("&Représentation", "Vecteur");
+    QVERIFY(window->isWindowModified());
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!window->isWindowModified());
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    AnswerBox("Annuler");
+    QVERIFY(!window->close() && window->isVisible() && window->isWindowModified());
+    QTimer::singleShot(0, [copy] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialog->selectFile(copy);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Choose("&Général", "Enregistrer &sous...");
+    QCOMPARE(window->windowTitle(), "copie.vireflu[*] — Vireflu");
+    QVERIFY(!window->isWindowModified());
+    QCOMPARE(ReadAll(copy), WriteSetup(window->CurrentSetup()));
+    QCOMPARE(ReadAll(file), document);
+    QVERIFY(window->close());  // nothing to lose, nothing asked
+}
+
+// Projector mode, every window docked and a lesson open: no text under 24 pixels at 1080
+// lines (in proportion on this screen), the menus and the lesson twice their size, and the
+// window on the screen.
+void MainWindowTest::projectorForTheBackRow() {
+    const int normal = QFontInfo(QApplication::font()).pixelSize();
+    Choose("&Vue", "Panneaux à côté");
+    window->menuBar()->actions()[5]->menu()->actions()[1]->menu()->actions()[0]->trigger();
+    for (const QString item : {"&Stator", "&Rotor", "&Mesures"}) Choose("&Vue", item);
+    Choose("&Couleur", "Projection");
+    const QScreen* screen = window->screen();
+    const double least = 24.0 * screen->geometry().height() / 1080;
+    QStringList small;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        const auto* label = qobject_cast<QLabel*>(widget);
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const bool text =
+            (label && !label->text().isEmpty()) || (button && !button->text().isEmpty());
+        if (text && widget->isVisible() && QFontInfo(widget->font()).pixelSize() < least)
+            small << widget->objectName() + " " + widget->metaObject()->className() +
+                         QString::number(QFontInfo(widget->font()).pixelSize()) + "/" +
+                         QString::number(least);
+    }
+    QVERIFY2(small.isEmpty(), qPrintable(small.join(", ")));
+    for (const QWidget* twice : {static_cast<QWidget*>(window->menuBar()),
+                                 window->findChild<LessonPanel*>()->findChild<QWidget*>("choice0")})
+        QVERIFY(QFontInfo(twice->font()).pixelSize() >= 2 * normal);
+    QVERIFY(screen->availableGeometry().contains(window->frameGeometry()));
+    Choose("&Couleur", "Projection");
+    QCOMPARE(QFontInfo(window->menuBar()->font()).pixelSize(), normal);
 }
 
 // Space, Home and F11 act whichever window has the focus, a panel's clicked check box
@@ -402,6 +498,7 @@ void MainWindowTest::keysInEveryWindow() {
     check->setFocus(Qt::BacktabFocusReason);
     QTest::keyClick(check, Qt::Key_Space);
     QVERIFY(!Running() && !check->isChecked());
+    AnswerBox("&Ne pas enregistrer");
     QTest::keyClick(check, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!window->isVisible());
 }

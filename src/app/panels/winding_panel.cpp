@@ -32,13 +32,9 @@ using vireflu::PanelSlider;
 
 namespace {
 
-// The template font, "MS Sans Serif" 8 points, is about 11 pixels high; at that size the
-// dialog-unit rectangles hold their texts.
-constexpr int kTemplateFontPixels = 11;
-
-// Projector mode lays the panel out one and a half times larger, its font with it.
-int Scaled(int pixels, bool projector) {
-    return projector ? pixels * 3 / 2 : pixels;
+// Projector mode lays the panel out larger; corners are scaled, not sizes.
+int Scaled(int pixels, double scale) {
+    return static_cast<int>(pixels * scale);
 }
 
 // A main window's client area starts below its menu bar, where its central widget sits.
@@ -72,8 +68,12 @@ CWindingPanel::CWindingPanel(QWidget* owner, const vireflu::PanelTemplate& layou
 
 void CWindingPanel::SetProjector(bool on) {
     projector = on;
+    const QScreen* shown = screen();
+    scale = on ? vireflu::ProjectorPanelScale(model.GetWinding(), shown->geometry().height(),
+                                              vireflu::ContentRoom(*this))
+               : vireflu::PanelScale{};
     QFont templateFont = font();
-    templateFont.setPixelSize(Scaled(kTemplateFontPixels, on));
+    templateFont.setPixelSize(scale.textPixels);
     setFont(templateFont);
     // Widgets under a style sheet keep the font they were polished with, so each is told.
     for (const auto& placement : placements) placement.first->setFont(templateFont);
@@ -82,7 +82,7 @@ void CWindingPanel::SetProjector(bool on) {
 }
 
 void CWindingPanel::PlaceControls() {
-    const bool on = projector;
+    const double on = scale.layout;
     // A text longer than its place (a translation, mostly) widens it, and the panel with it.
     std::vector<QRect> places;
     int panelWidth = Scaled(vireflu::DialogUnitsToPixelsX(templateSize.width()), on);

@@ -29,8 +29,8 @@ public:
     void Load(const vireflu::PanelModel& set);
     // The winding's electrical angle at the present clock position, in radians.
     void SetCurrentAngle(double angle) { currentAngle = angle; }
-    // Projector mode: the panel, its font and its pictures one and a half times larger, the
-    // pictures' lines three times thicker.
+    // Projector mode: the panel, its font and its pictures larger, as large as the screen
+    // lets them (ProjectorPanelScale), the pictures' lines three times thicker.
     void SetProjector(bool on);
     // Renders each pictured phase off-screen and hands it to its frame.
     void DrawPhasePictures();
@@ -76,6 +76,7 @@ private:
     vireflu::PanelModel model;
     double currentAngle = 0;
     bool projector = false;
+    vireflu::PanelScale scale;
     QSize templateSize;  // dialog units
     std::vector<std::pair<vireflu::PanelControl, QWidget*>> controls;
     // Every control and group box with its rectangle at the template's size.

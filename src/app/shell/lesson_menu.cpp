@@ -46,7 +46,8 @@ bool OpenLessonFile(QWidget* window, const QString& file,
     const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
     const auto read = ReadLesson(std::string_view(document.constData(), document.size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
-        const std::string sentence = SetupRefusalText(*refused, CatalogueOf("Setup"));
+        const std::string sentence =
+            SetupRefusalText(*refused, CatalogueOf("Setup"), RefusedText::Lesson);
         ShowPlainWarning(
             window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) +
                         "\n" + QString::fromStdString(sentence));

@@ -1,9 +1,12 @@
 #include "lesson_panel.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "interface_language.h"
 
@@ -42,7 +45,8 @@ LessonPanel::LessonPanel(Session& session, QWidget* parent)
       explanation(Paragraph("explanation", this)),
       followUp(Paragraph("followUp", this)),
       restartButton(new QPushButton(QCoreApplication::translate("Lesson", "Recommencer"), this)) {
-    QFont bold = font();
+    // Only the weight: the size still follows the window's (larger for a projector).
+    QFont bold;
     bold.setBold(true);
     title->setFont(bold);
     question->setFont(bold);
@@ -79,8 +83,26 @@ LessonPanel::LessonPanel(Session& session, QWidget* parent)
     connect(restartButton, &QPushButton::clicked, this, &LessonPanel::RestartRequested);
     layout->addWidget(restartButton);
     layout->addStretch(1);
-    setMinimumWidth(260);
-    setMaximumWidth(360);
+    FitWidth();
+}
+
+void LessonPanel::FitWidth() {
+    constexpr int kLeastEms = 22;
+    constexpr int kMostEms = 30;
+    int widest = 0;
+    for (const QPushButton* choice : choices)
+        if (!choice->isHidden()) widest = std::max(widest, choice->sizeHint().width());
+    const QMargins margins = layout()->contentsMargins();
+    const int em = QFontInfo(font()).pixelSize();
+    setMinimumWidth(std::max(widest + margins.left() + margins.right(), kLeastEms * em));
+    setMaximumWidth(std::max(minimumWidth(), kMostEms * em));
+}
+
+void LessonPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    for (QPushButton* choice : choices) choice->setFont(font());
+    FitWidth();
 }
 
 void LessonPanel::Start(const LessonPage& page) {
@@ -104,6 +126,7 @@ void LessonPanel::Start(const LessonPage& page) {
     for (QWidget* widget :
          std::initializer_list<QWidget*>{verdict, explanation, followUp, restartButton})
         widget->hide();
+    FitWidth();
 }
 
 void LessonPanel::Reveal(const std::optional<LessonVerdict>& said) {

@@ -38,7 +38,14 @@ signals:
     void Answered();
     void RestartRequested();
 
+protected:
+    // The choices, under a style sheet, keep the font they were polished with: each is told.
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Wide enough for the widest choice, which does not wrap, and for lines of a readable
+    // length in the panel's font; the other texts wrap within.
+    void FitWidth();
     // Shows the session's verdict, if it gave one; `picked` stays pressed.
     void Reveal(const std::optional<LessonVerdict>& said);
 

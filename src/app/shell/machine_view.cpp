@@ -47,7 +47,7 @@ void CMachineView::Redraw() {
     framePending = true;
     // Only what changed is copied to the screen: at large sizes the copy costs more than
     // the frame. The annotations change with the clock and cover any part of it.
-    repaint(annotations ? QRegion(rect()) : ChangedRegion());
+    repaint(annotations || legend ? QRegion(rect()) : ChangedRegion());
     framePending = false;
     showsPreviousFrame = isVisible() && devicePixelRatioF() <= 1.0;
 }
@@ -76,7 +76,7 @@ void CMachineView::paintEvent(QPaintEvent* event) {
                           QRectF(area.topLeft() * frame.devicePixelRatio(),
                                  area.size() * frame.devicePixelRatio()));
     }
-    if (annotations) {
+    if (annotations || legend) {
         painter.setClipRegion(event->region());
         DrawAnnotations(painter);
     }
@@ -85,7 +85,9 @@ void CMachineView::paintEvent(QPaintEvent* event) {
 void CMachineView::DrawAnnotations(QPainter& painter) {
     // The time takes the decimal mark the catalogue gives the measures, as in the page.
     const bool decimalComma = QCoreApplication::translate("Measures", ",") == QLatin1String(",");
-    const MachineAnnotations a = ComputeAnnotations(session.State(), session.Scene(), decimalComma);
+    const MachineAnnotations a =
+        ComputeAnnotations(session.State(), session.Scene(), decimalComma,
+                           annotations ? AnnotationParts::All : AnnotationParts::Legend);
     const int bands = static_cast<int>(a.scaleColours.size());
     for (int i = 0; i < bands; ++i) {
         const Rgb c = a.scaleColours[static_cast<std::size_t>(i)];

@@ -28,6 +28,9 @@ public:
     // shows the change.
     void SetAnnotations(bool on) { annotations = on; }
     bool Annotations() const { return annotations; }
+    // "Légende": the torque bar's and the colour scale's words, also without the rest.
+    void SetLegend(bool on) { legend = on; }
+    bool Legend() const { return legend; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +56,7 @@ private:
     std::vector<Rect> changedRects;
     std::vector<QRect> changedQRects;
     bool annotations = false;
+    bool legend = false;
 };
 
 }  // namespace vireflu

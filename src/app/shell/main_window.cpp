@@ -9,11 +9,15 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontInfo>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -29,6 +33,7 @@
 #include "lesson_menu.h"
 #include "lesson_panel.h"
 #include "lessons/lesson_grade.h"
+#include "lessons/lesson_library.h"
 #include "machine/clock.h"
 #include "machine_view.h"
 #include "measures/measures.h"
@@ -38,7 +43,10 @@
 #include "setup/panel_record.h"
 #include "setup_files.h"
 #include "shell/main_menu.h"
+#include "shell/projector.h"
+#include "shell/welcome.h"
 #include "stator_panel.h"
+#include "welcome_panel.h"
 #include "window_placement.h"
 
 namespace vireflu {
@@ -51,7 +59,6 @@ CMainWindow::CMainWindow(Session& session)
       clockTimer(this),
       describedWords(TranslatedMeasureWords(CatalogueOf("Measures"))),
       panelDocks(std::make_unique<PanelDocks>(*this)) {
-    setWindowTitle(QStringLiteral("Vireflu"));
     CreateMenus();
     CreateShortcuts();
 
@@ -80,6 +87,7 @@ CMainWindow::CMainWindow(Session& session)
     }
     // The first setup shown, which the first change can be taken back to.
     session.Remember(WindowsPart());
+    ShowTitle();
     // A menu bar too wide for the window ends in a button of its own, which a screen reader
     // names too.
     if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
@@ -87,8 +95,90 @@ CMainWindow::CMainWindow(Session& session)
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayLoseShown()) {
+        event->ignore();
+        return;
+    }
     SaveLayout();
     QMainWindow::closeEvent(event);
+}
+
+bool CMainWindow::MayLoseShown() {
+    if (!session.ShownChanged()) return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vireflu"),
+                    QCoreApplication::translate("Window",
+                                                "Le réglage affiché a changé. L'enregistrer "
+                                                "avant de continuer ?"),
+                    QMessageBox::NoButton, this);
+    QPushButton* save = box.addButton(QCoreApplication::translate("Window", "&Enregistrer"),
+                                      QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(
+        QCoreApplication::translate("Window", "&Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    box.addButton(QCoreApplication::translate("Window", "Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == discard) return true;
+    return box.clickedButton() == save && setupFiles->Save();
+}
+
+void CMainWindow::ShowTitle() {
+    const QString name = setupFiles->FileName();
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Vireflu[*]")
+                                  : name + QStringLiteral("[*] — Vireflu"));
+    setWindowModified(session.ShownChanged());
+}
+
+void CMainWindow::OpenLessonAsked(const Lesson& lesson) {
+    if (MayLoseShown()) OpenLesson(lesson);
+}
+
+bool CMainWindow::WelcomeDismissed() {
+    return QSettings().value(QStringLiteral("welcomeDismissed")).toBool();
+}
+
+bool CMainWindow::WelcomeShown() const {
+    return welcomeDock != nullptr && !welcomeDock->isHidden();
+}
+
+void CMainWindow::ShowWelcome() {
+    if (welcomeDock == nullptr) {
+        welcomeDock = new QDockWidget(QCoreApplication::translate("Welcome", kWelcomeTitle), this);
+        welcomeDock->setObjectName(QStringLiteral("welcomeDock"));
+        // Left by one of its ways only, so that leaving it is a choice the next start keeps.
+        welcomeDock->setFeatures(QDockWidget::DockWidgetMovable);
+        welcomeDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        auto* welcome = new WelcomePanel(welcomeDock);
+        welcomeDock->setWidget(welcome);
+        addDockWidget(BesideTheMachine(*this), welcomeDock);
+        panelDocks->Arrange(welcomeDock);
+        connect(welcome, &WelcomePanel::LessonChosen, this, [this] {
+            CloseWelcome();
+            if (const Lesson* lesson = FindLesson(kWelcomeLessonId)) OpenLessonAsked(*lesson);
+        });
+        connect(welcome, &WelcomePanel::OpenChosen, this, [this] {
+            CloseWelcome();
+            setupFiles->AskAndOpen();
+        });
+        connect(welcome, &WelcomePanel::ExploreChosen, this, &CMainWindow::CloseWelcome);
+    }
+    welcomeDock->show();
+    MakeRoomBeside(*welcomeDock);
+}
+
+void CMainWindow::MakeRoomBeside(const QDockWidget& dock) {
+    if (isMaximized() || isFullScreen() || dock.isFloating()) return;
+    const QRect available = screen()->availableGeometry();
+    const int frame = frameGeometry().width() - width();
+    const int wanted =
+        std::min(machineView->height() + dock.sizeHint().width(), available.width() - frame);
+    if (wanted <= width()) return;
+    resize(wanted, height());
+    move(KeepOnScreen(pos(), frameGeometry().size(), available));
+}
+
+void CMainWindow::CloseWelcome() {
+    QSettings().setValue(QStringLiteral("welcomeDismissed"), true);
+    welcomeDock->hide();
 }
 
 void CMainWindow::SaveLayout() {
@@ -104,14 +194,13 @@ void CMainWindow::CreateMenus() {
                 return item.command == MenuCommand::About;
             }))
             bar->addMenu(
-                MakeLessonMenu(this, [this](const Lesson& lesson) { OpenLesson(lesson); }));
+                MakeLessonMenu(this, [this](const Lesson& lesson) { OpenLessonAsked(lesson); }));
         QMenu* qmenu = bar->addMenu(QCoreApplication::translate("Menu", menu.title));
         // Qt would hide a separator that opens a menu.
         qmenu->setSeparatorsCollapsible(false);
         QActionGroup* oneOf = nullptr;
         for (const MenuItem& item : menu.items) {
-            // The link is the page's: its address is what holds a setup there.
-            if (item.command == MenuCommand::CopyLink) continue;
+            if (item.place == MenuPlace::Page) continue;
             if (item.separatorBefore) qmenu->addSeparator();
             if (item.command == MenuCommand::About)
                 AddLanguageMenu(qmenu, InterfaceLanguage(QLocale::system().uiLanguages()),
@@ -133,17 +222,23 @@ void CMainWindow::CreateMenus() {
             connect(action, &QAction::triggered, this,
                     [this, item](bool checked) { OnMenuCommand(item, checked); });
             if (item.command == MenuCommand::OpenMeasures) AddLayoutItems(qmenu);
-            if (item.command == MenuCommand::SaveSetup) {
+            if (item.command == MenuCommand::SaveSetupAs) {
                 QMenu* recent =
                     qmenu->addMenu(QCoreApplication::translate("Window", "Ouverts &récemment"));
                 setupFiles = std::make_unique<SetupFiles>(
                     this, recent,
                     [this](const Setup& setup) {
+                        if (!MayLoseShown()) return false;
                         // A setup of one's own ends the lesson.
                         if (lessonDock != nullptr) lessonDock->hide();
                         ApplySetup(setup);
+                        return true;
                     },
-                    [this] { return CurrentSetup(); });
+                    [this] { return CurrentSetup(); },
+                    [this] {
+                        session.KeepShown();
+                        ShowTitle();
+                    });
             }
         }
     }
@@ -242,6 +337,13 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             machineView->SetAnnotations(checked);
             RedrawView();
             break;
+        case MenuCommand::Legend:
+            machineView->SetLegend(checked);
+            RedrawView();
+            break;
+        case MenuCommand::SaveSetupAs:
+            setupFiles->SaveAs();
+            break;
         case MenuCommand::Shortcuts: {
             std::vector<const char*> keys;
             for (const ShortcutLine& line : ShortcutLines()) keys.push_back(line.text);
@@ -311,7 +413,10 @@ void CMainWindow::OnClockTick() {
 void CMainWindow::RedrawView() {
     machineView->Redraw();
     // Every change ends here, and so does every tick: the history sees each of them.
-    if (!showingOpened) session.Remember(WindowsPart());
+    if (!showingOpened) {
+        session.Remember(WindowsPart());
+        ShowTitle();
+    }
     const bool showMeasures = measuresPanel != nullptr && measuresPanel->isVisible();
     // The view's description follows every drawing, but while the clock runs at most once a
     // period, so a screen reader asked for it is not interrupted by a new text every tick.
@@ -345,7 +450,6 @@ void CMainWindow::OpenMeasures() {
 
 void CMainWindow::MakeMeasures() {
     measuresPanel = new CMeasuresPanel(this);
-    measuresPanel->SetProjector(state.projectorMode != 0);
     connect(measuresPanel, &CMeasuresPanel::SequencesToggled, this, [this](bool on) {
         session.SetSequences(on);
         RedrawView();
@@ -355,10 +459,22 @@ void CMainWindow::MakeMeasures() {
 
 void CMainWindow::SetProjector(bool on) {
     session.Command(MenuCommand::Projection, on ? 1 : 0);
+    // Every text of every window grows with the program's font: menus, lesson, "Mesures",
+    // the welcome, annotations, boxes; the panels lay themselves out at their own scale.
+    static const QFont normal = QApplication::font();
+    QFont font = normal;
+    if (on)
+        font.setPixelSize(
+            ProjectorTextPixels(QFontInfo(normal).pixelSize(), screen()->geometry().height()));
+    QApplication::setFont(font);
+    // The windows made so far are told too: a window's font reaches every child without one
+    // of its own (the panels then lay themselves out at their own scale).
+    for (QWidget* made : QApplication::topLevelWidgets()) made->setFont(font);
+    QToolTip::setFont(font);
     for (CWindingPanel* panel : {statorPanel, rotorPanel})
         if (panel != nullptr) panel->SetProjector(on);
+    FitLessonWidth();
     if (measuresPanel != nullptr) {
-        measuresPanel->SetProjector(on);
         // Grown by the projector's type, a floating window must still fit on the screen.
         if (measuresPanel->isWindow() && measuresPanel->isVisible()) {
             measuresPanel->adjustSize();
@@ -453,9 +569,16 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         lessonDock->setObjectName(QStringLiteral("lessonDock"));
         lessonDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
         lessonDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-        lessonPanel = new LessonPanel(session, lessonDock);
-        lessonDock->setWidget(lessonPanel);
+        lessonPanel = new LessonPanel(session);
+        // A long lesson in a projector's large text scrolls rather than grow the window.
+        auto* scroll = new QScrollArea(lessonDock);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidget(lessonPanel);
+        lessonDock->setWidget(scroll);
         addDockWidget(BesideTheMachine(*this), lessonDock);
+        panelDocks->Arrange(lessonDock);
         connect(lessonPanel, &LessonPanel::Answered, this, [this] {
             RedrawView();
             if (!session.Running()) ToggleAnimation();
@@ -475,15 +598,29 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
     ShowAnnotations(lessonAnnotations.Open(lesson, machineView->Annotations()));
     // Nothing tells the answer before the prediction, from the first frame on.
     const LessonPage page = session.OpenLesson(lesson, CatalogueOf("Lesson"), LessonsInEnglish());
-    ShowOpened(lesson.setup);
+    ShowOpened(page.setup);
+    // A lesson is kept as a file opened is: leaving it as it came loses nothing.
+    session.KeepShown();
+    ShowTitle();
     lessonPanel->Start(page);
+    FitLessonWidth();
     lessonDock->show();
+    lessonDock->raise();
+    MakeRoomBeside(*lessonDock);
 }
 
 std::optional<Lesson> CMainWindow::ShownLesson() const {
     const LessonRun* taken = session.LessonTaken();
     if (lessonDock == nullptr || lessonDock->isHidden() || taken == nullptr) return std::nullopt;
     return taken->Taken();
+}
+
+void CMainWindow::FitLessonWidth() {
+    if (lessonDock == nullptr) return;
+    // The lesson scrolls up and down only: its choices, which do not wrap, set its width.
+    auto* scroll = static_cast<QScrollArea*>(lessonDock->widget());
+    scroll->setMinimumWidth(lessonPanel->minimumWidth() +
+                            scroll->verticalScrollBar()->sizeHint().width());
 }
 
 void CMainWindow::ShowAnnotations(bool on) {

@@ -67,6 +67,11 @@ public slots:
     void OpenLesson(const Lesson& lesson);
     // The lesson beside the machine, if one is shown.
     std::optional<Lesson> ShownLesson() const;
+    // The welcome beside the machine: a lesson, a setup file, or the machine to explore. Once
+    // a way is chosen, the next start goes without it.
+    void ShowWelcome();
+    bool WelcomeShown() const;
+    static bool WelcomeDismissed();
 
 signals:
     // "&A propos de Vireflu...", which the application object answers.
@@ -79,11 +84,23 @@ protected:
     // A setup file dropped on the window opens.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    // Keeps the layout for the next start.
+    // Asks before a changed setup is lost, then keeps the layout for the next start.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateMenus();
+    // Whether the setup shown may go: unchanged since opened or saved, saved now, or let go;
+    // false when the user would rather keep it.
+    bool MayLoseShown();
+    // The file's name, and a mark while the setup shown differs from it.
+    void ShowTitle();
+    // A lesson chosen in a menu or the welcome, once the setup shown may go.
+    void OpenLessonAsked(const Lesson& lesson);
+    void CloseWelcome();
+    void FitLessonWidth();
+    // A window docked beside the machine widens the main window, as far as the screen lets
+    // it, so that the machine keeps its room.
+    void MakeRoomBeside(const QDockWidget& dock);
     void OnMenuCommand(const MenuItem& item, bool checked);
     void CreateShortcuts();
     // A box of translated lines: the keys, the conventions.
@@ -143,6 +160,7 @@ private:
     QDockWidget* lessonDock = nullptr;
     LessonPanel* lessonPanel = nullptr;
     LessonAnnotations lessonAnnotations;
+    QDockWidget* welcomeDock = nullptr;
 };
 
 }  // namespace vireflu

@@ -7,16 +7,22 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "frame_renderer.h"
 #include "measures/measures_picture.h"
+#include "window_placement.h"
 
 namespace vireflu {
 
 namespace {
 
 // A legend entry in its curve's colour. A palette rather than a style sheet, so the entry
-// still takes the window's font in projector mode.
+// still takes the program's font, larger in projector mode.
 QLabel* LegendEntry(const QString& text, Rgb colour) {
     auto* label = new QLabel(text);
     QPalette palette = label->palette();
@@ -35,9 +41,20 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
     : QDialog(owner), words(TranslatedMeasureWords(CatalogueOf("Measures"))) {
     setWindowTitle(QCoreApplication::translate("Measures", "Mesures"));
     setObjectName(QStringLiteral("measuresPanel"));
-    baseFont = font();
 
-    auto* layout = new QGridLayout(this);
+    // A projector's large text on a small screen: the window keeps to the screen's height and
+    // its content scrolls.
+    content = new QWidget;
+    scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->verticalScrollBar()->setAccessibleName(windowTitle());
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* layout = new QGridLayout(content);
     curve = new QLabel;
     curve->setObjectName(QStringLiteral("airGapCurve"));
     curve->setToolTip(QCoreApplication::translate(
@@ -71,23 +88,30 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
         "Measures", "Dessine les champs direct (bleu) et inverse (orange) dans la coupe."));
     layout->addWidget(sequencesCheck, row, 0, 1, 2);
     connect(sequencesCheck, &QCheckBox::toggled, this, &CMeasuresPanel::SequencesToggled);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CMeasuresPanel::FitScreen() {
+    const QSize wanted = content->sizeHint();
+    const int room = ContentRoom(*this);
+    const int bar = wanted.height() > room ? scroll->verticalScrollBar()->sizeHint().width() : 0;
+    setFixedSize(wanted.width() + bar, std::min(wanted.height(), room));
 }
 
 void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
     if (!isVisible()) return;
-    const CurveSize size = MeasuresCurveSize(lineWidth > 1);
+    // The rest of the window keeps its size; the curve gives up height, and width with it,
+    // for the window to fit the screen, down to half its size.
+    const CurveSize full = MeasuresCurveSize(lineWidth > 1);
+    const int rest = content->sizeHint().height() - curve->sizeHint().height();
+    const int room = ContentRoom(*this) - rest;
+    const double fit = std::clamp(static_cast<double>(room) / full.height, 0.5, 1.0);
+    const CurveSize size{static_cast<int>(full.width * fit), static_cast<int>(full.height * fit)};
     RenderAirGapCurve(canvas, size.width, size.height, measures, lineWidth);
     curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
     const std::vector<MeasureRow> rows = MeasureRows(measures, words);
     for (std::size_t i = 0; i < rows.size(); ++i)
         values[i]->setText(QString::fromStdString(rows[i].value));
-}
-
-void CMeasuresPanel::SetProjector(bool on) {
-    QFont f = baseFont;
-    if (on) f.setPointSizeF(baseFont.pointSizeF() * kProjectorTextScale);
-    setFont(f);
+    FitScreen();
 }
 
 void CMeasuresPanel::Reopen() {

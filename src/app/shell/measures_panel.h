@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLabel;
+class QScrollArea;
 
 namespace vireflu {
 
@@ -22,8 +23,6 @@ public:
 
     // Redraws the curve and rewrites the numbers; nothing while the window is hidden.
     void Show(const Measures& measures, int lineWidth);
-    // Projector mode: fonts one and a half times larger.
-    void SetProjector(bool on);
     // Shows the window again if hidden, raises it and gives it the focus.
     void Reopen();
 
@@ -33,10 +32,13 @@ signals:
     void SequencesToggled(bool on);
 
 private:
+    // As large as the content, but no taller than the screen: the content then scrolls.
+    void FitScreen();
+    QWidget* content;
+    QScrollArea* scroll;
     QLabel* curve;
     std::vector<QLabel*> values;
     RasterSurface canvas;
-    QFont baseFont;
     MeasureWords words;
 };
 

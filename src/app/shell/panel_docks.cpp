@@ -12,7 +12,8 @@ namespace {
 const QString kDocked = QStringLiteral("layout/panelsBeside");
 const QString kGeometry = QStringLiteral("layout/geometry");
 const QString kState = QStringLiteral("layout/docks");
-const QString kMeasuresDock = QStringLiteral("measuresDock");
+// The least screen width on which the docked windows stand in two columns.
+constexpr int kRoomyWidth = 1600;
 
 }  // namespace
 
@@ -41,19 +42,27 @@ void PanelDocks::Dock(QDialog* panel) {
 }
 
 void PanelDocks::Arrange(QDockWidget* dock) {
-    // The two winding panels share one place, as tabs, and "Mesures" stands in a column of
-    // its own beside them: stacked, the three are taller than a laptop's screen.
-    const auto isMeasures = [](const QDockWidget* d) { return d->objectName() == kMeasuresDock; };
+    // On a wide screen the winding panels share one place, as tabs, and "Mesures", the lesson
+    // and the welcome share a column beside them: stacked, they are taller than a laptop's
+    // screen. On a narrower screen every docked window is a tab of one place, so that none
+    // is squashed to a stub beside the machine.
+    const bool roomy = window.screen()->availableGeometry().width() >= kRoomyWidth;
+    const auto column = [roomy](const QDockWidget* d) {
+        const bool winding = d->objectName() == QLatin1String("statorDock") ||
+                             d->objectName() == QLatin1String("rotorDock");
+        return roomy && winding ? 0 : 1;
+    };
     QDockWidget* twin = nullptr;
     QDockWidget* beside = nullptr;
-    for (const auto& [panel, other] : docks)
-        if (other != nullptr && other != dock)
-            (isMeasures(other) == isMeasures(dock) ? twin : beside) = other;
-    if (twin != nullptr && !isMeasures(dock)) {
+    for (QDockWidget* other : window.findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != dock && !other->isFloating() &&
+            window.dockWidgetArea(other) == window.dockWidgetArea(dock))
+            (column(other) == column(dock) ? twin : beside) = other;
+    if (twin != nullptr) {
         window.tabifyDockWidget(twin, dock);
     } else if (beside != nullptr) {
-        // The winding panels nearer the machine, "Mesures" outside them.
-        if (isMeasures(dock))
+        // The winding panels nearer the machine, the others outside them.
+        if (column(dock) == 1)
             window.splitDockWidget(beside, dock, Qt::Horizontal);
         else
             window.splitDockWidget(dock, beside, Qt::Horizontal);

@@ -42,10 +42,12 @@ public:
     // "Disposition initiale": nothing docked, nothing remembered.
     void Forget();
 
+    // Places a dock just added beside the machine among those already there (the lesson's,
+    // the welcome's, a panel's).
+    void Arrange(QDockWidget* dock);
+
 private:
     void Dock(QDialog* panel);
-    // Places a new dock among those already made.
-    void Arrange(QDockWidget* dock);
 
     QMainWindow& window;
     bool docked = false;

@@ -24,8 +24,12 @@ QString Filter() {
 
 }  // namespace
 
-SetupFiles::SetupFiles(QWidget* window, QMenu* recent, Opened opened, Current current)
-    : window(window), recent(recent), opened(std::move(opened)), current(std::move(current)) {
+SetupFiles::SetupFiles(QWidget* window, QMenu* recent, Opened opened, Current current, Kept kept)
+    : window(window),
+      recent(recent),
+      opened(std::move(opened)),
+      current(std::move(current)),
+      kept(std::move(kept)) {
     ShowRecent();
 }
 
@@ -54,22 +58,31 @@ bool SetupFiles::Open(const QString& file) {
                                      "\n" + QString::fromStdString(sentence));
         return false;
     }
-    opened(std::get<Setup>(read));
+    if (!opened(std::get<Setup>(read))) return false;
     Remember(file);
+    kept();
     return true;
 }
 
-void SetupFiles::Save() {
-    QString target = path;
-    if (target.isEmpty()) {
-        QFileDialog dialog(window, QCoreApplication::translate("Files", "Enregistrer le réglage"),
-                           QString(), Filter());
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("vireflu"));
-        dialog.selectFile(QStringLiteral("vireflu.vireflu"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-        target = dialog.selectedFiles().constFirst();
-    }
+bool SetupFiles::Save() {
+    return path.isEmpty() ? SaveAs() : Write(path);
+}
+
+bool SetupFiles::SaveAs() {
+    QFileDialog dialog(window, QCoreApplication::translate("Files", "Enregistrer le réglage"),
+                       QString(), Filter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("vireflu"));
+    dialog.selectFile(path.isEmpty() ? QStringLiteral("vireflu.vireflu") : path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    return Write(dialog.selectedFiles().constFirst());
+}
+
+QString SetupFiles::FileName() const {
+    return QFileInfo(path).fileName();
+}
+
+bool SetupFiles::Write(const QString& target) {
     QSaveFile file(target);
     const std::string document = WriteSetup(current());
     if (!file.open(QIODevice::WriteOnly) ||
@@ -79,9 +92,11 @@ void SetupFiles::Save() {
         ShowPlainWarning(window, QCoreApplication::translate(
                                      "Files", "Le réglage n'a pas pu être enregistré : %1.")
                                      .arg(file.errorString()));
-        return;
+        return false;
     }
     Remember(target);
+    kept();
+    return true;
 }
 
 void SetupFiles::Remember(const QString& file) {

@@ -53,6 +53,8 @@ void CSimulatorApp::InitInstance() {
     if (arguments.size() > 1)
         QTimer::singleShot(0, mainWindow.get(),
                            [this, file = arguments.at(1)] { mainWindow->OpenSetupFile(file); });
+    else if (!CMainWindow::WelcomeDismissed())
+        mainWindow->ShowWelcome();
 }
 
 void CSimulatorApp::MakeMainWindow() {
@@ -71,10 +73,12 @@ void CSimulatorApp::SwitchLanguage(const QString& code) {
     const Setup setup = mainWindow->CurrentSetup();
     const std::optional<Lesson> lesson = mainWindow->ShownLesson();
     const QByteArray geometry = mainWindow->saveGeometry();
+    const bool welcome = mainWindow->WelcomeShown();
     mainWindow->SaveLayout();
     mainWindow.reset();
     InstallTranslations(*language);
     MakeMainWindow();
+    if (welcome) mainWindow->ShowWelcome();
     mainWindow->restoreGeometry(geometry);
     // A lesson opens again from its start, in the new language, as the page's does.
     if (lesson)

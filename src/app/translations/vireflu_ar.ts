@@ -69,6 +69,10 @@
         <source>après votre réponse</source>
         <translation>بعد إجابتك</translation>
     </message>
+    <message>
+        <source>f.m.m.</source>
+        <translation>ق.د.م</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>
@@ -1113,6 +1117,14 @@
         <source>É&amp;dition</source>
         <translation>ت&amp;حرير</translation>
     </message>
+    <message>
+        <source>Enregistrer &amp;sous...</source>
+        <translation>حفظ &amp;باسم...</translation>
+    </message>
+    <message>
+        <source>Lé&amp;gende</source>
+        <translation>&amp;مفتاح الرسم</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1251,24 +1263,8 @@
 <context>
     <name>Setup</name>
     <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation>هذا ليس إعداد Vireflu: النص ليس JSON مقروءًا (توقف عند البايت %2).</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation>هذا ليس إعداد Vireflu: المستند ليس كائن JSON.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation>هذا ليس إعداد Vireflu: حجمه يتجاوز 64 KiB.</translation>
-    </message>
-    <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
         <translation>لا يحتوي هذا الرابط على إعداد Vireflu مقروء.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation>هذا ليس إعداد Vireflu: المفتاح «%1» (إصدار التنسيق) مفقود.</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
@@ -1297,6 +1293,42 @@
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
         <translation>يجب أن يكون خيار واحد فقط من خيارات هذا الدرس صحيحًا؛ بإعداده يجد المحاكي %2.</translation>
+    </message>
+    <message>
+        <source>Détail : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>التفاصيل: النص ليس JSON مقروءًا (توقف عند البايت %2).</translation>
+    </message>
+    <message>
+        <source>Détail : le document n&apos;est pas un objet JSON.</source>
+        <translation>التفاصيل: المستند ليس كائن JSON.</translation>
+    </message>
+    <message>
+        <source>Détail : il dépasse 64 Kio.</source>
+        <translation>التفاصيل: يتجاوز 64 كيلوبايت.</translation>
+    </message>
+    <message>
+        <source>Détail : la clé « %1 » (la version du format) manque.</source>
+        <translation>التفاصيل: المفتاح «%1» (إصدار التنسيق) مفقود.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de montage Vireflu.</source>
+        <translation>لا يحتوي هذا الرابط على إعداد Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une leçon Vireflu.</source>
+        <translation>هذا الملف ليس درسًا من Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un montage Vireflu.</source>
+        <translation>هذا الملف ليس إعدادًا من Vireflu.</translation>
+    </message>
+    <message>
+        <source>Cette leçon ne peut pas être ouverte.</source>
+        <translation>لا يمكن فتح هذا الدرس.</translation>
+    </message>
+    <message>
+        <source>Ce montage ne peut pas être ouvert.</source>
+        <translation>لا يمكن فتح هذا الإعداد.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1382,29 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Bienvenue</source>
+        <translation>مرحبًا</translation>
+    </message>
+    <message>
+        <source>Vireflu anime le champ magnétique d&apos;une machine triphasée. Par où commencer ?</source>
+        <translation>يحرّك Vireflu المجال المغناطيسي لآلة ثلاثية الطور. من أين تبدأ؟</translation>
+    </message>
+    <message>
+        <source>Commencer par une leçon</source>
+        <translation>ابدأ بدرس</translation>
+    </message>
+    <message>
+        <source>Ouvrir un montage</source>
+        <translation>فتح إعداد</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>استكشاف</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
@@ -1378,6 +1433,22 @@
     <message>
         <source>Répondez d&apos;abord à la question de la leçon.</source>
         <translation>أجب أولًا عن سؤال الدرس.</translation>
+    </message>
+    <message>
+        <source>Le réglage affiché a changé. L&apos;enregistrer avant de continuer ?</source>
+        <translation>تغيّر الإعداد المعروض. هل تحفظه قبل المتابعة؟</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>&amp;عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 </TS>

@@ -69,6 +69,10 @@
         <source>après votre réponse</source>
         <translation>nach Ihrer Antwort</translation>
     </message>
+    <message>
+        <source>f.m.m.</source>
+        <translation>MMK</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>
@@ -1113,6 +1117,14 @@
         <source>É&amp;dition</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
+    <message>
+        <source>Enregistrer &amp;sous...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Lé&amp;gende</source>
+        <translation>Le&amp;gende</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1251,24 +1263,8 @@
 <context>
     <name>Setup</name>
     <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation>Dies ist keine Vireflu-Einstellung: Der Text ist kein lesbares JSON (Abbruch bei Byte %2).</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation>Dies ist keine Vireflu-Einstellung: Das Dokument ist kein JSON-Objekt.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation>Dies ist keine Vireflu-Einstellung: Sie ist größer als 64 KiB.</translation>
-    </message>
-    <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
         <translation>Dieser Link enthält keine lesbare Vireflu-Einstellung.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation>Dies ist keine Vireflu-Einstellung: Der Schlüssel „%1“ (die Formatversion) fehlt.</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
@@ -1297,6 +1293,42 @@
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
         <translation>Genau eine Antwort dieser Lektion muss richtig sein; mit ihrer Einstellung findet der Simulator %2.</translation>
+    </message>
+    <message>
+        <source>Détail : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>Detail: Der Text ist kein lesbares JSON (Abbruch bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>Détail : le document n&apos;est pas un objet JSON.</source>
+        <translation>Detail: Das Dokument ist kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>Détail : il dépasse 64 Kio.</source>
+        <translation>Detail: Es ist größer als 64 KiB.</translation>
+    </message>
+    <message>
+        <source>Détail : la clé « %1 » (la version du format) manque.</source>
+        <translation>Detail: Der Schlüssel „%1“ (die Formatversion) fehlt.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de montage Vireflu.</source>
+        <translation>Dieser Link enthält keine Vireflu-Einstellung.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une leçon Vireflu.</source>
+        <translation>Diese Datei ist keine Vireflu-Lektion.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un montage Vireflu.</source>
+        <translation>Diese Datei ist keine Vireflu-Einstellung.</translation>
+    </message>
+    <message>
+        <source>Cette leçon ne peut pas être ouverte.</source>
+        <translation>Diese Lektion kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Ce montage ne peut pas être ouvert.</source>
+        <translation>Diese Einstellung kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1382,29 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Vireflu anime le champ magnétique d&apos;une machine triphasée. Par où commencer ?</source>
+        <translation>Vireflu zeigt das Magnetfeld einer Drehstrommaschine in Bewegung. Womit beginnen?</translation>
+    </message>
+    <message>
+        <source>Commencer par une leçon</source>
+        <translation>Mit einer Lektion beginnen</translation>
+    </message>
+    <message>
+        <source>Ouvrir un montage</source>
+        <translation>Eine Einstellung öffnen</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Erkunden</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
@@ -1378,6 +1433,22 @@
     <message>
         <source>Répondez d&apos;abord à la question de la leçon.</source>
         <translation>Beantworten Sie zuerst die Frage der Lektion.</translation>
+    </message>
+    <message>
+        <source>Le réglage affiché a changé. L&apos;enregistrer avant de continuer ?</source>
+        <translation>Die angezeigte Einstellung wurde geändert. Vor dem Fortfahren speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -69,6 +69,10 @@
         <source>après votre réponse</source>
         <translation>after your answer</translation>
     </message>
+    <message>
+        <source>f.m.m.</source>
+        <translation>MMF</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>
@@ -1113,6 +1117,14 @@
         <source>É&amp;dition</source>
         <translation>&amp;Edit</translation>
     </message>
+    <message>
+        <source>Enregistrer &amp;sous...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>Lé&amp;gende</source>
+        <translation>Le&amp;gend</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1251,24 +1263,8 @@
 <context>
     <name>Setup</name>
     <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation>This is not a Vireflu setup: the text is not readable JSON (stopped at byte %2).</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation>This is not a Vireflu setup: the document is not a JSON object.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation>This is not a Vireflu setup: it is larger than 64 KiB.</translation>
-    </message>
-    <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
         <translation>This link holds no readable Vireflu setup.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation>This is not a Vireflu setup: the key “%1” (the format&apos;s version) is missing.</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
@@ -1297,6 +1293,42 @@
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
         <translation>Exactly one of this lesson&apos;s choices must be right; with its setup, the simulator finds %2.</translation>
+    </message>
+    <message>
+        <source>Détail : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>Detail: the text is not readable JSON (stopped at byte %2).</translation>
+    </message>
+    <message>
+        <source>Détail : le document n&apos;est pas un objet JSON.</source>
+        <translation>Detail: the document is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>Détail : il dépasse 64 Kio.</source>
+        <translation>Detail: it is larger than 64 KiB.</translation>
+    </message>
+    <message>
+        <source>Détail : la clé « %1 » (la version du format) manque.</source>
+        <translation>Detail: the key “%1” (the format&apos;s version) is missing.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de montage Vireflu.</source>
+        <translation>This link holds no Vireflu setup.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une leçon Vireflu.</source>
+        <translation>This file is not a Vireflu lesson.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un montage Vireflu.</source>
+        <translation>This file is not a Vireflu setup.</translation>
+    </message>
+    <message>
+        <source>Cette leçon ne peut pas être ouverte.</source>
+        <translation>This lesson cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Ce montage ne peut pas être ouvert.</source>
+        <translation>This setup cannot be opened.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1382,29 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>Vireflu anime le champ magnétique d&apos;une machine triphasée. Par où commencer ?</source>
+        <translation>Vireflu animates the magnetic field of a three-phase machine. Where to start?</translation>
+    </message>
+    <message>
+        <source>Commencer par une leçon</source>
+        <translation>Start with a lesson</translation>
+    </message>
+    <message>
+        <source>Ouvrir un montage</source>
+        <translation>Open a setup</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Explore</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
@@ -1378,6 +1433,22 @@
     <message>
         <source>Répondez d&apos;abord à la question de la leçon.</source>
         <translation>Answer the lesson’s question first.</translation>
+    </message>
+    <message>
+        <source>Le réglage affiché a changé. L&apos;enregistrer avant de continuer ?</source>
+        <translation>The setup shown has changed. Save it before going on?</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>Do&amp;n&apos;t save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

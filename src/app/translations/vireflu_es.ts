@@ -69,6 +69,10 @@
         <source>après votre réponse</source>
         <translation>tras su respuesta</translation>
     </message>
+    <message>
+        <source>f.m.m.</source>
+        <translation>FMM</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>
@@ -1113,6 +1117,14 @@
         <source>É&amp;dition</source>
         <translation>&amp;Edición</translation>
     </message>
+    <message>
+        <source>Enregistrer &amp;sous...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Lé&amp;gende</source>
+        <translation>Le&amp;yenda</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1251,24 +1263,8 @@
 <context>
     <name>Setup</name>
     <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation>No es una configuración de Vireflu: el texto no es JSON legible (se detuvo en el byte %2).</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation>No es una configuración de Vireflu: el documento no es un objeto JSON.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation>No es una configuración de Vireflu: supera los 64 KiB.</translation>
-    </message>
-    <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
         <translation>Este enlace no contiene ninguna configuración de Vireflu legible.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation>No es una configuración de Vireflu: falta la clave «%1» (la versión del formato).</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
@@ -1297,6 +1293,42 @@
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
         <translation>Exactamente una de las opciones de esta lección debe ser correcta; con su configuración, el simulador obtiene %2.</translation>
+    </message>
+    <message>
+        <source>Détail : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>Detalle: el texto no es JSON legible (parada en el byte %2).</translation>
+    </message>
+    <message>
+        <source>Détail : le document n&apos;est pas un objet JSON.</source>
+        <translation>Detalle: el documento no es un objeto JSON.</translation>
+    </message>
+    <message>
+        <source>Détail : il dépasse 64 Kio.</source>
+        <translation>Detalle: supera los 64 KiB.</translation>
+    </message>
+    <message>
+        <source>Détail : la clé « %1 » (la version du format) manque.</source>
+        <translation>Detalle: falta la clave «%1» (la versión del formato).</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de montage Vireflu.</source>
+        <translation>Este enlace no contiene ningún montaje de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une leçon Vireflu.</source>
+        <translation>Este archivo no es una lección de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un montage Vireflu.</source>
+        <translation>Este archivo no es un montaje de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Cette leçon ne peut pas être ouverte.</source>
+        <translation>Esta lección no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>Ce montage ne peut pas être ouvert.</source>
+        <translation>Este montaje no se puede abrir.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1382,29 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bienvenido</translation>
+    </message>
+    <message>
+        <source>Vireflu anime le champ magnétique d&apos;une machine triphasée. Par où commencer ?</source>
+        <translation>Vireflu anima el campo magnético de una máquina trifásica. ¿Por dónde empezar?</translation>
+    </message>
+    <message>
+        <source>Commencer par une leçon</source>
+        <translation>Empezar con una lección</translation>
+    </message>
+    <message>
+        <source>Ouvrir un montage</source>
+        <translation>Abrir un montaje</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Explorar</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
@@ -1378,6 +1433,22 @@
     <message>
         <source>Répondez d&apos;abord à la question de la leçon.</source>
         <translation>Responda primero a la pregunta de la lección.</translation>
+    </message>
+    <message>
+        <source>Le réglage affiché a changé. L&apos;enregistrer avant de continuer ?</source>
+        <translation>El ajuste mostrado ha cambiado. ¿Guardarlo antes de continuar?</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -69,6 +69,10 @@
         <source>après votre réponse</source>
         <translation>dopo la risposta</translation>
     </message>
+    <message>
+        <source>f.m.m.</source>
+        <translation>FMM</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>
@@ -1113,6 +1117,14 @@
         <source>É&amp;dition</source>
         <translation>&amp;Modifica</translation>
     </message>
+    <message>
+        <source>Enregistrer &amp;sous...</source>
+        <translation>Salva &amp;come...</translation>
+    </message>
+    <message>
+        <source>Lé&amp;gende</source>
+        <translation>Le&amp;genda</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1251,24 +1263,8 @@
 <context>
     <name>Setup</name>
     <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation>Non è una configurazione Vireflu: il testo non è JSON leggibile (interrotto al byte %2).</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation>Non è una configurazione Vireflu: il documento non è un oggetto JSON.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation>Non è una configurazione Vireflu: supera i 64 KiB.</translation>
-    </message>
-    <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
         <translation>Questo link non contiene una configurazione Vireflu leggibile.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation>Non è una configurazione Vireflu: manca la chiave «%1» (la versione del formato).</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
@@ -1297,6 +1293,42 @@
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
         <translation>Esattamente una delle scelte di questa lezione deve essere giusta; con la sua configurazione, il simulatore trova %2.</translation>
+    </message>
+    <message>
+        <source>Détail : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>Dettaglio: il testo non è JSON leggibile (arresto al byte %2).</translation>
+    </message>
+    <message>
+        <source>Détail : le document n&apos;est pas un objet JSON.</source>
+        <translation>Dettaglio: il documento non è un oggetto JSON.</translation>
+    </message>
+    <message>
+        <source>Détail : il dépasse 64 Kio.</source>
+        <translation>Dettaglio: supera 64 KiB.</translation>
+    </message>
+    <message>
+        <source>Détail : la clé « %1 » (la version du format) manque.</source>
+        <translation>Dettaglio: manca la chiave «%1» (la versione del formato).</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de montage Vireflu.</source>
+        <translation>Questo link non contiene alcun montaggio Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une leçon Vireflu.</source>
+        <translation>Questo file non è una lezione Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un montage Vireflu.</source>
+        <translation>Questo file non è un montaggio Vireflu.</translation>
+    </message>
+    <message>
+        <source>Cette leçon ne peut pas être ouverte.</source>
+        <translation>Questa lezione non può essere aperta.</translation>
+    </message>
+    <message>
+        <source>Ce montage ne peut pas être ouvert.</source>
+        <translation>Questo montaggio non può essere aperto.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1382,29 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Benvenuto</translation>
+    </message>
+    <message>
+        <source>Vireflu anime le champ magnétique d&apos;une machine triphasée. Par où commencer ?</source>
+        <translation>Vireflu anima il campo magnetico di una macchina trifase. Da dove cominciare?</translation>
+    </message>
+    <message>
+        <source>Commencer par une leçon</source>
+        <translation>Iniziare con una lezione</translation>
+    </message>
+    <message>
+        <source>Ouvrir un montage</source>
+        <translation>Aprire un montaggio</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Esplorare</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
@@ -1378,6 +1433,22 @@
     <message>
         <source>Répondez d&apos;abord à la question de la leçon.</source>
         <translation>Risponda prima alla domanda della lezione.</translation>
+    </message>
+    <message>
+        <source>Le réglage affiché a changé. L&apos;enregistrer avant de continuer ?</source>
+        <translation>L&apos;impostazione mostrata è cambiata. Salvarla prima di continuare?</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>&amp;Non salvare</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -69,6 +69,10 @@
         <source>après votre réponse</source>
         <translation>após a sua resposta</translation>
     </message>
+    <message>
+        <source>f.m.m.</source>
+        <translation>FMM</translation>
+    </message>
 </context>
 <context>
     <name>CommandBar</name>
@@ -1113,6 +1117,14 @@
         <source>É&amp;dition</source>
         <translation>E&amp;ditar</translation>
     </message>
+    <message>
+        <source>Enregistrer &amp;sous...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Lé&amp;gende</source>
+        <translation>Le&amp;genda</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1251,24 +1263,8 @@
 <context>
     <name>Setup</name>
     <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
-        <translation>Isto não é uma configuração do Vireflu: o texto não é um JSON legível (parada no byte %2).</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : le document n&apos;est pas un objet JSON.</source>
-        <translation>Isto não é uma configuração do Vireflu: o documento não é um objeto JSON.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : il dépasse 64 Kio.</source>
-        <translation>Isto não é uma configuração do Vireflu: ela excede 64 KiB.</translation>
-    </message>
-    <message>
         <source>Ce lien ne contient pas de réglage Vireflu lisible.</source>
         <translation>Este link não contém nenhuma configuração legível do Vireflu.</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas un réglage Vireflu : la clé « %1 » (la version du format) manque.</source>
-        <translation>Isto não é uma configuração do Vireflu: falta a chave “%1” (a versão do formato).</translation>
     </message>
     <message>
         <source>Ce réglage a été fait par une version plus récente de Vireflu (format %2) : mettez Vireflu à jour pour l&apos;ouvrir.</source>
@@ -1297,6 +1293,42 @@
     <message>
         <source>Exactement un des choix de cette leçon doit être juste ; avec son réglage, le simulateur trouve %2.</source>
         <translation>Exatamente uma das opções desta lição tem de estar certa; com a sua configuração, o simulador obtém %2.</translation>
+    </message>
+    <message>
+        <source>Détail : le texte n&apos;est pas du JSON lisible (arrêt à l&apos;octet %2).</source>
+        <translation>Detalhe: o texto não é JSON legível (parada no byte %2).</translation>
+    </message>
+    <message>
+        <source>Détail : le document n&apos;est pas un objet JSON.</source>
+        <translation>Detalhe: o documento não é um objeto JSON.</translation>
+    </message>
+    <message>
+        <source>Détail : il dépasse 64 Kio.</source>
+        <translation>Detalhe: ultrapassa 64 KiB.</translation>
+    </message>
+    <message>
+        <source>Détail : la clé « %1 » (la version du format) manque.</source>
+        <translation>Detalhe: falta a chave «%1» (a versão do formato).</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de montage Vireflu.</source>
+        <translation>Este link não contém nenhuma montagem do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une leçon Vireflu.</source>
+        <translation>Este arquivo não é uma lição do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un montage Vireflu.</source>
+        <translation>Este arquivo não é uma montagem do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Cette leçon ne peut pas être ouverte.</source>
+        <translation>Esta lição não pode ser aberta.</translation>
+    </message>
+    <message>
+        <source>Ce montage ne peut pas être ouvert.</source>
+        <translation>Esta montagem não pode ser aberta.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1382,29 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Bienvenue</source>
+        <translation>Bem-vindo</translation>
+    </message>
+    <message>
+        <source>Vireflu anime le champ magnétique d&apos;une machine triphasée. Par où commencer ?</source>
+        <translation>O Vireflu anima o campo magnético de uma máquina trifásica. Por onde começar?</translation>
+    </message>
+    <message>
+        <source>Commencer par une leçon</source>
+        <translation>Começar com uma lição</translation>
+    </message>
+    <message>
+        <source>Ouvrir un montage</source>
+        <translation>Abrir uma montagem</translation>
+    </message>
+    <message>
+        <source>Explorer</source>
+        <translation>Explorar</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Ouverts &amp;récemment</source>
@@ -1378,6 +1433,22 @@
     <message>
         <source>Répondez d&apos;abord à la question de la leçon.</source>
         <translation>Responda primeiro à pergunta da lição.</translation>
+    </message>
+    <message>
+        <source>Le réglage affiché a changé. L&apos;enregistrer avant de continuer ?</source>
+        <translation>A configuração mostrada mudou. Salvá-la antes de continuar?</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>&amp;Não salvar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

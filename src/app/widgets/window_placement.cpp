@@ -1,5 +1,9 @@
 #include "window_placement.h"
 
+#include <QApplication>
+#include <QFontInfo>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace vireflu {
@@ -21,6 +25,13 @@ QPoint BesideOwner(const QRect& owner, const QSize& frame, const QRect& availabl
     if (owner.left() - frame.width() >= available.left())
         return QPoint(owner.left() - frame.width(), std::max(owner.top(), available.top()));
     return KeepOnScreen(QPoint(owner.right() + 1, owner.top()), frame, available);
+}
+
+int ContentRoom(const QWidget& widget) {
+    // A title bar, a dock's title and tabs, the menu bar: about five lines of text.
+    constexpr int kLines = 5;
+    return widget.screen()->availableGeometry().height() -
+           kLines * QFontInfo(QApplication::font()).pixelSize();
 }
 
 }  // namespace vireflu

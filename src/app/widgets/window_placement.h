@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QWidget;
+
 namespace vireflu {
 
 // The main window's outer rectangle at start-up: a square in the top-left corner whose
@@ -18,5 +20,9 @@ QPoint KeepOnScreen(const QPoint& wanted, const QSize& frame, const QRect& avail
 // that fits on the available area, else to its left, else kept on the screen as close to
 // the right as it goes.
 QPoint BesideOwner(const QRect& owner, const QSize& frame, const QRect& available);
+
+// The height a window's content may take on its screen, floating or docked: the available
+// height less a title bar, a dock's tabs and the menus, in the program's font.
+int ContentRoom(const QWidget& widget);
 
 }  // namespace vireflu

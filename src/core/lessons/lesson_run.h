@@ -16,6 +16,7 @@ struct LessonPage {
     std::string introduction;
     std::string question;
     std::vector<std::string> choices;  // none: the student types a number
+    Setup setup;                       // the setup opened, to show
 };
 
 // What it shows after: the verdict ("Bonne prédiction." or not, then the simulator's own

@@ -33,16 +33,15 @@ std::span<const CurveLegendEntry> CurveLegend();
 // marker at the field vector's angle. Lines are `lineWidth` pixels wide.
 void DrawAirGapCurve(Surface& surface, const Rect& area, const Measures& measures, int lineWidth);
 
-// The size of the "Mesures" window's curve, in logical pixels: one and a half times as large
-// for a projector, as its text is.
-inline constexpr double kProjectorTextScale = 1.5;
+// The size of the "Mesures" window's curve, in logical pixels: twice as large for a
+// projector, as its text is.
 struct CurveSize {
     int width = 0;
     int height = 0;
 };
 inline CurveSize MeasuresCurveSize(bool projector) {
-    const double scale = projector ? kProjectorTextScale : 1;
-    return CurveSize{static_cast<int>(372 * scale), static_cast<int>(150 * scale)};
+    const int scale = projector ? 2 : 1;
+    return CurveSize{372 * scale, 150 * scale};
 }
 
 // The curve on a white canvas of width x height (at least 1 x 1).

@@ -1,8 +1,11 @@
 #include "panels/panel_template.h"
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "shell/interface_text.h"
+#include "shell/projector.h"
 
 namespace vireflu {
 
@@ -70,6 +73,15 @@ constexpr PanelTemplate kRotorTemplate{Winding::Rotor, VIREFLU_UI_TEXT("Panel", 
 
 const PanelTemplate& PanelTemplateOf(Winding winding) {
     return winding == Winding::Rotor ? kRotorTemplate : kStatorTemplate;
+}
+
+PanelScale ProjectorPanelScale(Winding winding, int screenLines, int room) {
+    const int height = DialogUnitsToPixelsY(PanelTemplateOf(winding).height);
+    const double wanted = ProjectorScale(kTemplateFontPixels, screenLines);
+    const double layout = std::max(1.0, std::min(wanted, static_cast<double>(room) / height));
+    // 24 pixels at 1080 lines, in proportion, whatever room the layout had.
+    const double least = 24.0 * screenLines / 1080.0 / kTemplateFontPixels;
+    return {layout, static_cast<int>(std::ceil(kTemplateFontPixels * std::max(layout, least)))};
 }
 
 Rect ControlPixels(const PanelTemplate& layout, std::size_t index) {

@@ -52,6 +52,18 @@ struct PanelTemplate {
 // Templates 130 ("Stator") and 131 ("Rotor"), which every front-end lays its panel out from.
 const PanelTemplate& PanelTemplateOf(Winding winding);
 
+// The template font, "MS Sans Serif" 8 points, is about 11 pixels high.
+inline constexpr int kTemplateFontPixels = 11;
+
+// A panel in projector mode on a screen of `screenLines`, whose window may be `room` pixels
+// high: its layout grows as its text does (ProjectorScale), but no taller than the room; its
+// text keeps the projector's least size even where the layout could not grow that far.
+struct PanelScale {
+    double layout = 1;
+    int textPixels = kTemplateFontPixels;
+};
+PanelScale ProjectorPanelScale(Winding winding, int screenLines, int room);
+
 // Where control `index` of a template lies, in pixels. An up/down control sits against the
 // right edge of the angle field before it, at the field's height, and the field gives up
 // that width to it.

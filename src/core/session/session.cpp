@@ -124,9 +124,14 @@ void Session::EndPrediction() {
 }
 
 LessonPage Session::OpenLesson(const Lesson& taken, Translate texts, bool english) {
-    Open(taken.setup);
+    // The projector mode is the room's, not the lesson's: it stays as it is.
+    Setup shown = taken.setup;
+    shown.projection = state->projectorMode != 0;
+    Open(shown);
     AwaitPrediction(WithheldBy(taken.quantity));
-    return lesson.emplace(taken, std::move(texts), english).Page();
+    LessonPage page = lesson.emplace(taken, std::move(texts), english).Page();
+    page.setup = shown;
+    return page;
 }
 
 namespace {

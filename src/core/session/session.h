@@ -78,6 +78,10 @@ public:
     std::optional<Setup> Redo();
     // "Tout réinitialiser": the start's setup opened (itself a change that can be undone).
     std::optional<Setup> ResetAll();
+    // The setup last remembered is the one a file holds; whether the one shown since differs
+    // (the title's mark, the question before it is lost).
+    void KeepShown() { history.Keep(); }
+    bool ShownChanged() const { return history.Changed(); }
 
     // A lesson's question is asked: until the prediction (or "Montrer", or the lesson left),
     // what would tell the answer is held back and the clock waits.
@@ -85,7 +89,8 @@ public:
     void EndPrediction();
     bool AwaitsPrediction() const { return awaitsPrediction; }
 
-    // Opens a lesson's setup and asks its question, worded by `texts` (see LessonRun).
+    // Opens a lesson's setup, the projector mode as it is, and asks its question, worded by
+    // `texts` (see LessonRun); the page tells the setup opened.
     LessonPage OpenLesson(const Lesson& lesson, Translate texts, bool english);
     // The lesson being taken, if any.
     const LessonRun* LessonTaken() const { return lesson ? &*lesson : nullptr; }

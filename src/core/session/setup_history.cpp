@@ -64,6 +64,11 @@ void SetupHistory::Remember(const Setup& shown) {
     }
     if (change != 0) future.clear();
     present = shown;
+    if (!kept) kept = shown;
+}
+
+bool SetupHistory::Changed() const {
+    return present && kept && Changes(*present, *kept) != 0;
 }
 
 std::optional<Setup> SetupHistory::Undo() {

@@ -21,11 +21,17 @@ public:
     // The setup to show instead of the present one; none when there is nothing to take back.
     std::optional<Setup> Undo();
     std::optional<Setup> Redo();
+    // The setup shown now is the one a file holds (just opened or saved); the first one
+    // remembered is, until then.
+    void Keep() { kept = present; }
+    // Whether the setup shown differs from the one kept, the clock aside.
+    bool Changed() const;
 
 private:
     std::vector<Setup> past;    // oldest first
     std::vector<Setup> future;  // the next to redo last
     std::optional<Setup> present;
+    std::optional<Setup> kept;
     std::uint32_t lastChange = 0;  // the fields the last change touched
 };
 

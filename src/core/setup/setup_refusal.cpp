@@ -6,25 +6,22 @@ namespace vireflu {
 
 namespace {
 
-const char* Sentence(SetupFault fault) {
+// What went wrong, for whoever wants the detail: the key, the byte, the values accepted.
+const char* Detail(SetupFault fault) {
     switch (fault) {
         case SetupFault::NotJson:
-            return VIREFLU_UI_TEXT(
-                "Setup",
-                "Ce n'est pas un réglage Vireflu : le texte n'est pas du JSON lisible "
-                "(arrêt à l'octet %2).");
-        case SetupFault::NotAnObject:
             return VIREFLU_UI_TEXT("Setup",
-                                   "Ce n'est pas un réglage Vireflu : le document n'est pas un "
-                                   "objet JSON.");
+                                   "Détail : le texte n'est pas du JSON lisible (arrêt à "
+                                   "l'octet %2).");
+        case SetupFault::NotAnObject:
+            return VIREFLU_UI_TEXT("Setup", "Détail : le document n'est pas un objet JSON.");
         case SetupFault::TooLarge:
-            return VIREFLU_UI_TEXT("Setup", "Ce n'est pas un réglage Vireflu : il dépasse 64 Kio.");
+            return VIREFLU_UI_TEXT("Setup", "Détail : il dépasse 64 Kio.");
         case SetupFault::BrokenLink:
             return VIREFLU_UI_TEXT("Setup", "Ce lien ne contient pas de réglage Vireflu lisible.");
         case SetupFault::NoVersion:
             return VIREFLU_UI_TEXT("Setup",
-                                   "Ce n'est pas un réglage Vireflu : la clé « %1 » (la version "
-                                   "du format) manque.");
+                                   "Détail : la clé « %1 » (la version du format) manque.");
         case SetupFault::NewerVersion:
             return VIREFLU_UI_TEXT("Setup",
                                    "Ce réglage a été fait par une version plus récente de "
@@ -52,11 +49,37 @@ const char* Sentence(SetupFault fault) {
     return "";
 }
 
+// The plain words a teacher reads first; none where the detail already says it plainly.
+const char* Lead(SetupFault fault, RefusedText source) {
+    const bool lesson = source == RefusedText::Lesson;
+    switch (fault) {
+        case SetupFault::NotJson:
+        case SetupFault::NotAnObject:
+        case SetupFault::TooLarge:
+        case SetupFault::NoVersion:
+            if (source == RefusedText::Link)
+                return VIREFLU_UI_TEXT("Setup", "Ce lien ne contient pas de montage Vireflu.");
+            return lesson ? VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas une leçon Vireflu.")
+                          : VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas un montage Vireflu.");
+        case SetupFault::UnknownKey:
+        case SetupFault::BadValue:
+        case SetupFault::WaveformRule:
+        case SetupFault::MissingKey:
+            return lesson ? VIREFLU_UI_TEXT("Setup", "Cette leçon ne peut pas être ouverte.")
+                          : VIREFLU_UI_TEXT("Setup", "Ce montage ne peut pas être ouvert.");
+        default:
+            return nullptr;
+    }
+}
+
 }  // namespace
 
-std::string SetupRefusalText(const SetupError& error, const Translate& translate) {
-    return WithArguments(translate(Sentence(error.fault)),
-                         {error.key, error.detail, error.accepts});
+std::string SetupRefusalText(const SetupError& error, const Translate& translate,
+                             RefusedText source) {
+    std::string text =
+        WithArguments(translate(Detail(error.fault)), {error.key, error.detail, error.accepts});
+    if (const char* lead = Lead(error.fault, source)) text = translate(lead) + " " + text;
+    return text;
 }
 
 }  // namespace vireflu

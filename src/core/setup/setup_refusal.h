@@ -7,9 +7,14 @@
 
 namespace vireflu {
 
-// The sentence a window or the page shows for a refused setup, naming the key and what it
+// What was being read: a setup's file, a link, or a lesson's file.
+enum class RefusedText { Setup, Link, Lesson };
+
+// The sentences a window or the page shows for a refused setup or lesson: plain words first
+// ("Ce fichier n'est pas un montage Vireflu."), then the detail naming the key and what it
 // accepts. `translate` turns each French sentence (context "Setup") into the user's
 // language; the key and the accepted values stay as the document writes them.
-std::string SetupRefusalText(const SetupError& error, const Translate& translate);
+std::string SetupRefusalText(const SetupError& error, const Translate& translate,
+                             RefusedText source = RefusedText::Setup);
 
 }  // namespace vireflu

@@ -23,9 +23,13 @@ constexpr MenuItem kGeneral[] = {
      "Ctrl+O"},
     {VIREFLU_UI_TEXT("Menu", "&Enregistrer..."), M::SaveSetup, 0, false, MenuCheck::None, false,
      "Ctrl+S"},
-    {VIREFLU_UI_TEXT("Menu", "Copier le &lien"), M::CopyLink},
+    {VIREFLU_UI_TEXT("Menu", "Enregistrer &sous..."), M::SaveSetupAs, 0, false, MenuCheck::None,
+     false, "Ctrl+Shift+S", MenuPlace::Desktop},
+    {VIREFLU_UI_TEXT("Menu", "Copier le &lien"), M::CopyLink, 0, false, MenuCheck::None, false,
+     nullptr, MenuPlace::Page},
     {VIREFLU_UI_TEXT("Menu", "E&xporter l'animation..."), M::ExportAnimation},
-    {VIREFLU_UI_TEXT("Menu", "&Quitter"), M::Quit, 0, true}};
+    {VIREFLU_UI_TEXT("Menu", "&Quitter"), M::Quit, 0, true, MenuCheck::None, false, nullptr,
+     MenuPlace::Desktop}};
 constexpr MenuItem kEdit[] = {
     {VIREFLU_UI_TEXT("Menu", "&Annuler"), M::Undo, 0, false, MenuCheck::None, false, "Ctrl+Z"},
     {VIREFLU_UI_TEXT("Menu", "&Rétablir"), M::Redo, 0, false, MenuCheck::None, false,
@@ -46,6 +50,7 @@ constexpr MenuItem kView[] = {
     {VIREFLU_UI_TEXT("Menu", "&Rotor"), M::OpenRotor},
     {VIREFLU_UI_TEXT("Menu", "&Mesures"), M::OpenMeasures},
     {VIREFLU_UI_TEXT("Menu", "Annotations"), M::Annotations, 0, false, MenuCheck::Toggle},
+    {VIREFLU_UI_TEXT("Menu", "Lé&gende"), M::Legend, 0, false, MenuCheck::Toggle},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1/4"), M::Pace, 4 * kTickPeriodMs, true, MenuCheck::OneOf},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1/2"), M::Pace, 2 * kTickPeriodMs, false, MenuCheck::OneOf},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1"), M::Pace, kTickPeriodMs, false, MenuCheck::OneOf, true},
@@ -145,6 +150,8 @@ const char* CommandName(MenuCommand command) {
             return "openSetup";
         case M::SaveSetup:
             return "saveSetup";
+        case M::SaveSetupAs:
+            return "saveSetupAs";
         case M::CopyLink:
             return "copyLink";
         case M::ExportAnimation:
@@ -169,6 +176,8 @@ const char* CommandName(MenuCommand command) {
             return "projection";
         case M::Annotations:
             return "annotations";
+        case M::Legend:
+            return "legend";
         case M::Shortcuts:
             return "shortcuts";
         case M::Conventions:

@@ -12,6 +12,7 @@ namespace vireflu {
 enum class MenuCommand {
     OpenSetup,
     SaveSetup,
+    SaveSetupAs,
     CopyLink,  // the page's own: its address holds the setup
     ExportAnimation,
     Quit,
@@ -24,6 +25,7 @@ enum class MenuCommand {
     Pace,         // argument: the timer's period in milliseconds
     Projection,   // checked: the projector mode is on
     Annotations,  // checked: the phases, clock, field's sense and colour scale over the view
+    Legend,       // checked: the torque bar's and the colour scale's words alone
     Shortcuts,    // the list of keys
     Conventions,  // how signs, senses and sequences are counted
     Undo,
@@ -38,6 +40,10 @@ const char* CommandName(MenuCommand command);
 // checked item among those of the same command (the paces).
 enum class MenuCheck { None, Toggle, OneOf };
 
+// Which front-ends show an item: a page has its address instead of files named and cannot
+// close itself; the desktop has no address to copy.
+enum class MenuPlace { Both, Desktop, Page };
+
 struct MenuItem {
     const char* text;  // UTF-8, with its "&" mnemonic
     MenuCommand command;
@@ -46,6 +52,7 @@ struct MenuItem {
     MenuCheck check = MenuCheck::None;
     bool checkedAtStart = false;
     const char* shortcut = nullptr;  // as Qt writes it: "Ctrl+O"
+    MenuPlace place = MenuPlace::Both;
 };
 
 struct Menu {

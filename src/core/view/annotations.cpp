@@ -74,19 +74,21 @@ std::string ClockText(const SimulationState& state, bool decimalComma) {
 }  // namespace
 
 MachineAnnotations ComputeAnnotations(const SimulationState& state, const MachineScene& scene,
-                                      bool decimalComma) {
+                                      bool decimalComma, AnnotationParts parts) {
     const ViewGeometry& g = scene.Geometry();
     MachineAnnotations a;
-    AddPhaseLabels(a.texts, g, state.statorPhaseOn, g.statorConductorBoxes, true);
-    AddPhaseLabels(a.texts, g, state.rotorPhaseOn, scene.RotorBoxes(state), false);
-    a.texts.push_back(
-        {{g.torqueBarRight + kLabelGap, kLabelGap * 2}, ClockText(state, decimalComma), true});
-    const int arrowRadius = static_cast<int>(scene.RotorRingRadius() * kArrowRadiusShare);
-    if (state.withheld.field)
-        a.texts.push_back({{g.centreX, g.centreY - arrowRadius},
-                           VIREFLU_UI_TEXT("Annotations", "après votre réponse")});
-    else
-        a.senseArrow = SenseArrow(state, g, arrowRadius);
+    if (parts == AnnotationParts::All) {
+        AddPhaseLabels(a.texts, g, state.statorPhaseOn, g.statorConductorBoxes, true);
+        AddPhaseLabels(a.texts, g, state.rotorPhaseOn, scene.RotorBoxes(state), false);
+        a.texts.push_back(
+            {{g.torqueBarRight + kLabelGap, kLabelGap * 2}, ClockText(state, decimalComma), true});
+        const int arrowRadius = static_cast<int>(scene.RotorRingRadius() * kArrowRadiusShare);
+        if (state.withheld.field)
+            a.texts.push_back({{g.centreX, g.centreY - arrowRadius},
+                               VIREFLU_UI_TEXT("Annotations", "après votre réponse")});
+        else
+            a.senseArrow = SenseArrow(state, g, arrowRadius);
+    }
     if (state.torqueMode) {
         // The bar rises for a positive drawn torque, which pushes the rotor clockwise.
         const int reach = g.torqueSpan / 2 + kLabelGap;
@@ -102,6 +104,10 @@ MachineAnnotations ComputeAnnotations(const SimulationState& state, const Machin
     for (std::size_t level = kColourLevels; level-- > 0;)
         a.scaleColours.push_back(state.colourMap[level]);
     const int labelX = a.scale.left - kLabelGap * 2;
+    // What the colours measure, over the scale.
+    a.texts.push_back(
+        {{(a.scale.left + a.scale.right) / 2 - kLabelGap, a.scale.top - kLabelGap * 2},
+         VIREFLU_UI_TEXT("Annotations", "f.m.m.")});
     a.texts.push_back({{labelX, a.scale.top}, "+1"});
     a.texts.push_back({{labelX, g.centreY}, "0"});
     a.texts.push_back({{labelX, a.scale.bottom}, "-1"});

@@ -35,10 +35,14 @@ struct MachineAnnotations {
     std::vector<Rgb> scaleColours;
 };
 
+// Everything, or only the legend: what the torque bar's ends and the colour scale mean.
+enum class AnnotationParts { All, Legend };
+
 // `decimalComma` writes the time as French does. While a lesson holds the field's sense back
 // (`Withheld::field`), "après votre réponse" stands where the arrow would, whether or not the
 // field turns, so that neither the arrow nor its absence tells.
 MachineAnnotations ComputeAnnotations(const SimulationState& state, const MachineScene& scene,
-                                      bool decimalComma);
+                                      bool decimalComma,
+                                      AnnotationParts parts = AnnotationParts::All);
 
 }  // namespace vireflu
