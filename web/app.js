@@ -9,6 +9,7 @@ import { Layout } from "./layout.js";
 import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
 import { LessonWindow } from "./lesson.js";
+import { WelcomeWindow } from "./welcome.js";
 import { MessageLine, copyText, saveFile, watchPickedFile, watchSetupFiles } from "./setup-files.js";
 import { AnimationExport } from "./animation-export.js";
 import { linkLanguage, rememberLanguage } from "./i18n.js";
@@ -66,8 +67,9 @@ export class App {
     this.window = document.getElementById("window");
     this.window.hidden = false;
     this.view = new MachineView(document.getElementById("client"), this.simulator, this.texts.descriptionPeriodMs);
+    this.welcome = null; // made for a first visit without a link
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
-      () => [...this.panels, this.measures, this.lesson].filter(Boolean), () => this.view.fit());
+      () => [this.welcome, ...this.panels, this.measures, this.lesson].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox();
     // A language chosen in "Langue" or given by the link stays in the address.
     this.language = document.documentElement.lang;
@@ -83,6 +85,14 @@ export class App {
     this.showAnimationCaption();
     document.addEventListener("keydown", (e) => this.onAltKey(e));
     document.addEventListener("keydown", (e) => this.onClockKey(e));
+    // How the focus came, as the desktop tells: a control reached by Tab keeps Space.
+    document.addEventListener("pointerdown", () => (this.tabbed = false), true);
+    document.addEventListener("keydown", (e) => e.key === "Tab" && (this.tabbed = true), true);
+    // A check box acts on Space's release: the clock's Space must not also tick it.
+    document.addEventListener("keyup", (e) => {
+      if (e.key === " " && this.spaceTaken) e.preventDefault();
+      this.spaceTaken = false;
+    });
     this.shortcuts = new Map(menus.flatMap((m) => m.items).filter((i) => i.shortcut).map((i) => [i.shortcut, i]));
     document.addEventListener("keydown", (e) => this.onShortcut(e));
     this.message = new MessageLine();
@@ -91,7 +101,6 @@ export class App {
     document.getElementById("menubar").setAttribute("aria-label", this.texts.menus);
     document.getElementById("view").setAttribute("aria-label", this.texts.machineView);
     document.getElementById("message-close").setAttribute("aria-label", this.texts.close);
-    document.getElementById("closed").textContent = this.texts.closed;
     this.fileInput = document.getElementById("open-file");
     watchSetupFiles(this.fileInput, (text) => this.openSetup(text, false));
     this.lessonInput = document.getElementById("open-lesson");
@@ -100,8 +109,10 @@ export class App {
       this.simulator.remember(this.pageSetup()); // the start, which a change can be taken back to
       // A link pasted into this tab's address changes only its fragment.
       window.addEventListener("hashchange", () => this.openLink());
-      this.openLink();
+      if (linkWithoutLanguage()) this.openLink();
+      else if (!WelcomeWindow.dismissed) this.showWelcome();
     });
+    window.addEventListener("resize", () => this.projector && this.setProjector(true));
   }
 
   onMenu(item, checked) {
@@ -120,9 +131,6 @@ export class App {
         break;
       case "copyLink":
         this.copyLink();
-        break;
-      case "quit":
-        this.quit();
         break;
       case "openStator":
       case "openRotor":
@@ -161,6 +169,9 @@ export class App {
       case "annotations":
         this.view.setAnnotations(checked);
         break;
+      case "legend":
+        this.view.setLegend(checked);
+        break;
       case "projection":
         this.simulator.menuCommand(item.commandId, checked ? 1 : 0);
         this.setProjector(checked);
@@ -182,10 +193,31 @@ export class App {
     }
   }
 
+  // Projector mode: every text at least twice its size, and 24 pixels on a screen of 1080
+  // lines in proportion to the page's height (the core's rule), the panels' pictures larger.
   setProjector(on) {
     this.projector = on;
+    const root = document.documentElement;
+    root.classList.toggle("projector", on);
+    const page = this.core.projectorTextPixels(13, window.innerHeight);
+    root.style.setProperty("--projector-page", `${page}px`);
+    root.style.setProperty("--projector-window", `${this.core.projectorTextPixels(11, window.innerHeight)}px`);
+    // The menu bar stays a multiple of 8 CSS pixels high, so the view starts on a device pixel.
+    root.style.setProperty("--projector-bar", `${Math.ceil((page * 1.5) / 8) * 8}px`);
+    this.view.setTextPixels(on ? this.core.projectorTextPixels(12, window.innerHeight) : 12);
     for (const window of [...this.panels, this.measures]) window?.setProjector(on);
     this.layout.update();
+  }
+
+  // The welcome beside the machine: the lesson of the rotating field, a setup file, or the
+  // machine as it is.
+  showWelcome() {
+    this.welcome ??= new WelcomeWindow(this.texts, this.layout.dock, {
+      lesson: () => this.openLesson(this.texts.welcomeLessonId, true),
+      open: () => this.fileInput.click(),
+      explore: () => {},
+    }, () => this.layout.update());
+    this.welcome.show();
   }
 
   // "Annotations" on or off, as if chosen in the menu.
@@ -210,6 +242,7 @@ export class App {
       this.panels[selector].setProjector(this.projector);
     }
     this.panels[selector].open();
+    this.layout.reveal(this.panels[selector].dialog);
   }
 
   openMeasures() {
@@ -224,6 +257,7 @@ export class App {
       this.measures.setSequences(this.sequences);
     }
     this.measures.open();
+    this.layout.reveal(this.measures.dialog);
   }
 
   resetClock() {
@@ -273,16 +307,6 @@ export class App {
     setMnemonicText(this.animationButton, this.captionOfAnimation());
   }
 
-  // A page cannot close itself: "&Quitter" stops the clock and says the page may be closed.
-  // The address keeps the windows that were open, for the page opened again.
-  quit() {
-    if (this.simulator.running()) this.toggleAnimation();
-    this.window.hidden = true;
-    for (const window of [...this.panels, this.measures]) window?.hide();
-    this.message.hide();
-    document.getElementById("closed").hidden = false;
-  }
-
   // What only the page knows of its setup: the pace and the windows shown.
   pageSetup() {
     const shown = (window) => Boolean(window && !window.dialog.hidden);
@@ -293,7 +317,6 @@ export class App {
   // The clock's ticks are left out until it stops: browsers throttle replaceState.
   // While a shipped lesson is shown, the address is the lesson's, for a course page to link.
   keepLink() {
-    if (this.window.hidden) return;
     // Each change comes here: the core's history keeps the setup before it.
     if (!this.showingOpened) this.simulator.remember(this.pageSetup());
     const lesson = this.lesson?.id;
@@ -392,7 +415,7 @@ export class App {
   // Ctrl+O, Ctrl+S, Ctrl+Z and Ctrl+Shift+Z act on setups rather than the browser's own page;
   // a text field keeps undoing its own typing.
   onShortcut(event) {
-    if (!(event.ctrlKey || event.metaKey) || event.altKey || this.window.hidden || this.modalShown) return;
+    if (!(event.ctrlKey || event.metaKey) || event.altKey || this.modalShown) return;
     const key = event.key.toUpperCase();
     if (key === "Z" && event.target.closest?.("input, textarea")) return;
     const item = this.shortcuts.get(`Ctrl+${event.shiftKey ? "Shift+" : ""}${key}`);
@@ -402,26 +425,31 @@ export class App {
     this.onMenu(item, false);
   }
 
-  // Space starts and stops the clock, Home puts it back to zero, F11 fills the screen; a key
-  // meant for a control or a menu stays with it.
+  // Space starts and stops the clock, Home puts it back to zero, F11 fills the screen, as on
+  // the desktop: from anywhere but a menu, a text field (which types them) or a button or
+  // box reached by the keyboard (which Space presses); a slider has no use for Space.
   onClockKey(event) {
-    if (event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.modalShown) return;
+    if (event.altKey || event.ctrlKey || event.metaKey || this.modalShown) return;
     const target = event.target;
-    const inControl = ["BUTTON", "INPUT"].includes(target.tagName) || this.layout.dock.contains(target) ||
+    const typing = target.matches?.("input:not([type=checkbox], [type=radio], [type=range]), textarea");
+    const pressing = this.tabbed && target.matches?.("button, input[type=checkbox], input[type=radio]");
+    const keeps = typing || target.closest?.(".menu") || (event.key === " " && pressing) ||
       (target !== document.body && !this.window.contains(target));
     if (event.key === "F11") {
       if (document.fullscreenElement) document.exitFullscreen();
       else document.documentElement.requestFullscreen?.();
-    } else if (inControl || target.closest?.(".menu")) return;
-    else if (event.key === " ") this.toggleAnimation();
-    else if (event.key === "Home") this.resetClock();
+    } else if (keeps) return;
+    else if (event.key === " ") {
+      this.spaceTaken = true;
+      this.toggleAnimation();
+    } else if (event.key === "Home" && !target.matches?.("input[type=range]")) this.resetClock();
     else return;
     event.preventDefault();
   }
 
   // Alt + an underlined letter: a command-bar button, else a menu.
   onAltKey(event) {
-    if (!event.altKey || event.ctrlKey || event.metaKey || this.window.hidden || this.modalShown) return;
+    if (!event.altKey || event.ctrlKey || event.metaKey || this.modalShown) return;
     const key = event.key.toLowerCase();
     const button = [this.resetButton, this.animationButton].find(
       (b) => mnemonicKey(b === this.resetButton ? this.texts.reset : this.captionOfAnimation()) === key);

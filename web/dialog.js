@@ -21,21 +21,32 @@ export function makeMovable(dialog, titleBar) {
   });
 }
 
-// The title bar stays inside the page, so the dialog can always be moved back.
-export function placeWithinPage(dialog, left, top) {
-  const maxLeft = Math.max(0, window.innerWidth - 40);
-  const maxTop = Math.max(0, window.innerHeight - 20);
-  dialog.style.left = `${Math.min(Math.max(left, 40 - dialog.offsetWidth), maxLeft)}px`;
-  dialog.style.top = `${Math.min(Math.max(top, 0), maxTop)}px`;
+// What the user sees of the page: on a phone zoomed in, less than the page's window.
+function seen() {
+  const v = window.visualViewport;
+  return v ? { left: v.offsetLeft, top: v.offsetTop, width: v.width, height: v.height }
+    : { left: 0, top: 0, width: window.innerWidth, height: window.innerHeight };
 }
 
-// Shows a modal box on its backdrop, a third of the way down the page, with the focus on
-// `focused`; the function it returns hides it and gives the focus back where it was.
+// The title bar stays in sight, so the dialog can always be moved back.
+export function placeWithinPage(dialog, left, top) {
+  const view = seen();
+  const maxLeft = view.left + Math.max(0, view.width - 40);
+  const maxTop = view.top + Math.max(0, view.height - 20);
+  dialog.style.left = `${Math.min(Math.max(left, view.left + 40 - dialog.offsetWidth), maxLeft)}px`;
+  dialog.style.top = `${Math.min(Math.max(top, view.top), maxTop)}px`;
+}
+
+// Shows a modal box on its backdrop, a third of the way down what is seen of the page, with
+// the focus on `focused`; the function it returns hides it and gives the focus back where it
+// was.
 export function showModal(backdrop, dialog, focused) {
   const returnFocus = document.activeElement;
   backdrop.hidden = false;
-  placeWithinPage(dialog, (window.innerWidth - dialog.offsetWidth) / 2, (window.innerHeight - dialog.offsetHeight) / 3);
-  focused.focus();
+  const view = seen();
+  placeWithinPage(dialog, view.left + (view.width - dialog.offsetWidth) / 2,
+    view.top + Math.max(0, view.height - dialog.offsetHeight) / 3);
+  focused.focus({ preventScroll: true });
   return () => {
     backdrop.hidden = true;
     returnFocus?.focus();

@@ -5,6 +5,8 @@
 
 const GAP = 6; // between docked windows and around them, as in style.css
 const LEAST_BELOW = 0.4; // of the height, for windows docked below a machine that would take it all
+const LEAST_VIEW = 0.4; // of the page's area, what the machine view keeps whatever is docked
+const SHORT_DOCK = 480; // a dock lower than this (a phone turned) keeps the lesson at its top
 
 export class Layout {
   // `windows` gives the page's windows made so far: each with its `dialog`, `isShown`, and
@@ -37,15 +39,26 @@ export class Layout {
     const { clientWidth: width, clientHeight: height } = this.workspace;
     const widest = Math.max(...sizes.map(([w]) => w)) + edge;
     const oneRow = sizes.reduce((sum, [w]) => sum + w, GAP * (sizes.length - 1)) + edge;
-    const besideWidth = Math.min(Math.max(width - height, widest), Math.max(oneRow, widest));
+    // On a small screen the windows give way to the machine: they scroll instead.
+    const leastView = LEAST_VIEW * window.innerWidth * window.innerHeight;
+    const besideWidth = Math.min(Math.max(width - height, widest), Math.max(oneRow, widest),
+      width - Math.ceil(leastView / Math.max(1, height)));
     const belowHeight = Math.min(wrappedHeight(sizes, width - edge) + 2 * GAP,
-      Math.max(height - width, Math.round(height * LEAST_BELOW)));
+      Math.max(height - width, Math.round(height * LEAST_BELOW)), height - Math.ceil(leastView / Math.max(1, width)));
     const beside = Math.min(width - besideWidth, height) >= Math.min(width, height - belowHeight);
     for (const w of shown) w.fitWidth?.((beside ? besideWidth : width) - edge);
     this.dock.classList.remove("measuring");
     this.workspace.classList.add(beside ? "beside" : "below");
     if (beside) this.dock.style.width = `${Math.max(0, besideWidth)}px`;
     else this.dock.style.height = `${Math.max(0, belowHeight)}px`;
+    this.dock.classList.toggle("short", this.dock.clientHeight < SHORT_DOCK);
+  }
+
+  // Scrolls the dock to a window just opened, below the lesson a short dock keeps at its top.
+  reveal(dialog) {
+    const pinned = this.dock.classList.contains("short") && this.dock.querySelector(".lesson:not([hidden])");
+    const below = pinned && pinned !== dialog ? pinned.offsetHeight + GAP : 0;
+    this.dock.scrollTop += dialog.getBoundingClientRect().top - this.dock.getBoundingClientRect().top - GAP - below;
   }
 }
 

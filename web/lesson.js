@@ -40,7 +40,7 @@ export class LessonWindow {
     this.restartButton.addEventListener("click", onRestart);
     this.outcome = document.createElement("div");
     this.outcome.append(this.verdict, this.explanation, this.followUp, this.restartButton);
-    const client = document.createElement("div");
+    const client = (this.client = document.createElement("div"));
     client.className = "lesson-client";
     client.append(this.title, this.introduction, this.question, this.choices, this.typed, this.showButton, this.outcome);
     this.dialog.append(client);
@@ -76,6 +76,8 @@ export class LessonWindow {
     this.outcome.hidden = true;
     this.dialog.hidden = false;
     this.onShownOrHidden();
+    // Kept short at the top of a short dock, the window shows its question first.
+    this.client.scrollTop = this.question.offsetTop - this.client.offsetTop;
   }
 
   answer(choice, typed) {

@@ -9,6 +9,8 @@ export class MachineView {
     // "Annotations" lie on a canvas of their own over the frame, which stays the core's pixels.
     this.overlay = client.querySelector("#annotations");
     this.annotations = false;
+    this.legend = false;
+    this.textPixels = 12;
     this.simulator = simulator;
     this.describePeriodMs = describePeriodMs;
     this.describedAt = -Infinity;
@@ -49,14 +51,25 @@ export class MachineView {
 
   setAnnotations(on) {
     this.annotations = on;
-    this.overlay.hidden = !on;
+    this.overlay.hidden = !this.annotations && !this.legend;
     this.draw();
+  }
+
+  // "Légende": the colour scale's and the torque bar's words, also without the rest.
+  setLegend(on) {
+    this.legend = on;
+    this.setAnnotations(this.annotations);
+  }
+
+  // The labels' size in CSS pixels, larger for a projector.
+  setTextPixels(pixels) {
+    this.textPixels = pixels;
   }
 
   // A frame after a command or a tick (`advance`), or the same instant shown anew.
   draw(advance = true) {
     showRgba(this.canvas, this.simulator.drawFrame(advance));
-    if (this.annotations) this.drawAnnotations();
+    if (this.annotations || this.legend) this.drawAnnotations();
     this.describe();
     // Read by the benchmark: the time from navigation to the first frame on screen.
     if (!this.shown) performance.mark("vireflu-first-frame");
@@ -67,7 +80,7 @@ export class MachineView {
   drawAnnotations() {
     const context = this.overlay.getContext("2d");
     context.clearRect(0, 0, this.overlay.width, this.overlay.height);
-    const { texts, arrow, scale, colours } = this.simulator.annotations();
+    const { texts, arrow, scale, colours } = this.simulator.annotations(!this.annotations);
     const height = scale.bottom - scale.top;
     colours.forEach((colour, i) => {
       const top = scale.top + Math.trunc((height * i) / colours.length);
@@ -82,7 +95,7 @@ export class MachineView {
       context.stroke();
     }
     context.fillStyle = "#000";
-    context.font = `bold ${Math.round(12 * devicePixelRatio)}px "DejaVu Sans", Arial, sans-serif`;
+    context.font = `bold ${Math.round(this.textPixels * devicePixelRatio)}px "DejaVu Sans", Arial, sans-serif`;
     context.textBaseline = "middle";
     context.direction = "ltr"; // labels such as "1'" and "0°" read left to right in every language
     for (const { x, y, text, left } of texts) {

@@ -72,8 +72,8 @@ export class MeasuresWindow {
     this.sequences.checked = on;
   }
 
-  setProjector(on) {
-    this.dialog.classList.toggle("projector", on);
+  // Projector mode: the core's curve grows, the page's style sheet the text.
+  setProjector() {
     this.refresh();
   }
 

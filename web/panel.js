@@ -7,7 +7,7 @@ const PICTURE_INSET = 4; // the picture lies inside the frame's edge and black l
 
 // Projector mode draws the pictures one and a half times larger; corners are scaled, not
 // sizes, as the desktop panel does.
-const scaled = (pixels, projector) => (projector ? Math.trunc((pixels * 3) / 2) : pixels);
+const scaled = (pixels, projector) => (projector ? pixels * 2 : pixels);
 const placement = (control, projector) => {
   const [left, top] = [scaled(control.left, projector), scaled(control.top, projector)];
   const width = scaled(control.left + control.width, projector) - left;
@@ -204,11 +204,10 @@ export class Panel {
     this.hintTimer = setTimeout(() => (this.hint.textContent = ""), 4000);
   }
 
-  // Projector mode: the panel, its font and its pictures one and a half times larger (the
-  // core draws the pictures' lines three times thicker).
+  // Projector mode: the pictures twice as large (the page's style sheet makes the text so, and
+  // the core draws the pictures' lines three times thicker).
   setProjector(on) {
     this.projector = on;
-    this.dialog.classList.toggle("projector", on);
     for (const [element, control] of this.placed) {
       if (control.kind !== "frame") continue;
       const box = placement(control, on);
@@ -266,7 +265,8 @@ export class Panel {
     this.onShownOrHidden();
     this.drawPictures();
     const kept = this.lastFocus && this.client.contains(this.lastFocus) && isFocusable(this.lastFocus);
-    (kept ? this.lastFocus : this.tabbables()[0])?.focus();
+    // The page scrolls the dock to the window itself (Layout.reveal).
+    (kept ? this.lastFocus : this.tabbables()[0])?.focus({ preventScroll: true });
   }
 
   // The controls Tab stops at, in template order; a waveform group only at its checked button.

@@ -19,6 +19,8 @@
 #include "setup/setup_refusal.h"
 #include "shell/languages.h"
 #include "shell/main_menu.h"
+#include "shell/projector.h"
+#include "shell/welcome.h"
 #include "web_lesson.h"
 #include "web_simulator.h"
 
@@ -81,8 +83,6 @@ constexpr struct {
 } kPageTexts[] = {
     {"close", "Page", VIREFLU_UI_TEXT("Page", "Fermer")},
     {"linkCopied", "Page", VIREFLU_UI_TEXT("Page", "Lien copié")},
-    {"closed", "Page",
-     VIREFLU_UI_TEXT("Page", "Vireflu est arrêté : vous pouvez fermer cette page.")},
     {"machineView", "Page", VIREFLU_UI_TEXT("Page", "Coupe de la machine")},
     {"menus", "Page", VIREFLU_UI_TEXT("Page", "Menus")},
     {"exportFailed", "Page", VIREFLU_UI_TEXT("Page", "L'animation n'a pas pu être enregistrée.")},
@@ -113,6 +113,11 @@ constexpr struct {
     {"show", "Lesson", VIREFLU_UI_TEXT("Lesson", "Montrer")},
     {"restart", "Lesson", VIREFLU_UI_TEXT("Lesson", "Recommencer")},
     {"language", "Menu", kLanguageMenuTitle},
+    {"welcomeTitle", "Welcome", kWelcomeTitle},
+    {"welcomeLine", "Welcome", kWelcomeLine},
+    {"welcomeLesson", "Welcome", kWelcomeLesson},
+    {"welcomeOpen", "Welcome", kWelcomeOpen},
+    {"welcomeExplore", "Welcome", kWelcomeExplore},
 };
 
 val TextList(auto&& texts, const char* context) {
@@ -139,6 +144,7 @@ val Texts() {
     texts.set("descriptionPeriodMs", kDescriptionPeriodMs);
     texts.set("angleFieldLength", kAngleFieldLength);
     texts.set("angleHeld", PageText("Panel", kAngleHeldHint));
+    texts.set("welcomeLessonId", std::string(kWelcomeLessonId));
     for (const auto& text : kPageTexts) texts.set(text.name, PageText(text.context, text.french));
     return texts;
 }
@@ -269,8 +275,11 @@ val MeasuresLegend() {
 
 // "Annotations" as the page draws them: {texts: [{x, y, text, left}], arrow: [x, y, ...],
 // scale: {left, top, right, bottom}, colours: [css, ...]}, in the view's device pixels.
-val AnnotationsOf(const WebSimulator& simulator) {
-    const MachineAnnotations a = simulator.Annotations(PageText("Measures", ",") == ",");
+// Everything "Annotations" shows, or only the legend.
+val AnnotationsOf(const WebSimulator& simulator, bool legendOnly) {
+    const MachineAnnotations a =
+        simulator.Annotations(PageText("Measures", ",") == ",",
+                              legendOnly ? AnnotationParts::Legend : AnnotationParts::All);
     val texts = val::array();
     for (const AnnotationText& t : a.texts) {
         val text = val::object();
@@ -392,6 +401,7 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("isAngleAboveRange", &IsAngleAboveRange);
     emscripten::function("measuresLegend", &MeasuresLegend);
     emscripten::function("languages", &LanguageList);
+    emscripten::function("projectorTextPixels", &ProjectorTextPixels);
     emscripten::function("chooseLanguage", &ChosenLanguage);
     emscripten::function("speak", optional_override([](const std::string& code, val table) {
                              SpeakTable(code, std::move(table));

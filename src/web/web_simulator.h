@@ -61,8 +61,8 @@ public:
 
     const SimulationState& State() const { return session.State(); }
     // "Annotations" for the last frame drawn, laid over it by the page.
-    MachineAnnotations Annotations(bool decimalComma) const {
-        return ComputeAnnotations(session.State(), session.Scene(), decimalComma);
+    MachineAnnotations Annotations(bool decimalComma, AnnotationParts parts) const {
+        return ComputeAnnotations(session.State(), session.Scene(), decimalComma, parts);
     }
 
     // "E&xporter l'animation...": starts one period of the present settings and

@@ -18,12 +18,13 @@ export function launch() {
 
 // A fresh page, opened at `hash` if given, with its first frame drawn; `errors` collects
 // what it throws. `device` may add a touch screen (hasTouch, isMobile) or another browser
-// language than French (locale).
+// language than French (locale). Unless `welcome`, the visit is not the first: no welcome.
 export async function open(browser, { width = 1280, height = 800, scale = 1, hash = "", locale = "fr-FR", url = pageUrl,
-  ...device } = {}) {
+  welcome = false, ...device } = {}) {
   const page = await browser.newPage({ viewport: { width, height }, deviceScaleFactor: scale, locale, ...device });
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
+  if (!welcome) await page.addInitScript(() => localStorage.setItem("vireflu-welcomed", "1"));
   await page.addInitScript(() => {
     window.rgbaBase64 = (canvas) => {
       const { data } = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height);

@@ -1,5 +1,5 @@
-// The page as a whole: start-up, menus, about box, "&Quitter", odd sizes, and a browser
-// without WebAssembly. Every page here is opened from disk (file://).
+// The page as a whole: start-up, the welcome, menus, about box, the clock's keys, odd sizes,
+// and a browser without WebAssembly. Every page here is opened from disk (file://).
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
 import { canvasBytes, control, launch, menu, open, pageUrl } from "./browser.mjs";
@@ -31,11 +31,10 @@ test("menus: the French titles and items, with their access keys", async () => {
   const menus = await page.$$eval(".menu", (roots) => roots.map((r) => [r.firstChild.innerHTML,
     [...r.querySelectorAll(".menu-items [role^=menuitem]")].map((b) => b.textContent)]));
   assert.deepEqual(menus, [
-    ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Exporter l'animation...",
-      "Quitter"]],
+    ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Exporter l'animation..."]],
     ["É<u>d</u>ition", ["AnnulerCtrl+Z", "RétablirCtrl+Shift+Z", "Tout réinitialiser"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
-    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Annotations", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
+    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Annotations", "Légende", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
     ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],
@@ -45,8 +44,8 @@ test("menus: the French titles and items, with their access keys", async () => {
   assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
     "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques",
     "Langue"]);
-  assert.equal(await page.locator(".menu-items hr").count(), 7,
-    "above Quitter, Tout réinitialiser, the paces, Projection, a lesson file, the languages and A propos");
+  assert.equal(await page.locator(".menu-items hr").count(), 6,
+    "above Tout réinitialiser, the paces, Projection, a lesson file, the languages and A propos");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
     ["Control+O", "Control+S", "Control+Z", "Control+Shift+Z"]);
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.
@@ -91,17 +90,49 @@ test("Mesures: a single phase split into two fields turning oppositely", async (
   assert.deepEqual(page.errors, []);
 });
 
-test("about box, then Quitter: the animation stops and the page says it can be closed", async () => {
+test("about box", async () => {
   const page = await open(browser);
   await menu(page, "?", "A propos de Vireflu...");
   assert.equal(await page.locator("#about").innerText(), "A propos de Vireflu\nVireflu version 2.0\n" +
     "Simulateur pédagogique, 2026\nLe champ tournant des machines triphasées\nOK");
   await page.keyboard.press("Enter");
   assert.ok(await page.locator("#about").isHidden());
-  await menu(page, "Général", "Quitter");
-  assert.ok(await page.locator("#window").isHidden());
-  assert.equal(await page.locator("#closed").innerText(), "Vireflu est arrêté : vous pouvez fermer cette page.");
-  assert.equal(await page.evaluate(() => window.vireflu.simulator.running()), false);
+});
+
+// A first visit without a link: the welcome stands beside the machine, and its lesson and any
+// answer set the field turning. The next visit goes without it.
+test("the welcome: a turning field two clicks away, then remembered", async () => {
+  const page = await open(browser, { welcome: true });
+  const [welcome, view] = await Promise.all(["#bienvenue", "#view"].map((s) => page.locator(s).boundingBox()));
+  assert.ok(welcome.x >= view.x + view.width, "beside the machine, not over it");
+  await page.getByRole("button", { name: "Commencer par une leçon" }).click();
+  await page.locator("#lecon .choices button").nth(2).click();
+  assert.ok(await page.evaluate(() => window.vireflu.simulator.running()));
+  assert.match(await page.locator("#lecon .verdict").textContent(), /Le champ tourne dans le sens horaire/);
+  await page.goto(pageUrl);
+  await page.waitForFunction(() => window.vireflu && document.getElementById("view").width > 0);
+  assert.equal(await page.locator("#bienvenue").count(), 0);
+  assert.deepEqual(page.errors, []);
+});
+
+// Space runs and stops the clock from a check box or a slider clicked in a panel, as on the
+// desktop; a button reached by Tab keeps Space, which presses it.
+test("Space from a panel's controls", async () => {
+  const page = await open(browser);
+  await menu(page, "Vue", "Stator");
+  const running = () => page.evaluate(() => window.vireflu.simulator.running());
+  await control(page, "stator", "phase1Check").click();
+  await page.keyboard.press(" ");
+  assert.ok(await running());
+  await page.locator("#stator input[type=range]").first().click();
+  await page.keyboard.press(" ");
+  assert.ok(!(await running()));
+  assert.ok(await control(page, "stator", "phase1Check").locator("input").isChecked());
+  await page.locator("#reset").focus();
+  await page.keyboard.press("Tab");
+  await page.keyboard.press(" "); // "Animation", reached by Tab, pressed
+  assert.ok(await running());
+  assert.deepEqual(page.errors, []);
 });
 
 test("sizes from a few pixels to 4K keep drawing without an error", async () => {

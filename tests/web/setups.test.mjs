@@ -62,9 +62,9 @@ const base64url = (text) => Buffer.from(text).toString("base64url");
 const broken = [
   ["#setup=!!", /^Ce lien ne contient pas de réglage Vireflu lisible\.$/],
   [`#setup=${base64url('{"vireflu-setup": 9}')}`, /version plus récente de Vireflu \(format 9\)/],
-  [`#setup=${base64url('{"vireflu-setup": 1, "<img src=x onerror=alert(1)>": 1}')}`, /^La clé « <img src=x onerror=alert\(1\)> » est inconnue/],
+  [`#setup=${base64url('{"vireflu-setup": 1, "<img src=x onerror=alert(1)>": 1}')}`, /^Ce montage ne peut pas être ouvert\. La clé « <img src=x onerror=alert\(1\)> » est inconnue/],
   ["#nothing", /^Ce lien ne contient pas de réglage Vireflu lisible\.$/],
-  [`#setup=${base64url(`{"vireflu-setup": 1, "${"k".repeat(60000)}": 1}`)}`, /^La clé « k{56}\.\.\.k{20} » est inconnue/],
+  [`#setup=${base64url(`{"vireflu-setup": 1, "${"k".repeat(60000)}": 1}`)}`, /^Ce montage ne peut pas être ouvert\. La clé « k{56}\.\.\.k{20} » est inconnue/],
 ];
 
 test("a broken link opens the fresh page and says why; a link pasted or a file picked afterwards opens", async () => {
@@ -98,7 +98,8 @@ test("a broken link opens the fresh page and says why; a link pasted or a file p
     await page.keyboard.press("Control+O");
     await (await picking).setFiles({ name: "bom.vireflu", mimeType: "application/octet-stream", buffer });
     await page.waitForSelector("#message:not([hidden])");
-    assert.match(await page.textContent("#message-text"), /n'est pas du JSON lisible \(arrêt à l'octet 0\)/);
+    assert.match(await page.textContent("#message-text"),
+      /^Ce fichier n'est pas un montage Vireflu\. Détail : le texte n'est pas du JSON lisible \(arrêt à l'octet 0\)/);
     await page.getByRole("alert").getByRole("button", { name: "Fermer" }).click();
   }
   assert.deepEqual(page.errors, []);

@@ -1137,10 +1137,6 @@
         <translation>تم نسخ الرابط</translation>
     </message>
     <message>
-        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation>تم إيقاف Vireflu: يمكنك إغلاق هذه الصفحة.</translation>
-    </message>
-    <message>
         <source>Coupe de la machine</source>
         <translation>المقطع العرضي للآلة</translation>
     </message>
@@ -1372,6 +1368,10 @@
     <message>
         <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
         <translation>Ctrl+Z، Ctrl+Shift+Z: تراجع، إعادة</translation>
+    </message>
+    <message>
+        <source>Ctrl+Maj+S : enregistrer sous un autre nom</source>
+        <translation>Ctrl+Shift+S: الحفظ باسم آخر</translation>
     </message>
 </context>
 <context>

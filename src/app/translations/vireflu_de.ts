@@ -1137,10 +1137,6 @@
         <translation>Link kopiert</translation>
     </message>
     <message>
-        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation>Vireflu ist beendet: Sie können diese Seite schließen.</translation>
-    </message>
-    <message>
         <source>Coupe de la machine</source>
         <translation>Querschnitt der Maschine</translation>
     </message>
@@ -1372,6 +1368,10 @@
     <message>
         <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
         <translation>Strg+Z, Strg+Umschalt+Z: rückgängig, wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Maj+S : enregistrer sous un autre nom</source>
+        <translation>Strg+Umschalt+S: unter anderem Namen speichern</translation>
     </message>
 </context>
 <context>

@@ -1137,10 +1137,6 @@
         <translation>Link copied</translation>
     </message>
     <message>
-        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation>Vireflu has stopped: you may close this page.</translation>
-    </message>
-    <message>
         <source>Coupe de la machine</source>
         <translation>Cross-section of the machine</translation>
     </message>
@@ -1372,6 +1368,10 @@
     <message>
         <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
         <translation>Ctrl+Z, Ctrl+Shift+Z: undo, redo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Maj+S : enregistrer sous un autre nom</source>
+        <translation>Ctrl+Shift+S: save under another name</translation>
     </message>
 </context>
 <context>

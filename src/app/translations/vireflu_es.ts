@@ -1137,10 +1137,6 @@
         <translation>Enlace copiado</translation>
     </message>
     <message>
-        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation>Vireflu se ha detenido: puede cerrar esta página.</translation>
-    </message>
-    <message>
         <source>Coupe de la machine</source>
         <translation>Sección de la máquina</translation>
     </message>
@@ -1372,6 +1368,10 @@
     <message>
         <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
         <translation>Ctrl+Z, Ctrl+Mayús+Z: deshacer, rehacer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Maj+S : enregistrer sous un autre nom</source>
+        <translation>Ctrl+Mayús+S: guardar con otro nombre</translation>
     </message>
 </context>
 <context>

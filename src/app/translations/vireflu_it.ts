@@ -1137,10 +1137,6 @@
         <translation>Link copiato</translation>
     </message>
     <message>
-        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation>Vireflu è chiuso: puoi chiudere questa pagina.</translation>
-    </message>
-    <message>
         <source>Coupe de la machine</source>
         <translation>Sezione della macchina</translation>
     </message>
@@ -1372,6 +1368,10 @@
     <message>
         <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
         <translation>Ctrl+Z, Ctrl+Maiusc+Z: annulla, ripeti</translation>
+    </message>
+    <message>
+        <source>Ctrl+Maj+S : enregistrer sous un autre nom</source>
+        <translation>Ctrl+Maiusc+S: salva con un altro nome</translation>
     </message>
 </context>
 <context>

@@ -1137,10 +1137,6 @@
         <translation>Link copiado</translation>
     </message>
     <message>
-        <source>Vireflu est arrêté : vous pouvez fermer cette page.</source>
-        <translation>O Vireflu foi encerrado: você pode fechar esta página.</translation>
-    </message>
-    <message>
         <source>Coupe de la machine</source>
         <translation>Seção da máquina</translation>
     </message>
@@ -1372,6 +1368,10 @@
     <message>
         <source>Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir</source>
         <translation>Ctrl+Z, Ctrl+Shift+Z: desfazer, refazer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Maj+S : enregistrer sous un autre nom</source>
+        <translation>Ctrl+Shift+S: salvar com outro nome</translation>
     </message>
 </context>
 <context>

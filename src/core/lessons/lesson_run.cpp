@@ -16,7 +16,8 @@ std::string LessonRun::Shown(const LessonText& text) const {
 }
 
 LessonPage LessonRun::Page() const {
-    LessonPage page{Shown(lesson.title), Shown(lesson.introduction), Shown(lesson.question), {}};
+    LessonPage page{
+        Shown(lesson.title), Shown(lesson.introduction), Shown(lesson.question), {}, lesson.setup};
     for (const LessonChoice& choice : lesson.choices) page.choices.push_back(Shown(choice.text));
     return page;
 }

@@ -91,6 +91,7 @@ constexpr ShortcutLine kShortcutLines[] = {
     {VIREFLU_UI_TEXT("Shortcuts", "Origine : initialisation, l'horloge à zéro"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "F11 : plein écran"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+O, Ctrl+S : ouvrir, enregistrer un réglage"), false},
+    {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+Maj+S : enregistrer sous un autre nom"), true},
     {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+Z, Ctrl+Maj+Z : annuler, rétablir"), false},
     {VIREFLU_UI_TEXT("Shortcuts", "Ctrl+Q : quitter"), true},
     {VIREFLU_UI_TEXT("Shortcuts", "Alt + lettre soulignée : menus et boutons"), false},
@@ -98,7 +99,7 @@ constexpr ShortcutLine kShortcutLines[] = {
     {VIREFLU_UI_TEXT("Shortcuts",
                      "Espace et Origine agissent dans chaque fenêtre, sauf dans un champ en cours "
                      "de saisie"),
-     true},
+     false},
 };
 
 constexpr const char* kConventionLines[] = {

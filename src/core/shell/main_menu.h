@@ -76,8 +76,7 @@ std::span<const char* const> AboutLines();
 inline constexpr const char* kShortcutsTitle = VIREFLU_UI_TEXT("Shortcuts", "Raccourcis clavier");
 struct ShortcutLine {
     const char* text;
-    // Ctrl+Q (a page cannot close itself, nor take the browser's key) and the keys that act
-    // in every window (the page leaves Space and Home to the control that has the focus).
+    // Ctrl+Q and Ctrl+Shift+S: a page cannot close itself, and its files are downloads.
     bool desktopOnly;
 };
 std::span<const ShortcutLine> ShortcutLines();
