@@ -6,6 +6,7 @@
 
 #include "panels/panel_model.h"
 #include "panels/panel_template.h"
+#include "shell/projector.h"
 
 namespace vireflu {
 namespace {
@@ -270,6 +271,22 @@ TEST(PanelModel, HiddenValuesAreStillSent) {
     rotor.OnHScroll(PanelSlider::Frequency, 20);
     Continu(rotor);
     EXPECT_EQ(rotor.Record(), (WindingSettings{1, 0, 0, 0, 0, 0, 20, 0, 0, 1}));
+}
+
+// Projector mode: 24-pixel text on 1080 lines and at least twice the normal size; a panel's
+// layout as large as its text where the room allows, smaller where it does not, never below
+// its own size, its text the projector's least whatever the layout.
+TEST(PanelTemplate, ProjectorScaleFitsTheRoom) {
+    EXPECT_EQ(ProjectorTextPixels(12, 1080), 24);
+    EXPECT_EQ(ProjectorTextPixels(12, 768), 24);  // twice 12, above 24 * 768 / 1080
+    EXPECT_EQ(ProjectorTextPixels(13, 2160), 48);
+    const PanelScale roomy = ProjectorPanelScale(Winding::Stator, 1080, 1000);  // 427 px high
+    EXPECT_DOUBLE_EQ(roomy.layout, 24.0 / 11);
+    EXPECT_EQ(roomy.textPixels, 24);
+    const PanelScale tight = ProjectorPanelScale(Winding::Rotor, 768, 648);  // 489 px high
+    EXPECT_DOUBLE_EQ(tight.layout, 648.0 / 489);
+    EXPECT_EQ(tight.textPixels, 18);  // 24 * 768 / 1080 = 17.07, rounded up
+    EXPECT_EQ(ProjectorPanelScale(Winding::Stator, 600, 100).layout, 1);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "lessons/lesson_library.h"
 #include "session/frame.h"
 #include "session/session.h"
 #include "setup/panel_record.h"
@@ -141,6 +142,31 @@ TEST(Session, UndoAndRedoTwentyChanges) {
     }
     session.Undo();
     EXPECT_EQ(WriteSetup(session.CurrentSetup(windows)), last);
+}
+
+// The setup a file holds against the one shown: a change marks it, the clock does not, and
+// undoing back to it clears the mark. A lesson keeps the projector as the room has it.
+TEST(Session, ChangedSinceTheFileAndLessonsKeepTheProjector) {
+    Session session;
+    const vireflu::Setup windows;
+    session.Remember(windows);
+    EXPECT_FALSE(session.ShownChanged());
+    session.Open(Prepared());
+    session.Remember(windows);
+    session.KeepShown();
+    session.Tick();
+    session.Remember(windows);
+    EXPECT_FALSE(session.ShownChanged());
+    session.Command(MenuCommand::ColourMap, static_cast<int>(ColourMapKind::Cao));
+    session.Remember(windows);
+    EXPECT_TRUE(session.ShownChanged());
+    session.Undo();
+    EXPECT_FALSE(session.ShownChanged());
+    session.Command(MenuCommand::Projection, 1);
+    const LessonPage page = session.OpenLesson(
+        *FindLesson("trois-phases"), [](const char* text) { return std::string(text); }, false);
+    EXPECT_TRUE(page.setup.projection && session.State().projectorMode == 1);
+    EXPECT_EQ(page.setup.stator.phases, FindLesson("trois-phases")->setup.stator.phases);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "session/frame.h"
 #include "session/open_setup.h"
 #include "setup/setup_json.h"
+#include "setup/setup_refusal.h"
 
 namespace vireflu {
 namespace {
@@ -141,6 +142,30 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
     }
     for (const char* link : {"#setup=e", "#setup=e*", "#setup=ew", "#other=ewo"})
         EXPECT_TRUE(std::holds_alternative<SetupError>(ReadSetupLink(link))) << link;
+}
+
+// What a teacher reads: the plain words first (what was not opened), the detail after; a
+// sentence that is plain already stands alone.
+TEST(Setups, RefusalsSayPlainlyFirst) {
+    const Translate french = [](const char* text) { return std::string(text); };
+    const auto refusal = [&](const std::string& document, RefusedText source) {
+        return SetupRefusalText(std::get<SetupError>(ReadSetup(document)), french, source);
+    };
+    EXPECT_EQ(
+        refusal("\xef\xbb\xbf{}", RefusedText::Setup),
+        "Ce fichier n'est pas un montage Vireflu. Détail : le texte n'est pas du JSON lisible "
+        "(arrêt à l'octet 0).");
+    EXPECT_EQ(
+        refusal("[1]", RefusedText::Lesson),
+        "Ce fichier n'est pas une leçon Vireflu. Détail : le document n'est pas un objet JSON.");
+    EXPECT_EQ(refusal("{}", RefusedText::Link),
+              "Ce lien ne contient pas de montage Vireflu. Détail : la clé « vireflu-setup » (la "
+              "version du format) manque.");
+    EXPECT_EQ(refusal("{\"vireflu-setup\": 1, \"rotation\": 900}", RefusedText::Setup),
+              "Ce montage ne peut pas être ouvert. La clé « rotation » accepte 0..100.");
+    EXPECT_EQ(refusal("{\"vireflu-setup\": 7}", RefusedText::Setup),
+              "Ce réglage a été fait par une version plus récente de Vireflu (format 7) : mettez "
+              "Vireflu à jour pour l'ouvrir.");
 }
 
 // Opening a setup advances only the frames its trace keeps, yet leaves the trace that

@@ -41,7 +41,15 @@ for (const [width, height, { projector, ...device } = {}] of viewports) {
     const beside = dock.x > workspace.x;
     const free = beside ? [dock.x - workspace.x, workspace.height] : [workspace.width, dock.y - workspace.y];
     assert.ok(side >= 0.6 * Math.min(...free), `the machine's square ${side} in ${free}`);
+    assert.ok(view.width * view.height >= 0.4 * width * height - 1, `the view ${view.width}x${view.height}`);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth), "no sideways scrolling");
+    if (projector) {
+      // For the back row: no text under 24 pixels on 1080 lines.
+      const small = await page.evaluate(() => [...document.querySelectorAll("body *")].filter((e) =>
+        e.checkVisibility() && [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()) &&
+        parseFloat(getComputedStyle(e).fontSize) < 24).map((e) => e.textContent.slice(0, 20)));
+      assert.deepEqual(small, []);
+    }
 
     // Every enabled button and check or radio label, then the items of an open menu, at least
     // 24 or 44 CSS pixels (touch) each way and reachable where it is.
@@ -66,3 +74,22 @@ for (const [width, height, { projector, ...device } = {}] of viewports) {
     await page.close();
   });
 }
+
+// A phone turned: opening a window keeps the lesson's question in view beside the machine,
+// and after many presses in a panel a box still opens inside the screen.
+test("844x390, touch: the lesson's question in view, the about box on the screen", async () => {
+  const page = await open(browser, { width: 844, height: 390, ...touch });
+  await menu(page, "Leçons", "Trois phases");
+  await menu(page, "Vue", "Stator");
+  const [question, dock, stator] = await Promise.all(["#lecon .question", "#dock", "#stator .title-bar"].map(
+    (s) => page.locator(s).boundingBox()));
+  const inDock = (box) => box.y >= dock.y && box.y + box.height <= dock.y + dock.height;
+  assert.ok(inDock(question) && inDock(stator), `the question at ${question.y}, Stator at ${stator.y}`);
+  const up = page.locator("#stator .updown button >> visible=true").first();
+  for (let i = 0; i < 40; ++i) await up.tap();
+  await menu(page, "?", "A propos de Vireflu...");
+  const about = await page.locator("#about").boundingBox();
+  assert.ok(about.x >= 0 && about.y >= 0 && about.x + about.width <= 844 && about.y + about.height <= 390,
+    JSON.stringify(about));
+  assert.deepEqual(page.errors, []);
+});
