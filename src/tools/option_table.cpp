@@ -172,6 +172,42 @@ std::vector<CommandOption> CommandOptions() {
          {},
          WholeNumber([](RenderOptions& o) -> int& { return o.setup.rotor.initialPositionDeg; }, 0,
                      kMaxDeg)});
+    options.push_back(
+        {"--pole-pairs",
+         "P",
+         "The stator winding's pole pairs: 2 for a four-pole machine",
+         "a whole number 1..4",
+         "1",
+         {},
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.winding.polePairs; }, 1,
+                     kMaxPolePairs)});
+    options.push_back(
+        {"--slots-per-pole-per-phase",
+         "Q",
+         "The stator's slots per pole and per phase (6 P Q slots in all)",
+         "a whole number 1..4",
+         "1",
+         {},
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.winding.slotsPerPolePerPhase; },
+                     1, kMaxSlotsPerPolePerPhase)});
+    options.push_back(
+        {"--coil-pitch",
+         "W",
+         "The coils' width in slots: 3 Q is full pitch, less a short pitch in two layers",
+         "a whole number of slots 1..3 Q",
+         "3 Q",
+         {},
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.winding.coilPitch; }, 1,
+                     3 * kMaxSlotsPerPolePerPhase)});
+    options.push_back(
+        {"--cut-phase",
+         "N",
+         "The phase whose line is cut, its coil kept: the two others carry opposite "
+         "currents; 0 cuts none",
+         "a whole number 0..3",
+         "0",
+         {},
+         WholeNumber([](RenderOptions& o) -> int& { return o.setup.winding.cutPhase; }, 0, 3)});
     options.push_back({"--presentation", "NAME",
                        "The \"Représentation\" command: entrefer is \"Entrefer:couleur\", fmm "
                        "\"Forces magnéto-motrices\"",

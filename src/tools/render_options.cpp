@@ -73,6 +73,16 @@ std::optional<OptionError> CheckWinding(const std::string& winding, const Windin
     return std::nullopt;
 }
 
+// Coils full-pitch unless told otherwise, and never wider than a pole: 3 Q slots.
+std::optional<OptionError> CheckCoilPitch(WindingDesign& w, const std::set<std::string>& given) {
+    if (given.contains("--slots-per-pole-per-phase") && !given.contains("--coil-pitch"))
+        w.coilPitch = w.FullPitch();
+    if (w.coilPitch <= w.FullPitch()) return std::nullopt;
+    return Refuse("--coil-pitch accepts 1.." + std::to_string(w.FullPitch()) +
+                  " with --slots-per-pole-per-phase " + std::to_string(w.slotsPerPolePerPhase) +
+                  ", not " + Quoted(std::to_string(w.coilPitch)));
+}
+
 // The setup file a run starts from, read whole but never beyond what a setup may hold.
 std::optional<OptionError> LoadSetup(const std::string& path, Setup& setup) {
     const std::string named = "--setup " + Quoted(path);
@@ -185,6 +195,7 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     if (options.help || options.version || options.listLessons) return options;
     if (auto refused = CheckWinding("stator", options.setup.stator)) return *refused;
     if (auto refused = CheckWinding("rotor", options.setup.rotor)) return *refused;
+    if (auto refused = CheckCoilPitch(options.setup.winding, given)) return *refused;
     if (auto refused = CheckOutputs(options, given)) return *refused;
     if (auto refused = SetPeriodTicks(options, given)) return *refused;
     return options;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "lessons/lesson_text.h"
 #include "measures/measures.h"
@@ -21,13 +23,7 @@ public:
 
     void Number(const char* name, double value) {
         Key(name);
-        if (!std::isfinite(value)) {
-            text_ += "null";
-            return;
-        }
-        char digits[32];
-        const auto result = std::to_chars(digits, digits + sizeof digits, value);
-        text_.append(digits, result.ptr);
+        text_ += NumberText(value);
     }
     // A string without quotes, backslashes or control characters, or null.
     void String(const char* name, const char* value) {
@@ -51,12 +47,33 @@ public:
         Key(name);
         text_ += member.Text();
     }
+    // An array of objects of numbers, each on one line: [{"order": 1, ...}, ...].
+    void Rows(const char* name,
+              const std::vector<std::vector<std::pair<const char*, double>>>& rows) {
+        Key(name);
+        text_ += '[';
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            text_ += r > 0 ? ", {" : "{";
+            for (std::size_t m = 0; m < rows[r].size(); ++m) {
+                text_ += std::string(m > 0 ? ", " : "") + '"' + rows[r][m].first + "\": ";
+                text_ += NumberText(rows[r][m].second);
+            }
+            text_ += '}';
+        }
+        text_ += ']';
+    }
     std::string Text() const {
         const std::string outer = indent_.substr(0, indent_.size() - 2);
         return "{\n" + text_ + "\n" + outer + "}";
     }
 
 private:
+    static std::string NumberText(double value) {
+        if (!std::isfinite(value)) return "null";
+        char digits[32];
+        const auto result = std::to_chars(digits, digits + sizeof digits, value);
+        return std::string(digits, result.ptr);
+    }
     void Key(const char* name) {
         if (!text_.empty()) text_ += ",\n";
         text_ += indent_ + '"' + name + "\": ";
@@ -81,6 +98,35 @@ JsonObject GeometryJson(const ViewGeometry& g) {
 }
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();  // written as null
+
+// The stator's winding: its poles, slots and coils.
+JsonObject MachineJson(const WindingDesign& w) {
+    JsonObject json("    ");
+    json.Integer("polePairs", w.polePairs);
+    json.Integer("slots", w.Slots());
+    json.Integer("slotsPerPolePerPhase", w.slotsPerPolePerPhase);
+    json.Integer("coilPitch", w.coilPitch);
+    json.Integer("cutPhase", w.cutPhase);
+    return json;
+}
+
+// The winding's factors and its magnetomotive force's space harmonics (balanced currents at
+// the supply's frequency), orders 1, 5, 7, 11 and 13.
+void WindingJson(JsonObject& json, const WindingDesign& w, double supplyHz) {
+    std::vector<std::vector<std::pair<const char*, double>>> factors;
+    std::vector<std::vector<std::pair<const char*, double>>> harmonics;
+    for (const int order : kSpaceHarmonicOrders) {
+        const WindingFactor k = WindingFactorOf(w, order);
+        factors.push_back({{"order", order},
+                           {"distribution", k.distribution},
+                           {"pitch", k.pitch},
+                           {"winding", k.winding}});
+    }
+    for (const MmfHarmonic& h : MmfHarmonicsOf(w, supplyHz))
+        harmonics.push_back({{"order", h.order}, {"share", h.share}, {"rpm", h.rpm}});
+    json.Rows("windingFactors", factors);
+    json.Rows("mmfHarmonics", harmonics);
+}
 
 void SplitJson(JsonObject& json, const std::string& winding, const std::optional<FieldSplit>& s) {
     json.Number((winding + "DirectShare").c_str(), s ? s->direct.share : kNone);
@@ -189,7 +235,11 @@ std::string StateJson(const SimulationState& state, const MachineScene& scene,
     json.Number("torqueValue", state.torqueValue);
     json.Integer("traceCount", state.traceCount);
     json.Object("geometry", GeometryJson(scene.Geometry()));
-    json.Object("measures", MeasuresJson(ComputeMeasures(state, instant)));
+    json.Object("machine", MachineJson(state.winding));
+    const Measures measures = ComputeMeasures(state, instant);
+    JsonObject measuresJson = MeasuresJson(measures);
+    WindingJson(measuresJson, state.winding, measures.numbers.supplyHz);
+    json.Object("measures", measuresJson);
     if (lesson != nullptr) json.Object("lesson", LessonJson(*lesson));
     return json.Text() + "\n";
 }

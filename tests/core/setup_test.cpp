@@ -144,6 +144,25 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         EXPECT_TRUE(std::holds_alternative<SetupError>(ReadSetupLink(link))) << link;
 }
 
+// Another winding than the teaching machine's is written with its four keys and reads back;
+// the teaching machine's file has none of them (older files write back to their own bytes);
+// coils are full-pitch unless a file says otherwise, and never wider than a pole.
+TEST(Setups, WindingKeysOnlyForAnotherMachine) {
+    vireflu::Setup four;
+    four.winding = {2, 3, 7, 1};
+    const std::string written = WriteSetup(four);
+    EXPECT_NE(written.find("\"pole-pairs\": 2,\n  \"slots-per-pole-per-phase\": 3,\n  "
+                           "\"coil-pitch\": 7,\n  \"cut-phase\": 1"),
+              std::string::npos);
+    EXPECT_EQ(std::get<vireflu::Setup>(ReadSetup(written)).winding, four.winding);
+    EXPECT_EQ(WriteSetup(vireflu::Setup{}).find("pole-pairs"), std::string::npos);
+    const std::string v = "{\"vireflu-setup\": 1, \"slots-per-pole-per-phase\": 2";
+    EXPECT_EQ(std::get<vireflu::Setup>(ReadSetup(v + "}")).winding.coilPitch, 6);
+    const auto wide = std::get<SetupError>(ReadSetup(v + ", \"coil-pitch\": 7}"));
+    EXPECT_EQ(wide.key, "coil-pitch");
+    EXPECT_EQ(wide.accepts, "1..6");
+}
+
 // What a teacher reads: the plain words first (what was not opened), the detail after; a
 // sentence that is plain already stands alone.
 TEST(Setups, RefusalsSayPlainlyFirst) {

@@ -61,7 +61,7 @@ FieldVector RotorVector(const SimulationState& s, double ra) {
 
 MachineInstant ComputeInstant(const SimulationState& state, double ra,
                               const ConductorLevels& levels) {
-    MachineInstant now{ra, StatorVector(state, ra, levels), RotorVector(state, ra)};
+    MachineInstant now{ra, StatorVector(state, ra, levels), RotorVector(state, ra), {}, 0};
     const FieldVector& s = now.stator;
     const FieldVector& r = now.rotor;
     const bool statorOn = state.statorPhaseOn[0] != 0;

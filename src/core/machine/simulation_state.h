@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "machine/winding_design.h"
 #include "drawing/colour_map.h"
 #include "drawing/geometry.h"
 
@@ -85,6 +86,8 @@ struct SimulationState {
     // vector, and the projector's thicker lines.
     int sequenceMode = 0;
     int projectorMode = 0;
+    // The stator's winding; the default one is the teaching machine drawn since the start.
+    WindingDesign winding;
 
     // Recorded tips of the field vector; traceCount is also the next free slot. The trace
     // shows the first traceShown points: all of them just after the buffer filled up.

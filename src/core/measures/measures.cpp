@@ -177,7 +177,7 @@ FieldSense StatorFieldSense(const SimulationState& state) {
 MachineNumbers ComputeMachineNumbers(const SimulationState& state, const MachineInstant& instant) {
     MachineNumbers n;
     n.supplyHz = state.statorPulsation / kTurn;
-    n.synchronousRpm = 60 * n.supplyHz;
+    n.synchronousRpm = SynchronousRpm(state.winding, n.supplyHz);
     n.rotorRpm = 60 * state.rotationPulsation / kTurn;
     n.fieldSense = StatorFieldSense(state);
     const auto against = [&](double fieldRpm) {

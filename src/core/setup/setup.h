@@ -83,6 +83,7 @@ struct Setup {
     bool measuresWindow = false;
     int ticks = 0;  // since the clock's zero
     bool running = false;
+    WindingDesign winding;  // written only when it is not the teaching machine's
 };
 
 }  // namespace vireflu

@@ -1,5 +1,6 @@
 #include "setup/setup_json.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -21,7 +22,21 @@ struct Field {
     std::string accepts;
     std::function<bool(const JsonValue&, Setup&)> read;
     std::function<std::string(Setup&)> write;
+    // Whether the key is written: the winding's keys only for another machine than the
+    // teaching one, so that older files write back to their own bytes.
+    bool (*written)(const Setup&) = nullptr;
 };
+
+bool OtherWinding(const Setup& setup) {
+    return setup.winding != WindingDesign{};
+}
+
+template <typename Ref>
+Field WindingKey(std::string key, int min, int max, Ref ref) {
+    Field field = Whole(std::move(key), min, max, ref);
+    field.written = OtherWinding;
+    return field;
+}
 
 std::string Quoted(std::string_view text) {
     return '"' + std::string(text) + '"';
@@ -175,6 +190,14 @@ const std::vector<Field>& Fields() {
             Whole("rotation", 0, kMaxHz, [](Setup& s) -> int& { return s.rotor.rotationHz; }));
         f.push_back(Whole("initial-position", 0, kMaxDeg,
                           [](Setup& s) -> int& { return s.rotor.initialPositionDeg; }));
+        f.push_back(WindingKey("pole-pairs", 1, kMaxPolePairs,
+                               [](Setup& s) -> int& { return s.winding.polePairs; }));
+        f.push_back(WindingKey("slots-per-pole-per-phase", 1, kMaxSlotsPerPolePerPhase,
+                               [](Setup& s) -> int& { return s.winding.slotsPerPolePerPhase; }));
+        f.push_back(WindingKey("coil-pitch", 1, 3 * kMaxSlotsPerPolePerPhase,
+                               [](Setup& s) -> int& { return s.winding.coilPitch; }));
+        f.push_back(
+            WindingKey("cut-phase", 0, 3, [](Setup& s) -> int& { return s.winding.cutPhase; }));
         f.push_back(Name<Presentation>("presentation", kPresentationNames,
                                        [](Setup& s) -> Presentation& { return s.presentation; }));
         f.push_back(Name<ColourMapKind>("colour-map", kColourMapNames,
@@ -229,7 +252,9 @@ std::optional<SetupError> CheckVersion(const std::string& key, const JsonValue& 
 std::string WriteSetup(const Setup& setup) {
     Setup s = setup;
     std::string text = "{\n  " + Quoted(kVersionKey) + ": " + std::to_string(kSetupVersion);
-    for (const Field& field : Fields()) text += ",\n  " + Quoted(field.key) + ": " + field.write(s);
+    for (const Field& field : Fields())
+        if (field.written == nullptr || field.written(s))
+            text += ",\n  " + Quoted(field.key) + ": " + field.write(s);
     return text + "\n}\n";
 }
 
@@ -264,6 +289,19 @@ std::variant<Setup, SetupError> ReadSetupValue(const JsonValue& document) {
         if (!field->read(value, setup))
             return Refused(SetupFault::BadValue, key, Quoted(key) + " accepts " + field->accepts,
                            "", field->accepts);
+    }
+    // Coils are full-pitch unless the file says otherwise, and span at most a pole: 3q slots.
+    if (!members->empty() && std::ranges::none_of(*members, [](const auto& member) {
+            return member.first == "coil-pitch";
+        }))
+        setup.winding.coilPitch = setup.winding.FullPitch();
+    if (setup.winding.coilPitch > setup.winding.FullPitch()) {
+        const std::string accepts = "1.." + std::to_string(setup.winding.FullPitch());
+        return Refused(SetupFault::BadValue, "coil-pitch",
+                       Quoted("coil-pitch") + " accepts " + accepts + " with " +
+                           Quoted("slots-per-pole-per-phase") + " " +
+                           std::to_string(setup.winding.slotsPerPolePerPhase),
+                       "", accepts);
     }
     for (const auto& [name, winding] :
          {std::pair{"stator", &setup.stator}, std::pair{"rotor", &setup.rotor}}) {

@@ -25,6 +25,7 @@ PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& si
     int frame = -3;
     state.sequenceMode = setup.sequences ? 1 : 0;
     state.projectorMode = setup.projection ? 1 : 0;
+    state.winding = setup.winding;
     SelectPresentation(state, setup.presentation);
     if (!sink.Draw(state, frame++)) return records;
     SelectColourMap(state, setup.colourMap);

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "machine/winding_design.h"
+
+namespace vireflu {
+namespace {
+
+// The textbook's winding factors, worked by hand from k_d and k_p.
+TEST(Winding, FactorsOfTheTextbook) {
+    const auto kw = [](int q, int pitch, int order) {
+        return WindingFactorOf({1, q, pitch, 0}, order).winding;
+    };
+    EXPECT_NEAR(kw(2, 6, 1), 0.966, 5e-4);
+    EXPECT_NEAR(kw(2, 5, 1), 0.933, 5e-4);
+    EXPECT_NEAR(std::abs(kw(2, 5, 5)), 0.067, 5e-4);
+    EXPECT_NEAR(std::abs(kw(2, 5, 7)), 0.067, 5e-4);
+    EXPECT_NEAR(kw(2, 4, 1), 0.837, 5e-4);
+    EXPECT_NEAR(kw(3, 7, 1), 0.902, 5e-4);
+    const WindingFactor concentrated = WindingFactorOf({}, 7);
+    EXPECT_NEAR(concentrated.distribution, 1, 1e-9);
+    EXPECT_NEAR(concentrated.pitch, -1, 1e-6);  // sin(630 degrees)
+}
+
+// Measured from the stepped magnetomotive force of every winding in range, each harmonic's
+// share is |k_wv| / (v |k_w1|) (the program's truncated pi aside); the fundamental turns
+// counterclockwise at 60 f / p for the direct sequence, orders 6k+1 with it at 1/v of its
+// speed, orders 6k-1 against it.
+TEST(Winding, HarmonicsMeasuredAsTheFormulaSays) {
+    for (int p = 1; p <= kMaxPolePairs; ++p)
+        for (int q = 1; q <= kMaxSlotsPerPolePerPhase; ++q)
+            for (int pitch = 1; pitch <= 3 * q; ++pitch) {
+                const WindingDesign design{p, q, pitch, 0};
+                const double kw1 = std::abs(WindingFactorOf(design, 1).winding);
+                for (const MmfHarmonic& h : MmfHarmonicsOf(design, 50)) {
+                    const double kw = std::abs(WindingFactorOf(design, h.order).winding);
+                    EXPECT_NEAR(h.share, kw / (h.order * kw1), 1e-5) << p << q << pitch;
+                    if (kw < 1e-9) continue;  // no wave, no sense
+                    const double sense = h.order % 6 == 1 ? 1 : -1;
+                    EXPECT_NEAR(h.rpm, sense * 3000.0 / p / h.order, 1e-9) << p << q << pitch;
+                }
+            }
+    const std::vector<MmfHarmonic> today = MmfHarmonicsOf({}, 50);
+    EXPECT_NEAR(today[1].share, 0.200, 5e-4);
+    EXPECT_NEAR(today[2].share, 0.143, 5e-4);
+    const double rpm[] = {3000, 1500, 1000, 750};
+    for (const int p : {1, 2, 3, 4}) EXPECT_EQ(SynchronousRpm({p, 1, 3, 0}, 50), rpm[p - 1]);
+}
+
+// The teaching machine's six slots are its six conductors: "1" at 90 degrees, "2'" at 30,
+// "3'" at 150; a short pitch returns each coil W slots on, in the bottom layer.
+TEST(Winding, SlotsAndLayers) {
+    const std::vector<Slot> six = SlotsOf({});
+    ASSERT_EQ(six.size(), 6u);
+    EXPECT_DOUBLE_EQ(six[1].electricalDeg, 90);
+    EXPECT_EQ(six[1].top, (CoilSide{0, +1}));
+    EXPECT_EQ(six[0].top, (CoilSide{1, -1}));
+    EXPECT_EQ(six[2].top, (CoilSide{2, -1}));
+    for (const Slot& slot : six) EXPECT_EQ(slot.top, slot.bottom);
+    const std::vector<Slot> shortened = SlotsOf({2, 2, 5, 0});
+    ASSERT_EQ(shortened.size(), 24u);
+    for (std::size_t s = 0; s < 24; ++s) {
+        const CoilSide start = shortened[(s + 24 - 5) % 24].top;
+        EXPECT_EQ(shortened[s].bottom, (CoilSide{start.phase, -start.sign})) << s;
+    }
+}
+
+}  // namespace
+}  // namespace vireflu
