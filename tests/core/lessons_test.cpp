@@ -131,6 +131,13 @@ TEST(LessonTable, TextsQuoteTheFiguresOfTheirOwnSetup) {
     coils.stator = {1, {0, 0, 0}, 50, kWaveformContinu};
     coils.rotor = {1, {0, 0, 0}, 50, kWaveformContinu, 0, 90};
     EXPECT_NEAR(ComputeLessonNumbers(coils).meanTorque.value_or(0), -0.9, 1e-6);
+    // A four-pole stator at 50 Hz: its field turns at 60 x 50 / 2 = 1500 tr/min.
+    vireflu::Setup fourPoles;
+    fourPoles.stator = {3, {0, 240, 120}, 50, kWaveformSinus};
+    fourPoles.winding.polePairs = 2;
+    EXPECT_EQ(
+        FillLessonText("{field-speed}", LessonFiguresOf(ComputeLessonNumbers(fourPoles), French)),
+        "1500 tr/min");
     EXPECT_EQ(
         filled("harmonique-5", "{stator-angles}: {harmonic-11-sense} {harmonic-13-speed} {x}"),
         "0°, 240°, 120°: dans le sens horaire 39000 tr/min {x}");

@@ -6,6 +6,7 @@
 #include "session/open_setup.h"
 #include "setup/setup_json.h"
 #include "setup/setup_refusal.h"
+#include "shell/interface_text.h"
 
 namespace vireflu {
 namespace {
@@ -118,6 +119,7 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         {v + "\"pace\": \"\\ud83d\\u0041\"}", "", "a lone surrogate"},
         // Documents that end inside an escape or a character.
         {v + "\"pace\": \"x\\", "", "a string is not closed"},
+        {v + "\"pace\": \"\\u0041", "", "a string is not closed"},
         {v + "\"pace\": \"\xf0\x9f", "", "not UTF-8"},
         {std::string(kMaxSetupBytes + 1, ' '), "", "larger than 64 KiB"},
         // Whole by its double alone, not by its text; versions far past an int.
@@ -127,7 +129,8 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         // A byte-order mark or UTF-16 is not the format's UTF-8.
         {"\xef\xbb\xbf{\"vireflu-setup\": 1}", "", "not a JSON value at byte 0"},
         {std::string("\xff\xfe{\0\"\0", 6), "", "not a JSON value at byte 0"},
-        // A key as long as a document is quoted shortened.
+        // A key as long as a line is quoted whole, a longer one shortened.
+        {v + "\"" + std::string(80, 'k') + "\": 1}", std::string(80, 'k'), "unknown key"},
         {v + "\"" + std::string(60000, 'k') + "\": 1}",
          std::string(56, 'k') + "..." + std::string(20, 'k'), "unknown key"},
         {v + "\"" + std::string(90, 'k') + "\": 1, \"" + std::string(90, 'k') + "\": 1}", "",
@@ -182,6 +185,8 @@ TEST(Setups, RefusalsSayPlainlyFirst) {
               "version du format) manque.");
     EXPECT_EQ(refusal("{\"vireflu-setup\": 1, \"rotation\": 900}", RefusedText::Setup),
               "Ce montage ne peut pas être ouvert. La clé « rotation » accepte 0..100.");
+    // Only "%" and a digit are a placeholder: "x1" stays as written.
+    EXPECT_EQ(WithArguments("x1 %1", {"A"}), "x1 A");
     EXPECT_EQ(refusal("{\"vireflu-setup\": 7}", RefusedText::Setup),
               "Ce réglage a été fait par une version plus récente de Vireflu (format 7) : mettez "
               "Vireflu à jour pour l'ouvrir.");

@@ -137,6 +137,7 @@ LessonNumbers ComputeLessonNumbers(const Setup& setup) {
     LessonNumbers numbers;
     numbers.supplyHz = n.supplyHz;
     numbers.fieldAlternates = n.fieldSense != FieldSense::None;
+    numbers.synchronousRpm = n.synchronousRpm;
     numbers.rotorRpm = n.rotorRpm;
     if (n.slips.size() == 1) {
         numbers.fieldRpm = n.slips[0].synchronousRpm;

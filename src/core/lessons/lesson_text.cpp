@@ -87,7 +87,7 @@ LessonFigures LessonFiguresOf(const LessonNumbers& n, const Translate& inLanguag
     LessonFigures f;
     for (const char* name : kFigureNames) f[name] = kNoFigure;
     f["frequency"] = w.Hertz(n.supplyHz);
-    if (n.fieldAlternates) f["field-speed"] = w.Rpm(std::fabs(60 * n.supplyHz));
+    if (n.fieldAlternates) f["field-speed"] = w.Rpm(std::fabs(n.synchronousRpm));
     if (n.fieldRpm) {
         f["field-sense"] = w.Sense(*n.fieldRpm < 0);
         f["field-signed-speed"] = w.Rpm(*n.fieldRpm, true);

@@ -18,7 +18,8 @@ namespace vireflu {
 // no value.
 struct LessonNumbers {
     double supplyHz = 0;
-    bool fieldAlternates = false;    // the stator's field turns or pulsates: 60 f applies
+    bool fieldAlternates = false;    // the stator's field turns or pulsates: 60 f / p applies
+    double synchronousRpm = 0;       // 60 f / p
     std::optional<double> fieldRpm;  // the stator's field turning one way, signed
     double rotorRpm = 0;
     std::optional<double> slip;  // against that field
