@@ -2,10 +2,16 @@
 
 #include <cmath>
 
+#include "machine/display_commands.h"
 #include "machine/winding_design.h"
+#include "recording_surface.h"
+#include "view/machine_scene.h"
+#include "view/winding_view.h"
 
 namespace vireflu {
 namespace {
+
+using testing::Primitive;
 
 // The textbook's winding factors, worked by hand from k_d and k_p.
 TEST(Winding, FactorsOfTheTextbook) {
@@ -59,6 +65,49 @@ TEST(Winding, SlotsAndLayers) {
     const std::vector<Slot> shortened = SlotsOf({2, 2, 5, 0});
     EXPECT_EQ(shortened.size(), 24u);
     EXPECT_EQ(shortened[5].bottom, (CoilSide{1, +1}));
+}
+
+// Around the gap the stepped magnetomotive force of balanced currents changes sign 2p
+// times, whatever the slots and the pitch.
+TEST(Winding, TwoPolesAPolePair) {
+    const std::array<double, 3> currents{1, -0.5, -0.5};  // phase 1 at its peak
+    for (int p = 1; p <= kMaxPolePairs; ++p)
+        for (int q = 1; q <= kMaxSlotsPerPolePerPhase; ++q) {
+            const std::vector<double> steps =
+                MmfSteps(SlotsOf({p, q, 3 * q - 1 + (q == 1), 0}), currents);
+            int changes = 0;
+            for (std::size_t s = 0; s < steps.size(); ++s)
+                changes += (steps[s] > 0) != (steps[(s + 1) % steps.size()] > 0);
+            EXPECT_EQ(changes, 2 * p) << p << q;
+        }
+}
+
+// Another winding is drawn for what it is: two coil sides in each of its Q slots, a whole
+// number of air-gap sectors per slot and 180 at least, and p arrows to its north poles,
+// 360 / p degrees apart; a cut phase leaves its two neighbours opposite currents.
+TEST(WindingView, SlotsSectorsPolesAndACutPhase) {
+    SimulationState state;
+    ApplyWindingSettings(state, 0, {1, 1, 1, 0, 240, 120, 50, 0, 0, kWaveformSinus});
+    state.winding = {2, 2, 5, 0};
+    MachineScene scene;
+    scene.Resize(600, 560);
+    const auto drawn = [&](Presentation presentation, Primitive::Kind kind) {
+        SelectPresentation(state, presentation);
+        scene.Prepare(state);
+        testing::RecordingSurface surface;
+        scene.DrawMachine(surface, state);
+        return surface.OfKind(kind);
+    };
+    EXPECT_EQ(drawn(Presentation::AirGap, Primitive::Kind::Ellipse).size(), 48u);
+    EXPECT_EQ(drawn(Presentation::AirGap, Primitive::Kind::Polygon).size(), 192u);
+    const std::vector<Primitive> arrows = drawn(Presentation::Vector, Primitive::Kind::Line);
+    ASSERT_EQ(arrows.size(), 2u);
+    const Point c{300, 280}, a = arrows[0].points[1], b = arrows[1].points[1];
+    EXPECT_LE(std::abs((a.x - c.x) + (b.x - c.x)) + std::abs((a.y - c.y) + (b.y - c.y)), 2);
+    ConductorLevels levels;
+    levels.stator = {64, 0, 16, 48, 16, 48};  // 1, -0.5, -0.5
+    state.winding.cutPhase = 3;
+    EXPECT_EQ(WindingCurrents(state, levels), (std::array<double, 3>{0.75, -0.75, 0}));
 }
 
 }  // namespace

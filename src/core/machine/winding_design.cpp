@@ -20,19 +20,9 @@ double SlotAngleDeg(const WindingDesign& design) {
     return 60.0 / design.slotsPerPolePerPhase;
 }
 
-// The stepped magnetomotive force's complex Fourier coefficient of `order` over one pole
-// pair, for phase currents `currents`: each slot's ampere-conductors (half a coil side per
-// layer) make a step down, so the coefficient is the steps' own sum over i v.
-std::complex<double> MmfCoefficient(const std::vector<Slot>& slots, int slotsPerPair,
-                                    const std::array<double, 3>& currents, int order) {
-    std::complex<double> sum;
-    for (int s = 0; s < slotsPerPair; ++s) {
-        const Slot& slot = slots[static_cast<std::size_t>(s)];
-        const double step = -0.5 * (slot.top.sign * currents[slot.top.phase] +
-                                    slot.bottom.sign * currents[slot.bottom.phase]);
-        sum += step * std::polar(1.0, -order * slot.electricalDeg * kDegreeFactor);
-    }
-    return sum / std::complex<double>(0, order);
+double Step(const Slot& slot, const std::array<double, 3>& currents) {
+    return -0.5 * (slot.top.sign * currents[static_cast<std::size_t>(slot.top.phase)] +
+                   slot.bottom.sign * currents[static_cast<std::size_t>(slot.bottom.phase)]);
 }
 
 // Balanced currents of the direct sequence at electrical angle wt (degrees): sin(wt + angle)
@@ -43,6 +33,31 @@ std::array<double, 3> DirectCurrents(double wtDeg) {
 }
 
 }  // namespace
+
+std::vector<double> MmfSteps(const std::vector<Slot>& slots,
+                             const std::array<double, 3>& currents) {
+    std::vector<double> levels;
+    double level = 0;
+    double sum = 0;
+    for (const Slot& slot : slots) {
+        level += Step(slot, currents);
+        levels.push_back(level);
+        sum += level;
+    }
+    for (double& each : levels) each -= sum / static_cast<double>(levels.size());
+    return levels;
+}
+
+// A step at a slot's centre adds step e^-jv theta / (j v) to the coefficient.
+std::complex<double> MmfCoefficient(const std::vector<Slot>& slots, int slotsPerPair,
+                                    const std::array<double, 3>& currents, int order) {
+    std::complex<double> sum;
+    for (int s = 0; s < slotsPerPair; ++s) {
+        const Slot& slot = slots[static_cast<std::size_t>(s)];
+        sum += Step(slot, currents) * std::polar(1.0, -order * slot.electricalDeg * kDegreeFactor);
+    }
+    return sum / std::complex<double>(0, order);
+}
 
 std::vector<Slot> SlotsOf(const WindingDesign& design) {
     const int count = design.Slots();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <complex>
 #include <vector>
 
 namespace vireflu {
@@ -68,6 +69,15 @@ struct MmfHarmonic {
     double rpm = 0;
 };
 std::vector<MmfHarmonic> MmfHarmonicsOf(const WindingDesign& design, double frequencyHz);
+
+// The stepped magnetomotive force of `slots` over one pole pair (its first `slotsPerPair`
+// slots) for phase currents `currents`: each slot's ampere-conductors, half a coil side per
+// layer, make a step down. `MmfSteps` gives the level after each slot, mean zero;
+// `MmfCoefficient` its complex Fourier coefficient of `order` (e^-jv theta, electrical), whose
+// argument is minus v times the crest's angle.
+std::vector<double> MmfSteps(const std::vector<Slot>& slots, const std::array<double, 3>& currents);
+std::complex<double> MmfCoefficient(const std::vector<Slot>& slots, int slotsPerPair,
+                                    const std::array<double, 3>& currents, int order);
 
 // The synchronous speed, 60 f / p, in tr/min.
 double SynchronousRpm(const WindingDesign& design, double frequencyHz);

@@ -4,6 +4,7 @@
 
 #include "measures/measures_picture.h"
 #include "view/field_vector.h"
+#include "view/winding_view.h"
 
 namespace vireflu {
 
@@ -42,9 +43,16 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
     const Brush keptBrush = surface.SelectBrush(white);
     surface.FillRect(Rect{0, 0, geometry.clientWidth, geometry.clientHeight}, white);
 
-    if (state.airGapMode) DrawAirGap(surface, geometry, airGapLevels);
+    // Another winding than the teaching machine's is drawn for what it is.
+    const bool winding = DrawsWinding(state);
+    const std::array<double, 3> currents =
+        winding ? WindingCurrents(state, conductorLevels) : std::array<double, 3>{};
+    if (state.airGapMode && winding) DrawWindingGap(surface, geometry, state.winding, currents);
+    if (state.airGapMode && !winding) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state);
-    if (state.vectorMode) DrawVector(surface, state, geometry, FieldTip(instant));
+    if (state.vectorMode && winding)
+        DrawWindingField(surface, geometry, state.winding, currents, LineWidth(state));
+    if (state.vectorMode && !winding) DrawVector(surface, state, geometry, FieldTip(instant));
     // Their lengths and colours tell the field's sense, which a pending lesson holds back.
     if (state.sequenceMode && !state.withheld.field) {
         const double ra = geometry.gapInnerRadius;
@@ -52,11 +60,15 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
                            SplitStatorField(state, ra), SplitRotorField(state, ra),
                            LineWidth(state));
     }
-    if (state.mmfMode) DrawMmfRings(surface, geometry, airGapLevels);
+    if (state.mmfMode && winding) DrawWindingGap(surface, geometry, state.winding, currents);
+    if (state.mmfMode && !winding) DrawMmfRings(surface, geometry, airGapLevels);
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 
-    DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
-                   geometry.statorConductorBoxes);
+    if (winding)
+        DrawWindingSlots(surface, geometry, state.winding, currents);
+    else
+        DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
+                       geometry.statorConductorBoxes);
 
     DrawConductors(surface, state.rotorPhaseOn, conductorLevels.rotor, RotorBoxes(state));
 

@@ -1,0 +1,116 @@
+#include "view/winding_view.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "machine/constants.h"
+
+namespace vireflu {
+
+namespace {
+
+using constants::kDegreeFactor;
+
+const Rgb kRed{255, 0, 0};
+// The ring's scale: a step of the whole current, per slot of a pole and phase, is this many
+// colour levels.
+constexpr double kLevelsPerStep = 24;
+
+Point OnCircle(const ViewGeometry& g, double degrees, double radius) {
+    const double a = degrees * kDegreeFactor;
+    return {g.centreX + static_cast<int>(std::lround(radius * std::cos(a))),
+            g.centreY - static_cast<int>(std::lround(radius * std::sin(a)))};
+}
+
+int LevelOf(double current) {
+    return std::clamp(Trunc(32 + 32 * current), 0, 64);
+}
+
+}  // namespace
+
+bool DrawsWinding(const SimulationState& state) {
+    return state.winding != WindingDesign{};
+}
+
+std::array<double, 3> WindingCurrents(const SimulationState& state, const ConductorLevels& levels) {
+    std::array<double, 3> currents{};
+    for (std::size_t k = 0; k < 3; ++k) currents[k] = (levels.stator[2 * k] - 32) / 32.0;
+    const int cut = state.winding.cutPhase;
+    if (cut < 1 || cut > 3) return currents;
+    const auto c = static_cast<std::size_t>(cut - 1);
+    const std::size_t a = (c + 1) % 3;
+    const std::size_t b = (c + 2) % 3;
+    const double series = (currents[a] - currents[b]) / 2;
+    currents[c] = 0;
+    currents[a] = series;
+    currents[b] = -series;
+    return currents;
+}
+
+void DrawWindingGap(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
+                    const std::array<double, 3>& currents) {
+    const std::vector<Slot> slots = SlotsOf(design);
+    const std::vector<double> steps = MmfSteps(slots, currents);
+    const int count = design.Slots();
+    const int perSlot = (180 + count - 1) / count;
+    const int sectors = count * perSlot;
+    const double sectorDeg = 360.0 / sectors;
+    const Pen kept = surface.SelectPen(Pen::Null());
+    for (int k = 0; k < sectors; ++k) {
+        // The step after the last slot centre before the sector's middle, (s + 1/2) perSlot.
+        const int slot = ((2 * k + 1 - perSlot + 2 * perSlot * count) / (2 * perSlot)) % count;
+        const double level = 32 + kLevelsPerStep * steps[static_cast<std::size_t>(slot)] /
+                                      design.slotsPerPolePerPhase;
+        surface.SelectBrush(Brush::Level(std::clamp(Trunc(level), 0, 64)));
+        const double from = k * sectorDeg, to = (k + 1) * sectorDeg;
+        const Point corners[] = {OnCircle(geometry, from, geometry.gapInnerRadius),
+                                 OnCircle(geometry, from, geometry.gapOuterRadius),
+                                 OnCircle(geometry, to, geometry.gapOuterRadius),
+                                 OnCircle(geometry, to, geometry.gapInnerRadius)};
+        surface.Polygon(corners);
+    }
+    surface.SelectPen(kept);
+}
+
+void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
+                      const std::array<double, 3>& currents) {
+    const std::vector<Slot> slots = SlotsOf(design);
+    const int count = design.Slots();
+    // Two sides a slot, one behind the other outward from where the teaching machine's
+    // conductors start, as wide as the slots' spacing lets them.
+    const double spacing = geometry.conductorRingRadius * 360.0 / count * kDegreeFactor;
+    const int half = std::max(1, std::min(geometry.conductorHalfSize / 2, Trunc(spacing * 0.35)));
+    const int inner = geometry.conductorRingRadius - geometry.conductorHalfSize + half;
+    for (int s = 0; s < count; ++s) {
+        const Slot& slot = slots[static_cast<std::size_t>(s)];
+        const double degrees = (s + 0.5) * 360.0 / count;
+        for (const auto& [side, radius] :
+             {std::pair{slot.bottom, inner}, std::pair{slot.top, inner + 2 * half + 1}}) {
+            const Point at = OnCircle(geometry, degrees, radius);
+            surface.SelectBrush(
+                Brush::Level(LevelOf(side.sign * currents[static_cast<std::size_t>(side.phase)])));
+            surface.Ellipse({at.x - half, at.y - half, at.x + half, at.y + half});
+        }
+    }
+}
+
+void DrawWindingField(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
+                      const std::array<double, 3>& currents, int lineWidth) {
+    const std::vector<Slot> slots = SlotsOf(design);
+    const int perPair = design.Slots() / design.polePairs;
+    const std::complex<double> now = MmfCoefficient(slots, perPair, currents, 1);
+    // Balanced currents' fundamental, whatever the instant: phase 1 at its peak.
+    const double balanced = std::abs(MmfCoefficient(slots, perPair, {1, -0.5, -0.5}, 1));
+    if (std::abs(now) < 1e-9 || balanced == 0) return;
+    const double length = 0.6 * geometry.gapInnerRadius * std::abs(now) / balanced;
+    const double crest = -std::arg(now) / kDegreeFactor;  // electrical degrees
+    const Pen kept = surface.SelectPen(Pen::Solid(lineWidth, kRed));
+    for (int pole = 0; pole < design.polePairs; ++pole) {
+        surface.MoveTo({geometry.centreX, geometry.centreY});
+        surface.LineTo(OnCircle(geometry, (crest + 360.0 * pole) / design.polePairs, length));
+    }
+    surface.SelectPen(kept);
+}
+
+}  // namespace vireflu
