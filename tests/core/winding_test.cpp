@@ -4,6 +4,7 @@
 
 #include "machine/display_commands.h"
 #include "machine/winding_design.h"
+#include "machine/winding_field.h"
 #include "recording_surface.h"
 #include "view/machine_scene.h"
 #include "view/winding_view.h"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "machine/constants.h"
+#include "machine/winding_field.h"
 
 namespace vireflu {
 
@@ -61,7 +62,12 @@ FieldVector RotorVector(const SimulationState& s, double ra) {
 
 MachineInstant ComputeInstant(const SimulationState& state, double ra,
                               const ConductorLevels& levels) {
-    MachineInstant now{ra, StatorVector(state, ra, levels), RotorVector(state, ra), {}, 0};
+    // Another winding shows its field towards its first north pole; the measures keep the
+    // electrical vector, whose turns tell the field's sense and speed.
+    const FieldVector stator =
+        OtherWinding(state) ? WindingVector(state.winding, WindingCurrents(state, levels), ra)
+                            : StatorVector(state, ra, levels);
+    MachineInstant now{ra, stator, RotorVector(state, ra), {}, 0};
     const FieldVector& s = now.stator;
     const FieldVector& r = now.rotor;
     const bool statorOn = state.statorPhaseOn[0] != 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "machine/winding_field.h"
 #include "measures/measures_picture.h"
 #include "view/field_vector.h"
 #include "view/winding_view.h"
@@ -44,14 +45,15 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
     surface.FillRect(Rect{0, 0, geometry.clientWidth, geometry.clientHeight}, white);
 
     // Another winding than the teaching machine's is drawn for what it is.
-    const bool winding = DrawsWinding(state);
+    const bool winding = OtherWinding(state);
     const std::array<double, 3> currents =
         winding ? WindingCurrents(state, conductorLevels) : std::array<double, 3>{};
     if (state.airGapMode && winding) DrawWindingGap(surface, geometry, state.winding, currents);
     if (state.airGapMode && !winding) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state);
     if (state.vectorMode && winding)
-        DrawWindingField(surface, geometry, state.winding, currents, LineWidth(state));
+        DrawWindingField(surface, geometry, state.winding.polePairs, FieldTip(instant),
+                         LineWidth(state));
     if (state.vectorMode && !winding) DrawVector(surface, state, geometry, FieldTip(instant));
     // Their lengths and colours tell the field's sense, which a pending lesson holds back.
     if (state.sequenceMode && !state.withheld.field) {

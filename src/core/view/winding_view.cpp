@@ -29,25 +29,6 @@ int LevelOf(double current) {
 
 }  // namespace
 
-bool DrawsWinding(const SimulationState& state) {
-    return state.winding != WindingDesign{};
-}
-
-std::array<double, 3> WindingCurrents(const SimulationState& state, const ConductorLevels& levels) {
-    std::array<double, 3> currents{};
-    for (std::size_t k = 0; k < 3; ++k) currents[k] = (levels.stator[2 * k] - 32) / 32.0;
-    const int cut = state.winding.cutPhase;
-    if (cut < 1 || cut > 3) return currents;
-    const auto c = static_cast<std::size_t>(cut - 1);
-    const std::size_t a = (c + 1) % 3;
-    const std::size_t b = (c + 2) % 3;
-    const double series = (currents[a] - currents[b]) / 2;
-    currents[c] = 0;
-    currents[a] = series;
-    currents[b] = -series;
-    return currents;
-}
-
 void DrawWindingGap(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
                     const std::array<double, 3>& currents) {
     const std::vector<Slot> slots = SlotsOf(design);
@@ -95,20 +76,14 @@ void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const Wind
     }
 }
 
-void DrawWindingField(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
-                      const std::array<double, 3>& currents, int lineWidth) {
-    const std::vector<Slot> slots = SlotsOf(design);
-    const int perPair = design.Slots() / design.polePairs;
-    const std::complex<double> now = MmfCoefficient(slots, perPair, currents, 1);
-    // Balanced currents' fundamental, whatever the instant: phase 1 at its peak.
-    const double balanced = std::abs(MmfCoefficient(slots, perPair, {1, -0.5, -0.5}, 1));
-    if (std::abs(now) < 1e-9 || balanced == 0) return;
-    const double length = 0.6 * geometry.gapInnerRadius * std::abs(now) / balanced;
-    const double crest = -std::arg(now) / kDegreeFactor;  // electrical degrees
+void DrawWindingField(Surface& surface, const ViewGeometry& geometry, int polePairs, Point tip,
+                      int lineWidth) {
     const Pen kept = surface.SelectPen(Pen::Solid(lineWidth, kRed));
-    for (int pole = 0; pole < design.polePairs; ++pole) {
+    const double length = std::hypot(tip.x, tip.y);
+    const double first = std::atan2(-tip.y, tip.x) / kDegreeFactor;
+    for (int pole = 0; pole < polePairs; ++pole) {
         surface.MoveTo({geometry.centreX, geometry.centreY});
-        surface.LineTo(OnCircle(geometry, (crest + 360.0 * pole) / design.polePairs, length));
+        surface.LineTo(OnCircle(geometry, first + 360.0 * pole / polePairs, length));
     }
     surface.SelectPen(kept);
 }
