@@ -291,10 +291,10 @@ std::variant<Setup, SetupError> ReadSetupValue(const JsonValue& document) {
                            "", field->accepts);
     }
     // Coils are full-pitch unless the file says otherwise, and span at most a pole: 3q slots.
-    if (!members->empty() && std::ranges::none_of(*members, [](const auto& member) {
-            return member.first == "coil-pitch";
-        }))
-        setup.winding.coilPitch = setup.winding.FullPitch();
+    const bool pitchGiven = std::any_of(members->begin(), members->end(), [](const auto& member) {
+        return member.first == "coil-pitch";
+    });
+    if (!pitchGiven) setup.winding.coilPitch = setup.winding.FullPitch();
     if (setup.winding.coilPitch > setup.winding.FullPitch()) {
         const std::string accepts = "1.." + std::to_string(setup.winding.FullPitch());
         return Refused(SetupFault::BadValue, "coil-pitch",
