@@ -120,6 +120,7 @@ TEST(Setups, RefusalsNameTheKeyAndWhatItAccepts) {
         // Documents that end inside an escape or a character.
         {v + "\"pace\": \"x\\", "", "a string is not closed"},
         {v + "\"pace\": \"\\u0041", "", "a string is not closed"},
+        {v + "\"pace\": \"\\u00411\"}", "pace", "accepts"},  // "A1": four digits, then a 1
         {v + "\"pace\": \"\xf0\x9f", "", "not UTF-8"},
         {std::string(kMaxSetupBytes + 1, ' '), "", "larger than 64 KiB"},
         // Whole by its double alone, not by its text; versions far past an int.
