@@ -5,6 +5,7 @@
 #include "machine/display_commands.h"
 #include "machine/winding_design.h"
 #include "machine/winding_field.h"
+#include "measures/measures.h"
 #include "recording_surface.h"
 #include "view/machine_scene.h"
 #include "view/winding_view.h"
@@ -105,10 +106,20 @@ TEST(WindingView, SlotsSectorsPolesAndACutPhase) {
     ASSERT_EQ(arrows.size(), 2u);
     const Point c{300, 280}, a = arrows[0].points[1], b = arrows[1].points[1];
     EXPECT_LE(std::abs((a.x - c.x) + (b.x - c.x)) + std::abs((a.y - c.y) + (b.y - c.y)), 2);
-    ConductorLevels levels;
-    levels.stator = {64, 0, 16, 48, 16, 48};  // 1, -0.5, -0.5
+    state.statorAngle = 1.570795;  // phase 1 at its peak, the two others at -0.5
     state.winding.cutPhase = 3;
-    EXPECT_EQ(WindingCurrents(state, levels), (std::array<double, 3>{0.75, -0.75, 0}));
+    const std::array<double, 3> cut = WindingCurrents(state);
+    EXPECT_NEAR(cut[0], 0.75, 1e-5);  // the program's truncated pi aside
+    EXPECT_NEAR(cut[1], -0.75, 1e-5);
+    EXPECT_EQ(cut[2], 0);
+    EXPECT_EQ(StatorFieldSense(state), FieldSense::Pulsating);  // two coils, one current
+    // The "Mesures" curve and the state read the same steps as the ring, in 2-degree sectors.
+    AirGapLevels gap;
+    ComputeAirGapLevels(state, scene.Tables(), gap);
+    int changes = 0;
+    for (std::size_t k = 0; k < kGapSectors; ++k)
+        changes += (gap.stator[k] > 32) != (gap.stator[(k + 1) % kGapSectors] > 32);
+    EXPECT_EQ(changes, 4);
 }
 
 }  // namespace

@@ -27,6 +27,11 @@ FieldVector StatorVector(const SimulationState& s, double ra, const ConductorLev
     if (on[0] && waveform == kWaveformSinus && !on[1]) v = {0.6 * ra * i1, 0};
     if (on[1] && waveform == kWaveformSinus && !on[2]) v = {0.6 * ra * i1, -0.6 * ra * i2};
     if (on[2] && waveform == kWaveformSinus) v = threePhase(i1, i2, i3);
+    // A cut line: the two other phases carry one current, opposite in each.
+    if (on[2] && waveform == kWaveformSinus && s.winding.cutPhase != 0) {
+        const auto i = WindingCurrents(s);
+        v = threePhase(i[0], i[1], i[2]);
+    }
     if (waveform == kWaveformRectangulaire) {
         const auto current = [&](std::size_t p) { return (levels.stator[2 * p] - 32) * 0.03125; };
         v = threePhase(current(0), current(1), current(2));
@@ -64,9 +69,9 @@ MachineInstant ComputeInstant(const SimulationState& state, double ra,
                               const ConductorLevels& levels) {
     // Another winding shows its field towards its first north pole; the measures keep the
     // electrical vector, whose turns tell the field's sense and speed.
-    const FieldVector stator =
-        OtherWinding(state) ? WindingVector(state.winding, WindingCurrents(state, levels), ra)
-                            : StatorVector(state, ra, levels);
+    const FieldVector stator = OtherWinding(state)
+                                   ? WindingVector(state.winding, WindingCurrents(state), ra)
+                                   : StatorVector(state, ra, levels);
     MachineInstant now{ra, stator, RotorVector(state, ra), {}, 0};
     const FieldVector& s = now.stator;
     const FieldVector& r = now.rotor;

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "machine/winding_design.h"
 #include "drawing/colour_map.h"
 #include "drawing/geometry.h"
+#include "machine/winding_design.h"
 
 namespace vireflu {
 

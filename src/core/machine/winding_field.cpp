@@ -1,10 +1,12 @@
 #include "machine/winding_field.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <vector>
 
 #include "machine/constants.h"
+#include "machine/six_step.h"
 
 namespace vireflu {
 
@@ -12,9 +14,18 @@ bool OtherWinding(const SimulationState& state) {
     return state.winding != WindingDesign{};
 }
 
-std::array<double, 3> WindingCurrents(const SimulationState& state, const ConductorLevels& levels) {
+std::array<double, 3> WindingCurrents(const SimulationState& state) {
     std::array<double, 3> currents{};
-    for (std::size_t k = 0; k < 3; ++k) currents[k] = (levels.stator[2 * k] - 32) / 32.0;
+    const auto& on = state.statorPhaseOn;
+    if (state.statorWaveform == kWaveformSinus)
+        for (std::size_t k = 0; k < 3; ++k)
+            currents[k] = on[k] ? std::sin(state.statorAngle + state.statorPhaseAngle[k]) : 0;
+    if (state.statorWaveform == kWaveformContinu) currents[0] = 1;
+    if (state.statorWaveform == kWaveformRectangulaire && on[2]) {
+        const auto steps =
+            SixStepCurrents(state.statorAngle).value_or(std::array<int, 3>{0, -1, 1});
+        for (std::size_t k = 0; k < 3; ++k) currents[k] = steps[k];
+    }
     const int cut = state.winding.cutPhase;
     if (cut < 1 || cut > 3) return currents;
     const auto c = static_cast<std::size_t>(cut - 1);
@@ -25,6 +36,11 @@ std::array<double, 3> WindingCurrents(const SimulationState& state, const Conduc
     currents[a] = series;
     currents[b] = -series;
     return currents;
+}
+
+int MmfLevel(const WindingDesign& design, double mmf) {
+    constexpr double kLevelsPerStep = 24;
+    return std::clamp(Trunc(32 + kLevelsPerStep * mmf / design.slotsPerPolePerPhase), 0, 64);
 }
 
 FieldVector WindingVector(const WindingDesign& design, const std::array<double, 3>& currents,

@@ -47,7 +47,7 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
     // Another winding than the teaching machine's is drawn for what it is.
     const bool winding = OtherWinding(state);
     const std::array<double, 3> currents =
-        winding ? WindingCurrents(state, conductorLevels) : std::array<double, 3>{};
+        winding ? WindingCurrents(state) : std::array<double, 3>{};
     if (state.airGapMode && winding) DrawWindingGap(surface, geometry, state.winding, currents);
     if (state.airGapMode && !winding) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "machine/constants.h"
+#include "machine/winding_field.h"
 
 namespace vireflu {
 
@@ -13,9 +14,6 @@ namespace {
 using constants::kDegreeFactor;
 
 const Rgb kRed{255, 0, 0};
-// The ring's scale: a step of the whole current, per slot of a pole and phase, is this many
-// colour levels.
-constexpr double kLevelsPerStep = 24;
 
 Point OnCircle(const ViewGeometry& g, double degrees, double radius) {
     const double a = degrees * kDegreeFactor;
@@ -41,9 +39,7 @@ void DrawWindingGap(Surface& surface, const ViewGeometry& geometry, const Windin
     for (int k = 0; k < sectors; ++k) {
         // The step after the last slot centre before the sector's middle, (s + 1/2) perSlot.
         const int slot = ((2 * k + 1 - perSlot + 2 * perSlot * count) / (2 * perSlot)) % count;
-        const double level = 32 + kLevelsPerStep * steps[static_cast<std::size_t>(slot)] /
-                                      design.slotsPerPolePerPhase;
-        surface.SelectBrush(Brush::Level(std::clamp(Trunc(level), 0, 64)));
+        surface.SelectBrush(Brush::Level(MmfLevel(design, steps[static_cast<std::size_t>(slot)])));
         const double from = k * sectorDeg, to = (k + 1) * sectorDeg;
         const Point corners[] = {OnCircle(geometry, from, geometry.gapInnerRadius),
                                  OnCircle(geometry, from, geometry.gapOuterRadius),
