@@ -32,6 +32,21 @@ void Frame(benchmark::State& run, Presentation presentation, int width, int heig
     benchmark::DoNotOptimize(canvas.Pixels().data());
 }
 
+// The same frame for the largest winding, p = 4 and q = 4: 96 slots in two layers, an air gap
+// of 192 steps and 4 arrows. Compare with Frame at the same presentation.
+void LargestWinding(benchmark::State& run, Presentation presentation) {
+    SimulationState state = BusyMachine(presentation);
+    state.winding = {kMaxPolePairs, kMaxSlotsPerPolePerPhase, 3 * kMaxSlotsPerPolePerPhase, 0};
+    MachineScene scene;
+    scene.Resize(600, 560);
+    RasterSurface canvas;
+    for (auto _ : run) {
+        AdvanceClock(state);
+        RenderNextFrame(canvas, scene, state);
+    }
+    benchmark::DoNotOptimize(canvas.Pixels().data());
+}
+
 // A "Trace" frame at 600 x 560 whose path has `points` recorded points, drawn whole.
 void TracePoints(benchmark::State& run, int points) {
     SimulationState state = BusyMachine(Presentation::Trace);
@@ -103,6 +118,8 @@ BENCHMARK_CAPTURE(Frame, vecteur_2000x2000, Presentation::Vector, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, trace_2000x2000, Presentation::Trace, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, fmm_2000x2000, Presentation::MagnetomotiveForces, 2000, 2000);
 BENCHMARK_CAPTURE(Frame, couple_2000x2000, Presentation::Torque, 2000, 2000);
+BENCHMARK_CAPTURE(LargestWinding, entrefer_600x560, Presentation::AirGap);
+BENCHMARK_CAPTURE(LargestWinding, vecteur_600x560, Presentation::Vector);
 BENCHMARK_CAPTURE(TracePoints, points_1, 1);
 BENCHMARK_CAPTURE(TracePoints, points_999, 999);
 BENCHMARK_CAPTURE(FrameWithMeasures, entrefer_600x560, Presentation::AirGap, 600, 560);

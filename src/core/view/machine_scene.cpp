@@ -21,6 +21,7 @@ void MachineScene::Prepare(const SimulationState& state) {
     ComputeConductorLevels(state, conductorLevels);
     instant = InstantOf(state);
     if (state.airGapMode || state.mmfMode) ComputeAirGapLevels(state, tables, airGapLevels);
+    if (OtherWinding(state)) windingSectors.Fit(geometry, state.winding);
 }
 
 MachineInstant MachineScene::InstantOf(const SimulationState& state) const {
@@ -48,7 +49,8 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
     const bool winding = OtherWinding(state);
     const std::array<double, 3> currents =
         winding ? WindingCurrents(state) : std::array<double, 3>{};
-    if (state.airGapMode && winding) DrawWindingGap(surface, geometry, state.winding, currents);
+    if (state.airGapMode && winding)
+        DrawWindingGap(surface, windingSectors, state.winding, currents);
     if (state.airGapMode && !winding) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state);
     if (state.vectorMode && winding)
@@ -62,7 +64,7 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
                            SplitStatorField(state, ra), SplitRotorField(state, ra),
                            LineWidth(state));
     }
-    if (state.mmfMode && winding) DrawWindingGap(surface, geometry, state.winding, currents);
+    if (state.mmfMode && winding) DrawWindingGap(surface, windingSectors, state.winding, currents);
     if (state.mmfMode && !winding) DrawMmfRings(surface, geometry, airGapLevels);
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 

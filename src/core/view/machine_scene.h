@@ -9,6 +9,7 @@
 #include "machine/simulation_state.h"
 #include "view/air_gap.h"
 #include "view/view_geometry.h"
+#include "view/winding_view.h"
 
 namespace vireflu {
 
@@ -62,6 +63,7 @@ private:
     ConductorLevels conductorLevels;
     AirGapLevels airGapLevels;
     MachineInstant instant;
+    WindingSectors windingSectors;  // another winding's air gap, laid out for the size
 };
 
 // The prepared frame into `canvas`, resized to the scene's client size (at least 1 x 1) with

@@ -27,25 +27,48 @@ int LevelOf(double current) {
 
 }  // namespace
 
-void DrawWindingGap(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
+void WindingSectors::Fit(const ViewGeometry& geometry, const WindingDesign& design) {
+    if (width == geometry.clientWidth && height == geometry.clientHeight &&
+        slotCount == design.Slots())
+        return;
+    width = geometry.clientWidth;
+    height = geometry.clientHeight;
+    slotCount = design.Slots();
+    const int count = slotCount * ((180 + slotCount - 1) / slotCount);
+    const double sectorDeg = 360.0 / count;
+    quads.clear();
+    runs.clear();
+    starts.clear();
+    for (int k = 0; k < count; ++k) {
+        const double from = k * sectorDeg, to = (k + 1) * sectorDeg;
+        quads.push_back({OnCircle(geometry, from, geometry.gapInnerRadius),
+                         OnCircle(geometry, from, geometry.gapOuterRadius),
+                         OnCircle(geometry, to, geometry.gapOuterRadius),
+                         OnCircle(geometry, to, geometry.gapInnerRadius)});
+        starts.push_back(runs.size());
+        RasterisePolygon(quads.back(), width, height, runs);
+    }
+    starts.push_back(runs.size());
+}
+
+PolygonRuns WindingSectors::Runs(int k) const {
+    const auto i = static_cast<std::size_t>(k);
+    return PolygonRuns{
+        width, height,
+        std::span<const PixelRun>(runs).subspan(starts[i], starts[i + 1] - starts[i])};
+}
+
+void DrawWindingGap(Surface& surface, const WindingSectors& sectors, const WindingDesign& design,
                     const std::array<double, 3>& currents) {
-    const std::vector<Slot> slots = SlotsOf(design);
-    const std::vector<double> steps = MmfSteps(slots, currents);
+    const std::vector<double> steps = MmfSteps(SlotsOf(design), currents);
     const int count = design.Slots();
-    const int perSlot = (180 + count - 1) / count;
-    const int sectors = count * perSlot;
-    const double sectorDeg = 360.0 / sectors;
+    const int perSlot = sectors.Count() / count;
     const Pen kept = surface.SelectPen(Pen::Null());
-    for (int k = 0; k < sectors; ++k) {
+    for (int k = 0; k < sectors.Count(); ++k) {
         // The step after the last slot centre before the sector's middle, (s + 1/2) perSlot.
         const int slot = ((2 * k + 1 - perSlot + 2 * perSlot * count) / (2 * perSlot)) % count;
         surface.SelectBrush(Brush::Level(MmfLevel(design, steps[static_cast<std::size_t>(slot)])));
-        const double from = k * sectorDeg, to = (k + 1) * sectorDeg;
-        const Point corners[] = {OnCircle(geometry, from, geometry.gapInnerRadius),
-                                 OnCircle(geometry, from, geometry.gapOuterRadius),
-                                 OnCircle(geometry, to, geometry.gapOuterRadius),
-                                 OnCircle(geometry, to, geometry.gapInnerRadius)};
-        surface.Polygon(corners);
+        surface.Polygon(sectors.Quad(k), sectors.Runs(k));
     }
     surface.SelectPen(kept);
 }
