@@ -12,9 +12,8 @@ using namespace constants;
 FieldVector StatorVector(const SimulationState& s, double ra, const ConductorLevels& levels) {
     const auto& on = s.statorPhaseOn;
     const int waveform = s.statorWaveform;
-    const double i1 = std::sin(s.statorAngle + s.statorPhaseAngle[0]);
-    const double i2 = std::sin(s.statorAngle + s.statorPhaseAngle[1]);
-    const double i3 = std::sin(s.statorAngle + s.statorPhaseAngle[2]);
+    // The supply's currents, a cut line's included.
+    const auto [i1, i2, i3] = WindingCurrents(s);
     const auto threePhase = [ra](double c1, double c2, double c3) {
         return FieldVector{0.4 * ra * (c1 + std::cos(kDeg120) * c2 + std::cos(kDeg240) * c3),
                            0.4 * ra * (std::sin(-kDeg120) * c2 + std::sin(-kDeg240) * c3)};
@@ -27,11 +26,6 @@ FieldVector StatorVector(const SimulationState& s, double ra, const ConductorLev
     if (on[0] && waveform == kWaveformSinus && !on[1]) v = {0.6 * ra * i1, 0};
     if (on[1] && waveform == kWaveformSinus && !on[2]) v = {0.6 * ra * i1, -0.6 * ra * i2};
     if (on[2] && waveform == kWaveformSinus) v = threePhase(i1, i2, i3);
-    // A cut line: the two other phases carry one current, opposite in each.
-    if (on[2] && waveform == kWaveformSinus && s.winding.cutPhase != 0) {
-        const auto i = WindingCurrents(s);
-        v = threePhase(i[0], i[1], i[2]);
-    }
     if (waveform == kWaveformRectangulaire) {
         const auto current = [&](std::size_t p) { return (levels.stator[2 * p] - 32) * 0.03125; };
         v = threePhase(current(0), current(1), current(2));

@@ -43,16 +43,12 @@ void FillThreePhaseStator(Sectors& sectors, const AngleTables& tables, double i1
     });
 }
 
-// Another winding's stepped magnetomotive force: sector k takes the step after the last slot
-// centre, (s + 1/2) 360 / Q degrees, before its middle, 2k + 1 degrees.
+// Another winding's stepped magnetomotive force: sector k takes the step at its middle,
+// 2k + 1 degrees.
 void ComputeWindingStator(const SimulationState& s, Sectors& sectors) {
     const std::vector<double> steps = MmfSteps(SlotsOf(s.winding), WindingCurrents(s));
-    const int count = s.winding.Slots();
-    for (int k = 0; k < kGapSectors; ++k) {
-        const int slot = static_cast<int>(std::floor((2 * k + 1) * count / 360.0 - 0.5));
-        sectors[static_cast<std::size_t>(k)] =
-            MmfLevel(s.winding, steps[static_cast<std::size_t>((slot + count) % count)]);
-    }
+    for (int k = 0; k < kGapSectors; ++k)
+        sectors[static_cast<std::size_t>(k)] = MmfLevel(s.winding, StepAt(steps, 2 * k + 1));
 }
 
 void ComputeStator(const SimulationState& s, const AngleTables& tables, Sectors& sectors) {

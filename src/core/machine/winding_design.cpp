@@ -48,6 +48,12 @@ std::vector<double> MmfSteps(const std::vector<Slot>& slots,
     return levels;
 }
 
+double StepAt(const std::vector<double>& steps, double mechanicalDeg) {
+    const auto count = static_cast<int>(steps.size());
+    const int slot = static_cast<int>(std::floor(mechanicalDeg * count / 360.0 - 0.5));
+    return steps[static_cast<std::size_t>((slot % count + count) % count)];
+}
+
 // A step at a slot's centre adds step e^-jv theta / (j v) to the coefficient.
 std::complex<double> MmfCoefficient(const std::vector<Slot>& slots, int slotsPerPair,
                                     const std::array<double, 3>& currents, int order) {

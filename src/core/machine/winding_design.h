@@ -76,6 +76,8 @@ std::vector<MmfHarmonic> MmfHarmonicsOf(const WindingDesign& design, double freq
 // `MmfCoefficient` its complex Fourier coefficient of `order` (e^-jv theta, electrical), whose
 // argument is minus v times the crest's angle.
 std::vector<double> MmfSteps(const std::vector<Slot>& slots, const std::array<double, 3>& currents);
+// The step at `mechanicalDeg` around the gap: the one after the last slot centre before it.
+double StepAt(const std::vector<double>& steps, double mechanicalDeg);
 std::complex<double> MmfCoefficient(const std::vector<Slot>& slots, int slotsPerPair,
                                     const std::array<double, 3>& currents, int order);
 

@@ -21,7 +21,10 @@ void MachineScene::Prepare(const SimulationState& state) {
     ComputeConductorLevels(state, conductorLevels);
     instant = InstantOf(state);
     if (state.airGapMode || state.mmfMode) ComputeAirGapLevels(state, tables, airGapLevels);
-    if (OtherWinding(state)) windingSectors.Fit(geometry, state.winding);
+    if (!OtherWinding(state)) return;
+    windingLayout.Fit(geometry, state.winding);
+    windingCurrents = WindingCurrents(state);
+    windingSteps = MmfSteps(windingLayout.Slots(), windingCurrents);
 }
 
 MachineInstant MachineScene::InstantOf(const SimulationState& state) const {
@@ -47,10 +50,8 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
 
     // Another winding than the teaching machine's is drawn for what it is.
     const bool winding = OtherWinding(state);
-    const std::array<double, 3> currents =
-        winding ? WindingCurrents(state) : std::array<double, 3>{};
     if (state.airGapMode && winding)
-        DrawWindingGap(surface, windingSectors, state.winding, currents);
+        DrawWindingGap(surface, windingLayout, state.winding, windingSteps);
     if (state.airGapMode && !winding) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state);
     if (state.vectorMode && winding)
@@ -64,12 +65,13 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
                            SplitStatorField(state, ra), SplitRotorField(state, ra),
                            LineWidth(state));
     }
-    if (state.mmfMode && winding) DrawWindingGap(surface, windingSectors, state.winding, currents);
+    if (state.mmfMode && winding)
+        DrawWindingGap(surface, windingLayout, state.winding, windingSteps);
     if (state.mmfMode && !winding) DrawMmfRings(surface, geometry, airGapLevels);
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 
     if (winding)
-        DrawWindingSlots(surface, geometry, state.winding, currents);
+        DrawWindingSlots(surface, geometry, windingLayout, windingCurrents);
     else
         DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
                        geometry.statorConductorBoxes);

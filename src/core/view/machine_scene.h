@@ -63,7 +63,10 @@ private:
     ConductorLevels conductorLevels;
     AirGapLevels airGapLevels;
     MachineInstant instant;
-    WindingSectors windingSectors;  // another winding's air gap, laid out for the size
+    // Another winding's: its layout, and the present instant's currents and steps.
+    WindingLayout windingLayout;
+    std::array<double, 3> windingCurrents{};
+    std::vector<double> windingSteps;
 };
 
 // The prepared frame into `canvas`, resized to the scene's client size (at least 1 x 1) with

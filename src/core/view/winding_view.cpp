@@ -27,13 +27,14 @@ int LevelOf(double current) {
 
 }  // namespace
 
-void WindingSectors::Fit(const ViewGeometry& geometry, const WindingDesign& design) {
-    if (width == geometry.clientWidth && height == geometry.clientHeight &&
-        slotCount == design.Slots())
-        return;
+void WindingLayout::Fit(const ViewGeometry& geometry, const WindingDesign& wanted) {
+    const bool sameSlots = wanted.Slots() == design.Slots() && !laidOut.empty();
+    if (wanted != design || laidOut.empty()) laidOut = SlotsOf(wanted);
+    design = wanted;
+    if (sameSlots && width == geometry.clientWidth && height == geometry.clientHeight) return;
     width = geometry.clientWidth;
     height = geometry.clientHeight;
-    slotCount = design.Slots();
+    const int slotCount = design.Slots();
     const int count = slotCount * ((180 + slotCount - 1) / slotCount);
     const double sectorDeg = 360.0 / count;
     quads.clear();
@@ -51,32 +52,28 @@ void WindingSectors::Fit(const ViewGeometry& geometry, const WindingDesign& desi
     starts.push_back(runs.size());
 }
 
-PolygonRuns WindingSectors::Runs(int k) const {
+PolygonRuns WindingLayout::Runs(int k) const {
     const auto i = static_cast<std::size_t>(k);
     return PolygonRuns{
         width, height,
         std::span<const PixelRun>(runs).subspan(starts[i], starts[i + 1] - starts[i])};
 }
 
-void DrawWindingGap(Surface& surface, const WindingSectors& sectors, const WindingDesign& design,
-                    const std::array<double, 3>& currents) {
-    const std::vector<double> steps = MmfSteps(SlotsOf(design), currents);
-    const int count = design.Slots();
-    const int perSlot = sectors.Count() / count;
+void DrawWindingGap(Surface& surface, const WindingLayout& layout, const WindingDesign& design,
+                    const std::vector<double>& steps) {
+    const double sectorDeg = 360.0 / layout.Count();
     const Pen kept = surface.SelectPen(Pen::Null());
-    for (int k = 0; k < sectors.Count(); ++k) {
-        // The step after the last slot centre before the sector's middle, (s + 1/2) perSlot.
-        const int slot = ((2 * k + 1 - perSlot + 2 * perSlot * count) / (2 * perSlot)) % count;
-        surface.SelectBrush(Brush::Level(MmfLevel(design, steps[static_cast<std::size_t>(slot)])));
-        surface.Polygon(sectors.Quad(k), sectors.Runs(k));
+    for (int k = 0; k < layout.Count(); ++k) {
+        surface.SelectBrush(Brush::Level(MmfLevel(design, StepAt(steps, (k + 0.5) * sectorDeg))));
+        surface.Polygon(layout.Quad(k), layout.Runs(k));
     }
     surface.SelectPen(kept);
 }
 
-void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
+void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingLayout& layout,
                       const std::array<double, 3>& currents) {
-    const std::vector<Slot> slots = SlotsOf(design);
-    const int count = design.Slots();
+    const std::vector<Slot>& slots = layout.Slots();
+    const int count = static_cast<int>(slots.size());
     // Two sides a slot, one behind the other outward from where the teaching machine's
     // conductors start, as wide as the slots' spacing lets them.
     const double spacing = geometry.conductorRingRadius * 360.0 / count * kDegreeFactor;

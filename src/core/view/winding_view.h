@@ -10,32 +10,35 @@
 
 namespace vireflu {
 
-// The air-gap sectors of a winding: a whole number per slot and at least 180 in all, rasterised
-// once for a size and a number of slots, so that a frame only fills their runs.
-class WindingSectors {
+// Another winding as the view lays it out: its slots, once per winding, and its air-gap
+// sectors (a whole number per slot, at least 180 in all), rasterised once per size and number
+// of slots, so that a frame only fills their runs.
+class WindingLayout {
 public:
-    // Lays the sectors out again when the view's size or the winding's slots changed.
+    // Lays the slots and the sectors out again when the winding or the view's size changed.
     void Fit(const ViewGeometry& geometry, const WindingDesign& design);
+    const std::vector<Slot>& Slots() const { return laidOut; }
     int Count() const { return static_cast<int>(quads.size()); }
     const std::array<Point, 4>& Quad(int k) const { return quads[static_cast<std::size_t>(k)]; }
     PolygonRuns Runs(int k) const;
 
 private:
+    WindingDesign design;
+    std::vector<Slot> laidOut;
     int width = -1;
     int height = -1;
-    int slotCount = 0;
     std::vector<std::array<Point, 4>> quads;
     std::vector<PixelRun> runs;
     std::vector<std::size_t> starts;  // where each sector's runs begin, and the last ends
 };
 
-// The air gap coloured by the winding's stepped magnetomotive force; each sector takes the
-// step its middle lies in.
-void DrawWindingGap(Surface& surface, const WindingSectors& sectors, const WindingDesign& design,
-                    const std::array<double, 3>& currents);
+// The air gap coloured by the winding's stepped magnetomotive force `steps` (see MmfSteps);
+// each sector takes the step at its middle.
+void DrawWindingGap(Surface& surface, const WindingLayout& layout, const WindingDesign& design,
+                    const std::vector<double>& steps);
 // The Q slots on the stator's conductor circle, each with its two coil sides coloured by their
 // current, the top layer outside.
-void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingDesign& design,
+void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingLayout& layout,
                       const std::array<double, 3>& currents);
 // The field as p red arrows from the centre, the first to `tip` (the field's, towards its
 // first north pole), the others 360 / p degrees on.
