@@ -5,8 +5,10 @@
 #include "machine/display_commands.h"
 #include "machine/winding_design.h"
 #include "machine/winding_field.h"
+#include "measures/measure_rows.h"
 #include "measures/measures.h"
 #include "recording_surface.h"
+#include "shell/winding_window.h"
 #include "view/machine_scene.h"
 #include "view/winding_view.h"
 
@@ -120,6 +122,62 @@ TEST(WindingView, SlotsSectorsPolesAndACutPhase) {
     for (std::size_t k = 0; k < kGapSectors; ++k)
         changes += (gap.stator[k] > 32) != (gap.stator[(k + 1) % kGapSectors] > 32);
     EXPECT_EQ(changes, 4);
+}
+
+// A direct-current rotor with the stator's p pole pairs: its torque repeats every 360 / p
+// degrees of its position and changes sign 180 / p on; it has p times the teaching machine's
+// conductors, and its air gap turns with it.
+TEST(Winding, ARotorOfPPolePairs) {
+    SimulationState state;
+    ApplyWindingSettings(state, 0, {1, 1, 1, 0, 240, 120, 50, 0, 0, kWaveformSinus});
+    ApplyWindingSettings(state, 1, {1, 0, 0, 0, 0, 0, 0, 0, 0, kWaveformContinu});
+    const auto torqueAt = [&](double deg) {
+        state.rotorPosition = deg * 0.017453277777777776;
+        return ComputeInstant(state, 1, {}).torque;
+    };
+    for (int p = 2; p <= kMaxPolePairs; ++p) {
+        state.winding = {p, 1, 3, 0};
+        for (const double deg : {10.0, 37.0}) {
+            const double t = torqueAt(deg);
+            EXPECT_GT(std::fabs(t), 0.05) << p;
+            EXPECT_NEAR(torqueAt(deg + 360.0 / p), t, 1e-4) << p;
+            EXPECT_NEAR(torqueAt(deg + 180.0 / p), -t, 1e-4) << p;
+        }
+    }
+    state.winding = {2, 1, 3, 0};
+    state.rotorPosition = 0;
+    MachineScene scene;
+    scene.Resize(600, 560);
+    scene.Prepare(state);
+    testing::RecordingSurface surface;
+    scene.DrawMachine(surface, state);
+    EXPECT_EQ(surface.OfKind(Primitive::Kind::Ellipse).size(), 24u + 4u);  // 12 slots, 2 coils
+    AirGapLevels gap;
+    ComputeAirGapLevels(state, scene.Tables(), gap);
+    EXPECT_EQ(gap.rotor[0], gap.rotor[90]);  // four poles: the same level 180 degrees on
+    EXPECT_GT(gap.rotor[0], 60);
+    EXPECT_LT(gap.rotor[45], 4);
+}
+
+// "Bobinage" holds its values in range, a full pitch following q; "Mesures" adds the winding's
+// factors and space harmonics only for another winding than the teaching machine's.
+TEST(Winding, WindowAndMeasures) {
+    WindingDesign d = WithWindingValue({}, WindingValue::SlotsPerPolePerPhase, 2);
+    EXPECT_EQ(d.coilPitch, 6);
+    d = WithWindingValue(WithWindingValue(d, WindingValue::CoilPitch, 5),
+                         WindingValue::SlotsPerPolePerPhase, 1);
+    EXPECT_EQ(d.coilPitch, 3);
+    EXPECT_EQ(WithWindingValue(d, WindingValue::PolePairs, 9).polePairs, kMaxPolePairs);
+    EXPECT_EQ(WindingSummary({2, 2, 5, 0}, [](const char* t) { return std::string(t); }),
+              "24 encoches, 4 pôles, pas 5/6");
+    SimulationState state;
+    ApplyWindingSettings(state, 0, {1, 1, 1, 0, 240, 120, 50, 0, 0, kWaveformSinus});
+    const std::size_t teaching = MeasureRows(ComputeMeasures(state, {})).size();
+    state.winding = {2, 2, 5, 0};
+    const std::vector<MeasureRow> rows = MeasureRows(ComputeMeasures(state, {}));
+    ASSERT_EQ(rows.size(), teaching + 5);
+    EXPECT_EQ(rows[teaching + 2].value, "h1 0,933, h5 0,067, h7 -0,067, h11 -0,933, h13 0,933");
+    EXPECT_EQ(rows[teaching + 4].value, "h5 -300, h7 +214, h11 -136, h13 +115 tr/min");
 }
 
 }  // namespace

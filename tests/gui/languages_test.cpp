@@ -89,7 +89,7 @@ void LanguagesTest::switchedAtOnceMirroredInArabic() {
     const QWidget* check = stator->findChild<QWidget*>("phase1Check");
     QVERIFY2(check->geometry().center().x() > stator->width() / 2, "the check boxes on the right");
     QCOMPARE(window->findChild<CMachineView*>()->grab().toImage(), french);
-    window->menuBar()->actions()[3]->menu()->actions()[3]->trigger();  // "Panneaux à côté"
+    window->menuBar()->actions()[3]->menu()->actions()[4]->trigger();  // "Panneaux à côté"
     QCOMPARE(window->dockWidgetArea(window->findChild<QDockWidget*>()), Qt::LeftDockWidgetArea);
     QVERIFY(window->grab().save(QStringLiteral(VIREFLU_ARTEFACTS "/desktop-ar.png")));
 

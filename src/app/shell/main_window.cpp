@@ -47,6 +47,7 @@
 #include "shell/welcome.h"
 #include "stator_panel.h"
 #include "welcome_panel.h"
+#include "winding_design_panel.h"
 #include "window_placement.h"
 
 namespace vireflu {
@@ -221,7 +222,7 @@ void CMainWindow::CreateMenus() {
             }
             connect(action, &QAction::triggered, this,
                     [this, item](bool checked) { OnMenuCommand(item, checked); });
-            if (item.command == MenuCommand::OpenMeasures) AddLayoutItems(qmenu);
+            if (item.command == MenuCommand::OpenWinding) AddLayoutItems(qmenu);
             if (item.command == MenuCommand::SaveSetupAs) {
                 QMenu* recent =
                     qmenu->addMenu(QCoreApplication::translate("Window", "Ouverts &récemment"));
@@ -326,6 +327,9 @@ void CMainWindow::OnMenuCommand(const MenuItem& item, bool checked) {
             break;
         case MenuCommand::OpenMeasures:
             OpenMeasures();
+            break;
+        case MenuCommand::OpenWinding:
+            OpenWinding();
             break;
         case MenuCommand::Pace:
             SetPace(item.argument);
@@ -457,6 +461,33 @@ void CMainWindow::MakeMeasures() {
     panelDocks->Adopt(measuresPanel, "measuresDock");
 }
 
+void CMainWindow::OpenWinding() {
+    if (windingPanel == nullptr) MakeWinding();
+    if (!panelDocks->Show(windingPanel)) {
+        windingPanel->show();
+        windingPanel->raise();
+        windingPanel->activateWindow();
+        // Beside "Mesures" when it stands beside the window, so that neither hides the other.
+        const bool measures =
+            measuresPanel != nullptr && measuresPanel->isWindow() && measuresPanel->isVisible();
+        const QRect available = screen()->availableGeometry();
+        windingPanel->move(BesideOwner(measures ? measuresPanel->frameGeometry() : frameGeometry(),
+                                       windingPanel->frameGeometry().size(), available));
+    }
+}
+
+void CMainWindow::MakeWinding() {
+    windingPanel = new WindingDesignPanel(this);
+    windingPanel->Show(state.winding);
+    connect(windingPanel, &WindingDesignPanel::DesignChosen, this,
+            [this](const WindingDesign& design) {
+                session.SetWinding(design);
+                ShowClockInPanels();
+                RedrawView();
+            });
+    panelDocks->Adopt(windingPanel, "windingDock");
+}
+
 void CMainWindow::SetProjector(bool on) {
     session.Command(MenuCommand::Projection, on ? 1 : 0);
     // Every text of every window grows with the program's font: menus, lesson, "Mesures",
@@ -544,6 +575,7 @@ void CMainWindow::ShowOpened(const Setup& setup) {
     CheckMenuItem(MenuCommand::Projection, 0, setup.projection);
     SetPace(setup.pacePeriodMs);
     CheckMenuItem(MenuCommand::Pace, setup.pacePeriodMs, true);
+    if (windingPanel != nullptr) windingPanel->Show(setup.winding);
     if (measuresPanel != nullptr) {
         const QSignalBlocker quiet(measuresPanel->sequencesCheck);
         measuresPanel->sequencesCheck->setChecked(setup.sequences);
@@ -557,6 +589,7 @@ void CMainWindow::ShowOpened(const Setup& setup) {
     show(setup.statorWindow, statorPanel, [this] { OpenPanel(Winding::Stator); });
     show(setup.rotorWindow, rotorPanel, [this] { OpenPanel(Winding::Rotor); });
     show(setup.measuresWindow, measuresPanel, [this] { OpenMeasures(); });
+    show(setup.windingWindow, windingPanel, [this] { OpenWinding(); });
     showingOpened = false;
     RedrawView();
     ShowClockInPanels();
@@ -641,6 +674,7 @@ Setup CMainWindow::WindowsPart() const {
     windows.statorWindow = statorPanel != nullptr && statorPanel->isVisible();
     windows.rotorWindow = rotorPanel != nullptr && rotorPanel->isVisible();
     windows.measuresWindow = measuresPanel != nullptr && measuresPanel->isVisible();
+    windows.windingWindow = windingPanel != nullptr && windingPanel->isVisible();
     return windows;
 }
 

@@ -27,6 +27,7 @@ namespace vireflu {
 class CMachineView;
 class CommandBar;
 class CMeasuresPanel;
+class WindingDesignPanel;
 class SetupFiles;
 class PanelDocks;
 class LessonPanel;
@@ -109,6 +110,9 @@ private:
     void RedrawView();
     void OpenMeasures();
     void MakeMeasures();
+    // "Bobinage": the stator's winding.
+    void OpenWinding();
+    void MakeWinding();
     // "Panneaux à côté" and "Disposition initiale", the desktop's own items of "&Vue".
     void AddLayoutItems(QMenu* view);
     void SetProjector(bool on);
@@ -143,6 +147,7 @@ private:
     CWindingPanel* statorPanel = nullptr;
     CWindingPanel* rotorPanel = nullptr;
     CMeasuresPanel* measuresPanel = nullptr;
+    WindingDesignPanel* windingPanel = nullptr;
     QTimer clockTimer;
     QElapsedTimer describedAt;    // when the view's description was last written
     MeasureWords describedWords;  // the description's numbers in the user's language

@@ -68,7 +68,7 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
     layout->addLayout(legend, 1, 0, 1, 2);
 
     int row = 2;
-    for (const MeasureRow& measure : MeasureRows(Measures{})) {
+    for (const MeasureRow& measure : EveryMeasureRow()) {
         auto* name = new QLabel(Translated(measure.label));
         auto* value = new QLabel;
         name->setToolTip(Translated(measure.tip));
@@ -78,6 +78,7 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
         value->setWordWrap(true);  // the harmonics run long
         layout->addWidget(name, row, 0);
         layout->addWidget(value, row, 1);
+        names.push_back(name);
         values.push_back(value);
         ++row;
     }
@@ -109,8 +110,11 @@ void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
     RenderAirGapCurve(canvas, size.width, size.height, measures, lineWidth);
     curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
     const std::vector<MeasureRow> rows = MeasureRows(measures, words);
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        values[i]->setText(QString::fromStdString(rows[i].value));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i < rows.size()) values[i]->setText(QString::fromStdString(rows[i].value));
+        names[i]->setVisible(i < rows.size());
+        values[i]->setVisible(i < rows.size());
+    }
     FitScreen();
 }
 

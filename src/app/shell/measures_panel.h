@@ -37,6 +37,7 @@ private:
     QWidget* content;
     QScrollArea* scroll;
     QLabel* curve;
+    std::vector<QLabel*> names;
     std::vector<QLabel*> values;
     RasterSurface canvas;
     MeasureWords words;

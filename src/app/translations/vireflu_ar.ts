@@ -966,6 +966,46 @@
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>يرسم المجال الموجب (أزرق) والمجال السالب (برتقالي) في المقطع.</translation>
     </message>
+    <message>
+        <source>Facteur de distribution</source>
+        <translation>معامل التوزيع</translation>
+    </message>
+    <message>
+        <source>k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l&apos;harmonique d&apos;espace n, a = 180° / 3q étant l&apos;angle électrique entre deux encoches.</source>
+        <translation>k_d = sin(n q a / 2) / (q sin(n a / 2)) للتوافقية المكانية n، حيث a = 180° / 3q الزاوية الكهربائية بين مجريين.</translation>
+    </message>
+    <message>
+        <source>Facteur de raccourcissement</source>
+        <translation>معامل الخطوة</translation>
+    </message>
+    <message>
+        <source>k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; 1 au pas diamétral W = 3q.</source>
+        <translation>k_p = sin(n (W / 3q) 90°) لملفات عرضها W مجرى؛ 1 عند الخطوة الكاملة W = 3q.</translation>
+    </message>
+    <message>
+        <source>Facteur de bobinage</source>
+        <translation>معامل الملف</translation>
+    </message>
+    <message>
+        <source>k_w = k_d k_p, harmonique par harmonique.</source>
+        <translation>k_w = k_d k_p، توافقية بتوافقية.</translation>
+    </message>
+    <message>
+        <source>Harmoniques d&apos;espace</source>
+        <translation>التوافقيات المكانية</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. en escalier de l&apos;entrefer, mesurés sur elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.</source>
+        <translation>توافقيات القوة الدافعة المغناطيسية الدرجية في الثغرة الهوائية، مقيسة عليها، نسبةً إلى الأساسية: |k_wn| / (n |k_w1|) نظريًا.</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques d&apos;espace</source>
+        <translation>سرعة التوافقيات المكانية</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>السرعة ذات الإشارة لمجال التوافقية المكانية n: ns / n، مع الأساسية للرتبتين 7 و13، وعكسها للرتبتين 5 و11.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1124,6 +1164,10 @@
     <message>
         <source>Lé&amp;gende</source>
         <translation>&amp;مفتاح الرسم</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>ال&amp;ملف</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1446,57 @@
     <message>
         <source>Explorer</source>
         <translation>استكشاف</translation>
+    </message>
+</context>
+<context>
+    <name>Winding</name>
+    <message>
+        <source>Paires de pôles</source>
+        <translation>أزواج الأقطاب</translation>
+    </message>
+    <message>
+        <source>p : le champ a 2p pôles et tourne à 60 f / p tr/min.</source>
+        <translation>p: للمجال 2p قطبًا ويدور بسرعة 60 f / p دورة/دقيقة.</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase</source>
+        <translation>المجاري لكل قطب ولكل طور</translation>
+    </message>
+    <message>
+        <source>q : chaque phase occupe q encoches voisines sous chaque pôle ; le stator en a 6pq.</source>
+        <translation>q: يشغل كل طور q مجاري متجاورة تحت كل قطب؛ وللعضو الثابت 6pq.</translation>
+    </message>
+    <message>
+        <source>Pas des bobines (encoches)</source>
+        <translation>خطوة الملفات (مجارٍ)</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;une bobine en encoches : 3q est le pas diamétral ; un pas plus court fait un bobinage à deux couches.</source>
+        <translation>عرض الملف بالمجاري: 3q هي الخطوة الكاملة؛ والخطوة الأقصر تعطي ملفًا بطبقتين.</translation>
+    </message>
+    <message>
+        <source>Phase coupée</source>
+        <translation>طور مقطوع</translation>
+    </message>
+    <message>
+        <source>Un fil de ligne coupé : les trois bobines restent, les deux autres phases portent un même courant, opposé dans l&apos;une et l&apos;autre.</source>
+        <translation>سلك خط مقطوع: تبقى الملفات الثلاثة، ويحمل الطوران الآخران تيارًا واحدًا، معاكسًا في كل منهما.</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>نجمة المجاري</translation>
+    </message>
+    <message>
+        <source>%1 encoches, %2 pôles, pas %3/%4</source>
+        <translation>%1 مجرى، %2 أقطاب، خطوة %3/%4</translation>
     </message>
 </context>
 <context>

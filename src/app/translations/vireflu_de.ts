@@ -966,6 +966,46 @@
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Zeichnet Mitfeld (blau) und Gegenfeld (orange) in den Schnitt.</translation>
     </message>
+    <message>
+        <source>Facteur de distribution</source>
+        <translation>Zonenfaktor</translation>
+    </message>
+    <message>
+        <source>k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l&apos;harmonique d&apos;espace n, a = 180° / 3q étant l&apos;angle électrique entre deux encoches.</source>
+        <translation>k_d = sin(n q a / 2) / (q sin(n a / 2)) für die räumliche Harmonische n, wobei a = 180° / 3q der elektrische Winkel zwischen zwei Nuten ist.</translation>
+    </message>
+    <message>
+        <source>Facteur de raccourcissement</source>
+        <translation>Sehnungsfaktor</translation>
+    </message>
+    <message>
+        <source>k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; 1 au pas diamétral W = 3q.</source>
+        <translation>k_p = sin(n (W / 3q) 90°) für Spulen über W Nuten; 1 bei Durchmesserschritt W = 3q.</translation>
+    </message>
+    <message>
+        <source>Facteur de bobinage</source>
+        <translation>Wicklungsfaktor</translation>
+    </message>
+    <message>
+        <source>k_w = k_d k_p, harmonique par harmonique.</source>
+        <translation>k_w = k_d k_p, Harmonische für Harmonische.</translation>
+    </message>
+    <message>
+        <source>Harmoniques d&apos;espace</source>
+        <translation>Räumliche Harmonische</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. en escalier de l&apos;entrefer, mesurés sur elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.</source>
+        <translation>Harmonische der treppenförmigen Durchflutung im Luftspalt, an ihr gemessen, bezogen auf die Grundwelle: theoretisch |k_wn| / (n |k_w1|).</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques d&apos;espace</source>
+        <translation>Drehzahl der räumlichen Harmonischen</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>Vorzeichenbehaftete Drehzahl des Feldes der räumlichen Harmonischen n: ns / n, mit der Grundwelle für 7 und 13, gegen sie für 5 und 11.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1124,6 +1164,10 @@
     <message>
         <source>Lé&amp;gende</source>
         <translation>Le&amp;gende</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Wicklung</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1446,57 @@
     <message>
         <source>Explorer</source>
         <translation>Erkunden</translation>
+    </message>
+</context>
+<context>
+    <name>Winding</name>
+    <message>
+        <source>Paires de pôles</source>
+        <translation>Polpaare</translation>
+    </message>
+    <message>
+        <source>p : le champ a 2p pôles et tourne à 60 f / p tr/min.</source>
+        <translation>p: das Feld hat 2p Pole und dreht mit 60 f / p U/min.</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase</source>
+        <translation>Nuten je Pol und Strang</translation>
+    </message>
+    <message>
+        <source>q : chaque phase occupe q encoches voisines sous chaque pôle ; le stator en a 6pq.</source>
+        <translation>q: jeder Strang belegt unter jedem Pol q benachbarte Nuten; der Ständer hat 6pq.</translation>
+    </message>
+    <message>
+        <source>Pas des bobines (encoches)</source>
+        <translation>Spulenweite (Nuten)</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;une bobine en encoches : 3q est le pas diamétral ; un pas plus court fait un bobinage à deux couches.</source>
+        <translation>Breite einer Spule in Nuten: 3q ist der Durchmesserschritt; ein kürzerer Schritt ergibt eine Zweischichtwicklung.</translation>
+    </message>
+    <message>
+        <source>Phase coupée</source>
+        <translation>Unterbrochener Strang</translation>
+    </message>
+    <message>
+        <source>Un fil de ligne coupé : les trois bobines restent, les deux autres phases portent un même courant, opposé dans l&apos;une et l&apos;autre.</source>
+        <translation>Ein Leiter unterbrochen: die drei Spulen bleiben, die beiden anderen Stränge führen denselben Strom, entgegengesetzt im einen und im anderen.</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Wicklung</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>Nutenstern</translation>
+    </message>
+    <message>
+        <source>%1 encoches, %2 pôles, pas %3/%4</source>
+        <translation>%1 Nuten, %2 Pole, Schritt %3/%4</translation>
     </message>
 </context>
 <context>

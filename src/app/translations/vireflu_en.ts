@@ -966,6 +966,46 @@
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Draws the positive (blue) and negative (orange) fields in the cross-section.</translation>
     </message>
+    <message>
+        <source>Facteur de distribution</source>
+        <translation>Distribution factor</translation>
+    </message>
+    <message>
+        <source>k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l&apos;harmonique d&apos;espace n, a = 180° / 3q étant l&apos;angle électrique entre deux encoches.</source>
+        <translation>k_d = sin(n q a / 2) / (q sin(n a / 2)) for space harmonic n, a = 180° / 3q being the electrical angle between two slots.</translation>
+    </message>
+    <message>
+        <source>Facteur de raccourcissement</source>
+        <translation>Pitch factor</translation>
+    </message>
+    <message>
+        <source>k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; 1 au pas diamétral W = 3q.</source>
+        <translation>k_p = sin(n (W / 3q) 90°) for coils W slots wide; 1 at full pitch W = 3q.</translation>
+    </message>
+    <message>
+        <source>Facteur de bobinage</source>
+        <translation>Winding factor</translation>
+    </message>
+    <message>
+        <source>k_w = k_d k_p, harmonique par harmonique.</source>
+        <translation>k_w = k_d k_p, harmonic by harmonic.</translation>
+    </message>
+    <message>
+        <source>Harmoniques d&apos;espace</source>
+        <translation>Space harmonics</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. en escalier de l&apos;entrefer, mesurés sur elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.</source>
+        <translation>Harmonics of the air gap&apos;s stepped MMF, measured on it, relative to the fundamental: |k_wn| / (n |k_w1|) in theory.</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques d&apos;espace</source>
+        <translation>Speed of the space harmonics</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>Signed speed of space harmonic n&apos;s field: ns / n, with the fundamental for 7 and 13, against it for 5 and 11.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1124,6 +1164,10 @@
     <message>
         <source>Lé&amp;gende</source>
         <translation>Le&amp;gend</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Winding</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1446,57 @@
     <message>
         <source>Explorer</source>
         <translation>Explore</translation>
+    </message>
+</context>
+<context>
+    <name>Winding</name>
+    <message>
+        <source>Paires de pôles</source>
+        <translation>Pole pairs</translation>
+    </message>
+    <message>
+        <source>p : le champ a 2p pôles et tourne à 60 f / p tr/min.</source>
+        <translation>p: the field has 2p poles and turns at 60 f / p rpm.</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase</source>
+        <translation>Slots per pole and phase</translation>
+    </message>
+    <message>
+        <source>q : chaque phase occupe q encoches voisines sous chaque pôle ; le stator en a 6pq.</source>
+        <translation>q: each phase fills q neighbouring slots under each pole; the stator has 6pq.</translation>
+    </message>
+    <message>
+        <source>Pas des bobines (encoches)</source>
+        <translation>Coil pitch (slots)</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;une bobine en encoches : 3q est le pas diamétral ; un pas plus court fait un bobinage à deux couches.</source>
+        <translation>A coil&apos;s width in slots: 3q is full pitch; a shorter pitch makes a two-layer winding.</translation>
+    </message>
+    <message>
+        <source>Phase coupée</source>
+        <translation>Cut phase</translation>
+    </message>
+    <message>
+        <source>Un fil de ligne coupé : les trois bobines restent, les deux autres phases portent un même courant, opposé dans l&apos;une et l&apos;autre.</source>
+        <translation>A line wire cut: the three coils stay, the two other phases carry one current, opposite in each.</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>Star of slots</translation>
+    </message>
+    <message>
+        <source>%1 encoches, %2 pôles, pas %3/%4</source>
+        <translation>%1 slots, %2 poles, pitch %3/%4</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,46 @@
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Dibuja los campos directo (azul) e inverso (naranja) en la sección.</translation>
     </message>
+    <message>
+        <source>Facteur de distribution</source>
+        <translation>Factor de distribución</translation>
+    </message>
+    <message>
+        <source>k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l&apos;harmonique d&apos;espace n, a = 180° / 3q étant l&apos;angle électrique entre deux encoches.</source>
+        <translation>k_d = sin(n q a / 2) / (q sin(n a / 2)) para el armónico espacial n, siendo a = 180° / 3q el ángulo eléctrico entre dos ranuras.</translation>
+    </message>
+    <message>
+        <source>Facteur de raccourcissement</source>
+        <translation>Factor de paso</translation>
+    </message>
+    <message>
+        <source>k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; 1 au pas diamétral W = 3q.</source>
+        <translation>k_p = sin(n (W / 3q) 90°) para bobinas de W ranuras; 1 con paso diametral W = 3q.</translation>
+    </message>
+    <message>
+        <source>Facteur de bobinage</source>
+        <translation>Factor de devanado</translation>
+    </message>
+    <message>
+        <source>k_w = k_d k_p, harmonique par harmonique.</source>
+        <translation>k_w = k_d k_p, armónico por armónico.</translation>
+    </message>
+    <message>
+        <source>Harmoniques d&apos;espace</source>
+        <translation>Armónicos espaciales</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. en escalier de l&apos;entrefer, mesurés sur elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.</source>
+        <translation>Armónicos de la f.m.m. escalonada del entrehierro, medidos sobre ella, relativos al fundamental: |k_wn| / (n |k_w1|) en teoría.</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques d&apos;espace</source>
+        <translation>Velocidad de los armónicos espaciales</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>Velocidad con signo del campo del armónico espacial n: ns / n, con el fundamental para 7 y 13, contra él para 5 y 11.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1124,6 +1164,10 @@
     <message>
         <source>Lé&amp;gende</source>
         <translation>Le&amp;yenda</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Devanado</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1446,57 @@
     <message>
         <source>Explorer</source>
         <translation>Explorar</translation>
+    </message>
+</context>
+<context>
+    <name>Winding</name>
+    <message>
+        <source>Paires de pôles</source>
+        <translation>Pares de polos</translation>
+    </message>
+    <message>
+        <source>p : le champ a 2p pôles et tourne à 60 f / p tr/min.</source>
+        <translation>p: el campo tiene 2p polos y gira a 60 f / p rpm.</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase</source>
+        <translation>Ranuras por polo y fase</translation>
+    </message>
+    <message>
+        <source>q : chaque phase occupe q encoches voisines sous chaque pôle ; le stator en a 6pq.</source>
+        <translation>q: cada fase ocupa q ranuras vecinas bajo cada polo; el estátor tiene 6pq.</translation>
+    </message>
+    <message>
+        <source>Pas des bobines (encoches)</source>
+        <translation>Paso de las bobinas (ranuras)</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;une bobine en encoches : 3q est le pas diamétral ; un pas plus court fait un bobinage à deux couches.</source>
+        <translation>Anchura de una bobina en ranuras: 3q es el paso diametral; un paso más corto da un devanado de dos capas.</translation>
+    </message>
+    <message>
+        <source>Phase coupée</source>
+        <translation>Fase cortada</translation>
+    </message>
+    <message>
+        <source>Un fil de ligne coupé : les trois bobines restent, les deux autres phases portent un même courant, opposé dans l&apos;une et l&apos;autre.</source>
+        <translation>Un hilo de línea cortado: las tres bobinas siguen, las otras dos fases llevan una misma corriente, opuesta en una y otra.</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Devanado</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>Estrella de ranuras</translation>
+    </message>
+    <message>
+        <source>%1 encoches, %2 pôles, pas %3/%4</source>
+        <translation>%1 ranuras, %2 polos, paso %3/%4</translation>
     </message>
 </context>
 <context>

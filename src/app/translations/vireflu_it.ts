@@ -966,6 +966,46 @@
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Disegna i campi diretto (blu) e inverso (arancione) nella sezione.</translation>
     </message>
+    <message>
+        <source>Facteur de distribution</source>
+        <translation>Fattore di distribuzione</translation>
+    </message>
+    <message>
+        <source>k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l&apos;harmonique d&apos;espace n, a = 180° / 3q étant l&apos;angle électrique entre deux encoches.</source>
+        <translation>k_d = sin(n q a / 2) / (q sin(n a / 2)) per l&apos;armonica spaziale n, dove a = 180° / 3q è l&apos;angolo elettrico tra due cave.</translation>
+    </message>
+    <message>
+        <source>Facteur de raccourcissement</source>
+        <translation>Fattore di raccorciamento</translation>
+    </message>
+    <message>
+        <source>k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; 1 au pas diamétral W = 3q.</source>
+        <translation>k_p = sin(n (W / 3q) 90°) per bobine di W cave; 1 a passo diametrale W = 3q.</translation>
+    </message>
+    <message>
+        <source>Facteur de bobinage</source>
+        <translation>Fattore di avvolgimento</translation>
+    </message>
+    <message>
+        <source>k_w = k_d k_p, harmonique par harmonique.</source>
+        <translation>k_w = k_d k_p, armonica per armonica.</translation>
+    </message>
+    <message>
+        <source>Harmoniques d&apos;espace</source>
+        <translation>Armoniche spaziali</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. en escalier de l&apos;entrefer, mesurés sur elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.</source>
+        <translation>Armoniche della f.m.m. a gradini del traferro, misurate su di essa, riferite alla fondamentale: |k_wn| / (n |k_w1|) in teoria.</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques d&apos;espace</source>
+        <translation>Velocità delle armoniche spaziali</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>Velocità con segno del campo dell&apos;armonica spaziale n: ns / n, con la fondamentale per 7 e 13, contro di essa per 5 e 11.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1124,6 +1164,10 @@
     <message>
         <source>Lé&amp;gende</source>
         <translation>Le&amp;genda</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>A&amp;vvolgimento</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1446,57 @@
     <message>
         <source>Explorer</source>
         <translation>Esplorare</translation>
+    </message>
+</context>
+<context>
+    <name>Winding</name>
+    <message>
+        <source>Paires de pôles</source>
+        <translation>Coppie polari</translation>
+    </message>
+    <message>
+        <source>p : le champ a 2p pôles et tourne à 60 f / p tr/min.</source>
+        <translation>p: il campo ha 2p poli e gira a 60 f / p giri/min.</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase</source>
+        <translation>Cave per polo e per fase</translation>
+    </message>
+    <message>
+        <source>q : chaque phase occupe q encoches voisines sous chaque pôle ; le stator en a 6pq.</source>
+        <translation>q: ogni fase occupa q cave vicine sotto ogni polo; lo statore ne ha 6pq.</translation>
+    </message>
+    <message>
+        <source>Pas des bobines (encoches)</source>
+        <translation>Passo delle bobine (cave)</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;une bobine en encoches : 3q est le pas diamétral ; un pas plus court fait un bobinage à deux couches.</source>
+        <translation>Larghezza di una bobina in cave: 3q è il passo diametrale; un passo più corto dà un avvolgimento a due strati.</translation>
+    </message>
+    <message>
+        <source>Phase coupée</source>
+        <translation>Fase interrotta</translation>
+    </message>
+    <message>
+        <source>Un fil de ligne coupé : les trois bobines restent, les deux autres phases portent un même courant, opposé dans l&apos;une et l&apos;autre.</source>
+        <translation>Un filo di linea interrotto: le tre bobine restano, le altre due fasi portano una stessa corrente, opposta nell&apos;una e nell&apos;altra.</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Avvolgimento</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>Stella delle cave</translation>
+    </message>
+    <message>
+        <source>%1 encoches, %2 pôles, pas %3/%4</source>
+        <translation>%1 cave, %2 poli, passo %3/%4</translation>
     </message>
 </context>
 <context>

@@ -966,6 +966,46 @@
         <source>Dessine les champs direct (bleu) et inverse (orange) dans la coupe.</source>
         <translation>Desenha os campos direto (azul) e inverso (laranja) no corte.</translation>
     </message>
+    <message>
+        <source>Facteur de distribution</source>
+        <translation>Fator de distribuição</translation>
+    </message>
+    <message>
+        <source>k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l&apos;harmonique d&apos;espace n, a = 180° / 3q étant l&apos;angle électrique entre deux encoches.</source>
+        <translation>k_d = sin(n q a / 2) / (q sin(n a / 2)) para a harmónica espacial n, sendo a = 180° / 3q o ângulo elétrico entre duas ranhuras.</translation>
+    </message>
+    <message>
+        <source>Facteur de raccourcissement</source>
+        <translation>Fator de passo</translation>
+    </message>
+    <message>
+        <source>k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; 1 au pas diamétral W = 3q.</source>
+        <translation>k_p = sin(n (W / 3q) 90°) para bobinas de W ranhuras; 1 no passo diametral W = 3q.</translation>
+    </message>
+    <message>
+        <source>Facteur de bobinage</source>
+        <translation>Fator de enrolamento</translation>
+    </message>
+    <message>
+        <source>k_w = k_d k_p, harmonique par harmonique.</source>
+        <translation>k_w = k_d k_p, harmónica a harmónica.</translation>
+    </message>
+    <message>
+        <source>Harmoniques d&apos;espace</source>
+        <translation>Harmónicas espaciais</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. en escalier de l&apos;entrefer, mesurés sur elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.</source>
+        <translation>Harmónicas da f.m.m. em escada do entreferro, medidas sobre ela, relativas à fundamental: |k_wn| / (n |k_w1|) em teoria.</translation>
+    </message>
+    <message>
+        <source>Vitesse des harmoniques d&apos;espace</source>
+        <translation>Velocidade das harmónicas espaciais</translation>
+    </message>
+    <message>
+        <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
+        <translation>Velocidade com sinal do campo da harmónica espacial n: ns / n, com a fundamental para 7 e 13, contra ela para 5 e 11.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1124,6 +1164,10 @@
     <message>
         <source>Lé&amp;gende</source>
         <translation>Le&amp;genda</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Enrolamento</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1446,57 @@
     <message>
         <source>Explorer</source>
         <translation>Explorar</translation>
+    </message>
+</context>
+<context>
+    <name>Winding</name>
+    <message>
+        <source>Paires de pôles</source>
+        <translation>Pares de polos</translation>
+    </message>
+    <message>
+        <source>p : le champ a 2p pôles et tourne à 60 f / p tr/min.</source>
+        <translation>p: o campo tem 2p polos e gira a 60 f / p rpm.</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase</source>
+        <translation>Ranhuras por polo e por fase</translation>
+    </message>
+    <message>
+        <source>q : chaque phase occupe q encoches voisines sous chaque pôle ; le stator en a 6pq.</source>
+        <translation>q: cada fase ocupa q ranhuras vizinhas sob cada polo; o estator tem 6pq.</translation>
+    </message>
+    <message>
+        <source>Pas des bobines (encoches)</source>
+        <translation>Passo das bobinas (ranhuras)</translation>
+    </message>
+    <message>
+        <source>Largeur d&apos;une bobine en encoches : 3q est le pas diamétral ; un pas plus court fait un bobinage à deux couches.</source>
+        <translation>Largura de uma bobina em ranhuras: 3q é o passo diametral; um passo mais curto dá um enrolamento de duas camadas.</translation>
+    </message>
+    <message>
+        <source>Phase coupée</source>
+        <translation>Fase cortada</translation>
+    </message>
+    <message>
+        <source>Un fil de ligne coupé : les trois bobines restent, les deux autres phases portent un même courant, opposé dans l&apos;une et l&apos;autre.</source>
+        <translation>Um fio de linha cortado: as três bobinas ficam, as outras duas fases levam uma mesma corrente, oposta numa e noutra.</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Enrolamento</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>Estrela de ranhuras</translation>
+    </message>
+    <message>
+        <source>%1 encoches, %2 pôles, pas %3/%4</source>
+        <translation>%1 ranhuras, %2 polos, passo %3/%4</translation>
     </message>
 </context>
 <context>

@@ -33,13 +33,14 @@ FieldVector StatorVector(const SimulationState& s, double ra, const ConductorLev
     return v;
 }
 
-FieldVector RotorVector(const SimulationState& s, double ra) {
+FieldVector ElectricalRotorVector(const SimulationState& s, double ra) {
     const auto& on = s.rotorPhaseOn;
     const int waveform = s.rotorWaveform;
     const double j1 = std::sin(s.rotorAngle + s.rotorPhaseAngle[0]);
     const double j2 = std::sin(s.rotorAngle + s.rotorPhaseAngle[1]);
     const double j3 = std::sin(s.rotorAngle + s.rotorPhaseAngle[2]);
-    const double p = s.rotorPosition;
+    // The rotor's winding has the stator's pole pairs: p turns of its field per turn.
+    const double p = s.winding.polePairs * s.rotorPosition;
 
     FieldVector v;
     if (!on[1] && waveform == kWaveformContinu)
@@ -59,6 +60,16 @@ FieldVector RotorVector(const SimulationState& s, double ra) {
     return v;
 }
 
+FieldVector RotorVector(const SimulationState& s, double ra) {
+    const FieldVector e = ElectricalRotorVector(s, ra);
+    const int pairs = s.winding.polePairs;
+    if (pairs == 1) return e;
+    // Towards the first north pole: the electrical angle over p.
+    const double angle = std::atan2(-e.y, e.x) / pairs;
+    const double length = std::hypot(e.x, e.y);
+    return {length * std::cos(angle), -length * std::sin(angle)};
+}
+
 MachineInstant ComputeInstant(const SimulationState& state, double ra,
                               const ConductorLevels& levels) {
     // Another winding shows its field towards its first north pole; the measures keep the
@@ -72,7 +83,9 @@ MachineInstant ComputeInstant(const SimulationState& state, double ra,
     const bool statorOn = state.statorPhaseOn[0] != 0;
     const bool rotorOn = state.rotorPhaseOn[0] != 0;
     if (statorOn && rotorOn) {
-        now.torque = std::sin(std::atan2(s.y, s.x) - std::atan2(r.y, r.x)) *
+        // Both vectors point to their first north poles: p times their angle is electrical.
+        const int pairs = state.winding.polePairs;
+        now.torque = std::sin(pairs * (std::atan2(s.y, s.x) - std::atan2(r.y, r.x))) *
                      std::sqrt(s.x * s.x + s.y * s.y) * std::sqrt(r.x * r.x + r.y * r.y) * 2.5 /
                      ra / ra;
         now.field = FieldVector{(r.x + s.x) * 0.5, (r.y + s.y) * 0.5};

@@ -14,6 +14,9 @@ struct FieldVector {
     double y = 0;
 };
 FieldVector StatorVector(const SimulationState& state, double ra, const ConductorLevels& levels);
+// The rotor's field in electrical angles (p times the rotor's position), and as shown:
+// towards its first north pole.
+FieldVector ElectricalRotorVector(const SimulationState& state, double ra);
 FieldVector RotorVector(const SimulationState& state, double ra);
 
 // The machine at the clock's present instant: each winding's field, the field they make

@@ -18,13 +18,14 @@ double SectorAngle(int k) {
     return (2 * k) * kViewDegreeFactor;
 }
 
-// Writes entry k from value(k) for k = 0..89 and the opposite side with the opposite level.
+// Writes entry k from value(k) for k = 0..89 and the opposite side with the opposite level,
+// or, for an even number of pole pairs, the same one.
 template <typename Value>
-void FillHalfTable(Sectors& sectors, Value&& value) {
+void FillHalfTable(Sectors& sectors, Value&& value, bool opposite = true) {
     for (int k = 0; k < 90; ++k) {
         const int level = Trunc(value(k));
         sectors[static_cast<std::size_t>(k)] = level;
-        sectors[static_cast<std::size_t>(k + 90)] = 64 - level;
+        sectors[static_cast<std::size_t>(k + 90)] = opposite ? 64 - level : level;
     }
 }
 
@@ -81,27 +82,38 @@ void ComputeRotor(const SimulationState& s, Sectors& sectors) {
     const auto& on = s.rotorPhaseOn;
     const int waveform = s.rotorWaveform;
     const auto j = Currents(s.rotorAngle, s.rotorPhaseAngle);
-    const double p = s.rotorPosition;
+    // With p pole pairs the pattern repeats p times around the gap.
+    const int pairs = s.winding.polePairs;
+    const double p = pairs * s.rotorPosition;
+    const bool odd = pairs % 2 == 1;
+    const auto at = [pairs](int k) { return pairs * SectorAngle(k); };
 
     if (!on[0]) sectors.fill(32);
     if (!on[1] && waveform == kWaveformContinu)
-        FillHalfTable(sectors, [&](int k) { return (std::cos(SectorAngle(k) - p) + 1) * 32; });
+        FillHalfTable(
+            sectors, [&](int k) { return (std::cos(at(k) - p) + 1) * 32; }, odd);
     if (on[0] && waveform == kWaveformSinus && !on[1])
-        FillHalfTable(sectors,
-                      [&](int k) { return (j[0] * std::cos(SectorAngle(k) - p) + 1) * 32; });
+        FillHalfTable(
+            sectors, [&](int k) { return (j[0] * std::cos(at(k) - p) + 1) * 32; }, odd);
     if (on[1] && !on[2]) {
-        FillHalfTable(sectors, [&](int k) {
-            const double phi = SectorAngle(k);
-            return 32 +
-                   22.624 * (j[0] * std::cos(phi - p) + j[1] * std::cos(phi - kQuarterTurn - p));
-        });
+        FillHalfTable(
+            sectors,
+            [&](int k) {
+                const double phi = at(k);
+                return 32 + 22.624 * (j[0] * std::cos(phi - p) +
+                                      j[1] * std::cos(phi - kQuarterTurn - p));
+            },
+            odd);
     }
     if (on[2]) {
-        FillHalfTable(sectors, [&](int k) {
-            const double phi = SectorAngle(k);
-            return 32 + 16 * (j[2] * std::cos(phi - kDeg240 - p) +
-                              (j[0] * std::cos(phi - p) + j[1] * std::cos(phi - kDeg120 - p)));
-        });
+        FillHalfTable(
+            sectors,
+            [&](int k) {
+                const double phi = at(k);
+                return 32 + 16 * (j[2] * std::cos(phi - kDeg240 - p) +
+                                  (j[0] * std::cos(phi - p) + j[1] * std::cos(phi - kDeg120 - p)));
+            },
+            odd);
     }
 }
 
@@ -129,16 +141,15 @@ void ComputeAirGapLevels(const SimulationState& state, const AngleTables& tables
                          AirGapLevels& levels) {
     ComputeStator(state, tables, levels.stator);
     ComputeRotor(state, levels.rotor);
+    for (std::size_t k = 0; k < kGapSectors; ++k)
+        levels.combined[k] = CombinedLevel(state, levels.stator[k], levels.rotor[k]);
+}
+
+int CombinedLevel(const SimulationState& state, int stator, int rotor) {
     const bool statorOn = state.statorPhaseOn[0] != 0;
     const bool rotorOn = state.rotorPhaseOn[0] != 0;
-    for (std::size_t k = 0; k < kGapSectors; ++k) {
-        if (rotorOn && statorOn)
-            levels.combined[k] = (levels.stator[k] + levels.rotor[k]) / 2;
-        else if (rotorOn)
-            levels.combined[k] = levels.rotor[k];
-        else
-            levels.combined[k] = levels.stator[k];
-    }
+    if (rotorOn && statorOn) return (stator + rotor) / 2;
+    return rotorOn ? rotor : stator;
 }
 
 }  // namespace vireflu

@@ -33,5 +33,7 @@ struct AirGapLevels {
 
 void ComputeAirGapLevels(const SimulationState& state, const AngleTables& tables,
                          AirGapLevels& levels);
+// The field the two windings make together at a point of the gap, from their levels there.
+int CombinedLevel(const SimulationState& state, int stator, int rotor);
 
 }  // namespace vireflu

@@ -78,6 +78,29 @@ std::string PerField(const MachineNumbers& n, const char* symbol, Figure&& figur
            figure(n.slips[1]);
 }
 
+// "h1 0,966, h5 0,259, ..." for one of the winding's factors.
+std::string FactorsText(const Measures& m, double WindingFactor::*factor, const MeasureWords& w) {
+    std::string text;
+    for (const WindingFactor& f : m.windingFactors) {
+        if (!text.empty()) text += ", ";
+        text += 'h' + std::to_string(f.order) + " " + Number(f.*factor, 3, "", w);
+    }
+    return text;
+}
+
+// The space harmonics above the fundamental: their shares, or their fields' signed speeds.
+std::string SpaceHarmonicsText(const Measures& m, bool speeds, const MeasureWords& w) {
+    std::string text;
+    for (const MmfHarmonic& h : m.mmfHarmonics) {
+        if (h.order == 1) continue;
+        if (!text.empty()) text += ", ";
+        text += 'h' + std::to_string(h.order) + " " +
+                (speeds ? (h.rpm > 0 ? "+" : "") + Number(h.rpm, 0, "", w)
+                        : Number(100 * h.share, 1, "%", w));
+    }
+    return speeds ? text + " " + w.rpm : text;
+}
+
 }  // namespace
 
 MeasureWords TranslatedMeasureWords(const Translate& translate) {
@@ -172,6 +195,36 @@ std::vector<MeasureRow> EveryRow(const Measures& m, const MeasureWords& w) {
     };
 }
 
+// Another winding's own figures, after the others.
+void AddWindingRows(std::vector<MeasureRow>& rows, const Measures& m, const MeasureWords& w) {
+    if (m.windingFactors.empty()) return;
+    rows.push_back(
+        {VIREFLU_UI_TEXT("Measures", "Facteur de distribution"),
+         FactorsText(m, &WindingFactor::distribution, w),
+         VIREFLU_UI_TEXT("Measures",
+                         "k_d = sin(n q a / 2) / (q sin(n a / 2)) pour l'harmonique d'espace n, "
+                         "a = 180° / 3q étant l'angle électrique entre deux encoches.")});
+    rows.push_back({VIREFLU_UI_TEXT("Measures", "Facteur de raccourcissement"),
+                    FactorsText(m, &WindingFactor::pitch, w),
+                    VIREFLU_UI_TEXT("Measures",
+                                    "k_p = sin(n (W / 3q) 90°) pour des bobines de W encoches ; "
+                                    "1 au pas diamétral W = 3q.")});
+    rows.push_back({VIREFLU_UI_TEXT("Measures", "Facteur de bobinage"),
+                    FactorsText(m, &WindingFactor::winding, w),
+                    VIREFLU_UI_TEXT("Measures", "k_w = k_d k_p, harmonique par harmonique.")});
+    rows.push_back(
+        {VIREFLU_UI_TEXT("Measures", "Harmoniques d'espace"), SpaceHarmonicsText(m, false, w),
+         VIREFLU_UI_TEXT("Measures",
+                         "Harmoniques de la f.m.m. en escalier de l'entrefer, mesurés sur "
+                         "elle, rapportés au fondamental : |k_wn| / (n |k_w1|) en théorie.")});
+    rows.push_back(
+        {VIREFLU_UI_TEXT("Measures", "Vitesse des harmoniques d'espace"),
+         SpaceHarmonicsText(m, true, w),
+         VIREFLU_UI_TEXT("Measures",
+                         "Vitesse signée du champ de l'harmonique d'espace n : ns / n, avec le "
+                         "fondamental pour 7 et 13, contre lui pour 5 et 11.")});
+}
+
 // The rows that tell a pending lesson's answer, and the figures they belong to.
 struct HeldRow {
     const char* label;
@@ -191,12 +244,25 @@ constexpr HeldRow kHeldRows[] = {
     // Signed, the harmonics' speeds tell the fundamental's sense as well as their own.
     {"Vitesse des harmoniques", &Withheld::harmonics},
     {"Vitesse des harmoniques", &Withheld::field},
+    {"Facteur de distribution", &Withheld::harmonics},
+    {"Facteur de raccourcissement", &Withheld::harmonics},
+    {"Facteur de bobinage", &Withheld::harmonics},
+    {"Harmoniques d'espace", &Withheld::harmonics},
+    {"Vitesse des harmoniques d'espace", &Withheld::harmonics},
+    {"Vitesse des harmoniques d'espace", &Withheld::field},
 };
 
 }  // namespace
 
+std::vector<MeasureRow> EveryMeasureRow() {
+    Measures m;
+    m.windingFactors.emplace_back();
+    return MeasureRows(m);
+}
+
 std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
     std::vector<MeasureRow> rows = EveryRow(m, w);
+    AddWindingRows(rows, m, w);
     for (MeasureRow& row : rows)
         for (const HeldRow& held : kHeldRows)
             if (m.withheld.*held.figure && std::strcmp(row.label, held.label) == 0)

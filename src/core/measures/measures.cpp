@@ -7,6 +7,7 @@
 
 #include "machine/constants.h"
 #include "machine/six_step.h"
+#include "machine/winding_field.h"
 
 namespace vireflu {
 
@@ -135,7 +136,7 @@ std::optional<FieldSplit> SplitRotorField(const SimulationState& state, double r
     return SplitSinusoidal(
         [&](double angle) {
             at.rotorAngle = angle;
-            return RotorVector(at, ra);
+            return ElectricalRotorVector(at, ra);
         },
         state.rotorAngle, state.rotorPulsation, ra);
 }
@@ -210,6 +211,11 @@ Measures ComputeMeasures(const SimulationState& state, const MachineInstant& ins
     if (m.sixStep && m.numbers.slips.size() == 1)
         m.sixStepFieldRpm = m.numbers.slips[0].synchronousRpm;
     m.withheld = state.withheld;
+    if (OtherWinding(state)) {
+        for (const int order : kSpaceHarmonicOrders)
+            m.windingFactors.push_back(WindingFactorOf(state.winding, order));
+        m.mmfHarmonics = MmfHarmonicsOf(state.winding, m.numbers.supplyHz);
+    }
     return m;
 }
 

@@ -7,6 +7,7 @@
 #include "machine/field.h"
 #include "machine/gap_mmf.h"
 #include "machine/simulation_state.h"
+#include "machine/winding_design.h"
 
 namespace vireflu {
 
@@ -129,6 +130,10 @@ struct Measures {
     // The signed speed of a six-step stator's fundamental field, when it turns.
     std::optional<double> sixStepFieldRpm;
     Withheld withheld;  // the state's: the rows that say "après votre réponse"
+    // Another winding than the teaching machine's: its factors and its magnetomotive force's
+    // space harmonics, for kSpaceHarmonicOrders.
+    std::vector<WindingFactor> windingFactors;
+    std::vector<MmfHarmonic> mmfHarmonics;
 };
 
 // At the instant of the state's clock; the split fields' lengths are in the instant's unit.

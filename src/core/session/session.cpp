@@ -37,6 +37,11 @@ void Session::ApplyRecord(Winding winding, const WindingSettings& record) {
     ResetClock();
 }
 
+void Session::SetWinding(const WindingDesign& design) {
+    state->winding = design;
+    ResetClock();
+}
+
 PanelModel Session::PanelOfRecord(Winding winding) const {
     return PanelModel(winding, records.Of(winding));
 }
@@ -90,6 +95,7 @@ Setup Session::CurrentSetup(const Setup& frontEnd) const {
     setup.statorWindow = frontEnd.statorWindow;
     setup.rotorWindow = frontEnd.rotorWindow;
     setup.measuresWindow = frontEnd.measuresWindow;
+    setup.windingWindow = frontEnd.windingWindow;
     setup.ticks = ticks;
     setup.running = running;
     return setup;

@@ -42,6 +42,9 @@ public:
     // A panel set as its winding's last record says, for a panel opened after a setup.
     PanelModel PanelOfRecord(Winding winding) const;
 
+    // "Bobinage": the stator's winding, and the clock back to zero.
+    void SetWinding(const WindingDesign& design);
+
     // "&Initialisation": the clock back to zero; a running clock goes on.
     void ResetClock();
     // One step of the clock.

@@ -81,7 +81,8 @@ struct Setup {
     bool statorWindow = false;
     bool rotorWindow = false;
     bool measuresWindow = false;
-    int ticks = 0;  // since the clock's zero
+    bool windingWindow = false;  // "Bobinage"
+    int ticks = 0;               // since the clock's zero
     bool running = false;
     WindingDesign winding;  // written only when it is not the teaching machine's
 };

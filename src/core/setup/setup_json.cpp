@@ -152,10 +152,11 @@ constexpr std::pair<const char*, bool Setup::*> kWindows[] = {
     {"stator", &Setup::statorWindow},
     {"rotor", &Setup::rotorWindow},
     {"measures", &Setup::measuresWindow},
+    {"winding", &Setup::windingWindow},
 };
 
 Field Windows() {
-    return {"windows", "[\"stator\" | \"rotor\" | \"measures\", ...], each once",
+    return {"windows", "[\"stator\" | \"rotor\" | \"measures\" | \"winding\", ...], each once",
             [](const JsonValue& v, Setup& s) {
                 const JsonValue::Items* items = v.Array();
                 if (items == nullptr) return false;

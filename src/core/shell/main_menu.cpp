@@ -49,6 +49,7 @@ constexpr MenuItem kView[] = {
     {VIREFLU_UI_TEXT("Menu", "&Stator"), M::OpenStator},
     {VIREFLU_UI_TEXT("Menu", "&Rotor"), M::OpenRotor},
     {VIREFLU_UI_TEXT("Menu", "&Mesures"), M::OpenMeasures},
+    {VIREFLU_UI_TEXT("Menu", "&Bobinage"), M::OpenWinding},
     {VIREFLU_UI_TEXT("Menu", "Annotations"), M::Annotations, 0, false, MenuCheck::Toggle},
     {VIREFLU_UI_TEXT("Menu", "Lé&gende"), M::Legend, 0, false, MenuCheck::Toggle},
     {VIREFLU_UI_TEXT("Menu", "Cadence x1/4"), M::Pace, 4 * kTickPeriodMs, true, MenuCheck::OneOf},
@@ -171,6 +172,8 @@ const char* CommandName(MenuCommand command) {
             return "about";
         case M::OpenMeasures:
             return "openMeasures";
+        case M::OpenWinding:
+            return "openWinding";
         case M::Pace:
             return "pace";
         case M::Projection:

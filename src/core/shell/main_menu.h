@@ -22,6 +22,7 @@ enum class MenuCommand {
     ColourMap,
     About,
     OpenMeasures,
+    OpenWinding,  // "Bobinage"
     Pace,         // argument: the timer's period in milliseconds
     Projection,   // checked: the projector mode is on
     Annotations,  // checked: the phases, clock, field's sense and colour scale over the view

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "machine/constants.h"
 #include "machine/winding_field.h"
 #include "measures/measures_picture.h"
 #include "view/field_vector.h"
@@ -25,6 +26,8 @@ void MachineScene::Prepare(const SimulationState& state) {
     windingLayout.Fit(geometry, state.winding);
     windingCurrents = WindingCurrents(state);
     windingSteps = MmfSteps(windingLayout.Slots(), windingCurrents);
+    if (state.airGapMode || state.mmfMode)
+        windingGap = WindingGapLevels(state, windingLayout, windingSteps, airGapLevels);
 }
 
 MachineInstant MachineScene::InstantOf(const SimulationState& state) const {
@@ -50,8 +53,7 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
 
     // Another winding than the teaching machine's is drawn for what it is.
     const bool winding = OtherWinding(state);
-    if (state.airGapMode && winding)
-        DrawWindingGap(surface, windingLayout, state.winding, windingSteps);
+    if (state.airGapMode && winding) DrawWindingGap(surface, windingLayout, windingGap);
     if (state.airGapMode && !winding) DrawAirGap(surface, geometry, airGapLevels);
     if (state.traceMode) DrawTrace(surface, state);
     if (state.vectorMode && winding)
@@ -65,8 +67,7 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
                            SplitStatorField(state, ra), SplitRotorField(state, ra),
                            LineWidth(state));
     }
-    if (state.mmfMode && winding)
-        DrawWindingGap(surface, windingLayout, state.winding, windingSteps);
+    if (state.mmfMode && winding) DrawWindingGap(surface, windingLayout, windingGap);
     if (state.mmfMode && !winding) DrawMmfRings(surface, geometry, airGapLevels);
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 
@@ -76,21 +77,25 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
         DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
                        geometry.statorConductorBoxes);
 
-    DrawConductors(surface, state.rotorPhaseOn, conductorLevels.rotor, RotorBoxes(state));
+    for (int pole = 0; pole < state.winding.polePairs; ++pole)
+        DrawConductors(surface, state.rotorPhaseOn, conductorLevels.rotor, RotorBoxes(state, pole));
 
     surface.SelectPen(keptPen);
     surface.SelectBrush(keptBrush);
 }
 
-std::array<Rect, 8> MachineScene::RotorBoxes(const SimulationState& state) const {
+std::array<Rect, 8> MachineScene::RotorBoxes(const SimulationState& state, int pair) const {
     // The rotor turns with the clock; its angle is passed on unreduced.
     const double rotorDrawAngle =
         state.elapsedTime * state.rotationPulsation + state.initialRotorPosition;
     const int rotorRadius = RotorRingRadius();
     std::array<Rect, 8> rotorBoxes;
+    // Pole pair k's conductors: the teaching machine's, their angles electrical, k pairs on.
+    const int pairs = state.winding.polePairs;
     for (std::size_t j = 0; j < 8; ++j)
-        rotorBoxes[j] =
-            geometry.ConductorBox(rotorDrawAngle + TeachingMachine().slotAngles[j], rotorRadius);
+        rotorBoxes[j] = geometry.ConductorBox(
+            rotorDrawAngle + (TeachingMachine().slotAngles[j] + pair * constants::kTurn) / pairs,
+            rotorRadius);
     return rotorBoxes;
 }
 

@@ -51,8 +51,8 @@ public:
     Point FieldTipPoint() const;
     // Radius of the rotor conductor circle for the current size.
     int RotorRingRadius() const;
-    // The rotor conductors' boxes where the clock has turned the rotor.
-    std::array<Rect, 8> RotorBoxes(const SimulationState& state) const;
+    // The rotor's conductors of pole pair `pair` (0..p-1), where the clock has turned them.
+    std::array<Rect, 8> RotorBoxes(const SimulationState& state, int pair = 0) const;
 
 private:
     static void DrawConductors(Surface& surface, const std::array<int, 3>& on,
@@ -67,6 +67,7 @@ private:
     WindingLayout windingLayout;
     std::array<double, 3> windingCurrents{};
     std::vector<double> windingSteps;
+    std::vector<int> windingGap;  // its air gap's sector levels
 };
 
 // The prepared frame into `canvas`, resized to the scene's client size (at least 1 x 1) with

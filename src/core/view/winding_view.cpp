@@ -59,12 +59,23 @@ PolygonRuns WindingLayout::Runs(int k) const {
         std::span<const PixelRun>(runs).subspan(starts[i], starts[i + 1] - starts[i])};
 }
 
-void DrawWindingGap(Surface& surface, const WindingLayout& layout, const WindingDesign& design,
-                    const std::vector<double>& steps) {
+std::vector<int> WindingGapLevels(const SimulationState& state, const WindingLayout& layout,
+                                  const std::vector<double>& steps, const AirGapLevels& gap) {
+    std::vector<int> levels;
     const double sectorDeg = 360.0 / layout.Count();
+    for (int k = 0; k < layout.Count(); ++k) {
+        const double middle = (k + 0.5) * sectorDeg;
+        const int stator = MmfLevel(state.winding, StepAt(steps, middle));
+        const auto sector = std::min(static_cast<std::size_t>(middle / 2), gap.rotor.size() - 1);
+        levels.push_back(CombinedLevel(state, stator, gap.rotor[sector]));
+    }
+    return levels;
+}
+
+void DrawWindingGap(Surface& surface, const WindingLayout& layout, const std::vector<int>& levels) {
     const Pen kept = surface.SelectPen(Pen::Null());
     for (int k = 0; k < layout.Count(); ++k) {
-        surface.SelectBrush(Brush::Level(MmfLevel(design, StepAt(steps, (k + 0.5) * sectorDeg))));
+        surface.SelectBrush(Brush::Level(levels[static_cast<std::size_t>(k)]));
         surface.Polygon(layout.Quad(k), layout.Runs(k));
     }
     surface.SelectPen(kept);

@@ -5,6 +5,8 @@
 
 #include "drawing/polygon_raster.h"
 #include "drawing/surface.h"
+#include "machine/gap_mmf.h"
+#include "machine/simulation_state.h"
 #include "machine/winding_design.h"
 #include "view/view_geometry.h"
 
@@ -32,10 +34,12 @@ private:
     std::vector<std::size_t> starts;  // where each sector's runs begin, and the last ends
 };
 
-// The air gap coloured by the winding's stepped magnetomotive force `steps` (see MmfSteps);
-// each sector takes the step at its middle.
-void DrawWindingGap(Surface& surface, const WindingLayout& layout, const WindingDesign& design,
-                    const std::vector<double>& steps);
+// Each of the layout's sectors' level: the winding's stepped magnetomotive force `steps` (see
+// MmfSteps) at its middle, with the rotor's there (`gap`'s rotor levels) when it is fed.
+std::vector<int> WindingGapLevels(const SimulationState& state, const WindingLayout& layout,
+                                  const std::vector<double>& steps, const AirGapLevels& gap);
+// The air gap coloured sector by sector with those levels.
+void DrawWindingGap(Surface& surface, const WindingLayout& layout, const std::vector<int>& levels);
 // The Q slots on the stator's conductor circle, each with its two coil sides coloured by their
 // current, the top layer outside.
 void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingLayout& layout,

@@ -1,0 +1,78 @@
+#include "winding_design_panel.h"
+
+#include "interface_language.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "frame_renderer.h"
+#include "shell/winding_window.h"
+#include "view/slot_star.h"
+
+namespace vireflu {
+
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("Winding", text);
+}
+
+}  // namespace
+
+WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(Translated(kWindingTitle));
+    setObjectName(QStringLiteral("windingPanel"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+    const auto controls = WindingControls(design);
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        auto* list = new QComboBox(this);
+        list->setToolTip(Translated(controls[k].tip));
+        list->setAccessibleName(Translated(controls[k].label));
+        form->addRow(Translated(controls[k].label), list);
+        lists[k] = list;
+        connect(list, &QComboBox::activated, this, [this, k](int index) {
+            const WindingControl control = WindingControls(design)[k];
+            Show(WithWindingValue(design, control.value, control.minimum + index));
+            emit DesignChosen(design);
+        });
+    }
+    summary = new QLabel(this);
+    summary->setObjectName(QStringLiteral("windingSummary"));
+    layout->addWidget(summary);
+    layout->addWidget(new QLabel(Translated(kSlotStarTitle), this));
+    star = new QLabel(this);
+    star->setObjectName(QStringLiteral("slotStar"));
+    star->setAccessibleName(Translated(kSlotStarTitle));
+    layout->addWidget(star, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    Show(design);
+}
+
+void WindingDesignPanel::Show(const WindingDesign& shown) {
+    design = shown;
+    const auto controls = WindingControls(design);
+    for (std::size_t k = 0; k < controls.size(); ++k) {
+        const WindingControl& c = controls[k];
+        const QSignalBlocker quiet(lists[k]);
+        lists[k]->clear();
+        for (int v = c.minimum; v <= c.maximum; ++v)
+            lists[k]->addItem(v == c.minimum && c.noneText ? Translated(c.noneText)
+                                                           : QString::number(v));
+        lists[k]->setCurrentIndex(c.current - c.minimum);
+    }
+    summary->setText(QString::fromStdString(WindingSummary(design, CatalogueOf("Winding"))));
+    // The star grows with the text, for a projector.
+    const int side = 10 * QFontInfo(font()).pixelSize();
+    RenderSlotStar(canvas, design, side);
+    star->setPixmap(QPixmap::fromImage(WrapCanvas(canvas).copy()));
+}
+
+}  // namespace vireflu

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "drawing/raster_surface.h"
+#include "machine/winding_design.h"
+
+class QComboBox;
+class QLabel;
+
+namespace vireflu {
+
+// "Bobinage": the stator's pole pairs, slots per pole and per phase, coil pitch and a cut
+// phase, each a list; a line naming the winding and its star of slots. Modeless like the
+// other windows; it only says which winding was chosen.
+class WindingDesignPanel : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit WindingDesignPanel(QWidget* owner);
+
+    // Shows `design` without telling anyone (an opened setup, undo).
+    void Show(const WindingDesign& design);
+    const WindingDesign& Design() const { return design; }
+
+signals:
+    void DesignChosen(const vireflu::WindingDesign& design);
+
+private:
+    WindingDesign design;
+    std::array<QComboBox*, 4> lists{};
+    QLabel* summary;
+    QLabel* star;
+    RasterSurface canvas;
+};
+
+}  // namespace vireflu

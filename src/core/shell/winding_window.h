@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "machine/winding_design.h"
+#include "shell/interface_text.h"
+
+namespace vireflu {
+
+// "Bobinage": the stator's winding as a user chooses it, four lists of whole numbers.
+inline constexpr const char* kWindingTitle = VIREFLU_UI_TEXT("Winding", "Bobinage");
+inline constexpr const char* kSlotStarTitle = VIREFLU_UI_TEXT("Winding", "Étoile des encoches");
+
+enum class WindingValue { PolePairs, SlotsPerPolePerPhase, CoilPitch, CutPhase };
+
+// One list: its label (context "Winding"), what it is for, its range and the value shown.
+// The value `minimum` of the cut phase reads `noneText`.
+struct WindingControl {
+    WindingValue value;
+    const char* label;
+    const char* tip;
+    int minimum;
+    int maximum;
+    int current;
+    const char* noneText = nullptr;
+};
+
+std::array<WindingControl, 4> WindingControls(const WindingDesign& design);
+
+// The winding after the user chose `chosen` for `value`, held in range. A full-pitch winding
+// stays full pitch when q changes; a shorter pitch stays as it is, as far as the new full
+// pitch allows.
+WindingDesign WithWindingValue(WindingDesign design, WindingValue value, int chosen);
+
+// "24 encoches, 4 pôles, pas 5/6" in the user's language.
+std::string WindingSummary(const WindingDesign& design, const Translate& translate);
+
+}  // namespace vireflu
