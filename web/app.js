@@ -8,6 +8,7 @@ import { MachineView } from "./machine-view.js";
 import { Layout } from "./layout.js";
 import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
+import { WindingWindow } from "./winding.js";
 import { LessonWindow } from "./lesson.js";
 import { WelcomeWindow } from "./welcome.js";
 import { MessageLine, copyText, saveFile, watchPickedFile, watchSetupFiles } from "./setup-files.js";
@@ -60,6 +61,7 @@ export class App {
     this.timer = 0;
     this.periodMs = this.texts.tickPeriodMs;
     this.measures = null; // created on first use
+    this.winding = null; // "Bobinage", created on first use
     this.lesson = null; // created with the first lesson
     this.lessonOpened = null; // how to open the lesson shown again: "Recommencer"
     this.projector = false;
@@ -69,7 +71,7 @@ export class App {
     this.view = new MachineView(document.getElementById("client"), this.simulator, this.texts.descriptionPeriodMs);
     this.welcome = null; // made for a first visit without a link
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
-      () => [this.welcome, ...this.panels, this.measures, this.lesson].filter(Boolean), () => this.view.fit());
+      () => [this.welcome, ...this.panels, this.measures, this.winding, this.lesson].filter(Boolean), () => this.view.fit());
     this.about = new AboutBox();
     // A language chosen in "Langue" or given by the link stays in the address.
     this.language = document.documentElement.lang;
@@ -154,6 +156,9 @@ export class App {
       case "openMeasures":
         this.openMeasures();
         break;
+      case "openWinding":
+        this.openWinding();
+        break;
       case "pace":
         this.setPace(item.argument);
         break;
@@ -206,6 +211,7 @@ export class App {
     root.style.setProperty("--projector-bar", `${Math.ceil((page * 1.5) / 8) * 8}px`);
     this.view.setTextPixels(on ? this.core.projectorTextPixels(12, window.innerHeight) : 12);
     for (const window of [...this.panels, this.measures]) window?.setProjector(on);
+    this.winding?.refresh();
     this.layout.update();
   }
 
@@ -260,6 +266,16 @@ export class App {
     this.layout.reveal(this.measures.dialog);
   }
 
+  openWinding() {
+    this.winding ??= new WindingWindow(this.texts, this.simulator, this.layout.dock, () => {
+      for (const panel of this.panels) panel?.refresh(); // the clock is back to zero
+      this.redrawAll();
+      this.keepLink();
+    }, () => this.windowShownOrHidden());
+    this.winding.open();
+    this.layout.reveal(this.winding.dialog);
+  }
+
   resetClock() {
     this.simulator.resetClock();
     this.redrawAll();
@@ -310,7 +326,13 @@ export class App {
   // What only the page knows of its setup: the pace and the windows shown.
   pageSetup() {
     const shown = (window) => Boolean(window && !window.dialog.hidden);
-    return { pace: this.periodMs, stator: shown(this.panels[0]), rotor: shown(this.panels[1]), measures: shown(this.measures) };
+    return {
+      pace: this.periodMs,
+      stator: shown(this.panels[0]),
+      rotor: shown(this.panels[1]),
+      measures: shown(this.measures),
+      winding: shown(this.winding),
+    };
   }
 
   // The address always holds the setup shown, replaced so that no history entry piles up.
@@ -398,6 +420,9 @@ export class App {
     });
     if (opened.measures) this.openMeasures();
     else this.measures?.hide();
+    if (opened.winding) this.openWinding();
+    else this.winding?.hide();
+    this.winding?.refresh();
     if (this.view.size !== size) playAgain();
     for (const panel of this.panels) panel?.refresh();
     this.redrawAll();

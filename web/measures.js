@@ -20,7 +20,8 @@ export class MeasuresWindow {
     for (const { name, colour } of core.measuresLegend())
       legend.append(Object.assign(document.createElement("span"), { textContent: name, style: `color: ${colour}` }));
     this.table = document.createElement("table");
-    this.values = this.simulator.measuresRows().map((row) => {
+    // Every row any machine shows; another winding's come last and only for it.
+    this.values = core.everyMeasureRow().map((row) => {
       const line = this.table.insertRow();
       line.title = row.tip;
       line.insertCell().textContent = row.label;
@@ -87,6 +88,10 @@ export class MeasuresWindow {
     const height = devicePixels(cssHeight);
     sizeCanvas(this.canvas, cssWidth, cssHeight, width, height);
     showRgba(this.canvas, this.simulator.drawMeasuresCurve(width, height));
-    this.simulator.measuresRows().forEach((row, i) => (this.values[i].textContent = row.value));
+    const rows = this.simulator.measuresRows();
+    this.values.forEach((cell, i) => {
+      cell.parentElement.hidden = i >= rows.length;
+      if (i < rows.length) cell.textContent = rows[i].value;
+    });
   }
 }

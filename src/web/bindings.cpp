@@ -4,6 +4,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "shell/main_menu.h"
 #include "shell/projector.h"
 #include "shell/welcome.h"
+#include "shell/winding_window.h"
 #include "web_lesson.h"
 #include "web_simulator.h"
 
@@ -118,6 +120,8 @@ constexpr struct {
     {"welcomeLesson", "Welcome", kWelcomeLesson},
     {"welcomeOpen", "Welcome", kWelcomeOpen},
     {"welcomeExplore", "Welcome", kWelcomeExplore},
+    {"winding", "Winding", kWindingTitle},
+    {"slotStar", "Winding", kSlotStarTitle},
 };
 
 val TextList(auto&& texts, const char* context) {
@@ -246,10 +250,9 @@ val PanelState(WebSimulator& simulator, int selector) {
 }
 
 // The "Mesures" window's rows: label, value with its unit, explanation.
-val MeasuresRows(WebSimulator& simulator) {
+val RowsOf(const std::vector<MeasureRow>& measured) {
     val rows = val::array();
-    const MeasureWords words = TranslatedMeasureWords(PageTexts("Measures"));
-    for (const MeasureRow& row : MeasureRows(simulator.ComputeMeasures(), words)) {
+    for (const MeasureRow& row : measured) {
         val entry = val::object();
         entry.set("label", PageText("Measures", row.label));
         entry.set("value", row.value);
@@ -257,6 +260,34 @@ val MeasuresRows(WebSimulator& simulator) {
         rows.call<void>("push", entry);
     }
     return rows;
+}
+
+val MeasuresRows(WebSimulator& simulator) {
+    return RowsOf(
+        MeasureRows(simulator.ComputeMeasures(), TranslatedMeasureWords(PageTexts("Measures"))));
+}
+
+// "Bobinage"'s lists for the winding shown: label, explanation, range, value.
+val WindingControlsOf(const WebSimulator& simulator) {
+    val controls = val::array();
+    for (const WindingControl& c : WindingControls(simulator.State().winding)) {
+        val entry = val::object();
+        entry.set("label", PageText("Winding", c.label));
+        entry.set("tip", PageText("Winding", c.tip));
+        entry.set("minimum", c.minimum);
+        entry.set("maximum", c.maximum);
+        entry.set("current", c.current);
+        entry.set("noneText", c.noneText ? PageText("Winding", c.noneText) : std::string());
+        controls.call<void>("push", entry);
+    }
+    return controls;
+}
+
+void ChooseWindingValue(WebSimulator& simulator, int index, int chosen) {
+    const WindingControl control = WindingControls(
+        simulator.State().winding)[static_cast<std::size_t>(std::clamp(index, 0, 3))];
+    simulator.GetSession().SetWinding(
+        WithWindingValue(simulator.State().winding, control.value, chosen));
 }
 
 // The curve's legend: each name with its text colour as CSS writes it.
@@ -340,6 +371,7 @@ Setup PagePart(const val& page) {
     setup.statorWindow = page["stator"].as<bool>();
     setup.rotorWindow = page["rotor"].as<bool>();
     setup.measuresWindow = page["measures"].as<bool>();
+    setup.windingWindow = page["winding"].as<bool>();
     return setup;
 }
 
@@ -376,6 +408,7 @@ val vireflu::PagePartOf(const Setup& setup) {
     result.set("stator", setup.statorWindow);
     result.set("rotor", setup.rotorWindow);
     result.set("measures", setup.measuresWindow);
+    result.set("winding", setup.windingWindow);
     result.set("running", setup.running);
     result.set("projection", setup.projection);
     result.set("sequences", setup.sequences);
@@ -400,6 +433,8 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("isAngleFieldText", &IsAngleFieldText);
     emscripten::function("isAngleAboveRange", &IsAngleAboveRange);
     emscripten::function("measuresLegend", &MeasuresLegend);
+    emscripten::function("everyMeasureRow",
+                         optional_override([] { return RowsOf(EveryMeasureRow()); }));
     emscripten::function("languages", &LanguageList);
     emscripten::function("projectorTextPixels", &ProjectorTextPixels);
     emscripten::function("chooseLanguage", &ChosenLanguage);
@@ -442,6 +477,14 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       return result;
                   }))
         .function("annotations", &AnnotationsOf)
+        .function("windingControls", &WindingControlsOf)
+        .function("chooseWindingValue", &ChooseWindingValue)
+        .function("windingSummary", optional_override([](const WebSimulator& s) {
+                      return WindingSummary(s.State().winding, PageTexts("Winding"));
+                  }))
+        .function("drawSlotStar", optional_override([](WebSimulator& s, int size) {
+                      return Bytes(s.DrawSlotStar(size));
+                  }))
         .function("drawMeasuresCurve", optional_override([](WebSimulator& s, int w, int h) {
                       return Bytes(s.DrawMeasuresCurve(w, h));
                   }))

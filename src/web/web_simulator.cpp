@@ -6,6 +6,7 @@
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
 #include "setup/panel_record.h"
+#include "view/slot_star.h"
 
 namespace vireflu {
 
@@ -28,6 +29,12 @@ const std::vector<std::uint32_t>& WebSimulator::DrawMeasuresCurve(int w, int h) 
     RenderAirGapCurve(curveCanvas, w, h, ComputeMeasures(), LineWidth(State()));
     ToRgba(curveCanvas.Pixels(), curve);
     return curve;
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawSlotStar(int size) {
+    RenderSlotStar(starCanvas, State().winding, size);
+    ToRgba(starCanvas.Pixels(), star);
+    return star;
 }
 
 PanelModel& WebSimulator::OpenPanel(Winding winding) {

@@ -45,6 +45,8 @@ public:
     // device pixels.
     Measures ComputeMeasures() const { return session.ComputeMeasures(); }
     const std::vector<std::uint32_t>& DrawMeasuresCurve(int w, int h);
+    // "Bobinage"'s star of slots, size x size device pixels.
+    const std::vector<std::uint32_t>& DrawSlotStar(int size);
 
     // "&Stator" / "&Rotor": the panel's model, created on first use with the winding's
     // phase switches.
@@ -103,6 +105,8 @@ private:
     RasterSurface pictureCanvas;
     RasterSurface curveCanvas;
     std::vector<std::uint32_t> curve;
+    RasterSurface starCanvas;
+    std::vector<std::uint32_t> star;
     std::vector<std::uint32_t> frame;
     std::vector<std::uint32_t> picture;
     std::unique_ptr<PeriodAnimation> animation;

@@ -23,6 +23,11 @@ writeFileSync(pulsating, '{"vireflu-setup": 1, "stator-phases": 1, "presentation
 const docked = join(dir, "docked.vireflu");
 writeFileSync(docked, '{"vireflu-setup": 1, "stator-phases": 3, "stator-angles": [0, 120, 240], "presentation": "trace", ' +
   '"windows": ["stator", "rotor", "measures"], "ticks": 20}');
+// A four-pole distributed winding under a direct-current rotor, with "Bobinage" open.
+const fourPole = join(dir, "four-pole.vireflu");
+writeFileSync(fourPole, '{"vireflu-setup": 1, "stator-phases": 3, "stator-angles": [0, 240, 120], "rotor-phases": 1, ' +
+  '"rotor-waveform": "continu", "rotation": 10, "pole-pairs": 2, "slots-per-pole-per-phase": 2, "coil-pitch": 5, ' +
+  '"windows": ["winding", "measures"], "ticks": 9}');
 const setups = [
   ["--stator-phases", "3", "--stator-angles", "0,240,120", "--rotor-phases", "1", "--rotor-waveform", "continu",
     "--rotation", "50", "--presentation", "couple", "--ticks", "7"],
@@ -30,6 +35,7 @@ const setups = [
     "--rotation", "10", "--presentation", "trace", "--colour-map", "cao", "--ticks", "25"],
   ["--setup", pulsating],
   ["--setup", docked],
+  ["--setup", fourPole],
 ];
 
 for (const [i, options] of setups.entries()) {
@@ -57,6 +63,27 @@ for (const [i, options] of setups.entries()) {
     await page.close();
   });
 }
+
+test("Bobinage's lists change the machine and its Mesures; Annuler takes a choice back", async () => {
+  const page = await open(browser, { hash: `#${render("--stator-phases", "3", "--stator-angles", "0,240,120", "--link")}` });
+  await menu(page, "Vue", "Bobinage");
+  await menu(page, "Vue", "Mesures");
+  const summary = page.locator("#bobinage .winding-client > p").first();
+  const synchronous = page.locator("#mesures tr", { hasText: "Vitesse de synchronisme" }).locator("td").last();
+  assert.equal(await summary.textContent(), "6 encoches, 2 pôles, pas 3/3");
+  await page.locator("#bobinage select").first().selectOption("2");
+  assert.equal(await summary.textContent(), "12 encoches, 4 pôles, pas 3/3");
+  assert.equal(await synchronous.textContent(), "1500 tr/min");
+  assert.equal(await page.isVisible("#mesures tr:has-text('Facteur de bobinage')"), true);
+  const link = await page.evaluate(() => location.hash.slice("#setup=".length));
+  assert.match(Buffer.from(link, "base64url").toString(), /"pole-pairs": 2,/);
+  await page.keyboard.press("Control+Z");
+  assert.equal(await summary.textContent(), "6 encoches, 2 pôles, pas 3/3");
+  assert.equal(await synchronous.textContent(), "3000 tr/min");
+  assert.equal(await page.isVisible("#mesures tr:has-text('Facteur de bobinage')"), false);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
 
 const base64url = (text) => Buffer.from(text).toString("base64url");
 const broken = [

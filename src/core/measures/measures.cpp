@@ -91,21 +91,25 @@ bool TurnsForward(const Terms& t) {
 
 }  // namespace
 
-AirGapCurve ComputeAirGapCurve(const AirGapLevels& levels, const AngleTables& tables) {
+AirGapCurve ComputeAirGapCurve(const AirGapLevels& levels, const AngleTables& tables,
+                               int polePairs) {
     AirGapCurve curve;
+    curve.polePairs = polePairs;
     double a = 0;
     double b = 0;
     for (std::size_t k = 0; k < kGapSectors; ++k) {
         curve.stator[k] = MmfOf(levels.stator[k]);
         curve.rotor[k] = MmfOf(levels.rotor[k]);
         curve.resultant[k] = MmfOf(levels.combined[k]);
-        a += curve.resultant[k] * tables.cosTable[k];
-        b += curve.resultant[k] * tables.sinTable[k];
+        // The fundamental has p periods around the gap.
+        const std::size_t at = k * static_cast<std::size_t>(polePairs) % kGapSectors;
+        a += curve.resultant[k] * tables.cosTable[at];
+        b += curve.resultant[k] * tables.sinTable[at];
     }
     a *= 2.0 / kGapSectors;
     b *= 2.0 / kGapSectors;
     curve.fundamentalAmplitude = std::hypot(a, b);
-    curve.fundamentalAngleDeg = Degrees(a, b);
+    curve.fundamentalAngleDeg = Degrees(a, b) / polePairs;
     return curve;
 }
 
@@ -203,7 +207,7 @@ Measures ComputeMeasures(const SimulationState& state, const MachineInstant& ins
     AirGapLevels gap;
     ComputeAirGapLevels(state, tables, gap);
     Measures m;
-    m.curve = ComputeAirGapCurve(gap, tables);
+    m.curve = ComputeAirGapCurve(gap, tables, state.winding.polePairs);
     m.stator = SplitStatorField(state, instant.gapRadius);
     m.rotor = SplitRotorField(state, instant.gapRadius);
     m.numbers = ComputeMachineNumbers(state, instant);

@@ -18,12 +18,15 @@ struct AirGapCurve {
     std::array<double, kGapSectors> stator{};
     std::array<double, kGapSectors> rotor{};
     std::array<double, kGapSectors> resultant{};
-    // The resultant's fundamental: amplitude * cos(angle - fundamentalAngleDeg).
+    // The resultant's fundamental, p periods around the gap:
+    // amplitude * cos(p (angle - fundamentalAngleDeg)), its first crest at fundamentalAngleDeg.
     double fundamentalAmplitude = 0;
     double fundamentalAngleDeg = 0;
+    int polePairs = 1;
 };
 
-AirGapCurve ComputeAirGapCurve(const AirGapLevels& levels, const AngleTables& tables);
+AirGapCurve ComputeAirGapCurve(const AirGapLevels& levels, const AngleTables& tables,
+                               int polePairs = 1);
 
 // One of the two fields a winding's pulsating or unbalanced field splits into, at the
 // present instant: its vector in pixels from the machine centre (y downward), its length

@@ -74,7 +74,8 @@ void DrawAirGapCurve(Surface& surface, const Rect& area, const Measures& measure
     Polyline(surface, f, kStatorCurveColour, lineWidth, at(c.stator));
     Polyline(surface, f, kRotorCurveColour, lineWidth, at(c.rotor));
     Polyline(surface, f, kFundamentalColour, lineWidth, [&](int k) {
-        const double phi = (2.0 * k - c.fundamentalAngleDeg) * (std::numbers::pi / 180);
+        const double phi =
+            c.polePairs * (2.0 * k - c.fundamentalAngleDeg) * (std::numbers::pi / 180);
         return c.fundamentalAmplitude * std::cos(phi);
     });
     Polyline(surface, f, kResultantCurveColour, lineWidth, at(c.resultant));

@@ -1,0 +1,74 @@
+// "Bobinage": the stator's pole pairs, slots per pole and per phase, coil pitch and a cut
+// phase, each a list the core ranges; a line naming the winding and its star of slots.
+import { makeDockedWindow } from "./dialog.js";
+import { devicePixels, showRgba, sizeCanvas } from "./pixels.js";
+
+const STAR_LINES = 10; // the star is this many text lines high, for a projector too
+
+export class WindingWindow {
+  // `onChosen` runs after a list's choice reached the core; `onShownOrHidden` when the window
+  // opens or closes.
+  constructor(texts, simulator, dock, onChosen, onShownOrHidden) {
+    this.simulator = simulator;
+    this.onShownOrHidden = onShownOrHidden;
+    this.dialog = makeDockedWindow("bobinage", "winding", texts.winding, texts.close, () => this.hide());
+    const client = document.createElement("div");
+    client.className = "winding-client";
+    this.lists = simulator.windingControls().map((control, index) => {
+      const label = Object.assign(document.createElement("label"), { title: control.tip });
+      const list = document.createElement("select");
+      list.addEventListener("change", () => {
+        this.simulator.chooseWindingValue(index, Number(list.value));
+        this.refresh();
+        onChosen();
+      });
+      label.append(Object.assign(document.createElement("span"), { textContent: control.label }), list);
+      client.append(label);
+      return list;
+    });
+    this.summary = document.createElement("p");
+    this.canvas = document.createElement("canvas");
+    this.canvas.setAttribute("role", "img");
+    this.canvas.setAttribute("aria-label", texts.slotStar);
+    client.append(this.summary, Object.assign(document.createElement("p"), { textContent: texts.slotStar }), this.canvas);
+    this.dialog.append(client);
+    this.dialog.addEventListener("keydown", (e) => {
+      if (e.key === "Escape") this.hide();
+    });
+    dock.append(this.dialog);
+  }
+
+  open() {
+    this.dialog.hidden = false;
+    this.onShownOrHidden();
+    this.refresh();
+  }
+
+  hide() {
+    this.dialog.hidden = true;
+    this.onShownOrHidden();
+  }
+
+  get isShown() {
+    return !this.dialog.hidden;
+  }
+
+  // The lists, the line and the star as the core has the winding (a choice, a setup opened).
+  refresh() {
+    if (this.dialog.hidden) return;
+    this.simulator.windingControls().forEach((control, index) => {
+      const list = this.lists[index];
+      list.replaceChildren();
+      for (let value = control.minimum; value <= control.maximum; ++value) {
+        const text = value === control.minimum && control.noneText ? control.noneText : String(value);
+        list.append(Object.assign(document.createElement("option"), { value, textContent: text }));
+      }
+      list.value = String(control.current);
+    });
+    this.summary.textContent = this.simulator.windingSummary();
+    const css = STAR_LINES * parseFloat(getComputedStyle(this.summary).fontSize);
+    const size = devicePixels(css);
+    sizeCanvas(this.canvas, css, css, size, size);
+    showRgba(this.canvas, this.simulator.drawSlotStar(size));
+  }
+}
