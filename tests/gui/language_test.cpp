@@ -33,7 +33,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Disposition initiale|Annotations|Lé&gende|-|Cadence x1/4|"
      "Cadence x1/2|Cadence x1|Cadence x2|Cadence x4|&Couleur|Bleu Noir Rouge|Vert NoirRouge|CAO|"
      "Bleu Blanc Orange|-|Projection|&Leçons|Le champ d'une phase|Le champ tournant|"
-     "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|-|"
+     "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|"
+     "Les bobinages|-|"
      "Ouvrir une leçon...|&?|Raccourcis &clavier|Conventions de &signe|&Langue|&A propos de "
      "Vireflu...|&Initialisation|&Animation",
      "&General|&Open...|&Save...|Save &as...|Open &recent|&Export "
@@ -46,7 +47,7 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
      "&Lessons|The field of one phase|The rotating field|Frequency and speed|The synchronous "
-     "machine|The induction machine|Harmonics|-|Open a lesson...|&Help|&Keyboard "
+     "machine|The induction machine|Harmonics|Windings|-|Open a lesson...|&Help|&Keyboard "
      "shortcuts|&Sign conventions|&Language|&About Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
     {"Stator|fréquence stator: 50 Hz|phase|phase|phase|phase 1|phase 2|phase 3|sinus|continu|"

@@ -740,6 +740,210 @@
         <source>Essayez :</source>
         <translation>جرّب:</translation>
     </message>
+    <message>
+        <source>Le facteur de bobinage vaut %1</source>
+        <translation>معامل الملف يساوي %1</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches laissent le moins d&apos;harmonique 5 : %2 % du fondamental</source>
+        <translation>الملفات بعرض %1 مجارٍ تترك أقل توافقية خامسة: %2 % من الأساسية</translation>
+    </message>
+    <message>
+        <source>Les bobinages</source>
+        <translation>الملفات</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur</source>
+        <translation>لوحة بيانات المحرك</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur asynchrone indique {frequency} et {rotor-speed}. Voici son stator : {slots} encoches, alimentées avec les angles {stator-angles}, et son rotor tourne à cette vitesse. Comptez les pôles du champ dans l&apos;entrefer. {convention}</source>
+        <translation>تشير لوحة بيانات محرك لاتزامني إلى {frequency} و{rotor-speed}. هذا هو عضوه الثابت: {slots} مجرى، مغذاة بالزوايا {stator-angles}، ويدور عضوه الدوار بهذه السرعة. عُدّ أقطاب المجال في الثغرة الهوائية. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse tourne le champ ?</source>
+        <translation>بأي سرعة يدور المجال؟</translation>
+    </message>
+    <message>
+        <source>Le champ a {poles} pôles, {pole-pairs} paires : il avance d&apos;une paire de pôles par période, n = 60 f / p = {field-speed}. Le rotor suit juste en dessous, à {rotor-speed}, avec un glissement de {slip}. C&apos;est ainsi qu&apos;une plaque trahit les pôles d&apos;un moteur : sa vitesse est juste sous 60 f / p.</source>
+        <translation>للمجال {poles} أقطاب، أي {pole-pairs} أزواج: يتقدم زوجًا من الأقطاب في كل دورة، n = 60 f / p = {field-speed}. ويتبعه الدوار أبطأ قليلًا، بسرعة {rotor-speed}، بانزلاق قدره {slip}. هكذا تكشف اللوحة عدد أقطاب المحرك: سرعته أقل بقليل من 60 f / p.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Bobinage » et « Mesures », puis changez les paires de pôles : la vitesse de synchronisme suit 60 f / p.</source>
+        <translation>افتح «الملف» و«القياسات» ثم غيّر أزواج الأقطاب: تتبع السرعة التزامنية 60 f / p.</translation>
+    </message>
+    <message>
+        <source>+1440 tr/min</source>
+        <translation>+1440 دورة/دقيقة</translation>
+    </message>
+    <message>
+        <source>C&apos;est 60 f, la vitesse d&apos;un champ à deux pôles. Comptez les pôles de celui-ci : n = 60 f / p.</source>
+        <translation>هذه 60 f، سرعة مجال ذي قطبين. عُدّ أقطاب هذا المجال: n = 60 f / p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse du rotor. Un moteur asynchrone tourne un peu moins vite que son champ : sans cet écart, rien n&apos;induirait de courant dans son rotor.</source>
+        <translation>هذه سرعة الدوار. يدور المحرك اللاتزامني أبطأ قليلًا من مجاله: ولولا هذا الفرق لما تحرّض أي تيار في دواره.</translation>
+    </message>
+    <message>
+        <source>Plus de pôles, un champ plus lent</source>
+        <translation>أقطاب أكثر، مجال أبطأ</translation>
+    </message>
+    <message>
+        <source>Ce stator a {pole-pairs} paires de pôles : {poles} pôles se suivent autour de l&apos;entrefer, et le champ est dessiné par {pole-pairs} flèches, une vers chaque pôle nord. Il est alimenté à {frequency} avec les angles {stator-angles}. {convention}</source>
+        <translation>لهذا العضو الثابت {pole-pairs} أزواج من الأقطاب: تتتابع {poles} أقطاب حول الثغرة الهوائية، ويُرسم المجال بـ{pole-pairs} أسهم، سهم نحو كل قطب شمالي. ويُغذّى بتردد {frequency} بالزوايا {stator-angles}. {convention}</translation>
+    </message>
+    <message>
+        <source>En une période du courant, le champ avance d&apos;une paire de pôles, soit 1/{pole-pairs} de tour : n = 60 f / p = {field-speed}, {field-sense}, soit {field-signed-speed}. À fréquence égale, plus de pôles font un champ plus lent, et un moteur plus lent mais plus fort.</source>
+        <translation>في دورة واحدة للتيار يتقدم المجال زوجًا من الأقطاب، أي 1/{pole-pairs} دورة: n = 60 f / p = {field-speed}، {field-sense}، أي {field-signed-speed}. وعند التردد نفسه تعطي الأقطاب الأكثر مجالًا أبطأ ومحركًا أبطأ لكنه أقوى.</translation>
+    </message>
+    <message>
+        <source>lancez l&apos;animation et suivez une flèche : elle fait un tour pendant que le courant fait {pole-pairs} périodes.</source>
+        <translation>شغّل الحركة وتابع سهمًا واحدًا: يكمل دورة بينما يكمل التيار {pole-pairs} دورات.</translation>
+    </message>
+    <message>
+        <source>Le pas raccourci</source>
+        <translation>الخطوة المقصّرة</translation>
+    </message>
+    <message>
+        <source>Ce stator a {slots} encoches, deux par pôle et par phase, et des bobines au pas diamétral de {full-pitch} encoches. Sa force magnétomotrice en escalier n&apos;est pas une sinusoïde : son harmonique d&apos;espace 5 vaut {space-harmonic-5-share} du fondamental. Raccourcir les bobines peut l&apos;affaiblir.</source>
+        <translation>لهذا العضو الثابت {slots} مجرى، اثنان لكل قطب ولكل طور، وملفات بخطوة كاملة قدرها {full-pitch} مجارٍ. قوته الدافعة المغناطيسية الدرجية ليست جيبية: توافقيتها المكانية الخامسة تساوي {space-harmonic-5-share} من الأساسية. وتقصير الملفات قد يضعفها.</translation>
+    </message>
+    <message>
+        <source>Quel pas de bobine, en encoches, laisse le moins d&apos;harmonique 5 par rapport au fondamental ?</source>
+        <translation>أي خطوة للملف، بالمجاري، تترك أقل توافقية خامسة نسبةً إلى الأساسية؟</translation>
+    </message>
+    <message>
+        <source>Une bobine de W encoches sur un pas diamétral de 3q filtre l&apos;harmonique n par k_p = sin(n W / 3q × 90°). À 5/6 du pas, les deux côtés se rapprochent de 30° : 150° pour l&apos;harmonique 5, dont les f.m.m. se compensent presque (k_p5 = sin 15°), quand le fondamental garde sin 75°. C&apos;est le pas des moteurs industriels.</source>
+        <translation>الملف بعرض W مجارٍ على خطوة كاملة قدرها 3q يرشّح التوافقية n بالمعامل k_p = sin(n W / 3q × 90°). عند 5/6 من الخطوة يقترب الجانبان 30°: أي 150° للتوافقية الخامسة، فتكاد قواها الدافعة تتلاشى (k_p5 = sin 15°)، بينما تحتفظ الأساسية بـ sin 75°. هذه خطوة المحركات الصناعية.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », choisissez chaque pas tour à tour et lisez « Harmoniques d&apos;espace » dans « Mesures ».</source>
+        <translation>في «الملف»، اختر كل خطوة بدورها واقرأ «التوافقيات المكانية» في «القياسات».</translation>
+    </message>
+    <message>
+        <source>6 encoches (pas diamétral)</source>
+        <translation>6 مجارٍ (خطوة كاملة)</translation>
+    </message>
+    <message>
+        <source>5 encoches</source>
+        <translation>5 مجارٍ</translation>
+    </message>
+    <message>
+        <source>4 encoches</source>
+        <translation>4 مجارٍ</translation>
+    </message>
+    <message>
+        <source>3 encoches</source>
+        <translation>3 مجارٍ</translation>
+    </message>
+    <message>
+        <source>Le pas diamétral prend tout le fondamental, mais aussi toute l&apos;harmonique 5 que laisse la distribution.</source>
+        <translation>الخطوة الكاملة تأخذ الأساسية كلها، لكنها تأخذ أيضًا كل التوافقية الخامسة التي يتركها التوزيع.</translation>
+    </message>
+    <message>
+        <source>Avec 4 encoches sur 6, sin(5 × 60°) et sin(60°) ont la même valeur absolue : le fondamental et l&apos;harmonique 5 baissent d&apos;autant, et la part de l&apos;harmonique ne change pas.</source>
+        <translation>مع 4 مجارٍ من 6، للقيمتين sin(5 × 60°) وsin(60°) القيمة المطلقة نفسها: تنخفض الأساسية والتوافقية الخامسة بالقدر نفسه، ولا تتغير نسبة التوافقية.</translation>
+    </message>
+    <message>
+        <source>Le facteur de bobinage</source>
+        <translation>معامل الملف</translation>
+    </message>
+    <message>
+        <source>Ce stator répartit chaque phase dans trois encoches voisines par pôle, {slots} en tout, et ses bobines font {coil-pitch} encoches pour un pas diamétral de {full-pitch}. Les f.m.m. des encoches d&apos;une phase ne culminent pas ensemble : leur somme est plus petite que si tout tenait dans une encoche au pas diamétral.</source>
+        <translation>يوزّع هذا العضو الثابت كل طور على ثلاثة مجارٍ متجاورة لكل قطب، {slots} مجرى في المجموع، وتمتد ملفاته على {coil-pitch} مجارٍ لخطوة كاملة قدرها {full-pitch}. لا تبلغ القوى الدافعة لمجاري الطور ذروتها معًا: فمجموعها أصغر مما لو كان كله في مجرى واحد بخطوة كاملة.</translation>
+    </message>
+    <message>
+        <source>Quel est le facteur de bobinage k_w du fondamental ?</source>
+        <translation>ما معامل الملف k_w للأساسية؟</translation>
+    </message>
+    <message>
+        <source>k_w = k_d × k_p : la distribution sur trois encoches donne k_d = {distribution-factor}, le pas de {coil-pitch} sur {full-pitch} donne k_p = {pitch-factor}, d&apos;où k_w = {winding-factor}. Le fondamental perd un dixième, mais les harmoniques d&apos;espace 5 et 7 tombent à {space-harmonic-5-share} et {space-harmonic-7-share} du fondamental : l&apos;entrefer est presque sinusoïdal.</source>
+        <translation>k_w = k_d × k_p: التوزيع على ثلاثة مجارٍ يعطي k_d = {distribution-factor}، والخطوة {coil-pitch} من {full-pitch} تعطي k_p = {pitch-factor}، ومنه k_w = {winding-factor}. تفقد الأساسية عُشرها، لكن التوافقيتين المكانيتين 5 و7 تهبطان إلى {space-harmonic-5-share} و{space-harmonic-7-share} من الأساسية: الثغرة الهوائية شبه جيبية.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : ses lignes « Facteur de distribution », « Facteur de raccourcissement » et « Facteur de bobinage » donnent aussi les harmoniques.</source>
+        <translation>افتح «القياسات»: تعطي أسطرها «معامل التوزيع» و«معامل الخطوة» و«معامل الملف» التوافقيات أيضًا.</translation>
+    </message>
+    <message>
+        <source>0,960</source>
+        <translation>0.960</translation>
+    </message>
+    <message>
+        <source>0,940</source>
+        <translation>0.940</translation>
+    </message>
+    <message>
+        <source>0,902</source>
+        <translation>0.902</translation>
+    </message>
+    <message>
+        <source>1 est le facteur d&apos;une bobine concentrée au pas diamétral. Ici les encoches sont décalées et les bobines raccourcies : chacun retranche un peu.</source>
+        <translation>1 هو معامل ملف مركّز بخطوة كاملة. هنا المجاري مزاحة والملفات مقصّرة: وكلٌّ منهما ينقص شيئًا.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de distribution k_d seul. Le pas raccourci multiplie encore par k_p.</source>
+        <translation>هذا معامل التوزيع k_d وحده. والخطوة المقصّرة تضرب أيضًا في k_p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de raccourcissement k_p seul. Les trois encoches voisines multiplient encore par k_d.</source>
+        <translation>هذا معامل الخطوة k_p وحده. والمجاري الثلاثة المتجاورة تضرب أيضًا في k_d.</translation>
+    </message>
+    <message>
+        <source>Une phase coupée</source>
+        <translation>طور مقطوع</translation>
+    </message>
+    <message>
+        <source>Le fil de ligne de la phase 3 d&apos;un moteur couplé en étoile est coupé. Ses trois bobines sont toujours là, mais la bobine 3 ne porte plus rien, et les bobines 1 et 2, désormais en série, portent un même courant : dans un sens dans l&apos;une, dans l&apos;autre sens dans l&apos;autre. {convention}</source>
+        <translation>انقطع سلك الخط للطور 3 في محرك موصول نجميًا. ما زالت ملفاته الثلاثة موجودة، لكن الملف 3 لم يعد يحمل شيئًا، والملفان 1 و2، وقد صارا على التوالي، يحملان تيارًا واحدًا: في اتجاه في أحدهما وفي الاتجاه الآخر في الآخر. {convention}</translation>
+    </message>
+    <message>
+        <source>Que fait le champ du stator ?</source>
+        <translation>ماذا يفعل مجال العضو الثابت؟</translation>
+    </message>
+    <message>
+        <source>Un seul courant dans deux bobines fixes fait un champ qui pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à {field-speed}. Lancé, le moteur continue sur la moitié qui tourne avec lui, en chauffant ; à l&apos;arrêt, les deux moitiés se neutralisent et il ne démarre pas.</source>
+        <translation>تيار واحد في ملفين ثابتين يصنع مجالًا ينبض على محور ثابت: نصفاه يدوران في اتجاهين متعاكسين بسرعة {field-speed}. إذا كان المحرك دائرًا تابع مع النصف الذي يدور معه وهو يسخن؛ أما وهو متوقف فيتعادل النصفان ولا يقلع.</translation>
+    </message>
+    <message>
+        <source>cochez « Deux champs tournants » dans « Mesures » : les deux moitiés sont égales. Puis, dans « Bobinage », remettez la phase coupée à « aucune ».</source>
+        <translation>حدّد «مجالان دواران» في «القياسات»: النصفان متساويان. ثم أعد الطور المقطوع في «الملف» إلى «لا شيء».</translation>
+    </message>
+    <message>
+        <source>Il tourne toujours dans le sens antihoraire</source>
+        <translation>ما زال يدور عكس عقارب الساعة</translation>
+    </message>
+    <message>
+        <source>Il pulse sur un axe fixe</source>
+        <translation>ينبض على محور ثابت</translation>
+    </message>
+    <message>
+        <source>Il disparaît</source>
+        <translation>يختفي</translation>
+    </message>
+    <message>
+        <source>Un champ tournant demande deux courants déphasés dans deux bobines décalées. Ici les deux bobines restantes ne portent qu&apos;un courant, le même à chaque instant.</source>
+        <translation>يتطلب المجال الدوار تيارين مزاحين في الطور في ملفين مزاحين. وهنا لا يحمل الملفان الباقيان إلا تيارًا واحدًا، هو نفسه في كل لحظة.</translation>
+    </message>
+    <message>
+        <source>Les bobines 1 et 2 portent encore un courant : leur champ existe, il ne tourne plus.</source>
+        <translation>ما زال الملفان 1 و2 يحملان تيارًا: مجالهما موجود، لكنه لم يعد يدور.</translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse signée du champ ?</source>
+        <translation>ما السرعة ذات الإشارة للمجال؟</translation>
+    </message>
+    <message>
+        <source>+1000 tr/min</source>
+        <translation>+1000 دورة/دقيقة</translation>
+    </message>
+    <message>
+        <source>-1000 tr/min</source>
+        <translation>-1000 دورة/دقيقة</translation>
+    </message>
+    <message>
+        <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
+        <translation>60 f هي سرعة مجال بزوج واحد من الأقطاب. لهذا المجال أكثر: عُدّ أسهمه.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

@@ -740,6 +740,210 @@
         <source>Essayez :</source>
         <translation>Versuchen Sie:</translation>
     </message>
+    <message>
+        <source>Le facteur de bobinage vaut %1</source>
+        <translation>Der Wicklungsfaktor beträgt %1</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches laissent le moins d&apos;harmonique 5 : %2 % du fondamental</source>
+        <translation>Spulen über %1 Nuten lassen am wenigsten Harmonische 5 übrig: %2 % der Grundwelle</translation>
+    </message>
+    <message>
+        <source>Les bobinages</source>
+        <translation>Wicklungen</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur</source>
+        <translation>Das Typenschild eines Motors</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur asynchrone indique {frequency} et {rotor-speed}. Voici son stator : {slots} encoches, alimentées avec les angles {stator-angles}, et son rotor tourne à cette vitesse. Comptez les pôles du champ dans l&apos;entrefer. {convention}</source>
+        <translation>Das Typenschild eines Asynchronmotors nennt {frequency} und {rotor-speed}. Hier ist sein Ständer: {slots} Nuten, gespeist mit den Winkeln {stator-angles}, und sein Läufer dreht mit dieser Drehzahl. Zählen Sie die Pole des Feldes im Luftspalt. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse tourne le champ ?</source>
+        <translation>Mit welcher Drehzahl dreht das Feld?</translation>
+    </message>
+    <message>
+        <source>Le champ a {poles} pôles, {pole-pairs} paires : il avance d&apos;une paire de pôles par période, n = 60 f / p = {field-speed}. Le rotor suit juste en dessous, à {rotor-speed}, avec un glissement de {slip}. C&apos;est ainsi qu&apos;une plaque trahit les pôles d&apos;un moteur : sa vitesse est juste sous 60 f / p.</source>
+        <translation>Das Feld hat {poles} Pole, {pole-pairs} Paare: es rückt je Periode um ein Polpaar vor, n = 60 f / p = {field-speed}. Der Läufer folgt knapp darunter, mit {rotor-speed}, bei einem Schlupf von {slip}. So verrät ein Typenschild die Pole eines Motors: seine Drehzahl liegt knapp unter 60 f / p.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Bobinage » et « Mesures », puis changez les paires de pôles : la vitesse de synchronisme suit 60 f / p.</source>
+        <translation>öffnen Sie „Wicklung“ und „Messwerte“ und ändern Sie die Polpaare: die synchrone Drehzahl folgt 60 f / p.</translation>
+    </message>
+    <message>
+        <source>+1440 tr/min</source>
+        <translation>+1440 U/min</translation>
+    </message>
+    <message>
+        <source>C&apos;est 60 f, la vitesse d&apos;un champ à deux pôles. Comptez les pôles de celui-ci : n = 60 f / p.</source>
+        <translation>Das ist 60 f, die Drehzahl eines zweipoligen Feldes. Zählen Sie die Pole dieses Feldes: n = 60 f / p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse du rotor. Un moteur asynchrone tourne un peu moins vite que son champ : sans cet écart, rien n&apos;induirait de courant dans son rotor.</source>
+        <translation>Das ist die Drehzahl des Läufers. Ein Asynchronmotor dreht etwas langsamer als sein Feld: ohne diesen Unterschied würde nichts Ströme in seinem Läufer induzieren.</translation>
+    </message>
+    <message>
+        <source>Plus de pôles, un champ plus lent</source>
+        <translation>Mehr Pole, ein langsameres Feld</translation>
+    </message>
+    <message>
+        <source>Ce stator a {pole-pairs} paires de pôles : {poles} pôles se suivent autour de l&apos;entrefer, et le champ est dessiné par {pole-pairs} flèches, une vers chaque pôle nord. Il est alimenté à {frequency} avec les angles {stator-angles}. {convention}</source>
+        <translation>Dieser Ständer hat {pole-pairs} Polpaare: {poles} Pole folgen einander rund um den Luftspalt, und das Feld ist als {pole-pairs} Pfeile gezeichnet, einer zu jedem Nordpol. Er wird mit {frequency} und den Winkeln {stator-angles} gespeist. {convention}</translation>
+    </message>
+    <message>
+        <source>En une période du courant, le champ avance d&apos;une paire de pôles, soit 1/{pole-pairs} de tour : n = 60 f / p = {field-speed}, {field-sense}, soit {field-signed-speed}. À fréquence égale, plus de pôles font un champ plus lent, et un moteur plus lent mais plus fort.</source>
+        <translation>In einer Periode des Stroms rückt das Feld um ein Polpaar vor, also 1/{pole-pairs} Umdrehung: n = 60 f / p = {field-speed}, {field-sense}, also {field-signed-speed}. Bei gleicher Frequenz ergeben mehr Pole ein langsameres Feld und einen langsameren, aber kräftigeren Motor.</translation>
+    </message>
+    <message>
+        <source>lancez l&apos;animation et suivez une flèche : elle fait un tour pendant que le courant fait {pole-pairs} périodes.</source>
+        <translation>starten Sie die Animation und folgen Sie einem Pfeil: er macht eine Umdrehung, während der Strom {pole-pairs} Perioden durchläuft.</translation>
+    </message>
+    <message>
+        <source>Le pas raccourci</source>
+        <translation>Die gesehnte Wicklung</translation>
+    </message>
+    <message>
+        <source>Ce stator a {slots} encoches, deux par pôle et par phase, et des bobines au pas diamétral de {full-pitch} encoches. Sa force magnétomotrice en escalier n&apos;est pas une sinusoïde : son harmonique d&apos;espace 5 vaut {space-harmonic-5-share} du fondamental. Raccourcir les bobines peut l&apos;affaiblir.</source>
+        <translation>Dieser Ständer hat {slots} Nuten, zwei je Pol und Strang, und Spulen mit Durchmesserschritt über {full-pitch} Nuten. Seine treppenförmige Durchflutung ist keine Sinuskurve: ihre räumliche Harmonische 5 beträgt {space-harmonic-5-share} der Grundwelle. Kürzere Spulen können sie schwächen.</translation>
+    </message>
+    <message>
+        <source>Quel pas de bobine, en encoches, laisse le moins d&apos;harmonique 5 par rapport au fondamental ?</source>
+        <translation>Welche Spulenweite, in Nuten, lässt im Verhältnis zur Grundwelle am wenigsten Harmonische 5 übrig?</translation>
+    </message>
+    <message>
+        <source>Une bobine de W encoches sur un pas diamétral de 3q filtre l&apos;harmonique n par k_p = sin(n W / 3q × 90°). À 5/6 du pas, les deux côtés se rapprochent de 30° : 150° pour l&apos;harmonique 5, dont les f.m.m. se compensent presque (k_p5 = sin 15°), quand le fondamental garde sin 75°. C&apos;est le pas des moteurs industriels.</source>
+        <translation>Eine Spule über W Nuten bei einem Durchmesserschritt von 3q filtert die Harmonische n mit k_p = sin(n W / 3q × 90°). Bei 5/6 des Schritts rücken die beiden Seiten um 30° zusammen: 150° für die Harmonische 5, deren Durchflutungen sich fast aufheben (k_p5 = sin 15°), während die Grundwelle sin 75° behält. Das ist der Schritt der Industriemotoren.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », choisissez chaque pas tour à tour et lisez « Harmoniques d&apos;espace » dans « Mesures ».</source>
+        <translation>wählen Sie in „Wicklung“ nacheinander jede Spulenweite und lesen Sie „Räumliche Harmonische“ in „Messwerte“.</translation>
+    </message>
+    <message>
+        <source>6 encoches (pas diamétral)</source>
+        <translation>6 Nuten (Durchmesserschritt)</translation>
+    </message>
+    <message>
+        <source>5 encoches</source>
+        <translation>5 Nuten</translation>
+    </message>
+    <message>
+        <source>4 encoches</source>
+        <translation>4 Nuten</translation>
+    </message>
+    <message>
+        <source>3 encoches</source>
+        <translation>3 Nuten</translation>
+    </message>
+    <message>
+        <source>Le pas diamétral prend tout le fondamental, mais aussi toute l&apos;harmonique 5 que laisse la distribution.</source>
+        <translation>Der Durchmesserschritt nimmt die ganze Grundwelle mit, aber auch die ganze Harmonische 5, die die Verteilung übrig lässt.</translation>
+    </message>
+    <message>
+        <source>Avec 4 encoches sur 6, sin(5 × 60°) et sin(60°) ont la même valeur absolue : le fondamental et l&apos;harmonique 5 baissent d&apos;autant, et la part de l&apos;harmonique ne change pas.</source>
+        <translation>Bei 4 von 6 Nuten haben sin(5 × 60°) und sin(60°) denselben Betrag: Grundwelle und Harmonische 5 sinken gleich stark, und der Anteil der Harmonischen ändert sich nicht.</translation>
+    </message>
+    <message>
+        <source>Le facteur de bobinage</source>
+        <translation>Der Wicklungsfaktor</translation>
+    </message>
+    <message>
+        <source>Ce stator répartit chaque phase dans trois encoches voisines par pôle, {slots} en tout, et ses bobines font {coil-pitch} encoches pour un pas diamétral de {full-pitch}. Les f.m.m. des encoches d&apos;une phase ne culminent pas ensemble : leur somme est plus petite que si tout tenait dans une encoche au pas diamétral.</source>
+        <translation>Dieser Ständer verteilt jeden Strang auf drei benachbarte Nuten je Pol, {slots} insgesamt, und seine Spulen reichen über {coil-pitch} Nuten bei einem Durchmesserschritt von {full-pitch}. Die Durchflutungen der Nuten eines Strangs erreichen ihr Maximum nicht gleichzeitig: ihre Summe ist kleiner, als wenn alles in einer Nut mit Durchmesserschritt läge.</translation>
+    </message>
+    <message>
+        <source>Quel est le facteur de bobinage k_w du fondamental ?</source>
+        <translation>Wie groß ist der Wicklungsfaktor k_w der Grundwelle?</translation>
+    </message>
+    <message>
+        <source>k_w = k_d × k_p : la distribution sur trois encoches donne k_d = {distribution-factor}, le pas de {coil-pitch} sur {full-pitch} donne k_p = {pitch-factor}, d&apos;où k_w = {winding-factor}. Le fondamental perd un dixième, mais les harmoniques d&apos;espace 5 et 7 tombent à {space-harmonic-5-share} et {space-harmonic-7-share} du fondamental : l&apos;entrefer est presque sinusoïdal.</source>
+        <translation>k_w = k_d × k_p: die Verteilung auf drei Nuten ergibt k_d = {distribution-factor}, die Spulenweite {coil-pitch} von {full-pitch} ergibt k_p = {pitch-factor}, also k_w = {winding-factor}. Die Grundwelle verliert ein Zehntel, aber die räumlichen Harmonischen 5 und 7 fallen auf {space-harmonic-5-share} und {space-harmonic-7-share} der Grundwelle: der Luftspalt ist fast sinusförmig.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : ses lignes « Facteur de distribution », « Facteur de raccourcissement » et « Facteur de bobinage » donnent aussi les harmoniques.</source>
+        <translation>öffnen Sie „Messwerte“: die Zeilen „Zonenfaktor“, „Sehnungsfaktor“ und „Wicklungsfaktor“ geben auch die Harmonischen an.</translation>
+    </message>
+    <message>
+        <source>0,960</source>
+        <translation>0,960</translation>
+    </message>
+    <message>
+        <source>0,940</source>
+        <translation>0,940</translation>
+    </message>
+    <message>
+        <source>0,902</source>
+        <translation>0,902</translation>
+    </message>
+    <message>
+        <source>1 est le facteur d&apos;une bobine concentrée au pas diamétral. Ici les encoches sont décalées et les bobines raccourcies : chacun retranche un peu.</source>
+        <translation>1 ist der Faktor einer konzentrierten Spule mit Durchmesserschritt. Hier sind die Nuten versetzt und die Spulen gesehnt: beides nimmt etwas weg.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de distribution k_d seul. Le pas raccourci multiplie encore par k_p.</source>
+        <translation>Das ist der Zonenfaktor k_d allein. Die Sehnung multipliziert noch mit k_p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de raccourcissement k_p seul. Les trois encoches voisines multiplient encore par k_d.</source>
+        <translation>Das ist der Sehnungsfaktor k_p allein. Die drei benachbarten Nuten multiplizieren noch mit k_d.</translation>
+    </message>
+    <message>
+        <source>Une phase coupée</source>
+        <translation>Ein unterbrochener Strang</translation>
+    </message>
+    <message>
+        <source>Le fil de ligne de la phase 3 d&apos;un moteur couplé en étoile est coupé. Ses trois bobines sont toujours là, mais la bobine 3 ne porte plus rien, et les bobines 1 et 2, désormais en série, portent un même courant : dans un sens dans l&apos;une, dans l&apos;autre sens dans l&apos;autre. {convention}</source>
+        <translation>Der Außenleiter des Strangs 3 eines in Stern geschalteten Motors ist unterbrochen. Seine drei Spulen sind noch da, aber Spule 3 führt nichts mehr, und die Spulen 1 und 2, nun in Reihe, führen einen einzigen Strom: in der einen in die eine Richtung, in der anderen in die andere. {convention}</translation>
+    </message>
+    <message>
+        <source>Que fait le champ du stator ?</source>
+        <translation>Was macht das Feld des Ständers?</translation>
+    </message>
+    <message>
+        <source>Un seul courant dans deux bobines fixes fait un champ qui pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à {field-speed}. Lancé, le moteur continue sur la moitié qui tourne avec lui, en chauffant ; à l&apos;arrêt, les deux moitiés se neutralisent et il ne démarre pas.</source>
+        <translation>Ein einziger Strom in zwei festen Spulen erzeugt ein Feld, das auf einer festen Achse pulsiert: seine beiden Hälften drehen gegensinnig mit {field-speed}. Läuft der Motor schon, dreht er mit der Hälfte weiter, die mit ihm dreht, und wird dabei warm; im Stillstand heben sich die beiden Hälften auf, und er läuft nicht an.</translation>
+    </message>
+    <message>
+        <source>cochez « Deux champs tournants » dans « Mesures » : les deux moitiés sont égales. Puis, dans « Bobinage », remettez la phase coupée à « aucune ».</source>
+        <translation>kreuzen Sie „Zwei Drehfelder“ in „Messwerte“ an: die beiden Hälften sind gleich. Setzen Sie dann in „Wicklung“ den unterbrochenen Strang auf „keine“ zurück.</translation>
+    </message>
+    <message>
+        <source>Il tourne toujours dans le sens antihoraire</source>
+        <translation>Es dreht weiter gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Il pulse sur un axe fixe</source>
+        <translation>Es pulsiert auf einer festen Achse</translation>
+    </message>
+    <message>
+        <source>Il disparaît</source>
+        <translation>Es verschwindet</translation>
+    </message>
+    <message>
+        <source>Un champ tournant demande deux courants déphasés dans deux bobines décalées. Ici les deux bobines restantes ne portent qu&apos;un courant, le même à chaque instant.</source>
+        <translation>Ein Drehfeld braucht zwei phasenverschobene Ströme in zwei versetzten Spulen. Hier führen die beiden verbliebenen Spulen nur einen Strom, in jedem Augenblick denselben.</translation>
+    </message>
+    <message>
+        <source>Les bobines 1 et 2 portent encore un courant : leur champ existe, il ne tourne plus.</source>
+        <translation>Die Spulen 1 und 2 führen noch Strom: ihr Feld besteht, es dreht sich nur nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse signée du champ ?</source>
+        <translation>Wie groß ist die vorzeichenbehaftete Drehzahl des Feldes?</translation>
+    </message>
+    <message>
+        <source>+1000 tr/min</source>
+        <translation>+1000 U/min</translation>
+    </message>
+    <message>
+        <source>-1000 tr/min</source>
+        <translation>-1000 U/min</translation>
+    </message>
+    <message>
+        <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
+        <translation>60 f ist die Drehzahl eines Feldes mit einem Polpaar. Dieses hat mehr: zählen Sie seine Pfeile.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

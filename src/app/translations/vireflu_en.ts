@@ -740,6 +740,210 @@
         <source>Essayez :</source>
         <translation>Try this:</translation>
     </message>
+    <message>
+        <source>Le facteur de bobinage vaut %1</source>
+        <translation>The winding factor is %1</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches laissent le moins d&apos;harmonique 5 : %2 % du fondamental</source>
+        <translation>Coils of %1 slots leave the least harmonic 5: %2 % of the fundamental</translation>
+    </message>
+    <message>
+        <source>Les bobinages</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur</source>
+        <translation>A motor&apos;s nameplate</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur asynchrone indique {frequency} et {rotor-speed}. Voici son stator : {slots} encoches, alimentées avec les angles {stator-angles}, et son rotor tourne à cette vitesse. Comptez les pôles du champ dans l&apos;entrefer. {convention}</source>
+        <translation>An induction motor&apos;s nameplate reads {frequency} and {rotor-speed}. Here is its stator: {slots} slots, fed with the angles {stator-angles}, and its rotor turns at that speed. Count the field&apos;s poles in the air gap. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse tourne le champ ?</source>
+        <translation>At what speed does the field turn?</translation>
+    </message>
+    <message>
+        <source>Le champ a {poles} pôles, {pole-pairs} paires : il avance d&apos;une paire de pôles par période, n = 60 f / p = {field-speed}. Le rotor suit juste en dessous, à {rotor-speed}, avec un glissement de {slip}. C&apos;est ainsi qu&apos;une plaque trahit les pôles d&apos;un moteur : sa vitesse est juste sous 60 f / p.</source>
+        <translation>The field has {poles} poles, {pole-pairs} pairs: it moves on by one pole pair per period, n = 60 f / p = {field-speed}. The rotor follows just below, at {rotor-speed}, with a slip of {slip}. That is how a nameplate gives away a motor&apos;s poles: its speed lies just below 60 f / p.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Bobinage » et « Mesures », puis changez les paires de pôles : la vitesse de synchronisme suit 60 f / p.</source>
+        <translation>open &quot;Winding&quot; and &quot;Measures&quot;, then change the pole pairs: the synchronous speed follows 60 f / p.</translation>
+    </message>
+    <message>
+        <source>+1440 tr/min</source>
+        <translation>+1440 rpm</translation>
+    </message>
+    <message>
+        <source>C&apos;est 60 f, la vitesse d&apos;un champ à deux pôles. Comptez les pôles de celui-ci : n = 60 f / p.</source>
+        <translation>That is 60 f, the speed of a two-pole field. Count this one&apos;s poles: n = 60 f / p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse du rotor. Un moteur asynchrone tourne un peu moins vite que son champ : sans cet écart, rien n&apos;induirait de courant dans son rotor.</source>
+        <translation>That is the rotor&apos;s speed. An induction motor turns a little slower than its field: without that lag nothing would induce currents in its rotor.</translation>
+    </message>
+    <message>
+        <source>Plus de pôles, un champ plus lent</source>
+        <translation>More poles, a slower field</translation>
+    </message>
+    <message>
+        <source>Ce stator a {pole-pairs} paires de pôles : {poles} pôles se suivent autour de l&apos;entrefer, et le champ est dessiné par {pole-pairs} flèches, une vers chaque pôle nord. Il est alimenté à {frequency} avec les angles {stator-angles}. {convention}</source>
+        <translation>This stator has {pole-pairs} pole pairs: {poles} poles follow one another around the air gap, and the field is drawn as {pole-pairs} arrows, one to each north pole. It is fed at {frequency} with the angles {stator-angles}. {convention}</translation>
+    </message>
+    <message>
+        <source>En une période du courant, le champ avance d&apos;une paire de pôles, soit 1/{pole-pairs} de tour : n = 60 f / p = {field-speed}, {field-sense}, soit {field-signed-speed}. À fréquence égale, plus de pôles font un champ plus lent, et un moteur plus lent mais plus fort.</source>
+        <translation>In one period of the current the field moves on by one pole pair, 1/{pole-pairs} of a turn: n = 60 f / p = {field-speed}, {field-sense}, that is {field-signed-speed}. At the same frequency, more poles make a slower field, and a slower but stronger motor.</translation>
+    </message>
+    <message>
+        <source>lancez l&apos;animation et suivez une flèche : elle fait un tour pendant que le courant fait {pole-pairs} périodes.</source>
+        <translation>start the animation and follow one arrow: it makes one turn while the current makes {pole-pairs} periods.</translation>
+    </message>
+    <message>
+        <source>Le pas raccourci</source>
+        <translation>The short pitch</translation>
+    </message>
+    <message>
+        <source>Ce stator a {slots} encoches, deux par pôle et par phase, et des bobines au pas diamétral de {full-pitch} encoches. Sa force magnétomotrice en escalier n&apos;est pas une sinusoïde : son harmonique d&apos;espace 5 vaut {space-harmonic-5-share} du fondamental. Raccourcir les bobines peut l&apos;affaiblir.</source>
+        <translation>This stator has {slots} slots, two per pole and per phase, and full-pitch coils of {full-pitch} slots. Its stepped magnetomotive force is not a sine: its space harmonic 5 is {space-harmonic-5-share} of the fundamental. Shortening the coils can weaken it.</translation>
+    </message>
+    <message>
+        <source>Quel pas de bobine, en encoches, laisse le moins d&apos;harmonique 5 par rapport au fondamental ?</source>
+        <translation>Which coil pitch, in slots, leaves the least harmonic 5 against the fundamental?</translation>
+    </message>
+    <message>
+        <source>Une bobine de W encoches sur un pas diamétral de 3q filtre l&apos;harmonique n par k_p = sin(n W / 3q × 90°). À 5/6 du pas, les deux côtés se rapprochent de 30° : 150° pour l&apos;harmonique 5, dont les f.m.m. se compensent presque (k_p5 = sin 15°), quand le fondamental garde sin 75°. C&apos;est le pas des moteurs industriels.</source>
+        <translation>A coil of W slots on a full pitch of 3q filters harmonic n by k_p = sin(n W / 3q × 90°). At 5/6 of the pitch the two sides come 30° closer: 150° for harmonic 5, whose MMFs nearly cancel (k_p5 = sin 15°), while the fundamental keeps sin 75°. That is the pitch of industrial motors.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », choisissez chaque pas tour à tour et lisez « Harmoniques d&apos;espace » dans « Mesures ».</source>
+        <translation>in &quot;Winding&quot;, choose each pitch in turn and read &quot;Space harmonics&quot; in &quot;Measures&quot;.</translation>
+    </message>
+    <message>
+        <source>6 encoches (pas diamétral)</source>
+        <translation>6 slots (full pitch)</translation>
+    </message>
+    <message>
+        <source>5 encoches</source>
+        <translation>5 slots</translation>
+    </message>
+    <message>
+        <source>4 encoches</source>
+        <translation>4 slots</translation>
+    </message>
+    <message>
+        <source>3 encoches</source>
+        <translation>3 slots</translation>
+    </message>
+    <message>
+        <source>Le pas diamétral prend tout le fondamental, mais aussi toute l&apos;harmonique 5 que laisse la distribution.</source>
+        <translation>Full pitch takes the whole fundamental, but also all the harmonic 5 the distribution leaves.</translation>
+    </message>
+    <message>
+        <source>Avec 4 encoches sur 6, sin(5 × 60°) et sin(60°) ont la même valeur absolue : le fondamental et l&apos;harmonique 5 baissent d&apos;autant, et la part de l&apos;harmonique ne change pas.</source>
+        <translation>With 4 slots out of 6, sin(5 × 60°) and sin(60°) have the same absolute value: the fundamental and harmonic 5 drop alike, and the harmonic&apos;s share does not change.</translation>
+    </message>
+    <message>
+        <source>Le facteur de bobinage</source>
+        <translation>The winding factor</translation>
+    </message>
+    <message>
+        <source>Ce stator répartit chaque phase dans trois encoches voisines par pôle, {slots} en tout, et ses bobines font {coil-pitch} encoches pour un pas diamétral de {full-pitch}. Les f.m.m. des encoches d&apos;une phase ne culminent pas ensemble : leur somme est plus petite que si tout tenait dans une encoche au pas diamétral.</source>
+        <translation>This stator spreads each phase over three neighbouring slots per pole, {slots} in all, and its coils span {coil-pitch} slots for a full pitch of {full-pitch}. The MMFs of a phase&apos;s slots do not peak together: their sum is smaller than if everything lay in one full-pitch slot.</translation>
+    </message>
+    <message>
+        <source>Quel est le facteur de bobinage k_w du fondamental ?</source>
+        <translation>What is the fundamental&apos;s winding factor k_w?</translation>
+    </message>
+    <message>
+        <source>k_w = k_d × k_p : la distribution sur trois encoches donne k_d = {distribution-factor}, le pas de {coil-pitch} sur {full-pitch} donne k_p = {pitch-factor}, d&apos;où k_w = {winding-factor}. Le fondamental perd un dixième, mais les harmoniques d&apos;espace 5 et 7 tombent à {space-harmonic-5-share} et {space-harmonic-7-share} du fondamental : l&apos;entrefer est presque sinusoïdal.</source>
+        <translation>k_w = k_d × k_p: spreading over three slots gives k_d = {distribution-factor}, the pitch of {coil-pitch} out of {full-pitch} gives k_p = {pitch-factor}, hence k_w = {winding-factor}. The fundamental loses a tenth, but space harmonics 5 and 7 fall to {space-harmonic-5-share} and {space-harmonic-7-share} of the fundamental: the air gap is nearly sinusoidal.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : ses lignes « Facteur de distribution », « Facteur de raccourcissement » et « Facteur de bobinage » donnent aussi les harmoniques.</source>
+        <translation>open &quot;Measures&quot;: its rows &quot;Distribution factor&quot;, &quot;Pitch factor&quot; and &quot;Winding factor&quot; give the harmonics too.</translation>
+    </message>
+    <message>
+        <source>0,960</source>
+        <translation>0.960</translation>
+    </message>
+    <message>
+        <source>0,940</source>
+        <translation>0.940</translation>
+    </message>
+    <message>
+        <source>0,902</source>
+        <translation>0.902</translation>
+    </message>
+    <message>
+        <source>1 est le facteur d&apos;une bobine concentrée au pas diamétral. Ici les encoches sont décalées et les bobines raccourcies : chacun retranche un peu.</source>
+        <translation>1 is the factor of a concentrated full-pitch coil. Here the slots are shifted and the coils shortened: each takes a little away.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de distribution k_d seul. Le pas raccourci multiplie encore par k_p.</source>
+        <translation>That is the distribution factor k_d alone. The short pitch multiplies by k_p as well.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de raccourcissement k_p seul. Les trois encoches voisines multiplient encore par k_d.</source>
+        <translation>That is the pitch factor k_p alone. The three neighbouring slots multiply by k_d as well.</translation>
+    </message>
+    <message>
+        <source>Une phase coupée</source>
+        <translation>A lost phase</translation>
+    </message>
+    <message>
+        <source>Le fil de ligne de la phase 3 d&apos;un moteur couplé en étoile est coupé. Ses trois bobines sont toujours là, mais la bobine 3 ne porte plus rien, et les bobines 1 et 2, désormais en série, portent un même courant : dans un sens dans l&apos;une, dans l&apos;autre sens dans l&apos;autre. {convention}</source>
+        <translation>Phase 3&apos;s line wire of a star-connected motor is cut. Its three coils are still there, but coil 3 carries nothing, and coils 1 and 2, now in series, carry one current: one way in one, the other way in the other. {convention}</translation>
+    </message>
+    <message>
+        <source>Que fait le champ du stator ?</source>
+        <translation>What does the stator&apos;s field do?</translation>
+    </message>
+    <message>
+        <source>Un seul courant dans deux bobines fixes fait un champ qui pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à {field-speed}. Lancé, le moteur continue sur la moitié qui tourne avec lui, en chauffant ; à l&apos;arrêt, les deux moitiés se neutralisent et il ne démarre pas.</source>
+        <translation>One current in two fixed coils makes a field that pulsates on a fixed axis: its two halves turn opposite ways at {field-speed}. Once running, the motor goes on with the half that turns with it, and heats up; at standstill the two halves cancel and it does not start.</translation>
+    </message>
+    <message>
+        <source>cochez « Deux champs tournants » dans « Mesures » : les deux moitiés sont égales. Puis, dans « Bobinage », remettez la phase coupée à « aucune ».</source>
+        <translation>tick &quot;Two rotating fields&quot; in &quot;Measures&quot;: the two halves are equal. Then, in &quot;Winding&quot;, set the cut phase back to &quot;none&quot;.</translation>
+    </message>
+    <message>
+        <source>Il tourne toujours dans le sens antihoraire</source>
+        <translation>It still turns counterclockwise</translation>
+    </message>
+    <message>
+        <source>Il pulse sur un axe fixe</source>
+        <translation>It pulsates on a fixed axis</translation>
+    </message>
+    <message>
+        <source>Il disparaît</source>
+        <translation>It vanishes</translation>
+    </message>
+    <message>
+        <source>Un champ tournant demande deux courants déphasés dans deux bobines décalées. Ici les deux bobines restantes ne portent qu&apos;un courant, le même à chaque instant.</source>
+        <translation>A rotating field needs two currents out of phase in two shifted coils. Here the two remaining coils carry one current, the same at every instant.</translation>
+    </message>
+    <message>
+        <source>Les bobines 1 et 2 portent encore un courant : leur champ existe, il ne tourne plus.</source>
+        <translation>Coils 1 and 2 still carry a current: their field exists, it no longer turns.</translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse signée du champ ?</source>
+        <translation>What is the field&apos;s signed speed?</translation>
+    </message>
+    <message>
+        <source>+1000 tr/min</source>
+        <translation>+1000 rpm</translation>
+    </message>
+    <message>
+        <source>-1000 tr/min</source>
+        <translation>-1000 rpm</translation>
+    </message>
+    <message>
+        <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
+        <translation>60 f is the speed of a field with one pole pair. This one has more: count its arrows.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

@@ -740,6 +740,210 @@
         <source>Essayez :</source>
         <translation>Pruebe:</translation>
     </message>
+    <message>
+        <source>Le facteur de bobinage vaut %1</source>
+        <translation>El factor de devanado vale %1</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches laissent le moins d&apos;harmonique 5 : %2 % du fondamental</source>
+        <translation>Las bobinas de %1 ranuras dejan el menor armónico 5: %2 % del fundamental</translation>
+    </message>
+    <message>
+        <source>Les bobinages</source>
+        <translation>Los devanados</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur</source>
+        <translation>La placa de un motor</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur asynchrone indique {frequency} et {rotor-speed}. Voici son stator : {slots} encoches, alimentées avec les angles {stator-angles}, et son rotor tourne à cette vitesse. Comptez les pôles du champ dans l&apos;entrefer. {convention}</source>
+        <translation>La placa de un motor asíncrono indica {frequency} y {rotor-speed}. Este es su estátor: {slots} ranuras, alimentadas con los ángulos {stator-angles}, y su rotor gira a esa velocidad. Cuente los polos del campo en el entrehierro. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse tourne le champ ?</source>
+        <translation>¿A qué velocidad gira el campo?</translation>
+    </message>
+    <message>
+        <source>Le champ a {poles} pôles, {pole-pairs} paires : il avance d&apos;une paire de pôles par période, n = 60 f / p = {field-speed}. Le rotor suit juste en dessous, à {rotor-speed}, avec un glissement de {slip}. C&apos;est ainsi qu&apos;une plaque trahit les pôles d&apos;un moteur : sa vitesse est juste sous 60 f / p.</source>
+        <translation>El campo tiene {poles} polos, {pole-pairs} pares: avanza un par de polos por periodo, n = 60 f / p = {field-speed}. El rotor lo sigue justo por debajo, a {rotor-speed}, con un deslizamiento de {slip}. Así delata una placa los polos de un motor: su velocidad queda justo por debajo de 60 f / p.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Bobinage » et « Mesures », puis changez les paires de pôles : la vitesse de synchronisme suit 60 f / p.</source>
+        <translation>abra «Devanado» y «Medidas» y cambie los pares de polos: la velocidad de sincronismo sigue 60 f / p.</translation>
+    </message>
+    <message>
+        <source>+1440 tr/min</source>
+        <translation>+1440 rpm</translation>
+    </message>
+    <message>
+        <source>C&apos;est 60 f, la vitesse d&apos;un champ à deux pôles. Comptez les pôles de celui-ci : n = 60 f / p.</source>
+        <translation>Es 60 f, la velocidad de un campo de dos polos. Cuente los polos de este: n = 60 f / p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse du rotor. Un moteur asynchrone tourne un peu moins vite que son champ : sans cet écart, rien n&apos;induirait de courant dans son rotor.</source>
+        <translation>Es la velocidad del rotor. Un motor asíncrono gira algo más despacio que su campo: sin esa diferencia nada induciría corrientes en su rotor.</translation>
+    </message>
+    <message>
+        <source>Plus de pôles, un champ plus lent</source>
+        <translation>Más polos, un campo más lento</translation>
+    </message>
+    <message>
+        <source>Ce stator a {pole-pairs} paires de pôles : {poles} pôles se suivent autour de l&apos;entrefer, et le champ est dessiné par {pole-pairs} flèches, une vers chaque pôle nord. Il est alimenté à {frequency} avec les angles {stator-angles}. {convention}</source>
+        <translation>Este estátor tiene {pole-pairs} pares de polos: {poles} polos se suceden alrededor del entrehierro, y el campo se dibuja con {pole-pairs} flechas, una hacia cada polo norte. Se alimenta a {frequency} con los ángulos {stator-angles}. {convention}</translation>
+    </message>
+    <message>
+        <source>En une période du courant, le champ avance d&apos;une paire de pôles, soit 1/{pole-pairs} de tour : n = 60 f / p = {field-speed}, {field-sense}, soit {field-signed-speed}. À fréquence égale, plus de pôles font un champ plus lent, et un moteur plus lent mais plus fort.</source>
+        <translation>En un periodo de la corriente el campo avanza un par de polos, es decir 1/{pole-pairs} de vuelta: n = 60 f / p = {field-speed}, {field-sense}, o sea {field-signed-speed}. A igual frecuencia, más polos dan un campo más lento y un motor más lento pero más fuerte.</translation>
+    </message>
+    <message>
+        <source>lancez l&apos;animation et suivez une flèche : elle fait un tour pendant que le courant fait {pole-pairs} périodes.</source>
+        <translation>inicie la animación y siga una flecha: da una vuelta mientras la corriente hace {pole-pairs} periodos.</translation>
+    </message>
+    <message>
+        <source>Le pas raccourci</source>
+        <translation>El paso acortado</translation>
+    </message>
+    <message>
+        <source>Ce stator a {slots} encoches, deux par pôle et par phase, et des bobines au pas diamétral de {full-pitch} encoches. Sa force magnétomotrice en escalier n&apos;est pas une sinusoïde : son harmonique d&apos;espace 5 vaut {space-harmonic-5-share} du fondamental. Raccourcir les bobines peut l&apos;affaiblir.</source>
+        <translation>Este estátor tiene {slots} ranuras, dos por polo y fase, y bobinas de paso diametral de {full-pitch} ranuras. Su fuerza magnetomotriz escalonada no es una sinusoide: su armónico espacial 5 vale {space-harmonic-5-share} del fundamental. Acortar las bobinas puede debilitarlo.</translation>
+    </message>
+    <message>
+        <source>Quel pas de bobine, en encoches, laisse le moins d&apos;harmonique 5 par rapport au fondamental ?</source>
+        <translation>¿Qué paso de bobina, en ranuras, deja el menor armónico 5 respecto al fundamental?</translation>
+    </message>
+    <message>
+        <source>Une bobine de W encoches sur un pas diamétral de 3q filtre l&apos;harmonique n par k_p = sin(n W / 3q × 90°). À 5/6 du pas, les deux côtés se rapprochent de 30° : 150° pour l&apos;harmonique 5, dont les f.m.m. se compensent presque (k_p5 = sin 15°), quand le fondamental garde sin 75°. C&apos;est le pas des moteurs industriels.</source>
+        <translation>Una bobina de W ranuras con un paso diametral de 3q filtra el armónico n por k_p = sin(n W / 3q × 90°). A 5/6 del paso, los dos lados se acercan 30°: 150° para el armónico 5, cuyas f.m.m. casi se compensan (k_p5 = sin 15°), mientras el fundamental conserva sin 75°. Es el paso de los motores industriales.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », choisissez chaque pas tour à tour et lisez « Harmoniques d&apos;espace » dans « Mesures ».</source>
+        <translation>en «Devanado», elija cada paso por turno y lea «Armónicos espaciales» en «Medidas».</translation>
+    </message>
+    <message>
+        <source>6 encoches (pas diamétral)</source>
+        <translation>6 ranuras (paso diametral)</translation>
+    </message>
+    <message>
+        <source>5 encoches</source>
+        <translation>5 ranuras</translation>
+    </message>
+    <message>
+        <source>4 encoches</source>
+        <translation>4 ranuras</translation>
+    </message>
+    <message>
+        <source>3 encoches</source>
+        <translation>3 ranuras</translation>
+    </message>
+    <message>
+        <source>Le pas diamétral prend tout le fondamental, mais aussi toute l&apos;harmonique 5 que laisse la distribution.</source>
+        <translation>El paso diametral toma todo el fundamental, pero también todo el armónico 5 que deja la distribución.</translation>
+    </message>
+    <message>
+        <source>Avec 4 encoches sur 6, sin(5 × 60°) et sin(60°) ont la même valeur absolue : le fondamental et l&apos;harmonique 5 baissent d&apos;autant, et la part de l&apos;harmonique ne change pas.</source>
+        <translation>Con 4 ranuras de 6, sin(5 × 60°) y sin(60°) tienen el mismo valor absoluto: el fundamental y el armónico 5 bajan lo mismo, y la parte del armónico no cambia.</translation>
+    </message>
+    <message>
+        <source>Le facteur de bobinage</source>
+        <translation>El factor de devanado</translation>
+    </message>
+    <message>
+        <source>Ce stator répartit chaque phase dans trois encoches voisines par pôle, {slots} en tout, et ses bobines font {coil-pitch} encoches pour un pas diamétral de {full-pitch}. Les f.m.m. des encoches d&apos;une phase ne culminent pas ensemble : leur somme est plus petite que si tout tenait dans une encoche au pas diamétral.</source>
+        <translation>Este estátor reparte cada fase en tres ranuras vecinas por polo, {slots} en total, y sus bobinas abarcan {coil-pitch} ranuras para un paso diametral de {full-pitch}. Las f.m.m. de las ranuras de una fase no culminan a la vez: su suma es menor que si todo cupiera en una ranura de paso diametral.</translation>
+    </message>
+    <message>
+        <source>Quel est le facteur de bobinage k_w du fondamental ?</source>
+        <translation>¿Cuál es el factor de devanado k_w del fundamental?</translation>
+    </message>
+    <message>
+        <source>k_w = k_d × k_p : la distribution sur trois encoches donne k_d = {distribution-factor}, le pas de {coil-pitch} sur {full-pitch} donne k_p = {pitch-factor}, d&apos;où k_w = {winding-factor}. Le fondamental perd un dixième, mais les harmoniques d&apos;espace 5 et 7 tombent à {space-harmonic-5-share} et {space-harmonic-7-share} du fondamental : l&apos;entrefer est presque sinusoïdal.</source>
+        <translation>k_w = k_d × k_p: la distribución en tres ranuras da k_d = {distribution-factor}, el paso de {coil-pitch} sobre {full-pitch} da k_p = {pitch-factor}, de ahí k_w = {winding-factor}. El fundamental pierde una décima parte, pero los armónicos espaciales 5 y 7 caen a {space-harmonic-5-share} y {space-harmonic-7-share} del fundamental: el entrehierro es casi sinusoidal.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : ses lignes « Facteur de distribution », « Facteur de raccourcissement » et « Facteur de bobinage » donnent aussi les harmoniques.</source>
+        <translation>abra «Medidas»: sus filas «Factor de distribución», «Factor de paso» y «Factor de devanado» dan también los armónicos.</translation>
+    </message>
+    <message>
+        <source>0,960</source>
+        <translation>0,960</translation>
+    </message>
+    <message>
+        <source>0,940</source>
+        <translation>0,940</translation>
+    </message>
+    <message>
+        <source>0,902</source>
+        <translation>0,902</translation>
+    </message>
+    <message>
+        <source>1 est le facteur d&apos;une bobine concentrée au pas diamétral. Ici les encoches sont décalées et les bobines raccourcies : chacun retranche un peu.</source>
+        <translation>1 es el factor de una bobina concentrada de paso diametral. Aquí las ranuras están desplazadas y las bobinas acortadas: cada cosa resta un poco.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de distribution k_d seul. Le pas raccourci multiplie encore par k_p.</source>
+        <translation>Es el factor de distribución k_d solo. El paso acortado multiplica además por k_p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de raccourcissement k_p seul. Les trois encoches voisines multiplient encore par k_d.</source>
+        <translation>Es el factor de paso k_p solo. Las tres ranuras vecinas multiplican además por k_d.</translation>
+    </message>
+    <message>
+        <source>Une phase coupée</source>
+        <translation>Una fase cortada</translation>
+    </message>
+    <message>
+        <source>Le fil de ligne de la phase 3 d&apos;un moteur couplé en étoile est coupé. Ses trois bobines sont toujours là, mais la bobine 3 ne porte plus rien, et les bobines 1 et 2, désormais en série, portent un même courant : dans un sens dans l&apos;une, dans l&apos;autre sens dans l&apos;autre. {convention}</source>
+        <translation>El hilo de línea de la fase 3 de un motor conectado en estrella está cortado. Sus tres bobinas siguen ahí, pero la bobina 3 ya no lleva nada, y las bobinas 1 y 2, ahora en serie, llevan una misma corriente: en un sentido en una, en el otro sentido en la otra. {convention}</translation>
+    </message>
+    <message>
+        <source>Que fait le champ du stator ?</source>
+        <translation>¿Qué hace el campo del estátor?</translation>
+    </message>
+    <message>
+        <source>Un seul courant dans deux bobines fixes fait un champ qui pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à {field-speed}. Lancé, le moteur continue sur la moitié qui tourne avec lui, en chauffant ; à l&apos;arrêt, les deux moitiés se neutralisent et il ne démarre pas.</source>
+        <translation>Una sola corriente en dos bobinas fijas crea un campo que pulsa sobre un eje fijo: sus dos mitades giran en sentidos opuestos a {field-speed}. Ya lanzado, el motor sigue con la mitad que gira con él, calentándose; parado, las dos mitades se anulan y no arranca.</translation>
+    </message>
+    <message>
+        <source>cochez « Deux champs tournants » dans « Mesures » : les deux moitiés sont égales. Puis, dans « Bobinage », remettez la phase coupée à « aucune ».</source>
+        <translation>marque «Dos campos giratorios» en «Medidas»: las dos mitades son iguales. Luego, en «Devanado», vuelva a poner la fase cortada en «ninguna».</translation>
+    </message>
+    <message>
+        <source>Il tourne toujours dans le sens antihoraire</source>
+        <translation>Sigue girando en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Il pulse sur un axe fixe</source>
+        <translation>Pulsa sobre un eje fijo</translation>
+    </message>
+    <message>
+        <source>Il disparaît</source>
+        <translation>Desaparece</translation>
+    </message>
+    <message>
+        <source>Un champ tournant demande deux courants déphasés dans deux bobines décalées. Ici les deux bobines restantes ne portent qu&apos;un courant, le même à chaque instant.</source>
+        <translation>Un campo giratorio requiere dos corrientes desfasadas en dos bobinas desplazadas. Aquí las dos bobinas restantes llevan una sola corriente, la misma en cada instante.</translation>
+    </message>
+    <message>
+        <source>Les bobines 1 et 2 portent encore un courant : leur champ existe, il ne tourne plus.</source>
+        <translation>Las bobinas 1 y 2 aún llevan corriente: su campo existe, solo que ya no gira.</translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse signée du champ ?</source>
+        <translation>¿Cuál es la velocidad con signo del campo?</translation>
+    </message>
+    <message>
+        <source>+1000 tr/min</source>
+        <translation>+1000 rpm</translation>
+    </message>
+    <message>
+        <source>-1000 tr/min</source>
+        <translation>-1000 rpm</translation>
+    </message>
+    <message>
+        <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
+        <translation>60 f es la velocidad de un campo con un par de polos. Este tiene más: cuente sus flechas.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

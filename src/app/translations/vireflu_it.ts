@@ -740,6 +740,210 @@
         <source>Essayez :</source>
         <translation>Prova:</translation>
     </message>
+    <message>
+        <source>Le facteur de bobinage vaut %1</source>
+        <translation>Il fattore di avvolgimento vale %1</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches laissent le moins d&apos;harmonique 5 : %2 % du fondamental</source>
+        <translation>Le bobine di %1 cave lasciano meno armonica 5: %2 % della fondamentale</translation>
+    </message>
+    <message>
+        <source>Les bobinages</source>
+        <translation>Gli avvolgimenti</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur</source>
+        <translation>La targa di un motore</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur asynchrone indique {frequency} et {rotor-speed}. Voici son stator : {slots} encoches, alimentées avec les angles {stator-angles}, et son rotor tourne à cette vitesse. Comptez les pôles du champ dans l&apos;entrefer. {convention}</source>
+        <translation>La targa di un motore asincrono indica {frequency} e {rotor-speed}. Ecco il suo statore: {slots} cave, alimentate con gli angoli {stator-angles}, e il suo rotore gira a quella velocità. Contate i poli del campo nel traferro. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse tourne le champ ?</source>
+        <translation>A che velocità gira il campo?</translation>
+    </message>
+    <message>
+        <source>Le champ a {poles} pôles, {pole-pairs} paires : il avance d&apos;une paire de pôles par période, n = 60 f / p = {field-speed}. Le rotor suit juste en dessous, à {rotor-speed}, avec un glissement de {slip}. C&apos;est ainsi qu&apos;une plaque trahit les pôles d&apos;un moteur : sa vitesse est juste sous 60 f / p.</source>
+        <translation>Il campo ha {poles} poli, {pole-pairs} coppie: avanza di una coppia di poli per periodo, n = 60 f / p = {field-speed}. Il rotore segue appena sotto, a {rotor-speed}, con uno scorrimento di {slip}. Così una targa rivela i poli di un motore: la sua velocità è appena sotto 60 f / p.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Bobinage » et « Mesures », puis changez les paires de pôles : la vitesse de synchronisme suit 60 f / p.</source>
+        <translation>aprite «Avvolgimento» e «Misure» e cambiate le coppie polari: la velocità di sincronismo segue 60 f / p.</translation>
+    </message>
+    <message>
+        <source>+1440 tr/min</source>
+        <translation>+1440 giri/min</translation>
+    </message>
+    <message>
+        <source>C&apos;est 60 f, la vitesse d&apos;un champ à deux pôles. Comptez les pôles de celui-ci : n = 60 f / p.</source>
+        <translation>È 60 f, la velocità di un campo a due poli. Contate i poli di questo: n = 60 f / p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse du rotor. Un moteur asynchrone tourne un peu moins vite que son champ : sans cet écart, rien n&apos;induirait de courant dans son rotor.</source>
+        <translation>È la velocità del rotore. Un motore asincrono gira un po&apos; più lento del suo campo: senza questo scarto nulla indurrebbe correnti nel suo rotore.</translation>
+    </message>
+    <message>
+        <source>Plus de pôles, un champ plus lent</source>
+        <translation>Più poli, un campo più lento</translation>
+    </message>
+    <message>
+        <source>Ce stator a {pole-pairs} paires de pôles : {poles} pôles se suivent autour de l&apos;entrefer, et le champ est dessiné par {pole-pairs} flèches, une vers chaque pôle nord. Il est alimenté à {frequency} avec les angles {stator-angles}. {convention}</source>
+        <translation>Questo statore ha {pole-pairs} coppie polari: {poles} poli si susseguono attorno al traferro, e il campo è disegnato con {pole-pairs} frecce, una verso ogni polo nord. È alimentato a {frequency} con gli angoli {stator-angles}. {convention}</translation>
+    </message>
+    <message>
+        <source>En une période du courant, le champ avance d&apos;une paire de pôles, soit 1/{pole-pairs} de tour : n = 60 f / p = {field-speed}, {field-sense}, soit {field-signed-speed}. À fréquence égale, plus de pôles font un champ plus lent, et un moteur plus lent mais plus fort.</source>
+        <translation>In un periodo della corrente il campo avanza di una coppia di poli, cioè 1/{pole-pairs} di giro: n = 60 f / p = {field-speed}, {field-sense}, ossia {field-signed-speed}. A pari frequenza, più poli danno un campo più lento e un motore più lento ma più forte.</translation>
+    </message>
+    <message>
+        <source>lancez l&apos;animation et suivez une flèche : elle fait un tour pendant que le courant fait {pole-pairs} périodes.</source>
+        <translation>avviate l&apos;animazione e seguite una freccia: fa un giro mentre la corrente compie {pole-pairs} periodi.</translation>
+    </message>
+    <message>
+        <source>Le pas raccourci</source>
+        <translation>Il passo raccorciato</translation>
+    </message>
+    <message>
+        <source>Ce stator a {slots} encoches, deux par pôle et par phase, et des bobines au pas diamétral de {full-pitch} encoches. Sa force magnétomotrice en escalier n&apos;est pas une sinusoïde : son harmonique d&apos;espace 5 vaut {space-harmonic-5-share} du fondamental. Raccourcir les bobines peut l&apos;affaiblir.</source>
+        <translation>Questo statore ha {slots} cave, due per polo e per fase, e bobine a passo diametrale di {full-pitch} cave. La sua forza magnetomotrice a gradini non è una sinusoide: la sua armonica spaziale 5 vale {space-harmonic-5-share} della fondamentale. Accorciare le bobine può indebolirla.</translation>
+    </message>
+    <message>
+        <source>Quel pas de bobine, en encoches, laisse le moins d&apos;harmonique 5 par rapport au fondamental ?</source>
+        <translation>Quale passo di bobina, in cave, lascia meno armonica 5 rispetto alla fondamentale?</translation>
+    </message>
+    <message>
+        <source>Une bobine de W encoches sur un pas diamétral de 3q filtre l&apos;harmonique n par k_p = sin(n W / 3q × 90°). À 5/6 du pas, les deux côtés se rapprochent de 30° : 150° pour l&apos;harmonique 5, dont les f.m.m. se compensent presque (k_p5 = sin 15°), quand le fondamental garde sin 75°. C&apos;est le pas des moteurs industriels.</source>
+        <translation>Una bobina di W cave su un passo diametrale di 3q filtra l&apos;armonica n con k_p = sin(n W / 3q × 90°). A 5/6 del passo, i due lati si avvicinano di 30°: 150° per l&apos;armonica 5, le cui f.m.m. quasi si compensano (k_p5 = sin 15°), mentre la fondamentale conserva sin 75°. È il passo dei motori industriali.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », choisissez chaque pas tour à tour et lisez « Harmoniques d&apos;espace » dans « Mesures ».</source>
+        <translation>in «Avvolgimento», scegliete ogni passo a turno e leggete «Armoniche spaziali» in «Misure».</translation>
+    </message>
+    <message>
+        <source>6 encoches (pas diamétral)</source>
+        <translation>6 cave (passo diametrale)</translation>
+    </message>
+    <message>
+        <source>5 encoches</source>
+        <translation>5 cave</translation>
+    </message>
+    <message>
+        <source>4 encoches</source>
+        <translation>4 cave</translation>
+    </message>
+    <message>
+        <source>3 encoches</source>
+        <translation>3 cave</translation>
+    </message>
+    <message>
+        <source>Le pas diamétral prend tout le fondamental, mais aussi toute l&apos;harmonique 5 que laisse la distribution.</source>
+        <translation>Il passo diametrale prende tutta la fondamentale, ma anche tutta l&apos;armonica 5 che la distribuzione lascia.</translation>
+    </message>
+    <message>
+        <source>Avec 4 encoches sur 6, sin(5 × 60°) et sin(60°) ont la même valeur absolue : le fondamental et l&apos;harmonique 5 baissent d&apos;autant, et la part de l&apos;harmonique ne change pas.</source>
+        <translation>Con 4 cave su 6, sin(5 × 60°) e sin(60°) hanno lo stesso valore assoluto: la fondamentale e l&apos;armonica 5 calano allo stesso modo, e la quota dell&apos;armonica non cambia.</translation>
+    </message>
+    <message>
+        <source>Le facteur de bobinage</source>
+        <translation>Il fattore di avvolgimento</translation>
+    </message>
+    <message>
+        <source>Ce stator répartit chaque phase dans trois encoches voisines par pôle, {slots} en tout, et ses bobines font {coil-pitch} encoches pour un pas diamétral de {full-pitch}. Les f.m.m. des encoches d&apos;une phase ne culminent pas ensemble : leur somme est plus petite que si tout tenait dans une encoche au pas diamétral.</source>
+        <translation>Questo statore ripartisce ogni fase in tre cave vicine per polo, {slots} in tutto, e le sue bobine abbracciano {coil-pitch} cave per un passo diametrale di {full-pitch}. Le f.m.m. delle cave di una fase non culminano insieme: la loro somma è minore che se tutto stesse in una cava a passo diametrale.</translation>
+    </message>
+    <message>
+        <source>Quel est le facteur de bobinage k_w du fondamental ?</source>
+        <translation>Qual è il fattore di avvolgimento k_w della fondamentale?</translation>
+    </message>
+    <message>
+        <source>k_w = k_d × k_p : la distribution sur trois encoches donne k_d = {distribution-factor}, le pas de {coil-pitch} sur {full-pitch} donne k_p = {pitch-factor}, d&apos;où k_w = {winding-factor}. Le fondamental perd un dixième, mais les harmoniques d&apos;espace 5 et 7 tombent à {space-harmonic-5-share} et {space-harmonic-7-share} du fondamental : l&apos;entrefer est presque sinusoïdal.</source>
+        <translation>k_w = k_d × k_p: la distribuzione su tre cave dà k_d = {distribution-factor}, il passo di {coil-pitch} su {full-pitch} dà k_p = {pitch-factor}, da cui k_w = {winding-factor}. La fondamentale perde un decimo, ma le armoniche spaziali 5 e 7 scendono a {space-harmonic-5-share} e {space-harmonic-7-share} della fondamentale: il traferro è quasi sinusoidale.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : ses lignes « Facteur de distribution », « Facteur de raccourcissement » et « Facteur de bobinage » donnent aussi les harmoniques.</source>
+        <translation>aprite «Misure»: le righe «Fattore di distribuzione», «Fattore di raccorciamento» e «Fattore di avvolgimento» danno anche le armoniche.</translation>
+    </message>
+    <message>
+        <source>0,960</source>
+        <translation>0,960</translation>
+    </message>
+    <message>
+        <source>0,940</source>
+        <translation>0,940</translation>
+    </message>
+    <message>
+        <source>0,902</source>
+        <translation>0,902</translation>
+    </message>
+    <message>
+        <source>1 est le facteur d&apos;une bobine concentrée au pas diamétral. Ici les encoches sont décalées et les bobines raccourcies : chacun retranche un peu.</source>
+        <translation>1 è il fattore di una bobina concentrata a passo diametrale. Qui le cave sono sfalsate e le bobine raccorciate: ciascuna cosa toglie un po&apos;.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de distribution k_d seul. Le pas raccourci multiplie encore par k_p.</source>
+        <translation>È il fattore di distribuzione k_d da solo. Il passo raccorciato moltiplica ancora per k_p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de raccourcissement k_p seul. Les trois encoches voisines multiplient encore par k_d.</source>
+        <translation>È il fattore di raccorciamento k_p da solo. Le tre cave vicine moltiplicano ancora per k_d.</translation>
+    </message>
+    <message>
+        <source>Une phase coupée</source>
+        <translation>Una fase interrotta</translation>
+    </message>
+    <message>
+        <source>Le fil de ligne de la phase 3 d&apos;un moteur couplé en étoile est coupé. Ses trois bobines sont toujours là, mais la bobine 3 ne porte plus rien, et les bobines 1 et 2, désormais en série, portent un même courant : dans un sens dans l&apos;une, dans l&apos;autre sens dans l&apos;autre. {convention}</source>
+        <translation>Il filo di linea della fase 3 di un motore collegato a stella è interrotto. Le sue tre bobine ci sono ancora, ma la bobina 3 non porta più nulla, e le bobine 1 e 2, ora in serie, portano una stessa corrente: in un verso nell&apos;una, nell&apos;altro verso nell&apos;altra. {convention}</translation>
+    </message>
+    <message>
+        <source>Que fait le champ du stator ?</source>
+        <translation>Che cosa fa il campo dello statore?</translation>
+    </message>
+    <message>
+        <source>Un seul courant dans deux bobines fixes fait un champ qui pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à {field-speed}. Lancé, le moteur continue sur la moitié qui tourne avec lui, en chauffant ; à l&apos;arrêt, les deux moitiés se neutralisent et il ne démarre pas.</source>
+        <translation>Una sola corrente in due bobine fisse crea un campo che pulsa su un asse fisso: le sue due metà girano in versi opposti a {field-speed}. Già avviato, il motore continua con la metà che gira con lui, scaldandosi; da fermo le due metà si annullano e non parte.</translation>
+    </message>
+    <message>
+        <source>cochez « Deux champs tournants » dans « Mesures » : les deux moitiés sont égales. Puis, dans « Bobinage », remettez la phase coupée à « aucune ».</source>
+        <translation>spuntate «Due campi rotanti» in «Misure»: le due metà sono uguali. Poi, in «Avvolgimento», rimettete la fase interrotta su «nessuna».</translation>
+    </message>
+    <message>
+        <source>Il tourne toujours dans le sens antihoraire</source>
+        <translation>Continua a girare in senso antiorario</translation>
+    </message>
+    <message>
+        <source>Il pulse sur un axe fixe</source>
+        <translation>Pulsa su un asse fisso</translation>
+    </message>
+    <message>
+        <source>Il disparaît</source>
+        <translation>Scompare</translation>
+    </message>
+    <message>
+        <source>Un champ tournant demande deux courants déphasés dans deux bobines décalées. Ici les deux bobines restantes ne portent qu&apos;un courant, le même à chaque instant.</source>
+        <translation>Un campo rotante richiede due correnti sfasate in due bobine sfalsate. Qui le due bobine rimaste portano una sola corrente, la stessa in ogni istante.</translation>
+    </message>
+    <message>
+        <source>Les bobines 1 et 2 portent encore un courant : leur champ existe, il ne tourne plus.</source>
+        <translation>Le bobine 1 e 2 portano ancora corrente: il loro campo esiste, solo non gira più.</translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse signée du champ ?</source>
+        <translation>Qual è la velocità con segno del campo?</translation>
+    </message>
+    <message>
+        <source>+1000 tr/min</source>
+        <translation>+1000 giri/min</translation>
+    </message>
+    <message>
+        <source>-1000 tr/min</source>
+        <translation>-1000 giri/min</translation>
+    </message>
+    <message>
+        <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
+        <translation>60 f è la velocità di un campo con una coppia polare. Questo ne ha di più: contate le sue frecce.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

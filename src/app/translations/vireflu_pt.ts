@@ -740,6 +740,210 @@
         <source>Essayez :</source>
         <translation>Experimente:</translation>
     </message>
+    <message>
+        <source>Le facteur de bobinage vaut %1</source>
+        <translation>O fator de enrolamento vale %1</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches laissent le moins d&apos;harmonique 5 : %2 % du fondamental</source>
+        <translation>Bobinas de %1 ranhuras deixam a menor harmónica 5: %2 % da fundamental</translation>
+    </message>
+    <message>
+        <source>Les bobinages</source>
+        <translation>Os enrolamentos</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur</source>
+        <translation>A chapa de um motor</translation>
+    </message>
+    <message>
+        <source>La plaque d&apos;un moteur asynchrone indique {frequency} et {rotor-speed}. Voici son stator : {slots} encoches, alimentées avec les angles {stator-angles}, et son rotor tourne à cette vitesse. Comptez les pôles du champ dans l&apos;entrefer. {convention}</source>
+        <translation>A chapa de um motor assíncrono indica {frequency} e {rotor-speed}. Eis o seu estator: {slots} ranhuras, alimentadas com os ângulos {stator-angles}, e o seu rotor gira a essa velocidade. Conte os polos do campo no entreferro. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse tourne le champ ?</source>
+        <translation>A que velocidade gira o campo?</translation>
+    </message>
+    <message>
+        <source>Le champ a {poles} pôles, {pole-pairs} paires : il avance d&apos;une paire de pôles par période, n = 60 f / p = {field-speed}. Le rotor suit juste en dessous, à {rotor-speed}, avec un glissement de {slip}. C&apos;est ainsi qu&apos;une plaque trahit les pôles d&apos;un moteur : sa vitesse est juste sous 60 f / p.</source>
+        <translation>O campo tem {poles} polos, {pole-pairs} pares: avança um par de polos por período, n = 60 f / p = {field-speed}. O rotor segue logo abaixo, a {rotor-speed}, com um escorregamento de {slip}. É assim que uma chapa denuncia os polos de um motor: a sua velocidade fica logo abaixo de 60 f / p.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Bobinage » et « Mesures », puis changez les paires de pôles : la vitesse de synchronisme suit 60 f / p.</source>
+        <translation>abra «Enrolamento» e «Medidas» e mude os pares de polos: a velocidade de sincronismo segue 60 f / p.</translation>
+    </message>
+    <message>
+        <source>+1440 tr/min</source>
+        <translation>+1440 rpm</translation>
+    </message>
+    <message>
+        <source>C&apos;est 60 f, la vitesse d&apos;un champ à deux pôles. Comptez les pôles de celui-ci : n = 60 f / p.</source>
+        <translation>É 60 f, a velocidade de um campo de dois polos. Conte os polos deste: n = 60 f / p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est la vitesse du rotor. Un moteur asynchrone tourne un peu moins vite que son champ : sans cet écart, rien n&apos;induirait de courant dans son rotor.</source>
+        <translation>É a velocidade do rotor. Um motor assíncrono gira um pouco mais devagar do que o seu campo: sem essa diferença nada induziria correntes no seu rotor.</translation>
+    </message>
+    <message>
+        <source>Plus de pôles, un champ plus lent</source>
+        <translation>Mais polos, um campo mais lento</translation>
+    </message>
+    <message>
+        <source>Ce stator a {pole-pairs} paires de pôles : {poles} pôles se suivent autour de l&apos;entrefer, et le champ est dessiné par {pole-pairs} flèches, une vers chaque pôle nord. Il est alimenté à {frequency} avec les angles {stator-angles}. {convention}</source>
+        <translation>Este estator tem {pole-pairs} pares de polos: {poles} polos sucedem-se à volta do entreferro, e o campo é desenhado por {pole-pairs} setas, uma para cada polo norte. É alimentado a {frequency} com os ângulos {stator-angles}. {convention}</translation>
+    </message>
+    <message>
+        <source>En une période du courant, le champ avance d&apos;une paire de pôles, soit 1/{pole-pairs} de tour : n = 60 f / p = {field-speed}, {field-sense}, soit {field-signed-speed}. À fréquence égale, plus de pôles font un champ plus lent, et un moteur plus lent mais plus fort.</source>
+        <translation>Num período da corrente o campo avança um par de polos, ou seja 1/{pole-pairs} de volta: n = 60 f / p = {field-speed}, {field-sense}, isto é {field-signed-speed}. À mesma frequência, mais polos dão um campo mais lento e um motor mais lento mas mais forte.</translation>
+    </message>
+    <message>
+        <source>lancez l&apos;animation et suivez une flèche : elle fait un tour pendant que le courant fait {pole-pairs} périodes.</source>
+        <translation>inicie a animação e siga uma seta: dá uma volta enquanto a corrente faz {pole-pairs} períodos.</translation>
+    </message>
+    <message>
+        <source>Le pas raccourci</source>
+        <translation>O passo encurtado</translation>
+    </message>
+    <message>
+        <source>Ce stator a {slots} encoches, deux par pôle et par phase, et des bobines au pas diamétral de {full-pitch} encoches. Sa force magnétomotrice en escalier n&apos;est pas une sinusoïde : son harmonique d&apos;espace 5 vaut {space-harmonic-5-share} du fondamental. Raccourcir les bobines peut l&apos;affaiblir.</source>
+        <translation>Este estator tem {slots} ranhuras, duas por polo e por fase, e bobinas de passo diametral de {full-pitch} ranhuras. A sua força magnetomotriz em escada não é uma sinusoide: a sua harmónica espacial 5 vale {space-harmonic-5-share} da fundamental. Encurtar as bobinas pode enfraquecê-la.</translation>
+    </message>
+    <message>
+        <source>Quel pas de bobine, en encoches, laisse le moins d&apos;harmonique 5 par rapport au fondamental ?</source>
+        <translation>Que passo de bobina, em ranhuras, deixa a menor harmónica 5 em relação à fundamental?</translation>
+    </message>
+    <message>
+        <source>Une bobine de W encoches sur un pas diamétral de 3q filtre l&apos;harmonique n par k_p = sin(n W / 3q × 90°). À 5/6 du pas, les deux côtés se rapprochent de 30° : 150° pour l&apos;harmonique 5, dont les f.m.m. se compensent presque (k_p5 = sin 15°), quand le fondamental garde sin 75°. C&apos;est le pas des moteurs industriels.</source>
+        <translation>Uma bobina de W ranhuras num passo diametral de 3q filtra a harmónica n por k_p = sin(n W / 3q × 90°). A 5/6 do passo, os dois lados aproximam-se 30°: 150° para a harmónica 5, cujas f.m.m. quase se compensam (k_p5 = sin 15°), enquanto a fundamental conserva sin 75°. É o passo dos motores industriais.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », choisissez chaque pas tour à tour et lisez « Harmoniques d&apos;espace » dans « Mesures ».</source>
+        <translation>em «Enrolamento», escolha cada passo à vez e leia «Harmónicas espaciais» em «Medidas».</translation>
+    </message>
+    <message>
+        <source>6 encoches (pas diamétral)</source>
+        <translation>6 ranhuras (passo diametral)</translation>
+    </message>
+    <message>
+        <source>5 encoches</source>
+        <translation>5 ranhuras</translation>
+    </message>
+    <message>
+        <source>4 encoches</source>
+        <translation>4 ranhuras</translation>
+    </message>
+    <message>
+        <source>3 encoches</source>
+        <translation>3 ranhuras</translation>
+    </message>
+    <message>
+        <source>Le pas diamétral prend tout le fondamental, mais aussi toute l&apos;harmonique 5 que laisse la distribution.</source>
+        <translation>O passo diametral apanha toda a fundamental, mas também toda a harmónica 5 que a distribuição deixa.</translation>
+    </message>
+    <message>
+        <source>Avec 4 encoches sur 6, sin(5 × 60°) et sin(60°) ont la même valeur absolue : le fondamental et l&apos;harmonique 5 baissent d&apos;autant, et la part de l&apos;harmonique ne change pas.</source>
+        <translation>Com 4 ranhuras em 6, sin(5 × 60°) e sin(60°) têm o mesmo valor absoluto: a fundamental e a harmónica 5 descem o mesmo, e a parte da harmónica não muda.</translation>
+    </message>
+    <message>
+        <source>Le facteur de bobinage</source>
+        <translation>O fator de enrolamento</translation>
+    </message>
+    <message>
+        <source>Ce stator répartit chaque phase dans trois encoches voisines par pôle, {slots} en tout, et ses bobines font {coil-pitch} encoches pour un pas diamétral de {full-pitch}. Les f.m.m. des encoches d&apos;une phase ne culminent pas ensemble : leur somme est plus petite que si tout tenait dans une encoche au pas diamétral.</source>
+        <translation>Este estator reparte cada fase por três ranhuras vizinhas por polo, {slots} ao todo, e as suas bobinas abrangem {coil-pitch} ranhuras para um passo diametral de {full-pitch}. As f.m.m. das ranhuras de uma fase não culminam juntas: a sua soma é menor do que se tudo coubesse numa ranhura de passo diametral.</translation>
+    </message>
+    <message>
+        <source>Quel est le facteur de bobinage k_w du fondamental ?</source>
+        <translation>Qual é o fator de enrolamento k_w da fundamental?</translation>
+    </message>
+    <message>
+        <source>k_w = k_d × k_p : la distribution sur trois encoches donne k_d = {distribution-factor}, le pas de {coil-pitch} sur {full-pitch} donne k_p = {pitch-factor}, d&apos;où k_w = {winding-factor}. Le fondamental perd un dixième, mais les harmoniques d&apos;espace 5 et 7 tombent à {space-harmonic-5-share} et {space-harmonic-7-share} du fondamental : l&apos;entrefer est presque sinusoïdal.</source>
+        <translation>k_w = k_d × k_p: a distribuição por três ranhuras dá k_d = {distribution-factor}, o passo de {coil-pitch} em {full-pitch} dá k_p = {pitch-factor}, donde k_w = {winding-factor}. A fundamental perde um décimo, mas as harmónicas espaciais 5 e 7 caem para {space-harmonic-5-share} e {space-harmonic-7-share} da fundamental: o entreferro é quase sinusoidal.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : ses lignes « Facteur de distribution », « Facteur de raccourcissement » et « Facteur de bobinage » donnent aussi les harmoniques.</source>
+        <translation>abra «Medidas»: as linhas «Fator de distribuição», «Fator de passo» e «Fator de enrolamento» dão também as harmónicas.</translation>
+    </message>
+    <message>
+        <source>0,960</source>
+        <translation>0,960</translation>
+    </message>
+    <message>
+        <source>0,940</source>
+        <translation>0,940</translation>
+    </message>
+    <message>
+        <source>0,902</source>
+        <translation>0,902</translation>
+    </message>
+    <message>
+        <source>1 est le facteur d&apos;une bobine concentrée au pas diamétral. Ici les encoches sont décalées et les bobines raccourcies : chacun retranche un peu.</source>
+        <translation>1 é o fator de uma bobina concentrada de passo diametral. Aqui as ranhuras estão desfasadas e as bobinas encurtadas: cada uma tira um pouco.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de distribution k_d seul. Le pas raccourci multiplie encore par k_p.</source>
+        <translation>É o fator de distribuição k_d sozinho. O passo encurtado multiplica ainda por k_p.</translation>
+    </message>
+    <message>
+        <source>C&apos;est le facteur de raccourcissement k_p seul. Les trois encoches voisines multiplient encore par k_d.</source>
+        <translation>É o fator de passo k_p sozinho. As três ranhuras vizinhas multiplicam ainda por k_d.</translation>
+    </message>
+    <message>
+        <source>Une phase coupée</source>
+        <translation>Uma fase cortada</translation>
+    </message>
+    <message>
+        <source>Le fil de ligne de la phase 3 d&apos;un moteur couplé en étoile est coupé. Ses trois bobines sont toujours là, mais la bobine 3 ne porte plus rien, et les bobines 1 et 2, désormais en série, portent un même courant : dans un sens dans l&apos;une, dans l&apos;autre sens dans l&apos;autre. {convention}</source>
+        <translation>O fio de linha da fase 3 de um motor ligado em estrela está cortado. As suas três bobinas continuam lá, mas a bobina 3 já não leva nada, e as bobinas 1 e 2, agora em série, levam uma mesma corrente: num sentido numa, no outro sentido na outra. {convention}</translation>
+    </message>
+    <message>
+        <source>Que fait le champ du stator ?</source>
+        <translation>O que faz o campo do estator?</translation>
+    </message>
+    <message>
+        <source>Un seul courant dans deux bobines fixes fait un champ qui pulse sur un axe fixe : ses deux moitiés tournent en sens opposés à {field-speed}. Lancé, le moteur continue sur la moitié qui tourne avec lui, en chauffant ; à l&apos;arrêt, les deux moitiés se neutralisent et il ne démarre pas.</source>
+        <translation>Uma só corrente em duas bobinas fixas faz um campo que pulsa num eixo fixo: as suas duas metades giram em sentidos opostos a {field-speed}. Já lançado, o motor continua com a metade que gira com ele, aquecendo; parado, as duas metades anulam-se e ele não arranca.</translation>
+    </message>
+    <message>
+        <source>cochez « Deux champs tournants » dans « Mesures » : les deux moitiés sont égales. Puis, dans « Bobinage », remettez la phase coupée à « aucune ».</source>
+        <translation>assinale «Dois campos girantes» em «Medidas»: as duas metades são iguais. Depois, em «Enrolamento», volte a pôr a fase cortada em «nenhuma».</translation>
+    </message>
+    <message>
+        <source>Il tourne toujours dans le sens antihoraire</source>
+        <translation>Continua a girar no sentido anti-horário</translation>
+    </message>
+    <message>
+        <source>Il pulse sur un axe fixe</source>
+        <translation>Pulsa num eixo fixo</translation>
+    </message>
+    <message>
+        <source>Il disparaît</source>
+        <translation>Desaparece</translation>
+    </message>
+    <message>
+        <source>Un champ tournant demande deux courants déphasés dans deux bobines décalées. Ici les deux bobines restantes ne portent qu&apos;un courant, le même à chaque instant.</source>
+        <translation>Um campo girante exige duas correntes desfasadas em duas bobinas desfasadas. Aqui as duas bobinas restantes levam uma só corrente, a mesma em cada instante.</translation>
+    </message>
+    <message>
+        <source>Les bobines 1 et 2 portent encore un courant : leur champ existe, il ne tourne plus.</source>
+        <translation>As bobinas 1 e 2 ainda levam corrente: o seu campo existe, só já não gira.</translation>
+    </message>
+    <message>
+        <source>Quelle est la vitesse signée du champ ?</source>
+        <translation>Qual é a velocidade com sinal do campo?</translation>
+    </message>
+    <message>
+        <source>+1000 tr/min</source>
+        <translation>+1000 rpm</translation>
+    </message>
+    <message>
+        <source>-1000 tr/min</source>
+        <translation>-1000 rpm</translation>
+    </message>
+    <message>
+        <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
+        <translation>60 f é a velocidade de um campo com um par de polos. Este tem mais: conte as suas setas.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

@@ -39,6 +39,9 @@ enum class LessonQuantity {
                             // counterclockwise torque
     Harmonic5Sense,         // the sense the fifth harmonic's field turns
     Harmonic7Sense,         // and the seventh's
+    WindingFactor,          // the stator winding's factor k_w of the fundamental
+    QuietestPitch5,         // the coil pitch, in slots, whose magnetomotive force has the
+                            // smallest fifth space harmonic, the winding's p and q kept
 };
 
 // A quantity's name in a lesson file and the values it may take: names, or a number when

@@ -27,6 +27,8 @@ constexpr QuantityInfo kQuantities[] = {
     {LessonQuantity::TorquePosition, "torque-position", {}},
     {LessonQuantity::Harmonic5Sense, "harmonic-5-sense", kTurns},
     {LessonQuantity::Harmonic7Sense, "harmonic-7-sense", kTurns},
+    {LessonQuantity::WindingFactor, "winding-factor", {}},
+    {LessonQuantity::QuietestPitch5, "harmonic-5-least-pitch", {}},
 };
 
 // A mean torque smaller than this share of the largest a balanced pair makes (0.9) is none:
@@ -128,6 +130,28 @@ std::optional<LessonValue> HarmonicSense(int index, const SimulationState& state
     return v;
 }
 
+LessonValue WindingFactorValue(const WindingDesign& design) {
+    LessonValue v;
+    v.number = WindingFactorOf(design, 1).winding;
+    return v;
+}
+
+// Measured on each pitch's stepped magnetomotive force; the shortest of equal ones wins.
+LessonValue QuietestPitch(WindingDesign design) {
+    LessonValue v;
+    double quietest = 2;
+    for (int pitch = 1; pitch <= design.FullPitch(); ++pitch) {
+        design.coilPitch = pitch;
+        const double share = MmfHarmonicsOf(design, 50)[1].share;
+        if (share < quietest - 1e-9) {
+            quietest = share;
+            v.number = pitch;
+            v.relative = share;
+        }
+    }
+    return v;
+}
+
 }  // namespace
 
 LessonNumbers ComputeLessonNumbers(const Setup& setup) {
@@ -151,6 +175,7 @@ LessonNumbers ComputeLessonNumbers(const Setup& setup) {
     }
     if (state->statorPhaseOn[0] && state->rotorPhaseOn[0])
         numbers.meanTorque = MeanTorque(*state, conductors)->number;
+    numbers.winding = setup.winding;
     for (int p = 0; p < setup.stator.phases; ++p)
         numbers.statorAnglesDeg.push_back(setup.stator.anglesDeg[static_cast<std::size_t>(p)]);
     return numbers;
@@ -184,6 +209,10 @@ std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson) {
             return HarmonicSense(1, *state, n);
         case LessonQuantity::Harmonic7Sense:
             return HarmonicSense(2, *state, n);
+        case LessonQuantity::WindingFactor:
+            return WindingFactorValue(lesson.setup.winding);
+        case LessonQuantity::QuietestPitch5:
+            return QuietestPitch(lesson.setup.winding);
         case LessonQuantity::TorquePosition:
             break;
     }

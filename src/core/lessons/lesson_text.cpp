@@ -7,13 +7,38 @@ namespace vireflu {
 
 namespace {
 
-constexpr const char* kFigureNames[] = {
-    "frequency",         "field-sense",       "field-speed",        "field-signed-speed",
-    "rotor-sense",       "rotor-speed",       "rotor-signed-speed", "slip",
-    "slip-speed",        "rotor-frequency",   "harmonic-5-sense",   "harmonic-5-speed",
-    "harmonic-7-sense",  "harmonic-7-speed",  "harmonic-11-sense",  "harmonic-11-speed",
-    "harmonic-13-sense", "harmonic-13-speed", "stator-angles",      "mean-torque",
-    "convention",        "torque-bar"};
+constexpr const char* kFigureNames[] = {"frequency",
+                                        "field-sense",
+                                        "field-speed",
+                                        "field-signed-speed",
+                                        "rotor-sense",
+                                        "rotor-speed",
+                                        "rotor-signed-speed",
+                                        "slip",
+                                        "slip-speed",
+                                        "rotor-frequency",
+                                        "harmonic-5-sense",
+                                        "harmonic-5-speed",
+                                        "harmonic-7-sense",
+                                        "harmonic-7-speed",
+                                        "harmonic-11-sense",
+                                        "harmonic-11-speed",
+                                        "harmonic-13-sense",
+                                        "harmonic-13-speed",
+                                        "stator-angles",
+                                        "mean-torque",
+                                        "convention",
+                                        "torque-bar",
+                                        "pole-pairs",
+                                        "poles",
+                                        "slots",
+                                        "coil-pitch",
+                                        "full-pitch",
+                                        "distribution-factor",
+                                        "pitch-factor",
+                                        "winding-factor",
+                                        "space-harmonic-5-share",
+                                        "space-harmonic-7-share"};
 
 constexpr const char* kNoFigure = "\xE2\x80\x94";  // an em dash
 
@@ -110,6 +135,19 @@ LessonFigures LessonFiguresOf(const LessonNumbers& n, const Translate& inLanguag
         angles += (angles.empty() ? "" : ", ") + std::to_string(angle) + "°";
     if (!angles.empty()) f["stator-angles"] = angles;
     if (n.meanTorque) f["mean-torque"] = w.Number(*n.meanTorque, 2);
+    const WindingDesign& d = n.winding;
+    f["pole-pairs"] = std::to_string(d.polePairs);
+    f["poles"] = std::to_string(2 * d.polePairs);
+    f["slots"] = std::to_string(d.Slots());
+    f["coil-pitch"] = std::to_string(d.coilPitch);
+    f["full-pitch"] = std::to_string(d.FullPitch());
+    const WindingFactor k = WindingFactorOf(d, 1);
+    f["distribution-factor"] = w.Number(k.distribution, 3);
+    f["pitch-factor"] = w.Number(k.pitch, 3);
+    f["winding-factor"] = w.Number(k.winding, 3);
+    const std::vector<MmfHarmonic> harmonics = MmfHarmonicsOf(d, n.supplyHz);
+    f["space-harmonic-5-share"] = w.Number(100 * harmonics[1].share, 1) + " %";
+    f["space-harmonic-7-share"] = w.Number(100 * harmonics[2].share, 1) + " %";
     f["convention"] = w.Text(VIREFLU_UI_TEXT(
         "Lesson",
         "Vitesses, glissements, angles et couples sont comptés positifs dans le sens "
@@ -188,6 +226,14 @@ std::string LessonSentence(LessonQuantity quantity, const LessonValue& v,
                                          "fois la vitesse du fondamental"),
                          {w.Number(v.number, 0), w.Number(100 * v.relative, 0),
                           w.Sense(v.name == "horaire"), w.Rpm(std::fabs(v.speedRpm))});
+        case LessonQuantity::WindingFactor:
+            return w.Say(VIREFLU_UI_TEXT("Lesson", "Le facteur de bobinage vaut %1"),
+                         {w.Number(v.number, 3)});
+        case LessonQuantity::QuietestPitch5:
+            return w.Say(VIREFLU_UI_TEXT("Lesson",
+                                         "Des bobines de %1 encoches laissent le moins "
+                                         "d'harmonique 5 : %2 % du fondamental"),
+                         {w.Number(v.number, 0), w.Number(100 * v.relative, 1)});
     }
     return "";
 }

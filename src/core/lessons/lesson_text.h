@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lessons/lesson_grade.h"
+#include "machine/winding_design.h"
 #include "shell/interface_text.h"
 
 namespace vireflu {
@@ -27,6 +28,7 @@ struct LessonNumbers {
     std::array<std::optional<double>, 4> harmonicRpm;  // a six-step stator's 5, 7, 11, 13
     std::optional<double> meanTorque;                  // over one period, both windings on
     std::vector<int> statorAnglesDeg;                  // the angles of the phases on
+    WindingDesign winding;                             // the stator's
 };
 
 LessonNumbers ComputeLessonNumbers(const Setup& setup);

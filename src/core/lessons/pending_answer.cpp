@@ -17,6 +17,8 @@ Withheld WithheldBy(LessonQuantity quantity) {
             return {.torque = true};
         case LessonQuantity::Harmonic5Sense:
         case LessonQuantity::Harmonic7Sense:
+        case LessonQuantity::WindingFactor:
+        case LessonQuantity::QuietestPitch5:
             return {.harmonics = true};
     }
     return {};
