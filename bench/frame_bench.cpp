@@ -86,9 +86,11 @@ void FrameWithMeasures(benchmark::State& run, Presentation presentation, int wid
 }
 
 // One tick of a run that writes no image: the clock, then the frame advanced without being
-// drawn, "Couple" being the presentation with the most to compute.
-void Headless(benchmark::State& run) {
+// drawn, "Couple" being the presentation with the most to compute; the teaching machine's
+// winding, or the largest other one (p = 4, q = 4: 96 slots, short-pitched).
+void Headless(benchmark::State& run, WindingDesign winding) {
     SimulationState state = BusyMachine(Presentation::Torque);
+    state.winding = winding;
     MachineScene scene;
     scene.Resize(600, 560);
     for (auto _ : run) {
@@ -124,7 +126,8 @@ BENCHMARK_CAPTURE(TracePoints, points_1, 1);
 BENCHMARK_CAPTURE(TracePoints, points_999, 999);
 BENCHMARK_CAPTURE(FrameWithMeasures, entrefer_600x560, Presentation::AirGap, 600, 560);
 BENCHMARK_CAPTURE(FrameWithMeasures, vecteur_600x560, Presentation::Vector, 600, 560);
-BENCHMARK(Headless)->Name("Headless/tick");
+BENCHMARK_CAPTURE(Headless, tick, WindingDesign{});
+BENCHMARK_CAPTURE(Headless, tick_96_slots, WindingDesign{4, 4, 11, 0});
 BENCHMARK_CAPTURE(Fill, floor_600x560, 600, 560);
 BENCHMARK_CAPTURE(Fill, floor_2000x2000, 2000, 2000);
 

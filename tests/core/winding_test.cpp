@@ -86,9 +86,9 @@ TEST(Winding, TwoPolesAPolePair) {
         }
 }
 
-// Another winding is drawn for what it is: two coil sides in each of its Q slots, a whole
-// number of air-gap sectors per slot and 180 at least, and p arrows to its north poles,
-// 360 / p degrees apart; a cut phase leaves its two neighbours opposite currents.
+// Another winding is drawn for what it is: two coil sides in each of its Q slots (radial
+// rectangles), a whole number of air-gap sectors per slot and 180 at least, and p arrows to its
+// north poles, 360 / p degrees apart; a cut phase leaves its two neighbours opposite currents.
 TEST(WindingView, SlotsSectorsPolesAndACutPhase) {
     SimulationState state;
     ApplyWindingSettings(state, 0, {1, 1, 1, 0, 240, 120, 50, 0, 0, kWaveformSinus});
@@ -102,8 +102,9 @@ TEST(WindingView, SlotsSectorsPolesAndACutPhase) {
         scene.DrawMachine(surface, state);
         return surface.OfKind(kind);
     };
-    EXPECT_EQ(drawn(Presentation::AirGap, Primitive::Kind::Ellipse).size(), 48u);
-    EXPECT_EQ(drawn(Presentation::AirGap, Primitive::Kind::Polygon).size(), 192u);
+    // 192 sectors and 48 coil sides; in "Vecteur" the sides alone.
+    EXPECT_EQ(drawn(Presentation::AirGap, Primitive::Kind::Polygon).size(), 192u + 48u);
+    EXPECT_EQ(drawn(Presentation::Vector, Primitive::Kind::Polygon).size(), 48u);
     const std::vector<Primitive> arrows = drawn(Presentation::Vector, Primitive::Kind::Line);
     ASSERT_EQ(arrows.size(), 2u);
     const Point c{300, 280}, a = arrows[0].points[1], b = arrows[1].points[1];
@@ -151,7 +152,7 @@ TEST(Winding, ARotorOfPPolePairs) {
     scene.Prepare(state);
     testing::RecordingSurface surface;
     scene.DrawMachine(surface, state);
-    EXPECT_EQ(surface.OfKind(Primitive::Kind::Ellipse).size(), 24u + 4u);  // 12 slots, 2 coils
+    EXPECT_EQ(surface.OfKind(Primitive::Kind::Ellipse).size(), 4u);  // 2 coils, 2 sides each
     AirGapLevels gap;
     ComputeAirGapLevels(state, scene.Tables(), gap);
     EXPECT_EQ(gap.rotor[0], gap.rotor[90]);  // four poles: the same level 180 degrees on

@@ -72,7 +72,7 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
     if (state.torqueMode) DrawTorqueBar(surface, state, geometry);
 
     if (winding)
-        DrawWindingSlots(surface, geometry, windingLayout, windingCurrents);
+        DrawWindingSlots(surface, windingLayout, windingCurrents);
     else
         DrawConductors(surface, state.statorPhaseOn, conductorLevels.stator,
                        geometry.statorConductorBoxes);

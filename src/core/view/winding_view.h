@@ -12,26 +12,42 @@
 
 namespace vireflu {
 
-// Another winding as the view lays it out: its slots, once per winding, and its air-gap
-// sectors (a whole number per slot, at least 180 in all), rasterised once per size and number
-// of slots, so that a frame only fills their runs.
-class WindingLayout {
+// Quadrilaterals rasterised once for a canvas size, so that a frame only fills their runs.
+class QuadRuns {
 public:
-    // Lays the slots and the sectors out again when the winding or the view's size changed.
-    void Fit(const ViewGeometry& geometry, const WindingDesign& design);
-    const std::vector<Slot>& Slots() const { return laidOut; }
+    void Clear(int width, int height);
+    void Add(const std::array<Point, 4>& quad);
     int Count() const { return static_cast<int>(quads.size()); }
     const std::array<Point, 4>& Quad(int k) const { return quads[static_cast<std::size_t>(k)]; }
     PolygonRuns Runs(int k) const;
+
+private:
+    int width = 0;
+    int height = 0;
+    std::vector<std::array<Point, 4>> quads;
+    std::vector<PixelRun> runs;
+    std::vector<std::size_t> starts{0};  // where each quad's runs begin, and the last ends
+};
+
+// Another winding as the view lays it out: its slots, once per winding; its air-gap sectors
+// (a whole number per slot, at least 180 in all) and its coil sides (two small radial
+// rectangles a slot, the top layer outside), once per size and number of slots.
+class WindingLayout {
+public:
+    // Lays the slots out again when the winding or the view's size changed.
+    void Fit(const ViewGeometry& geometry, const WindingDesign& design);
+    const std::vector<Slot>& Slots() const { return laidOut; }
+    const QuadRuns& Sectors() const { return sectors; }
+    // Side 2s + 1 is slot s's top layer, side 2s its bottom one.
+    const QuadRuns& Sides() const { return sides; }
 
 private:
     WindingDesign design;
     std::vector<Slot> laidOut;
     int width = -1;
     int height = -1;
-    std::vector<std::array<Point, 4>> quads;
-    std::vector<PixelRun> runs;
-    std::vector<std::size_t> starts;  // where each sector's runs begin, and the last ends
+    QuadRuns sectors;
+    QuadRuns sides;
 };
 
 // Each of the layout's sectors' level: the winding's stepped magnetomotive force `steps` (see
@@ -42,7 +58,7 @@ std::vector<int> WindingGapLevels(const SimulationState& state, const WindingLay
 void DrawWindingGap(Surface& surface, const WindingLayout& layout, const std::vector<int>& levels);
 // The Q slots on the stator's conductor circle, each with its two coil sides coloured by their
 // current, the top layer outside.
-void DrawWindingSlots(Surface& surface, const ViewGeometry& geometry, const WindingLayout& layout,
+void DrawWindingSlots(Surface& surface, const WindingLayout& layout,
                       const std::array<double, 3>& currents);
 // The field as p red arrows from the centre, the first to `tip` (the field's, towards its
 // first north pole), the others 360 / p degrees on.
