@@ -24,7 +24,8 @@ test("start-up: the air gap in Bleu Noir Rouge at pace x1, the clock stopped", a
 
 const lessons = ["Une seule phase", "Trois phases", "Deux phases inversées", "Deux phases à 90°",
   "Fréquence et vitesse", "Courant continu", "Au synchronisme", "L'angle de couple", "Un rotor entraîné contre le champ",
-  "Le glissement", "La fréquence des courants du rotor", "L'harmonique 5 de l'onduleur", "L'harmonique 7 de l'onduleur"];
+  "Le glissement", "La fréquence des courants du rotor", "L'harmonique 5 de l'onduleur", "L'harmonique 7 de l'onduleur",
+  "La plaque d'un moteur", "Plus de pôles, un champ plus lent", "Le pas raccourci", "Le facteur de bobinage", "Une phase coupée"];
 
 test("menus: the French titles and items, with their access keys", async () => {
   const page = await open(browser);
@@ -34,7 +35,7 @@ test("menus: the French titles and items, with their access keys", async () => {
     ["<u>G</u>énéral", ["Ouvrir...Ctrl+O", "Enregistrer...Ctrl+S", "Copier le lien", "Exporter l'animation..."]],
     ["É<u>d</u>ition", ["AnnulerCtrl+Z", "RétablirCtrl+Shift+Z", "Tout réinitialiser"]],
     ["<u>R</u>eprésentation", ["Entrefer:couleur", "Vecteur", "Trace", "Forces magnéto-motrices", "Couple"]],
-    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Annotations", "Légende", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
+    ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Bobinage", "Annotations", "Légende", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
     ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],
@@ -43,7 +44,7 @@ test("menus: the French titles and items, with their access keys", async () => {
   ]);
   assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
     "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques",
-    "Langue"]);
+    "Les bobinages", "Langue"]);
   assert.equal(await page.locator(".menu-items hr").count(), 6,
     "above Tout réinitialiser, the paces, Projection, a lesson file, the languages and A propos");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
