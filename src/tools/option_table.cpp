@@ -208,6 +208,41 @@ std::vector<CommandOption> CommandOptions() {
          "0",
          {},
          WholeNumber([](RenderOptions& o) -> int& { return o.setup.winding.cutPhase; }, 0, 3)});
+    options.push_back(
+        {"--rotor-cage",
+         "",
+         "A squirrel-cage rotor instead of the fed one: its currents are induced by the slip",
+         "",
+         "",
+         {},
+         [](RenderOptions& o, const std::string&) { return o.setup.cage.on = true; }});
+    options.push_back({"--equivalent-circuit",
+                       "R1,X1,R2,X2,XM",
+                       "The cage's per-phase equivalent circuit referred to the stator, in ohms",
+                       "five numbers 0..1000 separated by commas, only R1 may be 0",
+                       "2,2.8,1.8,3.5,90",
+                       {},
+                       [](RenderOptions& o, const std::string& text) {
+                           const auto ohms = ParseDecimals(text, 5, 0, kMaxOhms);
+                           if (!ohms) return false;
+                           EquivalentCircuit c = o.setup.cage.circuit;
+                           c.r1 = (*ohms)[0], c.x1 = (*ohms)[1], c.r2 = (*ohms)[2];
+                           c.x2 = (*ohms)[3], c.xm = (*ohms)[4];
+                           if (!InRange(c)) return false;
+                           o.setup.cage.circuit = c;
+                           return true;
+                       }});
+    options.push_back({"--line-voltage",
+                       "V",
+                       "The cage machine's line voltage, star-connected",
+                       "a number of volts 1..10000",
+                       "400",
+                       {},
+                       [](RenderOptions& o, const std::string& text) {
+                           const auto volts = ParseDecimal(text, 1, kMaxLineVoltage);
+                           if (volts) o.setup.cage.circuit.lineVoltage = *volts;
+                           return volts.has_value();
+                       }});
     options.push_back({"--presentation", "NAME",
                        "The \"Représentation\" command: entrefer is \"Entrefer:couleur\", fmm "
                        "\"Forces magnéto-motrices\"",

@@ -29,6 +29,30 @@ std::optional<std::array<int, 3>> ParseTriple(std::string_view text, int min, in
     return values;
 }
 
+std::optional<double> ParseDecimal(std::string_view text, double min, double max) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
+    if (!(value >= min && value <= max)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<double>> ParseDecimals(std::string_view text, std::size_t count,
+                                                 double min, double max) {
+    std::vector<double> values;
+    while (values.size() < count) {
+        const std::size_t comma = text.find(',');
+        const bool last = values.size() + 1 == count;
+        if (last == (comma != std::string_view::npos)) return std::nullopt;
+        const std::optional<double> value = ParseDecimal(text.substr(0, comma), min, max);
+        if (!value) return std::nullopt;
+        values.push_back(*value);
+        if (!last) text.remove_prefix(comma + 1);
+    }
+    return values;
+}
+
 std::optional<PixelSize> ParsePixelSize(std::string_view text, int maxSide) {
     const std::size_t x = text.find('x');
     if (x == std::string_view::npos) return std::nullopt;

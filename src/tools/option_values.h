@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "render_options.h"
 
@@ -15,6 +16,13 @@ std::optional<int> ParseWholeNumber(std::string_view text, int min, int max);
 
 // Three whole numbers separated by commas, each within min..max.
 std::optional<std::array<int, 3>> ParseTriple(std::string_view text, int min, int max);
+
+// A decimal number written with a point ("0.641", "400"), within min..max.
+std::optional<double> ParseDecimal(std::string_view text, double min, double max);
+
+// Numbers with a point separated by commas, exactly `count` of them, each within min..max.
+std::optional<std::vector<double>> ParseDecimals(std::string_view text, std::size_t count,
+                                                 double min, double max);
 
 // "WIDTHxHEIGHT", each side within 1..maxSide.
 std::optional<PixelSize> ParsePixelSize(std::string_view text, int maxSide);

@@ -149,6 +149,25 @@ const char* SenseName(FieldSense sense) {
     return nullptr;
 }
 
+// A cage rotor's figures, torque and powers along the field's rotation.
+JsonObject InductionJson(const Measures& m) {
+    JsonObject json("      ");
+    const InductionPoint& p = m.induction->point;
+    const TorqueLandmarks& t = m.induction->landmarks;
+    json.Number("slip", p.slip);
+    json.Number("torqueNm", p.torqueNm);
+    json.Number("statorCurrentA", p.statorCurrentA);
+    json.Number("rotorCurrentA", p.rotorCurrentA);
+    json.Number("powerFactor", p.powerFactor);
+    json.Number("inputPowerW", p.inputPowerW);
+    json.Number("mechanicalPowerW", p.mechanicalPowerW);
+    json.Number("slipAtMaxTorque", t.slipAtMaxTorque);
+    json.Number("maxTorqueNm", t.maxTorqueNm);
+    json.Number("startTorqueNm", t.startTorqueNm);
+    json.Number("rotorRpm", m.numbers.rotorRpm);
+    return json;
+}
+
 // The "Mesures" window's figures; a figure that is undefined is null.
 JsonObject MeasuresJson(const Measures& m) {
     JsonObject json("    ");
@@ -239,6 +258,7 @@ std::string StateJson(const SimulationState& state, const MachineScene& scene,
     const Measures measures = ComputeMeasures(state, instant);
     JsonObject measuresJson = MeasuresJson(measures);
     WindingJson(measuresJson, state.winding, measures.numbers.supplyHz);
+    if (measures.induction) measuresJson.Object("induction", InductionJson(measures));
     json.Object("measures", measuresJson);
     if (lesson != nullptr) json.Object("lesson", LessonJson(*lesson));
     return json.Text() + "\n";

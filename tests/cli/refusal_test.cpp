@@ -49,6 +49,8 @@ const Refusal kRefusals[] = {
      "--pole-pairs accepts a whole number 1..4"},
     {"CoilWiderThanAPole", WithOutputs({"--slots-per-pole-per-phase", "2", "--coil-pitch", "7"}),
      "--coil-pitch accepts 1..6 with --slots-per-pole-per-phase 2"},
+    {"RotorWithoutResistance", WithOutputs({"--rotor-cage", "--equivalent-circuit", "1,2,0,2,50"}),
+     "--equivalent-circuit accepts five numbers 0..1000 separated by commas, only R1 may be 0"},
     {"MissingValue", WithOutputs({"--ticks"}), "--ticks"},
     {"LongValue", WithOutputs({"--rotor-frequency", QString(56, 'h') + QString(999, 'm') + "t"}),
      "h...mmmmmmmmmmmmmmmmmmmt' (1056 bytes)"},

@@ -77,6 +77,28 @@ TEST(StateJsonTest, WindingOptionsReachTheMachineAndItsHarmonics) {
     EXPECT_EQ(full["coilPitch"].toInt(), 9);
 }
 
+// A cage rotor reports the circuit's figures at the slip played: the textbook's 460 V, 60 Hz
+// four-pole motor at 1440 tr/min (g = 0.2) sits beside its largest torque (the core checks
+// the values); the cage's figures are absent without a cage.
+TEST(StateJsonTest, CageRotorReportsItsCircuit) {
+    const QStringList machine = {"--stator-phases",    "3",  "--stator-angles", "0,240,120",
+                                 "--stator-frequency", "60", "--pole-pairs",    "2",
+                                 "--rotation",         "24"};
+    const auto induction = [](const QJsonObject& state) {
+        return state["measures"].toObject().value("induction");
+    };
+    const QJsonObject cage =
+        induction(RunForState(machine + QStringList{"--rotor-cage", "--equivalent-circuit",
+                                                    "0.641,1.106,0.332,0.464,26.3",
+                                                    "--line-voltage", "460"}))
+            .toObject();
+    EXPECT_NEAR(cage["slip"].toDouble(), 0.2, 1e-9);
+    EXPECT_NEAR(cage["torqueNm"].toDouble(), 230.8, 0.05);
+    EXPECT_NEAR(cage["maxTorqueNm"].toDouble(), 230.8, 0.05);
+    EXPECT_EQ(cage["rotorRpm"].toDouble(), 1440);
+    EXPECT_TRUE(induction(RunForState(machine)).isUndefined());
+}
+
 // A lesson's setup is the start the options override, and the answer follows what is played.
 TEST(StateJsonTest, LessonAnswerOfTheSetupPlayed) {
     const ToolRun ids = RunTool({"--lessons"});

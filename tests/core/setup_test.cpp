@@ -167,6 +167,23 @@ TEST(Setups, WindingKeysOnlyForAnotherMachine) {
     EXPECT_EQ(wide.accepts, "1..6");
 }
 
+// A cage is written with its circuit and voltage, and reads back; a circuit out of range or
+// of the wrong length is refused, naming the key.
+TEST(Setups, CageKeysOnlyForACage) {
+    vireflu::Setup cage;
+    cage.cage = {true, {0.641, 1.106, 0.332, 0.464, 26.3, 460}};
+    const std::string written = WriteSetup(cage);
+    EXPECT_NE(written.find("\"rotor-cage\": true,\n  \"equivalent-circuit\": [0.641, 1.106, 0.332, "
+                           "0.464, 26.3],\n  \"line-voltage\": 460"),
+              std::string::npos);
+    EXPECT_EQ(std::get<vireflu::Setup>(ReadSetup(written)).cage, cage.cage);
+    EXPECT_EQ(WriteSetup(vireflu::Setup{}).find("cage"), std::string::npos);
+    const std::string v = "{\"vireflu-setup\": 1, ";
+    for (const char* bad : {"\"equivalent-circuit\": [1, 1, 0, 1, 1]",
+                            "\"equivalent-circuit\": [1, 1, 1, 1]", "\"line-voltage\": 0"})
+        EXPECT_NE(std::get<SetupError>(ReadSetup(v + bad + "}")).key, "") << bad;
+}
+
 // What a teacher reads: the plain words first (what was not opened), the detail after; a
 // sentence that is plain already stands alone.
 TEST(Setups, RefusalsSayPlainlyFirst) {

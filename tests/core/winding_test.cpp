@@ -169,6 +169,7 @@ TEST(Winding, WindowAndMeasures) {
                          WindingValue::SlotsPerPolePerPhase, 1);
     EXPECT_EQ(d.coilPitch, 3);
     EXPECT_EQ(WithWindingValue(d, WindingValue::PolePairs, 9).polePairs, kMaxPolePairs);
+    EXPECT_EQ(WithWindingValue({1, 1, 3, 2}, WindingValue::CutPhase, 0).cutPhase, 0);  // "aucune"
     EXPECT_EQ(WindingSummary({2, 2, 5, 0}, [](const char* t) { return std::string(t); }),
               "24 encoches, 4 pôles, pas 5/6");
     SimulationState state;

@@ -5,6 +5,7 @@
 
 #include "drawing/colour_map.h"
 #include "drawing/geometry.h"
+#include "machine/induction_circuit.h"
 #include "machine/winding_design.h"
 
 namespace vireflu {
@@ -88,6 +89,7 @@ struct SimulationState {
     int projectorMode = 0;
     // The stator's winding; the default one is the teaching machine drawn since the start.
     WindingDesign winding;
+    CageRotor cage;
 
     // Recorded tips of the field vector; traceCount is also the next free slot. The trace
     // shows the first traceShown points: all of them just after the buffer filled up.

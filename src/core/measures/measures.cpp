@@ -215,6 +215,12 @@ Measures ComputeMeasures(const SimulationState& state, const MachineInstant& ins
     if (m.sixStep && m.numbers.slips.size() == 1)
         m.sixStepFieldRpm = m.numbers.slips[0].synchronousRpm;
     m.withheld = state.withheld;
+    const double f = m.numbers.supplyHz;
+    if (state.cage.on && m.numbers.slips.size() == 1 && f > 0) {
+        const int p = state.winding.polePairs;
+        m.induction = {OperatingPointAt(state.cage.circuit, f, p, m.numbers.slips[0].slip),
+                       LandmarksOf(state.cage.circuit, f, p)};
+    }
     if (OtherWinding(state)) {
         for (const int order : kSpaceHarmonicOrders)
             m.windingFactors.push_back(WindingFactorOf(state.winding, order));

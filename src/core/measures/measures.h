@@ -137,6 +137,13 @@ struct Measures {
     // space harmonics, for kSpaceHarmonicOrders.
     std::vector<WindingFactor> windingFactors;
     std::vector<MmfHarmonic> mmfHarmonics;
+    // A cage rotor's figures at its slip against the stator's rotating field (none against a
+    // pulsating field or none), and its curve's landmarks.
+    struct Induction {
+        InductionPoint point;
+        TorqueLandmarks landmarks;
+    };
+    std::optional<Induction> induction;
 };
 
 // At the instant of the state's clock; the split fields' lengths are in the instant's unit.

@@ -66,6 +66,7 @@ Setup SetupOf(const SimulationState& state, const PanelRecords& records) {
     setup.projection = state.projectorMode != 0;
     setup.sequences = state.sequenceMode != 0;
     setup.winding = state.winding;
+    setup.cage = state.cage;
     return setup;
 }
 

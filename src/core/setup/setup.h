@@ -85,6 +85,7 @@ struct Setup {
     int ticks = 0;               // since the clock's zero
     bool running = false;
     WindingDesign winding;  // written only when it is not the teaching machine's
+    CageRotor cage;         // written only when the rotor is a cage
 };
 
 }  // namespace vireflu

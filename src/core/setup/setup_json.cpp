@@ -38,6 +38,10 @@ Field WindingKey(std::string key, int min, int max, Ref ref) {
     return field;
 }
 
+bool Cage(const Setup& setup) {
+    return setup.cage.on;
+}
+
 std::string Quoted(std::string_view text) {
     return '"' + std::string(text) + '"';
 }
@@ -147,6 +151,53 @@ void AddWinding(std::vector<Field>& fields, const std::string& winding, WindingS
                       }});
 }
 
+// A number as the document writes it: at most six decimals, no trailing zeros.
+std::string Decimal(double value) {
+    std::string text = FixedText(value, 6);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+// The cage's circuit, R1, X1, R2, X2 and XM in ohms, and its line voltage.
+Field Circuit() {
+    Field field{"equivalent-circuit", "[R1, X1, R2, X2, XM], ohms 0..1000, only R1 may be 0",
+                [](const JsonValue& v, Setup& s) {
+                    const JsonValue::Items* items = v.Array();
+                    if (items == nullptr || items->size() != 5) return false;
+                    EquivalentCircuit c = s.cage.circuit;
+                    double* ohms[] = {&c.r1, &c.x1, &c.r2, &c.x2, &c.xm};
+                    for (std::size_t i = 0; i < 5; ++i) {
+                        const double* number = (*items)[i].Number();
+                        if (number == nullptr) return false;
+                        *ohms[i] = *number;
+                    }
+                    if (!InRange(c)) return false;
+                    s.cage.circuit = c;
+                    return true;
+                },
+                [](Setup& s) {
+                    const EquivalentCircuit& c = s.cage.circuit;
+                    return "[" + Decimal(c.r1) + ", " + Decimal(c.x1) + ", " + Decimal(c.r2) +
+                           ", " + Decimal(c.x2) + ", " + Decimal(c.xm) + "]";
+                }};
+    field.written = Cage;
+    return field;
+}
+
+Field LineVoltage() {
+    Field field{"line-voltage", "1..10000 volts",
+                [](const JsonValue& v, Setup& s) {
+                    const double* number = v.Number();
+                    if (number == nullptr || *number < 1 || *number > kMaxLineVoltage) return false;
+                    s.cage.circuit.lineVoltage = *number;
+                    return true;
+                },
+                [](Setup& s) { return Decimal(s.cage.circuit.lineVoltage); }};
+    field.written = Cage;
+    return field;
+}
+
 // The windows open, as a list of distinct names in this order.
 constexpr std::pair<const char*, bool Setup::*> kWindows[] = {
     {"stator", &Setup::statorWindow},
@@ -199,6 +250,11 @@ const std::vector<Field>& Fields() {
                                [](Setup& s) -> int& { return s.winding.coilPitch; }));
         f.push_back(
             WindingKey("cut-phase", 0, 3, [](Setup& s) -> int& { return s.winding.cutPhase; }));
+        Field cage = Flag("rotor-cage", [](Setup& s) -> bool& { return s.cage.on; });
+        cage.written = Cage;
+        f.push_back(cage);
+        f.push_back(Circuit());
+        f.push_back(LineVoltage());
         f.push_back(Name<Presentation>("presentation", kPresentationNames,
                                        [](Setup& s) -> Presentation& { return s.presentation; }));
         f.push_back(Name<ColourMapKind>("colour-map", kColourMapNames,

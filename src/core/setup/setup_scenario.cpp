@@ -26,6 +26,7 @@ PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& si
     state.sequenceMode = setup.sequences ? 1 : 0;
     state.projectorMode = setup.projection ? 1 : 0;
     state.winding = setup.winding;
+    state.cage = setup.cage;
     SelectPresentation(state, setup.presentation);
     if (!sink.Draw(state, frame++)) return records;
     SelectColourMap(state, setup.colourMap);

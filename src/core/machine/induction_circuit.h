@@ -1,0 +1,63 @@
+#pragma once
+
+#include <complex>
+
+namespace vireflu {
+
+// A three-phase induction machine, star-connected, as its per-phase equivalent circuit referred
+// to the stator: R1 + jX1, then the magnetising reactance XM across R2/g + jX2; in ohms, with
+// the line voltage in volts. The defaults are a small four-pole motor of about 3.5 kW at
+// 400 V, 50 Hz.
+struct EquivalentCircuit {
+    double r1 = 2.0;
+    double x1 = 2.8;
+    double r2 = 1.8;
+    double x2 = 3.5;
+    double xm = 90;
+    double lineVoltage = 400;
+    bool operator==(const EquivalentCircuit&) const = default;
+};
+
+// The ranges a circuit is held to: every resistance and reactance above 0 and at most
+// kMaxOhms (R1 may be 0), the line voltage 1..kMaxLineVoltage.
+inline constexpr double kMaxOhms = 1000;
+inline constexpr double kMaxLineVoltage = 10000;
+bool InRange(const EquivalentCircuit& circuit);
+
+// A squirrel-cage rotor in place of the fed one: its currents are induced by the slip, as
+// the circuit says.
+struct CageRotor {
+    bool on = false;
+    EquivalentCircuit circuit;
+    bool operator==(const CageRotor&) const = default;
+};
+
+// The machine at slip g = (n_s - n) / n_s, the figures counted along the field's rotation
+// (the motor convention): torque T = 3 I2^2 R2 / (g w_s), negative when the machine
+// generates (g < 0); the mechanical power T w_s (1 - g), negative when it generates and when
+// it brakes against the field (g > 1); the input power 3 V I1 cos(phi), negative when it
+// generates. At g = 0 the rotor carries nothing.
+struct InductionPoint {
+    double slip = 0;
+    double torqueNm = 0;
+    double statorCurrentA = 0;
+    double rotorCurrentA = 0;
+    double powerFactor = 0;
+    double inputPowerW = 0;
+    double mechanicalPowerW = 0;
+    // The rotor current's phasor, the stator's phase voltage at angle 0.
+    std::complex<double> rotorCurrent;
+};
+InductionPoint OperatingPointAt(const EquivalentCircuit& circuit, double supplyHz, int polePairs,
+                                double slip);
+
+// The curve's landmarks from the exact Thevenin equivalent of the stator side: the slip of
+// largest torque R2 / |Z_th + jX2|, that torque, and the torque at standstill (g = 1).
+struct TorqueLandmarks {
+    double slipAtMaxTorque = 0;
+    double maxTorqueNm = 0;
+    double startTorqueNm = 0;
+};
+TorqueLandmarks LandmarksOf(const EquivalentCircuit& circuit, double supplyHz, int polePairs);
+
+}  // namespace vireflu

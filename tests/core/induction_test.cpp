@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "machine/induction_circuit.h"
+
+namespace vireflu {
+namespace {
+
+// A 460 V, 60 Hz, four-pole motor of the textbooks: the exact Thevenin equivalent gives the
+// slip of largest torque 0.2014, that torque 230.8 N m and 106.6 N m at standstill (worked
+// by hand, and by a search of the curve for its peak).
+const EquivalentCircuit kTextbook{0.641, 1.106, 0.332, 0.464, 26.3, 460};
+
+TEST(Induction, TextbookLandmarks) {
+    const TorqueLandmarks t = LandmarksOf(kTextbook, 60, 2);
+    EXPECT_NEAR(t.slipAtMaxTorque, 0.2014, 1e-4);
+    EXPECT_NEAR(t.maxTorqueNm, 230.8, 0.05);
+    EXPECT_NEAR(t.startTorqueNm, 106.6, 0.05);
+    EXPECT_NEAR(OperatingPointAt(kTextbook, 60, 2, t.slipAtMaxTorque).torqueNm, t.maxTorqueNm,
+                1e-9);
+    for (const double g : {0.19, 0.21})
+        EXPECT_LT(OperatingPointAt(kTextbook, 60, 2, g).torqueNm, t.maxTorqueNm);
+}
+
+// Power flows as the circuit says at every slip: what the stator takes, less its copper
+// losses, crosses the gap as T w_s, and T w_s (1 - g) of it turns the shaft. Motoring, the
+// torque and both powers are positive; generating (g < 0) all three are negative; braking
+// against the field (g > 1) the torque stays positive and the shaft gives power.
+TEST(Induction, PowerBalanceAndSigns) {
+    const double ws = 2 * std::numbers::pi * 60 / 2;
+    for (const double g : {-0.05, 0.03, 0.5, 1.0, 1.8}) {
+        const InductionPoint p = OperatingPointAt(kTextbook, 60, 2, g);
+        const double statorLosses = 3 * p.statorCurrentA * p.statorCurrentA * kTextbook.r1;
+        EXPECT_NEAR(p.inputPowerW - statorLosses, p.torqueNm * ws, 1e-6 * p.statorCurrentA * 460);
+        EXPECT_NEAR(p.mechanicalPowerW, p.torqueNm * ws * (1 - g), 1e-6);
+        EXPECT_EQ(p.torqueNm > 0, g > 0) << g;
+        EXPECT_EQ(p.mechanicalPowerW > 0, g > 0 && g < 1) << g;
+        EXPECT_EQ(p.inputPowerW > 0, g > 0) << g;
+        EXPECT_GT(p.powerFactor, g > 0 ? 0 : -1);
+    }
+    // At synchronism nothing is induced: the stator draws its magnetising current alone.
+    const InductionPoint synchronous = OperatingPointAt(kTextbook, 60, 2, 0);
+    EXPECT_EQ(synchronous.torqueNm, 0);
+    EXPECT_EQ(synchronous.rotorCurrentA, 0);
+    EXPECT_NEAR(synchronous.statorCurrentA,
+                460 / std::numbers::sqrt3 / std::hypot(0.641, 1.106 + 26.3), 1e-9);
+    EXPECT_TRUE(InRange(kTextbook));
+    EXPECT_FALSE(InRange({0.641, 1.106, 0, 0.464, 26.3, 460}));
+    EXPECT_FALSE(InRange({0.641, 1.106, 0.332, 0.464, 26.3, 0.5}));
+}
+
+}  // namespace
+}  // namespace vireflu
