@@ -271,6 +271,7 @@ TEST(ImageOutputTest, PanelPicturesAtTheWindingsAngle) {
     EXPECT_EQ(panel.size(), QSize(97, 2 * 57));
     EXPECT_EQ(RgbAt(panel, 20, 40), Rgb(0, 0, 0));
     EXPECT_EQ(RgbAt(panel, 20, 57 + 40), Rgb(0, 0, 0));
+    EXPECT_EQ(RgbAt(panel, 0, 0), Rgb(255, 255, 255));  // the first picture from the first row
     const QString sized = scratch.Path("sized.png");
     RunTool({"--stator-phases", "1", "--panel", "stator", "--panel-output", sized, "--picture-size",
              "120x70"});

@@ -3,7 +3,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "machine/clock.h"
+#include "machine/field.h"
 #include "machine/induction_circuit.h"
+#include "measures/cage_currents.h"
 
 namespace vireflu {
 namespace {
@@ -49,6 +52,40 @@ TEST(Induction, PowerBalanceAndSigns) {
     EXPECT_TRUE(InRange(kTextbook));
     EXPECT_FALSE(InRange({0.641, 1.106, 0, 0.464, 26.3, 460}));
     EXPECT_FALSE(InRange({0.641, 1.106, 0.332, 0.464, 26.3, 0.5}));
+}
+
+// A cage under the direct sequence's field: below synchronism its conductors carry currents
+// whose field keeps one angle to the stator's, tick after tick, whatever the rotor's speed
+// (it turns with the stator's), and the torque pushes the rotor the field's way; at
+// synchronism nothing is induced and nothing pushes.
+TEST(Induction, CageCurrentsFollowTheField) {
+    const auto cage = [](int rotationHz) {
+        SimulationState state;
+        state.cage.on = true;
+        ApplyWindingSettings(state, 0, {1, 1, 1, 0, 240, 120, 50, 0, 0, kWaveformSinus});
+        ApplyWindingSettings(state, 1, {0, 0, 0, 0, 0, 0, 0, rotationHz, 30, kWaveformSinus});
+        InduceCageCurrents(state);
+        ResetClockState(state);
+        return state;
+    };
+    for (const int rotationHz : {0, 20, 48}) {
+        SimulationState state = cage(rotationHz);
+        double first = 0;
+        for (int tick = 0; tick < 30; ++tick) {
+            const FieldVector s = StatorVector(state, 1, {});
+            const FieldVector r = ElectricalRotorVector(state, 1);
+            const double between =
+                std::remainder(std::atan2(r.y, r.x) - std::atan2(s.y, s.x), 2 * std::numbers::pi);
+            if (tick == 0) first = between;
+            EXPECT_NEAR(between, first, 1e-4) << rotationHz << " " << tick;
+            EXPECT_GT(std::hypot(r.x, r.y), 0.1) << rotationHz;
+            AdvanceClock(state);
+        }
+        EXPECT_LT(ComputeInstant(state, 1, {}).torque, 0) << rotationHz;  // counterclockwise
+    }
+    SimulationState synchronous = cage(50);
+    EXPECT_EQ(synchronous.rotorAmplitude, 0);
+    EXPECT_EQ(ComputeInstant(synchronous, 1, {}).torque, 0);
 }
 
 }  // namespace

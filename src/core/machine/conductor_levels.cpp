@@ -16,18 +16,19 @@ void SetPair(Levels& levels, int phase, int forward, int back) {
     levels[static_cast<std::size_t>(2 * phase + 1)] = back;
 }
 
-void SetSinusoidalPair(Levels& levels, int phase, double angle) {
-    const double s = 32 * std::sin(angle);
+void SetSinusoidalPair(Levels& levels, int phase, double angle, double amplitude) {
+    const double s = 32 * amplitude * std::sin(angle);
     SetPair(levels, phase, Trunc(s + 32), Trunc(32 - s));
 }
 
 // Phases 1 and 2 follow their own switch; phase 3 is drawn, and so computed, only
 // together with phase 2.
 void ComputeSinusWinding(Levels& levels, const std::array<int, 3>& on,
-                         const std::array<double, 3>& phaseAngle, double angle) {
-    if (on[0]) SetSinusoidalPair(levels, 0, angle + phaseAngle[0]);
-    if (on[1]) SetSinusoidalPair(levels, 1, angle + phaseAngle[1]);
-    if (on[1] && on[2]) SetSinusoidalPair(levels, 2, angle + phaseAngle[2]);
+                         const std::array<double, 3>& phaseAngle, double angle,
+                         double amplitude = 1) {
+    if (on[0]) SetSinusoidalPair(levels, 0, angle + phaseAngle[0], amplitude);
+    if (on[1]) SetSinusoidalPair(levels, 1, angle + phaseAngle[1], amplitude);
+    if (on[1] && on[2]) SetSinusoidalPair(levels, 2, angle + phaseAngle[2], amplitude);
 }
 
 void ComputeSixStepStator(Levels& levels, double statorAngle) {
@@ -50,7 +51,8 @@ void ComputeConductorLevels(const SimulationState& state, ConductorLevels& level
     if (state.statorWaveform == kWaveformContinu) SetPair(levels.stator, 0, 64, 0);
     if (state.rotorWaveform == kWaveformContinu) SetPair(levels.rotor, 0, 64, 0);
     if (state.rotorWaveform != kWaveformSinus) return;
-    ComputeSinusWinding(levels.rotor, state.rotorPhaseOn, state.rotorPhaseAngle, state.rotorAngle);
+    ComputeSinusWinding(levels.rotor, state.rotorPhaseOn, state.rotorPhaseAngle, state.rotorAngle,
+                        state.rotorAmplitude);
 }
 
 }  // namespace vireflu

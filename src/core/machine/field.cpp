@@ -36,9 +36,9 @@ FieldVector StatorVector(const SimulationState& s, double ra, const ConductorLev
 FieldVector ElectricalRotorVector(const SimulationState& s, double ra) {
     const auto& on = s.rotorPhaseOn;
     const int waveform = s.rotorWaveform;
-    const double j1 = std::sin(s.rotorAngle + s.rotorPhaseAngle[0]);
-    const double j2 = std::sin(s.rotorAngle + s.rotorPhaseAngle[1]);
-    const double j3 = std::sin(s.rotorAngle + s.rotorPhaseAngle[2]);
+    const double j1 = s.rotorAmplitude * std::sin(s.rotorAngle + s.rotorPhaseAngle[0]);
+    const double j2 = s.rotorAmplitude * std::sin(s.rotorAngle + s.rotorPhaseAngle[1]);
+    const double j3 = s.rotorAmplitude * std::sin(s.rotorAngle + s.rotorPhaseAngle[2]);
     // The rotor's winding has the stator's pole pairs: p turns of its field per turn.
     const double p = s.winding.polePairs * s.rotorPosition;
 
@@ -89,6 +89,9 @@ MachineInstant ComputeInstant(const SimulationState& state, double ra,
                      std::sqrt(s.x * s.x + s.y * s.y) * std::sqrt(r.x * r.x + r.y * r.y) * 2.5 /
                      ra / ra;
         now.field = FieldVector{(r.x + s.x) * 0.5, (r.y + s.y) * 0.5};
+        // A cage's torque is the circuit's: the stator's drawn currents keep one amplitude
+        // while its real current falls from the start to the load.
+        if (state.cage.on) now.torque = state.cageTorque;
     } else if (statorOn) {
         now.field = s;
     } else if (rotorOn) {

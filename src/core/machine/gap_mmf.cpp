@@ -81,7 +81,8 @@ void ComputeStator(const SimulationState& s, const AngleTables& tables, Sectors&
 void ComputeRotor(const SimulationState& s, Sectors& sectors) {
     const auto& on = s.rotorPhaseOn;
     const int waveform = s.rotorWaveform;
-    const auto j = Currents(s.rotorAngle, s.rotorPhaseAngle);
+    auto j = Currents(s.rotorAngle, s.rotorPhaseAngle);
+    for (double& current : j) current *= s.rotorAmplitude;
     // With p pole pairs the pattern repeats p times around the gap.
     const int pairs = s.winding.polePairs;
     const double p = pairs * s.rotorPosition;

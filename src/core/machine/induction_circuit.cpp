@@ -52,6 +52,7 @@ InductionPoint OperatingPointAt(const EquivalentCircuit& c, double supplyHz, int
                                     : stator + magnetising * Complex{c.r2 / slip, c.x2} /
                                                    (magnetising + Complex{c.r2 / slip, c.x2});
     const Complex i1 = v / input;
+    point.statorCurrent = i1;
     point.statorCurrentA = std::abs(i1);
     point.powerFactor = std::cos(std::arg(input));
     point.inputPowerW = 3 * v * point.statorCurrentA * point.powerFactor;

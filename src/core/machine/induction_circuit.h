@@ -45,7 +45,9 @@ struct InductionPoint {
     double powerFactor = 0;
     double inputPowerW = 0;
     double mechanicalPowerW = 0;
-    // The rotor current's phasor, the stator's phase voltage at angle 0.
+    // The stator's and the rotor's current phasors, the stator's phase voltage at angle 0;
+    // the rotor's flows from the gap into R2/g + jX2.
+    std::complex<double> statorCurrent;
     std::complex<double> rotorCurrent;
 };
 InductionPoint OperatingPointAt(const EquivalentCircuit& circuit, double supplyHz, int polePairs,

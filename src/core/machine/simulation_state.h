@@ -89,7 +89,13 @@ struct SimulationState {
     int projectorMode = 0;
     // The stator's winding; the default one is the teaching machine drawn since the start.
     WindingDesign winding;
+    // A cage rotor, and the amplitude of the rotor's currents against the stator's (1 for a
+    // fed rotor; a cage's induced currents, 0 at synchronism).
     CageRotor cage;
+    double rotorAmplitude = 1;
+    // A cage's torque as the bar draws it (counted clockwise): the circuit's, 0.9 at its
+    // largest, as a balanced three-phase pair's largest.
+    double cageTorque = 0;
 
     // Recorded tips of the field vector; traceCount is also the next free slot. The trace
     // shows the first traceShown points: all of them just after the buffer filled up.

@@ -5,6 +5,7 @@
 #include "lessons/pending_answer.h"
 #include "machine/clock.h"
 #include "machine/display_commands.h"
+#include "measures/cage_currents.h"
 #include "session/frame.h"
 #include "setup/panel_record.h"
 
@@ -33,6 +34,7 @@ void Session::SetSequences(bool on) {
 
 void Session::ApplyRecord(Winding winding, const WindingSettings& record) {
     ApplyWindingSettings(*state, static_cast<int>(winding), record);
+    InduceCageCurrents(*state);
     (winding == Winding::Rotor ? records.rotor : records.stator) = record;
     ResetClock();
 }

@@ -5,6 +5,7 @@
 #include "machine/clock.h"
 #include "machine/display_commands.h"
 #include "machine/period.h"
+#include "measures/cage_currents.h"
 #include "setup/panel_record.h"
 
 namespace vireflu {
@@ -14,6 +15,7 @@ namespace {
 // The main window's handling of a panel's notification: apply, then reset the clock.
 void ApplyRecord(SimulationState& state, Winding winding, const WindingSettings& record) {
     ApplyWindingSettings(state, static_cast<int>(winding), record);
+    InduceCageCurrents(state);
     ResetClockState(state);
 }
 

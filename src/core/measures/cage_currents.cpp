@@ -1,0 +1,51 @@
+#include "measures/cage_currents.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+#include "machine/constants.h"
+#include "machine/induction_circuit.h"
+#include "machine/winding_design.h"
+#include "measures/measures.h"
+
+namespace vireflu {
+
+using namespace constants;
+
+void InduceCageCurrents(SimulationState& state) {
+    if (!state.cage.on) return;
+    state.rotorPhaseOn = {1, 1, 1};
+    state.rotorWaveform = kWaveformSinus;
+    state.rotorAmplitude = 0;
+    state.rotorPulsation = 0;
+    state.rotorPhaseAngle = {0, 0, 0};
+    state.cageTorque = 0;
+    const FieldSense sense = StatorFieldSense(state);
+    const double f = state.statorPulsation / kTurn;
+    if (f <= 0 || (sense != FieldSense::Counterclockwise && sense != FieldSense::Clockwise)) return;
+    // +1 when the field turns counterclockwise, the direct sequence's way.
+    const double s = sense == FieldSense::Counterclockwise ? 1 : -1;
+    const double fieldRpm = s * SynchronousRpm(state.winding, f);
+    double slip = (fieldRpm - 60 * state.rotationPulsation / kTurn) / fieldRpm;
+    // The program's turn is not quite 2 pi: at synchronism the two speeds differ in their
+    // last bits.
+    if (std::fabs(slip) < 1e-9) slip = 0;
+    const InductionPoint point =
+        OperatingPointAt(state.cage.circuit, f, state.winding.polePairs, slip);
+    if (point.rotorCurrentA == 0) return;
+    const double largest = LandmarksOf(state.cage.circuit, f, state.winding.polePairs).maxTorqueNm;
+    state.cageTorque = -s * 0.9 * point.torqueNm / largest;
+    const std::complex<double> rotorMmf = -point.rotorCurrent / point.statorCurrent;
+    state.rotorAmplitude = std::min(std::abs(rotorMmf), 1.0);
+    state.rotorPulsation = slip * state.statorPulsation;
+    // Phase 1 peaks as the stator's phase 1 does, shifted by the circuit's angle and by where
+    // the rotor stood at the clock's zero; the others follow in the field's sequence.
+    const double stator1 = state.statorWaveform == kWaveformSinus ? state.statorPhaseAngle[0] : 0;
+    const double first =
+        stator1 + std::arg(rotorMmf) - s * state.winding.polePairs * state.initialRotorPosition;
+    for (std::size_t k = 0; k < 3; ++k)
+        state.rotorPhaseAngle[k] = first - s * static_cast<double>(k) * kDeg120;
+}
+
+}  // namespace vireflu
