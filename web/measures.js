@@ -21,12 +21,13 @@ export class MeasuresWindow {
       legend.append(Object.assign(document.createElement("span"), { textContent: name, style: `color: ${colour}` }));
     this.table = document.createElement("table");
     // Every row any machine shows; another winding's come last and only for it.
-    this.values = core.everyMeasureRow().map((row) => {
+    // Each row's value cell by its label.
+    this.values = new Map(core.everyMeasureRow().map((row) => {
       const line = this.table.insertRow();
       line.title = row.tip;
       line.insertCell().textContent = row.label;
-      return line.insertCell();
-    });
+      return [row.label, line.insertCell()];
+    }));
     const label = document.createElement("label");
     this.sequences = document.createElement("input");
     this.sequences.type = "checkbox";
@@ -88,10 +89,10 @@ export class MeasuresWindow {
     const height = devicePixels(cssHeight);
     sizeCanvas(this.canvas, cssWidth, cssHeight, width, height);
     showRgba(this.canvas, this.simulator.drawMeasuresCurve(width, height));
-    const rows = this.simulator.measuresRows();
-    this.values.forEach((cell, i) => {
-      cell.parentElement.hidden = i >= rows.length;
-      if (i < rows.length) cell.textContent = rows[i].value;
-    });
+    const shown = new Map(this.simulator.measuresRows().map((row) => [row.label, row.value]));
+    for (const [label, cell] of this.values) {
+      cell.parentElement.hidden = !shown.has(label);
+      if (shown.has(label)) cell.textContent = shown.get(label);
+    }
   }
 }

@@ -1,6 +1,8 @@
 #include "measures_image.h"
 
 #include <QBuffer>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include "measures/measures_picture.h"
 #include "painter_surface.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace vireflu {
@@ -22,9 +25,28 @@ constexpr int kCurveHeight = 170;
 constexpr int kRowHeight = 18;
 constexpr int kValueColumn = 190;
 
+// Where the values start and how wide the picture is: the values after the longest label,
+// the picture as wide as the longest value needs; another winding's and a cage's run long.
+struct Columns {
+    int value = kValueColumn;
+    int width = kWidth;
+};
+
+Columns ColumnsOf(const std::vector<MeasureRow>& rows) {
+    const QFontMetrics metrics{QFont()};
+    Columns c;
+    for (const MeasureRow& row : rows)
+        c.value = std::max(c.value, 20 + metrics.horizontalAdvance(QString::fromUtf8(row.label)));
+    for (const MeasureRow& row : rows)
+        c.width = std::max(
+            c.width, c.value + 8 + metrics.horizontalAdvance(QString::fromStdString(row.value)));
+    return c;
+}
+
 void Paint(QPainter& painter, const Measures& measures, const std::vector<MeasureRow>& rows,
-           int lineWidth, int height) {
-    painter.fillRect(0, 0, kWidth, height, Qt::white);
+           int lineWidth, int height, Columns columns) {
+    const int valueColumn = columns.value;
+    painter.fillRect(0, 0, columns.width, height, Qt::white);
     PainterSurface surface(painter);
     DrawAirGapCurve(surface, Rect{0, 0, kWidth, kCurveHeight}, measures, lineWidth);
     // The legend in one row under the curve, each name in its curve's colour.
@@ -40,7 +62,7 @@ void Paint(QPainter& painter, const Measures& measures, const std::vector<Measur
     y += kRowHeight;
     for (const MeasureRow& row : rows) {
         painter.drawText(8, y, QString::fromUtf8(row.label));
-        painter.drawText(kValueColumn, y, QString::fromStdString(row.value));
+        painter.drawText(valueColumn, y, QString::fromStdString(row.value));
         y += kRowHeight;
     }
 }
@@ -60,10 +82,11 @@ QByteArray RenderMeasuresDocument(const SimulationState& state, const MachineSce
     if (QGuiApplication::instance() == nullptr)
         application = std::make_unique<QGuiApplication>(argc, argv);
     const int height = kCurveHeight + kRowHeight * (static_cast<int>(rows.size()) + 2);
+    const Columns columns = ColumnsOf(rows);
     if (!svg) {
-        QImage image(kWidth, height, QImage::Format_RGB32);
+        QImage image(columns.width, height, QImage::Format_RGB32);
         QPainter painter(&image);
-        Paint(painter, measures, rows, LineWidth(state), height);
+        Paint(painter, measures, rows, LineWidth(state), height, columns);
         painter.end();
         return PngBytes(image);
     }
@@ -71,12 +94,12 @@ QByteArray RenderMeasuresDocument(const SimulationState& state, const MachineSce
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(kWidth, height));
-    generator.setViewBox(QRect(0, 0, kWidth, height));
+    generator.setSize(QSize(columns.width, height));
+    generator.setViewBox(QRect(0, 0, columns.width, height));
     generator.setTitle("Vireflu - Mesures");
     {
         QPainter painter(&generator);
-        Paint(painter, measures, rows, LineWidth(state), height);
+        Paint(painter, measures, rows, LineWidth(state), height, columns);
     }
     return buffer.data();
 }

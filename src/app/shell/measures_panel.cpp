@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 #include "frame_renderer.h"
 #include "measures/measures_picture.h"
@@ -80,6 +81,7 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
         layout->addWidget(value, row, 1);
         names.push_back(name);
         values.push_back(value);
+        labels.push_back(measure.label);
         ++row;
     }
 
@@ -110,10 +112,14 @@ void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
     RenderAirGapCurve(canvas, size.width, size.height, measures, lineWidth);
     curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
     const std::vector<MeasureRow> rows = MeasureRows(measures, words);
+    // Each row in its place, by its label; the rows this machine has no use for are hidden.
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i < rows.size()) values[i]->setText(QString::fromStdString(rows[i].value));
-        names[i]->setVisible(i < rows.size());
-        values[i]->setVisible(i < rows.size());
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const MeasureRow& r) {
+            return std::strcmp(r.label, labels[i]) == 0;
+        });
+        if (row != rows.end()) values[i]->setText(QString::fromStdString(row->value));
+        names[i]->setVisible(row != rows.end());
+        values[i]->setVisible(row != rows.end());
     }
     FitScreen();
 }

@@ -39,6 +39,7 @@ private:
     QLabel* curve;
     std::vector<QLabel*> names;
     std::vector<QLabel*> values;
+    std::vector<const char*> labels;  // each row's, in French
     RasterSurface canvas;
     MeasureWords words;
 };

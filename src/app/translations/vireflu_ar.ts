@@ -1210,6 +1210,78 @@
         <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>السرعة ذات الإشارة لمجال التوافقية المكانية n: ns / n، مع الأساسية للرتبتين 7 و13، وعكسها للرتبتين 5 و11.</translation>
     </message>
+    <message>
+        <source>Couple du moteur</source>
+        <translation>عزم المحرك</translation>
+    </message>
+    <message>
+        <source>Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : positif en moteur et en freinage, négatif en génératrice.</source>
+        <translation>عزم الدوار القفصي، 3 I2² R2 / (g ωs)، محسوبًا في اتجاه دوران المجال: موجب في وضع المحرك والكبح، وسالب في وضع المولد.</translation>
+    </message>
+    <message>
+        <source>Courant statorique</source>
+        <translation>تيار العضو الثابت</translation>
+    </message>
+    <message>
+        <source>Courant I1 d&apos;une phase du stator, couplage étoile.</source>
+        <translation>التيار I1 لطور واحد من العضو الثابت، توصيل نجمي.</translation>
+    </message>
+    <message>
+        <source>Courant rotorique</source>
+        <translation>تيار الدوار</translation>
+    </message>
+    <message>
+        <source>Courant I2 du rotor ramené au stator, nul au synchronisme.</source>
+        <translation>تيار الدوار I2 منسوبًا إلى العضو الثابت، صفر عند التزامن.</translation>
+    </message>
+    <message>
+        <source>Facteur de puissance</source>
+        <translation>معامل القدرة</translation>
+    </message>
+    <message>
+        <source>cos φ entre la tension et le courant d&apos;une phase du stator.</source>
+        <translation>cos φ بين الجهد والتيار لطور واحد من العضو الثابت.</translation>
+    </message>
+    <message>
+        <source>Puissance absorbée</source>
+        <translation>القدرة الممتصة</translation>
+    </message>
+    <message>
+        <source>3 V I1 cos φ, négative quand la machine rend de l&apos;énergie.</source>
+        <translation>3 V I1 cos φ، سالبة عندما تعيد الآلة الطاقة.</translation>
+    </message>
+    <message>
+        <source>Puissance mécanique</source>
+        <translation>القدرة الميكانيكية</translation>
+    </message>
+    <message>
+        <source>Couple fois vitesse du rotor : positive seulement quand la machine entraîne sa charge.</source>
+        <translation>العزم مضروبًا في سرعة الدوار: موجبة فقط عندما تدير الآلة حملها.</translation>
+    </message>
+    <message>
+        <source>Glissement du couple maximal</source>
+        <translation>انزلاق العزم الأقصى</translation>
+    </message>
+    <message>
+        <source>R2 / |Zth + jX2|, du schéma de Thévenin exact du stator.</source>
+        <translation>R2 / |Zth + jX2|، من مكافئ ثيفنن الدقيق للعضو الثابت.</translation>
+    </message>
+    <message>
+        <source>Couple maximal</source>
+        <translation>العزم الأقصى</translation>
+    </message>
+    <message>
+        <source>Le plus grand couple en moteur, qui ne dépend pas de R2.</source>
+        <translation>أكبر عزم في وضع المحرك، ولا يعتمد على R2.</translation>
+    </message>
+    <message>
+        <source>Couple de démarrage</source>
+        <translation>عزم البدء</translation>
+    </message>
+    <message>
+        <source>Le couple à l&apos;arrêt, g = 1.</source>
+        <translation>العزم عند التوقف، g = 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

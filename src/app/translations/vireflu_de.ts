@@ -1210,6 +1210,78 @@
         <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Vorzeichenbehaftete Drehzahl des Feldes der räumlichen Harmonischen n: ns / n, mit der Grundwelle für 7 und 13, gegen sie für 5 und 11.</translation>
     </message>
+    <message>
+        <source>Couple du moteur</source>
+        <translation>Motormoment</translation>
+    </message>
+    <message>
+        <source>Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : positif en moteur et en freinage, négatif en génératrice.</source>
+        <translation>Moment des Käfigläufers, 3 I2² R2 / (g ωs), in Drehrichtung des Feldes gezählt: positiv als Motor und beim Bremsen, negativ als Generator.</translation>
+    </message>
+    <message>
+        <source>Courant statorique</source>
+        <translation>Ständerstrom</translation>
+    </message>
+    <message>
+        <source>Courant I1 d&apos;une phase du stator, couplage étoile.</source>
+        <translation>Strom I1 eines Ständerstrangs, Sternschaltung.</translation>
+    </message>
+    <message>
+        <source>Courant rotorique</source>
+        <translation>Läuferstrom</translation>
+    </message>
+    <message>
+        <source>Courant I2 du rotor ramené au stator, nul au synchronisme.</source>
+        <translation>Läuferstrom I2, auf den Ständer bezogen, null beim Synchronismus.</translation>
+    </message>
+    <message>
+        <source>Facteur de puissance</source>
+        <translation>Leistungsfaktor</translation>
+    </message>
+    <message>
+        <source>cos φ entre la tension et le courant d&apos;une phase du stator.</source>
+        <translation>cos φ zwischen Spannung und Strom eines Ständerstrangs.</translation>
+    </message>
+    <message>
+        <source>Puissance absorbée</source>
+        <translation>Aufgenommene Leistung</translation>
+    </message>
+    <message>
+        <source>3 V I1 cos φ, négative quand la machine rend de l&apos;énergie.</source>
+        <translation>3 V I1 cos φ, negativ, wenn die Maschine Energie zurückgibt.</translation>
+    </message>
+    <message>
+        <source>Puissance mécanique</source>
+        <translation>Mechanische Leistung</translation>
+    </message>
+    <message>
+        <source>Couple fois vitesse du rotor : positive seulement quand la machine entraîne sa charge.</source>
+        <translation>Moment mal Läuferdrehzahl: nur positiv, wenn die Maschine ihre Last antreibt.</translation>
+    </message>
+    <message>
+        <source>Glissement du couple maximal</source>
+        <translation>Kippschlupf</translation>
+    </message>
+    <message>
+        <source>R2 / |Zth + jX2|, du schéma de Thévenin exact du stator.</source>
+        <translation>R2 / |Zth + jX2|, aus der exakten Thévenin-Ersatzschaltung des Ständers.</translation>
+    </message>
+    <message>
+        <source>Couple maximal</source>
+        <translation>Kippmoment</translation>
+    </message>
+    <message>
+        <source>Le plus grand couple en moteur, qui ne dépend pas de R2.</source>
+        <translation>Das größte Moment als Motor, das nicht von R2 abhängt.</translation>
+    </message>
+    <message>
+        <source>Couple de démarrage</source>
+        <translation>Anlaufmoment</translation>
+    </message>
+    <message>
+        <source>Le couple à l&apos;arrêt, g = 1.</source>
+        <translation>Das Moment im Stillstand, g = 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -1210,6 +1210,78 @@
         <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Signed speed of space harmonic n&apos;s field: ns / n, with the fundamental for 7 and 13, against it for 5 and 11.</translation>
     </message>
+    <message>
+        <source>Couple du moteur</source>
+        <translation>Motor torque</translation>
+    </message>
+    <message>
+        <source>Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : positif en moteur et en freinage, négatif en génératrice.</source>
+        <translation>The cage rotor&apos;s torque, 3 I2² R2 / (g ωs), counted along the field&apos;s rotation: positive motoring and braking, negative generating.</translation>
+    </message>
+    <message>
+        <source>Courant statorique</source>
+        <translation>Stator current</translation>
+    </message>
+    <message>
+        <source>Courant I1 d&apos;une phase du stator, couplage étoile.</source>
+        <translation>Current I1 of one stator phase, star connection.</translation>
+    </message>
+    <message>
+        <source>Courant rotorique</source>
+        <translation>Rotor current</translation>
+    </message>
+    <message>
+        <source>Courant I2 du rotor ramené au stator, nul au synchronisme.</source>
+        <translation>Rotor current I2 referred to the stator, zero at synchronism.</translation>
+    </message>
+    <message>
+        <source>Facteur de puissance</source>
+        <translation>Power factor</translation>
+    </message>
+    <message>
+        <source>cos φ entre la tension et le courant d&apos;une phase du stator.</source>
+        <translation>cos φ between the voltage and the current of one stator phase.</translation>
+    </message>
+    <message>
+        <source>Puissance absorbée</source>
+        <translation>Input power</translation>
+    </message>
+    <message>
+        <source>3 V I1 cos φ, négative quand la machine rend de l&apos;énergie.</source>
+        <translation>3 V I1 cos φ, negative when the machine gives energy back.</translation>
+    </message>
+    <message>
+        <source>Puissance mécanique</source>
+        <translation>Mechanical power</translation>
+    </message>
+    <message>
+        <source>Couple fois vitesse du rotor : positive seulement quand la machine entraîne sa charge.</source>
+        <translation>Torque times the rotor&apos;s speed: positive only while the machine drives its load.</translation>
+    </message>
+    <message>
+        <source>Glissement du couple maximal</source>
+        <translation>Slip at largest torque</translation>
+    </message>
+    <message>
+        <source>R2 / |Zth + jX2|, du schéma de Thévenin exact du stator.</source>
+        <translation>R2 / |Zth + jX2|, from the stator&apos;s exact Thévenin equivalent.</translation>
+    </message>
+    <message>
+        <source>Couple maximal</source>
+        <translation>Largest torque</translation>
+    </message>
+    <message>
+        <source>Le plus grand couple en moteur, qui ne dépend pas de R2.</source>
+        <translation>The largest motoring torque, which does not depend on R2.</translation>
+    </message>
+    <message>
+        <source>Couple de démarrage</source>
+        <translation>Starting torque</translation>
+    </message>
+    <message>
+        <source>Le couple à l&apos;arrêt, g = 1.</source>
+        <translation>The torque at standstill, g = 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

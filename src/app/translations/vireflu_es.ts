@@ -1210,6 +1210,78 @@
         <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Velocidad con signo del campo del armónico espacial n: ns / n, con el fundamental para 7 y 13, contra él para 5 y 11.</translation>
     </message>
+    <message>
+        <source>Couple du moteur</source>
+        <translation>Par del motor</translation>
+    </message>
+    <message>
+        <source>Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : positif en moteur et en freinage, négatif en génératrice.</source>
+        <translation>Par del rotor de jaula, 3 I2² R2 / (g ωs), contado en el sentido del campo: positivo como motor y al frenar, negativo como generador.</translation>
+    </message>
+    <message>
+        <source>Courant statorique</source>
+        <translation>Corriente del estátor</translation>
+    </message>
+    <message>
+        <source>Courant I1 d&apos;une phase du stator, couplage étoile.</source>
+        <translation>Corriente I1 de una fase del estátor, conexión en estrella.</translation>
+    </message>
+    <message>
+        <source>Courant rotorique</source>
+        <translation>Corriente del rotor</translation>
+    </message>
+    <message>
+        <source>Courant I2 du rotor ramené au stator, nul au synchronisme.</source>
+        <translation>Corriente I2 del rotor referida al estátor, nula en el sincronismo.</translation>
+    </message>
+    <message>
+        <source>Facteur de puissance</source>
+        <translation>Factor de potencia</translation>
+    </message>
+    <message>
+        <source>cos φ entre la tension et le courant d&apos;une phase du stator.</source>
+        <translation>cos φ entre la tensión y la corriente de una fase del estátor.</translation>
+    </message>
+    <message>
+        <source>Puissance absorbée</source>
+        <translation>Potencia absorbida</translation>
+    </message>
+    <message>
+        <source>3 V I1 cos φ, négative quand la machine rend de l&apos;énergie.</source>
+        <translation>3 V I1 cos φ, negativa cuando la máquina devuelve energía.</translation>
+    </message>
+    <message>
+        <source>Puissance mécanique</source>
+        <translation>Potencia mecánica</translation>
+    </message>
+    <message>
+        <source>Couple fois vitesse du rotor : positive seulement quand la machine entraîne sa charge.</source>
+        <translation>Par por velocidad del rotor: positiva solo cuando la máquina arrastra su carga.</translation>
+    </message>
+    <message>
+        <source>Glissement du couple maximal</source>
+        <translation>Deslizamiento del par máximo</translation>
+    </message>
+    <message>
+        <source>R2 / |Zth + jX2|, du schéma de Thévenin exact du stator.</source>
+        <translation>R2 / |Zth + jX2|, del equivalente de Thévenin exacto del estátor.</translation>
+    </message>
+    <message>
+        <source>Couple maximal</source>
+        <translation>Par máximo</translation>
+    </message>
+    <message>
+        <source>Le plus grand couple en moteur, qui ne dépend pas de R2.</source>
+        <translation>El mayor par como motor, que no depende de R2.</translation>
+    </message>
+    <message>
+        <source>Couple de démarrage</source>
+        <translation>Par de arranque</translation>
+    </message>
+    <message>
+        <source>Le couple à l&apos;arrêt, g = 1.</source>
+        <translation>El par con el rotor parado, g = 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

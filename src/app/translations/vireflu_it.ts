@@ -1210,6 +1210,78 @@
         <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Velocità con segno del campo dell&apos;armonica spaziale n: ns / n, con la fondamentale per 7 e 13, contro di essa per 5 e 11.</translation>
     </message>
+    <message>
+        <source>Couple du moteur</source>
+        <translation>Coppia del motore</translation>
+    </message>
+    <message>
+        <source>Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : positif en moteur et en freinage, négatif en génératrice.</source>
+        <translation>Coppia del rotore a gabbia, 3 I2² R2 / (g ωs), contata nel verso del campo: positiva da motore e in frenatura, negativa da generatore.</translation>
+    </message>
+    <message>
+        <source>Courant statorique</source>
+        <translation>Corrente di statore</translation>
+    </message>
+    <message>
+        <source>Courant I1 d&apos;une phase du stator, couplage étoile.</source>
+        <translation>Corrente I1 di una fase dello statore, collegamento a stella.</translation>
+    </message>
+    <message>
+        <source>Courant rotorique</source>
+        <translation>Corrente di rotore</translation>
+    </message>
+    <message>
+        <source>Courant I2 du rotor ramené au stator, nul au synchronisme.</source>
+        <translation>Corrente I2 del rotore riportata allo statore, nulla al sincronismo.</translation>
+    </message>
+    <message>
+        <source>Facteur de puissance</source>
+        <translation>Fattore di potenza</translation>
+    </message>
+    <message>
+        <source>cos φ entre la tension et le courant d&apos;une phase du stator.</source>
+        <translation>cos φ tra la tensione e la corrente di una fase dello statore.</translation>
+    </message>
+    <message>
+        <source>Puissance absorbée</source>
+        <translation>Potenza assorbita</translation>
+    </message>
+    <message>
+        <source>3 V I1 cos φ, négative quand la machine rend de l&apos;énergie.</source>
+        <translation>3 V I1 cos φ, negativa quando la macchina restituisce energia.</translation>
+    </message>
+    <message>
+        <source>Puissance mécanique</source>
+        <translation>Potenza meccanica</translation>
+    </message>
+    <message>
+        <source>Couple fois vitesse du rotor : positive seulement quand la machine entraîne sa charge.</source>
+        <translation>Coppia per velocità del rotore: positiva solo quando la macchina trascina il suo carico.</translation>
+    </message>
+    <message>
+        <source>Glissement du couple maximal</source>
+        <translation>Scorrimento di coppia massima</translation>
+    </message>
+    <message>
+        <source>R2 / |Zth + jX2|, du schéma de Thévenin exact du stator.</source>
+        <translation>R2 / |Zth + jX2|, dall&apos;equivalente di Thévenin esatto dello statore.</translation>
+    </message>
+    <message>
+        <source>Couple maximal</source>
+        <translation>Coppia massima</translation>
+    </message>
+    <message>
+        <source>Le plus grand couple en moteur, qui ne dépend pas de R2.</source>
+        <translation>La coppia più grande da motore, che non dipende da R2.</translation>
+    </message>
+    <message>
+        <source>Couple de démarrage</source>
+        <translation>Coppia di spunto</translation>
+    </message>
+    <message>
+        <source>Le couple à l&apos;arrêt, g = 1.</source>
+        <translation>La coppia a rotore fermo, g = 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -1210,6 +1210,78 @@
         <source>Vitesse signée du champ de l&apos;harmonique d&apos;espace n : ns / n, avec le fondamental pour 7 et 13, contre lui pour 5 et 11.</source>
         <translation>Velocidade com sinal do campo da harmónica espacial n: ns / n, com a fundamental para 7 e 13, contra ela para 5 e 11.</translation>
     </message>
+    <message>
+        <source>Couple du moteur</source>
+        <translation>Binário do motor</translation>
+    </message>
+    <message>
+        <source>Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : positif en moteur et en freinage, négatif en génératrice.</source>
+        <translation>Binário do rotor em gaiola, 3 I2² R2 / (g ωs), contado no sentido do campo: positivo como motor e a travar, negativo como gerador.</translation>
+    </message>
+    <message>
+        <source>Courant statorique</source>
+        <translation>Corrente do estator</translation>
+    </message>
+    <message>
+        <source>Courant I1 d&apos;une phase du stator, couplage étoile.</source>
+        <translation>Corrente I1 de uma fase do estator, ligação em estrela.</translation>
+    </message>
+    <message>
+        <source>Courant rotorique</source>
+        <translation>Corrente do rotor</translation>
+    </message>
+    <message>
+        <source>Courant I2 du rotor ramené au stator, nul au synchronisme.</source>
+        <translation>Corrente I2 do rotor referida ao estator, nula no sincronismo.</translation>
+    </message>
+    <message>
+        <source>Facteur de puissance</source>
+        <translation>Fator de potência</translation>
+    </message>
+    <message>
+        <source>cos φ entre la tension et le courant d&apos;une phase du stator.</source>
+        <translation>cos φ entre a tensão e a corrente de uma fase do estator.</translation>
+    </message>
+    <message>
+        <source>Puissance absorbée</source>
+        <translation>Potência absorvida</translation>
+    </message>
+    <message>
+        <source>3 V I1 cos φ, négative quand la machine rend de l&apos;énergie.</source>
+        <translation>3 V I1 cos φ, negativa quando a máquina devolve energia.</translation>
+    </message>
+    <message>
+        <source>Puissance mécanique</source>
+        <translation>Potência mecânica</translation>
+    </message>
+    <message>
+        <source>Couple fois vitesse du rotor : positive seulement quand la machine entraîne sa charge.</source>
+        <translation>Binário vezes velocidade do rotor: positiva só quando a máquina aciona a sua carga.</translation>
+    </message>
+    <message>
+        <source>Glissement du couple maximal</source>
+        <translation>Escorregamento do binário máximo</translation>
+    </message>
+    <message>
+        <source>R2 / |Zth + jX2|, du schéma de Thévenin exact du stator.</source>
+        <translation>R2 / |Zth + jX2|, do equivalente de Thévenin exato do estator.</translation>
+    </message>
+    <message>
+        <source>Couple maximal</source>
+        <translation>Binário máximo</translation>
+    </message>
+    <message>
+        <source>Le plus grand couple en moteur, qui ne dépend pas de R2.</source>
+        <translation>O maior binário como motor, que não depende de R2.</translation>
+    </message>
+    <message>
+        <source>Couple de démarrage</source>
+        <translation>Binário de arranque</translation>
+    </message>
+    <message>
+        <source>Le couple à l&apos;arrêt, g = 1.</source>
+        <translation>O binário com o rotor parado, g = 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -225,6 +225,39 @@ void AddWindingRows(std::vector<MeasureRow>& rows, const Measures& m, const Meas
                          "fondamental pour 7 et 13, contre lui pour 5 et 11.")});
 }
 
+// A cage rotor's figures from its equivalent circuit, after the others.
+void AddInductionRows(std::vector<MeasureRow>& rows, const Measures& m, const MeasureWords& w) {
+    if (!m.induction) return;
+    const InductionPoint& p = m.induction->point;
+    const TorqueLandmarks& t = m.induction->landmarks;
+    const auto row = [&](const char* label, std::string value, const char* tip) {
+        rows.push_back({label, std::move(value), tip});
+    };
+    row(VIREFLU_UI_TEXT("Measures", "Couple du moteur"), Number(p.torqueNm, 2, "N·m", w),
+        VIREFLU_UI_TEXT("Measures",
+                        "Couple du rotor à cage, 3 I2² R2 / (g ωs), compté dans le sens du champ : "
+                        "positif en moteur et en freinage, négatif en génératrice."));
+    row(VIREFLU_UI_TEXT("Measures", "Courant statorique"), Number(p.statorCurrentA, 2, "A", w),
+        VIREFLU_UI_TEXT("Measures", "Courant I1 d'une phase du stator, couplage étoile."));
+    row(VIREFLU_UI_TEXT("Measures", "Courant rotorique"), Number(p.rotorCurrentA, 2, "A", w),
+        VIREFLU_UI_TEXT("Measures", "Courant I2 du rotor ramené au stator, nul au synchronisme."));
+    row(VIREFLU_UI_TEXT("Measures", "Facteur de puissance"), Number(p.powerFactor, 3, "", w),
+        VIREFLU_UI_TEXT("Measures", "cos φ entre la tension et le courant d'une phase du stator."));
+    row(VIREFLU_UI_TEXT("Measures", "Puissance absorbée"), Number(p.inputPowerW, 0, "W", w),
+        VIREFLU_UI_TEXT("Measures", "3 V I1 cos φ, négative quand la machine rend de l'énergie."));
+    row(VIREFLU_UI_TEXT("Measures", "Puissance mécanique"), Number(p.mechanicalPowerW, 0, "W", w),
+        VIREFLU_UI_TEXT("Measures",
+                        "Couple fois vitesse du rotor : positive seulement quand la machine "
+                        "entraîne sa charge."));
+    row(VIREFLU_UI_TEXT("Measures", "Glissement du couple maximal"),
+        Number(t.slipAtMaxTorque, 3, "", w),
+        VIREFLU_UI_TEXT("Measures", "R2 / |Zth + jX2|, du schéma de Thévenin exact du stator."));
+    row(VIREFLU_UI_TEXT("Measures", "Couple maximal"), Number(t.maxTorqueNm, 1, "N·m", w),
+        VIREFLU_UI_TEXT("Measures", "Le plus grand couple en moteur, qui ne dépend pas de R2."));
+    row(VIREFLU_UI_TEXT("Measures", "Couple de démarrage"), Number(t.startTorqueNm, 1, "N·m", w),
+        VIREFLU_UI_TEXT("Measures", "Le couple à l'arrêt, g = 1."));
+}
+
 // The rows that tell a pending lesson's answer, and the figures they belong to.
 struct HeldRow {
     const char* label;
@@ -250,6 +283,7 @@ constexpr HeldRow kHeldRows[] = {
     {"Harmoniques d'espace", &Withheld::harmonics},
     {"Vitesse des harmoniques d'espace", &Withheld::harmonics},
     {"Vitesse des harmoniques d'espace", &Withheld::field},
+    {"Couple du moteur", &Withheld::torque},
 };
 
 }  // namespace
@@ -257,12 +291,14 @@ constexpr HeldRow kHeldRows[] = {
 std::vector<MeasureRow> EveryMeasureRow() {
     Measures m;
     m.windingFactors.emplace_back();
+    m.induction.emplace();
     return MeasureRows(m);
 }
 
 std::vector<MeasureRow> MeasureRows(const Measures& m, const MeasureWords& w) {
     std::vector<MeasureRow> rows = EveryRow(m, w);
     AddWindingRows(rows, m, w);
+    AddInductionRows(rows, m, w);
     for (MeasureRow& row : rows)
         for (const HeldRow& held : kHeldRows)
             if (m.withheld.*held.figure && std::strcmp(row.label, held.label) == 0)

@@ -43,7 +43,7 @@ MeasureWords TranslatedMeasureWords(const Translate& translate);
 // The rows a pending lesson holds back (`Measures::withheld`) say `words.withheld` instead.
 std::vector<MeasureRow> MeasureRows(const Measures& measures, const MeasureWords& words = {});
 // Every row a machine may show, for a window laid out once: the rows of another winding than
-// the teaching machine's come last and only for it.
+// the teaching machine's, then a cage rotor's, come last and only for them.
 std::vector<MeasureRow> EveryMeasureRow();
 
 }  // namespace vireflu
