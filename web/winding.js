@@ -26,6 +26,14 @@ export class WindingWindow {
       client.append(label);
       return list;
     });
+    const cageLabel = Object.assign(document.createElement("label"), { className: "switch", title: texts.cageTip });
+    this.cage = Object.assign(document.createElement("input"), { type: "checkbox" });
+    this.cage.addEventListener("change", () => {
+      this.simulator.setCage(this.cage.checked);
+      onChosen();
+    });
+    cageLabel.append(this.cage, texts.cage);
+    client.append(cageLabel);
     this.summary = document.createElement("p");
     this.canvas = document.createElement("canvas");
     this.canvas.setAttribute("role", "img");
@@ -65,6 +73,7 @@ export class WindingWindow {
       }
       list.value = String(control.current);
     });
+    this.cage.checked = this.simulator.cage();
     this.summary.textContent = this.simulator.windingSummary();
     const css = STAR_LINES * parseFloat(getComputedStyle(this.summary).fontSize);
     const size = devicePixels(css);

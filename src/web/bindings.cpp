@@ -122,6 +122,8 @@ constexpr struct {
     {"welcomeExplore", "Welcome", kWelcomeExplore},
     {"winding", "Winding", kWindingTitle},
     {"slotStar", "Winding", kSlotStarTitle},
+    {"cage", "Winding", kCageLabel},
+    {"cageTip", "Winding", kCageTip},
 };
 
 val TextList(auto&& texts, const char* context) {
@@ -479,6 +481,10 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("annotations", &AnnotationsOf)
         .function("windingControls", &WindingControlsOf)
         .function("chooseWindingValue", &ChooseWindingValue)
+        .function("setCage",
+                  optional_override([](WebSimulator& s, bool on) { s.GetSession().SetCage(on); }))
+        .function("cage",
+                  optional_override([](const WebSimulator& s) { return s.State().cage.on; }))
         .function("windingSummary", optional_override([](const WebSimulator& s) {
                       return WindingSummary(s.State().winding, PageTexts("Winding"));
                   }))

@@ -64,7 +64,7 @@ for (const [i, options] of setups.entries()) {
   });
 }
 
-test("Bobinage's lists change the machine and its Mesures; Annuler takes a choice back", async () => {
+test("Bobinage's lists change the machine and its Mesures; Annuler takes a choice back; a cage", async () => {
   const page = await open(browser, { hash: `#${render("--stator-phases", "3", "--stator-angles", "0,240,120", "--link")}` });
   await menu(page, "Vue", "Bobinage");
   await menu(page, "Vue", "Mesures");
@@ -81,6 +81,11 @@ test("Bobinage's lists change the machine and its Mesures; Annuler takes a choic
   assert.equal(await summary.textContent(), "6 encoches, 2 pôles, pas 3/3");
   assert.equal(await synchronous.textContent(), "3000 tr/min");
   assert.equal(await page.isVisible("#mesures tr:has-text('Facteur de bobinage')"), false);
+  // A cage at standstill under two poles: its starting torque, half the four-pole one (w_s twice).
+  await page.locator("#bobinage input[type=checkbox]").check();
+  assert.match(await page.locator("#mesures tr", { hasText: "Couple du moteur" }).textContent(), /16,36 N·m/);
+  const caged = await page.evaluate(() => location.hash.slice("#setup=".length));
+  assert.match(Buffer.from(caged, "base64url").toString(), /"rotor-cage": true,/);
   assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -479,6 +479,12 @@ void CMainWindow::OpenWinding() {
 void CMainWindow::MakeWinding() {
     windingPanel = new WindingDesignPanel(this);
     windingPanel->Show(state.winding);
+    windingPanel->ShowCage(state.cage.on);
+    connect(windingPanel, &WindingDesignPanel::CageChosen, this, [this](bool on) {
+        session.SetCage(on);
+        ShowClockInPanels();
+        RedrawView();
+    });
     connect(windingPanel, &WindingDesignPanel::DesignChosen, this,
             [this](const WindingDesign& design) {
                 session.SetWinding(design);
@@ -575,7 +581,10 @@ void CMainWindow::ShowOpened(const Setup& setup) {
     CheckMenuItem(MenuCommand::Projection, 0, setup.projection);
     SetPace(setup.pacePeriodMs);
     CheckMenuItem(MenuCommand::Pace, setup.pacePeriodMs, true);
-    if (windingPanel != nullptr) windingPanel->Show(setup.winding);
+    if (windingPanel != nullptr) {
+        windingPanel->Show(setup.winding);
+        windingPanel->ShowCage(setup.cage.on);
+    }
     if (measuresPanel != nullptr) {
         const QSignalBlocker quiet(measuresPanel->sequencesCheck);
         measuresPanel->sequencesCheck->setChecked(setup.sequences);

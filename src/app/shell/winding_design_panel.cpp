@@ -2,6 +2,7 @@
 
 #include "interface_language.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -44,6 +45,11 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
             emit DesignChosen(design);
         });
     }
+    cage = new QCheckBox(Translated(kCageLabel), this);
+    cage->setObjectName(QStringLiteral("cageCheck"));
+    cage->setToolTip(Translated(kCageTip));
+    layout->addWidget(cage);
+    connect(cage, &QCheckBox::toggled, this, &WindingDesignPanel::CageChosen);
     summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("windingSummary"));
     layout->addWidget(summary);
@@ -54,6 +60,11 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
     layout->addWidget(star, 0, Qt::AlignHCenter);
     layout->addStretch();
     Show(design);
+}
+
+void WindingDesignPanel::ShowCage(bool on) {
+    const QSignalBlocker quiet(cage);
+    cage->setChecked(on);
 }
 
 void WindingDesignPanel::Show(const WindingDesign& shown) {

@@ -6,6 +6,7 @@
 #include "drawing/raster_surface.h"
 #include "machine/winding_design.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
@@ -20,17 +21,20 @@ class WindingDesignPanel : public QDialog {
 public:
     explicit WindingDesignPanel(QWidget* owner);
 
-    // Shows `design` without telling anyone (an opened setup, undo).
+    // Shows `design` and the cage switch without telling anyone (an opened setup, undo).
     void Show(const WindingDesign& design);
+    void ShowCage(bool on);
     const WindingDesign& Design() const { return design; }
 
 signals:
     void DesignChosen(const vireflu::WindingDesign& design);
+    void CageChosen(bool on);
 
 private:
     WindingDesign design;
     std::array<QComboBox*, 4> lists{};
     QLabel* summary;
+    QCheckBox* cage;
     QLabel* star;
     RasterSurface canvas;
 };

@@ -1774,6 +1774,14 @@
         <source>%1 encoches, %2 pôles, pas %3/%4</source>
         <translation>%1 مجرى، %2 أقطاب، خطوة %3/%4</translation>
     </message>
+    <message>
+        <source>Rotor à cage</source>
+        <translation>دوار قفصي</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
+        <translation>لم تعد تيارات الدوار مفروضة: الانزلاق يحرّضها، كما في المحرك اللاتزامني.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

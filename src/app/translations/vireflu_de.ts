@@ -1774,6 +1774,14 @@
         <source>%1 encoches, %2 pôles, pas %3/%4</source>
         <translation>%1 Nuten, %2 Pole, Schritt %3/%4</translation>
     </message>
+    <message>
+        <source>Rotor à cage</source>
+        <translation>Käfigläufer</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
+        <translation>Die Läuferströme werden nicht mehr vorgegeben: der Schlupf induziert sie, wie in einem Asynchronmotor.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

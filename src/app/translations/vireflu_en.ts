@@ -1774,6 +1774,14 @@
         <source>%1 encoches, %2 pôles, pas %3/%4</source>
         <translation>%1 slots, %2 poles, pitch %3/%4</translation>
     </message>
+    <message>
+        <source>Rotor à cage</source>
+        <translation>Cage rotor</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
+        <translation>The rotor&apos;s currents are no longer imposed: the slip induces them, as in an induction motor.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

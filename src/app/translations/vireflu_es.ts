@@ -1774,6 +1774,14 @@
         <source>%1 encoches, %2 pôles, pas %3/%4</source>
         <translation>%1 ranuras, %2 polos, paso %3/%4</translation>
     </message>
+    <message>
+        <source>Rotor à cage</source>
+        <translation>Rotor de jaula</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
+        <translation>Las corrientes del rotor ya no se imponen: el deslizamiento las induce, como en un motor asíncrono.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -1774,6 +1774,14 @@
         <source>%1 encoches, %2 pôles, pas %3/%4</source>
         <translation>%1 cave, %2 poli, passo %3/%4</translation>
     </message>
+    <message>
+        <source>Rotor à cage</source>
+        <translation>Rotore a gabbia</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
+        <translation>Le correnti del rotore non sono più imposte: lo scorrimento le induce, come in un motore asincrono.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

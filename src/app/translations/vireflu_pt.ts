@@ -1774,6 +1774,14 @@
         <source>%1 encoches, %2 pôles, pas %3/%4</source>
         <translation>%1 ranhuras, %2 polos, passo %3/%4</translation>
     </message>
+    <message>
+        <source>Rotor à cage</source>
+        <translation>Rotor em gaiola</translation>
+    </message>
+    <message>
+        <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
+        <translation>As correntes do rotor deixam de ser impostas: o escorregamento indu-las, como num motor assíncrono.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -44,6 +44,15 @@ void Session::SetWinding(const WindingDesign& design) {
     ResetClock();
 }
 
+void Session::SetCage(bool on) {
+    state->cage.on = on;
+    state->rotorAmplitude = 1;
+    state->cageTorque = 0;
+    ApplyWindingSettings(*state, static_cast<int>(Winding::Rotor), records.rotor);
+    InduceCageCurrents(*state);
+    ResetClock();
+}
+
 PanelModel Session::PanelOfRecord(Winding winding) const {
     return PanelModel(winding, records.Of(winding));
 }

@@ -44,6 +44,9 @@ public:
 
     // "Bobinage": the stator's winding, and the clock back to zero.
     void SetWinding(const WindingDesign& design);
+    // "Rotor à cage": the rotor's currents induced by the slip, or the rotor panel's again;
+    // the clock back to zero.
+    void SetCage(bool on);
 
     // "&Initialisation": the clock back to zero; a running clock goes on.
     void ResetClock();

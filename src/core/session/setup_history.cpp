@@ -37,11 +37,17 @@ std::uint32_t WindingChanges(const WindingSetup& a, const WindingSetup& b) {
 std::uint32_t Changes(const Setup& a, const Setup& b) {
     std::uint32_t changed = WindingChanges(a.stator, b.stator) | WindingChanges(a.rotor, b.rotor)
                                                                      << kRotorShift;
-    const bool others[] = {a.presentation != b.presentation, a.colourMap != b.colourMap,
-                           a.projection != b.projection,     a.sequences != b.sequences,
-                           a.pacePeriodMs != b.pacePeriodMs, a.statorWindow != b.statorWindow,
-                           a.rotorWindow != b.rotorWindow,   a.measuresWindow != b.measuresWindow,
-                           a.winding != b.winding,           a.windingWindow != b.windingWindow};
+    const bool others[] = {a.presentation != b.presentation,
+                           a.colourMap != b.colourMap,
+                           a.projection != b.projection,
+                           a.sequences != b.sequences,
+                           a.pacePeriodMs != b.pacePeriodMs,
+                           a.statorWindow != b.statorWindow,
+                           a.rotorWindow != b.rotorWindow,
+                           a.measuresWindow != b.measuresWindow,
+                           a.winding != b.winding,
+                           a.windingWindow != b.windingWindow,
+                           a.cage != b.cage};
     for (std::uint32_t i = 0; i < std::size(others); ++i)
         if (others[i]) changed |= 1u << (kOthers + i);
     return changed;

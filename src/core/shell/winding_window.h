@@ -12,6 +12,13 @@ namespace vireflu {
 inline constexpr const char* kWindingTitle = VIREFLU_UI_TEXT("Winding", "Bobinage");
 inline constexpr const char* kSlotStarTitle = VIREFLU_UI_TEXT("Winding", "Étoile des encoches");
 
+// A switch below the lists: a squirrel cage in place of the fed rotor.
+inline constexpr const char* kCageLabel = VIREFLU_UI_TEXT("Winding", "Rotor à cage");
+inline constexpr const char* kCageTip =
+    VIREFLU_UI_TEXT("Winding",
+                    "Les courants du rotor ne sont plus imposés : le glissement les induit, "
+                    "comme dans un moteur asynchrone.");
+
 enum class WindingValue { PolePairs, SlotsPerPolePerPhase, CoilPitch, CutPhase };
 
 // One list: its label (context "Winding"), what it is for, its range and the value shown.
