@@ -28,6 +28,8 @@ export class MeasuresWindow {
       line.insertCell().textContent = row.label;
       return [row.label, line.insertCell()];
     }));
+    // A cage rotor's torque-speed curve, shown only for one.
+    this.torqueCanvas = Object.assign(document.createElement("canvas"), { title: texts.torqueSpeedTip, hidden: true });
     const label = document.createElement("label");
     this.sequences = document.createElement("input");
     this.sequences.type = "checkbox";
@@ -36,7 +38,7 @@ export class MeasuresWindow {
     label.title = texts.sequencesTip;
     const client = document.createElement("div");
     client.className = "measures-client";
-    client.append(this.canvas, legend, this.table, label);
+    client.append(this.canvas, legend, this.table, this.torqueCanvas, label);
     this.dialog.append(client);
     this.dialog.addEventListener("keydown", (e) => {
       if (e.key === "Escape") this.hide();
@@ -89,6 +91,12 @@ export class MeasuresWindow {
     const height = devicePixels(cssHeight);
     sizeCanvas(this.canvas, cssWidth, cssHeight, width, height);
     showRgba(this.canvas, this.simulator.drawMeasuresCurve(width, height));
+    const torque = this.simulator.drawTorqueSpeedCurve(width, height);
+    this.torqueCanvas.hidden = torque.length === 0;
+    if (torque.length) {
+      sizeCanvas(this.torqueCanvas, cssWidth, cssHeight, width, height);
+      showRgba(this.torqueCanvas, torque);
+    }
     const shown = new Map(this.simulator.measuresRows().map((row) => [row.label, row.value]));
     for (const [label, cell] of this.values) {
       cell.parentElement.hidden = !shown.has(label);

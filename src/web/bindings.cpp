@@ -13,6 +13,7 @@
 #include "machine/clock.h"
 #include "measures/measure_rows.h"
 #include "measures/measures_picture.h"
+#include "measures/torque_speed_picture.h"
 #include "page_language.h"
 #include "panels/panel_labels.h"
 #include "panels/panel_template.h"
@@ -106,6 +107,7 @@ constexpr struct {
     {"sequencesTip", "Measures",
      VIREFLU_UI_TEXT("Measures",
                      "Dessine les champs direct (bleu) et inverse (orange) dans la coupe.")},
+    {"torqueSpeedTip", "Measures", kTorqueSpeedTip},
     {"curveTip", "Measures",
      VIREFLU_UI_TEXT("Measures", "Force magnétomotrice le long de l'entrefer, de 0 à 360°.")},
     {"lesson", "Window", VIREFLU_UI_TEXT("Window", "Leçon")},
@@ -487,6 +489,9 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                   optional_override([](const WebSimulator& s) { return s.State().cage.on; }))
         .function("windingSummary", optional_override([](const WebSimulator& s) {
                       return WindingSummary(s.State().winding, PageTexts("Winding"));
+                  }))
+        .function("drawTorqueSpeedCurve", optional_override([](WebSimulator& s, int w, int h) {
+                      return Bytes(s.DrawTorqueSpeedCurve(w, h));
                   }))
         .function("drawSlotStar", optional_override([](WebSimulator& s, int size) {
                       return Bytes(s.DrawSlotStar(size));

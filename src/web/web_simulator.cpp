@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "measures/measures_picture.h"
+#include "measures/torque_speed_picture.h"
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
 #include "setup/panel_record.h"
@@ -29,6 +30,15 @@ const std::vector<std::uint32_t>& WebSimulator::DrawMeasuresCurve(int w, int h) 
     RenderAirGapCurve(curveCanvas, w, h, ComputeMeasures(), LineWidth(State()));
     ToRgba(curveCanvas.Pixels(), curve);
     return curve;
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawTorqueSpeedCurve(int w, int h) {
+    const Measures measures = ComputeMeasures();
+    torque.clear();
+    if (!measures.induction) return torque;
+    RenderTorqueSpeedCurve(torqueCanvas, w, h, measures, LineWidth(State()));
+    ToRgba(torqueCanvas.Pixels(), torque);
+    return torque;
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawSlotStar(int size) {

@@ -45,6 +45,9 @@ public:
     // device pixels.
     Measures ComputeMeasures() const { return session.ComputeMeasures(); }
     const std::vector<std::uint32_t>& DrawMeasuresCurve(int w, int h);
+    // A cage rotor's torque-speed curve for the last frame drawn, w x h device pixels; empty
+    // without a cage's figures.
+    const std::vector<std::uint32_t>& DrawTorqueSpeedCurve(int w, int h);
     // "Bobinage"'s star of slots, size x size device pixels.
     const std::vector<std::uint32_t>& DrawSlotStar(int size);
 
@@ -105,6 +108,8 @@ private:
     RasterSurface pictureCanvas;
     RasterSurface curveCanvas;
     std::vector<std::uint32_t> curve;
+    RasterSurface torqueCanvas;
+    std::vector<std::uint32_t> torque;
     RasterSurface starCanvas;
     std::vector<std::uint32_t> star;
     std::vector<std::uint32_t> frame;

@@ -16,6 +16,7 @@
 
 #include "frame_renderer.h"
 #include "measures/measures_picture.h"
+#include "measures/torque_speed_picture.h"
 #include "window_placement.h"
 
 namespace vireflu {
@@ -85,6 +86,12 @@ CMeasuresPanel::CMeasuresPanel(QWidget* owner)
         ++row;
     }
 
+    torqueCurve = new QLabel;
+    torqueCurve->setObjectName(QStringLiteral("torqueSpeedCurve"));
+    torqueCurve->setToolTip(Translated(kTorqueSpeedTip));
+    torqueCurve->setAccessibleName(torqueCurve->toolTip());
+    layout->addWidget(torqueCurve, row++, 0, 1, 2);
+
     sequencesCheck =
         new QCheckBox(QCoreApplication::translate("Measures", "Deux champs tournants"));
     sequencesCheck->setToolTip(QCoreApplication::translate(
@@ -111,6 +118,11 @@ void CMeasuresPanel::Show(const Measures& measures, int lineWidth) {
     const CurveSize size{static_cast<int>(full.width * fit), static_cast<int>(full.height * fit)};
     RenderAirGapCurve(canvas, size.width, size.height, measures, lineWidth);
     curve->setPixmap(QPixmap::fromImage(WrapCanvas(canvas)));
+    torqueCurve->setVisible(measures.induction.has_value());
+    if (measures.induction) {
+        RenderTorqueSpeedCurve(torqueCanvas, size.width, size.height, measures, lineWidth);
+        torqueCurve->setPixmap(QPixmap::fromImage(WrapCanvas(torqueCanvas)));
+    }
     const std::vector<MeasureRow> rows = MeasureRows(measures, words);
     // Each row in its place, by its label; the rows this machine has no use for are hidden.
     for (std::size_t i = 0; i < values.size(); ++i) {

@@ -41,6 +41,8 @@ private:
     std::vector<QLabel*> values;
     std::vector<const char*> labels;  // each row's, in French
     RasterSurface canvas;
+    QLabel* torqueCurve;  // a cage rotor's, shown only for one
+    RasterSurface torqueCanvas;
     MeasureWords words;
 };
 

@@ -1282,6 +1282,10 @@
         <source>Le couple à l&apos;arrêt, g = 1.</source>
         <translation>العزم عند التوقف، g = 1.</translation>
     </message>
+    <message>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
+        <translation>عزم الدوار القفصي بدلالة سرعته، من -ns (كبح) إلى 2 ns (مولد)؛ وبالأحمر نقطة التشغيل.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

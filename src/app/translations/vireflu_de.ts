@@ -1282,6 +1282,10 @@
         <source>Le couple à l&apos;arrêt, g = 1.</source>
         <translation>Das Moment im Stillstand, g = 1.</translation>
     </message>
+    <message>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
+        <translation>Moment des Käfigläufers über seiner Drehzahl, von -ns (Bremsen) bis 2 ns (Generator); rot der Betriebspunkt.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

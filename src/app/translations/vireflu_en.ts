@@ -1282,6 +1282,10 @@
         <source>Le couple à l&apos;arrêt, g = 1.</source>
         <translation>The torque at standstill, g = 1.</translation>
     </message>
+    <message>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
+        <translation>The cage rotor&apos;s torque against its speed, from -ns (braking) to 2 ns (generating); in red, the operating point.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -1282,6 +1282,10 @@
         <source>Le couple à l&apos;arrêt, g = 1.</source>
         <translation>El par con el rotor parado, g = 1.</translation>
     </message>
+    <message>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
+        <translation>Par del rotor de jaula según su velocidad, de -ns (frenado) a 2 ns (generador); en rojo, el punto de funcionamiento.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

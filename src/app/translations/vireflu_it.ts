@@ -1282,6 +1282,10 @@
         <source>Le couple à l&apos;arrêt, g = 1.</source>
         <translation>La coppia a rotore fermo, g = 1.</translation>
     </message>
+    <message>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
+        <translation>Coppia del rotore a gabbia in funzione della velocità, da -ns (frenatura) a 2 ns (generatore); in rosso, il punto di lavoro.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

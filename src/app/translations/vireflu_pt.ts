@@ -1282,6 +1282,10 @@
         <source>Le couple à l&apos;arrêt, g = 1.</source>
         <translation>O binário com o rotor parado, g = 1.</translation>
     </message>
+    <message>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
+        <translation>Binário do rotor em gaiola em função da velocidade, de -ns (travagem) a 2 ns (gerador); a vermelho, o ponto de funcionamento.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -219,7 +219,7 @@ Measures ComputeMeasures(const SimulationState& state, const MachineInstant& ins
     if (state.cage.on && m.numbers.slips.size() == 1 && f > 0) {
         const int p = state.winding.polePairs;
         m.induction = {OperatingPointAt(state.cage.circuit, f, p, m.numbers.slips[0].slip),
-                       LandmarksOf(state.cage.circuit, f, p)};
+                       LandmarksOf(state.cage.circuit, f, p), state.cage.circuit, f, p};
     }
     if (OtherWinding(state)) {
         for (const int order : kSpaceHarmonicOrders)

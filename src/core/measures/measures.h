@@ -142,6 +142,9 @@ struct Measures {
     struct Induction {
         InductionPoint point;
         TorqueLandmarks landmarks;
+        EquivalentCircuit circuit;
+        double supplyHz = 0;
+        int polePairs = 1;
     };
     std::optional<Induction> induction;
 };
