@@ -232,6 +232,37 @@ std::vector<CommandOption> CommandOptions() {
                            o.setup.cage.circuit = c;
                            return true;
                        }});
+    options.push_back(
+        {"--free-rotor",
+         "",
+         "With --rotor-cage, the rotor finds its own speed: J dw/dt = T - T_load, "
+         "from the rotation given",
+         "",
+         "",
+         {},
+         [](RenderOptions& o, const std::string&) { return o.setup.cage.free = true; }});
+    options.push_back({"--inertia",
+                       "J",
+                       "The free rotor's inertia, in kg m^2",
+                       "a number 0.0001..100",
+                       "0.02",
+                       {},
+                       [](RenderOptions& o, const std::string& text) {
+                           const auto j = ParseDecimal(text, kMinInertia, kMaxInertia);
+                           if (j) o.setup.cage.inertia = *j;
+                           return j.has_value();
+                       }});
+    options.push_back({"--load-torque",
+                       "T",
+                       "The free rotor's constant load torque against the field, in N m",
+                       "a number -10000..10000",
+                       "0",
+                       {},
+                       [](RenderOptions& o, const std::string& text) {
+                           const auto t = ParseDecimal(text, -kMaxLoadNm, kMaxLoadNm);
+                           if (t) o.setup.cage.loadNm = *t;
+                           return t.has_value();
+                       }});
     options.push_back({"--line-voltage",
                        "V",
                        "The cage machine's line voltage, star-connected",

@@ -83,6 +83,21 @@ TEST(Induction, CageCurrentsFollowTheField) {
         }
         EXPECT_LT(ComputeInstant(state, 1, {}).torque, 0) << rotationHz;  // counterclockwise
     }
+    // Free, under a load, it starts from standstill and settles where T(g) meets the load:
+    // the slip found by halving [0, g of largest torque] on the circuit alone.
+    SimulationState free = cage(0);
+    free.cage.free = true;
+    free.cage.loadNm = 8;
+    for (int tick = 0; tick < 6000; ++tick) {
+        AdvanceClock(free);
+        StepFreeRotor(free);
+    }
+    const EquivalentCircuit& c = free.cage.circuit;
+    double low = 0, high = LandmarksOf(c, 50, 1).slipAtMaxTorque;
+    for (int step = 0; step < 60; ++step)
+        (OperatingPointAt(c, 50, 1, (low + high) / 2).torqueNm < 8 ? low : high) = (low + high) / 2;
+    const double settled = 60 * free.rotationPulsation / 6.28318;
+    EXPECT_NEAR(settled, 3000 * (1 - low), 3000 * (1 - low) * 0.005);
     SimulationState synchronous = cage(50);
     EXPECT_EQ(synchronous.rotorAmplitude, 0);
     EXPECT_EQ(ComputeInstant(synchronous, 1, {}).torque, 0);

@@ -177,6 +177,13 @@ TEST(Setups, CageKeysOnlyForACage) {
                            "0.464, 26.3],\n  \"line-voltage\": 460"),
               std::string::npos);
     EXPECT_EQ(std::get<vireflu::Setup>(ReadSetup(written)).cage, cage.cage);
+    cage.cage.free = true;
+    cage.cage.inertia = 0.05;
+    cage.cage.loadNm = -12.5;
+    const std::string free = WriteSetup(cage);
+    EXPECT_NE(free.find("\"free-rotor\": true,\n  \"inertia\": 0.05,\n  \"load-torque\": -12.5"),
+              std::string::npos);
+    EXPECT_EQ(std::get<vireflu::Setup>(ReadSetup(free)).cage, cage.cage);
     EXPECT_EQ(WriteSetup(vireflu::Setup{}).find("cage"), std::string::npos);
     const std::string v = "{\"vireflu-setup\": 1, ";
     for (const char* bad : {"\"equivalent-circuit\": [1, 1, 0, 1, 1]",

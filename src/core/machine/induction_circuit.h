@@ -26,11 +26,20 @@ bool InRange(const EquivalentCircuit& circuit);
 
 // A squirrel-cage rotor in place of the fed one: its currents are induced by the slip, as
 // the circuit says.
+// A free rotor finds its own speed, J dw/dt = T - T_load, from the rotation the rotor panel
+// gives; its inertia in kg m^2 and a constant load torque in N m against the field's
+// rotation. The default inertia starts the default motor within about 0.1 s.
 struct CageRotor {
     bool on = false;
     EquivalentCircuit circuit;
+    bool free = false;
+    double inertia = 0.02;
+    double loadNm = 0;
     bool operator==(const CageRotor&) const = default;
 };
+inline constexpr double kMinInertia = 0.0001;
+inline constexpr double kMaxInertia = 100;
+inline constexpr double kMaxLoadNm = 10000;
 
 // The machine at slip g = (n_s - n) / n_s, the figures counted along the field's rotation
 // (the motor convention): torque T = 3 I2^2 R2 / (g w_s), negative when the machine

@@ -13,6 +13,40 @@ namespace vireflu {
 
 using namespace constants;
 
+namespace {
+
+// The sense the stator's field turns, +1 counterclockwise, -1 clockwise, 0 when it does not.
+double FieldTurn(const SimulationState& state) {
+    switch (StatorFieldSense(state)) {
+        case FieldSense::Counterclockwise:
+            return 1;
+        case FieldSense::Clockwise:
+            return -1;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void StepFreeRotor(SimulationState& state) {
+    if (!state.cage.on || !state.cage.free) return;
+    const double f = state.statorPulsation / kTurn;
+    const double s = FieldTurn(state);
+    double torque = 0;  // along the field
+    if (s != 0 && f > 0) {
+        const double fieldRpm = s * SynchronousRpm(state.winding, f);
+        const double slip = (fieldRpm - 60 * state.rotationPulsation / kTurn) / fieldRpm;
+        torque = OperatingPointAt(state.cage.circuit, f, state.winding.polePairs, slip).torqueNm;
+    }
+    // The load holds back whichever way the field turns; with no field, the counterclockwise
+    // way.
+    const double along = s != 0 ? s : 1;
+    state.rotationPulsation +=
+        along * (torque - state.cage.loadNm) / state.cage.inertia * state.timeStep;
+    InduceCageCurrents(state);
+}
+
 void InduceCageCurrents(SimulationState& state) {
     if (!state.cage.on) return;
     state.rotorPhaseOn = {1, 1, 1};
@@ -21,11 +55,10 @@ void InduceCageCurrents(SimulationState& state) {
     state.rotorPulsation = 0;
     state.rotorPhaseAngle = {0, 0, 0};
     state.cageTorque = 0;
-    const FieldSense sense = StatorFieldSense(state);
     const double f = state.statorPulsation / kTurn;
-    if (f <= 0 || (sense != FieldSense::Counterclockwise && sense != FieldSense::Clockwise)) return;
     // +1 when the field turns counterclockwise, the direct sequence's way.
-    const double s = sense == FieldSense::Counterclockwise ? 1 : -1;
+    const double s = FieldTurn(state);
+    if (f <= 0 || s == 0) return;
     const double fieldRpm = s * SynchronousRpm(state.winding, f);
     double slip = (fieldRpm - 60 * state.rotationPulsation / kTurn) / fieldRpm;
     // The program's turn is not quite 2 pi: at synchronism the two speeds differ in their

@@ -12,4 +12,8 @@ namespace vireflu {
 // the panels' settings reach the state; a fed rotor is left as it is.
 void InduceCageCurrents(SimulationState& state);
 
+// After a tick of the clock, a free cage rotor's speed follows J dw/dt = T - T_load over the
+// tick, and its currents the new slip; anything else is left as it is.
+void StepFreeRotor(SimulationState& state);
+
 }  // namespace vireflu

@@ -58,12 +58,18 @@ PanelModel Session::PanelOfRecord(Winding winding) const {
 }
 
 void Session::ResetClock() {
+    // A free rotor starts again from the rotor panel's rotation.
+    if (state->cage.free) {
+        ApplyWindingSettings(*state, static_cast<int>(Winding::Rotor), records.rotor);
+        InduceCageCurrents(*state);
+    }
     ResetClockState(*state);
     ticks = 0;
 }
 
 void Session::Tick() {
     AdvanceClock(*state);
+    StepFreeRotor(*state);
     ++ticks;
 }
 

@@ -198,6 +198,25 @@ Field LineVoltage() {
     return field;
 }
 
+bool FreeRotor(const Setup& setup) {
+    return setup.cage.on && setup.cage.free;
+}
+
+// A number with a point within min..max, written only for a free rotor.
+template <typename Ref>
+Field FreeRotorNumber(std::string key, double min, double max, std::string accepts, Ref ref) {
+    Field field{std::move(key), std::move(accepts),
+                [=](const JsonValue& v, Setup& s) {
+                    const double* number = v.Number();
+                    if (number == nullptr || !(*number >= min && *number <= max)) return false;
+                    ref(s) = *number;
+                    return true;
+                },
+                [=](Setup& s) { return Decimal(ref(s)); }};
+    field.written = FreeRotor;
+    return field;
+}
+
 // The windows open, as a list of distinct names in this order.
 constexpr std::pair<const char*, bool Setup::*> kWindows[] = {
     {"stator", &Setup::statorWindow},
@@ -255,6 +274,13 @@ const std::vector<Field>& Fields() {
         f.push_back(cage);
         f.push_back(Circuit());
         f.push_back(LineVoltage());
+        Field free = Flag("free-rotor", [](Setup& s) -> bool& { return s.cage.free; });
+        free.written = FreeRotor;
+        f.push_back(free);
+        f.push_back(FreeRotorNumber("inertia", kMinInertia, kMaxInertia, "0.0001..100 kg m^2",
+                                    [](Setup& s) -> double& { return s.cage.inertia; }));
+        f.push_back(FreeRotorNumber("load-torque", -kMaxLoadNm, kMaxLoadNm, "-10000..10000 N m",
+                                    [](Setup& s) -> double& { return s.cage.loadNm; }));
         f.push_back(Name<Presentation>("presentation", kPresentationNames,
                                        [](Setup& s) -> Presentation& { return s.presentation; }));
         f.push_back(Name<ColourMapKind>("colour-map", kColourMapNames,

@@ -39,6 +39,7 @@ PanelRecords PlaySetup(const Setup& setup, SimulationState& state, FrameSink& si
     if (!sink.Draw(state, frame++)) return records;
     for (int tick = 0; tick < setup.ticks; ++tick) {
         AdvanceClock(state);
+        StepFreeRotor(state);
         if (!sink.Draw(state, frame++)) break;
     }
     return records;

@@ -86,8 +86,10 @@ void MachineScene::DrawMachine(Surface& surface, const SimulationState& state) c
 
 std::array<Rect, 8> MachineScene::RotorBoxes(const SimulationState& state, int pair) const {
     // The rotor turns with the clock; its angle is passed on unreduced.
+    // A free rotor's speed changes: it stands where the clock took it.
     const double rotorDrawAngle =
-        state.elapsedTime * state.rotationPulsation + state.initialRotorPosition;
+        state.cage.free ? state.rotorPosition
+                        : state.elapsedTime * state.rotationPulsation + state.initialRotorPosition;
     const int rotorRadius = RotorRingRadius();
     std::array<Rect, 8> rotorBoxes;
     // Pole pair k's conductors: the teaching machine's, their angles electrical, k pairs on.
