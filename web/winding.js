@@ -30,10 +30,24 @@ export class WindingWindow {
     this.cage = Object.assign(document.createElement("input"), { type: "checkbox" });
     this.cage.addEventListener("change", () => {
       this.simulator.setCage(this.cage.checked);
+      this.refresh();
       onChosen();
     });
     cageLabel.append(this.cage, texts.cage);
-    client.append(cageLabel);
+    const freeLabel = Object.assign(document.createElement("label"), { className: "switch", title: texts.freeTip });
+    this.free = Object.assign(document.createElement("input"), { type: "checkbox" });
+    const loadLabel = document.createElement("label");
+    this.load = Object.assign(document.createElement("input"), { type: "number", step: "0.1", min: -10000, max: 10000 });
+    const freeChosen = () => {
+      this.simulator.setFreeRotor(this.free.checked, Number(this.load.value) || 0);
+      this.refresh();
+      onChosen();
+    };
+    this.free.addEventListener("change", freeChosen);
+    this.load.addEventListener("change", freeChosen);
+    freeLabel.append(this.free, texts.free);
+    loadLabel.append(Object.assign(document.createElement("span"), { textContent: texts.load }), this.load);
+    client.append(cageLabel, freeLabel, loadLabel);
     this.summary = document.createElement("p");
     this.canvas = document.createElement("canvas");
     this.canvas.setAttribute("role", "img");
@@ -73,7 +87,11 @@ export class WindingWindow {
       }
       list.value = String(control.current);
     });
-    this.cage.checked = this.simulator.cage();
+    const cage = this.simulator.cage();
+    this.cage.checked = cage.on;
+    this.free.checked = cage.free;
+    this.load.value = String(cage.loadNm);
+    this.free.disabled = this.load.disabled = !cage.on;
     this.summary.textContent = this.simulator.windingSummary();
     const css = STAR_LINES * parseFloat(getComputedStyle(this.summary).fontSize);
     const size = devicePixels(css);

@@ -126,6 +126,9 @@ constexpr struct {
     {"slotStar", "Winding", kSlotStarTitle},
     {"cage", "Winding", kCageLabel},
     {"cageTip", "Winding", kCageTip},
+    {"free", "Winding", kFreeLabel},
+    {"freeTip", "Winding", kFreeTip},
+    {"load", "Winding", kLoadLabel},
 };
 
 val TextList(auto&& texts, const char* context) {
@@ -485,8 +488,16 @@ EMSCRIPTEN_BINDINGS(vireflu) {
         .function("chooseWindingValue", &ChooseWindingValue)
         .function("setCage",
                   optional_override([](WebSimulator& s, bool on) { s.GetSession().SetCage(on); }))
-        .function("cage",
-                  optional_override([](const WebSimulator& s) { return s.State().cage.on; }))
+        .function("cage", optional_override([](const WebSimulator& s) {
+                      val cage = val::object();
+                      cage.set("on", s.State().cage.on);
+                      cage.set("free", s.State().cage.free);
+                      cage.set("loadNm", s.State().cage.loadNm);
+                      return cage;
+                  }))
+        .function("setFreeRotor", optional_override([](WebSimulator& s, bool on, double load) {
+                      s.GetSession().SetFreeRotor(on, load);
+                  }))
         .function("windingSummary", optional_override([](const WebSimulator& s) {
                       return WindingSummary(s.State().winding, PageTexts("Winding"));
                   }))

@@ -479,12 +479,19 @@ void CMainWindow::OpenWinding() {
 void CMainWindow::MakeWinding() {
     windingPanel = new WindingDesignPanel(this);
     windingPanel->Show(state.winding);
-    windingPanel->ShowCage(state.cage.on);
+    windingPanel->ShowCage(state.cage);
     connect(windingPanel, &WindingDesignPanel::CageChosen, this, [this](bool on) {
         session.SetCage(on);
+        windingPanel->ShowCage(state.cage);
         ShowClockInPanels();
         RedrawView();
     });
+    connect(windingPanel, &WindingDesignPanel::FreeRotorChosen, this,
+            [this](bool on, double loadNm) {
+                session.SetFreeRotor(on, loadNm);
+                ShowClockInPanels();
+                RedrawView();
+            });
     connect(windingPanel, &WindingDesignPanel::DesignChosen, this,
             [this](const WindingDesign& design) {
                 session.SetWinding(design);
@@ -583,7 +590,7 @@ void CMainWindow::ShowOpened(const Setup& setup) {
     CheckMenuItem(MenuCommand::Pace, setup.pacePeriodMs, true);
     if (windingPanel != nullptr) {
         windingPanel->Show(setup.winding);
-        windingPanel->ShowCage(setup.cage.on);
+        windingPanel->ShowCage(setup.cage);
     }
     if (measuresPanel != nullptr) {
         const QSignalBlocker quiet(measuresPanel->sequencesCheck);

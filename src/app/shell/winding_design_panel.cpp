@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
@@ -50,6 +51,21 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
     cage->setToolTip(Translated(kCageTip));
     layout->addWidget(cage);
     connect(cage, &QCheckBox::toggled, this, &WindingDesignPanel::CageChosen);
+    free = new QCheckBox(Translated(kFreeLabel), this);
+    free->setObjectName(QStringLiteral("freeRotorCheck"));
+    free->setToolTip(Translated(kFreeTip));
+    layout->addWidget(free);
+    load = new QDoubleSpinBox(this);
+    load->setObjectName(QStringLiteral("loadTorque"));
+    load->setRange(-kMaxLoadNm, kMaxLoadNm);
+    load->setDecimals(1);
+    load->setAccessibleName(Translated(kLoadLabel));
+    auto* loadRow = new QFormLayout;
+    loadRow->addRow(Translated(kLoadLabel), load);
+    layout->addLayout(loadRow);
+    const auto freeChosen = [this] { emit FreeRotorChosen(free->isChecked(), load->value()); };
+    connect(free, &QCheckBox::toggled, this, freeChosen);
+    connect(load, &QDoubleSpinBox::editingFinished, this, freeChosen);
     summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("windingSummary"));
     layout->addWidget(summary);
@@ -62,9 +78,13 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
     Show(design);
 }
 
-void WindingDesignPanel::ShowCage(bool on) {
-    const QSignalBlocker quiet(cage);
-    cage->setChecked(on);
+void WindingDesignPanel::ShowCage(const CageRotor& shown) {
+    const QSignalBlocker quietCage(cage), quietFree(free), quietLoad(load);
+    cage->setChecked(shown.on);
+    free->setChecked(shown.free);
+    load->setValue(shown.loadNm);
+    free->setEnabled(shown.on);
+    load->setEnabled(shown.on);
 }
 
 void WindingDesignPanel::Show(const WindingDesign& shown) {

@@ -4,10 +4,12 @@
 #include <array>
 
 #include "drawing/raster_surface.h"
+#include "machine/induction_circuit.h"
 #include "machine/winding_design.h"
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 
 namespace vireflu {
@@ -23,18 +25,21 @@ public:
 
     // Shows `design` and the cage switch without telling anyone (an opened setup, undo).
     void Show(const WindingDesign& design);
-    void ShowCage(bool on);
+    void ShowCage(const CageRotor& cage);
     const WindingDesign& Design() const { return design; }
 
 signals:
     void DesignChosen(const vireflu::WindingDesign& design);
     void CageChosen(bool on);
+    void FreeRotorChosen(bool on, double loadNm);
 
 private:
     WindingDesign design;
     std::array<QComboBox*, 4> lists{};
     QLabel* summary;
     QCheckBox* cage;
+    QCheckBox* free;
+    QDoubleSpinBox* load;
     QLabel* star;
     RasterSurface canvas;
 };

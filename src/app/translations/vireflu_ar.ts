@@ -1283,8 +1283,8 @@
         <translation>العزم عند التوقف، g = 1.</translation>
     </message>
     <message>
-        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
-        <translation>عزم الدوار القفصي بدلالة سرعته، من -ns (كبح) إلى 2 ns (مولد)؛ وبالأحمر نقطة التشغيل.</translation>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement, en orange la charge d&apos;un rotor libre.</source>
+        <translation>عزم الدوار القفصي بدلالة سرعته، من -ns (كبح) إلى 2 ns (مولد)؛ بالأحمر نقطة التشغيل، وبالبرتقالي حمل الدوار الحر.</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,18 @@
     <message>
         <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
         <translation>لم تعد تيارات الدوار مفروضة: الانزلاق يحرّضها، كما في المحرك اللاتزامني.</translation>
+    </message>
+    <message>
+        <source>Rotor libre</source>
+        <translation>دوار حر</translation>
+    </message>
+    <message>
+        <source>Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa vitesse : J dω/dt = C - Cr.</source>
+        <translation>ينطلق الدوار من تردد الدوران في لوحة الدوار ويجد سرعته: J dω/dt = T - T_load.</translation>
+    </message>
+    <message>
+        <source>Couple de charge (N·m)</source>
+        <translation>عزم الحمل (N·m)</translation>
     </message>
 </context>
 <context>

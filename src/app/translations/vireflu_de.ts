@@ -1283,8 +1283,8 @@
         <translation>Das Moment im Stillstand, g = 1.</translation>
     </message>
     <message>
-        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
-        <translation>Moment des Käfigläufers über seiner Drehzahl, von -ns (Bremsen) bis 2 ns (Generator); rot der Betriebspunkt.</translation>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement, en orange la charge d&apos;un rotor libre.</source>
+        <translation>Moment des Käfigläufers über seiner Drehzahl, von -ns (Bremsen) bis 2 ns (Generator); rot der Betriebspunkt, orange die Last eines freien Läufers.</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,18 @@
     <message>
         <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
         <translation>Die Läuferströme werden nicht mehr vorgegeben: der Schlupf induziert sie, wie in einem Asynchronmotor.</translation>
+    </message>
+    <message>
+        <source>Rotor libre</source>
+        <translation>Freier Läufer</translation>
+    </message>
+    <message>
+        <source>Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa vitesse : J dω/dt = C - Cr.</source>
+        <translation>Der Läufer startet mit der Drehfrequenz des Fensters „Rotor“ und findet seine Drehzahl: J dω/dt = M - ML.</translation>
+    </message>
+    <message>
+        <source>Couple de charge (N·m)</source>
+        <translation>Lastmoment (N·m)</translation>
     </message>
 </context>
 <context>

@@ -1283,8 +1283,8 @@
         <translation>The torque at standstill, g = 1.</translation>
     </message>
     <message>
-        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
-        <translation>The cage rotor&apos;s torque against its speed, from -ns (braking) to 2 ns (generating); in red, the operating point.</translation>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement, en orange la charge d&apos;un rotor libre.</source>
+        <translation>The cage rotor&apos;s torque against its speed, from -ns (braking) to 2 ns (generating); in red, the operating point, in orange a free rotor&apos;s load.</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,18 @@
     <message>
         <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
         <translation>The rotor&apos;s currents are no longer imposed: the slip induces them, as in an induction motor.</translation>
+    </message>
+    <message>
+        <source>Rotor libre</source>
+        <translation>Free rotor</translation>
+    </message>
+    <message>
+        <source>Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa vitesse : J dω/dt = C - Cr.</source>
+        <translation>The rotor starts from the Rotor panel&apos;s rotation frequency and finds its speed: J dω/dt = T - T_load.</translation>
+    </message>
+    <message>
+        <source>Couple de charge (N·m)</source>
+        <translation>Load torque (N·m)</translation>
     </message>
 </context>
 <context>

@@ -1283,8 +1283,8 @@
         <translation>El par con el rotor parado, g = 1.</translation>
     </message>
     <message>
-        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
-        <translation>Par del rotor de jaula según su velocidad, de -ns (frenado) a 2 ns (generador); en rojo, el punto de funcionamiento.</translation>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement, en orange la charge d&apos;un rotor libre.</source>
+        <translation>Par del rotor de jaula según su velocidad, de -ns (frenado) a 2 ns (generador); en rojo, el punto de funcionamiento, en naranja la carga de un rotor libre.</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,18 @@
     <message>
         <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
         <translation>Las corrientes del rotor ya no se imponen: el deslizamiento las induce, como en un motor asíncrono.</translation>
+    </message>
+    <message>
+        <source>Rotor libre</source>
+        <translation>Rotor libre</translation>
+    </message>
+    <message>
+        <source>Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa vitesse : J dω/dt = C - Cr.</source>
+        <translation>El rotor parte de la frecuencia de rotación del panel Rotor y encuentra su velocidad: J dω/dt = C - Cr.</translation>
+    </message>
+    <message>
+        <source>Couple de charge (N·m)</source>
+        <translation>Par de carga (N·m)</translation>
     </message>
 </context>
 <context>

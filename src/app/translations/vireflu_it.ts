@@ -1283,8 +1283,8 @@
         <translation>La coppia a rotore fermo, g = 1.</translation>
     </message>
     <message>
-        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
-        <translation>Coppia del rotore a gabbia in funzione della velocità, da -ns (frenatura) a 2 ns (generatore); in rosso, il punto di lavoro.</translation>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement, en orange la charge d&apos;un rotor libre.</source>
+        <translation>Coppia del rotore a gabbia in funzione della velocità, da -ns (frenatura) a 2 ns (generatore); in rosso, il punto di lavoro, in arancione il carico di un rotore libero.</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,18 @@
     <message>
         <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
         <translation>Le correnti del rotore non sono più imposte: lo scorrimento le induce, come in un motore asincrono.</translation>
+    </message>
+    <message>
+        <source>Rotor libre</source>
+        <translation>Rotore libero</translation>
+    </message>
+    <message>
+        <source>Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa vitesse : J dω/dt = C - Cr.</source>
+        <translation>Il rotore parte dalla frequenza di rotazione del pannello Rotore e trova la sua velocità: J dω/dt = C - Cr.</translation>
+    </message>
+    <message>
+        <source>Couple de charge (N·m)</source>
+        <translation>Coppia di carico (N·m)</translation>
     </message>
 </context>
 <context>

@@ -1283,8 +1283,8 @@
         <translation>O binário com o rotor parado, g = 1.</translation>
     </message>
     <message>
-        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement.</source>
-        <translation>Binário do rotor em gaiola em função da velocidade, de -ns (travagem) a 2 ns (gerador); a vermelho, o ponto de funcionamento.</translation>
+        <source>Couple du rotor à cage selon sa vitesse, de -ns (freinage) à 2 ns (génératrice) ; en rouge, le point de fonctionnement, en orange la charge d&apos;un rotor libre.</source>
+        <translation>Binário do rotor em gaiola em função da velocidade, de -ns (travagem) a 2 ns (gerador); a vermelho, o ponto de funcionamento, a laranja a carga de um rotor livre.</translation>
     </message>
 </context>
 <context>
@@ -1785,6 +1785,18 @@
     <message>
         <source>Les courants du rotor ne sont plus imposés : le glissement les induit, comme dans un moteur asynchrone.</source>
         <translation>As correntes do rotor deixam de ser impostas: o escorregamento indu-las, como num motor assíncrono.</translation>
+    </message>
+    <message>
+        <source>Rotor libre</source>
+        <translation>Rotor livre</translation>
+    </message>
+    <message>
+        <source>Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa vitesse : J dω/dt = C - Cr.</source>
+        <translation>O rotor parte da frequência de rotação do painel Rotor e encontra a sua velocidade: J dω/dt = C - Cr.</translation>
+    </message>
+    <message>
+        <source>Couple de charge (N·m)</source>
+        <translation>Binário de carga (N·m)</translation>
     </message>
 </context>
 <context>

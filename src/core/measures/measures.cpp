@@ -219,7 +219,12 @@ Measures ComputeMeasures(const SimulationState& state, const MachineInstant& ins
     if (state.cage.on && m.numbers.slips.size() == 1 && f > 0) {
         const int p = state.winding.polePairs;
         m.induction = {OperatingPointAt(state.cage.circuit, f, p, m.numbers.slips[0].slip),
-                       LandmarksOf(state.cage.circuit, f, p), state.cage.circuit, f, p};
+                       LandmarksOf(state.cage.circuit, f, p),
+                       state.cage.circuit,
+                       f,
+                       p,
+                       std::nullopt};
+        if (state.cage.free) m.induction->loadNm = state.cage.loadNm;
     }
     if (OtherWinding(state)) {
         for (const int order : kSpaceHarmonicOrders)

@@ -145,6 +145,7 @@ struct Measures {
         EquivalentCircuit circuit;
         double supplyHz = 0;
         int polePairs = 1;
+        std::optional<double> loadNm;  // a free rotor's
     };
     std::optional<Induction> induction;
 };

@@ -14,6 +14,7 @@ constexpr int kMargin = 6;
 constexpr Rgb kAxisColour{160, 160, 160};
 constexpr Rgb kCurveColour{0, 114, 178};
 constexpr Rgb kLandmarkColour{0, 0, 0};
+constexpr Rgb kLoadColour{230, 159, 0};
 // The speeds shown, in units of the synchronous speed.
 constexpr double kSlowest = -1;
 constexpr double kFastest = 2;
@@ -40,7 +41,7 @@ void DrawTorqueSpeedCurve(Surface& surface, const Rect& area, const Measures& me
         return OperatingPointAt(m.circuit, m.supplyHz, m.polePairs, 1 - speed).torqueNm;
     };
     std::vector<double> torques;
-    double largest = m.landmarks.maxTorqueNm;
+    double largest = std::max(m.landmarks.maxTorqueNm, std::fabs(m.loadNm.value_or(0)));
     for (int x = 0; x <= width; ++x) {
         torques.push_back(torqueAt(kSlowest + (kFastest - kSlowest) * x / width));
         largest = std::max(largest, std::fabs(torques.back()));
@@ -59,6 +60,11 @@ void DrawTorqueSpeedCurve(Surface& surface, const Rect& area, const Measures& me
     }
     surface.MoveTo({left, Y(0)});
     surface.LineTo({left + width + 1, Y(0)});
+    if (m.loadNm) {
+        surface.SelectPen(Pen::Solid(lineWidth, kLoadColour));
+        surface.MoveTo({left, Y(*m.loadNm)});
+        surface.LineTo({left + width + 1, Y(*m.loadNm)});
+    }
     surface.SelectPen(Pen::Solid(lineWidth, kCurveColour));
     surface.MoveTo({left, Y(torques[0])});
     for (int x = 1; x <= width; ++x)

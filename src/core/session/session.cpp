@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "lessons/pending_answer.h"
@@ -53,13 +54,20 @@ void Session::SetCage(bool on) {
     ResetClock();
 }
 
+void Session::SetFreeRotor(bool on, double loadNm) {
+    state->cage.free = on;
+    state->cage.loadNm = std::clamp(loadNm, -kMaxLoadNm, kMaxLoadNm);
+    ResetClock();
+}
+
 PanelModel Session::PanelOfRecord(Winding winding) const {
     return PanelModel(winding, records.Of(winding));
 }
 
 void Session::ResetClock() {
-    // A free rotor starts again from the rotor panel's rotation.
-    if (state->cage.free) {
+    // A cage's currents follow the machine as it is now; a free rotor starts again from the
+    // rotor panel's rotation.
+    if (state->cage.on) {
         ApplyWindingSettings(*state, static_cast<int>(Winding::Rotor), records.rotor);
         InduceCageCurrents(*state);
     }

@@ -47,6 +47,8 @@ public:
     // "Rotor à cage": the rotor's currents induced by the slip, or the rotor panel's again;
     // the clock back to zero.
     void SetCage(bool on);
+    // "Rotor libre" and its load torque in N m (held in range); the clock back to zero.
+    void SetFreeRotor(bool on, double loadNm);
 
     // "&Initialisation": the clock back to zero; a running clock goes on.
     void ResetClock();

@@ -19,6 +19,14 @@ inline constexpr const char* kCageTip =
                     "Les courants du rotor ne sont plus imposés : le glissement les induit, "
                     "comme dans un moteur asynchrone.");
 
+// With a cage: the rotor free to find its speed, under a constant load torque.
+inline constexpr const char* kFreeLabel = VIREFLU_UI_TEXT("Winding", "Rotor libre");
+inline constexpr const char* kFreeTip =
+    VIREFLU_UI_TEXT("Winding",
+                    "Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa "
+                    "vitesse : J dω/dt = C - Cr.");
+inline constexpr const char* kLoadLabel = VIREFLU_UI_TEXT("Winding", "Couple de charge (N·m)");
+
 enum class WindingValue { PolePairs, SlotsPerPolePerPhase, CoilPitch, CutPhase };
 
 // One list: its label (context "Winding"), what it is for, its range and the value shown.
