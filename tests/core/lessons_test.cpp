@@ -46,7 +46,15 @@ TEST(LessonTable, EveryLessonHasExactlyOneRightChoiceAndItIsThePhysicsAnswer) {
                                                         {"pas-raccourci", "5"},
                                                         // sin 30 / (3 sin 10) x sin 70
                                                         {"facteur-de-bobinage", "0.9019"},
-                                                        {"phase-coupee", "pulsant"}};
+                                                        {"phase-coupee", "pulsant"},
+                                                        // the default cage, four poles
+                                                        {"jamais-au-synchronisme", "0"},
+                                                        {"moteur-en-charge", "1437.3992"},
+                                                        // 3.6 / |Zth + j3.5|
+                                                        {"resistance-rotorique", "0.5511"},
+                                                        {"courant-de-demarrage", "32.0561"},
+                                                        {"generatrice", "generatrice"},
+                                                        {"contre-courant", "frein"}};
     ASSERT_EQ(ShippedLessons().size(), ShippedLessonFiles().size());
     ASSERT_EQ(ShippedLessons().size(), physics.size());
     for (const Lesson& lesson : ShippedLessons()) {
@@ -161,6 +169,19 @@ TEST(PendingAnswer, EachQuantityHoldsBackTheFiguresThatTellItsAnswer) {
         "Rotor direct",  "Rotor inverse",           "Vitesse des harmoniques"};
     field.insert(slip.begin(), slip.end());
     // Another winding's rows, held with the harmonics; their signed speeds tell the sense too.
+    // A cage's figures tell its torque, its mode and its currents.
+    const std::set<std::string> cageRows = {"Couple",
+                                            "Couple du moteur",
+                                            "Courant statorique",
+                                            "Courant rotorique",
+                                            "Facteur de puissance",
+                                            "Puissance absorbée",
+                                            "Puissance mécanique",
+                                            "Glissement du couple maximal",
+                                            "Couple maximal",
+                                            "Couple de démarrage"};
+    std::set<std::string> cageAndSlip = cageRows;
+    cageAndSlip.insert(slip.begin(), slip.end());
     const std::set<std::string> windingRows = {"Harmoniques",
                                                "Vitesse des harmoniques",
                                                "Facteur de distribution",
@@ -177,6 +198,11 @@ TEST(PendingAnswer, EachQuantityHoldsBackTheFiguresThatTellItsAnswer) {
         {Q::TorquePosition, {"Couple"}},
         {Q::Harmonic5Sense, {"Harmoniques", "Vitesse des harmoniques"}},
         {Q::Harmonic7Sense, {"Harmoniques", "Vitesse des harmoniques"}},
+        {Q::CageTorque, cageRows},
+        {Q::MaxTorqueSlip, cageRows},
+        {Q::StatorCurrent, cageRows},
+        {Q::MachineMode, cageRows},
+        {Q::SettledSpeed, cageAndSlip},
         {Q::WindingFactor, windingRows},
         {Q::QuietestPitch5, windingRows}};
     const std::string later = "après votre réponse";

@@ -24,7 +24,9 @@ test("start-up: the air gap in Bleu Noir Rouge at pace x1, the clock stopped", a
 
 const lessons = ["Une seule phase", "Trois phases", "Deux phases inversées", "Deux phases à 90°",
   "Fréquence et vitesse", "Courant continu", "Au synchronisme", "L'angle de couple", "Un rotor entraîné contre le champ",
-  "Le glissement", "La fréquence des courants du rotor", "L'harmonique 5 de l'onduleur", "L'harmonique 7 de l'onduleur",
+  "Le glissement", "La fréquence des courants du rotor", "Jamais au synchronisme",
+  "Le moteur en charge", "La résistance du rotor", "Le courant de démarrage", "Au-dessus du synchronisme",
+  "Le freinage à contre-courant", "L'harmonique 5 de l'onduleur", "L'harmonique 7 de l'onduleur",
   "La plaque d'un moteur", "Plus de pôles, un champ plus lent", "Le pas raccourci", "Le facteur de bobinage", "Une phase coupée"];
 
 test("menus: the French titles and items, with their access keys", async () => {

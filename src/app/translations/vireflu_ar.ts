@@ -944,6 +944,282 @@
         <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
         <translation>60 f هي سرعة مجال بزوج واحد من الأقطاب. لهذا المجال أكثر: عُدّ أسهمه.</translation>
     </message>
+    <message>
+        <source>génératrice</source>
+        <translation>مولد</translation>
+    </message>
+    <message>
+        <source>frein</source>
+        <translation>مكبح</translation>
+    </message>
+    <message>
+        <source>synchronisme, sans couple</source>
+        <translation>تزامن، دون عزم</translation>
+    </message>
+    <message>
+        <source>moteur</source>
+        <translation>محرك</translation>
+    </message>
+    <message>
+        <source>Le rotor à cage reçoit %1 N·m au glissement %2</source>
+        <translation>يتلقى الدوار القفصي %1 N·m عند انزلاق %2</translation>
+    </message>
+    <message>
+        <source>Le moteur se stabilise à %1</source>
+        <translation>يستقر المحرك عند %1</translation>
+    </message>
+    <message>
+        <source>Le couple est maximal au glissement %1</source>
+        <translation>يبلغ العزم أقصاه عند انزلاق %1</translation>
+    </message>
+    <message>
+        <source>Une phase du stator absorbe %1 A</source>
+        <translation>يمتص طور واحد من العضو الثابت %1 A</translation>
+    </message>
+    <message>
+        <source>Au glissement %1, la machine fonctionne en %2</source>
+        <translation>عند انزلاق %1 تعمل الآلة %2</translation>
+    </message>
+    <message>
+        <source>Jamais au synchronisme</source>
+        <translation>لا يبلغ التزامن أبدًا</translation>
+    </message>
+    <message>
+        <source>Un moteur à cage de {poles} pôles est entraîné de l&apos;extérieur à {rotor-speed}, exactement la vitesse de son champ, {field-speed}. Ses barres ne sont reliées à rien : seuls les courants que le champ y induit les parcourent. {convention}</source>
+        <translation>محرك قفصي ذو {poles} أقطاب يُدار من الخارج بسرعة {rotor-speed}، وهي بالضبط سرعة مجاله، {field-speed}. قضبانه غير موصولة بشيء: لا يسري فيها إلا ما يحرّضه المجال من تيارات. {convention}</translation>
+    </message>
+    <message>
+        <source>Quel couple le champ exerce-t-il sur le rotor ?</source>
+        <translation>ما العزم الذي يؤثر به المجال في الدوار؟</translation>
+    </message>
+    <message>
+        <source>Tournant avec le champ, les barres ne voient aucun flux varier : rien n&apos;y est induit, les conducteurs du rotor restent neutres et le couple est nul. Un moteur livré à lui-même ne peut donc jamais atteindre le synchronisme : il tourne juste en dessous, assez pour que le glissement induise le courant qu&apos;il faut à sa charge.</source>
+        <translation>حين تدور القضبان مع المجال لا ترى أي تغير في التدفق: لا يتحرض فيها شيء، وتبقى موصلات الدوار محايدة والعزم صفرًا. لذا لا يستطيع المحرك المتروك لنفسه بلوغ التزامن أبدًا: يدور أبطأ بقليل، بما يكفي ليحرّض الانزلاق التيار الذي يحتاجه حمله.</translation>
+    </message>
+    <message>
+        <source>dans le panneau Rotor, baissez la fréquence de rotation d&apos;un hertz : les barres se colorent et le couple apparaît.</source>
+        <translation>في لوحة الدوار، اخفض تردد الدوران هرتزًا واحدًا: تتلون القضبان ويظهر العزم.</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>لا عزم</translation>
+    </message>
+    <message>
+        <source>Le couple de démarrage, {start-torque}</source>
+        <translation>عزم البدء، {start-torque}</translation>
+    </message>
+    <message>
+        <source>Le couple maximal, {max-torque}</source>
+        <translation>العزم الأقصى، {max-torque}</translation>
+    </message>
+    <message>
+        <source>Au démarrage le champ balaie les barres à pleine vitesse. Ici il tourne avec elles : que voient-elles changer ?</source>
+        <translation>عند البدء يكتسح المجال القضبان بكامل سرعته. وهنا يدور معها: أي تغيّر تراه؟</translation>
+    </message>
+    <message>
+        <source>Le couple maximal demande un glissement de {max-torque-slip}. Au synchronisme, le glissement est nul.</source>
+        <translation>يتطلب العزم الأقصى انزلاقًا قدره {max-torque-slip}. وعند التزامن يكون الانزلاق صفرًا.</translation>
+    </message>
+    <message>
+        <source>Le moteur en charge</source>
+        <translation>المحرك تحت الحمل</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage démarre à l&apos;arrêt, libre, sous une charge constante de {load-torque}. Son couple de démarrage vaut {start-torque}, son couple maximal {max-torque}. Lancez l&apos;animation après avoir répondu : la courbe couple-vitesse de « Mesures » montre le point de fonctionnement. {convention}</source>
+        <translation>يبدأ هذا المحرك القفصي من السكون، حرًا، تحت حمل ثابت قدره {load-torque}. عزم بدئه {start-torque} وعزمه الأقصى {max-torque}. شغّل الحركة بعد أن تجيب: يبين منحنى العزم-السرعة في «القياسات» نقطة التشغيل. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse le moteur se stabilise-t-il ?</source>
+        <translation>عند أي سرعة يستقر المحرك؟</translation>
+    </message>
+    <message>
+        <source>Tant que son couple dépasse la charge, le rotor accélère ; au-delà du maximum le couple chute vers zéro au synchronisme, et le moteur se stabilise là où il égale la charge : {settled-speed}. Plus de charge, plus de glissement, plus de courant.</source>
+        <translation>ما دام عزمه يفوق الحمل يتسارع الدوار؛ وبعد القمة يهبط العزم نحو الصفر عند التزامن، فيستقر المحرك حيث يساوي الحمل: {settled-speed}. حمل أكبر، انزلاق أكبر، تيار أكبر.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », doublez le couple de charge et regardez le point rouge descendre la courbe.</source>
+        <translation>في «الملف»، ضاعف عزم الحمل وشاهد النقطة الحمراء تنزل على المنحنى.</translation>
+    </message>
+    <message>
+        <source>À la vitesse du champ, {field-speed}</source>
+        <translation>بسرعة المجال، {field-speed}</translation>
+    </message>
+    <message>
+        <source>Un peu en dessous</source>
+        <translation>أقل بقليل</translation>
+    </message>
+    <message>
+        <source>Là où le couple est maximal</source>
+        <translation>حيث يبلغ العزم أقصاه</translation>
+    </message>
+    <message>
+        <source>Il reste à l&apos;arrêt</source>
+        <translation>يبقى متوقفًا</translation>
+    </message>
+    <message>
+        <source>Au synchronisme le couple est nul : il ne pourrait pas porter la charge.</source>
+        <translation>عند التزامن يكون العزم صفرًا: فلا يستطيع حمل الحمل.</translation>
+    </message>
+    <message>
+        <source>Le moteur accélère tant que son couple dépasse la charge : il passe le maximum et continue jusqu&apos;à ce que les deux soient égaux.</source>
+        <translation>يتسارع المحرك ما دام عزمه يفوق الحمل: يتجاوز القمة ويواصل حتى يتساويا.</translation>
+    </message>
+    <message>
+        <source>Son couple de démarrage dépasse la charge : il démarre.</source>
+        <translation>عزم بدئه يفوق الحمل: فيقلع.</translation>
+    </message>
+    <message>
+        <source>La résistance du rotor</source>
+        <translation>مقاومة الدوار</translation>
+    </message>
+    <message>
+        <source>Ce moteur est celui des autres leçons, mais la résistance de sa cage, R2, a été doublée (des barres plus fines, ou un rotor bobiné avec des résistances en série) ; le reste de son circuit n&apos;a pas changé.</source>
+        <translation>هذا المحرك هو محرك الدروس الأخرى، لكن مقاومة قفصه R2 ضوعفت (قضبان أرق، أو دوار ملفوف بمقاومات على التوالي)؛ وبقية دارته لم تتغير.</translation>
+    </message>
+    <message>
+        <source>À quel glissement son couple est-il maintenant maximal ?</source>
+        <translation>عند أي انزلاق يبلغ عزمه أقصاه الآن؟</translation>
+    </message>
+    <message>
+        <source>Le glissement du couple maximal, R2 / |Zth + jX2|, double avec R2 : {max-torque-slip}. Le couple maximal, lui, ne dépend pas de R2 : {max-torque}. Toute la courbe s&apos;étire vers les grands glissements, et le couple de démarrage monte à {start-torque}.</source>
+        <translation>انزلاق العزم الأقصى، R2 / |Zth + jX2|، يتضاعف مع R2: {max-torque-slip}. أما العزم الأقصى فلا يعتمد على R2: {max-torque}. يمتد المنحنى كله نحو الانزلاقات الكبيرة، ويرتفع عزم البدء إلى {start-torque}.</translation>
+    </message>
+    <message>
+        <source>comparez la courbe de « Mesures » à celle du moteur d&apos;origine, dans la leçon « Le moteur en charge ».</source>
+        <translation>قارن منحنى «القياسات» بمنحنى المحرك الأصلي في درس «المحرك تحت الحمل».</translation>
+    </message>
+    <message>
+        <source>Toujours 0,276</source>
+        <translation>ما زال 0.276</translation>
+    </message>
+    <message>
+        <source>Le double, 0,552</source>
+        <translation>الضعف، 0.552</translation>
+    </message>
+    <message>
+        <source>La moitié, 0,138</source>
+        <translation>النصف، 0.138</translation>
+    </message>
+    <message>
+        <source>Le glissement du maximum est R2 / |Zth + jX2| : il suit R2.</source>
+        <translation>انزلاق القمة هو R2 / |Zth + jX2|: فهو يتبع R2.</translation>
+    </message>
+    <message>
+        <source>Le courant de démarrage</source>
+        <translation>تيار البدء</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage est à l&apos;arrêt, branché sur le réseau. En charge, à quelques pour cent de glissement, une phase de son stator absorbe environ 5 A ; à vide, un peu plus de 2 A, le courant qui aimante la machine.</source>
+        <translation>هذا المحرك القفصي متوقف وموصول بالشبكة. تحت الحمل، بانزلاق بضعة في المئة، يمتص طور من عضوه الثابت نحو 5 A؛ وعلى اللاحمل ما يزيد قليلًا على 2 A، وهو التيار الذي يمغنط الآلة.</translation>
+    </message>
+    <message>
+        <source>Quel courant une phase du stator absorbe-t-elle au démarrage ?</source>
+        <translation>ما التيار الذي يمتصه طور من العضو الثابت عند البدء؟</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrêt, le champ balaie le rotor à pleine vitesse : la résistance du rotor vue du stator, R2/g, est à son plus bas, et seules les impédances des enroulements limitent le courant, {stator-current}, six fois le courant en charge, pour un couple de {start-torque} seulement. D&apos;où les démarreurs étoile-triangle et les variateurs.</source>
+        <translation>عند التوقف يكتسح المجال الدوار بكامل سرعته: مقاومة الدوار كما يراها العضو الثابت، R2/g، في أدناها، ولا يحد التيار إلا ممانعات الملفات، {stator-current}، ستة أضعاف تيار الحمل، لعزم لا يتجاوز {start-torque}. ومن هنا بادئات نجمة-مثلث والمغيّرات.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures », cochez « Rotor libre » dans « Bobinage » et lancez l&apos;animation : le courant tombe à mesure que le moteur prend sa vitesse.</source>
+        <translation>افتح «القياسات»، وحدد «دوار حر» في «الملف»، وشغّل الحركة: يهبط التيار كلما اكتسب المحرك سرعته.</translation>
+    </message>
+    <message>
+        <source>2,5 A, comme à vide</source>
+        <translation>2.5 A، كما في اللاحمل</translation>
+    </message>
+    <message>
+        <source>5,5 A, comme en charge</source>
+        <translation>5.5 A، كما تحت الحمل</translation>
+    </message>
+    <message>
+        <source>Environ 32 A</source>
+        <translation>نحو 32 A</translation>
+    </message>
+    <message>
+        <source>À vide le rotor ne porte rien. À l&apos;arrêt le champ le balaie à pleine vitesse : ses courants sont les plus forts.</source>
+        <translation>في اللاحمل لا يحمل الدوار شيئًا. وعند التوقف يكتسحه المجال بكامل سرعته: فتكون تياراته في أقصاها.</translation>
+    </message>
+    <message>
+        <source>En charge le glissement n&apos;est que de quelques pour cent. À l&apos;arrêt il vaut 1 : seules les réactances limitent le courant.</source>
+        <translation>تحت الحمل لا يتجاوز الانزلاق بضعة في المئة. وعند التوقف يساوي 1: فلا يحد التيار إلا المفاعلات.</translation>
+    </message>
+    <message>
+        <source>Au-dessus du synchronisme</source>
+        <translation>فوق التزامن</translation>
+    </message>
+    <message>
+        <source>Une éolienne entraîne ce moteur à cage à {rotor-speed}, plus vite que son champ, qui tourne {field-sense} à {field-speed}. Le stator reste branché sur le réseau. {convention}</source>
+        <translation>توربين رياح يدير هذا المحرك القفصي بسرعة {rotor-speed}، أسرع من مجاله الذي يدور {field-sense} بسرعة {field-speed}. ويبقى العضو الثابت موصولًا بالشبكة. {convention}</translation>
+    </message>
+    <message>
+        <source>Comment la machine fonctionne-t-elle ?</source>
+        <translation>كيف تعمل الآلة؟</translation>
+    </message>
+    <message>
+        <source>Le rotor dépasse le champ : le glissement est négatif, {slip}, les courants induits s&apos;inversent, et le couple, {cage-torque}, retient le rotor. L&apos;éolienne fournit de la puissance mécanique que la machine renvoie au réseau : une génératrice asynchrone.</source>
+        <translation>يتجاوز الدوار المجال: الانزلاق سالب، {slip}، وتنعكس التيارات المحرّضة، والعزم، {cage-torque}، يكبح الدوار. يقدم التوربين قدرة ميكانيكية تعيدها الآلة إلى الشبكة: مولد لاتزامني.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : les puissances absorbée et mécanique sont négatives, et le point rouge est à droite du synchronisme.</source>
+        <translation>افتح «القياسات»: القدرتان الممتصة والميكانيكية سالبتان، والنقطة الحمراء إلى يمين التزامن.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle entraîne l&apos;éolienne</source>
+        <translation>كمحرك: تدير التوربين</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie de l&apos;énergie au réseau</source>
+        <translation>كمولد: تعيد الطاقة إلى الشبكة</translation>
+    </message>
+    <message>
+        <source>En frein : elle s&apos;oppose à l&apos;éolienne et chauffe</source>
+        <translation>كمكبح: تعاكس التوربين وتسخن</translation>
+    </message>
+    <message>
+        <source>Un moteur tourne moins vite que son champ. Ici le rotor le dépasse : le glissement est négatif.</source>
+        <translation>يدور المحرك أبطأ من مجاله. وهنا يتجاوزه الدوار: الانزلاق سالب.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant demande un rotor tournant contre le champ. Ici il tourne avec lui, plus vite.</source>
+        <translation>الكبح بالتيار المعاكس يتطلب دوارًا يدور عكس المجال. وهنا يدور معه، أسرع منه.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant</source>
+        <translation>الكبح بالتيار المعاكس</translation>
+    </message>
+    <message>
+        <source>Ce moteur tournait à {rotor-speed} quand on a inversé deux fils de ligne : son champ tourne désormais {field-sense} à {field-speed}, contre le rotor, qui tourne {rotor-sense}. {convention}</source>
+        <translation>كان هذا المحرك يدور بسرعة {rotor-speed} حين بُدّل سلكا خط: يدور مجاله الآن {field-sense} بسرعة {field-speed}، عكس الدوار الذي يدور {rotor-sense}. {convention}</translation>
+    </message>
+    <message>
+        <source>Contre le champ, le glissement dépasse 1, {slip} : le couple, {cage-torque} dans le sens du champ, freine le rotor, qui rend son énergie cinétique pendant que le réseau en fournit aussi. Tout part en chaleur dans la cage, avec un fort courant. On coupe l&apos;alimentation à l&apos;arrêt, sinon le moteur repart dans l&apos;autre sens.</source>
+        <translation>عكس المجال يتجاوز الانزلاق 1، {slip}: العزم، {cage-torque} في اتجاه المجال، يكبح الدوار الذي يتخلى عن طاقته الحركية بينما تمده الشبكة أيضًا بالطاقة. يتحول كل ذلك حرارة في القفص، مع تيار كبير. تُقطع التغذية عند التوقف، وإلا عاد المحرك فأقلع في الاتجاه الآخر.</translation>
+    </message>
+    <message>
+        <source>regardez dans « Mesures » le point rouge, à gauche de l&apos;arrêt sur la courbe couple-vitesse.</source>
+        <translation>انظر في «القياسات» إلى النقطة الحمراء يسار التوقف على منحنى العزم-السرعة.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle continue d&apos;entraîner le rotor</source>
+        <translation>كمحرك: تواصل إدارة الدوار</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie l&apos;énergie du rotor au réseau</source>
+        <translation>كمولد: تعيد طاقة الدوار إلى الشبكة</translation>
+    </message>
+    <message>
+        <source>En frein : elle arrête le rotor et absorbe de l&apos;énergie des deux côtés</source>
+        <translation>كمكبح: توقف الدوار وتمتص الطاقة من الجهتين</translation>
+    </message>
+    <message>
+        <source>Le champ tourne désormais contre le rotor : son couple le retient.</source>
+        <translation>يدور المجال الآن عكس الدوار: فعزمه يكبحه.</translation>
+    </message>
+    <message>
+        <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
+        <translation>يدور المولد مع مجاله وأسرع منه. وهنا يدور الدوار عكس المجال: فتمد الشبكة طاقة إضافية.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

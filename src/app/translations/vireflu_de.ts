@@ -944,6 +944,282 @@
         <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
         <translation>60 f ist die Drehzahl eines Feldes mit einem Polpaar. Dieses hat mehr: zählen Sie seine Pfeile.</translation>
     </message>
+    <message>
+        <source>génératrice</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>frein</source>
+        <translation>Bremse</translation>
+    </message>
+    <message>
+        <source>synchronisme, sans couple</source>
+        <translation>Synchronismus, ohne Moment</translation>
+    </message>
+    <message>
+        <source>moteur</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Le rotor à cage reçoit %1 N·m au glissement %2</source>
+        <translation>Der Käfigläufer erhält %1 N·m bei Schlupf %2</translation>
+    </message>
+    <message>
+        <source>Le moteur se stabilise à %1</source>
+        <translation>Der Motor stellt sich auf %1 ein</translation>
+    </message>
+    <message>
+        <source>Le couple est maximal au glissement %1</source>
+        <translation>Das Moment ist bei Schlupf %1 am größten</translation>
+    </message>
+    <message>
+        <source>Une phase du stator absorbe %1 A</source>
+        <translation>Ein Ständerstrang nimmt %1 A auf</translation>
+    </message>
+    <message>
+        <source>Au glissement %1, la machine fonctionne en %2</source>
+        <translation>Bei Schlupf %1 arbeitet die Maschine als %2</translation>
+    </message>
+    <message>
+        <source>Jamais au synchronisme</source>
+        <translation>Nie im Synchronismus</translation>
+    </message>
+    <message>
+        <source>Un moteur à cage de {poles} pôles est entraîné de l&apos;extérieur à {rotor-speed}, exactement la vitesse de son champ, {field-speed}. Ses barres ne sont reliées à rien : seuls les courants que le champ y induit les parcourent. {convention}</source>
+        <translation>Ein Käfigläufermotor mit {poles} Polen wird von außen mit {rotor-speed} angetrieben, genau der Drehzahl seines Feldes, {field-speed}. Seine Stäbe sind mit nichts verbunden: nur die Ströme, die das Feld in ihnen induziert, fließen dort. {convention}</translation>
+    </message>
+    <message>
+        <source>Quel couple le champ exerce-t-il sur le rotor ?</source>
+        <translation>Welches Moment übt das Feld auf den Läufer aus?</translation>
+    </message>
+    <message>
+        <source>Tournant avec le champ, les barres ne voient aucun flux varier : rien n&apos;y est induit, les conducteurs du rotor restent neutres et le couple est nul. Un moteur livré à lui-même ne peut donc jamais atteindre le synchronisme : il tourne juste en dessous, assez pour que le glissement induise le courant qu&apos;il faut à sa charge.</source>
+        <translation>Mit dem Feld drehend sehen die Stäbe keinen sich ändernden Fluss: nichts wird induziert, die Läuferleiter bleiben neutral und das Moment ist null. Sich selbst überlassen kann ein Motor den Synchronismus daher nie erreichen: er dreht knapp darunter, so weit, dass der Schlupf den Strom induziert, den seine Last braucht.</translation>
+    </message>
+    <message>
+        <source>dans le panneau Rotor, baissez la fréquence de rotation d&apos;un hertz : les barres se colorent et le couple apparaît.</source>
+        <translation>senken Sie im Fenster „Rotor“ die Drehfrequenz um ein Hertz: die Stäbe färben sich und das Moment erscheint.</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Le couple de démarrage, {start-torque}</source>
+        <translation>Das Anlaufmoment, {start-torque}</translation>
+    </message>
+    <message>
+        <source>Le couple maximal, {max-torque}</source>
+        <translation>Das Kippmoment, {max-torque}</translation>
+    </message>
+    <message>
+        <source>Au démarrage le champ balaie les barres à pleine vitesse. Ici il tourne avec elles : que voient-elles changer ?</source>
+        <translation>Beim Anlauf überstreicht das Feld die Stäbe mit voller Drehzahl. Hier dreht es mit ihnen: welche Änderung sehen sie?</translation>
+    </message>
+    <message>
+        <source>Le couple maximal demande un glissement de {max-torque-slip}. Au synchronisme, le glissement est nul.</source>
+        <translation>Das Kippmoment braucht einen Schlupf von {max-torque-slip}. Im Synchronismus ist der Schlupf null.</translation>
+    </message>
+    <message>
+        <source>Le moteur en charge</source>
+        <translation>Der belastete Motor</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage démarre à l&apos;arrêt, libre, sous une charge constante de {load-torque}. Son couple de démarrage vaut {start-torque}, son couple maximal {max-torque}. Lancez l&apos;animation après avoir répondu : la courbe couple-vitesse de « Mesures » montre le point de fonctionnement. {convention}</source>
+        <translation>Dieser Käfigläufermotor läuft aus dem Stillstand frei an, unter einer konstanten Last von {load-torque}. Sein Anlaufmoment beträgt {start-torque}, sein Kippmoment {max-torque}. Starten Sie die Animation nach Ihrer Antwort: die Drehmoment-Drehzahl-Kennlinie in „Messwerte“ zeigt den Betriebspunkt. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse le moteur se stabilise-t-il ?</source>
+        <translation>Bei welcher Drehzahl stellt sich der Motor ein?</translation>
+    </message>
+    <message>
+        <source>Tant que son couple dépasse la charge, le rotor accélère ; au-delà du maximum le couple chute vers zéro au synchronisme, et le moteur se stabilise là où il égale la charge : {settled-speed}. Plus de charge, plus de glissement, plus de courant.</source>
+        <translation>Solange sein Moment die Last übersteigt, beschleunigt der Läufer; nach dem Kippmoment fällt das Moment bis null im Synchronismus, und der Motor stellt sich dort ein, wo es der Last gleicht: {settled-speed}. Mehr Last, mehr Schlupf, mehr Strom.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », doublez le couple de charge et regardez le point rouge descendre la courbe.</source>
+        <translation>verdoppeln Sie in „Wicklung“ das Lastmoment und sehen Sie den roten Punkt die Kennlinie hinabwandern.</translation>
+    </message>
+    <message>
+        <source>À la vitesse du champ, {field-speed}</source>
+        <translation>Bei der Drehzahl des Feldes, {field-speed}</translation>
+    </message>
+    <message>
+        <source>Un peu en dessous</source>
+        <translation>Etwas darunter</translation>
+    </message>
+    <message>
+        <source>Là où le couple est maximal</source>
+        <translation>Dort, wo das Moment am größten ist</translation>
+    </message>
+    <message>
+        <source>Il reste à l&apos;arrêt</source>
+        <translation>Er bleibt stehen</translation>
+    </message>
+    <message>
+        <source>Au synchronisme le couple est nul : il ne pourrait pas porter la charge.</source>
+        <translation>Im Synchronismus ist das Moment null: er könnte die Last nicht tragen.</translation>
+    </message>
+    <message>
+        <source>Le moteur accélère tant que son couple dépasse la charge : il passe le maximum et continue jusqu&apos;à ce que les deux soient égaux.</source>
+        <translation>Der Motor beschleunigt, solange sein Moment die Last übersteigt: er überschreitet das Maximum und läuft weiter, bis beide gleich sind.</translation>
+    </message>
+    <message>
+        <source>Son couple de démarrage dépasse la charge : il démarre.</source>
+        <translation>Sein Anlaufmoment übersteigt die Last: er läuft an.</translation>
+    </message>
+    <message>
+        <source>La résistance du rotor</source>
+        <translation>Der Läuferwiderstand</translation>
+    </message>
+    <message>
+        <source>Ce moteur est celui des autres leçons, mais la résistance de sa cage, R2, a été doublée (des barres plus fines, ou un rotor bobiné avec des résistances en série) ; le reste de son circuit n&apos;a pas changé.</source>
+        <translation>Dieser Motor ist der aus den anderen Lektionen, aber der Widerstand seines Käfigs, R2, wurde verdoppelt (dünnere Stäbe oder ein Schleifringläufer mit Vorwiderständen); der Rest seiner Ersatzschaltung ist unverändert.</translation>
+    </message>
+    <message>
+        <source>À quel glissement son couple est-il maintenant maximal ?</source>
+        <translation>Bei welchem Schlupf ist sein Moment jetzt am größten?</translation>
+    </message>
+    <message>
+        <source>Le glissement du couple maximal, R2 / |Zth + jX2|, double avec R2 : {max-torque-slip}. Le couple maximal, lui, ne dépend pas de R2 : {max-torque}. Toute la courbe s&apos;étire vers les grands glissements, et le couple de démarrage monte à {start-torque}.</source>
+        <translation>Der Kippschlupf, R2 / |Zth + jX2|, verdoppelt sich mit R2: {max-torque-slip}. Das Kippmoment selbst hängt nicht von R2 ab: {max-torque}. Die ganze Kennlinie dehnt sich zu großen Schlupfwerten, und das Anlaufmoment steigt auf {start-torque}.</translation>
+    </message>
+    <message>
+        <source>comparez la courbe de « Mesures » à celle du moteur d&apos;origine, dans la leçon « Le moteur en charge ».</source>
+        <translation>vergleichen Sie die Kennlinie in „Messwerte“ mit der des ursprünglichen Motors in der Lektion „Der belastete Motor“.</translation>
+    </message>
+    <message>
+        <source>Toujours 0,276</source>
+        <translation>Immer noch 0,276</translation>
+    </message>
+    <message>
+        <source>Le double, 0,552</source>
+        <translation>Das Doppelte, 0,552</translation>
+    </message>
+    <message>
+        <source>La moitié, 0,138</source>
+        <translation>Die Hälfte, 0,138</translation>
+    </message>
+    <message>
+        <source>Le glissement du maximum est R2 / |Zth + jX2| : il suit R2.</source>
+        <translation>Der Kippschlupf ist R2 / |Zth + jX2|: er folgt R2.</translation>
+    </message>
+    <message>
+        <source>Le courant de démarrage</source>
+        <translation>Der Anlaufstrom</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage est à l&apos;arrêt, branché sur le réseau. En charge, à quelques pour cent de glissement, une phase de son stator absorbe environ 5 A ; à vide, un peu plus de 2 A, le courant qui aimante la machine.</source>
+        <translation>Dieser Käfigläufermotor steht still, am Netz. Belastet, bei einigen Prozent Schlupf, nimmt ein Ständerstrang etwa 5 A auf; im Leerlauf etwas über 2 A, den Strom, der die Maschine magnetisiert.</translation>
+    </message>
+    <message>
+        <source>Quel courant une phase du stator absorbe-t-elle au démarrage ?</source>
+        <translation>Welchen Strom nimmt ein Ständerstrang beim Anlauf auf?</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrêt, le champ balaie le rotor à pleine vitesse : la résistance du rotor vue du stator, R2/g, est à son plus bas, et seules les impédances des enroulements limitent le courant, {stator-current}, six fois le courant en charge, pour un couple de {start-torque} seulement. D&apos;où les démarreurs étoile-triangle et les variateurs.</source>
+        <translation>Im Stillstand überstreicht das Feld den Läufer mit voller Drehzahl: der vom Ständer aus gesehene Läuferwiderstand, R2/g, ist am kleinsten, und nur die Impedanzen der Wicklungen begrenzen den Strom, {stator-current}, das Sechsfache des Laststroms, für ein Moment von nur {start-torque}. Daher Stern-Dreieck-Anlauf und Umrichter.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures », cochez « Rotor libre » dans « Bobinage » et lancez l&apos;animation : le courant tombe à mesure que le moteur prend sa vitesse.</source>
+        <translation>öffnen Sie „Messwerte“, kreuzen Sie in „Wicklung“ „Freier Läufer“ an und starten Sie die Animation: der Strom fällt, während der Motor hochläuft.</translation>
+    </message>
+    <message>
+        <source>2,5 A, comme à vide</source>
+        <translation>2,5 A, wie im Leerlauf</translation>
+    </message>
+    <message>
+        <source>5,5 A, comme en charge</source>
+        <translation>5,5 A, wie unter Last</translation>
+    </message>
+    <message>
+        <source>Environ 32 A</source>
+        <translation>Etwa 32 A</translation>
+    </message>
+    <message>
+        <source>À vide le rotor ne porte rien. À l&apos;arrêt le champ le balaie à pleine vitesse : ses courants sont les plus forts.</source>
+        <translation>Im Leerlauf führt der Läufer nichts. Im Stillstand überstreicht ihn das Feld mit voller Drehzahl: seine Ströme sind am größten.</translation>
+    </message>
+    <message>
+        <source>En charge le glissement n&apos;est que de quelques pour cent. À l&apos;arrêt il vaut 1 : seules les réactances limitent le courant.</source>
+        <translation>Unter Last beträgt der Schlupf nur einige Prozent. Im Stillstand ist er 1: nur die Reaktanzen begrenzen den Strom.</translation>
+    </message>
+    <message>
+        <source>Au-dessus du synchronisme</source>
+        <translation>Oberhalb des Synchronismus</translation>
+    </message>
+    <message>
+        <source>Une éolienne entraîne ce moteur à cage à {rotor-speed}, plus vite que son champ, qui tourne {field-sense} à {field-speed}. Le stator reste branché sur le réseau. {convention}</source>
+        <translation>Eine Windkraftanlage treibt diesen Käfigläufermotor mit {rotor-speed} an, schneller als sein Feld, das {field-sense} mit {field-speed} dreht. Der Ständer bleibt am Netz. {convention}</translation>
+    </message>
+    <message>
+        <source>Comment la machine fonctionne-t-elle ?</source>
+        <translation>Wie arbeitet die Maschine?</translation>
+    </message>
+    <message>
+        <source>Le rotor dépasse le champ : le glissement est négatif, {slip}, les courants induits s&apos;inversent, et le couple, {cage-torque}, retient le rotor. L&apos;éolienne fournit de la puissance mécanique que la machine renvoie au réseau : une génératrice asynchrone.</source>
+        <translation>Der Läufer überholt das Feld: der Schlupf ist negativ, {slip}, die induzierten Ströme kehren sich um, und das Moment, {cage-torque}, hält den Läufer zurück. Die Windkraftanlage liefert mechanische Leistung, die die Maschine ins Netz zurückspeist: ein Asynchrongenerator.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : les puissances absorbée et mécanique sont négatives, et le point rouge est à droite du synchronisme.</source>
+        <translation>öffnen Sie „Messwerte“: aufgenommene und mechanische Leistung sind negativ, und der rote Punkt liegt rechts vom Synchronismus.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle entraîne l&apos;éolienne</source>
+        <translation>Als Motor: sie treibt die Windkraftanlage an</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie de l&apos;énergie au réseau</source>
+        <translation>Als Generator: sie speist Energie ins Netz zurück</translation>
+    </message>
+    <message>
+        <source>En frein : elle s&apos;oppose à l&apos;éolienne et chauffe</source>
+        <translation>Als Bremse: sie stemmt sich gegen die Windkraftanlage und wird heiß</translation>
+    </message>
+    <message>
+        <source>Un moteur tourne moins vite que son champ. Ici le rotor le dépasse : le glissement est négatif.</source>
+        <translation>Ein Motor dreht langsamer als sein Feld. Hier überholt es der Läufer: der Schlupf ist negativ.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant demande un rotor tournant contre le champ. Ici il tourne avec lui, plus vite.</source>
+        <translation>Gegenstrombremsen verlangt einen gegen das Feld drehenden Läufer. Hier dreht er mit ihm, schneller.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant</source>
+        <translation>Das Gegenstrombremsen</translation>
+    </message>
+    <message>
+        <source>Ce moteur tournait à {rotor-speed} quand on a inversé deux fils de ligne : son champ tourne désormais {field-sense} à {field-speed}, contre le rotor, qui tourne {rotor-sense}. {convention}</source>
+        <translation>Dieser Motor lief mit {rotor-speed}, als zwei Außenleiter vertauscht wurden: sein Feld dreht nun {field-sense} mit {field-speed}, gegen den Läufer, der {rotor-sense} dreht. {convention}</translation>
+    </message>
+    <message>
+        <source>Contre le champ, le glissement dépasse 1, {slip} : le couple, {cage-torque} dans le sens du champ, freine le rotor, qui rend son énergie cinétique pendant que le réseau en fournit aussi. Tout part en chaleur dans la cage, avec un fort courant. On coupe l&apos;alimentation à l&apos;arrêt, sinon le moteur repart dans l&apos;autre sens.</source>
+        <translation>Gegen das Feld übersteigt der Schlupf 1, {slip}: das Moment, {cage-torque} in Drehrichtung des Feldes, bremst den Läufer, der seine Bewegungsenergie abgibt, während auch das Netz Energie liefert. Alles wird im Käfig zu Wärme, bei großem Strom. Im Stillstand wird abgeschaltet, sonst läuft der Motor in die andere Richtung wieder an.</translation>
+    </message>
+    <message>
+        <source>regardez dans « Mesures » le point rouge, à gauche de l&apos;arrêt sur la courbe couple-vitesse.</source>
+        <translation>sehen Sie in „Messwerte“ den roten Punkt links vom Stillstand auf der Drehmoment-Drehzahl-Kennlinie.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle continue d&apos;entraîner le rotor</source>
+        <translation>Als Motor: sie treibt den Läufer weiter an</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie l&apos;énergie du rotor au réseau</source>
+        <translation>Als Generator: sie speist die Energie des Läufers ins Netz zurück</translation>
+    </message>
+    <message>
+        <source>En frein : elle arrête le rotor et absorbe de l&apos;énergie des deux côtés</source>
+        <translation>Als Bremse: sie hält den Läufer an und nimmt von beiden Seiten Energie auf</translation>
+    </message>
+    <message>
+        <source>Le champ tourne désormais contre le rotor : son couple le retient.</source>
+        <translation>Das Feld dreht nun gegen den Läufer: sein Moment hält ihn zurück.</translation>
+    </message>
+    <message>
+        <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
+        <translation>Ein Generator dreht mit seinem Feld, schneller als dieses. Hier dreht der Läufer gegen das Feld: das Netz liefert zusätzlich Energie.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

@@ -944,6 +944,282 @@
         <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
         <translation>60 f is the speed of a field with one pole pair. This one has more: count its arrows.</translation>
     </message>
+    <message>
+        <source>génératrice</source>
+        <translation>generator</translation>
+    </message>
+    <message>
+        <source>frein</source>
+        <translation>brake</translation>
+    </message>
+    <message>
+        <source>synchronisme, sans couple</source>
+        <translation>synchronism, without torque</translation>
+    </message>
+    <message>
+        <source>moteur</source>
+        <translation>motor</translation>
+    </message>
+    <message>
+        <source>Le rotor à cage reçoit %1 N·m au glissement %2</source>
+        <translation>The cage rotor receives %1 N·m at slip %2</translation>
+    </message>
+    <message>
+        <source>Le moteur se stabilise à %1</source>
+        <translation>The motor settles at %1</translation>
+    </message>
+    <message>
+        <source>Le couple est maximal au glissement %1</source>
+        <translation>The torque is largest at slip %1</translation>
+    </message>
+    <message>
+        <source>Une phase du stator absorbe %1 A</source>
+        <translation>One stator phase draws %1 A</translation>
+    </message>
+    <message>
+        <source>Au glissement %1, la machine fonctionne en %2</source>
+        <translation>At slip %1, the machine works as a %2</translation>
+    </message>
+    <message>
+        <source>Jamais au synchronisme</source>
+        <translation>Never at synchronism</translation>
+    </message>
+    <message>
+        <source>Un moteur à cage de {poles} pôles est entraîné de l&apos;extérieur à {rotor-speed}, exactement la vitesse de son champ, {field-speed}. Ses barres ne sont reliées à rien : seuls les courants que le champ y induit les parcourent. {convention}</source>
+        <translation>A {poles}-pole cage motor is driven from outside at {rotor-speed}, exactly its field&apos;s speed, {field-speed}. Its bars are connected to nothing: only the currents the field induces in them flow there. {convention}</translation>
+    </message>
+    <message>
+        <source>Quel couple le champ exerce-t-il sur le rotor ?</source>
+        <translation>What torque does the field exert on the rotor?</translation>
+    </message>
+    <message>
+        <source>Tournant avec le champ, les barres ne voient aucun flux varier : rien n&apos;y est induit, les conducteurs du rotor restent neutres et le couple est nul. Un moteur livré à lui-même ne peut donc jamais atteindre le synchronisme : il tourne juste en dessous, assez pour que le glissement induise le courant qu&apos;il faut à sa charge.</source>
+        <translation>Turning with the field, the bars see no flux change: nothing is induced in them, the rotor&apos;s conductors stay neutral and the torque is zero. Left to itself a motor can therefore never reach synchronism: it turns just below it, enough for the slip to induce the current its load needs.</translation>
+    </message>
+    <message>
+        <source>dans le panneau Rotor, baissez la fréquence de rotation d&apos;un hertz : les barres se colorent et le couple apparaît.</source>
+        <translation>in the Rotor panel, lower the rotation frequency by one hertz: the bars take colour and the torque appears.</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Le couple de démarrage, {start-torque}</source>
+        <translation>The starting torque, {start-torque}</translation>
+    </message>
+    <message>
+        <source>Le couple maximal, {max-torque}</source>
+        <translation>The largest torque, {max-torque}</translation>
+    </message>
+    <message>
+        <source>Au démarrage le champ balaie les barres à pleine vitesse. Ici il tourne avec elles : que voient-elles changer ?</source>
+        <translation>At start the field sweeps the bars at full speed. Here it turns with them: what change do they see?</translation>
+    </message>
+    <message>
+        <source>Le couple maximal demande un glissement de {max-torque-slip}. Au synchronisme, le glissement est nul.</source>
+        <translation>The largest torque needs a slip of {max-torque-slip}. At synchronism the slip is zero.</translation>
+    </message>
+    <message>
+        <source>Le moteur en charge</source>
+        <translation>The loaded motor</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage démarre à l&apos;arrêt, libre, sous une charge constante de {load-torque}. Son couple de démarrage vaut {start-torque}, son couple maximal {max-torque}. Lancez l&apos;animation après avoir répondu : la courbe couple-vitesse de « Mesures » montre le point de fonctionnement. {convention}</source>
+        <translation>This cage motor starts from standstill, free, under a constant load of {load-torque}. Its starting torque is {start-torque}, its largest torque {max-torque}. Start the animation once you have answered: the torque-speed curve in &quot;Measures&quot; shows the operating point. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse le moteur se stabilise-t-il ?</source>
+        <translation>At what speed does the motor settle?</translation>
+    </message>
+    <message>
+        <source>Tant que son couple dépasse la charge, le rotor accélère ; au-delà du maximum le couple chute vers zéro au synchronisme, et le moteur se stabilise là où il égale la charge : {settled-speed}. Plus de charge, plus de glissement, plus de courant.</source>
+        <translation>As long as its torque exceeds the load the rotor speeds up; past the peak the torque falls towards zero at synchronism, and the motor settles where it equals the load: {settled-speed}. More load, more slip, more current.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », doublez le couple de charge et regardez le point rouge descendre la courbe.</source>
+        <translation>in &quot;Winding&quot;, double the load torque and watch the red point move down the curve.</translation>
+    </message>
+    <message>
+        <source>À la vitesse du champ, {field-speed}</source>
+        <translation>At the field&apos;s speed, {field-speed}</translation>
+    </message>
+    <message>
+        <source>Un peu en dessous</source>
+        <translation>A little below</translation>
+    </message>
+    <message>
+        <source>Là où le couple est maximal</source>
+        <translation>Where the torque is largest</translation>
+    </message>
+    <message>
+        <source>Il reste à l&apos;arrêt</source>
+        <translation>It stays at standstill</translation>
+    </message>
+    <message>
+        <source>Au synchronisme le couple est nul : il ne pourrait pas porter la charge.</source>
+        <translation>At synchronism the torque is zero: it could not carry the load.</translation>
+    </message>
+    <message>
+        <source>Le moteur accélère tant que son couple dépasse la charge : il passe le maximum et continue jusqu&apos;à ce que les deux soient égaux.</source>
+        <translation>The motor speeds up as long as its torque exceeds the load: it passes the peak and goes on until the two are equal.</translation>
+    </message>
+    <message>
+        <source>Son couple de démarrage dépasse la charge : il démarre.</source>
+        <translation>Its starting torque exceeds the load: it starts.</translation>
+    </message>
+    <message>
+        <source>La résistance du rotor</source>
+        <translation>The rotor&apos;s resistance</translation>
+    </message>
+    <message>
+        <source>Ce moteur est celui des autres leçons, mais la résistance de sa cage, R2, a été doublée (des barres plus fines, ou un rotor bobiné avec des résistances en série) ; le reste de son circuit n&apos;a pas changé.</source>
+        <translation>This motor is the one of the other lessons, but its cage&apos;s resistance, R2, has been doubled (thinner bars, or a wound rotor with resistors in series); the rest of its circuit is unchanged.</translation>
+    </message>
+    <message>
+        <source>À quel glissement son couple est-il maintenant maximal ?</source>
+        <translation>At what slip is its torque largest now?</translation>
+    </message>
+    <message>
+        <source>Le glissement du couple maximal, R2 / |Zth + jX2|, double avec R2 : {max-torque-slip}. Le couple maximal, lui, ne dépend pas de R2 : {max-torque}. Toute la courbe s&apos;étire vers les grands glissements, et le couple de démarrage monte à {start-torque}.</source>
+        <translation>The slip of largest torque, R2 / |Zth + jX2|, doubles with R2: {max-torque-slip}. The largest torque itself does not depend on R2: {max-torque}. The whole curve stretches towards large slips, and the starting torque rises to {start-torque}.</translation>
+    </message>
+    <message>
+        <source>comparez la courbe de « Mesures » à celle du moteur d&apos;origine, dans la leçon « Le moteur en charge ».</source>
+        <translation>compare the curve in &quot;Measures&quot; with the original motor&apos;s, in the lesson &quot;The loaded motor&quot;.</translation>
+    </message>
+    <message>
+        <source>Toujours 0,276</source>
+        <translation>Still 0.276</translation>
+    </message>
+    <message>
+        <source>Le double, 0,552</source>
+        <translation>Twice it, 0.552</translation>
+    </message>
+    <message>
+        <source>La moitié, 0,138</source>
+        <translation>Half of it, 0.138</translation>
+    </message>
+    <message>
+        <source>Le glissement du maximum est R2 / |Zth + jX2| : il suit R2.</source>
+        <translation>The slip of the peak is R2 / |Zth + jX2|: it follows R2.</translation>
+    </message>
+    <message>
+        <source>Le courant de démarrage</source>
+        <translation>The starting current</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage est à l&apos;arrêt, branché sur le réseau. En charge, à quelques pour cent de glissement, une phase de son stator absorbe environ 5 A ; à vide, un peu plus de 2 A, le courant qui aimante la machine.</source>
+        <translation>This cage motor is at standstill, connected to the grid. Loaded, at a few per cent of slip, one phase of its stator draws about 5 A; at no load a little more than 2 A, the current that magnetises the machine.</translation>
+    </message>
+    <message>
+        <source>Quel courant une phase du stator absorbe-t-elle au démarrage ?</source>
+        <translation>What current does one stator phase draw at start?</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrêt, le champ balaie le rotor à pleine vitesse : la résistance du rotor vue du stator, R2/g, est à son plus bas, et seules les impédances des enroulements limitent le courant, {stator-current}, six fois le courant en charge, pour un couple de {start-torque} seulement. D&apos;où les démarreurs étoile-triangle et les variateurs.</source>
+        <translation>At standstill the field sweeps the rotor at full speed: the rotor&apos;s resistance seen from the stator, R2/g, is at its lowest, and only the windings&apos; impedances limit the current, {stator-current}, six times the loaded current, for a torque of only {start-torque}. Hence star-delta starters and drives.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures », cochez « Rotor libre » dans « Bobinage » et lancez l&apos;animation : le courant tombe à mesure que le moteur prend sa vitesse.</source>
+        <translation>open &quot;Measures&quot;, tick &quot;Free rotor&quot; in &quot;Winding&quot; and start the animation: the current falls as the motor gathers speed.</translation>
+    </message>
+    <message>
+        <source>2,5 A, comme à vide</source>
+        <translation>2.5 A, as at no load</translation>
+    </message>
+    <message>
+        <source>5,5 A, comme en charge</source>
+        <translation>5.5 A, as under load</translation>
+    </message>
+    <message>
+        <source>Environ 32 A</source>
+        <translation>About 32 A</translation>
+    </message>
+    <message>
+        <source>À vide le rotor ne porte rien. À l&apos;arrêt le champ le balaie à pleine vitesse : ses courants sont les plus forts.</source>
+        <translation>At no load the rotor carries nothing. At standstill the field sweeps it at full speed: its currents are the largest.</translation>
+    </message>
+    <message>
+        <source>En charge le glissement n&apos;est que de quelques pour cent. À l&apos;arrêt il vaut 1 : seules les réactances limitent le courant.</source>
+        <translation>Under load the slip is only a few per cent. At standstill it is 1: only the reactances limit the current.</translation>
+    </message>
+    <message>
+        <source>Au-dessus du synchronisme</source>
+        <translation>Above synchronism</translation>
+    </message>
+    <message>
+        <source>Une éolienne entraîne ce moteur à cage à {rotor-speed}, plus vite que son champ, qui tourne {field-sense} à {field-speed}. Le stator reste branché sur le réseau. {convention}</source>
+        <translation>A wind turbine drives this cage motor at {rotor-speed}, faster than its field, which turns {field-sense} at {field-speed}. The stator stays connected to the grid. {convention}</translation>
+    </message>
+    <message>
+        <source>Comment la machine fonctionne-t-elle ?</source>
+        <translation>How does the machine work?</translation>
+    </message>
+    <message>
+        <source>Le rotor dépasse le champ : le glissement est négatif, {slip}, les courants induits s&apos;inversent, et le couple, {cage-torque}, retient le rotor. L&apos;éolienne fournit de la puissance mécanique que la machine renvoie au réseau : une génératrice asynchrone.</source>
+        <translation>The rotor overtakes the field: the slip is negative, {slip}, the induced currents reverse, and the torque, {cage-torque}, holds the rotor back. The turbine supplies mechanical power that the machine sends back to the grid: an induction generator.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : les puissances absorbée et mécanique sont négatives, et le point rouge est à droite du synchronisme.</source>
+        <translation>open &quot;Measures&quot;: the input and mechanical powers are negative, and the red point lies right of synchronism.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle entraîne l&apos;éolienne</source>
+        <translation>As a motor: it drives the turbine</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie de l&apos;énergie au réseau</source>
+        <translation>As a generator: it feeds energy back to the grid</translation>
+    </message>
+    <message>
+        <source>En frein : elle s&apos;oppose à l&apos;éolienne et chauffe</source>
+        <translation>As a brake: it opposes the turbine and heats up</translation>
+    </message>
+    <message>
+        <source>Un moteur tourne moins vite que son champ. Ici le rotor le dépasse : le glissement est négatif.</source>
+        <translation>A motor turns slower than its field. Here the rotor overtakes it: the slip is negative.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant demande un rotor tournant contre le champ. Ici il tourne avec lui, plus vite.</source>
+        <translation>Plugging needs a rotor turning against the field. Here it turns with it, faster.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant</source>
+        <translation>Plugging</translation>
+    </message>
+    <message>
+        <source>Ce moteur tournait à {rotor-speed} quand on a inversé deux fils de ligne : son champ tourne désormais {field-sense} à {field-speed}, contre le rotor, qui tourne {rotor-sense}. {convention}</source>
+        <translation>This motor was turning at {rotor-speed} when two line wires were swapped: its field now turns {field-sense} at {field-speed}, against the rotor, which turns {rotor-sense}. {convention}</translation>
+    </message>
+    <message>
+        <source>Contre le champ, le glissement dépasse 1, {slip} : le couple, {cage-torque} dans le sens du champ, freine le rotor, qui rend son énergie cinétique pendant que le réseau en fournit aussi. Tout part en chaleur dans la cage, avec un fort courant. On coupe l&apos;alimentation à l&apos;arrêt, sinon le moteur repart dans l&apos;autre sens.</source>
+        <translation>Against the field the slip exceeds 1, {slip}: the torque, {cage-torque} along the field, brakes the rotor, which gives up its kinetic energy while the grid supplies some as well. It all turns to heat in the cage, with a large current. The supply is cut at standstill, or the motor starts again the other way.</translation>
+    </message>
+    <message>
+        <source>regardez dans « Mesures » le point rouge, à gauche de l&apos;arrêt sur la courbe couple-vitesse.</source>
+        <translation>look at the red point in &quot;Measures&quot;, left of standstill on the torque-speed curve.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle continue d&apos;entraîner le rotor</source>
+        <translation>As a motor: it goes on driving the rotor</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie l&apos;énergie du rotor au réseau</source>
+        <translation>As a generator: it sends the rotor&apos;s energy back to the grid</translation>
+    </message>
+    <message>
+        <source>En frein : elle arrête le rotor et absorbe de l&apos;énergie des deux côtés</source>
+        <translation>As a brake: it stops the rotor and takes energy from both sides</translation>
+    </message>
+    <message>
+        <source>Le champ tourne désormais contre le rotor : son couple le retient.</source>
+        <translation>The field now turns against the rotor: its torque holds it back.</translation>
+    </message>
+    <message>
+        <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
+        <translation>A generator turns with its field, faster than it. Here the rotor turns against the field: the grid supplies energy as well.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

@@ -944,6 +944,282 @@
         <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
         <translation>60 f es la velocidad de un campo con un par de polos. Este tiene más: cuente sus flechas.</translation>
     </message>
+    <message>
+        <source>génératrice</source>
+        <translation>generador</translation>
+    </message>
+    <message>
+        <source>frein</source>
+        <translation>freno</translation>
+    </message>
+    <message>
+        <source>synchronisme, sans couple</source>
+        <translation>sincronismo, sin par</translation>
+    </message>
+    <message>
+        <source>moteur</source>
+        <translation>motor</translation>
+    </message>
+    <message>
+        <source>Le rotor à cage reçoit %1 N·m au glissement %2</source>
+        <translation>El rotor de jaula recibe %1 N·m con deslizamiento %2</translation>
+    </message>
+    <message>
+        <source>Le moteur se stabilise à %1</source>
+        <translation>El motor se estabiliza a %1</translation>
+    </message>
+    <message>
+        <source>Le couple est maximal au glissement %1</source>
+        <translation>El par es máximo con deslizamiento %1</translation>
+    </message>
+    <message>
+        <source>Une phase du stator absorbe %1 A</source>
+        <translation>Una fase del estátor absorbe %1 A</translation>
+    </message>
+    <message>
+        <source>Au glissement %1, la machine fonctionne en %2</source>
+        <translation>Con deslizamiento %1, la máquina funciona como %2</translation>
+    </message>
+    <message>
+        <source>Jamais au synchronisme</source>
+        <translation>Nunca en sincronismo</translation>
+    </message>
+    <message>
+        <source>Un moteur à cage de {poles} pôles est entraîné de l&apos;extérieur à {rotor-speed}, exactement la vitesse de son champ, {field-speed}. Ses barres ne sont reliées à rien : seuls les courants que le champ y induit les parcourent. {convention}</source>
+        <translation>Un motor de jaula de {poles} polos es arrastrado desde fuera a {rotor-speed}, exactamente la velocidad de su campo, {field-speed}. Sus barras no están conectadas a nada: solo circulan por ellas las corrientes que el campo induce. {convention}</translation>
+    </message>
+    <message>
+        <source>Quel couple le champ exerce-t-il sur le rotor ?</source>
+        <translation>¿Qué par ejerce el campo sobre el rotor?</translation>
+    </message>
+    <message>
+        <source>Tournant avec le champ, les barres ne voient aucun flux varier : rien n&apos;y est induit, les conducteurs du rotor restent neutres et le couple est nul. Un moteur livré à lui-même ne peut donc jamais atteindre le synchronisme : il tourne juste en dessous, assez pour que le glissement induise le courant qu&apos;il faut à sa charge.</source>
+        <translation>Girando con el campo, las barras no ven variar ningún flujo: no se induce nada, los conductores del rotor quedan neutros y el par es nulo. Por sí solo, un motor nunca puede alcanzar el sincronismo: gira justo por debajo, lo bastante para que el deslizamiento induzca la corriente que necesita su carga.</translation>
+    </message>
+    <message>
+        <source>dans le panneau Rotor, baissez la fréquence de rotation d&apos;un hertz : les barres se colorent et le couple apparaît.</source>
+        <translation>en el panel Rotor, baje la frecuencia de rotación un hercio: las barras se colorean y aparece el par.</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Le couple de démarrage, {start-torque}</source>
+        <translation>El par de arranque, {start-torque}</translation>
+    </message>
+    <message>
+        <source>Le couple maximal, {max-torque}</source>
+        <translation>El par máximo, {max-torque}</translation>
+    </message>
+    <message>
+        <source>Au démarrage le champ balaie les barres à pleine vitesse. Ici il tourne avec elles : que voient-elles changer ?</source>
+        <translation>En el arranque el campo barre las barras a plena velocidad. Aquí gira con ellas: ¿qué cambio ven?</translation>
+    </message>
+    <message>
+        <source>Le couple maximal demande un glissement de {max-torque-slip}. Au synchronisme, le glissement est nul.</source>
+        <translation>El par máximo requiere un deslizamiento de {max-torque-slip}. En el sincronismo el deslizamiento es nulo.</translation>
+    </message>
+    <message>
+        <source>Le moteur en charge</source>
+        <translation>El motor en carga</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage démarre à l&apos;arrêt, libre, sous une charge constante de {load-torque}. Son couple de démarrage vaut {start-torque}, son couple maximal {max-torque}. Lancez l&apos;animation après avoir répondu : la courbe couple-vitesse de « Mesures » montre le point de fonctionnement. {convention}</source>
+        <translation>Este motor de jaula arranca desde parado, libre, con una carga constante de {load-torque}. Su par de arranque vale {start-torque}, su par máximo {max-torque}. Inicie la animación tras responder: la curva par-velocidad de «Medidas» muestra el punto de funcionamiento. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse le moteur se stabilise-t-il ?</source>
+        <translation>¿A qué velocidad se estabiliza el motor?</translation>
+    </message>
+    <message>
+        <source>Tant que son couple dépasse la charge, le rotor accélère ; au-delà du maximum le couple chute vers zéro au synchronisme, et le moteur se stabilise là où il égale la charge : {settled-speed}. Plus de charge, plus de glissement, plus de courant.</source>
+        <translation>Mientras su par supera la carga, el rotor acelera; pasado el máximo el par cae hacia cero en el sincronismo, y el motor se estabiliza donde iguala la carga: {settled-speed}. Más carga, más deslizamiento, más corriente.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », doublez le couple de charge et regardez le point rouge descendre la courbe.</source>
+        <translation>en «Devanado», duplique el par de carga y vea bajar el punto rojo por la curva.</translation>
+    </message>
+    <message>
+        <source>À la vitesse du champ, {field-speed}</source>
+        <translation>A la velocidad del campo, {field-speed}</translation>
+    </message>
+    <message>
+        <source>Un peu en dessous</source>
+        <translation>Un poco por debajo</translation>
+    </message>
+    <message>
+        <source>Là où le couple est maximal</source>
+        <translation>Donde el par es máximo</translation>
+    </message>
+    <message>
+        <source>Il reste à l&apos;arrêt</source>
+        <translation>Se queda parado</translation>
+    </message>
+    <message>
+        <source>Au synchronisme le couple est nul : il ne pourrait pas porter la charge.</source>
+        <translation>En el sincronismo el par es nulo: no podría sostener la carga.</translation>
+    </message>
+    <message>
+        <source>Le moteur accélère tant que son couple dépasse la charge : il passe le maximum et continue jusqu&apos;à ce que les deux soient égaux.</source>
+        <translation>El motor acelera mientras su par supera la carga: pasa el máximo y sigue hasta que ambos son iguales.</translation>
+    </message>
+    <message>
+        <source>Son couple de démarrage dépasse la charge : il démarre.</source>
+        <translation>Su par de arranque supera la carga: arranca.</translation>
+    </message>
+    <message>
+        <source>La résistance du rotor</source>
+        <translation>La resistencia del rotor</translation>
+    </message>
+    <message>
+        <source>Ce moteur est celui des autres leçons, mais la résistance de sa cage, R2, a été doublée (des barres plus fines, ou un rotor bobiné avec des résistances en série) ; le reste de son circuit n&apos;a pas changé.</source>
+        <translation>Este motor es el de las otras lecciones, pero la resistencia de su jaula, R2, se ha duplicado (barras más finas, o un rotor bobinado con resistencias en serie); el resto de su circuito no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>À quel glissement son couple est-il maintenant maximal ?</source>
+        <translation>¿Con qué deslizamiento es ahora máximo su par?</translation>
+    </message>
+    <message>
+        <source>Le glissement du couple maximal, R2 / |Zth + jX2|, double avec R2 : {max-torque-slip}. Le couple maximal, lui, ne dépend pas de R2 : {max-torque}. Toute la courbe s&apos;étire vers les grands glissements, et le couple de démarrage monte à {start-torque}.</source>
+        <translation>El deslizamiento del par máximo, R2 / |Zth + jX2|, se duplica con R2: {max-torque-slip}. El par máximo no depende de R2: {max-torque}. Toda la curva se estira hacia los grandes deslizamientos, y el par de arranque sube a {start-torque}.</translation>
+    </message>
+    <message>
+        <source>comparez la courbe de « Mesures » à celle du moteur d&apos;origine, dans la leçon « Le moteur en charge ».</source>
+        <translation>compare la curva de «Medidas» con la del motor original, en la lección «El motor en carga».</translation>
+    </message>
+    <message>
+        <source>Toujours 0,276</source>
+        <translation>Sigue siendo 0,276</translation>
+    </message>
+    <message>
+        <source>Le double, 0,552</source>
+        <translation>El doble, 0,552</translation>
+    </message>
+    <message>
+        <source>La moitié, 0,138</source>
+        <translation>La mitad, 0,138</translation>
+    </message>
+    <message>
+        <source>Le glissement du maximum est R2 / |Zth + jX2| : il suit R2.</source>
+        <translation>El deslizamiento del máximo es R2 / |Zth + jX2|: sigue a R2.</translation>
+    </message>
+    <message>
+        <source>Le courant de démarrage</source>
+        <translation>La corriente de arranque</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage est à l&apos;arrêt, branché sur le réseau. En charge, à quelques pour cent de glissement, une phase de son stator absorbe environ 5 A ; à vide, un peu plus de 2 A, le courant qui aimante la machine.</source>
+        <translation>Este motor de jaula está parado, conectado a la red. En carga, con unos pocos por ciento de deslizamiento, una fase de su estátor absorbe unos 5 A; en vacío algo más de 2 A, la corriente que magnetiza la máquina.</translation>
+    </message>
+    <message>
+        <source>Quel courant une phase du stator absorbe-t-elle au démarrage ?</source>
+        <translation>¿Qué corriente absorbe una fase del estátor en el arranque?</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrêt, le champ balaie le rotor à pleine vitesse : la résistance du rotor vue du stator, R2/g, est à son plus bas, et seules les impédances des enroulements limitent le courant, {stator-current}, six fois le courant en charge, pour un couple de {start-torque} seulement. D&apos;où les démarreurs étoile-triangle et les variateurs.</source>
+        <translation>Parado, el campo barre el rotor a plena velocidad: la resistencia del rotor vista desde el estátor, R2/g, es mínima, y solo las impedancias de los devanados limitan la corriente, {stator-current}, seis veces la corriente en carga, para un par de solo {start-torque}. De ahí los arrancadores estrella-triángulo y los variadores.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures », cochez « Rotor libre » dans « Bobinage » et lancez l&apos;animation : le courant tombe à mesure que le moteur prend sa vitesse.</source>
+        <translation>abra «Medidas», marque «Rotor libre» en «Devanado» e inicie la animación: la corriente cae a medida que el motor toma velocidad.</translation>
+    </message>
+    <message>
+        <source>2,5 A, comme à vide</source>
+        <translation>2,5 A, como en vacío</translation>
+    </message>
+    <message>
+        <source>5,5 A, comme en charge</source>
+        <translation>5,5 A, como en carga</translation>
+    </message>
+    <message>
+        <source>Environ 32 A</source>
+        <translation>Unos 32 A</translation>
+    </message>
+    <message>
+        <source>À vide le rotor ne porte rien. À l&apos;arrêt le champ le balaie à pleine vitesse : ses courants sont les plus forts.</source>
+        <translation>En vacío el rotor no lleva nada. Parado, el campo lo barre a plena velocidad: sus corrientes son las mayores.</translation>
+    </message>
+    <message>
+        <source>En charge le glissement n&apos;est que de quelques pour cent. À l&apos;arrêt il vaut 1 : seules les réactances limitent le courant.</source>
+        <translation>En carga el deslizamiento es solo de unos pocos por ciento. Parado vale 1: solo las reactancias limitan la corriente.</translation>
+    </message>
+    <message>
+        <source>Au-dessus du synchronisme</source>
+        <translation>Por encima del sincronismo</translation>
+    </message>
+    <message>
+        <source>Une éolienne entraîne ce moteur à cage à {rotor-speed}, plus vite que son champ, qui tourne {field-sense} à {field-speed}. Le stator reste branché sur le réseau. {convention}</source>
+        <translation>Un aerogenerador arrastra este motor de jaula a {rotor-speed}, más rápido que su campo, que gira {field-sense} a {field-speed}. El estátor sigue conectado a la red. {convention}</translation>
+    </message>
+    <message>
+        <source>Comment la machine fonctionne-t-elle ?</source>
+        <translation>¿Cómo funciona la máquina?</translation>
+    </message>
+    <message>
+        <source>Le rotor dépasse le champ : le glissement est négatif, {slip}, les courants induits s&apos;inversent, et le couple, {cage-torque}, retient le rotor. L&apos;éolienne fournit de la puissance mécanique que la machine renvoie au réseau : une génératrice asynchrone.</source>
+        <translation>El rotor adelanta al campo: el deslizamiento es negativo, {slip}, las corrientes inducidas se invierten, y el par, {cage-torque}, retiene el rotor. El aerogenerador aporta potencia mecánica que la máquina devuelve a la red: un generador asíncrono.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : les puissances absorbée et mécanique sont négatives, et le point rouge est à droite du synchronisme.</source>
+        <translation>abra «Medidas»: las potencias absorbida y mecánica son negativas, y el punto rojo está a la derecha del sincronismo.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle entraîne l&apos;éolienne</source>
+        <translation>Como motor: arrastra el aerogenerador</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie de l&apos;énergie au réseau</source>
+        <translation>Como generador: devuelve energía a la red</translation>
+    </message>
+    <message>
+        <source>En frein : elle s&apos;oppose à l&apos;éolienne et chauffe</source>
+        <translation>Como freno: se opone al aerogenerador y se calienta</translation>
+    </message>
+    <message>
+        <source>Un moteur tourne moins vite que son champ. Ici le rotor le dépasse : le glissement est négatif.</source>
+        <translation>Un motor gira más despacio que su campo. Aquí el rotor lo adelanta: el deslizamiento es negativo.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant demande un rotor tournant contre le champ. Ici il tourne avec lui, plus vite.</source>
+        <translation>El frenado a contracorriente requiere un rotor que gire contra el campo. Aquí gira con él, más rápido.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant</source>
+        <translation>El frenado a contracorriente</translation>
+    </message>
+    <message>
+        <source>Ce moteur tournait à {rotor-speed} quand on a inversé deux fils de ligne : son champ tourne désormais {field-sense} à {field-speed}, contre le rotor, qui tourne {rotor-sense}. {convention}</source>
+        <translation>Este motor giraba a {rotor-speed} cuando se intercambiaron dos hilos de línea: su campo gira ahora {field-sense} a {field-speed}, contra el rotor, que gira {rotor-sense}. {convention}</translation>
+    </message>
+    <message>
+        <source>Contre le champ, le glissement dépasse 1, {slip} : le couple, {cage-torque} dans le sens du champ, freine le rotor, qui rend son énergie cinétique pendant que le réseau en fournit aussi. Tout part en chaleur dans la cage, avec un fort courant. On coupe l&apos;alimentation à l&apos;arrêt, sinon le moteur repart dans l&apos;autre sens.</source>
+        <translation>Contra el campo el deslizamiento supera 1, {slip}: el par, {cage-torque} en el sentido del campo, frena el rotor, que cede su energía cinética mientras la red también aporta energía. Todo se convierte en calor en la jaula, con una fuerte corriente. Se corta la alimentación al pararse, si no el motor vuelve a arrancar en el otro sentido.</translation>
+    </message>
+    <message>
+        <source>regardez dans « Mesures » le point rouge, à gauche de l&apos;arrêt sur la courbe couple-vitesse.</source>
+        <translation>mire en «Medidas» el punto rojo, a la izquierda del arranque en la curva par-velocidad.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle continue d&apos;entraîner le rotor</source>
+        <translation>Como motor: sigue arrastrando el rotor</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie l&apos;énergie du rotor au réseau</source>
+        <translation>Como generador: devuelve la energía del rotor a la red</translation>
+    </message>
+    <message>
+        <source>En frein : elle arrête le rotor et absorbe de l&apos;énergie des deux côtés</source>
+        <translation>Como freno: detiene el rotor y absorbe energía por ambos lados</translation>
+    </message>
+    <message>
+        <source>Le champ tourne désormais contre le rotor : son couple le retient.</source>
+        <translation>El campo gira ahora contra el rotor: su par lo retiene.</translation>
+    </message>
+    <message>
+        <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
+        <translation>Un generador gira con su campo, más rápido que él. Aquí el rotor gira contra el campo: la red aporta energía además.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

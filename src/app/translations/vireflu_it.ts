@@ -944,6 +944,282 @@
         <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
         <translation>60 f è la velocità di un campo con una coppia polare. Questo ne ha di più: contate le sue frecce.</translation>
     </message>
+    <message>
+        <source>génératrice</source>
+        <translation>generatore</translation>
+    </message>
+    <message>
+        <source>frein</source>
+        <translation>freno</translation>
+    </message>
+    <message>
+        <source>synchronisme, sans couple</source>
+        <translation>sincronismo, senza coppia</translation>
+    </message>
+    <message>
+        <source>moteur</source>
+        <translation>motore</translation>
+    </message>
+    <message>
+        <source>Le rotor à cage reçoit %1 N·m au glissement %2</source>
+        <translation>Il rotore a gabbia riceve %1 N·m con scorrimento %2</translation>
+    </message>
+    <message>
+        <source>Le moteur se stabilise à %1</source>
+        <translation>Il motore si stabilizza a %1</translation>
+    </message>
+    <message>
+        <source>Le couple est maximal au glissement %1</source>
+        <translation>La coppia è massima con scorrimento %1</translation>
+    </message>
+    <message>
+        <source>Une phase du stator absorbe %1 A</source>
+        <translation>Una fase dello statore assorbe %1 A</translation>
+    </message>
+    <message>
+        <source>Au glissement %1, la machine fonctionne en %2</source>
+        <translation>Con scorrimento %1, la macchina funziona da %2</translation>
+    </message>
+    <message>
+        <source>Jamais au synchronisme</source>
+        <translation>Mai al sincronismo</translation>
+    </message>
+    <message>
+        <source>Un moteur à cage de {poles} pôles est entraîné de l&apos;extérieur à {rotor-speed}, exactement la vitesse de son champ, {field-speed}. Ses barres ne sont reliées à rien : seuls les courants que le champ y induit les parcourent. {convention}</source>
+        <translation>Un motore a gabbia a {poles} poli è trascinato dall&apos;esterno a {rotor-speed}, esattamente la velocità del suo campo, {field-speed}. Le sue barre non sono collegate a nulla: vi circolano solo le correnti che il campo vi induce. {convention}</translation>
+    </message>
+    <message>
+        <source>Quel couple le champ exerce-t-il sur le rotor ?</source>
+        <translation>Quale coppia esercita il campo sul rotore?</translation>
+    </message>
+    <message>
+        <source>Tournant avec le champ, les barres ne voient aucun flux varier : rien n&apos;y est induit, les conducteurs du rotor restent neutres et le couple est nul. Un moteur livré à lui-même ne peut donc jamais atteindre le synchronisme : il tourne juste en dessous, assez pour que le glissement induise le courant qu&apos;il faut à sa charge.</source>
+        <translation>Girando con il campo, le barre non vedono variare alcun flusso: non vi si induce nulla, i conduttori del rotore restano neutri e la coppia è nulla. Lasciato a sé, un motore non può quindi mai raggiungere il sincronismo: gira appena sotto, quanto basta perché lo scorrimento induca la corrente che serve al suo carico.</translation>
+    </message>
+    <message>
+        <source>dans le panneau Rotor, baissez la fréquence de rotation d&apos;un hertz : les barres se colorent et le couple apparaît.</source>
+        <translation>nel pannello Rotore, abbassate la frequenza di rotazione di un hertz: le barre si colorano e compare la coppia.</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Le couple de démarrage, {start-torque}</source>
+        <translation>La coppia di spunto, {start-torque}</translation>
+    </message>
+    <message>
+        <source>Le couple maximal, {max-torque}</source>
+        <translation>La coppia massima, {max-torque}</translation>
+    </message>
+    <message>
+        <source>Au démarrage le champ balaie les barres à pleine vitesse. Ici il tourne avec elles : que voient-elles changer ?</source>
+        <translation>All&apos;avvio il campo spazza le barre a piena velocità. Qui gira con loro: quale cambiamento vedono?</translation>
+    </message>
+    <message>
+        <source>Le couple maximal demande un glissement de {max-torque-slip}. Au synchronisme, le glissement est nul.</source>
+        <translation>La coppia massima richiede uno scorrimento di {max-torque-slip}. Al sincronismo lo scorrimento è nullo.</translation>
+    </message>
+    <message>
+        <source>Le moteur en charge</source>
+        <translation>Il motore sotto carico</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage démarre à l&apos;arrêt, libre, sous une charge constante de {load-torque}. Son couple de démarrage vaut {start-torque}, son couple maximal {max-torque}. Lancez l&apos;animation après avoir répondu : la courbe couple-vitesse de « Mesures » montre le point de fonctionnement. {convention}</source>
+        <translation>Questo motore a gabbia parte da fermo, libero, con un carico costante di {load-torque}. La sua coppia di spunto vale {start-torque}, la coppia massima {max-torque}. Avviate l&apos;animazione dopo aver risposto: la curva coppia-velocità di «Misure» mostra il punto di lavoro. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse le moteur se stabilise-t-il ?</source>
+        <translation>A che velocità si stabilizza il motore?</translation>
+    </message>
+    <message>
+        <source>Tant que son couple dépasse la charge, le rotor accélère ; au-delà du maximum le couple chute vers zéro au synchronisme, et le moteur se stabilise là où il égale la charge : {settled-speed}. Plus de charge, plus de glissement, plus de courant.</source>
+        <translation>Finché la sua coppia supera il carico, il rotore accelera; oltre il massimo la coppia cala verso zero al sincronismo, e il motore si stabilizza dove eguaglia il carico: {settled-speed}. Più carico, più scorrimento, più corrente.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », doublez le couple de charge et regardez le point rouge descendre la courbe.</source>
+        <translation>in «Avvolgimento», raddoppiate la coppia di carico e guardate il punto rosso scendere lungo la curva.</translation>
+    </message>
+    <message>
+        <source>À la vitesse du champ, {field-speed}</source>
+        <translation>Alla velocità del campo, {field-speed}</translation>
+    </message>
+    <message>
+        <source>Un peu en dessous</source>
+        <translation>Poco sotto</translation>
+    </message>
+    <message>
+        <source>Là où le couple est maximal</source>
+        <translation>Dove la coppia è massima</translation>
+    </message>
+    <message>
+        <source>Il reste à l&apos;arrêt</source>
+        <translation>Resta fermo</translation>
+    </message>
+    <message>
+        <source>Au synchronisme le couple est nul : il ne pourrait pas porter la charge.</source>
+        <translation>Al sincronismo la coppia è nulla: non potrebbe reggere il carico.</translation>
+    </message>
+    <message>
+        <source>Le moteur accélère tant que son couple dépasse la charge : il passe le maximum et continue jusqu&apos;à ce que les deux soient égaux.</source>
+        <translation>Il motore accelera finché la sua coppia supera il carico: supera il massimo e prosegue finché i due sono uguali.</translation>
+    </message>
+    <message>
+        <source>Son couple de démarrage dépasse la charge : il démarre.</source>
+        <translation>La sua coppia di spunto supera il carico: parte.</translation>
+    </message>
+    <message>
+        <source>La résistance du rotor</source>
+        <translation>La resistenza del rotore</translation>
+    </message>
+    <message>
+        <source>Ce moteur est celui des autres leçons, mais la résistance de sa cage, R2, a été doublée (des barres plus fines, ou un rotor bobiné avec des résistances en série) ; le reste de son circuit n&apos;a pas changé.</source>
+        <translation>Questo motore è quello delle altre lezioni, ma la resistenza della sua gabbia, R2, è stata raddoppiata (barre più sottili, o un rotore avvolto con resistenze in serie); il resto del suo circuito è invariato.</translation>
+    </message>
+    <message>
+        <source>À quel glissement son couple est-il maintenant maximal ?</source>
+        <translation>Con quale scorrimento la sua coppia è ora massima?</translation>
+    </message>
+    <message>
+        <source>Le glissement du couple maximal, R2 / |Zth + jX2|, double avec R2 : {max-torque-slip}. Le couple maximal, lui, ne dépend pas de R2 : {max-torque}. Toute la courbe s&apos;étire vers les grands glissements, et le couple de démarrage monte à {start-torque}.</source>
+        <translation>Lo scorrimento di coppia massima, R2 / |Zth + jX2|, raddoppia con R2: {max-torque-slip}. La coppia massima invece non dipende da R2: {max-torque}. Tutta la curva si allunga verso i grandi scorrimenti, e la coppia di spunto sale a {start-torque}.</translation>
+    </message>
+    <message>
+        <source>comparez la courbe de « Mesures » à celle du moteur d&apos;origine, dans la leçon « Le moteur en charge ».</source>
+        <translation>confrontate la curva di «Misure» con quella del motore originale, nella lezione «Il motore sotto carico».</translation>
+    </message>
+    <message>
+        <source>Toujours 0,276</source>
+        <translation>Sempre 0,276</translation>
+    </message>
+    <message>
+        <source>Le double, 0,552</source>
+        <translation>Il doppio, 0,552</translation>
+    </message>
+    <message>
+        <source>La moitié, 0,138</source>
+        <translation>La metà, 0,138</translation>
+    </message>
+    <message>
+        <source>Le glissement du maximum est R2 / |Zth + jX2| : il suit R2.</source>
+        <translation>Lo scorrimento del massimo è R2 / |Zth + jX2|: segue R2.</translation>
+    </message>
+    <message>
+        <source>Le courant de démarrage</source>
+        <translation>La corrente di spunto</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage est à l&apos;arrêt, branché sur le réseau. En charge, à quelques pour cent de glissement, une phase de son stator absorbe environ 5 A ; à vide, un peu plus de 2 A, le courant qui aimante la machine.</source>
+        <translation>Questo motore a gabbia è fermo, collegato alla rete. Sotto carico, con qualche per cento di scorrimento, una fase dello statore assorbe circa 5 A; a vuoto poco più di 2 A, la corrente che magnetizza la macchina.</translation>
+    </message>
+    <message>
+        <source>Quel courant une phase du stator absorbe-t-elle au démarrage ?</source>
+        <translation>Quale corrente assorbe una fase dello statore allo spunto?</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrêt, le champ balaie le rotor à pleine vitesse : la résistance du rotor vue du stator, R2/g, est à son plus bas, et seules les impédances des enroulements limitent le courant, {stator-current}, six fois le courant en charge, pour un couple de {start-torque} seulement. D&apos;où les démarreurs étoile-triangle et les variateurs.</source>
+        <translation>Da fermo il campo spazza il rotore a piena velocità: la resistenza del rotore vista dallo statore, R2/g, è minima, e solo le impedenze degli avvolgimenti limitano la corrente, {stator-current}, sei volte quella sotto carico, per una coppia di soli {start-torque}. Da qui gli avviatori stella-triangolo e gli azionamenti.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures », cochez « Rotor libre » dans « Bobinage » et lancez l&apos;animation : le courant tombe à mesure que le moteur prend sa vitesse.</source>
+        <translation>aprite «Misure», spuntate «Rotore libero» in «Avvolgimento» e avviate l&apos;animazione: la corrente cala man mano che il motore prende velocità.</translation>
+    </message>
+    <message>
+        <source>2,5 A, comme à vide</source>
+        <translation>2,5 A, come a vuoto</translation>
+    </message>
+    <message>
+        <source>5,5 A, comme en charge</source>
+        <translation>5,5 A, come sotto carico</translation>
+    </message>
+    <message>
+        <source>Environ 32 A</source>
+        <translation>Circa 32 A</translation>
+    </message>
+    <message>
+        <source>À vide le rotor ne porte rien. À l&apos;arrêt le champ le balaie à pleine vitesse : ses courants sont les plus forts.</source>
+        <translation>A vuoto il rotore non porta nulla. Da fermo il campo lo spazza a piena velocità: le sue correnti sono le più grandi.</translation>
+    </message>
+    <message>
+        <source>En charge le glissement n&apos;est que de quelques pour cent. À l&apos;arrêt il vaut 1 : seules les réactances limitent le courant.</source>
+        <translation>Sotto carico lo scorrimento è solo di qualche per cento. Da fermo vale 1: solo le reattanze limitano la corrente.</translation>
+    </message>
+    <message>
+        <source>Au-dessus du synchronisme</source>
+        <translation>Sopra il sincronismo</translation>
+    </message>
+    <message>
+        <source>Une éolienne entraîne ce moteur à cage à {rotor-speed}, plus vite que son champ, qui tourne {field-sense} à {field-speed}. Le stator reste branché sur le réseau. {convention}</source>
+        <translation>Una turbina eolica trascina questo motore a gabbia a {rotor-speed}, più veloce del suo campo, che gira {field-sense} a {field-speed}. Lo statore resta collegato alla rete. {convention}</translation>
+    </message>
+    <message>
+        <source>Comment la machine fonctionne-t-elle ?</source>
+        <translation>Come funziona la macchina?</translation>
+    </message>
+    <message>
+        <source>Le rotor dépasse le champ : le glissement est négatif, {slip}, les courants induits s&apos;inversent, et le couple, {cage-torque}, retient le rotor. L&apos;éolienne fournit de la puissance mécanique que la machine renvoie au réseau : une génératrice asynchrone.</source>
+        <translation>Il rotore supera il campo: lo scorrimento è negativo, {slip}, le correnti indotte si invertono, e la coppia, {cage-torque}, trattiene il rotore. La turbina fornisce potenza meccanica che la macchina restituisce alla rete: un generatore asincrono.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : les puissances absorbée et mécanique sont négatives, et le point rouge est à droite du synchronisme.</source>
+        <translation>aprite «Misure»: le potenze assorbita e meccanica sono negative, e il punto rosso è a destra del sincronismo.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle entraîne l&apos;éolienne</source>
+        <translation>Da motore: trascina la turbina</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie de l&apos;énergie au réseau</source>
+        <translation>Da generatore: restituisce energia alla rete</translation>
+    </message>
+    <message>
+        <source>En frein : elle s&apos;oppose à l&apos;éolienne et chauffe</source>
+        <translation>Da freno: si oppone alla turbina e si scalda</translation>
+    </message>
+    <message>
+        <source>Un moteur tourne moins vite que son champ. Ici le rotor le dépasse : le glissement est négatif.</source>
+        <translation>Un motore gira più lento del suo campo. Qui il rotore lo supera: lo scorrimento è negativo.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant demande un rotor tournant contre le champ. Ici il tourne avec lui, plus vite.</source>
+        <translation>La frenatura in controcorrente richiede un rotore che giri contro il campo. Qui gira con lui, più veloce.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant</source>
+        <translation>La frenatura in controcorrente</translation>
+    </message>
+    <message>
+        <source>Ce moteur tournait à {rotor-speed} quand on a inversé deux fils de ligne : son champ tourne désormais {field-sense} à {field-speed}, contre le rotor, qui tourne {rotor-sense}. {convention}</source>
+        <translation>Questo motore girava a {rotor-speed} quando sono stati scambiati due fili di linea: il suo campo gira ora {field-sense} a {field-speed}, contro il rotore, che gira {rotor-sense}. {convention}</translation>
+    </message>
+    <message>
+        <source>Contre le champ, le glissement dépasse 1, {slip} : le couple, {cage-torque} dans le sens du champ, freine le rotor, qui rend son énergie cinétique pendant que le réseau en fournit aussi. Tout part en chaleur dans la cage, avec un fort courant. On coupe l&apos;alimentation à l&apos;arrêt, sinon le moteur repart dans l&apos;autre sens.</source>
+        <translation>Contro il campo lo scorrimento supera 1, {slip}: la coppia, {cage-torque} nel verso del campo, frena il rotore, che cede la sua energia cinetica mentre anche la rete fornisce energia. Tutto diventa calore nella gabbia, con una forte corrente. Si toglie l&apos;alimentazione all&apos;arresto, altrimenti il motore riparte nell&apos;altro verso.</translation>
+    </message>
+    <message>
+        <source>regardez dans « Mesures » le point rouge, à gauche de l&apos;arrêt sur la courbe couple-vitesse.</source>
+        <translation>guardate in «Misure» il punto rosso, a sinistra dell&apos;arresto sulla curva coppia-velocità.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle continue d&apos;entraîner le rotor</source>
+        <translation>Da motore: continua a trascinare il rotore</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie l&apos;énergie du rotor au réseau</source>
+        <translation>Da generatore: restituisce l&apos;energia del rotore alla rete</translation>
+    </message>
+    <message>
+        <source>En frein : elle arrête le rotor et absorbe de l&apos;énergie des deux côtés</source>
+        <translation>Da freno: ferma il rotore e assorbe energia da entrambe le parti</translation>
+    </message>
+    <message>
+        <source>Le champ tourne désormais contre le rotor : son couple le retient.</source>
+        <translation>Il campo gira ora contro il rotore: la sua coppia lo trattiene.</translation>
+    </message>
+    <message>
+        <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
+        <translation>Un generatore gira con il suo campo, più veloce di lui. Qui il rotore gira contro il campo: la rete fornisce energia in più.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

@@ -944,6 +944,282 @@
         <source>60 f est la vitesse d&apos;un champ à une paire de pôles. Celui-ci en a davantage : comptez ses flèches.</source>
         <translation>60 f é a velocidade de um campo com um par de polos. Este tem mais: conte as suas setas.</translation>
     </message>
+    <message>
+        <source>génératrice</source>
+        <translation>gerador</translation>
+    </message>
+    <message>
+        <source>frein</source>
+        <translation>travão</translation>
+    </message>
+    <message>
+        <source>synchronisme, sans couple</source>
+        <translation>sincronismo, sem binário</translation>
+    </message>
+    <message>
+        <source>moteur</source>
+        <translation>motor</translation>
+    </message>
+    <message>
+        <source>Le rotor à cage reçoit %1 N·m au glissement %2</source>
+        <translation>O rotor em gaiola recebe %1 N·m com escorregamento %2</translation>
+    </message>
+    <message>
+        <source>Le moteur se stabilise à %1</source>
+        <translation>O motor estabiliza a %1</translation>
+    </message>
+    <message>
+        <source>Le couple est maximal au glissement %1</source>
+        <translation>O binário é máximo com escorregamento %1</translation>
+    </message>
+    <message>
+        <source>Une phase du stator absorbe %1 A</source>
+        <translation>Uma fase do estator absorve %1 A</translation>
+    </message>
+    <message>
+        <source>Au glissement %1, la machine fonctionne en %2</source>
+        <translation>Com escorregamento %1, a máquina funciona como %2</translation>
+    </message>
+    <message>
+        <source>Jamais au synchronisme</source>
+        <translation>Nunca em sincronismo</translation>
+    </message>
+    <message>
+        <source>Un moteur à cage de {poles} pôles est entraîné de l&apos;extérieur à {rotor-speed}, exactement la vitesse de son champ, {field-speed}. Ses barres ne sont reliées à rien : seuls les courants que le champ y induit les parcourent. {convention}</source>
+        <translation>Um motor de gaiola de {poles} polos é acionado do exterior a {rotor-speed}, exatamente a velocidade do seu campo, {field-speed}. As suas barras não estão ligadas a nada: só as percorrem as correntes que o campo nelas induz. {convention}</translation>
+    </message>
+    <message>
+        <source>Quel couple le champ exerce-t-il sur le rotor ?</source>
+        <translation>Que binário exerce o campo sobre o rotor?</translation>
+    </message>
+    <message>
+        <source>Tournant avec le champ, les barres ne voient aucun flux varier : rien n&apos;y est induit, les conducteurs du rotor restent neutres et le couple est nul. Un moteur livré à lui-même ne peut donc jamais atteindre le synchronisme : il tourne juste en dessous, assez pour que le glissement induise le courant qu&apos;il faut à sa charge.</source>
+        <translation>Girando com o campo, as barras não veem nenhum fluxo variar: nada é induzido, os condutores do rotor ficam neutros e o binário é nulo. Entregue a si próprio, um motor nunca pode atingir o sincronismo: gira logo abaixo, o bastante para que o escorregamento induza a corrente de que a sua carga precisa.</translation>
+    </message>
+    <message>
+        <source>dans le panneau Rotor, baissez la fréquence de rotation d&apos;un hertz : les barres se colorent et le couple apparaît.</source>
+        <translation>no painel Rotor, baixe a frequência de rotação um hertz: as barras ganham cor e o binário aparece.</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Le couple de démarrage, {start-torque}</source>
+        <translation>O binário de arranque, {start-torque}</translation>
+    </message>
+    <message>
+        <source>Le couple maximal, {max-torque}</source>
+        <translation>O binário máximo, {max-torque}</translation>
+    </message>
+    <message>
+        <source>Au démarrage le champ balaie les barres à pleine vitesse. Ici il tourne avec elles : que voient-elles changer ?</source>
+        <translation>No arranque o campo varre as barras a toda a velocidade. Aqui gira com elas: que mudança veem?</translation>
+    </message>
+    <message>
+        <source>Le couple maximal demande un glissement de {max-torque-slip}. Au synchronisme, le glissement est nul.</source>
+        <translation>O binário máximo exige um escorregamento de {max-torque-slip}. No sincronismo o escorregamento é nulo.</translation>
+    </message>
+    <message>
+        <source>Le moteur en charge</source>
+        <translation>O motor em carga</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage démarre à l&apos;arrêt, libre, sous une charge constante de {load-torque}. Son couple de démarrage vaut {start-torque}, son couple maximal {max-torque}. Lancez l&apos;animation après avoir répondu : la courbe couple-vitesse de « Mesures » montre le point de fonctionnement. {convention}</source>
+        <translation>Este motor de gaiola arranca parado, livre, com uma carga constante de {load-torque}. O seu binário de arranque vale {start-torque}, o binário máximo {max-torque}. Inicie a animação depois de responder: a curva binário-velocidade de «Medidas» mostra o ponto de funcionamento. {convention}</translation>
+    </message>
+    <message>
+        <source>À quelle vitesse le moteur se stabilise-t-il ?</source>
+        <translation>A que velocidade estabiliza o motor?</translation>
+    </message>
+    <message>
+        <source>Tant que son couple dépasse la charge, le rotor accélère ; au-delà du maximum le couple chute vers zéro au synchronisme, et le moteur se stabilise là où il égale la charge : {settled-speed}. Plus de charge, plus de glissement, plus de courant.</source>
+        <translation>Enquanto o seu binário excede a carga, o rotor acelera; passado o máximo o binário cai para zero no sincronismo, e o motor estabiliza onde iguala a carga: {settled-speed}. Mais carga, mais escorregamento, mais corrente.</translation>
+    </message>
+    <message>
+        <source>dans « Bobinage », doublez le couple de charge et regardez le point rouge descendre la courbe.</source>
+        <translation>em «Enrolamento», duplique o binário de carga e veja o ponto vermelho descer a curva.</translation>
+    </message>
+    <message>
+        <source>À la vitesse du champ, {field-speed}</source>
+        <translation>À velocidade do campo, {field-speed}</translation>
+    </message>
+    <message>
+        <source>Un peu en dessous</source>
+        <translation>Um pouco abaixo</translation>
+    </message>
+    <message>
+        <source>Là où le couple est maximal</source>
+        <translation>Onde o binário é máximo</translation>
+    </message>
+    <message>
+        <source>Il reste à l&apos;arrêt</source>
+        <translation>Fica parado</translation>
+    </message>
+    <message>
+        <source>Au synchronisme le couple est nul : il ne pourrait pas porter la charge.</source>
+        <translation>No sincronismo o binário é nulo: não poderia suportar a carga.</translation>
+    </message>
+    <message>
+        <source>Le moteur accélère tant que son couple dépasse la charge : il passe le maximum et continue jusqu&apos;à ce que les deux soient égaux.</source>
+        <translation>O motor acelera enquanto o seu binário excede a carga: passa o máximo e continua até os dois serem iguais.</translation>
+    </message>
+    <message>
+        <source>Son couple de démarrage dépasse la charge : il démarre.</source>
+        <translation>O seu binário de arranque excede a carga: arranca.</translation>
+    </message>
+    <message>
+        <source>La résistance du rotor</source>
+        <translation>A resistência do rotor</translation>
+    </message>
+    <message>
+        <source>Ce moteur est celui des autres leçons, mais la résistance de sa cage, R2, a été doublée (des barres plus fines, ou un rotor bobiné avec des résistances en série) ; le reste de son circuit n&apos;a pas changé.</source>
+        <translation>Este motor é o das outras lições, mas a resistência da sua gaiola, R2, foi duplicada (barras mais finas, ou um rotor bobinado com resistências em série); o resto do seu circuito não mudou.</translation>
+    </message>
+    <message>
+        <source>À quel glissement son couple est-il maintenant maximal ?</source>
+        <translation>Com que escorregamento é agora máximo o seu binário?</translation>
+    </message>
+    <message>
+        <source>Le glissement du couple maximal, R2 / |Zth + jX2|, double avec R2 : {max-torque-slip}. Le couple maximal, lui, ne dépend pas de R2 : {max-torque}. Toute la courbe s&apos;étire vers les grands glissements, et le couple de démarrage monte à {start-torque}.</source>
+        <translation>O escorregamento do binário máximo, R2 / |Zth + jX2|, duplica com R2: {max-torque-slip}. O binário máximo não depende de R2: {max-torque}. Toda a curva se estica para os grandes escorregamentos, e o binário de arranque sobe para {start-torque}.</translation>
+    </message>
+    <message>
+        <source>comparez la courbe de « Mesures » à celle du moteur d&apos;origine, dans la leçon « Le moteur en charge ».</source>
+        <translation>compare a curva de «Medidas» com a do motor original, na lição «O motor em carga».</translation>
+    </message>
+    <message>
+        <source>Toujours 0,276</source>
+        <translation>Continua 0,276</translation>
+    </message>
+    <message>
+        <source>Le double, 0,552</source>
+        <translation>O dobro, 0,552</translation>
+    </message>
+    <message>
+        <source>La moitié, 0,138</source>
+        <translation>Metade, 0,138</translation>
+    </message>
+    <message>
+        <source>Le glissement du maximum est R2 / |Zth + jX2| : il suit R2.</source>
+        <translation>O escorregamento do máximo é R2 / |Zth + jX2|: segue R2.</translation>
+    </message>
+    <message>
+        <source>Le courant de démarrage</source>
+        <translation>A corrente de arranque</translation>
+    </message>
+    <message>
+        <source>Ce moteur à cage est à l&apos;arrêt, branché sur le réseau. En charge, à quelques pour cent de glissement, une phase de son stator absorbe environ 5 A ; à vide, un peu plus de 2 A, le courant qui aimante la machine.</source>
+        <translation>Este motor de gaiola está parado, ligado à rede. Em carga, com alguns por cento de escorregamento, uma fase do estator absorve cerca de 5 A; em vazio pouco mais de 2 A, a corrente que magnetiza a máquina.</translation>
+    </message>
+    <message>
+        <source>Quel courant une phase du stator absorbe-t-elle au démarrage ?</source>
+        <translation>Que corrente absorve uma fase do estator no arranque?</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrêt, le champ balaie le rotor à pleine vitesse : la résistance du rotor vue du stator, R2/g, est à son plus bas, et seules les impédances des enroulements limitent le courant, {stator-current}, six fois le courant en charge, pour un couple de {start-torque} seulement. D&apos;où les démarreurs étoile-triangle et les variateurs.</source>
+        <translation>Parado, o campo varre o rotor a toda a velocidade: a resistência do rotor vista do estator, R2/g, é mínima, e só as impedâncias dos enrolamentos limitam a corrente, {stator-current}, seis vezes a corrente em carga, para um binário de apenas {start-torque}. Daí os arrancadores estrela-triângulo e os variadores.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures », cochez « Rotor libre » dans « Bobinage » et lancez l&apos;animation : le courant tombe à mesure que le moteur prend sa vitesse.</source>
+        <translation>abra «Medidas», assinale «Rotor livre» em «Enrolamento» e inicie a animação: a corrente cai à medida que o motor ganha velocidade.</translation>
+    </message>
+    <message>
+        <source>2,5 A, comme à vide</source>
+        <translation>2,5 A, como em vazio</translation>
+    </message>
+    <message>
+        <source>5,5 A, comme en charge</source>
+        <translation>5,5 A, como em carga</translation>
+    </message>
+    <message>
+        <source>Environ 32 A</source>
+        <translation>Cerca de 32 A</translation>
+    </message>
+    <message>
+        <source>À vide le rotor ne porte rien. À l&apos;arrêt le champ le balaie à pleine vitesse : ses courants sont les plus forts.</source>
+        <translation>Em vazio o rotor não leva nada. Parado, o campo varre-o a toda a velocidade: as suas correntes são as maiores.</translation>
+    </message>
+    <message>
+        <source>En charge le glissement n&apos;est que de quelques pour cent. À l&apos;arrêt il vaut 1 : seules les réactances limitent le courant.</source>
+        <translation>Em carga o escorregamento é só de alguns por cento. Parado vale 1: só as reatâncias limitam a corrente.</translation>
+    </message>
+    <message>
+        <source>Au-dessus du synchronisme</source>
+        <translation>Acima do sincronismo</translation>
+    </message>
+    <message>
+        <source>Une éolienne entraîne ce moteur à cage à {rotor-speed}, plus vite que son champ, qui tourne {field-sense} à {field-speed}. Le stator reste branché sur le réseau. {convention}</source>
+        <translation>Uma turbina eólica aciona este motor de gaiola a {rotor-speed}, mais depressa do que o seu campo, que gira {field-sense} a {field-speed}. O estator continua ligado à rede. {convention}</translation>
+    </message>
+    <message>
+        <source>Comment la machine fonctionne-t-elle ?</source>
+        <translation>Como funciona a máquina?</translation>
+    </message>
+    <message>
+        <source>Le rotor dépasse le champ : le glissement est négatif, {slip}, les courants induits s&apos;inversent, et le couple, {cage-torque}, retient le rotor. L&apos;éolienne fournit de la puissance mécanique que la machine renvoie au réseau : une génératrice asynchrone.</source>
+        <translation>O rotor ultrapassa o campo: o escorregamento é negativo, {slip}, as correntes induzidas invertem-se, e o binário, {cage-torque}, retém o rotor. A turbina fornece potência mecânica que a máquina devolve à rede: um gerador assíncrono.</translation>
+    </message>
+    <message>
+        <source>ouvrez « Mesures » : les puissances absorbée et mécanique sont négatives, et le point rouge est à droite du synchronisme.</source>
+        <translation>abra «Medidas»: as potências absorvida e mecânica são negativas, e o ponto vermelho está à direita do sincronismo.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle entraîne l&apos;éolienne</source>
+        <translation>Como motor: aciona a turbina</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie de l&apos;énergie au réseau</source>
+        <translation>Como gerador: devolve energia à rede</translation>
+    </message>
+    <message>
+        <source>En frein : elle s&apos;oppose à l&apos;éolienne et chauffe</source>
+        <translation>Como travão: opõe-se à turbina e aquece</translation>
+    </message>
+    <message>
+        <source>Un moteur tourne moins vite que son champ. Ici le rotor le dépasse : le glissement est négatif.</source>
+        <translation>Um motor gira mais devagar do que o seu campo. Aqui o rotor ultrapassa-o: o escorregamento é negativo.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant demande un rotor tournant contre le champ. Ici il tourne avec lui, plus vite.</source>
+        <translation>A travagem em contracorrente exige um rotor a girar contra o campo. Aqui gira com ele, mais depressa.</translation>
+    </message>
+    <message>
+        <source>Le freinage à contre-courant</source>
+        <translation>A travagem em contracorrente</translation>
+    </message>
+    <message>
+        <source>Ce moteur tournait à {rotor-speed} quand on a inversé deux fils de ligne : son champ tourne désormais {field-sense} à {field-speed}, contre le rotor, qui tourne {rotor-sense}. {convention}</source>
+        <translation>Este motor girava a {rotor-speed} quando se trocaram dois fios de linha: o seu campo gira agora {field-sense} a {field-speed}, contra o rotor, que gira {rotor-sense}. {convention}</translation>
+    </message>
+    <message>
+        <source>Contre le champ, le glissement dépasse 1, {slip} : le couple, {cage-torque} dans le sens du champ, freine le rotor, qui rend son énergie cinétique pendant que le réseau en fournit aussi. Tout part en chaleur dans la cage, avec un fort courant. On coupe l&apos;alimentation à l&apos;arrêt, sinon le moteur repart dans l&apos;autre sens.</source>
+        <translation>Contra o campo o escorregamento ultrapassa 1, {slip}: o binário, {cage-torque} no sentido do campo, trava o rotor, que cede a sua energia cinética enquanto a rede também fornece energia. Tudo se converte em calor na gaiola, com uma forte corrente. Corta-se a alimentação na paragem, senão o motor volta a arrancar no outro sentido.</translation>
+    </message>
+    <message>
+        <source>regardez dans « Mesures » le point rouge, à gauche de l&apos;arrêt sur la courbe couple-vitesse.</source>
+        <translation>observe em «Medidas» o ponto vermelho, à esquerda da paragem na curva binário-velocidade.</translation>
+    </message>
+    <message>
+        <source>En moteur : elle continue d&apos;entraîner le rotor</source>
+        <translation>Como motor: continua a acionar o rotor</translation>
+    </message>
+    <message>
+        <source>En génératrice : elle renvoie l&apos;énergie du rotor au réseau</source>
+        <translation>Como gerador: devolve a energia do rotor à rede</translation>
+    </message>
+    <message>
+        <source>En frein : elle arrête le rotor et absorbe de l&apos;énergie des deux côtés</source>
+        <translation>Como travão: para o rotor e absorve energia dos dois lados</translation>
+    </message>
+    <message>
+        <source>Le champ tourne désormais contre le rotor : son couple le retient.</source>
+        <translation>O campo gira agora contra o rotor: o seu binário retém-no.</translation>
+    </message>
+    <message>
+        <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
+        <translation>Um gerador gira com o seu campo, mais depressa do que ele. Aqui o rotor gira contra o campo: a rede fornece energia a mais.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>

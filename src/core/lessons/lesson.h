@@ -42,6 +42,11 @@ enum class LessonQuantity {
     WindingFactor,          // the stator winding's factor k_w of the fundamental
     QuietestPitch5,         // the coil pitch, in slots, whose magnetomotive force has the
                             // smallest fifth space harmonic, the winding's p and q kept
+    CageTorque,             // a cage rotor's torque at the setup's slip, N m along the field
+    SettledSpeed,           // where a free cage rotor settles under its load, rpm
+    MaxTorqueSlip,          // the slip of a cage rotor's largest torque
+    StatorCurrent,          // a cage machine's stator current at the setup's slip, A
+    MachineMode,            // "moteur", "generatrice", "frein", "synchronisme"
 };
 
 // A quantity's name in a lesson file and the values it may take: names, or a number when

@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kFieldSenses[] = {"horaire", "antihoraire", "pulsant", "immobile", "nul"};
 constexpr const char* kTorqueSenses[] = {"antihoraire", "horaire", "nul"};
 constexpr const char* kTurns[] = {"horaire", "antihoraire"};
+constexpr const char* kModes[] = {"moteur", "generatrice", "frein", "synchronisme"};
 
 constexpr QuantityInfo kQuantities[] = {
     {LessonQuantity::FieldSense, "field-sense", kFieldSenses},
@@ -29,6 +30,11 @@ constexpr QuantityInfo kQuantities[] = {
     {LessonQuantity::Harmonic7Sense, "harmonic-7-sense", kTurns},
     {LessonQuantity::WindingFactor, "winding-factor", {}},
     {LessonQuantity::QuietestPitch5, "harmonic-5-least-pitch", {}},
+    {LessonQuantity::CageTorque, "cage-torque", {}},
+    {LessonQuantity::SettledSpeed, "settled-speed", {}},
+    {LessonQuantity::MaxTorqueSlip, "max-torque-slip", {}},
+    {LessonQuantity::StatorCurrent, "stator-current", {}},
+    {LessonQuantity::MachineMode, "machine-mode", kModes},
 };
 
 // A mean torque smaller than this share of the largest a balanced pair makes (0.9) is none:
@@ -152,6 +158,39 @@ LessonValue QuietestPitch(WindingDesign design) {
     return v;
 }
 
+// A cage machine's figure at the setup's slip; none without a cage under a rotating field.
+std::optional<LessonValue> CageValue(LessonQuantity quantity, const Measures& m) {
+    if (!m.induction) return std::nullopt;
+    const InductionPoint& p = m.induction->point;
+    LessonValue v;
+    v.slip = p.slip;
+    switch (quantity) {
+        case LessonQuantity::CageTorque:
+            v.number = p.torqueNm;
+            break;
+        case LessonQuantity::MaxTorqueSlip:
+            v.number = m.induction->landmarks.slipAtMaxTorque;
+            break;
+        case LessonQuantity::StatorCurrent:
+            v.number = p.statorCurrentA;
+            break;
+        case LessonQuantity::SettledSpeed: {
+            const std::optional<double> settled =
+                SettledRpm(m.induction->circuit, m.induction->supplyHz, m.induction->polePairs,
+                           m.induction->loadNm.value_or(0));
+            if (!settled || !m.induction->loadNm) return std::nullopt;
+            v.number = *settled;
+            break;
+        }
+        default:
+            v.name = p.slip == 0  ? "synchronisme"
+                     : p.slip < 0 ? "generatrice"
+                     : p.slip > 1 ? "frein"
+                                  : "moteur";
+    }
+    return v;
+}
+
 }  // namespace
 
 LessonNumbers ComputeLessonNumbers(const Setup& setup) {
@@ -176,6 +215,7 @@ LessonNumbers ComputeLessonNumbers(const Setup& setup) {
     if (state->statorPhaseOn[0] && state->rotorPhaseOn[0])
         numbers.meanTorque = MeanTorque(*state, conductors)->number;
     numbers.winding = setup.winding;
+    numbers.cage = ComputeMeasures(*state, InstantOf(*state, conductors)).induction;
     for (int p = 0; p < setup.stator.phases; ++p)
         numbers.statorAnglesDeg.push_back(setup.stator.anglesDeg[static_cast<std::size_t>(p)]);
     return numbers;
@@ -213,6 +253,13 @@ std::optional<LessonValue> ComputeLessonValue(const Lesson& lesson) {
             return WindingFactorValue(lesson.setup.winding);
         case LessonQuantity::QuietestPitch5:
             return QuietestPitch(lesson.setup.winding);
+        case LessonQuantity::CageTorque:
+        case LessonQuantity::SettledSpeed:
+        case LessonQuantity::MaxTorqueSlip:
+        case LessonQuantity::StatorCurrent:
+        case LessonQuantity::MachineMode:
+            return CageValue(lesson.quantity,
+                             ComputeMeasures(*state, InstantOf(*state, conductors)));
         case LessonQuantity::TorquePosition:
             break;
     }

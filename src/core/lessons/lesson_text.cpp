@@ -38,7 +38,14 @@ constexpr const char* kFigureNames[] = {"frequency",
                                         "pitch-factor",
                                         "winding-factor",
                                         "space-harmonic-5-share",
-                                        "space-harmonic-7-share"};
+                                        "space-harmonic-7-share",
+                                        "cage-torque",
+                                        "max-torque",
+                                        "start-torque",
+                                        "max-torque-slip",
+                                        "stator-current",
+                                        "load-torque",
+                                        "settled-speed"};
 
 constexpr const char* kNoFigure = "\xE2\x80\x94";  // an em dash
 
@@ -148,6 +155,20 @@ LessonFigures LessonFiguresOf(const LessonNumbers& n, const Translate& inLanguag
     const std::vector<MmfHarmonic> harmonics = MmfHarmonicsOf(d, n.supplyHz);
     f["space-harmonic-5-share"] = w.Number(100 * harmonics[1].share, 1) + " %";
     f["space-harmonic-7-share"] = w.Number(100 * harmonics[2].share, 1) + " %";
+    if (n.cage) {
+        const auto newtonMetres = [&](double t) { return w.Number(t, 1) + " N·m"; };
+        f["cage-torque"] = newtonMetres(n.cage->point.torqueNm);
+        f["max-torque"] = newtonMetres(n.cage->landmarks.maxTorqueNm);
+        f["start-torque"] = newtonMetres(n.cage->landmarks.startTorqueNm);
+        f["max-torque-slip"] = w.Number(n.cage->landmarks.slipAtMaxTorque, 3);
+        f["stator-current"] = w.Number(n.cage->point.statorCurrentA, 1) + " A";
+        if (n.cage->loadNm) {
+            f["load-torque"] = newtonMetres(*n.cage->loadNm);
+            const std::optional<double> settled =
+                SettledRpm(n.cage->circuit, n.cage->supplyHz, n.cage->polePairs, *n.cage->loadNm);
+            if (settled) f["settled-speed"] = w.Rpm(*settled);
+        }
+    }
     f["convention"] = w.Text(VIREFLU_UI_TEXT(
         "Lesson",
         "Vitesses, glissements, angles et couples sont comptés positifs dans le sens "
@@ -171,6 +192,17 @@ std::string FillLessonText(std::string_view text, const LessonFigures& figures) 
     }
     return filled.append(text.substr(from));
 }
+
+namespace {
+
+const char* ModeWord(const std::string& mode) {
+    if (mode == "generatrice") return VIREFLU_UI_TEXT("Lesson", "génératrice");
+    if (mode == "frein") return VIREFLU_UI_TEXT("Lesson", "frein");
+    if (mode == "synchronisme") return VIREFLU_UI_TEXT("Lesson", "synchronisme, sans couple");
+    return VIREFLU_UI_TEXT("Lesson", "moteur");
+}
+
+}  // namespace
 
 std::string ValueText(const LessonValue& value) {
     return value.name.empty() ? Figure(value.number, 4) : value.name;
@@ -226,6 +258,22 @@ std::string LessonSentence(LessonQuantity quantity, const LessonValue& v,
                                          "fois la vitesse du fondamental"),
                          {w.Number(v.number, 0), w.Number(100 * v.relative, 0),
                           w.Sense(v.name == "horaire"), w.Rpm(std::fabs(v.speedRpm))});
+        case LessonQuantity::CageTorque:
+            return w.Say(
+                VIREFLU_UI_TEXT("Lesson", "Le rotor à cage reçoit %1 N·m au glissement %2"),
+                {w.Number(v.number, 2), w.Number(v.slip, 3)});
+        case LessonQuantity::SettledSpeed:
+            return w.Say(VIREFLU_UI_TEXT("Lesson", "Le moteur se stabilise à %1"),
+                         {w.Rpm(v.number)});
+        case LessonQuantity::MaxTorqueSlip:
+            return w.Say(VIREFLU_UI_TEXT("Lesson", "Le couple est maximal au glissement %1"),
+                         {w.Number(v.number, 3)});
+        case LessonQuantity::StatorCurrent:
+            return w.Say(VIREFLU_UI_TEXT("Lesson", "Une phase du stator absorbe %1 A"),
+                         {w.Number(v.number, 1)});
+        case LessonQuantity::MachineMode:
+            return w.Say(VIREFLU_UI_TEXT("Lesson", "Au glissement %1, la machine fonctionne en %2"),
+                         {w.Number(v.slip, 3), w.Text(ModeWord(v.name))});
         case LessonQuantity::WindingFactor:
             return w.Say(VIREFLU_UI_TEXT("Lesson", "Le facteur de bobinage vaut %1"),
                          {w.Number(v.number, 3)});

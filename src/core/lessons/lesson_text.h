@@ -10,6 +10,7 @@
 
 #include "lessons/lesson_grade.h"
 #include "machine/winding_design.h"
+#include "measures/measures.h"
 #include "shell/interface_text.h"
 
 namespace vireflu {
@@ -29,6 +30,7 @@ struct LessonNumbers {
     std::optional<double> meanTorque;                  // over one period, both windings on
     std::vector<int> statorAnglesDeg;                  // the angles of the phases on
     WindingDesign winding;                             // the stator's
+    std::optional<Measures::Induction> cage;           // a cage's figures at the start
 };
 
 LessonNumbers ComputeLessonNumbers(const Setup& setup);

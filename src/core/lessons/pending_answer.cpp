@@ -20,6 +20,13 @@ Withheld WithheldBy(LessonQuantity quantity) {
         case LessonQuantity::WindingFactor:
         case LessonQuantity::QuietestPitch5:
             return {.harmonics = true};
+        case LessonQuantity::CageTorque:
+        case LessonQuantity::MaxTorqueSlip:
+        case LessonQuantity::StatorCurrent:
+        case LessonQuantity::MachineMode:
+            return {.torque = true};
+        case LessonQuantity::SettledSpeed:
+            return {.slip = true, .torque = true};
     }
     return {};
 }

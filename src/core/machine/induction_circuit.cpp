@@ -66,6 +66,22 @@ InductionPoint OperatingPointAt(const EquivalentCircuit& c, double supplyHz, int
     return point;
 }
 
+std::optional<double> SettledRpm(const EquivalentCircuit& c, double supplyHz, int polePairs,
+                                 double loadNm) {
+    // The torque rises with g from the generating peak (at about -s_max) to the motoring one.
+    const double peak = LandmarksOf(c, supplyHz, polePairs).slipAtMaxTorque;
+    const auto torque = [&](double g) {
+        return OperatingPointAt(c, supplyHz, polePairs, g).torqueNm;
+    };
+    double low = -peak, high = peak;
+    if (loadNm < torque(low) || loadNm > torque(high)) return std::nullopt;
+    for (int step = 0; step < 80; ++step) {
+        const double middle = (low + high) / 2;
+        (torque(middle) < loadNm ? low : high) = middle;
+    }
+    return 60 * supplyHz / polePairs * (1 - (low + high) / 2);
+}
+
 TorqueLandmarks LandmarksOf(const EquivalentCircuit& c, double supplyHz, int polePairs) {
     const Thevenin th = TheveninOf(c);
     const double vth = std::abs(th.voltage);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <complex>
+#include <optional>
 
 namespace vireflu {
 
@@ -70,5 +71,11 @@ struct TorqueLandmarks {
     double startTorqueNm = 0;
 };
 TorqueLandmarks LandmarksOf(const EquivalentCircuit& circuit, double supplyHz, int polePairs);
+
+// Where a free rotor settles under `loadNm`: the speed in tr/min, along the field, at which
+// the torque equals the load on the stable side of the curve, between the generating and the
+// motoring peaks; none when the load is beyond them.
+std::optional<double> SettledRpm(const EquivalentCircuit& circuit, double supplyHz, int polePairs,
+                                 double loadNm);
 
 }  // namespace vireflu

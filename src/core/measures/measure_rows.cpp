@@ -283,7 +283,16 @@ constexpr HeldRow kHeldRows[] = {
     {"Harmoniques d'espace", &Withheld::harmonics},
     {"Vitesse des harmoniques d'espace", &Withheld::harmonics},
     {"Vitesse des harmoniques d'espace", &Withheld::field},
+    // A cage's figures tell its torque, its mode and its currents.
     {"Couple du moteur", &Withheld::torque},
+    {"Courant statorique", &Withheld::torque},
+    {"Courant rotorique", &Withheld::torque},
+    {"Facteur de puissance", &Withheld::torque},
+    {"Puissance absorbée", &Withheld::torque},
+    {"Puissance mécanique", &Withheld::torque},
+    {"Glissement du couple maximal", &Withheld::torque},
+    {"Couple maximal", &Withheld::torque},
+    {"Couple de démarrage", &Withheld::torque},
 };
 
 }  // namespace
