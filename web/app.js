@@ -267,7 +267,7 @@ export class App {
   }
 
   openWinding() {
-    this.winding ??= new WindingWindow(this.texts, this.simulator, this.layout.dock, () => {
+    this.winding ??= new WindingWindow(this.core, this.texts, this.simulator, this.layout.dock, () => {
       for (const panel of this.panels) panel?.refresh(); // the clock is back to zero
       this.redrawAll();
       this.keepLink();

@@ -8,7 +8,7 @@ const STAR_LINES = 10; // the star is this many text lines high, for a projector
 export class WindingWindow {
   // `onChosen` runs after a list's choice reached the core; `onShownOrHidden` when the window
   // opens or closes.
-  constructor(texts, simulator, dock, onChosen, onShownOrHidden) {
+  constructor(core, texts, simulator, dock, onChosen, onShownOrHidden) {
     this.simulator = simulator;
     this.onShownOrHidden = onShownOrHidden;
     this.dialog = makeDockedWindow("bobinage", "winding", texts.winding, texts.close, () => this.hide());
@@ -48,6 +48,19 @@ export class WindingWindow {
     freeLabel.append(this.free, texts.free);
     loadLabel.append(Object.assign(document.createElement("span"), { textContent: texts.load }), this.load);
     client.append(cageLabel, freeLabel, loadLabel);
+    // The cage's circuit; a value it cannot take puts the shown one back.
+    this.circuit = core.circuitFields().map((field) => {
+      const label = document.createElement("label");
+      const input = Object.assign(document.createElement("input"), { type: "number", step: "0.001", min: field.minimum, max: field.maximum });
+      input.addEventListener("change", () => {
+        this.simulator.setCircuit(this.circuit.map((box) => Number(box.value)));
+        this.refresh();
+        onChosen();
+      });
+      label.append(Object.assign(document.createElement("span"), { textContent: field.label }), input);
+      client.append(label);
+      return input;
+    });
     this.summary = document.createElement("p");
     this.canvas = document.createElement("canvas");
     this.canvas.setAttribute("role", "img");
@@ -92,6 +105,10 @@ export class WindingWindow {
     this.free.checked = cage.free;
     this.load.value = String(cage.loadNm);
     this.free.disabled = this.load.disabled = !cage.on;
+    this.circuit.forEach((box, k) => {
+      box.value = String(cage.circuit[k]);
+      box.disabled = !cage.on;
+    });
     this.summary.textContent = this.simulator.windingSummary();
     const css = STAR_LINES * parseFloat(getComputedStyle(this.summary).fontSize);
     const size = devicePixels(css);

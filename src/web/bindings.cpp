@@ -440,6 +440,17 @@ EMSCRIPTEN_BINDINGS(vireflu) {
     emscripten::function("isAngleFieldText", &IsAngleFieldText);
     emscripten::function("isAngleAboveRange", &IsAngleAboveRange);
     emscripten::function("measuresLegend", &MeasuresLegend);
+    emscripten::function("circuitFields", optional_override([] {
+                             val fields = val::array();
+                             for (const CircuitField& field : kCircuitFields) {
+                                 val entry = val::object();
+                                 entry.set("label", PageText("Winding", field.label));
+                                 entry.set("minimum", field.minimum);
+                                 entry.set("maximum", field.maximum);
+                                 fields.call<void>("push", entry);
+                             }
+                             return fields;
+                         }));
     emscripten::function("everyMeasureRow",
                          optional_override([] { return RowsOf(EveryMeasureRow()); }));
     emscripten::function("languages", &LanguageList);
@@ -493,7 +504,17 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                       cage.set("on", s.State().cage.on);
                       cage.set("free", s.State().cage.free);
                       cage.set("loadNm", s.State().cage.loadNm);
+                      val circuit = val::array();
+                      for (const CircuitField& field : kCircuitFields)
+                          circuit.call<void>("push", s.State().cage.circuit.*field.value);
+                      cage.set("circuit", circuit);
                       return cage;
+                  }))
+        .function("setCircuit", optional_override([](WebSimulator& s, const val& values) {
+                      EquivalentCircuit circuit;
+                      for (std::size_t k = 0; k < kCircuitFields.size(); ++k)
+                          circuit.*kCircuitFields[k].value = values[k].as<double>();
+                      return s.GetSession().SetCircuit(circuit);
                   }))
         .function("setFreeRotor", optional_override([](WebSimulator& s, bool on, double load) {
                       s.GetSession().SetFreeRotor(on, load);

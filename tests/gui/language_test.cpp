@@ -75,10 +75,11 @@ const std::pair<const char*, const char*> kWindows[] = {
      "14.3 % with, h11 9.1 % against, h13 7.7 % with|Harmonic speeds|h5 -15000, h7 +21000, h11 "
      "-33000, h13 +39000 rpm|Distortion|31.1 %|Two rotating fields"},
     {"Bobinage|Paires de pôles|Encoches par pôle et par phase|Pas des bobines (encoches)|"
-     "Phase coupée|Rotor à cage|Rotor libre|Couple de charge (N·m)|6 encoches, 2 pôles, pas 3/3|"
+     "Phase coupée|Rotor à cage|Rotor libre|Couple de charge (N·m)|R1 (Ω)|X1 (Ω)|R2 (Ω)|X2 (Ω)|"
+     "XM (Ω)|Tension composée (V)|6 encoches, 2 pôles, pas 3/3|"
      "Étoile des encoches",
      "Winding|Pole pairs|Slots per pole and phase|Coil pitch (slots)|Cut phase|Cage rotor|"
-     "Free rotor|Load torque (N·m)|"
+     "Free rotor|Load torque (N·m)|R1 (Ω)|X1 (Ω)|R2 (Ω)|X2 (Ω)|XM (Ω)|Line voltage (V)|"
      "6 slots, 2 poles, pitch 3/3|Star of slots"},
     {"A propos de Vireflu|OK|Vireflu version 2.0|Simulateur pédagogique, 2026|"
      "Le champ tournant des machines triphasées",

@@ -86,6 +86,14 @@ test("Bobinage's lists change the machine and its Mesures; Annuler takes a choic
   assert.match(await page.locator("#mesures tr", { hasText: "Couple du moteur" }).textContent(), /16,36 N·m/);
   const caged = await page.evaluate(() => location.hash.slice("#setup=".length));
   assert.match(Buffer.from(caged, "base64url").toString(), /"rotor-cage": true,/);
+  // R2 doubled moves the curve; a cage without resistance is no circuit: the value comes back.
+  const r2 = page.locator("#bobinage input[type=number]").nth(3);
+  await r2.fill("3.6");
+  await r2.dispatchEvent("change");
+  assert.match(await page.locator("#mesures tr", { hasText: "Glissement du couple maximal" }).textContent(), /0,551/);
+  await r2.fill("0");
+  await r2.dispatchEvent("change");
+  assert.equal(await r2.inputValue(), "3.6");
   assert.deepEqual(page.errors, []);
   await page.close();
 });

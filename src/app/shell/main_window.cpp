@@ -486,6 +486,14 @@ void CMainWindow::MakeWinding() {
         ShowClockInPanels();
         RedrawView();
     });
+    connect(windingPanel, &WindingDesignPanel::CircuitChosen, this,
+            [this](const EquivalentCircuit& circuit) {
+                // A value the circuit cannot take (R2 at 0) puts the shown one back.
+                session.SetCircuit(circuit);
+                windingPanel->ShowCage(state.cage);
+                ShowClockInPanels();
+                RedrawView();
+            });
     connect(windingPanel, &WindingDesignPanel::FreeRotorChosen, this,
             [this](bool on, double loadNm) {
                 session.SetFreeRotor(on, loadNm);

@@ -63,6 +63,21 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
     auto* loadRow = new QFormLayout;
     loadRow->addRow(Translated(kLoadLabel), load);
     layout->addLayout(loadRow);
+    for (std::size_t k = 0; k < kCircuitFields.size(); ++k) {
+        const CircuitField& field = kCircuitFields[k];
+        auto* box = new QDoubleSpinBox(this);
+        box->setRange(field.minimum, field.maximum);
+        box->setDecimals(3);
+        box->setAccessibleName(Translated(field.label));
+        loadRow->addRow(Translated(field.label), box);
+        circuit[k] = box;
+        connect(box, &QDoubleSpinBox::editingFinished, this, [this] {
+            EquivalentCircuit chosen;
+            for (std::size_t i = 0; i < kCircuitFields.size(); ++i)
+                chosen.*kCircuitFields[i].value = circuit[i]->value();
+            emit CircuitChosen(chosen);
+        });
+    }
     const auto freeChosen = [this] { emit FreeRotorChosen(free->isChecked(), load->value()); };
     connect(free, &QCheckBox::toggled, this, freeChosen);
     connect(load, &QDoubleSpinBox::editingFinished, this, freeChosen);
@@ -85,6 +100,11 @@ void WindingDesignPanel::ShowCage(const CageRotor& shown) {
     load->setValue(shown.loadNm);
     free->setEnabled(shown.on);
     load->setEnabled(shown.on);
+    for (std::size_t k = 0; k < kCircuitFields.size(); ++k) {
+        const QSignalBlocker quiet(circuit[k]);
+        circuit[k]->setValue(shown.circuit.*kCircuitFields[k].value);
+        circuit[k]->setEnabled(shown.on);
+    }
 }
 
 void WindingDesignPanel::Show(const WindingDesign& shown) {

@@ -32,6 +32,7 @@ signals:
     void DesignChosen(const vireflu::WindingDesign& design);
     void CageChosen(bool on);
     void FreeRotorChosen(bool on, double loadNm);
+    void CircuitChosen(const vireflu::EquivalentCircuit& circuit);
 
 private:
     WindingDesign design;
@@ -40,6 +41,7 @@ private:
     QCheckBox* cage;
     QCheckBox* free;
     QDoubleSpinBox* load;
+    std::array<QDoubleSpinBox*, 6> circuit{};
     QLabel* star;
     RasterSurface canvas;
 };

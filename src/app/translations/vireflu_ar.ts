@@ -2074,6 +2074,10 @@
         <source>Couple de charge (N·m)</source>
         <translation>عزم الحمل (N·m)</translation>
     </message>
+    <message>
+        <source>Tension composée (V)</source>
+        <translation>الجهد الخطي (V)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -2074,6 +2074,10 @@
         <source>Couple de charge (N·m)</source>
         <translation>Load torque (N·m)</translation>
     </message>
+    <message>
+        <source>Tension composée (V)</source>
+        <translation>Line voltage (V)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

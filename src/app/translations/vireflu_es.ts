@@ -2074,6 +2074,10 @@
         <source>Couple de charge (N·m)</source>
         <translation>Par de carga (N·m)</translation>
     </message>
+    <message>
+        <source>Tension composée (V)</source>
+        <translation>Tensión de línea (V)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

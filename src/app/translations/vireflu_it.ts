@@ -2074,6 +2074,10 @@
         <source>Couple de charge (N·m)</source>
         <translation>Coppia di carico (N·m)</translation>
     </message>
+    <message>
+        <source>Tension composée (V)</source>
+        <translation>Tensione concatenata (V)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -60,6 +60,13 @@ void Session::SetFreeRotor(bool on, double loadNm) {
     ResetClock();
 }
 
+bool Session::SetCircuit(const EquivalentCircuit& circuit) {
+    if (!InRange(circuit)) return false;
+    state->cage.circuit = circuit;
+    ResetClock();
+    return true;
+}
+
 PanelModel Session::PanelOfRecord(Winding winding) const {
     return PanelModel(winding, records.Of(winding));
 }

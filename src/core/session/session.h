@@ -49,6 +49,9 @@ public:
     void SetCage(bool on);
     // "Rotor libre" and its load torque in N m (held in range); the clock back to zero.
     void SetFreeRotor(bool on, double loadNm);
+    // The cage's equivalent circuit, when every value is in range (false, and nothing
+    // changed, otherwise); the clock back to zero.
+    bool SetCircuit(const EquivalentCircuit& circuit);
 
     // "&Initialisation": the clock back to zero; a running clock goes on.
     void ResetClock();

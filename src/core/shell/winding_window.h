@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "machine/induction_circuit.h"
 #include "machine/winding_design.h"
 #include "shell/interface_text.h"
 
@@ -26,6 +27,24 @@ inline constexpr const char* kFreeTip =
                     "Le rotor part de la fréquence de rotation du panneau Rotor et trouve sa "
                     "vitesse : J dω/dt = C - Cr.");
 inline constexpr const char* kLoadLabel = VIREFLU_UI_TEXT("Winding", "Couple de charge (N·m)");
+
+// The cage's equivalent circuit as "Bobinage" edits it: each value's label, its member and
+// its range (R2, X1, X2 and XM above their minimum).
+struct CircuitField {
+    const char* label;
+    double EquivalentCircuit::*value;
+    double minimum;
+    double maximum;
+};
+inline constexpr std::array<CircuitField, 6> kCircuitFields{{
+    {"R1 (Ω)", &EquivalentCircuit::r1, 0, kMaxOhms},
+    {"X1 (Ω)", &EquivalentCircuit::x1, 0, kMaxOhms},
+    {"R2 (Ω)", &EquivalentCircuit::r2, 0, kMaxOhms},
+    {"X2 (Ω)", &EquivalentCircuit::x2, 0, kMaxOhms},
+    {"XM (Ω)", &EquivalentCircuit::xm, 0, kMaxOhms},
+    {VIREFLU_UI_TEXT("Winding", "Tension composée (V)"), &EquivalentCircuit::lineVoltage, 1,
+     kMaxLineVoltage},
+}};
 
 enum class WindingValue { PolePairs, SlotsPerPolePerPhase, CoilPitch, CutPhase };
 
