@@ -48,6 +48,11 @@ export class WindingWindow {
     freeLabel.append(this.free, texts.free);
     loadLabel.append(Object.assign(document.createElement("span"), { textContent: texts.load }), this.load);
     client.append(cageLabel, freeLabel, loadLabel);
+    this.diagram = document.createElement("canvas");
+    this.diagram.setAttribute("role", "img");
+    this.diagram.setAttribute("aria-label", texts.circuit);
+    this.diagram.title = texts.circuit;
+    client.append(this.diagram);
     // The cage's circuit; a value it cannot take puts the shown one back.
     this.circuit = core.circuitFields().map((field) => {
       const label = document.createElement("label");
@@ -110,7 +115,10 @@ export class WindingWindow {
       box.disabled = !cage.on;
     });
     this.summary.textContent = this.simulator.windingSummary();
-    const css = STAR_LINES * parseFloat(getComputedStyle(this.summary).fontSize);
+    const line = parseFloat(getComputedStyle(this.summary).fontSize);
+    sizeCanvas(this.diagram, 16 * line, 5 * line, devicePixels(16 * line), devicePixels(5 * line));
+    showRgba(this.diagram, this.simulator.drawEquivalentCircuit(this.diagram.width, this.diagram.height));
+    const css = STAR_LINES * line;
     const size = devicePixels(css);
     sizeCanvas(this.canvas, css, css, size, size);
     showRgba(this.canvas, this.simulator.drawSlotStar(size));

@@ -127,6 +127,7 @@ constexpr struct {
     {"cage", "Winding", kCageLabel},
     {"cageTip", "Winding", kCageTip},
     {"free", "Winding", kFreeLabel},
+    {"circuit", "Winding", kCircuitTitle},
     {"freeTip", "Winding", kFreeTip},
     {"load", "Winding", kLoadLabel},
 };
@@ -524,6 +525,9 @@ EMSCRIPTEN_BINDINGS(vireflu) {
                   }))
         .function("drawTorqueSpeedCurve", optional_override([](WebSimulator& s, int w, int h) {
                       return Bytes(s.DrawTorqueSpeedCurve(w, h));
+                  }))
+        .function("drawEquivalentCircuit", optional_override([](WebSimulator& s, int w, int h) {
+                      return Bytes(s.DrawEquivalentCircuit(w, h));
                   }))
         .function("drawSlotStar", optional_override([](WebSimulator& s, int size) {
                       return Bytes(s.DrawSlotStar(size));

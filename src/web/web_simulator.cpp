@@ -7,6 +7,7 @@
 #include "panel_pictures/phase_picture.h"
 #include "rgba_image.h"
 #include "setup/panel_record.h"
+#include "view/circuit_diagram.h"
 #include "view/slot_star.h"
 
 namespace vireflu {
@@ -39,6 +40,12 @@ const std::vector<std::uint32_t>& WebSimulator::DrawTorqueSpeedCurve(int w, int 
     RenderTorqueSpeedCurve(torqueCanvas, w, h, measures, LineWidth(State()));
     ToRgba(torqueCanvas.Pixels(), torque);
     return torque;
+}
+
+const std::vector<std::uint32_t>& WebSimulator::DrawEquivalentCircuit(int w, int h) {
+    RenderEquivalentCircuit(circuitCanvas, w, h, std::max(1, h / 60));
+    ToRgba(circuitCanvas.Pixels(), circuit);
+    return circuit;
 }
 
 const std::vector<std::uint32_t>& WebSimulator::DrawSlotStar(int size) {

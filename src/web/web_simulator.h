@@ -48,6 +48,8 @@ public:
     // A cage rotor's torque-speed curve for the last frame drawn, w x h device pixels; empty
     // without a cage's figures.
     const std::vector<std::uint32_t>& DrawTorqueSpeedCurve(int w, int h);
+    // "Bobinage"'s equivalent circuit, w x h device pixels.
+    const std::vector<std::uint32_t>& DrawEquivalentCircuit(int w, int h);
     // "Bobinage"'s star of slots, size x size device pixels.
     const std::vector<std::uint32_t>& DrawSlotStar(int size);
 
@@ -110,6 +112,8 @@ private:
     std::vector<std::uint32_t> curve;
     RasterSurface torqueCanvas;
     std::vector<std::uint32_t> torque;
+    RasterSurface circuitCanvas;
+    std::vector<std::uint32_t> circuit;
     RasterSurface starCanvas;
     std::vector<std::uint32_t> star;
     std::vector<std::uint32_t> frame;

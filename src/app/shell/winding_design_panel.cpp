@@ -15,6 +15,7 @@
 
 #include "frame_renderer.h"
 #include "shell/winding_window.h"
+#include "view/circuit_diagram.h"
 #include "view/slot_star.h"
 
 namespace vireflu {
@@ -63,6 +64,11 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
     auto* loadRow = new QFormLayout;
     loadRow->addRow(Translated(kLoadLabel), load);
     layout->addLayout(loadRow);
+    diagram = new QLabel(this);
+    diagram->setObjectName(QStringLiteral("equivalentCircuit"));
+    diagram->setAccessibleName(Translated(kCircuitTitle));
+    diagram->setToolTip(Translated(kCircuitTitle));
+    layout->addWidget(diagram, 0, Qt::AlignHCenter);
     for (std::size_t k = 0; k < kCircuitFields.size(); ++k) {
         const CircuitField& field = kCircuitFields[k];
         auto* box = new QDoubleSpinBox(this);
@@ -79,6 +85,9 @@ WindingDesignPanel::WindingDesignPanel(QWidget* owner) : QDialog(owner) {
         });
     }
     const auto freeChosen = [this] { emit FreeRotorChosen(free->isChecked(), load->value()); };
+    const int line = QFontInfo(font()).pixelSize();
+    RenderEquivalentCircuit(circuitCanvas, 16 * line, 5 * line, std::max(1, line / 12));
+    diagram->setPixmap(QPixmap::fromImage(WrapCanvas(circuitCanvas).copy()));
     connect(free, &QCheckBox::toggled, this, freeChosen);
     connect(load, &QDoubleSpinBox::editingFinished, this, freeChosen);
     summary = new QLabel(this);

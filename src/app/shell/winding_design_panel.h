@@ -42,6 +42,8 @@ private:
     QCheckBox* free;
     QDoubleSpinBox* load;
     std::array<QDoubleSpinBox*, 6> circuit{};
+    QLabel* diagram;
+    RasterSurface circuitCanvas;
     QLabel* star;
     RasterSurface canvas;
 };

@@ -2078,6 +2078,10 @@
         <source>Tension composée (V)</source>
         <translation>Außenleiterspannung (V)</translation>
     </message>
+    <message>
+        <source>Schéma équivalent d&apos;une phase : R1, X1, XM, X2, R2/g</source>
+        <translation>Ersatzschaltbild eines Strangs: R1, X1, XM, X2, R2/g</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

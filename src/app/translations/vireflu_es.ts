@@ -2078,6 +2078,10 @@
         <source>Tension composée (V)</source>
         <translation>Tensión de línea (V)</translation>
     </message>
+    <message>
+        <source>Schéma équivalent d&apos;une phase : R1, X1, XM, X2, R2/g</source>
+        <translation>Circuito equivalente de una fase: R1, X1, XM, X2, R2/g</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

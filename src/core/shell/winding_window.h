@@ -28,6 +28,9 @@ inline constexpr const char* kFreeTip =
                     "vitesse : J dω/dt = C - Cr.");
 inline constexpr const char* kLoadLabel = VIREFLU_UI_TEXT("Winding", "Couple de charge (N·m)");
 
+inline constexpr const char* kCircuitTitle =
+    VIREFLU_UI_TEXT("Winding", "Schéma équivalent d'une phase : R1, X1, XM, X2, R2/g");
+
 // The cage's equivalent circuit as "Bobinage" edits it: each value's label, its member and
 // its range (R2, X1, X2 and XM above their minimum).
 struct CircuitField {
