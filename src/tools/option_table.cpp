@@ -46,6 +46,15 @@ Setter WholeNumber(Field field, int min, int max) {
     };
 }
 
+template <typename Field>
+Setter DecimalNumber(Field field, double min, double max) {
+    return [=](RenderOptions& o, const std::string& text) {
+        const std::optional<double> value = ParseDecimal(text, min, max);
+        if (value) field(o) = *value;
+        return value.has_value();
+    };
+}
+
 template <typename Field, typename T>
 Setter Name(Field field, std::span<const Named<T>> names) {
     return [=](RenderOptions& o, const std::string& text) {
@@ -226,8 +235,8 @@ std::vector<CommandOption> CommandOptions() {
                            const auto ohms = ParseDecimals(text, 5, 0, kMaxOhms);
                            if (!ohms) return false;
                            EquivalentCircuit c = o.setup.cage.circuit;
-                           c.r1 = (*ohms)[0], c.x1 = (*ohms)[1], c.r2 = (*ohms)[2];
-                           c.x2 = (*ohms)[3], c.xm = (*ohms)[4];
+                           for (std::size_t i = 0; i < kCircuitOhms.size(); ++i)
+                               c.*kCircuitOhms[i] = (*ohms)[i];
                            if (!InRange(c)) return false;
                            o.setup.cage.circuit = c;
                            return true;
@@ -241,39 +250,33 @@ std::vector<CommandOption> CommandOptions() {
          "",
          {},
          [](RenderOptions& o, const std::string&) { return o.setup.cage.free = true; }});
-    options.push_back({"--inertia",
-                       "J",
-                       "The free rotor's inertia, in kg m^2",
-                       "a number 0.0001..100",
-                       "0.02",
-                       {},
-                       [](RenderOptions& o, const std::string& text) {
-                           const auto j = ParseDecimal(text, kMinInertia, kMaxInertia);
-                           if (j) o.setup.cage.inertia = *j;
-                           return j.has_value();
-                       }});
-    options.push_back({"--load-torque",
-                       "T",
-                       "The free rotor's constant load torque against the field, in N m",
-                       "a number -10000..10000",
-                       "0",
-                       {},
-                       [](RenderOptions& o, const std::string& text) {
-                           const auto t = ParseDecimal(text, -kMaxLoadNm, kMaxLoadNm);
-                           if (t) o.setup.cage.loadNm = *t;
-                           return t.has_value();
-                       }});
-    options.push_back({"--line-voltage",
-                       "V",
-                       "The cage machine's line voltage, star-connected",
-                       "a number of volts 1..10000",
-                       "400",
-                       {},
-                       [](RenderOptions& o, const std::string& text) {
-                           const auto volts = ParseDecimal(text, 1, kMaxLineVoltage);
-                           if (volts) o.setup.cage.circuit.lineVoltage = *volts;
-                           return volts.has_value();
-                       }});
+    options.push_back(
+        {"--inertia",
+         "J",
+         "The free rotor's inertia, in kg m^2",
+         "a number 0.0001..100",
+         "0.02",
+         {},
+         DecimalNumber([](RenderOptions& o) -> double& { return o.setup.cage.inertia; },
+                       kMinInertia, kMaxInertia)});
+    options.push_back(
+        {"--load-torque",
+         "T",
+         "The free rotor's constant load torque against the field, in N m",
+         "a number -10000..10000",
+         "0",
+         {},
+         DecimalNumber([](RenderOptions& o) -> double& { return o.setup.cage.loadNm; }, -kMaxLoadNm,
+                       kMaxLoadNm)});
+    options.push_back(
+        {"--line-voltage",
+         "V",
+         "The cage machine's line voltage, star-connected",
+         "a number of volts 1..10000",
+         "400",
+         {},
+         DecimalNumber([](RenderOptions& o) -> double& { return o.setup.cage.circuit.lineVoltage; },
+                       1, kMaxLineVoltage)});
     options.push_back({"--presentation", "NAME",
                        "The \"Représentation\" command: entrefer is \"Entrefer:couleur\", fmm "
                        "\"Forces magnéto-motrices\"",

@@ -175,10 +175,11 @@ std::optional<LessonValue> CageValue(LessonQuantity quantity, const Measures& m)
             v.number = p.statorCurrentA;
             break;
         case LessonQuantity::SettledSpeed: {
+            if (!m.induction->loadNm) return std::nullopt;
             const std::optional<double> settled =
                 SettledRpm(m.induction->circuit, m.induction->supplyHz, m.induction->polePairs,
-                           m.induction->loadNm.value_or(0));
-            if (!settled || !m.induction->loadNm) return std::nullopt;
+                           *m.induction->loadNm);
+            if (!settled) return std::nullopt;
             v.number = *settled;
             break;
         }

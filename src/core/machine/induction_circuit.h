@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <complex>
 #include <optional>
 
@@ -18,6 +19,11 @@ struct EquivalentCircuit {
     double lineVoltage = 400;
     bool operator==(const EquivalentCircuit&) const = default;
 };
+
+// The circuit's five impedances in the order files, options and windows give them.
+inline constexpr std::array<double EquivalentCircuit::*, 5> kCircuitOhms{
+    &EquivalentCircuit::r1, &EquivalentCircuit::x1, &EquivalentCircuit::r2, &EquivalentCircuit::x2,
+    &EquivalentCircuit::xm};
 
 // The ranges a circuit is held to: every resistance and reactance above 0 and at most
 // kMaxOhms (R1 may be 0), the line voltage 1..kMaxLineVoltage.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <optional>
 
 #include "machine/constants.h"
 #include "machine/induction_circuit.h"
@@ -27,21 +28,38 @@ double FieldTurn(const SimulationState& state) {
     }
 }
 
+// The rotor against the stator's rotating field: the field's sense (+1 counterclockwise, the
+// direct sequence's way), the supply's frequency and the slip; none without a rotating field.
+struct AgainstField {
+    double sense;
+    double supplyHz;
+    double slip;
+};
+
+std::optional<AgainstField> SlipOf(const SimulationState& state) {
+    const double f = state.statorPulsation / kTurn;
+    const double s = FieldTurn(state);
+    if (f <= 0 || s == 0) return std::nullopt;
+    const double fieldRpm = s * SynchronousRpm(state.winding, f);
+    double slip = (fieldRpm - 60 * state.rotationPulsation / kTurn) / fieldRpm;
+    // The program's turn is not quite 2 pi: at synchronism the two speeds differ in their
+    // last bits.
+    if (std::fabs(slip) < 1e-9) slip = 0;
+    return AgainstField{s, f, slip};
+}
+
 }  // namespace
 
 void StepFreeRotor(SimulationState& state) {
     if (!state.cage.on || !state.cage.free) return;
-    const double f = state.statorPulsation / kTurn;
-    const double s = FieldTurn(state);
-    double torque = 0;  // along the field
-    if (s != 0 && f > 0) {
-        const double fieldRpm = s * SynchronousRpm(state.winding, f);
-        const double slip = (fieldRpm - 60 * state.rotationPulsation / kTurn) / fieldRpm;
-        torque = OperatingPointAt(state.cage.circuit, f, state.winding.polePairs, slip).torqueNm;
-    }
+    const std::optional<AgainstField> g = SlipOf(state);
+    const double torque =  // along the field
+        g ? OperatingPointAt(state.cage.circuit, g->supplyHz, state.winding.polePairs, g->slip)
+                .torqueNm
+          : 0;
     // The load holds back whichever way the field turns; with no field, the counterclockwise
     // way.
-    const double along = s != 0 ? s : 1;
+    const double along = g ? g->sense : 1;
     state.rotationPulsation +=
         along * (torque - state.cage.loadNm) / state.cage.inertia * state.timeStep;
     InduceCageCurrents(state);
@@ -55,15 +73,11 @@ void InduceCageCurrents(SimulationState& state) {
     state.rotorPulsation = 0;
     state.rotorPhaseAngle = {0, 0, 0};
     state.cageTorque = 0;
-    const double f = state.statorPulsation / kTurn;
-    // +1 when the field turns counterclockwise, the direct sequence's way.
-    const double s = FieldTurn(state);
-    if (f <= 0 || s == 0) return;
-    const double fieldRpm = s * SynchronousRpm(state.winding, f);
-    double slip = (fieldRpm - 60 * state.rotationPulsation / kTurn) / fieldRpm;
-    // The program's turn is not quite 2 pi: at synchronism the two speeds differ in their
-    // last bits.
-    if (std::fabs(slip) < 1e-9) slip = 0;
+    const std::optional<AgainstField> g = SlipOf(state);
+    if (!g) return;
+    const double s = g->sense;
+    const double f = g->supplyHz;
+    const double slip = g->slip;
     const InductionPoint point =
         OperatingPointAt(state.cage.circuit, f, state.winding.polePairs, slip);
     if (point.rotorCurrentA == 0) return;

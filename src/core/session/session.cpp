@@ -35,7 +35,6 @@ void Session::SetSequences(bool on) {
 
 void Session::ApplyRecord(Winding winding, const WindingSettings& record) {
     ApplyWindingSettings(*state, static_cast<int>(winding), record);
-    InduceCageCurrents(*state);
     (winding == Winding::Rotor ? records.rotor : records.stator) = record;
     ResetClock();
 }
@@ -49,8 +48,8 @@ void Session::SetCage(bool on) {
     state->cage.on = on;
     state->rotorAmplitude = 1;
     state->cageTorque = 0;
+    // A fed rotor again takes the rotor panel's settings; a cage's follow in ResetClock.
     ApplyWindingSettings(*state, static_cast<int>(Winding::Rotor), records.rotor);
-    InduceCageCurrents(*state);
     ResetClock();
 }
 

@@ -166,34 +166,21 @@ Field Circuit() {
                     const JsonValue::Items* items = v.Array();
                     if (items == nullptr || items->size() != 5) return false;
                     EquivalentCircuit c = s.cage.circuit;
-                    double* ohms[] = {&c.r1, &c.x1, &c.r2, &c.x2, &c.xm};
-                    for (std::size_t i = 0; i < 5; ++i) {
+                    for (std::size_t i = 0; i < kCircuitOhms.size(); ++i) {
                         const double* number = (*items)[i].Number();
                         if (number == nullptr) return false;
-                        *ohms[i] = *number;
+                        c.*kCircuitOhms[i] = *number;
                     }
                     if (!InRange(c)) return false;
                     s.cage.circuit = c;
                     return true;
                 },
                 [](Setup& s) {
-                    const EquivalentCircuit& c = s.cage.circuit;
-                    return "[" + Decimal(c.r1) + ", " + Decimal(c.x1) + ", " + Decimal(c.r2) +
-                           ", " + Decimal(c.x2) + ", " + Decimal(c.xm) + "]";
+                    std::string list;
+                    for (const auto ohms : kCircuitOhms)
+                        list += (list.empty() ? "" : ", ") + Decimal(s.cage.circuit.*ohms);
+                    return "[" + list + "]";
                 }};
-    field.written = Cage;
-    return field;
-}
-
-Field LineVoltage() {
-    Field field{"line-voltage", "1..10000 volts",
-                [](const JsonValue& v, Setup& s) {
-                    const double* number = v.Number();
-                    if (number == nullptr || *number < 1 || *number > kMaxLineVoltage) return false;
-                    s.cage.circuit.lineVoltage = *number;
-                    return true;
-                },
-                [](Setup& s) { return Decimal(s.cage.circuit.lineVoltage); }};
     field.written = Cage;
     return field;
 }
@@ -202,9 +189,10 @@ bool FreeRotor(const Setup& setup) {
     return setup.cage.on && setup.cage.free;
 }
 
-// A number with a point within min..max, written only for a free rotor.
+// A number with a point within min..max, written when `written` says.
 template <typename Ref>
-Field FreeRotorNumber(std::string key, double min, double max, std::string accepts, Ref ref) {
+Field DecimalKey(std::string key, double min, double max, std::string accepts,
+                 bool (*written)(const Setup&), Ref ref) {
     Field field{std::move(key), std::move(accepts),
                 [=](const JsonValue& v, Setup& s) {
                     const double* number = v.Number();
@@ -213,7 +201,7 @@ Field FreeRotorNumber(std::string key, double min, double max, std::string accep
                     return true;
                 },
                 [=](Setup& s) { return Decimal(ref(s)); }};
-    field.written = FreeRotor;
+    field.written = written;
     return field;
 }
 
@@ -273,14 +261,15 @@ const std::vector<Field>& Fields() {
         cage.written = Cage;
         f.push_back(cage);
         f.push_back(Circuit());
-        f.push_back(LineVoltage());
+        f.push_back(DecimalKey("line-voltage", 1, kMaxLineVoltage, "1..10000 volts", Cage,
+                               [](Setup& s) -> double& { return s.cage.circuit.lineVoltage; }));
         Field free = Flag("free-rotor", [](Setup& s) -> bool& { return s.cage.free; });
         free.written = FreeRotor;
         f.push_back(free);
-        f.push_back(FreeRotorNumber("inertia", kMinInertia, kMaxInertia, "0.0001..100 kg m^2",
-                                    [](Setup& s) -> double& { return s.cage.inertia; }));
-        f.push_back(FreeRotorNumber("load-torque", -kMaxLoadNm, kMaxLoadNm, "-10000..10000 N m",
-                                    [](Setup& s) -> double& { return s.cage.loadNm; }));
+        f.push_back(DecimalKey("inertia", kMinInertia, kMaxInertia, "0.0001..100 kg m^2", FreeRotor,
+                               [](Setup& s) -> double& { return s.cage.inertia; }));
+        f.push_back(DecimalKey("load-torque", -kMaxLoadNm, kMaxLoadNm, "-10000..10000 N m",
+                               FreeRotor, [](Setup& s) -> double& { return s.cage.loadNm; }));
         f.push_back(Name<Presentation>("presentation", kPresentationNames,
                                        [](Setup& s) -> Presentation& { return s.presentation; }));
         f.push_back(Name<ColourMapKind>("colour-map", kColourMapNames,
