@@ -86,6 +86,8 @@ struct Lesson {
     LessonText explanation;
     std::optional<LessonText> followUp;  // "Essayez :"
     bool annotations = false;
+    // For the teacher's view alone: the usual misconceptions, what to ask next.
+    std::optional<LessonText> teacherNotes;
 };
 
 }  // namespace vireflu

@@ -164,14 +164,18 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         return SetupError{SetupFault::NotJson, "", "", std::to_string(error->offset),
                           "not a Vireflu lesson: " + error->message + " at byte " +
                               std::to_string(error->offset)};
-    const JsonValue::Members* members = std::get<JsonValue>(parsed).Object();
+    return ReadLessonValue(std::get<JsonValue>(parsed));
+}
+
+std::variant<Lesson, SetupError> ReadLessonValue(const JsonValue& document) {
+    const JsonValue::Members* members = document.Object();
     if (members == nullptr)
         return SetupError{SetupFault::NotAnObject, "", "", "",
                           "not a Vireflu lesson: not a JSON object"};
     static const std::vector<std::string> kKeys = {
         "vireflu-lesson", "id",        "theme",      "title",   "setup",
         "introduction",   "question",  "quantity",   "choices", "tolerance",
-        "explanation",    "follow-up", "annotations"};
+        "explanation",    "follow-up", "annotations", "teacher-notes"};
     std::map<std::string, const JsonValue*> keys;
     for (const auto& [key, value] : *members) {
         if (std::find(kKeys.begin(), kKeys.end(), key) == kKeys.end())
@@ -206,6 +210,12 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         if (!lesson.followUp)
             return Refused(SetupFault::BadValue, "follow-up",
                            std::string(kTextAccepts) + ", at most 80 words");
+    }
+    if (keys.contains("teacher-notes")) {
+        lesson.teacherNotes = TextOf(*keys["teacher-notes"], kMaxTeacherNoteWords);
+        if (!lesson.teacherNotes)
+            return Refused(SetupFault::BadValue, "teacher-notes",
+                           std::string(kTextAccepts) + ", at most 120 words");
     }
     if (keys.contains("annotations")) {
         const bool* on = keys["annotations"]->Bool();
@@ -244,7 +254,8 @@ std::variant<Lesson, SetupError> ReadLesson(std::string_view document) {
         {"introduction", &lesson.introduction},
         {"question", &lesson.question},
         {"explanation", &lesson.explanation},
-        {"follow-up", lesson.followUp ? &*lesson.followUp : nullptr}};
+        {"follow-up", lesson.followUp ? &*lesson.followUp : nullptr},
+        {"teacher-notes", lesson.teacherNotes ? &*lesson.teacherNotes : nullptr}};
     for (const LessonChoice& choice : lesson.choices)
         quoting.insert(quoting.end(), {{"choices", &choice.text},
                                        {"choices", choice.why ? &*choice.why : nullptr}});

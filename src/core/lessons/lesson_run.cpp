@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "setup/json_value.h"
+
 namespace vireflu {
 
 LessonRun::LessonRun(Lesson taken, Translate inLanguage, bool inEnglish)
@@ -25,17 +27,39 @@ LessonPage LessonRun::Page() const {
 std::optional<LessonVerdict> LessonRun::Choose(std::size_t choice) {
     if (choice >= lesson.choices.size()) return std::nullopt;
     const LessonChoice& picked = lesson.choices[choice];
-    return Verdict(value && IsRightChoice(lesson, *value, picked), &picked);
+    const bool right = value && IsRightChoice(lesson, *value, picked);
+    return Answer(
+        {"choice", Shown(picked.text), std::string(1, static_cast<char>('a' + choice)), right},
+        right, &picked);
 }
 
 std::optional<LessonVerdict> LessonRun::Type(const std::string& typed) {
     const std::optional<double> number = TypedNumber(typed);
     if (!number || !lesson.choices.empty()) return std::nullopt;
-    return Verdict(value && IsRightNumber(lesson, *value, *number));
+    const bool right = value && IsRightNumber(lesson, *value, *number);
+    return Answer({"numeric", typed, JsonNumber(*number), right}, right);
 }
 
 std::optional<LessonVerdict> LessonRun::Show() {
-    return Verdict(std::nullopt);
+    return Answer({"shown", "", "", false}, std::nullopt);
+}
+
+std::optional<LessonVerdict> LessonRun::Answer(LessonAnswer answer, std::optional<bool> right,
+                                               const LessonChoice* picked) {
+    auto said = Verdict(right, picked);
+    if (said) given = std::move(answer);
+    return said;
+}
+
+TeacherView LessonRun::ForTeacher() const {
+    TeacherView view;
+    const auto right = value ? RightChoice(lesson, *value) : std::nullopt;
+    if (right)
+        view.expected = Shown(lesson.choices[*right].text);
+    else if (value)
+        view.expected = LessonSentence(lesson.quantity, *value, texts) + ".";
+    if (lesson.teacherNotes) view.notes = Shown(*lesson.teacherNotes);
+    return view;
 }
 
 std::optional<LessonVerdict> LessonRun::Verdict(std::optional<bool> right,

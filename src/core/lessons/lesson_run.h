@@ -28,6 +28,22 @@ struct LessonVerdict {
     std::optional<std::string> followUp;
 };
 
+// What the student gave, kept for the answers' log and a learning platform: "choice" (the
+// response is the choice's letter, "a" for the first), "numeric" (the number read, as typed)
+// or "shown" ("Montrer", no response); `answer` as the student saw it.
+struct LessonAnswer {
+    std::string kind;
+    std::string answer;
+    std::string response;
+    bool right = false;
+};
+
+// What the teacher's view adds: the answer the simulator expects, and the lesson's notes.
+struct TeacherView {
+    std::string expected;
+    std::optional<std::string> notes;
+};
+
 // A lesson being taken: asked, then answered once. The core decides what is right and words
 // it in the reader's language (`texts`, context "Lesson"; a lesson file's own English when
 // `english`); the front-ends show the texts.
@@ -44,11 +60,16 @@ public:
     std::optional<LessonVerdict> Choose(std::size_t choice);
     std::optional<LessonVerdict> Type(const std::string& typed);
     std::optional<LessonVerdict> Show();
+    // The answer once given.
+    const std::optional<LessonAnswer>& Given() const { return given; }
+    TeacherView ForTeacher() const;
 
 private:
     std::string Shown(const LessonText& text) const;
     std::optional<LessonVerdict> Verdict(std::optional<bool> right,
                                          const LessonChoice* picked = nullptr);
+    std::optional<LessonVerdict> Answer(LessonAnswer answer, std::optional<bool> right,
+                                        const LessonChoice* picked = nullptr);
 
     Lesson lesson;
     Translate texts;
@@ -56,6 +77,7 @@ private:
     std::optional<LessonValue> value;
     LessonFigures figures;
     bool waiting = true;
+    std::optional<LessonAnswer> given;
 };
 
 }  // namespace vireflu

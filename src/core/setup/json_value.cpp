@@ -305,4 +305,53 @@ std::variant<JsonValue, JsonError> ParseJson(std::string_view text, int maxDepth
     return document;
 }
 
+std::string JsonNumber(double number) {
+    for (int digits = 1;; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out.precision(digits);
+        out << number;
+        std::istringstream back(out.str());
+        back.imbue(std::locale::classic());
+        double read = 0;
+        back >> read;
+        if (read == number || digits == 17) return out.str();
+    }
+}
+
+std::string JsonString(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < 0x20 || c == '<' || c == '>' || c == '&') {
+            quoted += "\\u00";
+            quoted += kHex[byte >> 4];
+            quoted += kHex[byte & 15];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+std::string WriteJson(const JsonValue& value) {
+    if (value.IsNull()) return "null";
+    if (const bool* on = value.Bool()) return *on ? "true" : "false";
+    if (const double* number = value.Number()) return JsonNumber(*number);
+    if (const std::string* text = value.String()) return JsonString(*text);
+    std::string written;
+    if (const JsonValue::Items* items = value.Array()) {
+        for (const JsonValue& item : *items)
+            written += (written.empty() ? "" : ",") + WriteJson(item);
+        return "[" + written + "]";
+    }
+    for (const auto& [key, item] : *value.Object())
+        written += (written.empty() ? "" : ",") + JsonString(key) + ":" + WriteJson(item);
+    return "{" + written + "}";
+}
+
 }  // namespace vireflu

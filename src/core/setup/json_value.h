@@ -42,4 +42,13 @@ struct JsonError {
 // stack.
 std::variant<JsonValue, JsonError> ParseJson(std::string_view text, int maxDepth = 8);
 
+// A text as a JSON string, quotes included. '<', '>' and '&' are escaped too, so the
+// document can stand inside a page's script element as it is.
+std::string JsonString(std::string_view text);
+// A finite number in the fewest digits that read back to it, whatever the C locale.
+std::string JsonNumber(double number);
+// A value as compact JSON that reads back to the same value: members in their order, each
+// number in the fewest digits that give back its double.
+std::string WriteJson(const JsonValue& value);
+
 }  // namespace vireflu

@@ -49,26 +49,57 @@ const char* Detail(SetupFault fault) {
     return "";
 }
 
+// What a document was not, for a teacher to read first.
+const char* NotWhatItClaims(RefusedText source) {
+    switch (source) {
+        case RefusedText::Link:
+            return VIREFLU_UI_TEXT("Setup", "Ce lien ne contient pas de montage Vireflu.");
+        case RefusedText::Lesson:
+            return VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas une leçon Vireflu.");
+        case RefusedText::Course:
+            return VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas un parcours Vireflu.");
+        case RefusedText::CourseLink:
+            return VIREFLU_UI_TEXT("Setup", "Ce lien ne contient pas de parcours Vireflu.");
+        case RefusedText::Answers:
+            return VIREFLU_UI_TEXT("Setup", "Ce journal n'est pas un journal de réponses Vireflu.");
+        case RefusedText::Setup:
+            break;
+    }
+    return VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas un montage Vireflu.");
+}
+
+// What cannot be opened though it claims to be one.
+const char* CannotOpen(RefusedText source) {
+    switch (source) {
+        case RefusedText::Lesson:
+            return VIREFLU_UI_TEXT("Setup", "Cette leçon ne peut pas être ouverte.");
+        case RefusedText::Course:
+        case RefusedText::CourseLink:
+            return VIREFLU_UI_TEXT("Setup", "Ce parcours ne peut pas être ouvert.");
+        case RefusedText::Answers:
+            return VIREFLU_UI_TEXT("Setup", "Ce journal de réponses ne peut pas être lu.");
+        default:
+            return VIREFLU_UI_TEXT("Setup", "Ce montage ne peut pas être ouvert.");
+    }
+}
+
 // The plain words a teacher reads first; none where the detail already says it plainly.
 const char* Lead(SetupFault fault, RefusedText source) {
-    const bool lesson = source == RefusedText::Lesson;
     switch (fault) {
         case SetupFault::NotJson:
         case SetupFault::NotAnObject:
         case SetupFault::TooLarge:
         case SetupFault::NoVersion:
-            if (source == RefusedText::Link)
-                return VIREFLU_UI_TEXT("Setup", "Ce lien ne contient pas de montage Vireflu.");
-            return lesson ? VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas une leçon Vireflu.")
-                          : VIREFLU_UI_TEXT("Setup", "Ce fichier n'est pas un montage Vireflu.");
+            return NotWhatItClaims(source);
         case SetupFault::UnknownKey:
         case SetupFault::BadValue:
         case SetupFault::WaveformRule:
         case SetupFault::MissingKey:
-            return lesson ? VIREFLU_UI_TEXT("Setup", "Cette leçon ne peut pas être ouverte.")
-                          : VIREFLU_UI_TEXT("Setup", "Ce montage ne peut pas être ouvert.");
+            return CannotOpen(source);
         default:
-            return nullptr;
+            return source == RefusedText::Course || source == RefusedText::CourseLink
+                       ? CannotOpen(source)
+                       : nullptr;
     }
 }
 
@@ -76,6 +107,9 @@ const char* Lead(SetupFault fault, RefusedText source) {
 
 std::string SetupRefusalText(const SetupError& error, const Translate& translate,
                              RefusedText source) {
+    // A course's link that does not decode has nothing more to say than that.
+    if (error.fault == SetupFault::BrokenLink && source == RefusedText::CourseLink)
+        return translate(NotWhatItClaims(source));
     std::string text =
         WithArguments(translate(Detail(error.fault)), {error.key, error.detail, error.accepts});
     if (const char* lead = Lead(error.fault, source)) text = translate(lead) + " " + text;

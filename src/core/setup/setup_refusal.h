@@ -7,8 +7,9 @@
 
 namespace vireflu {
 
-// What was being read: a setup's file, a link, or a lesson's file.
-enum class RefusedText { Setup, Link, Lesson };
+// What was being read: a setup's file, a link, a lesson's file, a course's file or link, or
+// a log of answers.
+enum class RefusedText { Setup, Link, Lesson, Course, CourseLink, Answers };
 
 // The sentences a window or the page shows for a refused setup or lesson: plain words first
 // ("Ce fichier n'est pas un montage Vireflu."), then the detail naming the key and what it
