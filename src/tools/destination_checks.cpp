@@ -25,7 +25,7 @@ std::string Named(const OutputTarget& target) {
 std::optional<OptionError> CheckOverlaps(const Destinations& d) {
     std::vector<const OutputTarget*> files;
     for (const auto* target :
-         {&d.state, &d.output, &d.animation, &d.panelOutput, &d.measures, &d.saveSetup})
+         {&d.state, &d.output, &d.animation, &d.panelOutput, &d.measures, &d.saveSetup, &d.scorm})
         if (*target) files.push_back(&**target);
     for (std::size_t i = 0; i < files.size(); ++i) {
         for (std::size_t j = i + 1; j < files.size(); ++j)
@@ -54,6 +54,7 @@ std::variant<Destinations, OptionError> CheckDestinations(const RenderOptions& o
         return *refused;
     if (auto refused = Resolve("--measures", options.measuresPath, d.measures)) return *refused;
     if (auto refused = Resolve("--save-setup", options.saveSetupPath, d.saveSetup)) return *refused;
+    if (auto refused = Resolve("--scorm", options.scormPath, d.scorm)) return *refused;
     if (options.link) {
         d.link.emplace();
         d.link->option = "--link";

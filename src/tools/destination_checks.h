@@ -16,6 +16,7 @@ struct Destinations {
     std::optional<OutputTarget> panelOutput;
     std::optional<OutputTarget> measures;
     std::optional<OutputTarget> saveSetup;
+    std::optional<OutputTarget> scorm;
     std::optional<OutputTarget> link;  // always standard output
     std::optional<FramesFolder> frames;
 };

@@ -417,6 +417,29 @@ std::vector<CommandOption> CommandOptions() {
                        "",
                        {},
                        [](RenderOptions& o, const std::string&) { return o.link = true; }});
+    options.push_back({"--scorm",
+                       "FILE",
+                       "Write a SCORM 1.2 package of --course for a learning platform: the "
+                       "browser page with the course built in, and its manifest",
+                       "a file name",
+                       "",
+                       {},
+                       Path([](RenderOptions & o) -> auto& { return o.scormPath; })});
+    options.push_back({"--course", "ID,ID,...|FILE",
+                       "The course of --scorm: shipped lessons' ids in order, or a course file "
+                       "(a name with '/' or ending in .json)",
+                       "ids that --lessons lists, or a course file", "", lessonIds,
+                       // Read before the other options, as --setup is.
+                       [](RenderOptions&, const std::string&) { return true; }});
+    options.push_back(
+        {"--page",
+         "FILE",
+         "The browser page --scorm packages, when not the one found in $VIREFLU_PAGE, "
+         "beside the program or in this source tree",
+         "a file name",
+         "",
+         {},
+         Path([](RenderOptions & o) -> auto& { return o.pagePath; })});
     return options;
 }
 

@@ -99,6 +99,28 @@ std::optional<OptionError> LoadSetup(const std::string& path, Setup& setup) {
     return std::nullopt;
 }
 
+// A course file when the value names one ("/" or ".json" in it), shipped lessons' ids else.
+std::optional<OptionError> LoadCourse(const std::string& value, RenderOptions& options) {
+    const bool file = value.find('/') != std::string::npos || value.ends_with(".json");
+    std::variant<Course, SetupError> read = CourseOfIds(value, "Parcours Vireflu");
+    if (file) {
+        std::ifstream input(value, std::ios::binary);
+        std::string document(kMaxCourseBytes + 1, '\0');
+        input.read(document.data(), static_cast<std::streamsize>(document.size()));
+        if (input.bad() || (!input.eof() && !input))
+            return Refuse("--course " + Quoted(value) + " could not be read (" +
+                          std::strerror(errno) + ")");
+        document.resize(static_cast<std::size_t>(input.gcount()));
+        read = ReadCourse(document);
+    }
+    if (const auto* refused = std::get_if<SetupError>(&read))
+        return Refuse("--course " + Quoted(value) + ": " +
+                      (file ? refused->message
+                            : Quoted(refused->key) + " is not a lesson's id, see --lessons"));
+    options.course = std::get<Course>(std::move(read));
+    return std::nullopt;
+}
+
 std::optional<OptionError> CheckOutputs(const RenderOptions& o,
                                         const std::set<std::string>& given) {
     if (o.panel && !o.panelOutputPath) return Refuse("--panel needs --panel-output FILE");
@@ -115,13 +137,17 @@ std::optional<OptionError> CheckOutputs(const RenderOptions& o,
                           " has no phase picture to draw while phase 1 is off: give --" + winding +
                           "-phases 1..3");
     }
+    if (o.scormPath.has_value() != o.course.has_value())
+        return Refuse(o.scormPath ? "--scorm needs --course ID,ID,...|FILE"
+                                  : "--course needs --scorm FILE");
+    if (o.pagePath && !o.scormPath) return Refuse("--page needs --scorm FILE");
     if (o.link && o.statePath == "-")
         return Refuse("--link and --state - cannot both write to standard output");
     if (!o.statePath && !o.outputPath && !o.framesDir && !o.animationPath && !o.panel &&
-        !o.measuresPath && !o.saveSetupPath && !o.link)
+        !o.measuresPath && !o.saveSetupPath && !o.link && !o.scormPath)
         return Refuse(
             "nothing to write: give --state, --output, --frames, --animation, --panel, "
-            "--measures, --save-setup or --link");
+            "--measures, --save-setup, --link or --scorm");
     return std::nullopt;
 }
 
@@ -178,6 +204,9 @@ std::variant<RenderOptions, OptionError> ParseRenderOptions(const std::vector<st
     RenderOptions options;
     if (parser.isSet(QStringLiteral("setup")))
         if (auto refused = LoadSetup(Bytes(parser.value(QStringLiteral("setup"))), options.setup))
+            return *refused;
+    if (parser.isSet(QStringLiteral("course")))
+        if (auto refused = LoadCourse(Bytes(parser.value(QStringLiteral("course"))), options))
             return *refused;
     for (const CommandOption& option : known) {
         const QString name = BareName(option.name);

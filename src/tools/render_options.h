@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "classroom/course.h"
 #include "machine/clock.h"
 #include "machine/display_commands.h"
 #include "machine/simulation_state.h"
@@ -46,6 +47,10 @@ struct RenderOptions {
     // The scenario as a setup file, and as the page's link on standard output.
     std::optional<std::string> saveSetupPath;
     bool link = false;
+    // A SCORM package of a course, with the browser page found or given.
+    std::optional<std::string> scormPath;
+    std::optional<Course> course;
+    std::optional<std::string> pagePath;
 
     bool help = false;     // -h, --help
     bool version = false;  // -v, --version

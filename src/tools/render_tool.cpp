@@ -7,6 +7,8 @@
 #include <memory>
 #include <variant>
 
+#include "classroom/page_file.h"
+#include "classroom/scorm_package.h"
 #include "destination_checks.h"
 #include "frame_recorder.h"
 #include "image_memory.h"
@@ -38,6 +40,17 @@ std::unique_ptr<Lesson> LessonOf(const RenderOptions& options) {
     auto lesson = std::make_unique<Lesson>(*FindLesson(*options.lessonId));
     lesson->setup = options.setup;
     return lesson;
+}
+
+// The browser page a SCORM package carries: the one given, or the one found.
+std::variant<std::string, OptionError> PageOf(const RenderOptions& options) {
+    const std::optional<std::string> path = options.pagePath ? options.pagePath : FindPage();
+    if (!path)
+        return OptionError{
+            "--scorm needs the browser page: build it with `make web`, or give --page FILE"};
+    PageBytes page = ReadPage(*path);
+    if (!page.failure.empty()) return OptionError{"--page " + Quoted(*path) + " " + page.failure};
+    return std::move(page.bytes);
 }
 
 // The outputs that follow the run, written all or nothing.
@@ -72,6 +85,14 @@ std::optional<OptionError> WriteOutputs(const RenderOptions& options, const Dest
         if (auto failed =
                 batch.Stage(*to.saveSetup, QByteArray::fromStdString(WriteSetup(options.setup))))
             return failed;
+    if (to.scorm) {
+        const auto page = PageOf(options);
+        if (const auto* failed = std::get_if<OptionError>(&page)) return *failed;
+        if (auto failed =
+                batch.Stage(*to.scorm, QByteArray::fromStdString(ScormPackage(
+                                           std::get<std::string>(page), *options.course))))
+            return failed;
+    }
     if (to.link)
         if (auto failed =
                 batch.Stage(*to.link, QByteArray::fromStdString(SetupLink(options.setup) + "\n")))
