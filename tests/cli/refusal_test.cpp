@@ -89,6 +89,16 @@ const Refusal kRefusals[] = {
      "--frame-delay"},
     {"DelayWithoutAnimation", WithOutputs({"--frame-delay", "100"}), "--frame-delay"},
     {"AnimationInMissingFolder", WithOutputs({"--animation", "@/m/a.gif"}), "--animation"},
+    // Packages: a course of lessons that do not exist, a course file that is none, a page
+    // that is not one.
+    {"ScormWithoutCourse", WithOutputs({"--scorm", "@/c.zip"}), "--scorm needs --course"},
+    {"CourseOfUnknownLesson", {"--scorm", "@/c.zip", "--course", "trois-phases,,x"},
+     "--course 'trois-phases,,x': ','"},
+    {"CourseFileIsTheProgram", {"--scorm", "@/c.zip", "--course", VIREFLU_RENDER_PATH ".json"},
+     "--course"},
+    {"PageIsTheProgram",
+     {"--scorm", "@/c.zip", "--course", "glissement", "--page", VIREFLU_RENDER_PATH},
+     "--page"},
 };
 
 class RefusalTest : public testing::TestWithParam<Refusal> {};

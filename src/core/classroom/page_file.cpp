@@ -1,10 +1,12 @@
 #include "classroom/page_file.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -25,6 +27,19 @@ std::optional<std::string> FindPage() {
     return std::nullopt;
 }
 
+namespace {
+
+// "<!DOCTYPE html" or "<html" first, whatever their case, after blanks.
+bool StartsAsHtml(std::string_view page) {
+    const std::size_t start = page.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) return false;
+    std::string head(page.substr(start, 14));
+    for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return head.starts_with("<!doctype html") || head.starts_with("<html");
+}
+
+}  // namespace
+
 PageBytes ReadPage(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return {"", std::string("could not be read (") + std::strerror(errno) + ")"};
@@ -33,8 +48,7 @@ PageBytes ReadPage(const std::string& path) {
     if (file.bad()) return {"", std::string("could not be read (") + std::strerror(errno) + ")"};
     page.resize(static_cast<std::size_t>(file.gcount()));
     if (page.size() > kMaxPageBytes) return {"", "is larger than 64 MiB: not Vireflu's page"};
-    if (page.find("<html") == std::string::npos && page.find("<HTML") == std::string::npos)
-        return {"", "is not an HTML page"};
+    if (!StartsAsHtml(page)) return {"", "is not an HTML page"};
     return {std::move(page), ""};
 }
 
