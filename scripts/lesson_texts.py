@@ -9,7 +9,7 @@ import json
 import sys
 from pathlib import Path
 
-TEXTS = ("theme", "title", "introduction", "question", "explanation", "follow-up")
+TEXTS = ("theme", "title", "introduction", "question", "explanation", "follow-up", "teacher-notes")
 
 
 def french_texts(lesson: dict) -> list:

@@ -114,6 +114,7 @@ TEST(CourseRunTest, FirstAnswersMakeTheScoreAndTheStatus) {
 TEST(AnswerLogTest, RecordsRoundTripAndExportSafely) {
     LessonRun run(*FindLesson("trois-phases"), French, false);
     EXPECT_EQ(run.ForTeacher().expected, "Il tourne dans le sens horaire");
+    EXPECT_TRUE(run.ForTeacher().notes.has_value());
     run.Choose(1);
     run.Choose(0);  // too late: the first answer stays
     AnswerRecord record = RecordOf(run, 12.34, 1796748326);

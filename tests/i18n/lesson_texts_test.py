@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""What the shipped lessons state (introduction, explanation, follow-up, why a choice tempts)
-holds, in every language, no speed, frequency, slip or sense of its own: only the French text's
-placeholders, which the simulator fills. Usage: lesson_texts_test.py LESSON_DIR TRANSLATIONS_DIR"""
+"""What the shipped lessons state (introduction, explanation, follow-up, why a choice tempts,
+the teacher's notes) holds, in every language, no speed, frequency, slip or sense of its own:
+only the French text's placeholders, which the simulator fills. Usage: lesson_texts_test.py LESSON_DIR TRANSLATIONS_DIR"""
 import json
 import re
 import sys
@@ -47,7 +47,7 @@ def main() -> int:
     found = []
     for path in sorted(lessons.glob("*.json")):
         lesson = json.loads(path.read_text(encoding="utf-8"))
-        stated = [(key, lesson[key]) for key in ("introduction", "explanation", "follow-up") if key in lesson]
+        stated = [(key, lesson[key]) for key in ("introduction", "explanation", "follow-up", "teacher-notes") if key in lesson]
         stated += [(f"why {c['value']}", c["why"]) for c in lesson.get("choices", []) if "why" in c]
         for key, text in stated:
             french = text["fr"]
