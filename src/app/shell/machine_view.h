@@ -25,11 +25,17 @@ public:
     // exactly one frame: in "Trace" presentation it records exactly one point.
     void Redraw();
     // "Annotations": drawn over the frame, which stays the same pixels; the next Redraw
-    // shows the change.
-    void SetAnnotations(bool on) { annotations = on; }
+    // shows the change, copied whole once an overlay goes (its words would stay behind).
+    void SetAnnotations(bool on) {
+        showsPreviousFrame &= annotations == on;
+        annotations = on;
+    }
     bool Annotations() const { return annotations; }
     // "Légende": the torque bar's and the colour scale's words, also without the rest.
-    void SetLegend(bool on) { legend = on; }
+    void SetLegend(bool on) {
+        showsPreviousFrame &= legend == on;
+        legend = on;
+    }
     bool Legend() const { return legend; }
 
 protected:
