@@ -1,6 +1,7 @@
 #include "gui_test.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 namespace vireflu::test {
 
@@ -18,6 +19,8 @@ WindingSettings PhaseOneRecord() {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The answers' log and every other data file go to Qt's test folders, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     const int mainWindow = vireflu::test::RunMainWindowTests(argc, argv);
     const int panels = vireflu::test::RunPanelsTests(argc, argv);
     return vireflu::test::RunLanguagesTests(argc, argv) | panels | mainWindow;

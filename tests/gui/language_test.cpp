@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "about_box.h"
+#include "answers_dialog.h"
 #include "command_bar.h"
+#include "course_composer.h"
 #include "main_window.h"
 #include "measures/measure_rows.h"
 #include "measures_panel.h"
@@ -35,7 +38,9 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Bleu Blanc Orange|-|Projection|&Leçons|Le champ d'une phase|Le champ tournant|"
      "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|"
      "Les bobinages|-|"
-     "Ouvrir une leçon...|&?|Raccourcis &clavier|Conventions de &signe|&Langue|&A propos de "
+     "Ouvrir une leçon...|Ouvrir un parcours...|Composer un parcours...|-|Mes réponses|"
+     "Exporter pour une plateforme (SCORM)...|-|Vue enseignant|&?|Raccourcis &clavier|Conventions "
+     "de &signe|&Langue|&A propos de "
      "Vireflu...|&Initialisation|&Animation",
      "&General|&Open...|&Save...|Save &as...|Open &recent|&Export "
      "animation...|-|&Quit|&Edit|&Undo|&Redo|-|"
@@ -47,7 +52,9 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
      "&Lessons|The field of one phase|The rotating field|Frequency and speed|The synchronous "
-     "machine|The induction machine|Harmonics|Windings|-|Open a lesson...|&Help|&Keyboard "
+     "machine|The induction machine|Harmonics|Windings|-|Open a lesson...|Open a course...|"
+     "Compose a course...|-|My answers|Export for a platform (SCORM)...|-|Teacher "
+     "view|&Help|&Keyboard "
      "shortcuts|&Sign conventions|&Language|&About Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
     {"Stator|fréquence stator: 50 Hz|phase|phase|phase|phase 1|phase 2|phase 3|sinus|continu|"
@@ -87,6 +94,14 @@ const std::pair<const char*, const char*> kWindows[] = {
      "The rotating field of three-phase machines"},
     // Qt's own texts: a standard button.
     {"Annuler", "Cancel"},
+    {"Composer un parcours|Ajouter|Monter|Descendre|Retirer|Ajouter une leçon de fichier...|"
+     "Commencer|Enregistrer...|Copier le lien|Exporter pour une plateforme (SCORM)...|Titre|"
+     "Note de passage (%)|Leçons de Vireflu|Leçons du parcours",
+     "Compose a course|Add|Move up|Move down|Remove|Add a lesson from a file...|Start|Save...|"
+     "Copy the link|Export for a platform (SCORM)...|Title|Pass mark (%)|Vireflu's lessons|"
+     "The course's lessons"},
+    {"Mes réponses|Fermer|Exporter en CSV...|Exporter en JSON...|Effacer",
+     "My answers|Close|Export as CSV...|Export as JSON...|Clear"},
     {"Bienvenue|Vireflu anime le champ magnétique d'une machine triphasée. Par où commencer ?|"
      "Commencer par une leçon|Ouvrir un montage|Explorer",
      "Welcome|Vireflu animates the magnetic field of a three-phase machine. Where to start?|"
@@ -160,6 +175,10 @@ void LanguageTest::everyTextInTheExpectedLanguage() {
     AddTexts(texts, *window.findChild<WindingDesignPanel*>());
     AddTexts(texts, CAboutBox(&window));
     texts << QDialogButtonBox(QDialogButtonBox::Cancel).buttons().first()->text();
+    AddTexts(texts, CourseComposer(&window));
+    const QTemporaryDir noAnswers;
+    AnswerLogFile noLog{noAnswers.filePath("answers.json")};
+    AddTexts(texts, AnswersDialog(noLog, &window));
     window.ShowWelcome();
     AddTexts(texts, *window.findChild<QDockWidget*>("welcomeDock"));
 

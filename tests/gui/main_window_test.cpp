@@ -13,10 +13,14 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstring>
 
+#include "answer_log_file.h"
+#include "course_composer.h"
 #include "gui_test.h"
 #include "lesson_panel.h"
 #include "machine_view.h"
@@ -82,6 +86,8 @@ private slots:
     void panelsBesideTheMachine();
     void lessonJourney();
     void welcomeToARotatingField();
+    void courseFollowedToItsEnd();
+    void hostileClassFilesChangeNothing();
     void documentsAsPeopleExpect();
     void projectorForTheBackRow();
     void keysInEveryWindow();
@@ -397,6 +403,93 @@ void MainWindowTest::welcomeToARotatingField() {
     QTest::mouseClick(lesson->findChild<QPushButton*>("choice2"), Qt::LeftButton);
     QVERIFY(Running() && welcome->isHidden() && CMainWindow::WelcomeDismissed());
     QCOMPARE(StatorFieldSense(*state), FieldSense::Clockwise);
+}
+
+// A course composed of two lessons and followed through the panel to its end: each answer
+// counts once in the score and is appended to the log; the teacher's view shows the answer
+// expected only while it is on.
+void MainWindowTest::courseFollowedToItsEnd() {
+    QFile::remove(AnswerLogFile::UserPath());
+    Choose("&Leçons", "Composer un parcours...");
+    auto* composer = window->findChild<CourseComposer*>();
+    auto* shipped = composer->findChild<QTreeWidget*>("shippedLessons");
+    for (const QString title : {"Trois phases", "Le glissement"}) {
+        shipped->setCurrentItem(shipped->findItems(title, Qt::MatchRecursive).value(0));
+        QTest::mouseClick(test::Button(*composer, "Ajouter"), Qt::LeftButton);
+    }
+    QTest::keyClicks(composer->findChild<QLineEdit*>("courseTitle"), "Champ et glissement");
+    QTest::mouseClick(composer->findChild<QPushButton*>("startCourse"), Qt::LeftButton);
+    auto* panel = window->findChild<LessonPanel*>();
+    const auto text = [panel](const char* name) { return panel->findChild<QLabel*>(name)->text(); };
+    const auto teacher = [panel] {
+        return panel->findChild<QWidget*>("teacherBlock")->isVisible();
+    };
+    QVERIFY(!composer->isVisible() && !teacher());
+    QCOMPARE(text("courseStep"), "Leçon 1 sur 2");
+    Choose("&Leçons", "Vue enseignant");
+    QVERIFY(teacher());
+    QCOMPARE(text("expectedAnswer"), "Réponse attendue : Il tourne dans le sens horaire");
+    Choose("&Leçons", "Vue enseignant");
+    QVERIFY(!teacher());
+    auto* next = panel->findChild<QPushButton*>("nextButton");
+    QTest::mouseClick(panel->findChild<QPushButton*>("choice0"), Qt::LeftButton);  // right
+    QTest::mouseClick(panel->findChild<QPushButton*>("choice1"), Qt::LeftButton);  // no second
+    QCOMPARE(next->text(), "Leçon suivante");
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(text("courseStep"), "Leçon 2 sur 2");
+    QTest::mouseClick(panel->findChild<QPushButton*>("choice0"), Qt::LeftButton);  // 0: wrong
+    QCOMPARE(next->text(), "Terminer");
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(text("courseScore"), "Bonnes réponses : 1 sur 2 (50 %).");
+    QCOMPARE(text("courseOutcomes"), "Trois phases : juste\nLe glissement : faux");
+    const auto log = ReadAnswerLog(ReadAll(AnswerLogFile::UserPath()));
+    const auto* answers = std::get_if<std::vector<AnswerRecord>>(&log);
+    QVERIFY(answers != nullptr && answers->size() == 2);
+    QVERIFY(answers->at(0).lesson == "trois-phases" && answers->at(0).right);
+    QVERIFY(answers->at(1).lesson == "glissement" && !answers->at(1).right);
+}
+
+// A course file or an answers' log that is not one is refused in one sentence and changes
+// nothing: no course starts, the log keeps its bytes, and "Mes réponses" still lists this
+// session's answer under the refusal until "Effacer" empties the log.
+void MainWindowTest::hostileClassFilesChangeNothing() {
+    const QTemporaryDir dir;
+    const QString course = dir.filePath("<b>parcours.json");
+    QVERIFY(Write(course, "{\"vireflu-course\": 1, \"title\": \"x\", \"lessons\": [\"/etc\"]}"));
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        shown = box->textFormat() == Qt::PlainText ? box->text() : QString();
+        box->close();
+    });
+    QVERIFY(!window->OpenCourseFile(course));
+    QVERIFY2(shown.startsWith("<b>parcours.json") && shown.count('\n') == 1, qPrintable(shown));
+    QVERIFY(!window->FollowedCourse() && !window->ShownLesson());
+    const QString log = AnswerLogFile::UserPath();
+    const char* hostile = "{\"vireflu-answers\": 1, \"answers\": [{\"at\": \"=cmd|'/c calc'\"}]}";
+    QVERIFY(QDir().mkpath(QFileInfo(log).path()) && Write(log, hostile));
+    window->menuBar()->actions()[5]->menu()->actions()[1]->menu()->actions()[0]->trigger();
+    QTest::mouseClick(window->findChild<LessonPanel*>()->findChild<QPushButton*>("choice0"),
+                      Qt::LeftButton);
+    QCOMPARE(ReadAll(log), hostile);
+    QString refusals[2];
+    int rows[2] = {-1, -1};
+    for (int shown = 0; shown < 2; ++shown) {
+        QTimer::singleShot(0, [&refusal = refusals[shown], &listed = rows[shown]] {
+            QWidget* answers = QApplication::activeModalWidget();
+            const auto* label = answers->findChild<QLabel*>("answersRefusal");
+            refusal = label->isVisible() ? label->text() : QString();
+            listed = answers->findChild<QTableWidget*>()->rowCount();
+            AnswerBox("Effacer");  // the confirmation
+            test::Button(*answers, "Effacer")->click();
+            answers->close();
+        });
+        Choose("&Leçons", "Mes réponses");
+    }
+    QVERIFY2(refusals[0].startsWith("Ce journal") && !refusals[0].contains('\n'),
+             qPrintable(refusals[0]));
+    QVERIFY(refusals[1].isEmpty() && rows[0] == 1 && rows[1] == 0);
+    QCOMPARE(ReadAll(log), WriteAnswerLog({}));
 }
 
 // The file's name in the title, marked while the setup shown differs from it (undone back to

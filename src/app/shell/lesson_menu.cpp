@@ -10,11 +10,13 @@
 #include "lessons/lesson_json.h"
 #include "lessons/lesson_library.h"
 #include "plain_warning.h"
+#include "setup/json_value.h"
 #include "setup/setup_refusal.h"
 
 namespace vireflu {
 
-QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open) {
+QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open,
+                      const ClassActions& classActions) {
     auto* menu = new QMenu(QCoreApplication::translate("LessonMenu", "&Leçons"), window);
     QMenu* theme = nullptr;
     for (const Lesson& lesson : ShippedLessons()) {
@@ -30,18 +32,39 @@ QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open) 
                 QCoreApplication::translate("LessonMenu", "Leçons Vireflu (*.json)"));
             if (!file.isEmpty()) OpenLessonFile(window, file, open);
         });
+    menu->addAction(QCoreApplication::translate("LessonMenu", "Ouvrir un parcours..."),
+                    [window, open = classActions.openCourse] {
+                        const QString file = QFileDialog::getOpenFileName(
+                            window, QCoreApplication::translate("Course", "Ouvrir un parcours"),
+                            QString(),
+                            QCoreApplication::translate("Course", "Parcours Vireflu (*.json)"));
+                        if (!file.isEmpty()) open(file);
+                    });
+    menu->addAction(QCoreApplication::translate("LessonMenu", "Composer un parcours..."),
+                    classActions.compose);
+    menu->addSeparator();
+    menu->addAction(QCoreApplication::translate("LessonMenu", "Mes réponses"),
+                    classActions.answers);
+    menu->addAction(
+        QCoreApplication::translate("LessonMenu", "Exporter pour une plateforme (SCORM)..."),
+        classActions.exportCourse);
+    menu->addSeparator();
+    QAction* teacher = menu->addAction(QCoreApplication::translate("LessonMenu", "Vue enseignant"));
+    teacher->setObjectName(QStringLiteral("teacherView"));
+    teacher->setCheckable(true);
+    teacher->setChecked(classActions.teacherViewOn);
+    QObject::connect(teacher, &QAction::toggled, menu, classActions.teacherView);
     return menu;
 }
 
-bool OpenLessonFile(QWidget* window, const QString& file,
-                    const std::function<void(const Lesson&)>& open) {
+std::optional<LessonFile> ReadLessonFile(QWidget* window, const QString& file) {
     QFile input(file);
     const QString name = QFileInfo(file).fileName();
     if (!input.open(QIODevice::ReadOnly)) {
         ShowPlainWarning(window, QCoreApplication::translate(
                                      "LessonMenu", "La leçon %1 n'a pas pu être lue : %2.")
                                      .arg(name, input.errorString()));
-        return false;
+        return std::nullopt;
     }
     const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
     const auto read = ReadLesson(std::string_view(document.constData(), document.size()));
@@ -51,10 +74,18 @@ bool OpenLessonFile(QWidget* window, const QString& file,
         ShowPlainWarning(
             window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) +
                         "\n" + QString::fromStdString(sentence));
-        return false;
+        return std::nullopt;
     }
-    open(std::get<Lesson>(read));
-    return true;
+    // Read as a lesson, the document is JSON: a course carries it compact.
+    const std::string_view text(document.constData(), document.size());
+    return LessonFile{std::get<Lesson>(read), WriteJson(std::get<JsonValue>(ParseJson(text)))};
+}
+
+bool OpenLessonFile(QWidget* window, const QString& file,
+                    const std::function<void(const Lesson&)>& open) {
+    const std::optional<LessonFile> read = ReadLessonFile(window, file);
+    if (read) open(read->lesson);
+    return read.has_value();
 }
 
 }  // namespace vireflu

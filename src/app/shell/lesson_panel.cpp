@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontInfo>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -44,14 +45,26 @@ LessonPanel::LessonPanel(Session& session, QWidget* parent)
       verdict(Paragraph("verdict", this)),
       explanation(Paragraph("explanation", this)),
       followUp(Paragraph("followUp", this)),
-      restartButton(new QPushButton(QCoreApplication::translate("Lesson", "Recommencer"), this)) {
+      restartButton(new QPushButton(QCoreApplication::translate("Lesson", "Recommencer"), this)),
+      courseTitle(Paragraph("courseTitle", this)),
+      courseStep(Paragraph("courseStep", this)),
+      nextButton(new QPushButton(this)),
+      teacherBlock(new QFrame(this)),
+      expected(Paragraph("expectedAnswer", teacherBlock)),
+      notes(Paragraph("teacherNotes", teacherBlock)),
+      endScore(Paragraph("courseScore", this)),
+      endOutcomes(Paragraph("courseOutcomes", this)) {
     // Only the weight: the size still follows the window's (larger for a projector).
     QFont bold;
     bold.setBold(true);
     title->setFont(bold);
     question->setFont(bold);
     verdict->setFont(bold);
+    courseTitle->setFont(bold);
+    endScore->setFont(bold);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(courseTitle);
+    layout->addWidget(courseStep);
     layout->addWidget(title);
     layout->addWidget(introduction);
     layout->addWidget(question);
@@ -76,12 +89,33 @@ LessonPanel::LessonPanel(Session& session, QWidget* parent)
     connect(showButton, &QPushButton::clicked, this,
             [this] { Reveal(this->session.ShowAnswer()); });
     layout->addWidget(showButton);
+    // Framed apart from what the students read on the projected screen.
+    teacherBlock->setObjectName(QStringLiteral("teacherBlock"));
+    static_cast<QFrame*>(teacherBlock)->setFrameShape(QFrame::StyledPanel);
+    auto* teacher = new QVBoxLayout(teacherBlock);
+    QLabel* forTeacher = Paragraph("forTeacher", teacherBlock);
+    forTeacher->setText(QCoreApplication::translate("Lesson", "Pour l'enseignant"));
+    forTeacher->setFont(bold);
+    for (QLabel* label : {forTeacher, expected, notes}) teacher->addWidget(label);
+    teacherBlock->hide();
+    layout->addWidget(teacherBlock);
     layout->addWidget(verdict);
     layout->addWidget(explanation);
     layout->addWidget(followUp);
     restartButton->setObjectName(QStringLiteral("restartButton"));
     connect(restartButton, &QPushButton::clicked, this, &LessonPanel::RestartRequested);
-    layout->addWidget(restartButton);
+    nextButton->setObjectName(QStringLiteral("nextButton"));
+    connect(nextButton, &QPushButton::clicked, this, &LessonPanel::NextRequested);
+    auto* after = new QHBoxLayout;
+    after->addWidget(restartButton);
+    after->addWidget(nextButton);
+    after->addStretch(1);
+    layout->addLayout(after);
+    layout->addWidget(endScore);
+    layout->addWidget(endOutcomes);
+    for (QWidget* widget : std::initializer_list<QWidget*>{courseTitle, courseStep, nextButton,
+                                                           endScore, endOutcomes})
+        widget->hide();
     layout->addStretch(1);
     FitWidth();
 }
@@ -105,7 +139,29 @@ void LessonPanel::changeEvent(QEvent* event) {
     FitWidth();
 }
 
-void LessonPanel::Start(const LessonPage& page) {
+void LessonPanel::Start(const LessonPage& page, const CourseRun* course) {
+    asked.start();
+    ended = false;
+    inCourse = course != nullptr;
+    if (course) {
+        courseTitle->setText(QString::fromStdString(course->Followed().title));
+        courseStep->setText(QCoreApplication::translate("Lesson", "Leçon %1 sur %2")
+                                .arg(course->Current() + 1)
+                                .arg(course->Followed().lessons.size()));
+        nextButton->setText(course->IsLast()
+                                ? QCoreApplication::translate("Lesson", "Terminer")
+                                : QCoreApplication::translate("Lesson", "Leçon suivante"));
+    }
+    courseTitle->setVisible(inCourse);
+    courseStep->setVisible(inCourse);
+    for (QWidget* widget : std::initializer_list<QWidget*>{title, introduction, question})
+        widget->show();
+    const TeacherView view = session.LessonTaken()->ForTeacher();
+    expected->setText(QCoreApplication::translate("Lesson", "Réponse attendue : %1")
+                          .arg(QString::fromStdString(view.expected)));
+    notes->setText(QString::fromStdString(view.notes.value_or("")));
+    notes->setVisible(view.notes.has_value());
+    teacherBlock->setVisible(teacherView);
     title->setText(QString::fromStdString(page.title));
     introduction->setText(QString::fromStdString(page.introduction));
     question->setText(QString::fromStdString(page.question));
@@ -123,10 +179,27 @@ void LessonPanel::Start(const LessonPage& page) {
         widget->setEnabled(true);
     }
     showButton->setVisible(true);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{verdict, explanation, followUp, restartButton})
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             verdict, explanation, followUp, restartButton, nextButton, endScore, endOutcomes})
         widget->hide();
     FitWidth();
+}
+
+void LessonPanel::ShowEnd(const CourseEnd& end) {
+    ended = true;
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) widget->hide();
+    title->setText(QString::fromStdString(end.heading));
+    endScore->setText(QString::fromStdString(end.score));
+    QStringList outcomes;
+    for (const std::string& outcome : end.outcomes) outcomes << QString::fromStdString(outcome);
+    endOutcomes->setText(outcomes.join('\n'));
+    for (QWidget* widget : std::initializer_list<QWidget*>{title, endScore, endOutcomes})
+        widget->show();
+}
+
+void LessonPanel::SetTeacherView(bool on) {
+    teacherView = on;
+    teacherBlock->setVisible(on && !ended);
 }
 
 void LessonPanel::Reveal(const std::optional<LessonVerdict>& said) {
@@ -143,6 +216,7 @@ void LessonPanel::Reveal(const std::optional<LessonVerdict>& said) {
     for (QWidget* widget : std::initializer_list<QWidget*>{verdict, explanation, restartButton})
         widget->show();
     followUp->setVisible(said->followUp.has_value());
+    nextButton->setVisible(inCourse);
     emit Answered();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "classroom/course_run.h"
 #include "lessons/lesson.h"
 #include "session/session.h"
 
@@ -21,22 +23,32 @@ bool LessonsInEnglish();
 
 // A lesson beside the machine: its introduction and question, then, once the student has
 // answered (or the teacher chose "Montrer"), the session's verdict, the simulator's figure in
-// a sentence, the explanation and the follow-up.
+// a sentence, the explanation and the follow-up. In a course, the course's title and the
+// lesson's place above, the way on after the verdict, and the course's end at last; in the
+// teacher's view, the answer expected and the lesson's notes.
 class LessonPanel : public QWidget {
     Q_OBJECT
 
 public:
     LessonPanel(Session& session, QWidget* parent = nullptr);
 
-    // Shows the question of the lesson the session has just opened.
-    void Start(const LessonPage& page);
+    // Shows the question of the lesson the session has just opened, as the current lesson
+    // of `course` if one is followed.
+    void Start(const LessonPage& page, const CourseRun* course = nullptr);
+    // Shows how a course ended in place of its last lesson.
+    void ShowEnd(const CourseEnd& end);
+    void SetTeacherView(bool on);
     // Until the student answers, the animation stays stopped.
     bool Waiting() const { return session.AwaitsPrediction(); }
+    // Since the question was shown.
+    double SecondsAsked() const { return static_cast<double>(asked.elapsed()) / 1000; }
 
 signals:
     // An answer, or "Montrer": the animation may run.
     void Answered();
     void RestartRequested();
+    // "Leçon suivante", or "Terminer" after a course's last lesson.
+    void NextRequested();
 
 protected:
     // The choices, under a style sheet, keep the font they were polished with: each is told.
@@ -61,6 +73,18 @@ private:
     QLabel* explanation;
     QLabel* followUp;
     QPushButton* restartButton;
+    QLabel* courseTitle;
+    QLabel* courseStep;
+    QPushButton* nextButton;
+    QWidget* teacherBlock;
+    QLabel* expected;
+    QLabel* notes;
+    QLabel* endScore;
+    QLabel* endOutcomes;
+    bool inCourse = false;
+    bool teacherView = false;
+    bool ended = false;
+    QElapsedTimer asked;
 };
 
 }  // namespace vireflu

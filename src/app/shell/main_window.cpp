@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontInfo>
@@ -26,7 +27,10 @@
 #include <QWindow>
 
 #include "animation_export.h"
+#include "answers_dialog.h"
 #include "command_bar.h"
+#include "course_composer.h"
+#include "course_files.h"
 #include "description/machine_description.h"
 #include "interface_language.h"
 #include "keyboard_buttons.h"
@@ -60,6 +64,7 @@ CMainWindow::CMainWindow(Session& session)
       clockTimer(this),
       describedWords(TranslatedMeasureWords(CatalogueOf("Measures"))),
       panelDocks(std::make_unique<PanelDocks>(*this)) {
+    teacherView = QSettings().value(QStringLiteral("teacherView")).toBool();
     CreateMenus();
     CreateShortcuts();
 
@@ -130,7 +135,70 @@ void CMainWindow::ShowTitle() {
 }
 
 void CMainWindow::OpenLessonAsked(const Lesson& lesson) {
-    if (MayLoseShown()) OpenLesson(lesson);
+    if (!MayLoseShown()) return;
+    course.reset();
+    OpenLesson(lesson);
+}
+
+bool CMainWindow::OpenCourseFile(const QString& path) {
+    bool followed = false;
+    vireflu::OpenCourseFile(this, path, [this, &followed](const Course& read) {
+        followed = MayLoseShown();
+        if (followed) FollowCourse(CourseRun(read));
+    });
+    return followed;
+}
+
+void CMainWindow::FollowCourseAsked(const Course& chosen) {
+    if (MayLoseShown()) FollowCourse(CourseRun(chosen));
+}
+
+void CMainWindow::FollowCourse(CourseRun run) {
+    course = std::move(run);
+    OpenLesson(Lesson(course->CurrentLesson()));
+}
+
+void CMainWindow::KeepAnswer() {
+    const LessonRun* run = session.LessonTaken();
+    if (run == nullptr || !run->Given()) return;
+    if (course) course->Record(run->Given()->right);
+    const AnswerRecord record =
+        RecordOf(*run, lessonPanel->SecondsAsked(), QDateTime::currentSecsSinceEpoch());
+    // A log refused keeps the answer for the session; "Mes réponses" tells why.
+    answerLog.Append(record);
+}
+
+void CMainWindow::NextInCourse() {
+    if (!course) return;
+    if (course->Next()) {
+        OpenLesson(Lesson(course->CurrentLesson()));
+        return;
+    }
+    lessonPanel->ShowEnd(course->End(
+        [](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text).toStdString();
+        },
+        LessonsInEnglish()));
+}
+
+void CMainWindow::OpenComposer() {
+    if (composer == nullptr) {
+        composer = new CourseComposer(this);
+        connect(composer, &CourseComposer::Started, this, &CMainWindow::FollowCourseAsked);
+    }
+    composer->show();
+    composer->raise();
+    composer->activateWindow();
+}
+
+void CMainWindow::ExportFollowed() {
+    if (!course) {
+        QMessageBox::information(
+            this, QStringLiteral("Vireflu"),
+            QCoreApplication::translate("Course", "Composez ou ouvrez d'abord un parcours."));
+        return;
+    }
+    ExportScorm(this, course->Followed());
 }
 
 bool CMainWindow::WelcomeDismissed() {
@@ -195,7 +263,22 @@ void CMainWindow::CreateMenus() {
                 return item.command == MenuCommand::About;
             }))
             bar->addMenu(
-                MakeLessonMenu(this, [this](const Lesson& lesson) { OpenLessonAsked(lesson); }));
+                MakeLessonMenu(this, [this](const Lesson& lesson) { OpenLessonAsked(lesson); },
+                               {.openCourse = [this](const QString& file) { OpenCourseFile(file); },
+                                .compose = [this] { OpenComposer(); },
+                                .answers =
+                                    [this] {
+                                        AnswersDialog answers(answerLog, this);
+                                        answers.exec();
+                                    },
+                                .exportCourse = [this] { ExportFollowed(); },
+                                .teacherView =
+                                    [this](bool on) {
+                                        teacherView = on;
+                                        QSettings().setValue(QStringLiteral("teacherView"), on);
+                                        if (lessonPanel != nullptr) lessonPanel->SetTeacherView(on);
+                                    },
+                                .teacherViewOn = teacherView}));
         QMenu* qmenu = bar->addMenu(QCoreApplication::translate("Menu", menu.title));
         // Qt would hide a separator that opens a menu.
         qmenu->setSeparatorsCollapsible(false);
@@ -636,7 +719,9 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         lessonDock->setWidget(scroll);
         addDockWidget(BesideTheMachine(*this), lessonDock);
         panelDocks->Arrange(lessonDock);
+        lessonPanel->SetTeacherView(teacherView);
         connect(lessonPanel, &LessonPanel::Answered, this, [this] {
+            KeepAnswer();
             RedrawView();
             if (!session.Running()) ToggleAnimation();
         });
@@ -644,12 +729,14 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
         connect(lessonDock, &QDockWidget::visibilityChanged, this, [this] {
             if (!lessonDock->isHidden()) return;
             session.LeaveLesson();
+            course.reset();
             if (const std::optional<bool> own = lessonAnnotations.Leave()) ShowAnnotations(*own);
             RedrawView();
         });
         // "Recommencer": the same lesson afresh.
         connect(lessonPanel, &LessonPanel::RestartRequested, this,
                 [this] { OpenLesson(Lesson(session.LessonTaken()->Taken())); });
+        connect(lessonPanel, &LessonPanel::NextRequested, this, &CMainWindow::NextInCourse);
     }
     setupFiles->Forget();
     ShowAnnotations(lessonAnnotations.Open(lesson, machineView->Annotations()));
@@ -659,7 +746,7 @@ void CMainWindow::OpenLesson(const Lesson& lesson) {
     // A lesson is kept as a file opened is: leaving it as it came loses nothing.
     session.KeepShown();
     ShowTitle();
-    lessonPanel->Start(page);
+    lessonPanel->Start(page, course ? &*course : nullptr);
     FitLessonWidth();
     lessonDock->show();
     lessonDock->raise();

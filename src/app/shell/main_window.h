@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "answer_log_file.h"
+#include "classroom/course_run.h"
 #include "lessons/lesson.h"
 #include "lessons/pending_answer.h"
 #include "machine/display_commands.h"
@@ -31,6 +33,7 @@ class WindingDesignPanel;
 class SetupFiles;
 class PanelDocks;
 class LessonPanel;
+class CourseComposer;
 
 // The main window: menus, the machine view, the command bar along the bottom and the
 // clock timer. It applies the panels' settings to the simulation state and drives the
@@ -68,6 +71,12 @@ public slots:
     void OpenLesson(const Lesson& lesson);
     // The lesson beside the machine, if one is shown.
     std::optional<Lesson> ShownLesson() const;
+    // Reads a course file and follows it from its first lesson; false when it was refused
+    // (the user was told) or the setup shown was kept.
+    bool OpenCourseFile(const QString& path);
+    // Follows a course from where `run` stands, its current lesson shown afresh.
+    void FollowCourse(CourseRun run);
+    const std::optional<CourseRun>& FollowedCourse() const { return course; }
     // The welcome beside the machine: a lesson, a setup file, or the machine to explore. Once
     // a way is chosen, the next start goes without it.
     void ShowWelcome();
@@ -99,6 +108,15 @@ private:
     void OpenLessonAsked(const Lesson& lesson);
     void CloseWelcome();
     void FitLessonWidth();
+    // A course chosen in the composer or a file, once the setup shown may go.
+    void FollowCourseAsked(const Course& chosen);
+    // The answer just given, into the course followed and the answers' log.
+    void KeepAnswer();
+    // "Leçon suivante", or "Terminer" and the course's end.
+    void NextInCourse();
+    void OpenComposer();
+    // "Exporter pour une plateforme (SCORM)..." of the menu: the course followed's package.
+    void ExportFollowed();
     // A window docked beside the machine widens the main window, as far as the screen lets
     // it, so that the machine keeps its room.
     void MakeRoomBeside(const QDockWidget& dock);
@@ -165,6 +183,11 @@ private:
     QDockWidget* lessonDock = nullptr;
     LessonPanel* lessonPanel = nullptr;
     LessonAnnotations lessonAnnotations;
+    // The course followed, until a lesson of the menu, a setup or the lesson's closing.
+    std::optional<CourseRun> course;
+    AnswerLogFile answerLog;
+    CourseComposer* composer = nullptr;
+    bool teacherView = false;
     QDockWidget* welcomeDock = nullptr;
 };
 

@@ -72,6 +72,7 @@ void CSimulatorApp::SwitchLanguage(const QString& code) {
     RememberLanguage(*language);
     const Setup setup = mainWindow->CurrentSetup();
     const std::optional<Lesson> lesson = mainWindow->ShownLesson();
+    const std::optional<CourseRun> course = mainWindow->FollowedCourse();
     const QByteArray geometry = mainWindow->saveGeometry();
     const bool welcome = mainWindow->WelcomeShown();
     mainWindow->SaveLayout();
@@ -80,8 +81,11 @@ void CSimulatorApp::SwitchLanguage(const QString& code) {
     MakeMainWindow();
     if (welcome) mainWindow->ShowWelcome();
     mainWindow->restoreGeometry(geometry);
-    // A lesson opens again from its start, in the new language, as the page's does.
-    if (lesson)
+    // A lesson opens again from its start, in the new language, as the page's does; a
+    // course goes on at the lesson it stood at.
+    if (course)
+        mainWindow->FollowCourse(*course);
+    else if (lesson)
         mainWindow->OpenLesson(*lesson);
     else
         mainWindow->ApplySetup(setup);

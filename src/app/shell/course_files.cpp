@@ -1,0 +1,105 @@
+#include "course_files.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "classroom/page_file.h"
+#include "classroom/scorm_package.h"
+#include "interface_language.h"
+#include "plain_warning.h"
+#include "setup/setup_refusal.h"
+
+namespace vireflu {
+
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("Course", text);
+}
+
+// The file the user names in a save dialog; empty when cancelled.
+QString AskWhere(QWidget* window, const QString& title, const QString& filter,
+                 const QString& suggested) {
+    QFileDialog dialog(window, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString WriteWhole(const QString& path, std::string_view bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) &&
+        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+            static_cast<qint64>(bytes.size()) &&
+        file.commit())
+        return {};
+    return file.errorString();
+}
+
+bool OpenCourseFile(QWidget* window, const QString& file,
+                    const std::function<void(const Course&)>& follow) {
+    QFile input(file);
+    const QString name = QFileInfo(file).fileName();
+    if (!input.open(QIODevice::ReadOnly)) {
+        ShowPlainWarning(
+            window,
+            Translated("Le parcours %1 n'a pas pu être lu : %2.").arg(name, input.errorString()));
+        return false;
+    }
+    // One byte past the limit is enough to refuse a file that is too large.
+    const QByteArray document = input.read(static_cast<qint64>(kMaxCourseBytes) + 1);
+    const auto read = ReadCourse(std::string_view(document.constData(), document.size()));
+    if (const auto* refused = std::get_if<SetupError>(&read)) {
+        const std::string sentence =
+            SetupRefusalText(*refused, CatalogueOf("Setup"), RefusedText::Course);
+        ShowPlainWarning(
+            window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) +
+                        "\n" + QString::fromStdString(sentence));
+        return false;
+    }
+    follow(std::get<Course>(read));
+    return true;
+}
+
+void SaveCourseAs(QWidget* window, const Course& course) {
+    const QString path =
+        AskWhere(window, Translated("Enregistrer le parcours"),
+                 Translated("Parcours Vireflu (*.json)"), QStringLiteral("parcours.json"));
+    if (path.isEmpty()) return;
+    const QString failure = WriteWhole(path, WriteCourse(course));
+    if (!failure.isEmpty())
+        ShowPlainWarning(window,
+                         Translated("Le parcours n'a pas pu être enregistré : %1.").arg(failure));
+}
+
+void ExportScorm(QWidget* window, const Course& course) {
+    const std::optional<std::string> found = FindPage();
+    if (!found) {
+        ShowPlainWarning(window, Translated("La page de Vireflu (vireflu.html) est introuvable : "
+                                            "construisez-la avec « make web »."));
+        return;
+    }
+    const PageBytes page = ReadPage(*found);
+    if (!page.failure.empty()) {
+        ShowPlainWarning(window, Translated("%1 n'a pas pu être lue comme la page de Vireflu.")
+                                     .arg(QString::fromStdString(*found)));
+        return;
+    }
+    const QString path =
+        AskWhere(window, Translated("Exporter pour une plateforme (SCORM)"),
+                 Translated("Paquet SCORM (*.zip)"), QStringLiteral("parcours-scorm.zip"));
+    if (path.isEmpty()) return;
+    const QString failure = WriteWhole(path, ScormPackage(page.bytes, course));
+    if (!failure.isEmpty())
+        ShowPlainWarning(window,
+                         Translated("Le paquet n'a pas pu être enregistré : %1.").arg(failure));
+}
+
+}  // namespace vireflu
