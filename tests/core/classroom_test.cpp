@@ -133,6 +133,15 @@ TEST(AnswerLogTest, RecordsRoundTripAndExportSafely) {
     EXPECT_NE(csv.find("trois-phases,\"'=HYPERLINK(\"\"x\"\"), 2\",choice,"), std::string::npos);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3);
 
+    std::vector<AnswerRecord> full(kMaxAnswers, record);
+    full.front().lesson = "first";
+    AppendAnswer(full, record);
+    EXPECT_EQ(full.size(), kMaxAnswers);
+    EXPECT_EQ(full.front().lesson, "trois-phases");
+    std::string wrongType = written;
+    wrongType.replace(wrongType.find("false"), 5, "\"no\"");
+    EXPECT_EQ(std::get<SetupError>(ReadAnswerLog(wrongType)).accepts, "true | false");
+
     for (const auto& [from, to] : {std::pair{"16:45:26Z", "16:45:26"},
                                    {"-12-08", "-13-08"},
                                    {"\"right\": false", "\"right\": \"no\""},

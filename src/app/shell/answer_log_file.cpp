@@ -43,15 +43,11 @@ AnswerLogFile::Shown AnswerLogFile::Read() const {
 
 bool AnswerLogFile::Append(const AnswerRecord& answer) {
     Shown log = Read();
-    log.answers.push_back(answer);
     if (log.refused) {
         unwritten.push_back(answer);
         return false;
     }
-    // Past the most a log may hold, the oldest answers make room.
-    if (log.answers.size() > kMaxAnswers)
-        log.answers.erase(log.answers.begin(),
-                          log.answers.end() - static_cast<std::ptrdiff_t>(kMaxAnswers));
+    AppendAnswer(log.answers, answer);
     QDir().mkpath(QFileInfo(path).path());
     if (!WriteWhole(path, WriteAnswerLog(log.answers)).isEmpty()) {
         unwritten.push_back(answer);

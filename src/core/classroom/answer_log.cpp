@@ -1,7 +1,9 @@
 #include "classroom/answer_log.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "classroom/keyed_document.h"
 #include "lessons/lesson_text.h"
@@ -37,7 +39,21 @@ bool IsLessonId(const std::string& id) {
     });
 }
 
-// One record, or the name of its first key that is missing or holds what it should not.
+// What each key of a record takes, in a refusal's words.
+std::string RecordAccepts(std::string_view key) {
+    if (key == "lesson") return "[a-z0-9-], 1 to 40";
+    if (key == "title") return "a text of 1 to 300 characters";
+    if (key == "kind") return "\"choice\" | \"numeric\" | \"shown\"";
+    if (key == "answer" || key == "response") return "a text of at most 300 characters";
+    if (key == "right") return "true | false";
+    if (key == "seconds") return "0..10000000";
+    if (key == "at") return "an ISO 8601 UTC time, YYYY-MM-DDThh:mm:ssZ";
+    return "{\"lesson\", \"title\", \"kind\", \"answer\", \"response\", \"right\", "
+           "\"seconds\", \"at\"}";
+}
+
+// One record, or the name of its first key that holds what it should not; an empty name when
+// the record is no object or its keys are not the eight.
 std::variant<AnswerRecord, std::string> RecordFrom(const JsonValue& value) {
     const JsonValue::Members* members = value.Object();
     if (members == nullptr) return std::string();
@@ -59,7 +75,10 @@ std::variant<AnswerRecord, std::string> RecordFrom(const JsonValue& value) {
             good = item.Number() != nullptr && *item.Number() >= 0 &&
                    *item.Number() <= kMaxSeconds && ((record.seconds = *item.Number()), true);
         if (key == "at") good = text != nullptr && IsIsoTime(record.at = *text);
-        if (!good) return key;
+        if (!good)
+            return std::find(kRecordKeys.begin(), kRecordKeys.end(), key) == kRecordKeys.end()
+                       ? std::string()
+                       : key;
         ++found;
     }
     if (found != kRecordKeys.size()) return std::string();
@@ -108,6 +127,12 @@ AnswerRecord RecordOf(const LessonRun& run, double seconds, std::time_t now) {
     return record;
 }
 
+void AppendAnswer(std::vector<AnswerRecord>& log, AnswerRecord record) {
+    log.push_back(std::move(record));
+    if (log.size() > kMaxAnswers)
+        log.erase(log.begin(), log.end() - static_cast<std::ptrdiff_t>(kMaxAnswers));
+}
+
 std::string WriteAnswerLog(std::span<const AnswerRecord> answers) {
     std::string text = "{\n  \"" + std::string(kVersionKey) +
                        "\": " + std::to_string(kAnswerLogVersion) + ",\n  \"answers\": [";
@@ -139,8 +164,7 @@ std::variant<std::vector<AnswerRecord>, SetupError> ReadAnswerLog(std::string_vi
         if (auto* key = std::get_if<std::string>(&record)) {
             const std::string where = "answers[" + std::to_string(i) + "]";
             return BadKey(SetupFault::BadValue, key->empty() ? where : where + "." + *key,
-                          "{\"lesson\", \"title\", \"kind\", \"answer\", \"response\", "
-                          "\"right\", \"seconds\", \"at\"}");
+                          RecordAccepts(*key));
         }
         answers.push_back(std::get<AnswerRecord>(std::move(record)));
     }

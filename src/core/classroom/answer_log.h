@@ -33,6 +33,9 @@ struct AnswerRecord {
 };
 
 AnswerRecord RecordOf(const LessonRun& run, double seconds, std::time_t now);
+// Adds an answer at the end; past kMaxAnswers the oldest make room, so the log always reads
+// back.
+void AppendAnswer(std::vector<AnswerRecord>& log, AnswerRecord record);
 std::string IsoTime(std::time_t time);
 
 // The log as a JSON document, and read back strictly: anything it does not hold as written
