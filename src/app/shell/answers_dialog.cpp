@@ -27,7 +27,7 @@ QString Translated(const char* text) {
 
 AnswersDialog::AnswersDialog(AnswerLogFile& log, QWidget* owner)
     : QDialog(owner), log(log), refusal(new QLabel(this)), table(new QTableWidget(this)) {
-    setWindowTitle(Translated("Mes réponses"));
+    setWindowTitle(QCoreApplication::translate("Answers", "Mes réponses"));
     setObjectName(QStringLiteral("answersDialog"));
     auto* layout = new QVBoxLayout(this);
     refusal->setObjectName(QStringLiteral("answersRefusal"));
@@ -35,11 +35,13 @@ AnswersDialog::AnswersDialog(AnswerLogFile& log, QWidget* owner)
     refusal->setWordWrap(true);
     layout->addWidget(refusal);
     table->setObjectName(QStringLiteral("answersTable"));
-    table->setAccessibleName(Translated("Mes réponses"));
+    table->setAccessibleName(QCoreApplication::translate("Answers", "Mes réponses"));
     table->setColumnCount(5);
-    table->setHorizontalHeaderLabels({Translated("Date"), Translated("Leçon"),
-                                      Translated("Réponse"), Translated("Résultat"),
-                                      Translated("Secondes")});
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("Answers", "Date"),
+                                      QCoreApplication::translate("Answers", "Leçon"),
+                                      QCoreApplication::translate("Answers", "Réponse"),
+                                      QCoreApplication::translate("Answers", "Résultat"),
+                                      QCoreApplication::translate("Answers", "Secondes")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -54,9 +56,9 @@ AnswersDialog::AnswersDialog(AnswerLogFile& log, QWidget* owner)
         connect(buttons->addButton(Translated(caption), QDialogButtonBox::ActionRole),
                 &QPushButton::clicked, this, clicked);
     };
-    add("Exporter en CSV...", [this] { Export(true); });
-    add("Exporter en JSON...", [this] { Export(false); });
-    add("Effacer", [this] { AskAndClear(); });
+    add(QT_TRANSLATE_NOOP("Answers", "Exporter en CSV..."), [this] { Export(true); });
+    add(QT_TRANSLATE_NOOP("Answers", "Exporter en JSON..."), [this] { Export(false); });
+    add(QT_TRANSLATE_NOOP("Answers", "Effacer"), [this] { AskAndClear(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(720, 420);
@@ -78,7 +80,8 @@ void AnswersDialog::ShowLog() {
             QString::fromStdString(answer.title),
             answer.kind == "shown" ? QCoreApplication::translate("Lesson", "Montrer")
                                    : QString::fromStdString(answer.answer),
-            answer.right ? Translated("juste") : Translated("faux"),
+            answer.right ? QCoreApplication::translate("Answers", "juste")
+                         : QCoreApplication::translate("Answers", "faux"),
             QString::number(qRound(answer.seconds)),
         };
         for (int column = 0; column < 5; ++column)
@@ -88,8 +91,12 @@ void AnswersDialog::ShowLog() {
 
 void AnswersDialog::Export(bool csv) {
     QFileDialog dialog(
-        this, csv ? Translated("Exporter en CSV") : Translated("Exporter en JSON"), QString(),
-        csv ? Translated("Tableur CSV (*.csv)") : Translated("Journal de réponses (*.json)"));
+        this,
+        csv ? QCoreApplication::translate("Answers", "Exporter en CSV")
+            : QCoreApplication::translate("Answers", "Exporter en JSON"),
+        QString(),
+        csv ? QCoreApplication::translate("Answers", "Tableur CSV (*.csv)")
+            : QCoreApplication::translate("Answers", "Journal de réponses (*.json)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("json"));
     dialog.selectFile(csv ? QStringLiteral("reponses.csv") : QStringLiteral("reponses.json"));
@@ -97,21 +104,26 @@ void AnswersDialog::Export(bool csv) {
     const QString failure = WriteWhole(dialog.selectedFiles().constFirst(),
                                        csv ? AnswersCsv(answers) : WriteAnswerLog(answers));
     if (!failure.isEmpty())
-        ShowPlainWarning(this,
-                         Translated("Les réponses n'ont pas pu être exportées : %1.").arg(failure));
+        ShowPlainWarning(this, QCoreApplication::translate(
+                                   "Answers", "Les réponses n'ont pas pu être exportées : %1.")
+                                   .arg(failure));
 }
 
 void AnswersDialog::AskAndClear() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Vireflu"),
-                    Translated("Effacer toutes les réponses ? Elles ne pourront pas être "
-                               "retrouvées."),
-                    QMessageBox::NoButton, this);
-    QPushButton* clear = box.addButton(Translated("Effacer"), QMessageBox::DestructiveRole);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Vireflu"),
+        QCoreApplication::translate("Answers",
+                                    "Effacer toutes les réponses ? Elles ne pourront pas être "
+                                    "retrouvées."),
+        QMessageBox::NoButton, this);
+    QPushButton* clear = box.addButton(QCoreApplication::translate("Answers", "Effacer"),
+                                       QMessageBox::DestructiveRole);
     box.addButton(QCoreApplication::translate("Window", "Annuler"), QMessageBox::RejectRole);
     box.exec();
     if (box.clickedButton() != clear) return;
     if (!log.Clear())
-        ShowPlainWarning(this, Translated("Les réponses n'ont pas pu être effacées."));
+        ShowPlainWarning(this, QCoreApplication::translate(
+                                   "Answers", "Les réponses n'ont pas pu être effacées."));
     ShowLog();
 }
 

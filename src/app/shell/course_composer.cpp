@@ -44,32 +44,35 @@ CourseComposer::CourseComposer(QWidget* owner)
       chosen(new QListWidget(this)),
       title(new QLineEdit(this)),
       passMark(new QSpinBox(this)),
-      addButton(new QPushButton(Translated("Ajouter"), this)),
-      upButton(new QPushButton(Translated("Monter"), this)),
-      downButton(new QPushButton(Translated("Descendre"), this)),
-      removeButton(new QPushButton(Translated("Retirer"), this)),
-      fileButton(new QPushButton(Translated("Ajouter une leçon de fichier..."), this)),
+      addButton(new QPushButton(QCoreApplication::translate("Course", "Ajouter"), this)),
+      upButton(new QPushButton(QCoreApplication::translate("Course", "Monter"), this)),
+      downButton(new QPushButton(QCoreApplication::translate("Course", "Descendre"), this)),
+      removeButton(new QPushButton(QCoreApplication::translate("Course", "Retirer"), this)),
+      fileButton(new QPushButton(
+          QCoreApplication::translate("Course", "Ajouter une leçon de fichier..."), this)),
       actions(new QWidget(this)) {
-    setWindowTitle(Translated("Composer un parcours"));
+    setWindowTitle(QCoreApplication::translate("Course", "Composer un parcours"));
     setObjectName(QStringLiteral("courseComposer"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     title->setObjectName(QStringLiteral("courseTitle"));
     title->setMaxLength(static_cast<int>(kMaxCourseTitle));
-    form->addRow(Translated("Titre"), title);
+    form->addRow(QCoreApplication::translate("Course", "Titre"), title);
     // Below 0, "aucune": the course is completed rather than passed or failed.
     passMark->setObjectName(QStringLiteral("passMark"));
     passMark->setRange(-1, 100);
     passMark->setValue(-1);
-    passMark->setSpecialValueText(Translated("aucune"));
+    passMark->setSpecialValueText(QCoreApplication::translate("Course", "aucune"));
     passMark->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    form->addRow(Translated("Note de passage (%)"), passMark);
+    form->addRow(QCoreApplication::translate("Course", "Note de passage (%)"), passMark);
     layout->addLayout(form);
 
     auto* lists = new QGridLayout;
-    auto* shippedLabel = new QLabel(Translated("Leçons de Vireflu"), this);
+    auto* shippedLabel =
+        new QLabel(QCoreApplication::translate("Course", "Leçons de Vireflu"), this);
     shippedLabel->setBuddy(shipped);
-    auto* chosenLabel = new QLabel(Translated("Leçons du parcours"), this);
+    auto* chosenLabel =
+        new QLabel(QCoreApplication::translate("Course", "Leçons du parcours"), this);
     chosenLabel->setBuddy(chosen);
     lists->addWidget(shippedLabel, 0, 0);
     lists->addWidget(chosenLabel, 0, 2);
@@ -113,18 +116,19 @@ CourseComposer::CourseComposer(QWidget* owner)
             if (const std::optional<Course> composed = Composed()) done(*composed);
         });
     };
-    action("Commencer", "startCourse", [this](const Course& composed) {
+    action(QT_TRANSLATE_NOOP("Course", "Commencer"), "startCourse", [this](const Course& composed) {
         hide();
         emit Started(composed);
     });
-    action("Enregistrer...", "saveCourse",
+    action(QT_TRANSLATE_NOOP("Course", "Enregistrer..."), "saveCourse",
            [this](const Course& composed) { SaveCourseAs(this, composed); });
-    action("Copier le lien", "copyCourseLink", [](const Course& composed) {
-        // The page's address takes it after '#'; the desktop has no address of its own.
-        QGuiApplication::clipboard()->setText(QStringLiteral("#") +
-                                              QString::fromStdString(CourseLink(composed)));
-    });
-    action("Exporter pour une plateforme (SCORM)...", "exportCourse",
+    action(QT_TRANSLATE_NOOP("Course", "Copier le lien"), "copyCourseLink",
+           [](const Course& composed) {
+               // The page's address takes it after '#'; the desktop has no address of its own.
+               QGuiApplication::clipboard()->setText(QStringLiteral("#") +
+                                                     QString::fromStdString(CourseLink(composed)));
+           });
+    action(QT_TRANSLATE_NOOP("Course", "Exporter pour une plateforme (SCORM)..."), "exportCourse",
            [this](const Course& composed) { ExportScorm(this, composed); });
     layout->addWidget(actions);
 

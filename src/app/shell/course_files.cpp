@@ -16,10 +16,6 @@ namespace vireflu {
 
 namespace {
 
-QString Translated(const char* text) {
-    return QCoreApplication::translate("Course", text);
-}
-
 // The file the user names in a save dialog; empty when cancelled.
 QString AskWhere(QWidget* window, const QString& title, const QString& filter,
                  const QString& suggested) {
@@ -49,8 +45,8 @@ bool OpenCourseFile(QWidget* window, const QString& file,
     const QString name = QFileInfo(file).fileName();
     if (!input.open(QIODevice::ReadOnly)) {
         ShowPlainWarning(
-            window,
-            Translated("Le parcours %1 n'a pas pu être lu : %2.").arg(name, input.errorString()));
+            window, QCoreApplication::translate("Course", "Le parcours %1 n'a pas pu être lu : %2.")
+                        .arg(name, input.errorString()));
         return false;
     }
     // One byte past the limit is enough to refuse a file that is too large.
@@ -70,36 +66,43 @@ bool OpenCourseFile(QWidget* window, const QString& file,
 
 void SaveCourseAs(QWidget* window, const Course& course) {
     const QString path =
-        AskWhere(window, Translated("Enregistrer le parcours"),
-                 Translated("Parcours Vireflu (*.json)"), QStringLiteral("parcours.json"));
+        AskWhere(window, QCoreApplication::translate("Course", "Enregistrer le parcours"),
+                 QCoreApplication::translate("Course", "Parcours Vireflu (*.json)"),
+                 QStringLiteral("parcours.json"));
     if (path.isEmpty()) return;
     const QString failure = WriteWhole(path, WriteCourse(course));
     if (!failure.isEmpty())
-        ShowPlainWarning(window,
-                         Translated("Le parcours n'a pas pu être enregistré : %1.").arg(failure));
+        ShowPlainWarning(window, QCoreApplication::translate(
+                                     "Course", "Le parcours n'a pas pu être enregistré : %1.")
+                                     .arg(failure));
 }
 
 void ExportScorm(QWidget* window, const Course& course) {
     const std::optional<std::string> found = FindPage();
     if (!found) {
-        ShowPlainWarning(window, Translated("La page de Vireflu (vireflu.html) est introuvable : "
-                                            "construisez-la avec « make web »."));
+        ShowPlainWarning(window, QCoreApplication::translate(
+                                     "Course",
+                                     "La page de Vireflu (vireflu.html) est introuvable : "
+                                     "construisez-la avec « make web »."));
         return;
     }
     const PageBytes page = ReadPage(*found);
     if (!page.failure.empty()) {
-        ShowPlainWarning(window, Translated("%1 n'a pas pu être lue comme la page de Vireflu.")
+        ShowPlainWarning(window, QCoreApplication::translate(
+                                     "Course", "%1 n'a pas pu être lue comme la page de Vireflu.")
                                      .arg(QString::fromStdString(*found)));
         return;
     }
-    const QString path =
-        AskWhere(window, Translated("Exporter pour une plateforme (SCORM)"),
-                 Translated("Paquet SCORM (*.zip)"), QStringLiteral("parcours-scorm.zip"));
+    const QString path = AskWhere(
+        window, QCoreApplication::translate("Course", "Exporter pour une plateforme (SCORM)"),
+        QCoreApplication::translate("Course", "Paquet SCORM (*.zip)"),
+        QStringLiteral("parcours-scorm.zip"));
     if (path.isEmpty()) return;
     const QString failure = WriteWhole(path, ScormPackage(page.bytes, course));
     if (!failure.isEmpty())
-        ShowPlainWarning(window,
-                         Translated("Le paquet n'a pas pu être enregistré : %1.").arg(failure));
+        ShowPlainWarning(window, QCoreApplication::translate(
+                                     "Course", "Le paquet n'a pas pu être enregistré : %1.")
+                                     .arg(failure));
 }
 
 }  // namespace vireflu
