@@ -16,12 +16,14 @@ fail() { echo "FAIL: $*"; status=1; }
 for file in bin/vireflu bin/vireflu-render share/applications/$app_id.desktop \
   share/icons/hicolor/scalable/apps/$app_id.svg share/metainfo/$app_id.metainfo.xml \
   share/man/man1/vireflu-render.1.gz share/bash-completion/completions/vireflu-render \
-  share/doc/vireflu/copyright share/mime/packages/$app_id.xml; do
+  share/doc/vireflu/copyright share/mime/packages/$app_id.xml share/vireflu/vireflu.html; do
   [ -s "$file" ] || fail "missing /usr/$file"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "library dependencies"
 [ "$(bin/vireflu-render --version)" = "vireflu-render $version" ] || fail "--version"
+# The installed page, found beside the program, goes into a course's package.
+VIREFLU_PAGE= bin/vireflu-render --scorm "$work/course.zip" --course glissement || fail "--scorm"
 grep -q "<release version=\"$version\"" share/metainfo/$app_id.metainfo.xml || fail "release"
 zcat share/man/man1/vireflu-render.1.gz | grep -q 'picture\\-size' || fail "man page"
 desktop-file-validate share/applications/$app_id.desktop || fail "desktop file"
