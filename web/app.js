@@ -10,18 +10,33 @@ import { AboutBox } from "./about-box.js";
 import { MeasuresWindow } from "./measures.js";
 import { WindingWindow } from "./winding.js";
 import { LessonWindow } from "./lesson.js";
+import { CourseComposer } from "./course.js";
+import { AnswersWindow } from "./answers.js";
+import { LearningPlatform } from "./scorm.js";
 import { WelcomeWindow } from "./welcome.js";
 import { MessageLine, copyText, saveFile, watchPickedFile, watchSetupFiles } from "./setup-files.js";
 import { AnimationExport } from "./animation-export.js";
 import { linkLanguage, rememberLanguage } from "./i18n.js";
 
 const LESSON_LINK = "lesson=";
+const COURSE_LINK = "course=";
+const LARGEST_COURSE = 1024 * 1024; // the core refuses anything larger, by its size
 
-// "&Leçons", before the help menu: the shipped lessons under their themes, then a file's.
-function withLessons(menus, themes, texts) {
+// "&Leçons", before the help menu: the shipped lessons under their themes, then a file's, then
+// courses and the answers. A page with its course built in is the students': no composer, no
+// package and no teacher's view.
+function withLessons(menus, themes, texts, students) {
   const items = themes.flatMap(({ theme, lessons }) =>
     lessons.map(({ id, title }) => ({ text: title, command: "lesson", argument: id, group: theme, check: "none" })));
   items.push({ text: texts.openLesson, command: "openLesson", check: "none", separatorBefore: true });
+  const item = (text, command, more = {}) => items.push({ text, command, check: "none", ...more });
+  if (!students) {
+    item(texts.openCourse, "openCourse", { separatorBefore: true });
+    item(texts.composeCourse, "composeCourse");
+    item(texts.exportScorm, "exportScorm");
+  }
+  item(texts.myAnswers, "answers", { separatorBefore: students });
+  if (!students) item(texts.teacherView, "teacherView", { check: "toggle", checked: false, separatorBefore: true });
   return [...menus.slice(0, -1), { title: texts.lessons, items }, ...menus.slice(-1)];
 }
 
@@ -64,6 +79,12 @@ export class App {
     this.winding = null; // "Bobinage", created on first use
     this.lesson = null; // created with the first lesson
     this.lessonOpened = null; // how to open the lesson shown again: "Recommencer"
+    this.course = new core.Course(); // the course followed, if any
+    this.composer = null; // "Composer un parcours", created on first use
+    this.teacher = false; // "Vue enseignant"
+    this.platform = new LearningPlatform();
+    // A page a teacher packed for a platform carries its course, which starts at once.
+    this.builtInCourse = document.getElementById(core.builtInCourseId())?.textContent ?? null;
     this.projector = false;
     this.sequences = false; // "Deux champs tournants", for a "Mesures" window made later
     this.window = document.getElementById("window");
@@ -71,13 +92,14 @@ export class App {
     this.view = new MachineView(document.getElementById("client"), this.simulator, this.texts.descriptionPeriodMs);
     this.welcome = null; // made for a first visit without a link
     this.layout = new Layout(document.getElementById("workspace"), document.getElementById("dock"),
-      () => [this.welcome, ...this.panels, this.measures, this.winding, this.lesson].filter(Boolean), () => this.view.fit());
+      () => [this.welcome, ...this.panels, this.measures, this.winding, this.lesson, this.composer, this.answers]
+        .filter(Boolean), () => this.view.fit());
     this.about = new AboutBox();
     // A language chosen in "Langue" or given by the link stays in the address.
     this.language = document.documentElement.lang;
     this.languageInLink = linkLanguage() !== null;
-    const menus = withLanguages(withLessons(core.menus(), core.lessonMenu(), this.texts), core.languages(),
-      this.language, this.texts.language);
+    const menus = withLanguages(withLessons(core.menus(), core.lessonMenu(), this.texts, this.builtInCourse !== null),
+      core.languages(), this.language, this.texts.language);
     this.menuBar = new MenuBar(document.getElementById("menubar"), menus, (item, checked) => this.onMenu(item, checked));
     this.resetButton = document.getElementById("reset");
     this.animationButton = document.getElementById("animation");
@@ -107,11 +129,16 @@ export class App {
     watchSetupFiles(this.fileInput, (text) => this.openSetup(text, false));
     this.lessonInput = document.getElementById("open-lesson");
     watchPickedFile(this.lessonInput, (text) => this.openLesson(text, false));
+    this.courseInput = document.getElementById("open-course");
+    watchPickedFile(this.courseInput, (bytes) => this.startCourse(bytes, false), LARGEST_COURSE);
+    // Kept from the start, so that every answer is logged.
+    this.answers = new AnswersWindow(core, this.texts, this.layout.dock, () => this.windowShownOrHidden());
     this.view.sized.then(() => {
       this.simulator.remember(this.pageSetup()); // the start, which a change can be taken back to
       // A link pasted into this tab's address changes only its fragment.
       window.addEventListener("hashchange", () => this.openLink());
-      if (linkWithoutLanguage()) this.openLink();
+      if (this.builtInCourse !== null) this.startCourse(this.builtInCourse, false);
+      else if (linkWithoutLanguage()) this.openLink();
       else if (!WelcomeWindow.dismissed) this.showWelcome();
     });
     window.addEventListener("resize", () => this.projector && this.setProjector(true));
@@ -152,6 +179,24 @@ export class App {
         break;
       case "openLesson":
         this.lessonInput.click();
+        break;
+      case "openCourse":
+        this.courseInput.click();
+        break;
+      case "composeCourse":
+        this.openComposer();
+        break;
+      case "exportScorm":
+        this.openComposer();
+        this.composer.exportScorm();
+        break;
+      case "answers":
+        this.answers.open();
+        this.layout.reveal(this.answers.dialog);
+        break;
+      case "teacherView":
+        this.teacher = checked;
+        this.showTeacher();
         break;
       case "openMeasures":
         this.openMeasures();
@@ -337,18 +382,21 @@ export class App {
 
   // The address always holds the setup shown, replaced so that no history entry piles up.
   // The clock's ticks are left out until it stops: browsers throttle replaceState.
-  // While a shipped lesson is shown, the address is the lesson's, for a course page to link.
+  // While a shipped lesson is shown, the address is the lesson's, for a course page to link;
+  // while a course is followed, the course's.
   keepLink() {
     // Each change comes here: the core's history keeps the setup before it.
     if (!this.showingOpened) this.simulator.remember(this.pageSetup());
     const lesson = this.lesson?.id;
-    const link = lesson ? `${LESSON_LINK}${lesson}` : this.simulator.setupLink(this.pageSetup());
+    const link = this.course.following() && this.builtInCourse === null ? this.course.link()
+      : lesson ? `${LESSON_LINK}${lesson}` : this.simulator.setupLink(this.pageSetup());
     history.replaceState(null, "", `#${link}${this.languageInLink ? `&lang=${this.language}` : ""}`);
   }
 
   openLink() {
     const link = linkWithoutLanguage();
     if (link.startsWith(LESSON_LINK)) this.openLesson(lessonId(link.slice(LESSON_LINK.length)), true);
+    else if (link.startsWith(COURSE_LINK)) this.startCourse(link, true);
     else if (link) this.openSetup(link, true);
   }
 
@@ -363,26 +411,90 @@ export class App {
   }
 
   // Opens a shipped lesson's id, or a lesson file's text: its setup with the clock at zero and
-  // stopped, and the lesson window beside the machine. A refusal changes nothing.
-  openLesson(text, isId) {
+  // stopped, and the lesson window beside the machine. A refusal changes nothing. A lesson
+  // opened outside the course followed ends it; `place` is the lesson's in the course.
+  openLesson(text, isId, place = null) {
     const size = this.view.size;
-    if (!this.lesson) {
-      this.lesson = new LessonWindow(this.core, this.layout.dock, () => {
-        this.redrawAll(); // what the question held back shows at once
-        if (!this.simulator.running()) this.toggleAnimation();
-      }, () => this.lessonOpened(), () => this.windowShownOrHidden(), (own) => {
+    this.lesson ??= new LessonWindow(this.core, this.layout.dock, {
+      answered: (seconds) => this.answered(seconds),
+      restart: () => this.lessonOpened(),
+      shownOrHidden: () => this.windowShownOrHidden(),
+      left: (own) => {
         this.showAnnotations(own);
         this.measures?.refresh();
-      });
-    }
-    const opened = this.lesson.open(this.simulator, text, isId, this.view.annotations);
+      },
+      closed: () => this.course.stop(),
+      next: () => this.nextCourseLesson(),
+    });
+    const opened = this.lesson.open(this.simulator, text, isId, this.view.annotations, place);
     if (opened.error !== undefined) {
       this.message.show(opened.error);
       return;
     }
-    this.lessonOpened = () => this.openLesson(text, isId);
+    if (!place) this.course.stop();
+    this.lessonOpened = () => this.openLesson(text, isId, place);
     this.showAnnotations(opened.annotations);
+    this.showTeacher();
     this.showOpened(opened, () => this.lesson.run.open(this.simulator, text, isId, this.view.annotations), size);
+  }
+
+  // An answer given: logged, told to a platform or an embedding page, counted in the course
+  // followed; what the question held back shows at once and the animation runs.
+  answered(seconds) {
+    const record = this.answers.add(this.simulator, seconds);
+    const inCourse = this.course.following();
+    if (inCourse) this.course.record(record.right);
+    this.platform.answered(record, inCourse, this.lesson.hasChoices);
+    this.redrawAll();
+    if (!this.simulator.running()) this.toggleAnimation();
+  }
+
+  // Follows a course's file, link or built-in document from its first lesson. A refusal
+  // changes nothing.
+  startCourse(text, isLink) {
+    const started = this.course.start(text, isLink);
+    if (started.error !== undefined) this.message.show(started.error);
+    else this.openCourseLesson();
+  }
+
+  openCourseLesson() {
+    const place = this.course.current();
+    this.openLesson(place.id ?? place.document, place.id !== undefined, place);
+  }
+
+  // "Leçon suivante", or after the last lesson "Terminer": the course's end as the core has it.
+  nextCourseLesson() {
+    if (!this.course.following()) return;
+    if (!this.course.current().last) {
+      if (this.course.next()) this.openCourseLesson();
+      return;
+    }
+    const end = this.course.end();
+    this.course.stop();
+    this.lesson.showEnd(end);
+    this.platform.ended(end);
+    this.keepLink();
+  }
+
+  openComposer() {
+    this.composer ??= new CourseComposer(this.core, this.texts, this.layout.dock, {
+      start: (document) => {
+        this.composer.hide();
+        this.startCourse(document, false);
+      },
+      refused: (text) => this.message.show(text),
+      passing: (text) => this.message.show(text, true),
+      onShownOrHidden: () => this.windowShownOrHidden(),
+    });
+    this.composer.open();
+    this.layout.reveal(this.composer.dialog);
+  }
+
+  // "Vue enseignant" over the lesson shown; never with a course built in.
+  showTeacher() {
+    if (!this.lesson?.isShown) return;
+    this.lesson.setTeacher(this.teacher && this.builtInCourse === null ? this.core.teacherView(this.simulator) : null);
+    this.layout.update();
   }
 
   // Opens a setup's text (a link's when `isLink`): the core sets the state, both panels'

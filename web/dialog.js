@@ -67,3 +67,10 @@ export function makeDockedWindow(id, className, caption, closeLabel, onClose) {
   dialog.append(titleBar);
   return dialog;
 }
+
+// An element of `tag` with `properties` set and `children` appended.
+export function element(tag, properties = {}, ...children) {
+  const made = Object.assign(document.createElement(tag), properties);
+  made.append(...children);
+  return made;
+}

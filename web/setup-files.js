@@ -60,15 +60,16 @@ export async function copyText(text) {
 // A larger file is read only just past the limit, which the core then refuses by its size.
 // The core gets the bytes as they are, so its reader alone decides: a text decoder would drop
 // a byte-order mark or transcode UTF-16, which the format refuses.
-const readText = (file, open) =>
-  file.slice(0, LARGEST_SETUP + 1).arrayBuffer().then((bytes) => open(new Uint8Array(bytes)));
+// A course, which carries its lessons, has a larger limit.
+const readText = (file, open, largest = LARGEST_SETUP) =>
+  file.slice(0, largest + 1).arrayBuffer().then((bytes) => open(new Uint8Array(bytes)));
 
 // Hands the bytes of a file picked in `input` to `open`.
-export function watchPickedFile(input, open) {
+export function watchPickedFile(input, open, largest = LARGEST_SETUP) {
   input.addEventListener("change", () => {
     const [file] = input.files;
     input.value = ""; // so the same file can be picked again
-    if (file) readText(file, open);
+    if (file) readText(file, open, largest);
   });
 }
 
