@@ -40,15 +40,16 @@ test("menus: the French titles and items, with their access keys", async () => {
     ["<u>V</u>ue", ["Stator", "Rotor", "Mesures", "Bobinage", "Annotations", "Légende", "Cadence x1/4", "Cadence x1/2", "Cadence x1", "Cadence x2",
       "Cadence x4"]],
     ["<u>C</u>ouleur", ["Bleu Noir Rouge", "Vert NoirRouge", "CAO", "Bleu Blanc Orange", "Projection"]],
-    ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon..."]],
+    ["<u>L</u>eçons", [...lessons, "Ouvrir une leçon...", "Ouvrir un parcours...", "Composer un parcours...",
+      "Exporter pour une plateforme (SCORM)...", "Mes réponses", "Vue enseignant"]],
     ["<u>?</u>", ["Raccourcis clavier", "Conventions de signe", "Français", "English", "Deutsch", "Español", "Italiano", "Português", "العربية",
       "A propos de Vireflu..."]],
   ]);
   assert.deepEqual(await page.$$eval(".menu-group", (themes) => themes.map((t) => t.textContent)), ["Le champ d'une phase",
     "Le champ tournant", "Fréquence et vitesse", "La machine synchrone", "La machine asynchrone", "Les harmoniques",
     "Les bobinages", "Langue"]);
-  assert.equal(await page.locator(".menu-items hr").count(), 6,
-    "above Tout réinitialiser, the paces, Projection, a lesson file, the languages and A propos");
+  assert.equal(await page.locator(".menu-items hr").count(), 8,
+    "above Tout réinitialiser, the paces, Projection, a lesson file, the courses, Vue enseignant, the languages and A propos");
   assert.deepEqual(await page.$$eval("[aria-keyshortcuts]", (items) => items.map((i) => i.getAttribute("aria-keyshortcuts"))),
     ["Control+O", "Control+S", "Control+Z", "Control+Shift+Z"]);
   // Alt + letter opens a menu; arrows and Enter choose; Escape closes.
