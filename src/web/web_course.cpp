@@ -192,9 +192,7 @@ val RecordValue(const AnswerRecord& record) {
 val WebAnswers::Add(const WebSimulator& simulator, double seconds, double now) {
     const LessonRun* run = simulator.GetSession().LessonTaken();
     if (run == nullptr || !run->Given()) return val::null();
-    // The oldest answer makes room, so the log stays one the core reads back.
-    if (answers.size() >= kMaxAnswers) answers.erase(answers.begin());
-    answers.push_back(RecordOf(*run, seconds, static_cast<std::time_t>(now)));
+    AppendAnswer(answers, RecordOf(*run, seconds, static_cast<std::time_t>(now)));
     return RecordValue(answers.back());
 }
 
