@@ -483,6 +483,7 @@ export class App {
         this.startCourse(document, false);
       },
       refused: (text) => this.message.show(text),
+      accepted: () => this.message.hide(),
       passing: (text) => this.message.show(text, true),
       onShownOrHidden: () => this.windowShownOrHidden(),
     });

@@ -12,9 +12,10 @@ const RECEIVED_PAGE = `<!DOCTYPE html>\n${document.documentElement.outerHTML}`;
 let composerFields = 0;
 
 export class CourseComposer {
-  // `start` follows a course's document; `refused` shows a refusal's sentence and `passing`
-  // a passing word; `onShownOrHidden` runs when the window opens or closes.
-  constructor(core, texts, dock, { start, refused, passing, onShownOrHidden }) {
+  // `start` follows a course's document; `refused` shows a refusal's sentence, `accepted`
+  // takes it away, and `passing` shows a passing word; `onShownOrHidden` runs when the window
+  // opens or closes.
+  constructor(core, texts, dock, { start, refused, accepted, passing, onShownOrHidden }) {
     this.core = core;
     this.refused = refused;
     this.onShownOrHidden = onShownOrHidden;
@@ -38,7 +39,10 @@ export class CourseComposer {
     watchPickedFile(this.ownInput, (bytes) => {
       const own = core.ownLesson(bytes);
       if (own.error !== undefined) refused(own.error);
-      else this.add({ document: own.document, title: own.title });
+      else {
+        accepted();
+        this.add({ document: own.document, title: own.title });
+      }
     });
     const moves = element("div", { className: "composer-row" },
       action(texts.moveUp, () => this.move(-1)), action(texts.moveDown, () => this.move(1)),
