@@ -106,10 +106,9 @@ val WebCourse::Start(const std::string& text, bool link) {
     if (const auto* error = std::get_if<SetupError>(&read))
         return Refused(*error, link ? RefusedText::CourseLink : RefusedText::Course);
     run.emplace(std::get<Course>(std::move(read)));
-    firsts.assign(run->Followed().lessons.size(), std::nullopt);
     val result = val::object();
     result.set("title", run->Followed().title);
-    result.set("lessons", static_cast<int>(firsts.size()));
+    result.set("lessons", static_cast<int>(run->Followed().lessons.size()));
     return result;
 }
 
@@ -118,7 +117,7 @@ val WebCourse::Current() const {
     val result = val::object();
     result.set("course", run->Followed().title);
     result.set("index", static_cast<int>(run->Current()));
-    result.set("count", static_cast<int>(firsts.size()));
+    result.set("count", static_cast<int>(run->Followed().lessons.size()));
     result.set("last", run->IsLast());
     if (lesson.document.empty())
         result.set("id", lesson.lesson.id);
@@ -128,7 +127,6 @@ val WebCourse::Current() const {
 }
 
 void WebCourse::Record(bool right) {
-    if (!run->Answered()) firsts[run->Current()] = right;
     run->Record(right);
 }
 
@@ -140,10 +138,11 @@ val WebCourse::End() const {
     const CourseEnd end = run->End(PageTextsOfAnyContext(), InEnglish());
     const CourseScore score = run->Score();
     val results = val::array();
-    for (std::size_t i = 0; i < firsts.size(); ++i) {
+    const auto& outcomes = run->Outcomes();
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
         val entry = val::object();
         entry.set("lesson", run->Followed().lessons[i].lesson.id);
-        entry.set("right", firsts[i].value_or(false));
+        entry.set("right", outcomes[i].value_or(false));
         results.call<void>("push", entry);
     }
     val result = val::object();

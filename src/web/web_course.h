@@ -36,7 +36,6 @@ public:
 
 private:
     std::optional<CourseRun> run;
-    std::vector<std::optional<bool>> firsts;  // each lesson's first answer, for the platform
 };
 
 // The answers given in the page, in the core's log: read back from the browser's storage,

@@ -75,6 +75,93 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Le journal de réponses %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>تعذّرت قراءة سجل الإجابات %1: %2.</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>إجاباتي</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>الدرس</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>الإجابة</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Secondes</source>
+        <translation>الثواني</translation>
+    </message>
+    <message>
+        <source>juste</source>
+        <translation>صحيحة</translation>
+    </message>
+    <message>
+        <source>faux</source>
+        <translation>خاطئة</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>تصدير بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON</source>
+        <translation>تصدير بصيغة JSON</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>مسح</translation>
+    </message>
+    <message>
+        <source>Effacer toutes les réponses ? Elles ne pourront pas être retrouvées.</source>
+        <translation>أتمسح كل الإجابات؟ لن يمكن استرجاعها.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse pour l&apos;instant.</source>
+        <translation>لا توجد إجابات بعد.</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne garde pas les réponses : elles seront perdues à la fermeture de la page.</source>
+        <translation>هذا المتصفح لا يحفظ الإجابات: ستضيع عند إغلاق الصفحة.</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV...</source>
+        <translation>تصدير بصيغة CSV...</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON...</source>
+        <translation>تصدير بصيغة JSON...</translation>
+    </message>
+    <message>
+        <source>Tableur CSV (*.csv)</source>
+        <translation>جدول CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal de réponses (*.json)</source>
+        <translation>سجل الإجابات (*.json)</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être exportées : %1.</source>
+        <translation>تعذّر تصدير الإجابات: %1.</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être effacées.</source>
+        <translation>تعذّر مسح الإجابات.</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -126,6 +213,141 @@
     <message>
         <source>Conventions de signe</source>
         <translation>اصطلاحات الإشارة</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>Ouvrir un parcours</source>
+        <translation>فتح مسار</translation>
+    </message>
+    <message>
+        <source>Parcours Vireflu (*.json)</source>
+        <translation>مسارات Vireflu (*.json)</translation>
+    </message>
+    <message>
+        <source>Composez ou ouvrez d&apos;abord un parcours.</source>
+        <translation>أنشئ مسارًا أو افتحه أولًا.</translation>
+    </message>
+    <message>
+        <source>Parcours terminé : %1</source>
+        <translation>انتهى المسار: %1</translation>
+    </message>
+    <message>
+        <source>Bonnes réponses : %1 sur %2 (%3 %).</source>
+        <translation>الإجابات الصحيحة: %1 من %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Réussi (note de passage : %1 %).</source>
+        <translation>ناجح (درجة النجاح: %1 %).</translation>
+    </message>
+    <message>
+        <source>Pas encore réussi (note de passage : %1 %).</source>
+        <translation>لم ينجح بعد (درجة النجاح: %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 : sans réponse</source>
+        <translation>%1: بلا إجابة</translation>
+    </message>
+    <message>
+        <source>%1 : juste</source>
+        <translation>%1: صحيحة</translation>
+    </message>
+    <message>
+        <source>%1 : faux</source>
+        <translation>%1: خاطئة</translation>
+    </message>
+    <message>
+        <source>Composer un parcours</source>
+        <translation>إنشاء مسار</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Note de passage (%)</source>
+        <translation>درجة النجاح (%)</translation>
+    </message>
+    <message>
+        <source>Leçons de Vireflu</source>
+        <translation>دروس Vireflu</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Ajouter une leçon de fichier...</source>
+        <translation>إضافة درس من ملف...</translation>
+    </message>
+    <message>
+        <source>Leçons du parcours</source>
+        <translation>دروس المسار</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>إلى الأعلى</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>إلى الأسفل</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>إزالة</translation>
+    </message>
+    <message>
+        <source>Commencer</source>
+        <translation>ابدأ</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>حفظ...</translation>
+    </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>نسخ الرابط</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>تصدير لمنصة تعليمية (SCORM)...</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Le parcours %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>تعذّرت قراءة المسار %1: %2.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le parcours</source>
+        <translation>حفظ المسار</translation>
+    </message>
+    <message>
+        <source>Le parcours n&apos;a pas pu être enregistré : %1.</source>
+        <translation>تعذّر حفظ المسار: %1.</translation>
+    </message>
+    <message>
+        <source>La page de Vireflu (vireflu.html) est introuvable : construisez-la avec « make web ».</source>
+        <translation>صفحة Vireflu (vireflu.html) غير موجودة: أنشئها بالأمر «make web».</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lue comme la page de Vireflu.</source>
+        <translation>تعذّرت قراءة %1 بوصفها صفحة Vireflu.</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)</source>
+        <translation>تصدير لمنصة تعليمية (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquet SCORM (*.zip)</source>
+        <translation>حزمة SCORM (*.zip)</translation>
+    </message>
+    <message>
+        <source>Le paquet n&apos;a pas pu être enregistré : %1.</source>
+        <translation>تعذّر حفظ الحزمة: %1.</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1442,42 @@
         <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
         <translation>يدور المولد مع مجاله وأسرع منه. وهنا يدور الدوار عكس المجال: فتمد الشبكة طاقة إضافية.</translation>
     </message>
+    <message>
+        <source>Pour l&apos;enseignant</source>
+        <translation>للمعلّم</translation>
+    </message>
+    <message>
+        <source>Leçon %1 sur %2</source>
+        <translation>الدرس %1 من %2</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>إنهاء</translation>
+    </message>
+    <message>
+        <source>Leçon suivante</source>
+        <translation>الدرس التالي</translation>
+    </message>
+    <message>
+        <source>Réponse attendue : %1</source>
+        <translation>الإجابة المتوقعة: %1</translation>
+    </message>
+    <message>
+        <source>Certains voient un champ qui tourne parce que sa valeur change : faites observer que la flèche garde sa direction et ne fait que s&apos;allonger, se raccourcir et s&apos;inverser. Demandez ensuite ce qu&apos;il faut ajouter pour qu&apos;il tourne.</source>
+        <translation>يرى بعضهم مجالًا دوّارًا لأن قيمته تتغير: بيّن أن السهم يحافظ على اتجاهه ولا يفعل سوى أن يطول ويقصر وينقلب. ثم اسأل عمّا يجب إضافته ليدور.</translation>
+    </message>
+    <message>
+        <source>L&apos;erreur la plus fréquente : lire les angles comme des retards, et donc prédire le sens opposé. Faites dire quelle phase culmine juste après la phase 1, puis demandez ce que devient le champ si l&apos;on échange deux fils.</source>
+        <translation>الخطأ الأكثر شيوعًا: قراءة الزوايا على أنها تأخّرات، ومن ثم توقّع الاتجاه المعاكس. اطلب أن يقال أيّ طور يبلغ ذروته مباشرة بعد الطور 1، ثم اسأل عمّا يحدث للمجال إذا بُدّل سلكان.</translation>
+    </message>
+    <message>
+        <source>Deux erreurs habituelles : donner le rapport des vitesses du rotor et du champ au lieu de leur écart relatif, ou se tromper d&apos;un facteur dix en passant aux pour-cent. Demandez ensuite ce que vaut le glissement rotor bloqué, puis au synchronisme.</source>
+        <translation>خطآن شائعان: إعطاء نسبة سرعة الدوّار إلى سرعة المجال بدل فرقهما النسبي، أو الخطأ بعامل عشرة عند التحويل إلى نسبة مئوية. ثم اسأل عن قيمة الانزلاق والدوّار مُقفل، ثم عند التزامن.</translation>
+    </message>
+    <message>
+        <source>L&apos;idée fausse : un rotor qui suit son champ serait entraîné par lui. Au synchronisme les barres ne voient aucun flux varier : pas de courant induit, donc pas de couple. Demandez pourquoi un moteur à vide tourne un peu moins vite que son champ.</source>
+        <translation>التصوّر الخاطئ: الدوّار الذي يواكب مجاله يُسحب معه. عند التزامن لا ترى القضبان أيّ تدفق متغيّر: لا تيار مُستحث، إذن لا عزم. اسأل لماذا يدور المحرك بلا حمل أبطأ قليلًا من مجاله.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -1246,6 +1504,26 @@
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
         <translation>لم يُفتح %1.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un parcours...</source>
+        <translation>فتح مسار...</translation>
+    </message>
+    <message>
+        <source>Composer un parcours...</source>
+        <translation>إنشاء مسار...</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>إجاباتي</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>تصدير لمنصة تعليمية (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Vue enseignant</source>
+        <translation>عرض المعلّم</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2203,26 @@
     <message>
         <source>Ce montage ne peut pas être ouvert.</source>
         <translation>لا يمكن فتح هذا الإعداد.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un parcours Vireflu.</source>
+        <translation>هذا الملف ليس مسارًا من Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de parcours Vireflu.</source>
+        <translation>هذا الرابط لا يحتوي على مسار من Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce journal n&apos;est pas un journal de réponses Vireflu.</source>
+        <translation>هذا السجل ليس سجل إجابات من Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce parcours ne peut pas être ouvert.</source>
+        <translation>لا يمكن فتح هذا المسار.</translation>
+    </message>
+    <message>
+        <source>Ce journal de réponses ne peut pas être lu.</source>
+        <translation>لا يمكن قراءة سجل الإجابات هذا.</translation>
     </message>
 </context>
 <context>

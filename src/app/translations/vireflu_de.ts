@@ -75,6 +75,93 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Le journal de réponses %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Das Antwortprotokoll %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>Meine Antworten</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lektion</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Secondes</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>juste</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>faux</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON</source>
+        <translation>Als JSON exportieren</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Effacer toutes les réponses ? Elles ne pourront pas être retrouvées.</source>
+        <translation>Alle Antworten löschen? Sie lassen sich nicht wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse pour l&apos;instant.</source>
+        <translation>Noch keine Antwort.</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne garde pas les réponses : elles seront perdues à la fermeture de la page.</source>
+        <translation>Dieser Browser speichert die Antworten nicht: Sie gehen beim Schließen der Seite verloren.</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV...</source>
+        <translation>Als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON...</source>
+        <translation>Als JSON exportieren...</translation>
+    </message>
+    <message>
+        <source>Tableur CSV (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal de réponses (*.json)</source>
+        <translation>Antwortprotokoll (*.json)</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être exportées : %1.</source>
+        <translation>Die Antworten konnten nicht exportiert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être effacées.</source>
+        <translation>Die Antworten konnten nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -126,6 +213,141 @@
     <message>
         <source>Conventions de signe</source>
         <translation>Vorzeichenregeln</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>Ouvrir un parcours</source>
+        <translation>Kurs öffnen</translation>
+    </message>
+    <message>
+        <source>Parcours Vireflu (*.json)</source>
+        <translation>Vireflu-Kurse (*.json)</translation>
+    </message>
+    <message>
+        <source>Composez ou ouvrez d&apos;abord un parcours.</source>
+        <translation>Stellen Sie zuerst einen Kurs zusammen oder öffnen Sie einen.</translation>
+    </message>
+    <message>
+        <source>Parcours terminé : %1</source>
+        <translation>Kurs beendet: %1</translation>
+    </message>
+    <message>
+        <source>Bonnes réponses : %1 sur %2 (%3 %).</source>
+        <translation>Richtige Antworten: %1 von %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Réussi (note de passage : %1 %).</source>
+        <translation>Bestanden (Bestehensgrenze: %1 %).</translation>
+    </message>
+    <message>
+        <source>Pas encore réussi (note de passage : %1 %).</source>
+        <translation>Noch nicht bestanden (Bestehensgrenze: %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 : sans réponse</source>
+        <translation>%1: keine Antwort</translation>
+    </message>
+    <message>
+        <source>%1 : juste</source>
+        <translation>%1: richtig</translation>
+    </message>
+    <message>
+        <source>%1 : faux</source>
+        <translation>%1: falsch</translation>
+    </message>
+    <message>
+        <source>Composer un parcours</source>
+        <translation>Kurs zusammenstellen</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Note de passage (%)</source>
+        <translation>Bestehensgrenze (%)</translation>
+    </message>
+    <message>
+        <source>Leçons de Vireflu</source>
+        <translation>Lektionen von Vireflu</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ajouter une leçon de fichier...</source>
+        <translation>Lektion aus Datei hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Leçons du parcours</source>
+        <translation>Lektionen des Kurses</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Commencer</source>
+        <translation>Beginnen</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Für eine Lernplattform exportieren (SCORM)...</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Le parcours %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Der Kurs %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le parcours</source>
+        <translation>Kurs speichern</translation>
+    </message>
+    <message>
+        <source>Le parcours n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Der Kurs konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>La page de Vireflu (vireflu.html) est introuvable : construisez-la avec « make web ».</source>
+        <translation>Die Seite von Vireflu (vireflu.html) ist nicht auffindbar: Erstellen Sie sie mit „make web“.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lue comme la page de Vireflu.</source>
+        <translation>%1 konnte nicht als Seite von Vireflu gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)</source>
+        <translation>Für eine Lernplattform exportieren (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquet SCORM (*.zip)</source>
+        <translation>SCORM-Paket (*.zip)</translation>
+    </message>
+    <message>
+        <source>Le paquet n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Das Paket konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1442,42 @@
         <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
         <translation>Ein Generator dreht mit seinem Feld, schneller als dieses. Hier dreht der Läufer gegen das Feld: das Netz liefert zusätzlich Energie.</translation>
     </message>
+    <message>
+        <source>Pour l&apos;enseignant</source>
+        <translation>Für die Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Leçon %1 sur %2</source>
+        <translation>Lektion %1 von %2</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Leçon suivante</source>
+        <translation>Nächste Lektion</translation>
+    </message>
+    <message>
+        <source>Réponse attendue : %1</source>
+        <translation>Erwartete Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Certains voient un champ qui tourne parce que sa valeur change : faites observer que la flèche garde sa direction et ne fait que s&apos;allonger, se raccourcir et s&apos;inverser. Demandez ensuite ce qu&apos;il faut ajouter pour qu&apos;il tourne.</source>
+        <translation>Manche sehen ein Drehfeld, weil sich sein Wert ändert: Zeigen Sie, dass der Pfeil seine Richtung behält und nur länger, kürzer und umgekehrt wird. Fragen Sie dann, was hinzukommen muss, damit es sich dreht.</translation>
+    </message>
+    <message>
+        <source>L&apos;erreur la plus fréquente : lire les angles comme des retards, et donc prédire le sens opposé. Faites dire quelle phase culmine juste après la phase 1, puis demandez ce que devient le champ si l&apos;on échange deux fils.</source>
+        <translation>Der häufigste Fehler: die Winkel als Nacheilungen lesen und daher den entgegengesetzten Drehsinn vorhersagen. Lassen Sie sagen, welche Phase direkt nach Phase 1 ihr Maximum erreicht, und fragen Sie dann, was aus dem Feld wird, wenn man zwei Leiter vertauscht.</translation>
+    </message>
+    <message>
+        <source>Deux erreurs habituelles : donner le rapport des vitesses du rotor et du champ au lieu de leur écart relatif, ou se tromper d&apos;un facteur dix en passant aux pour-cent. Demandez ensuite ce que vaut le glissement rotor bloqué, puis au synchronisme.</source>
+        <translation>Zwei übliche Fehler: das Verhältnis der Drehzahlen von Läufer und Feld statt ihrer relativen Differenz angeben, oder sich beim Umrechnen in Prozent um den Faktor zehn irren. Fragen Sie dann nach dem Schlupf bei blockiertem Läufer und bei Synchronismus.</translation>
+    </message>
+    <message>
+        <source>L&apos;idée fausse : un rotor qui suit son champ serait entraîné par lui. Au synchronisme les barres ne voient aucun flux varier : pas de courant induit, donc pas de couple. Demandez pourquoi un moteur à vide tourne un peu moins vite que son champ.</source>
+        <translation>Die Fehlvorstellung: Ein Läufer, der mit seinem Feld mitläuft, würde von ihm mitgenommen. Bei Synchronismus sehen die Stäbe keinen sich ändernden Fluss: kein induzierter Strom, also kein Drehmoment. Fragen Sie, warum ein leerlaufender Motor etwas langsamer dreht als sein Feld.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -1246,6 +1504,26 @@
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un parcours...</source>
+        <translation>Kurs öffnen...</translation>
+    </message>
+    <message>
+        <source>Composer un parcours...</source>
+        <translation>Kurs zusammenstellen...</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>Meine Antworten</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Für eine Lernplattform exportieren (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Vue enseignant</source>
+        <translation>Lehreransicht</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2203,26 @@
     <message>
         <source>Ce montage ne peut pas être ouvert.</source>
         <translation>Diese Einstellung kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un parcours Vireflu.</source>
+        <translation>Diese Datei ist kein Vireflu-Kurs.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de parcours Vireflu.</source>
+        <translation>Dieser Link enthält keinen Vireflu-Kurs.</translation>
+    </message>
+    <message>
+        <source>Ce journal n&apos;est pas un journal de réponses Vireflu.</source>
+        <translation>Dieses Protokoll ist kein Vireflu-Antwortprotokoll.</translation>
+    </message>
+    <message>
+        <source>Ce parcours ne peut pas être ouvert.</source>
+        <translation>Dieser Kurs kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Ce journal de réponses ne peut pas être lu.</source>
+        <translation>Dieses Antwortprotokoll kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

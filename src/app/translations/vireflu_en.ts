@@ -75,6 +75,93 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Le journal de réponses %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>The log of answers %1 could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>My answers</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Secondes</source>
+        <translation>Seconds</translation>
+    </message>
+    <message>
+        <source>juste</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>faux</source>
+        <translation>wrong</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Export as CSV</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON</source>
+        <translation>Export as JSON</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Effacer toutes les réponses ? Elles ne pourront pas être retrouvées.</source>
+        <translation>Clear every answer? They cannot be got back.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse pour l&apos;instant.</source>
+        <translation>No answer yet.</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne garde pas les réponses : elles seront perdues à la fermeture de la page.</source>
+        <translation>This browser does not keep the answers: they will be lost when the page closes.</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV...</source>
+        <translation>Export as CSV...</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON...</source>
+        <translation>Export as JSON...</translation>
+    </message>
+    <message>
+        <source>Tableur CSV (*.csv)</source>
+        <translation>CSV spreadsheet (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal de réponses (*.json)</source>
+        <translation>Log of answers (*.json)</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être exportées : %1.</source>
+        <translation>The answers could not be exported: %1.</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être effacées.</source>
+        <translation>The answers could not be cleared.</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -126,6 +213,141 @@
     <message>
         <source>Conventions de signe</source>
         <translation>Sign conventions</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>Ouvrir un parcours</source>
+        <translation>Open a course</translation>
+    </message>
+    <message>
+        <source>Parcours Vireflu (*.json)</source>
+        <translation>Vireflu courses (*.json)</translation>
+    </message>
+    <message>
+        <source>Composez ou ouvrez d&apos;abord un parcours.</source>
+        <translation>Compose or open a course first.</translation>
+    </message>
+    <message>
+        <source>Parcours terminé : %1</source>
+        <translation>Course finished: %1</translation>
+    </message>
+    <message>
+        <source>Bonnes réponses : %1 sur %2 (%3 %).</source>
+        <translation>Right answers: %1 of %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Réussi (note de passage : %1 %).</source>
+        <translation>Passed (pass mark: %1 %).</translation>
+    </message>
+    <message>
+        <source>Pas encore réussi (note de passage : %1 %).</source>
+        <translation>Not passed yet (pass mark: %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 : sans réponse</source>
+        <translation>%1: no answer</translation>
+    </message>
+    <message>
+        <source>%1 : juste</source>
+        <translation>%1: right</translation>
+    </message>
+    <message>
+        <source>%1 : faux</source>
+        <translation>%1: wrong</translation>
+    </message>
+    <message>
+        <source>Composer un parcours</source>
+        <translation>Compose a course</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Note de passage (%)</source>
+        <translation>Pass mark (%)</translation>
+    </message>
+    <message>
+        <source>Leçons de Vireflu</source>
+        <translation>Vireflu&apos;s lessons</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajouter une leçon de fichier...</source>
+        <translation>Add a lesson from a file...</translation>
+    </message>
+    <message>
+        <source>Leçons du parcours</source>
+        <translation>The course&apos;s lessons</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Commencer</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Copy the link</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Export for a platform (SCORM)...</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Le parcours %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>The course %1 could not be read: %2.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le parcours</source>
+        <translation>Save the course</translation>
+    </message>
+    <message>
+        <source>Le parcours n&apos;a pas pu être enregistré : %1.</source>
+        <translation>The course could not be saved: %1.</translation>
+    </message>
+    <message>
+        <source>La page de Vireflu (vireflu.html) est introuvable : construisez-la avec « make web ».</source>
+        <translation>Vireflu&apos;s page (vireflu.html) cannot be found: build it with &quot;make web&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lue comme la page de Vireflu.</source>
+        <translation>%1 could not be read as Vireflu&apos;s page.</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)</source>
+        <translation>Export for a platform (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquet SCORM (*.zip)</source>
+        <translation>SCORM package (*.zip)</translation>
+    </message>
+    <message>
+        <source>Le paquet n&apos;a pas pu être enregistré : %1.</source>
+        <translation>The package could not be saved: %1.</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1442,42 @@
         <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
         <translation>A generator turns with its field, faster than it. Here the rotor turns against the field: the grid supplies energy as well.</translation>
     </message>
+    <message>
+        <source>Pour l&apos;enseignant</source>
+        <translation>For the teacher</translation>
+    </message>
+    <message>
+        <source>Leçon %1 sur %2</source>
+        <translation>Lesson %1 of %2</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Leçon suivante</source>
+        <translation>Next lesson</translation>
+    </message>
+    <message>
+        <source>Réponse attendue : %1</source>
+        <translation>Expected answer: %1</translation>
+    </message>
+    <message>
+        <source>Certains voient un champ qui tourne parce que sa valeur change : faites observer que la flèche garde sa direction et ne fait que s&apos;allonger, se raccourcir et s&apos;inverser. Demandez ensuite ce qu&apos;il faut ajouter pour qu&apos;il tourne.</source>
+        <translation>Some see a rotating field because its value changes: point out that the arrow keeps its direction and only grows, shrinks and flips. Then ask what must be added to make it turn.</translation>
+    </message>
+    <message>
+        <source>L&apos;erreur la plus fréquente : lire les angles comme des retards, et donc prédire le sens opposé. Faites dire quelle phase culmine juste après la phase 1, puis demandez ce que devient le champ si l&apos;on échange deux fils.</source>
+        <translation>The usual mistake: reading the angles as lags, and so predicting the opposite sense. Have the class say which phase peaks just after phase 1, then ask what becomes of the field when two wires are swapped.</translation>
+    </message>
+    <message>
+        <source>Deux erreurs habituelles : donner le rapport des vitesses du rotor et du champ au lieu de leur écart relatif, ou se tromper d&apos;un facteur dix en passant aux pour-cent. Demandez ensuite ce que vaut le glissement rotor bloqué, puis au synchronisme.</source>
+        <translation>Two usual mistakes: giving the ratio of the rotor&apos;s speed to the field&apos;s instead of their relative difference, or slipping a factor of ten on the way to percent. Then ask what the slip is with the rotor locked, and at synchronism.</translation>
+    </message>
+    <message>
+        <source>L&apos;idée fausse : un rotor qui suit son champ serait entraîné par lui. Au synchronisme les barres ne voient aucun flux varier : pas de courant induit, donc pas de couple. Demandez pourquoi un moteur à vide tourne un peu moins vite que son champ.</source>
+        <translation>The misconception: a rotor that keeps up with its field would be pulled along by it. At synchronism the bars see no changing flux: no induced current, so no torque. Ask why an unloaded motor runs a little slower than its field.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -1246,6 +1504,26 @@
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
         <translation>%1 was not opened.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un parcours...</source>
+        <translation>Open a course...</translation>
+    </message>
+    <message>
+        <source>Composer un parcours...</source>
+        <translation>Compose a course...</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>My answers</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Export for a platform (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Vue enseignant</source>
+        <translation>Teacher view</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2203,26 @@
     <message>
         <source>Ce montage ne peut pas être ouvert.</source>
         <translation>This setup cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un parcours Vireflu.</source>
+        <translation>This file is not a Vireflu course.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de parcours Vireflu.</source>
+        <translation>This link holds no Vireflu course.</translation>
+    </message>
+    <message>
+        <source>Ce journal n&apos;est pas un journal de réponses Vireflu.</source>
+        <translation>This log is not a Vireflu log of answers.</translation>
+    </message>
+    <message>
+        <source>Ce parcours ne peut pas être ouvert.</source>
+        <translation>This course cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Ce journal de réponses ne peut pas être lu.</source>
+        <translation>This log of answers cannot be read.</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,93 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Le journal de réponses %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>No se pudo leer el registro de respuestas %1: %2.</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>Mis respuestas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lección</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Secondes</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>juste</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>faux</source>
+        <translation>incorrecta</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Exportar como CSV</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON</source>
+        <translation>Exportar como JSON</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Effacer toutes les réponses ? Elles ne pourront pas être retrouvées.</source>
+        <translation>¿Borrar todas las respuestas? No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse pour l&apos;instant.</source>
+        <translation>Todavía no hay respuestas.</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne garde pas les réponses : elles seront perdues à la fermeture de la page.</source>
+        <translation>Este navegador no guarda las respuestas: se perderán al cerrar la página.</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV...</source>
+        <translation>Exportar como CSV...</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON...</source>
+        <translation>Exportar como JSON...</translation>
+    </message>
+    <message>
+        <source>Tableur CSV (*.csv)</source>
+        <translation>Hoja de cálculo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal de réponses (*.json)</source>
+        <translation>Registro de respuestas (*.json)</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être exportées : %1.</source>
+        <translation>No se pudieron exportar las respuestas: %1.</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être effacées.</source>
+        <translation>No se pudieron borrar las respuestas.</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -126,6 +213,141 @@
     <message>
         <source>Conventions de signe</source>
         <translation>Convenciones de signo</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>Ouvrir un parcours</source>
+        <translation>Abrir un recorrido</translation>
+    </message>
+    <message>
+        <source>Parcours Vireflu (*.json)</source>
+        <translation>Recorridos de Vireflu (*.json)</translation>
+    </message>
+    <message>
+        <source>Composez ou ouvrez d&apos;abord un parcours.</source>
+        <translation>Primero componga o abra un recorrido.</translation>
+    </message>
+    <message>
+        <source>Parcours terminé : %1</source>
+        <translation>Recorrido terminado: %1</translation>
+    </message>
+    <message>
+        <source>Bonnes réponses : %1 sur %2 (%3 %).</source>
+        <translation>Respuestas correctas: %1 de %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Réussi (note de passage : %1 %).</source>
+        <translation>Aprobado (nota mínima: %1 %).</translation>
+    </message>
+    <message>
+        <source>Pas encore réussi (note de passage : %1 %).</source>
+        <translation>Aún no aprobado (nota mínima: %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 : sans réponse</source>
+        <translation>%1: sin respuesta</translation>
+    </message>
+    <message>
+        <source>%1 : juste</source>
+        <translation>%1: correcta</translation>
+    </message>
+    <message>
+        <source>%1 : faux</source>
+        <translation>%1: incorrecta</translation>
+    </message>
+    <message>
+        <source>Composer un parcours</source>
+        <translation>Componer un recorrido</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Note de passage (%)</source>
+        <translation>Nota mínima (%)</translation>
+    </message>
+    <message>
+        <source>Leçons de Vireflu</source>
+        <translation>Lecciones de Vireflu</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Ajouter une leçon de fichier...</source>
+        <translation>Añadir una lección de un archivo...</translation>
+    </message>
+    <message>
+        <source>Leçons du parcours</source>
+        <translation>Lecciones del recorrido</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Commencer</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Copiar el enlace</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Exportar para una plataforma (SCORM)...</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Le parcours %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>No se pudo leer el recorrido %1: %2.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le parcours</source>
+        <translation>Guardar el recorrido</translation>
+    </message>
+    <message>
+        <source>Le parcours n&apos;a pas pu être enregistré : %1.</source>
+        <translation>No se pudo guardar el recorrido: %1.</translation>
+    </message>
+    <message>
+        <source>La page de Vireflu (vireflu.html) est introuvable : construisez-la avec « make web ».</source>
+        <translation>No se encuentra la página de Vireflu (vireflu.html): genérela con «make web».</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lue comme la page de Vireflu.</source>
+        <translation>%1 no se pudo leer como la página de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)</source>
+        <translation>Exportar para una plataforma (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquet SCORM (*.zip)</source>
+        <translation>Paquete SCORM (*.zip)</translation>
+    </message>
+    <message>
+        <source>Le paquet n&apos;a pas pu être enregistré : %1.</source>
+        <translation>No se pudo guardar el paquete: %1.</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1442,42 @@
         <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
         <translation>Un generador gira con su campo, más rápido que él. Aquí el rotor gira contra el campo: la red aporta energía además.</translation>
     </message>
+    <message>
+        <source>Pour l&apos;enseignant</source>
+        <translation>Para el profesor</translation>
+    </message>
+    <message>
+        <source>Leçon %1 sur %2</source>
+        <translation>Lección %1 de %2</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Terminar</translation>
+    </message>
+    <message>
+        <source>Leçon suivante</source>
+        <translation>Lección siguiente</translation>
+    </message>
+    <message>
+        <source>Réponse attendue : %1</source>
+        <translation>Respuesta esperada: %1</translation>
+    </message>
+    <message>
+        <source>Certains voient un champ qui tourne parce que sa valeur change : faites observer que la flèche garde sa direction et ne fait que s&apos;allonger, se raccourcir et s&apos;inverser. Demandez ensuite ce qu&apos;il faut ajouter pour qu&apos;il tourne.</source>
+        <translation>Algunos ven un campo que gira porque su valor cambia: haga notar que la flecha conserva su dirección y solo se alarga, se acorta y se invierte. Pregunte después qué hay que añadir para que gire.</translation>
+    </message>
+    <message>
+        <source>L&apos;erreur la plus fréquente : lire les angles comme des retards, et donc prédire le sens opposé. Faites dire quelle phase culmine juste après la phase 1, puis demandez ce que devient le champ si l&apos;on échange deux fils.</source>
+        <translation>El error más frecuente: leer los ángulos como retrasos y, por tanto, predecir el sentido opuesto. Haga decir qué fase alcanza su máximo justo después de la fase 1 y pregunte luego qué pasa con el campo si se intercambian dos hilos.</translation>
+    </message>
+    <message>
+        <source>Deux erreurs habituelles : donner le rapport des vitesses du rotor et du champ au lieu de leur écart relatif, ou se tromper d&apos;un facteur dix en passant aux pour-cent. Demandez ensuite ce que vaut le glissement rotor bloqué, puis au synchronisme.</source>
+        <translation>Dos errores habituales: dar la razón entre las velocidades del rotor y del campo en lugar de su diferencia relativa, o equivocarse en un factor diez al pasar a porcentaje. Pregunte después cuánto vale el deslizamiento con el rotor bloqueado y en sincronismo.</translation>
+    </message>
+    <message>
+        <source>L&apos;idée fausse : un rotor qui suit son champ serait entraîné par lui. Au synchronisme les barres ne voient aucun flux varier : pas de courant induit, donc pas de couple. Demandez pourquoi un moteur à vide tourne un peu moins vite que son champ.</source>
+        <translation>La idea errónea: un rotor que sigue a su campo sería arrastrado por él. En sincronismo las barras no ven variar ningún flujo: no hay corriente inducida y, por tanto, no hay par. Pregunte por qué un motor en vacío gira un poco más despacio que su campo.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -1246,6 +1504,26 @@
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
         <translation>%1 no se ha abierto.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un parcours...</source>
+        <translation>Abrir un recorrido...</translation>
+    </message>
+    <message>
+        <source>Composer un parcours...</source>
+        <translation>Componer un recorrido...</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>Mis respuestas</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Exportar para una plataforma (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Vue enseignant</source>
+        <translation>Vista del profesor</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2203,26 @@
     <message>
         <source>Ce montage ne peut pas être ouvert.</source>
         <translation>Este montaje no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un parcours Vireflu.</source>
+        <translation>Este archivo no es un recorrido de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de parcours Vireflu.</source>
+        <translation>Este enlace no contiene ningún recorrido de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce journal n&apos;est pas un journal de réponses Vireflu.</source>
+        <translation>Este registro no es un registro de respuestas de Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce parcours ne peut pas être ouvert.</source>
+        <translation>Este recorrido no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>Ce journal de réponses ne peut pas être lu.</source>
+        <translation>Este registro de respuestas no se puede leer.</translation>
     </message>
 </context>
 <context>

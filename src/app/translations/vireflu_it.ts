@@ -75,6 +75,93 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Le journal de réponses %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Non è stato possibile leggere il registro di risposte %1: %2.</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>Le mie risposte</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lezione</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Secondes</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>juste</source>
+        <translation>giusta</translation>
+    </message>
+    <message>
+        <source>faux</source>
+        <translation>sbagliata</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Esporta in CSV</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON</source>
+        <translation>Esporta in JSON</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Effacer toutes les réponses ? Elles ne pourront pas être retrouvées.</source>
+        <translation>Cancellare tutte le risposte? Non si potranno recuperare.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse pour l&apos;instant.</source>
+        <translation>Ancora nessuna risposta.</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne garde pas les réponses : elles seront perdues à la fermeture de la page.</source>
+        <translation>Questo browser non conserva le risposte: andranno perse alla chiusura della pagina.</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV...</source>
+        <translation>Esporta in CSV...</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON...</source>
+        <translation>Esporta in JSON...</translation>
+    </message>
+    <message>
+        <source>Tableur CSV (*.csv)</source>
+        <translation>Foglio di calcolo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal de réponses (*.json)</source>
+        <translation>Registro di risposte (*.json)</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être exportées : %1.</source>
+        <translation>Non è stato possibile esportare le risposte: %1.</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être effacées.</source>
+        <translation>Non è stato possibile cancellare le risposte.</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -126,6 +213,141 @@
     <message>
         <source>Conventions de signe</source>
         <translation>Convenzioni di segno</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>Ouvrir un parcours</source>
+        <translation>Apri un percorso</translation>
+    </message>
+    <message>
+        <source>Parcours Vireflu (*.json)</source>
+        <translation>Percorsi Vireflu (*.json)</translation>
+    </message>
+    <message>
+        <source>Composez ou ouvrez d&apos;abord un parcours.</source>
+        <translation>Componete o aprite prima un percorso.</translation>
+    </message>
+    <message>
+        <source>Parcours terminé : %1</source>
+        <translation>Percorso terminato: %1</translation>
+    </message>
+    <message>
+        <source>Bonnes réponses : %1 sur %2 (%3 %).</source>
+        <translation>Risposte giuste: %1 su %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Réussi (note de passage : %1 %).</source>
+        <translation>Superato (soglia: %1 %).</translation>
+    </message>
+    <message>
+        <source>Pas encore réussi (note de passage : %1 %).</source>
+        <translation>Non ancora superato (soglia: %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 : sans réponse</source>
+        <translation>%1: senza risposta</translation>
+    </message>
+    <message>
+        <source>%1 : juste</source>
+        <translation>%1: giusta</translation>
+    </message>
+    <message>
+        <source>%1 : faux</source>
+        <translation>%1: sbagliata</translation>
+    </message>
+    <message>
+        <source>Composer un parcours</source>
+        <translation>Componi un percorso</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Note de passage (%)</source>
+        <translation>Soglia di superamento (%)</translation>
+    </message>
+    <message>
+        <source>Leçons de Vireflu</source>
+        <translation>Lezioni di Vireflu</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Ajouter une leçon de fichier...</source>
+        <translation>Aggiungi una lezione da file...</translation>
+    </message>
+    <message>
+        <source>Leçons du parcours</source>
+        <translation>Lezioni del percorso</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Commencer</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>Salva...</translation>
+    </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Copia il link</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Esporta per una piattaforma (SCORM)...</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Le parcours %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Non è stato possibile leggere il percorso %1: %2.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le parcours</source>
+        <translation>Salva il percorso</translation>
+    </message>
+    <message>
+        <source>Le parcours n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Non è stato possibile salvare il percorso: %1.</translation>
+    </message>
+    <message>
+        <source>La page de Vireflu (vireflu.html) est introuvable : construisez-la avec « make web ».</source>
+        <translation>La pagina di Vireflu (vireflu.html) non si trova: costruitela con «make web».</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lue comme la page de Vireflu.</source>
+        <translation>%1 non è stato possibile leggerla come pagina di Vireflu.</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)</source>
+        <translation>Esporta per una piattaforma (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquet SCORM (*.zip)</source>
+        <translation>Pacchetto SCORM (*.zip)</translation>
+    </message>
+    <message>
+        <source>Le paquet n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Non è stato possibile salvare il pacchetto: %1.</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1442,42 @@
         <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
         <translation>Un generatore gira con il suo campo, più veloce di lui. Qui il rotore gira contro il campo: la rete fornisce energia in più.</translation>
     </message>
+    <message>
+        <source>Pour l&apos;enseignant</source>
+        <translation>Per l&apos;insegnante</translation>
+    </message>
+    <message>
+        <source>Leçon %1 sur %2</source>
+        <translation>Lezione %1 di %2</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Termina</translation>
+    </message>
+    <message>
+        <source>Leçon suivante</source>
+        <translation>Lezione successiva</translation>
+    </message>
+    <message>
+        <source>Réponse attendue : %1</source>
+        <translation>Risposta attesa: %1</translation>
+    </message>
+    <message>
+        <source>Certains voient un champ qui tourne parce que sa valeur change : faites observer que la flèche garde sa direction et ne fait que s&apos;allonger, se raccourcir et s&apos;inverser. Demandez ensuite ce qu&apos;il faut ajouter pour qu&apos;il tourne.</source>
+        <translation>Alcuni vedono un campo che ruota perché il suo valore cambia: fate notare che la freccia mantiene la sua direzione e si limita ad allungarsi, accorciarsi e invertirsi. Chiedete poi che cosa bisogna aggiungere perché ruoti.</translation>
+    </message>
+    <message>
+        <source>L&apos;erreur la plus fréquente : lire les angles comme des retards, et donc prédire le sens opposé. Faites dire quelle phase culmine juste après la phase 1, puis demandez ce que devient le champ si l&apos;on échange deux fils.</source>
+        <translation>L&apos;errore più frequente: leggere gli angoli come ritardi e quindi prevedere il verso opposto. Fate dire quale fase raggiunge il massimo subito dopo la fase 1, poi chiedete che cosa diventa il campo se si scambiano due fili.</translation>
+    </message>
+    <message>
+        <source>Deux erreurs habituelles : donner le rapport des vitesses du rotor et du champ au lieu de leur écart relatif, ou se tromper d&apos;un facteur dix en passant aux pour-cent. Demandez ensuite ce que vaut le glissement rotor bloqué, puis au synchronisme.</source>
+        <translation>Due errori abituali: dare il rapporto tra le velocità del rotore e del campo invece della loro differenza relativa, oppure sbagliare di un fattore dieci passando alle percentuali. Chiedete poi quanto vale lo scorrimento a rotore bloccato e al sincronismo.</translation>
+    </message>
+    <message>
+        <source>L&apos;idée fausse : un rotor qui suit son champ serait entraîné par lui. Au synchronisme les barres ne voient aucun flux varier : pas de courant induit, donc pas de couple. Demandez pourquoi un moteur à vide tourne un peu moins vite que son champ.</source>
+        <translation>L&apos;idea sbagliata: un rotore che segue il suo campo ne sarebbe trascinato. Al sincronismo le barre non vedono variare alcun flusso: nessuna corrente indotta, quindi nessuna coppia. Chiedete perché un motore a vuoto gira un po&apos; più lentamente del suo campo.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -1246,6 +1504,26 @@
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
         <translation>%1 non è stato aperto.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un parcours...</source>
+        <translation>Apri un percorso...</translation>
+    </message>
+    <message>
+        <source>Composer un parcours...</source>
+        <translation>Componi un percorso...</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>Le mie risposte</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Esporta per una piattaforma (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Vue enseignant</source>
+        <translation>Vista insegnante</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2203,26 @@
     <message>
         <source>Ce montage ne peut pas être ouvert.</source>
         <translation>Questo montaggio non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un parcours Vireflu.</source>
+        <translation>Questo file non è un percorso Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de parcours Vireflu.</source>
+        <translation>Questo link non contiene un percorso Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce journal n&apos;est pas un journal de réponses Vireflu.</source>
+        <translation>Questo registro non è un registro di risposte Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce parcours ne peut pas être ouvert.</source>
+        <translation>Questo percorso non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>Ce journal de réponses ne peut pas être lu.</source>
+        <translation>Questo registro di risposte non può essere letto.</translation>
     </message>
 </context>
 <context>

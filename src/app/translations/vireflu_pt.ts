@@ -75,6 +75,93 @@
     </message>
 </context>
 <context>
+    <name>Answers</name>
+    <message>
+        <source>Le journal de réponses %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Não foi possível ler o registo de respostas %1: %2.</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>As minhas respostas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Leçon</source>
+        <translation>Lição</translation>
+    </message>
+    <message>
+        <source>Réponse</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Secondes</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>juste</source>
+        <translation>certa</translation>
+    </message>
+    <message>
+        <source>faux</source>
+        <translation>errada</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV</source>
+        <translation>Exportar em CSV</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON</source>
+        <translation>Exportar em JSON</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Effacer toutes les réponses ? Elles ne pourront pas être retrouvées.</source>
+        <translation>Apagar todas as respostas? Não poderão ser recuperadas.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse pour l&apos;instant.</source>
+        <translation>Ainda não há respostas.</translation>
+    </message>
+    <message>
+        <source>Ce navigateur ne garde pas les réponses : elles seront perdues à la fermeture de la page.</source>
+        <translation>Este navegador não guarda as respostas: perder-se-ão ao fechar a página.</translation>
+    </message>
+    <message>
+        <source>Exporter en CSV...</source>
+        <translation>Exportar em CSV...</translation>
+    </message>
+    <message>
+        <source>Exporter en JSON...</source>
+        <translation>Exportar em JSON...</translation>
+    </message>
+    <message>
+        <source>Tableur CSV (*.csv)</source>
+        <translation>Folha de cálculo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Journal de réponses (*.json)</source>
+        <translation>Registo de respostas (*.json)</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être exportées : %1.</source>
+        <translation>Não foi possível exportar as respostas: %1.</translation>
+    </message>
+    <message>
+        <source>Les réponses n&apos;ont pas pu être effacées.</source>
+        <translation>Não foi possível apagar as respostas.</translation>
+    </message>
+</context>
+<context>
     <name>CommandBar</name>
     <message>
         <source>&amp;Initialisation</source>
@@ -126,6 +213,141 @@
     <message>
         <source>Conventions de signe</source>
         <translation>Convenções de sinal</translation>
+    </message>
+</context>
+<context>
+    <name>Course</name>
+    <message>
+        <source>Ouvrir un parcours</source>
+        <translation>Abrir um percurso</translation>
+    </message>
+    <message>
+        <source>Parcours Vireflu (*.json)</source>
+        <translation>Percursos do Vireflu (*.json)</translation>
+    </message>
+    <message>
+        <source>Composez ou ouvrez d&apos;abord un parcours.</source>
+        <translation>Componha ou abra primeiro um percurso.</translation>
+    </message>
+    <message>
+        <source>Parcours terminé : %1</source>
+        <translation>Percurso terminado: %1</translation>
+    </message>
+    <message>
+        <source>Bonnes réponses : %1 sur %2 (%3 %).</source>
+        <translation>Respostas certas: %1 de %2 (%3 %).</translation>
+    </message>
+    <message>
+        <source>Réussi (note de passage : %1 %).</source>
+        <translation>Aprovado (nota mínima: %1 %).</translation>
+    </message>
+    <message>
+        <source>Pas encore réussi (note de passage : %1 %).</source>
+        <translation>Ainda não aprovado (nota mínima: %1 %).</translation>
+    </message>
+    <message>
+        <source>%1 : sans réponse</source>
+        <translation>%1: sem resposta</translation>
+    </message>
+    <message>
+        <source>%1 : juste</source>
+        <translation>%1: certa</translation>
+    </message>
+    <message>
+        <source>%1 : faux</source>
+        <translation>%1: errada</translation>
+    </message>
+    <message>
+        <source>Composer un parcours</source>
+        <translation>Compor um percurso</translation>
+    </message>
+    <message>
+        <source>Titre</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Note de passage (%)</source>
+        <translation>Nota mínima (%)</translation>
+    </message>
+    <message>
+        <source>Leçons de Vireflu</source>
+        <translation>Lições do Vireflu</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Ajouter une leçon de fichier...</source>
+        <translation>Adicionar uma lição de um ficheiro...</translation>
+    </message>
+    <message>
+        <source>Leçons du parcours</source>
+        <translation>Lições do percurso</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Retirar</translation>
+    </message>
+    <message>
+        <source>Commencer</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>Enregistrer...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Copiar a ligação</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Exportar para uma plataforma (SCORM)...</translation>
+    </message>
+    <message>
+        <source>aucune</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Le parcours %1 n&apos;a pas pu être lu : %2.</source>
+        <translation>Não foi possível ler o percurso %1: %2.</translation>
+    </message>
+    <message>
+        <source>Enregistrer le parcours</source>
+        <translation>Guardar o percurso</translation>
+    </message>
+    <message>
+        <source>Le parcours n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Não foi possível guardar o percurso: %1.</translation>
+    </message>
+    <message>
+        <source>La page de Vireflu (vireflu.html) est introuvable : construisez-la avec « make web ».</source>
+        <translation>A página do Vireflu (vireflu.html) não foi encontrada: construa-a com «make web».</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas pu être lue comme la page de Vireflu.</source>
+        <translation>%1 não pôde ser lida como a página do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)</source>
+        <translation>Exportar para uma plataforma (SCORM)</translation>
+    </message>
+    <message>
+        <source>Paquet SCORM (*.zip)</source>
+        <translation>Pacote SCORM (*.zip)</translation>
+    </message>
+    <message>
+        <source>Le paquet n&apos;a pas pu être enregistré : %1.</source>
+        <translation>Não foi possível guardar o pacote: %1.</translation>
     </message>
 </context>
 <context>
@@ -1220,6 +1442,42 @@
         <source>Une génératrice tourne avec son champ, plus vite que lui. Ici le rotor tourne contre le champ : le réseau fournit de l&apos;énergie en plus.</source>
         <translation>Um gerador gira com o seu campo, mais depressa do que ele. Aqui o rotor gira contra o campo: a rede fornece energia a mais.</translation>
     </message>
+    <message>
+        <source>Pour l&apos;enseignant</source>
+        <translation>Para o professor</translation>
+    </message>
+    <message>
+        <source>Leçon %1 sur %2</source>
+        <translation>Lição %1 de %2</translation>
+    </message>
+    <message>
+        <source>Terminer</source>
+        <translation>Terminar</translation>
+    </message>
+    <message>
+        <source>Leçon suivante</source>
+        <translation>Lição seguinte</translation>
+    </message>
+    <message>
+        <source>Réponse attendue : %1</source>
+        <translation>Resposta esperada: %1</translation>
+    </message>
+    <message>
+        <source>Certains voient un champ qui tourne parce que sa valeur change : faites observer que la flèche garde sa direction et ne fait que s&apos;allonger, se raccourcir et s&apos;inverser. Demandez ensuite ce qu&apos;il faut ajouter pour qu&apos;il tourne.</source>
+        <translation>Alguns veem um campo que roda porque o seu valor muda: faça notar que a seta mantém a direção e apenas cresce, encolhe e se inverte. Pergunte depois o que é preciso acrescentar para que rode.</translation>
+    </message>
+    <message>
+        <source>L&apos;erreur la plus fréquente : lire les angles comme des retards, et donc prédire le sens opposé. Faites dire quelle phase culmine juste après la phase 1, puis demandez ce que devient le champ si l&apos;on échange deux fils.</source>
+        <translation>O erro mais frequente: ler os ângulos como atrasos e, por isso, prever o sentido oposto. Peça que digam que fase atinge o máximo logo depois da fase 1 e pergunte depois o que acontece ao campo se se trocarem dois fios.</translation>
+    </message>
+    <message>
+        <source>Deux erreurs habituelles : donner le rapport des vitesses du rotor et du champ au lieu de leur écart relatif, ou se tromper d&apos;un facteur dix en passant aux pour-cent. Demandez ensuite ce que vaut le glissement rotor bloqué, puis au synchronisme.</source>
+        <translation>Dois erros habituais: dar a razão entre as velocidades do rotor e do campo em vez da sua diferença relativa, ou errar por um fator de dez ao passar para percentagem. Pergunte depois quanto vale o escorregamento com o rotor bloqueado e em sincronismo.</translation>
+    </message>
+    <message>
+        <source>L&apos;idée fausse : un rotor qui suit son champ serait entraîné par lui. Au synchronisme les barres ne voient aucun flux varier : pas de courant induit, donc pas de couple. Demandez pourquoi un moteur à vide tourne un peu moins vite que son champ.</source>
+        <translation>A ideia errada: um rotor que acompanha o seu campo seria arrastado por ele. Em sincronismo as barras não veem nenhum fluxo variar: não há corrente induzida, logo não há binário. Pergunte porque é que um motor em vazio roda um pouco mais devagar do que o seu campo.</translation>
+    </message>
 </context>
 <context>
     <name>LessonMenu</name>
@@ -1246,6 +1504,26 @@
     <message>
         <source>%1 n&apos;a pas été ouvert.</source>
         <translation>%1 não foi aberto.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un parcours...</source>
+        <translation>Abrir um percurso...</translation>
+    </message>
+    <message>
+        <source>Composer un parcours...</source>
+        <translation>Compor um percurso...</translation>
+    </message>
+    <message>
+        <source>Mes réponses</source>
+        <translation>As minhas respostas</translation>
+    </message>
+    <message>
+        <source>Exporter pour une plateforme (SCORM)...</source>
+        <translation>Exportar para uma plataforma (SCORM)...</translation>
+    </message>
+    <message>
+        <source>Vue enseignant</source>
+        <translation>Vista do professor</translation>
     </message>
 </context>
 <context>
@@ -1925,6 +2203,26 @@
     <message>
         <source>Ce montage ne peut pas être ouvert.</source>
         <translation>Esta montagem não pode ser aberta.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas un parcours Vireflu.</source>
+        <translation>Este ficheiro não é um percurso do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce lien ne contient pas de parcours Vireflu.</source>
+        <translation>Esta ligação não contém nenhum percurso do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce journal n&apos;est pas un journal de réponses Vireflu.</source>
+        <translation>Este registo não é um registo de respostas do Vireflu.</translation>
+    </message>
+    <message>
+        <source>Ce parcours ne peut pas être ouvert.</source>
+        <translation>Este percurso não pode ser aberto.</translation>
+    </message>
+    <message>
+        <source>Ce journal de réponses ne peut pas être lu.</source>
+        <translation>Este registo de respostas não pode ser lido.</translation>
     </message>
 </context>
 <context>

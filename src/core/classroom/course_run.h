@@ -42,6 +42,8 @@ public:
     // The current lesson's first answer; later ones change nothing.
     void Record(bool right);
     bool Answered() const { return outcomes[current].has_value(); }
+    // Each lesson's first answer, none where unanswered.
+    const std::vector<std::optional<bool>>& Outcomes() const { return outcomes; }
     // On to the next lesson once this one is answered; false at the last or before.
     bool Next();
     // Whether every lesson is answered; the score counts unanswered ones as not right.
