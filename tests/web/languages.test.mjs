@@ -29,6 +29,8 @@ test("the browser's language, then a link's, then the one chosen in Langue, whic
   await page.getByRole("menuitemradio", { name: "English", exact: true }).click();
   await page.waitForFunction(() => document.documentElement.lang === "en");
   assert.match(await page.evaluate(() => location.hash), /&lang=en$/, "the address carries the choice");
+  // The browser stores the choice on its own time: the next visit must find it kept.
+  await page.waitForFunction(() => localStorage.getItem("vireflu-language") === "en");
   await page.goto(page.url().split("#")[0]);
   await page.waitForFunction(() => window.vireflu);
   assert.deepEqual((await titles(page)).slice(0, 2), ["General", "Edit"], "remembered without the link");
