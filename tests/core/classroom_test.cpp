@@ -115,6 +115,10 @@ TEST(AnswerLogTest, RecordsRoundTripAndExportSafely) {
     LessonRun run(*FindLesson("trois-phases"), French, false);
     EXPECT_EQ(run.ForTeacher().expected, "Il tourne dans le sens horaire");
     EXPECT_TRUE(run.ForTeacher().notes.has_value());
+    LessonRun shown(*FindLesson("glissement"), French, false);
+    shown.Show();
+    EXPECT_EQ(RecordOf(shown, 0, 0).kind, "shown");
+    EXPECT_FALSE(RecordOf(shown, 0, 0).right);
     run.Choose(1);
     run.Choose(0);  // too late: the first answer stays
     AnswerRecord record = RecordOf(run, 12.34, 1796748326);

@@ -100,7 +100,10 @@ TEST(LessonTable, SentencesQuoteTheSimulatorsFigureInTheLanguage) {
           std::pair{"harmonique-7",
                     "L'harmonique 7 (14 % du fondamental) tourne dans le sens "
                     "antihoraire à 21000 tr/min, 7 fois la vitesse du "
-                    "fondamental"}}) {
+                    "fondamental"},
+          // The equivalent circuit's figures, worked by hand in the induction tests.
+          std::pair{"courant-de-demarrage", "Une phase du stator absorbe 32,1 A"},
+          std::pair{"resistance-rotorique", "Le couple est maximal au glissement 0,551"}}) {
         const Lesson& harmonic = *FindLesson(id);
         EXPECT_EQ(LessonSentence(harmonic.quantity, *ComputeLessonValue(harmonic), French), heard);
     }
