@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "drawing/colour_map.h"
+#include "drawing/path_pixels.h"
 #include "drawing/raster_surface.h"
 
 namespace vireflu {
@@ -94,6 +95,22 @@ TEST(RasterSurface, PathAfterAnotherAsItsOwnSegments) {
         alone.MoveTo(row.next.front());
         for (Point point : row.next) alone.LineTo(point);
         EXPECT_TRUE(std::ranges::equal(drawn.Pixels(), alone.Pixels())) << row.name;
+    }
+}
+
+// A trace's pixels lie within the bounds its changed area is made of, whichever way it runs.
+TEST(PathPixels, BoundsHoldEveryPixel) {
+    for (const std::vector<Point>& points :
+         {std::vector<Point>{{2, 1}, {2, 6}, {7, 3}}, std::vector<Point>{{7, 8}, {1, 2}}}) {
+        PathPixels path;
+        path.Update(points, 1, 10, 10);
+        const Rect bounds = path.Bounds();
+        for (const std::size_t offset : path.Offsets()) {
+            const int x = static_cast<int>(offset % 10), y = static_cast<int>(offset / 10);
+            EXPECT_TRUE(x >= bounds.left && x < bounds.right && y >= bounds.top &&
+                        y < bounds.bottom)
+                << x << "," << y;
+        }
     }
 }
 
