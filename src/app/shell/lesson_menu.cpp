@@ -32,6 +32,8 @@ QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open,
                 QCoreApplication::translate("LessonMenu", "Leçons Vireflu (*.json)"));
             if (!file.isEmpty()) OpenLessonFile(window, file, open);
         });
+    // Courses apart from single lessons, and the answers apart from both, as in the page.
+    menu->addSeparator();
     menu->addAction(QCoreApplication::translate("LessonMenu", "Ouvrir un parcours..."),
                     [window, open = classActions.openCourse] {
                         const QString file = QFileDialog::getOpenFileName(
@@ -42,12 +44,12 @@ QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open,
                     });
     menu->addAction(QCoreApplication::translate("LessonMenu", "Composer un parcours..."),
                     classActions.compose);
-    menu->addSeparator();
-    menu->addAction(QCoreApplication::translate("LessonMenu", "Mes réponses"),
-                    classActions.answers);
     menu->addAction(
         QCoreApplication::translate("LessonMenu", "Exporter pour une plateforme (SCORM)..."),
         classActions.exportCourse);
+    menu->addSeparator();
+    menu->addAction(QCoreApplication::translate("LessonMenu", "Mes réponses"),
+                    classActions.answers);
     menu->addSeparator();
     QAction* teacher = menu->addAction(QCoreApplication::translate("LessonMenu", "Vue enseignant"));
     teacher->setObjectName(QStringLiteral("teacherView"));
