@@ -38,8 +38,9 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Bleu Blanc Orange|-|Projection|&Leçons|Le champ d'une phase|Le champ tournant|"
      "Fréquence et vitesse|La machine synchrone|La machine asynchrone|Les harmoniques|"
      "Les bobinages|-|"
-     "Ouvrir une leçon...|Ouvrir un parcours...|Composer un parcours...|-|Mes réponses|"
-     "Exporter pour une plateforme (SCORM)...|-|Vue enseignant|&?|Raccourcis &clavier|Conventions "
+     "Ouvrir une leçon...|-|Ouvrir un parcours...|Composer un parcours...|"
+     "Exporter pour une plateforme (SCORM)...|-|Mes réponses|-|Vue enseignant|&?|Raccourcis "
+     "&clavier|Conventions "
      "de &signe|&Langue|&A propos de "
      "Vireflu...|&Initialisation|&Animation",
      "&General|&Open...|&Save...|Save &as...|Open &recent|&Export "
@@ -52,8 +53,8 @@ const std::pair<const char*, const char*> kWindows[] = {
      "Pace x1/4|Pace x1/2|Pace x1|"
      "Pace x2|Pace x4|&Colour|Blue Black Red|Green Black Red|CAD|Blue White Orange|-|Projector|"
      "&Lessons|The field of one phase|The rotating field|Frequency and speed|The synchronous "
-     "machine|The induction machine|Harmonics|Windings|-|Open a lesson...|Open a course...|"
-     "Compose a course...|-|My answers|Export for a platform (SCORM)...|-|Teacher "
+     "machine|The induction machine|Harmonics|Windings|-|Open a lesson...|-|Open a course...|"
+     "Compose a course...|Export for a platform (SCORM)...|-|My answers|-|Teacher "
      "view|&Help|&Keyboard "
      "shortcuts|&Sign conventions|&Language|&About Vireflu...|&Reset|&Animation"},
     // The stator panel with phase 1 on.
