@@ -162,6 +162,7 @@ TEST(ZipTest, StoredEntriesCarryTheirChecksum) {
     const std::vector<ZipEntry> entries = {{"a.txt", "123456789"}};
     const std::string zip = StoredZip(entries);
     EXPECT_EQ(zip.substr(0, 4), "PK\x03\x04");
+    EXPECT_EQ(zip.substr(8, 2), std::string(2, '\0'));  // stored, as every unzip reads
     EXPECT_EQ(zip.substr(14, 4), "\x26\x39\xF4\xCB");  // CRC-32 of "123456789"
     EXPECT_EQ(zip.substr(30, 14), "a.txt123456789");
     EXPECT_EQ(zip.substr(zip.size() - 22, 4), "PK\x05\x06");
