@@ -9,6 +9,7 @@
 #include "classroom/page_file.h"
 #include "classroom/scorm_package.h"
 #include "interface_language.h"
+#include "lesson_menu.h"
 #include "plain_warning.h"
 #include "setup/setup_refusal.h"
 
@@ -41,23 +42,13 @@ QString WriteWhole(const QString& path, std::string_view bytes) {
 
 bool OpenCourseFile(QWidget* window, const QString& file,
                     const std::function<void(const Course&)>& follow) {
-    QFile input(file);
-    const QString name = QFileInfo(file).fileName();
-    if (!input.open(QIODevice::ReadOnly)) {
-        ShowPlainWarning(
-            window, QCoreApplication::translate("Course", "Le parcours %1 n'a pas pu être lu : %2.")
-                        .arg(name, input.errorString()));
-        return false;
-    }
-    // One byte past the limit is enough to refuse a file that is too large.
-    const QByteArray document = input.read(static_cast<qint64>(kMaxCourseBytes) + 1);
-    const auto read = ReadCourse(std::string_view(document.constData(), document.size()));
+    const std::optional<QByteArray> document = ReadFileUpTo(
+        window, file, kMaxCourseBytes,
+        QT_TRANSLATE_NOOP("Course", "Le parcours %1 n'a pas pu être lu : %2."), "Course");
+    if (!document) return false;
+    const auto read = ReadCourse(std::string_view(document->constData(), document->size()));
     if (const auto* refused = std::get_if<SetupError>(&read)) {
-        const std::string sentence =
-            SetupRefusalText(*refused, CatalogueOf("Setup"), RefusedText::Course);
-        ShowPlainWarning(
-            window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) +
-                        "\n" + QString::fromStdString(sentence));
+        WarnNotOpened(window, file, *refused, RefusedText::Course);
         return false;
     }
     follow(std::get<Course>(read));

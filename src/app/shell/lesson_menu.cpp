@@ -59,27 +59,35 @@ QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open,
     return menu;
 }
 
-std::optional<LessonFile> ReadLessonFile(QWidget* window, const QString& file) {
+std::optional<QByteArray> ReadFileUpTo(QWidget* window, const QString& file, std::size_t limit,
+                                       const char* unreadable, const char* context) {
     QFile input(file);
-    const QString name = QFileInfo(file).fileName();
-    if (!input.open(QIODevice::ReadOnly)) {
-        ShowPlainWarning(window, QCoreApplication::translate(
-                                     "LessonMenu", "La leçon %1 n'a pas pu être lue : %2.")
-                                     .arg(name, input.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray document = input.read(static_cast<qint64>(kMaxSetupBytes) + 1);
-    const auto read = ReadLesson(std::string_view(document.constData(), document.size()));
+    if (input.open(QIODevice::ReadOnly)) return input.read(static_cast<qint64>(limit) + 1);
+    ShowPlainWarning(window, QCoreApplication::translate(context, unreadable)
+                                 .arg(QFileInfo(file).fileName(), input.errorString()));
+    return std::nullopt;
+}
+
+void WarnNotOpened(QWidget* window, const QString& file, const SetupError& refused,
+                   RefusedText what) {
+    const std::string sentence = SetupRefusalText(refused, CatalogueOf("Setup"), what);
+    ShowPlainWarning(window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.")
+                                     .arg(QFileInfo(file).fileName()) +
+                                 "\n" + QString::fromStdString(sentence));
+}
+
+std::optional<LessonFile> ReadLessonFile(QWidget* window, const QString& file) {
+    const std::optional<QByteArray> document = ReadFileUpTo(
+        window, file, kMaxSetupBytes,
+        QT_TRANSLATE_NOOP("LessonMenu", "La leçon %1 n'a pas pu être lue : %2."), "LessonMenu");
+    if (!document) return std::nullopt;
+    const std::string_view text(document->constData(), document->size());
+    const auto read = ReadLesson(text);
     if (const auto* refused = std::get_if<SetupError>(&read)) {
-        const std::string sentence =
-            SetupRefusalText(*refused, CatalogueOf("Setup"), RefusedText::Lesson);
-        ShowPlainWarning(
-            window, QCoreApplication::translate("LessonMenu", "%1 n'a pas été ouvert.").arg(name) +
-                        "\n" + QString::fromStdString(sentence));
+        WarnNotOpened(window, file, *refused, RefusedText::Lesson);
         return std::nullopt;
     }
     // Read as a lesson, the document is JSON: a course carries it compact.
-    const std::string_view text(document.constData(), document.size());
     return LessonFile{std::get<Lesson>(read), WriteJson(std::get<JsonValue>(ParseJson(text)))};
 }
 

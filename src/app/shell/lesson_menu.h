@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMenu>
 
 #include <functional>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "lessons/lesson.h"
+#include "setup/setup_refusal.h"
 
 namespace vireflu {
 
@@ -25,6 +27,15 @@ struct ClassActions {
 // "Ouvrir une leçon..." for a file a teacher wrote, refused as a bad setup is, then courses.
 QMenu* MakeLessonMenu(QWidget* window, std::function<void(const Lesson&)> open,
                       const ClassActions& classActions);
+
+// A lesson's or a course's file, up to one byte past `limit` (enough to refuse a larger one);
+// nothing once the user is told, in `unreadable` ("... %1 n'a pas pu être lu : %2."), that it
+// could not be read.
+std::optional<QByteArray> ReadFileUpTo(QWidget* window, const QString& file, std::size_t limit,
+                                       const char* unreadable, const char* context);
+// Tells the user a file was not opened, with the core's sentence for its refusal.
+void WarnNotOpened(QWidget* window, const QString& file, const SetupError& refused,
+                   RefusedText what);
 
 // A lesson file read, and its document as compact JSON (as a course carries it).
 struct LessonFile {

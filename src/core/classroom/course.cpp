@@ -32,6 +32,12 @@ std::variant<CourseLesson, SetupError> LessonOf(const JsonValue& value, const st
     return CourseLesson{std::get<Lesson>(std::move(read)), WriteJson(value)};
 }
 
+// Outside 1..kMaxCourseLessons, from a file or a command line.
+SetupError TooManyLessons() {
+    return BadKey(SetupFault::BadValue, "lessons",
+                  "1 to " + std::to_string(kMaxCourseLessons) + " lessons");
+}
+
 bool GoodTitle(const std::string& title) {
     const std::size_t length = CharacterCount(title);
     return length >= 1 && length <= kMaxCourseTitle &&
@@ -63,8 +69,7 @@ std::variant<Course, SetupError> ReadCourse(std::string_view document) {
     }
     const JsonValue::Items* lessons = keys["lessons"]->Array();
     if (lessons == nullptr || lessons->empty() || lessons->size() > kMaxCourseLessons)
-        return BadKey(SetupFault::BadValue, "lessons",
-                      "1 to " + std::to_string(kMaxCourseLessons) + " lessons");
+        return TooManyLessons();
     for (std::size_t i = 0; i < lessons->size(); ++i) {
         auto lesson = LessonOf((*lessons)[i], "lessons[" + std::to_string(i) + "]");
         if (auto* error = std::get_if<SetupError>(&lesson)) return *error;
@@ -112,9 +117,7 @@ std::variant<Course, SetupError> CourseOfIds(std::string_view ids, std::string t
         const Lesson* shipped = FindLesson(id);
         if (shipped == nullptr)
             return BadKey(SetupFault::BadValue, id.empty() ? "," : id, "shipped lessons' ids");
-        if (course.lessons.size() == kMaxCourseLessons)
-            return BadKey(SetupFault::BadValue, "lessons",
-                          "1 to " + std::to_string(kMaxCourseLessons) + " lessons");
+        if (course.lessons.size() == kMaxCourseLessons) return TooManyLessons();
         course.lessons.push_back({*shipped, ""});
         if (comma == std::string_view::npos) return course;
         ids.remove_prefix(comma + 1);
