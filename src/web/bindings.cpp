@@ -447,12 +447,14 @@ val Restored(WebSimulator& simulator) {
 
 val vireflu::OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read,
                          RefusedText source) {
-    val result = val::object();
-    if (const auto refused = simulator.Open(read)) {
-        result.set("error", SetupRefusalText(*refused, PageTexts("Setup"), source));
-        return result;
-    }
+    if (const auto refused = simulator.Open(read)) return RefusalOf(*refused, source);
     return PagePartOf(std::get<Setup>(read));
+}
+
+val vireflu::RefusalOf(const SetupError& refused, RefusedText source) {
+    val result = val::object();
+    result.set("error", SetupRefusalText(refused, PageTexts("Setup"), source));
+    return result;
 }
 
 val vireflu::PagePartOf(const Setup& setup) {

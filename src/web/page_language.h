@@ -16,6 +16,10 @@ namespace vireflu {
 void SpeakTable(const std::string& code, emscripten::val table);
 // The language spoken, by its code: "fr", "de", ...
 const std::string& SpokenLanguage();
+// Whether a teacher's own lesson shows its English rather than its French.
+inline bool LessonsInEnglish() {
+    return SpokenLanguage() == "en";
+}
 
 // A French text of a context, in the language spoken; as written where the table has none.
 std::string PageText(const char* context, const char* french);

@@ -13,22 +13,13 @@
 #include "lessons/lesson_text.h"
 #include "page_language.h"
 #include "setup/setup_refusal.h"
+#include "web_lesson.h"
 
 using emscripten::val;
 
 namespace vireflu {
 
 namespace {
-
-bool InEnglish() {
-    return SpokenLanguage() == "en";
-}
-
-val Refused(const SetupError& error, RefusedText source) {
-    val result = val::object();
-    result.set("error", SetupRefusalText(error, PageTexts("Setup"), source));
-    return result;
-}
 
 // A document the page made itself from the core's own writing; read back as written.
 Course CourseOf(const std::string& document) {
@@ -55,7 +46,7 @@ val ComposeCourse(const std::string& title, const val& passMark, const val& entr
     }
     const auto read = ReadCourse(WriteCourse(course));
     if (const auto* error = std::get_if<SetupError>(&read))
-        return Refused(*error, RefusedText::Course);
+        return RefusalOf(*error, RefusedText::Course);
     val result = val::object();
     result.set("document", WriteCourse(std::get<Course>(read)));
     return result;
@@ -66,10 +57,10 @@ val ComposeCourse(const std::string& title, const val& passMark, const val& entr
 val OwnLesson(const std::string& bytes) {
     const auto read = ReadLesson(bytes);
     if (const auto* error = std::get_if<SetupError>(&read))
-        return Refused(*error, RefusedText::Lesson);
+        return RefusalOf(*error, RefusedText::Lesson);
     val result = val::object();
-    result.set("title",
-               ShownLessonText(std::get<Lesson>(read).title, PageTexts("Lesson"), InEnglish()));
+    result.set("title", ShownLessonText(std::get<Lesson>(read).title, PageTexts("Lesson"),
+                                        LessonsInEnglish()));
     result.set("document", WriteJson(std::get<JsonValue>(ParseJson(bytes))));
     return result;
 }
@@ -104,7 +95,7 @@ val Strings(const std::vector<std::string>& texts) {
 val WebCourse::Start(const std::string& text, bool link) {
     auto read = link ? ReadCourseLink(text) : ReadCourse(text);
     if (const auto* error = std::get_if<SetupError>(&read))
-        return Refused(*error, link ? RefusedText::CourseLink : RefusedText::Course);
+        return RefusalOf(*error, link ? RefusedText::CourseLink : RefusedText::Course);
     run.emplace(std::get<Course>(std::move(read)));
     val result = val::object();
     result.set("title", run->Followed().title);
@@ -135,7 +126,7 @@ bool WebCourse::Next() {
 }
 
 val WebCourse::End() const {
-    const CourseEnd end = run->End(PageTextsOfAnyContext(), InEnglish());
+    const CourseEnd end = run->End(PageTextsOfAnyContext(), LessonsInEnglish());
     const CourseScore score = run->Score();
     val results = val::array();
     const auto& outcomes = run->Outcomes();

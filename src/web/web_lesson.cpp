@@ -14,7 +14,7 @@ namespace vireflu {
 namespace {
 
 val Shown(const LessonText& text, const LessonFigures& figures = {}) {
-    return val(ShownLessonText(text, PageTexts("Lesson"), SpokenLanguage() == "en", figures));
+    return val(ShownLessonText(text, PageTexts("Lesson"), LessonsInEnglish(), figures));
 }
 
 }  // namespace
@@ -25,19 +25,17 @@ val WebLesson::Open(WebSimulator& simulator, const std::string& text, bool isId,
     if (!isId) read = ReadLesson(text);
     if (const Lesson* found = isId ? FindLesson(text) : nullptr) read = *found;
     if (const auto* refused = std::get_if<SetupError>(&read)) {
+        if (!isId) return RefusalOf(*refused, RefusedText::Lesson);
         val result = val::object();
-        result.set(
-            "error",
-            isId ? WithArguments(
+        result.set("error",
+                   WithArguments(
                        PageText("Page", VIREFLU_UI_TEXT("Page", "Il n'y a pas de leçon « %1 ».")),
-                       {text})
-                 : SetupRefusalText(*refused, PageTexts("Setup"), RefusedText::Lesson));
+                       {text}));
         return result;
     }
     const Lesson& lesson = std::get<Lesson>(read);
     shippedId = isId ? lesson.id : std::string();
-    const LessonPage page =
-        simulator.OpenLesson(lesson, PageTexts("Lesson"), SpokenLanguage() == "en");
+    const LessonPage page = simulator.OpenLesson(lesson, PageTexts("Lesson"), LessonsInEnglish());
     val result = PagePartOf(page.setup);
     result.set("title", page.title);
     result.set("introduction", page.introduction);

@@ -17,6 +17,8 @@ namespace vireflu {
 // page's part of the opened setup (PagePartOf). Defined with the bindings.
 emscripten::val OpenedSetup(WebSimulator& simulator, const std::variant<Setup, SetupError>& read,
                             RefusedText source);
+// {error} with a refusal's sentence, for a document or a link the page opened.
+emscripten::val RefusalOf(const SetupError& refused, RefusedText source);
 // The page's part of a setup: pace, windows, running clock, projector, two rotating fields.
 emscripten::val PagePartOf(const Setup& setup);
 
