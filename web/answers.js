@@ -1,7 +1,7 @@
 // "Mes réponses": every answer given in the page, kept by the browser in the core's log and
 // listed, exported as CSV or JSON, or cleared. A stored log the core refuses is left as it is
 // until the user clears it; a browser that keeps nothing keeps this visit's answers.
-import { element, makeDockedWindow } from "./dialog.js";
+import { actionButton, element, makeDockedWindow } from "./dialog.js";
 import { saveFile } from "./setup-files.js";
 
 const ANSWERS_KEY = "vireflu-answers";
@@ -29,15 +29,10 @@ export class AnswersWindow {
     const heads = [texts.answerDate, texts.answerLesson, texts.answerGiven, texts.answerResult, texts.answerSeconds];
     this.table = element("table", {}, element("thead", {}, element("tr", {},
       ...heads.map((text) => element("th", { scope: "col", textContent: text })))), this.rows);
-    const action = (text, act) => {
-      const b = element("button", { type: "button", textContent: text });
-      b.addEventListener("click", act);
-      return b;
-    };
     this.buttons = element("div", { className: "answers-buttons" },
-      action(texts.exportCsv, () => saveFile(new Blob([this.log.csv()], { type: "text/csv" }), "reponses.csv")),
-      action(texts.exportJson, () => saveFile(new Blob([this.log.document()], { type: "application/json" }), "reponses.json")),
-      action(texts.clearAnswers, () => this.clear()));
+      actionButton(texts.exportCsv, () => saveFile(new Blob([this.log.csv()], { type: "text/csv" }), "reponses.csv")),
+      actionButton(texts.exportJson, () => saveFile(new Blob([this.log.document()], { type: "application/json" }), "reponses.json")),
+      actionButton(texts.clearAnswers, () => this.clear()));
     this.dialog.append(element("div", { className: "answers-client" }, this.note, this.table, this.buttons));
     this.dialog.addEventListener("keydown", (e) => e.key === "Escape" && this.hide());
     dock.append(this.dialog);

@@ -2,7 +2,7 @@
 // title and an optional pass mark, then starts the course, saves it, copies its link or
 // packs it for a learning platform. The core reads and writes the course; this window only
 // keeps the list.
-import { element, makeDockedWindow } from "./dialog.js";
+import { actionButton, element, makeDockedWindow } from "./dialog.js";
 import { copyText, saveFile, watchPickedFile } from "./setup-files.js";
 
 // The page as the browser received it, before anything changed its document: what a package
@@ -25,11 +25,6 @@ export class CourseComposer {
       control.id = `composer-field-${++composerFields}`;
       return element("div", { className: "composer-field" }, element("label", { htmlFor: control.id, textContent: text }), control);
     };
-    const action = (text, act, className = "") => {
-      const b = element("button", { type: "button", textContent: text, className });
-      b.addEventListener("click", act);
-      return b;
-    };
     this.title = element("input", { type: "text", maxLength: 120 });
     this.passMark = element("input", { type: "number", min: 0, max: 100, step: 1 });
     this.shipped = element("select", {}, ...core.lessonMenu().map(({ theme, lessons }) =>
@@ -45,30 +40,30 @@ export class CourseComposer {
       }
     });
     const moves = element("div", { className: "composer-row" },
-      action(texts.moveUp, () => this.move(-1)), action(texts.moveDown, () => this.move(1)),
-      action(texts.removeLesson, () => this.move(0)));
+      actionButton(texts.moveUp, () => this.move(-1)), actionButton(texts.moveDown, () => this.move(1)),
+      actionButton(texts.removeLesson, () => this.move(0)));
     const chosen = () => this.compose();
     const buttons = element("div", { className: "composer-row" },
-      action(texts.startCourse, () => {
+      actionButton(texts.startCourse, () => {
         const written = chosen();
         if (written !== null) start(written);
       }, "start"),
-      action(texts.saveCourse, () => {
+      actionButton(texts.saveCourse, () => {
         const written = chosen();
         if (written !== null) saveFile(new Blob([written], { type: "application/json" }), "parcours.json");
       }),
-      action(texts.copyCourseLink, async () => {
+      actionButton(texts.copyCourseLink, async () => {
         const written = chosen();
         if (written !== null && await copyText(`${location.href.split("#")[0]}#${core.courseLink(written)}`))
           passing(texts.linkCopied);
       }),
-      action(texts.exportCourse, () => this.exportScorm()));
+      actionButton(texts.exportCourse, () => this.exportScorm()));
     this.dialog.append(element("div", { className: "composer-client" },
       field(texts.courseTitle, this.title), field(texts.passMark, this.passMark),
       field(texts.shippedLessons, this.shipped),
       element("div", { className: "composer-row" },
-        action(texts.addLesson, () => this.add({ id: this.shipped.value, title: this.shipped.selectedOptions[0].text })),
-        action(texts.addOwnLesson, () => this.ownInput.click())),
+        actionButton(texts.addLesson, () => this.add({ id: this.shipped.value, title: this.shipped.selectedOptions[0].text })),
+        actionButton(texts.addOwnLesson, () => this.ownInput.click())),
       field(texts.courseLessons, this.list), moves, buttons, this.ownInput));
     this.dialog.addEventListener("keydown", (e) => e.key === "Escape" && this.hide());
     dock.append(this.dialog);

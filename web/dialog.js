@@ -74,3 +74,10 @@ export function element(tag, properties = {}, ...children) {
   made.append(...children);
   return made;
 }
+
+// A button of a window's own that does `act` when pressed.
+export function actionButton(text, act, className = "") {
+  const made = element("button", { type: "button", textContent: text, className });
+  made.addEventListener("click", act);
+  return made;
+}
