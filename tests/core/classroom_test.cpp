@@ -34,7 +34,7 @@ TEST(CourseTest, ShippedAndOwnLessonsComeBackFromFileLinkAndPage) {
     EXPECT_TRUE(course.lessons[0].document.empty());
     EXPECT_EQ(course.lessons[1].lesson.id, "trois-phases");
     const std::string written = WriteCourse(course);
-    EXPECT_EQ(written.find("</b>"), std::string::npos);  // safe inside a script element
+    EXPECT_EQ(written.find('<'), std::string::npos);  // no "</script" can end its element
     EXPECT_EQ(WriteCourse(Read(written)), written);
     const auto linked = ReadCourseLink("#" + CourseLink(course));
     ASSERT_TRUE(std::holds_alternative<Course>(linked));
@@ -163,7 +163,7 @@ TEST(ZipTest, StoredEntriesCarryTheirChecksum) {
     const std::string zip = StoredZip(entries);
     EXPECT_EQ(zip.substr(0, 4), "PK\x03\x04");
     EXPECT_EQ(zip.substr(8, 2), std::string(2, '\0'));  // stored, as every unzip reads
-    EXPECT_EQ(zip.substr(14, 4), "\x26\x39\xF4\xCB");  // CRC-32 of "123456789"
+    EXPECT_EQ(zip.substr(14, 4), "\x26\x39\xF4\xCB");   // CRC-32 of "123456789"
     EXPECT_EQ(zip.substr(30, 14), "a.txt123456789");
     EXPECT_EQ(zip.substr(zip.size() - 22, 4), "PK\x05\x06");
 }
